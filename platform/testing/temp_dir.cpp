@@ -1,0 +1,33 @@
+#include "platform/testing/temp_dir.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <stdlib.h>
+
+namespace pemo::testing {
+
+TempDir::TempDir() {
+  std::string templ = (std::filesystem::temp_directory_path() / "pemo-test-XXXXXX").string();
+  if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = templ;
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string readFileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void writeFileBytes(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+}  // namespace pemo::testing

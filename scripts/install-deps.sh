@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing and running Pemo need.
+set -euo pipefail
+packages=(cmake ninja-build g++ python3 qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
+          libxcb1-dev liblhasa-dev fonts-ipafont-gothic xdg-utils xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

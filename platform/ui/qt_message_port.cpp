@@ -1,0 +1,69 @@
+#include "platform/ui/qt_message_port.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace pemo::ui {
+namespace {
+
+struct ButtonSet {
+  QList<QMessageBox::StandardButton> buttons;
+};
+
+ButtonSet buttonsFor(int style) {
+  switch (style & 7) {
+    case kOkCancel: return {{QMessageBox::Ok, QMessageBox::Cancel}};
+    case kAbortRetryIgnore: return {{QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}};
+    case kYesNoCancel: return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}};
+    case kYesNo: return {{QMessageBox::Yes, QMessageBox::No}};
+    case kRetryCancel: return {{QMessageBox::Retry, QMessageBox::Cancel}};
+    default: return {{QMessageBox::Ok}};
+  }
+}
+
+int answerFor(QMessageBox::StandardButton b) {
+  switch (b) {
+    case QMessageBox::Ok: return kOk;
+    case QMessageBox::Cancel: return kCancel;
+    case QMessageBox::Abort: return kAbort;
+    case QMessageBox::Retry: return kRetry;
+    case QMessageBox::Ignore: return kIgnore;
+    case QMessageBox::Yes: return kYes;
+    case QMessageBox::No: return kNo;
+    default: return kCancel;
+  }
+}
+
+QMessageBox::Icon iconFor(int style) {
+  switch (style & 0x70) {
+    case kCritical: return QMessageBox::Critical;
+    case kQuestion: return QMessageBox::Question;
+    case kExclamation: return QMessageBox::Warning;
+    case kInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+}  // namespace
+
+int QtMessagePort::show(const std::string& prompt, int style, const std::string& title) {
+  QMessageBox box(iconFor(style), QString::fromStdString(title), QString::fromStdString(prompt),
+                  QMessageBox::NoButton, QApplication::activeWindow());
+  auto set = buttonsFor(style);
+  for (auto b : set.buttons) box.addButton(b);
+  int defaultIndex = (style & kDefaultButton3) ? 2 : (style & kDefaultButton2) ? 1 : 0;
+  if (defaultIndex < set.buttons.size()) box.setDefaultButton(set.buttons[defaultIndex]);
+  // Closing the box answers with Cancel where there is one, else with the only button.
+  if (set.buttons.contains(QMessageBox::Cancel)) box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  auto* clicked = box.clickedButton();
+  if (!clicked) return answerFor(set.buttons.contains(QMessageBox::Cancel) ? QMessageBox::Cancel : set.buttons.front());
+  return answerFor(box.standardButton(clicked));
+}
+
+void installQtMessagePort() {
+  static QtMessagePort port;
+  setMessagePort(&port);
+}
+
+}  // namespace pemo::ui

@@ -1,0 +1,40 @@
+#pragma once
+// Codes shared by the menu file, the editor, the runtime page and the script interpreter.
+
+namespace pemo::menufile {
+
+enum class ObjectKind : int {
+  Multiple = -1,  // the editor's multi-selection
+  Menu = 0,
+  Label = 1,
+  Button = 2,
+  PictureButton = 3,
+  Image = 4,
+  Radio = 5,
+  CheckBox = 6,
+  Frame = 8,
+  ComboBox = 9,
+  Line = 10,  // lines exist only in the runtime; not a code any Part hands around
+};
+
+enum class LinkStyle : int {
+  ExecuteLink = 0,
+  ToggleSelection = 1,
+  ExecuteSelection = 2,
+  ExecuteSelectionThenLink = 3,
+  ParentMenu = 4,
+  ExecuteAndWait = 5,
+};
+
+enum class UnloadMode : int { CheckApps = 0, NoCheck = 1 };
+
+enum class ScriptEvent : int {
+  Click = 1,
+  MouseMove = 2,
+  BeforeExecute = 10,
+  CommitExecute = 11,
+  LoadedMenu = 20,
+  UnloadMenu = 21,
+};
+
+}  // namespace pemo::menufile

@@ -1,0 +1,75 @@
+#include "menufile/values.h"
+
+#include <cmath>
+
+#include "platform/text/numbers.h"
+#include "platform/text/strings.h"
+
+namespace pemo::menufile {
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+double readNumber(std::string_view value) {
+  double number = text::Val(value);
+  return std::isfinite(number) ? number : 0;
+}
+
+std::optional<long> readWholeNumber(std::string_view value, long min, long max) {
+  std::string_view text = trimmed(value);
+  if (text.empty() || !text::IsNumeric(text)) return std::nullopt;
+  double rounded = text::RoundHalfEven(text::Val(text));
+  if (!std::isfinite(rounded) || rounded < static_cast<double>(min) ||
+      rounded > static_cast<double>(max))
+    return std::nullopt;
+  return static_cast<long>(rounded);
+}
+
+std::optional<std::uint32_t> readColour(std::string_view value) {
+  std::string_view text = trimmed(value);
+  if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))
+    text.remove_prefix(2);
+  std::uint64_t number = 0;
+  for (char c : text) {
+    int digit = hexDigit(c);
+    if (digit < 0) break;
+    number = number * 16 + static_cast<unsigned>(digit);
+    if (number > 0xFFFFFFFFull) return std::nullopt;
+  }
+  return static_cast<std::uint32_t>(number);
+}
+
+std::optional<bool> readBoolean(std::string_view value) {
+  std::string_view text = trimmed(value);
+  if (text::EqualsNoCase(text, "True")) return true;
+  if (text::EqualsNoCase(text, "False")) return false;
+  if (text.empty() || !text::IsNumeric(text)) return std::nullopt;
+  return text::Val(text) != 0;
+}
+
+std::string formatNumber(long value) { return std::to_string(value); }
+
+std::string formatColour(std::uint32_t value) { return text::ToHex(value); }
+
+std::string formatBoolean(bool value) { return value ? "True" : "False"; }
+
+std::string formatGeometry(double pixels) { return text::FormatGeneral(pixels); }
+
+std::string formatFontSize(double points) {
+  return text::FormatGeneral(text::RoundHalfEven(points, 4));
+}
+
+}  // namespace pemo::menufile

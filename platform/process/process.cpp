@@ -2,20 +2,27 @@
 
 #include <system_error>
 
-#include "platform/process/default_host_paths.h"
+#include "platform/fs/windows_path.h"
 
 namespace pemo::process {
 namespace fs = std::filesystem;
 namespace {
 
 HostPathMapper& mapperSlot() {
-  static HostPathMapper mapper = defaultHostPath;
+  static HostPathMapper mapper = existingHostPath;
   return mapper;
 }
 
 }  // namespace
 
-void setHostPathMapper(HostPathMapper mapper) { mapperSlot() = mapper ? std::move(mapper) : defaultHostPath; }
+fs::path existingHostPath(std::string_view path) {
+  auto host = pemo::fs::toHostPath(path);
+  std::error_code ec;
+  if (!host || !fs::exists(*host, ec)) return {};
+  return *host;
+}
+
+void setHostPathMapper(HostPathMapper mapper) { mapperSlot() = mapper ? std::move(mapper) : existingHostPath; }
 const HostPathMapper& hostPathMapper() { return mapperSlot(); }
 
 fs::path programFolder() {

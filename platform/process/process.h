@@ -20,7 +20,11 @@ struct StartResult {
 // folder, then PATH.
 StartResult startCommandLine(std::string_view commandLine);
 
-// How Windows paths become host paths; the default maps through platform/fs.
+// The host path of an existing file or folder named by a Windows or host path (through
+// platform/fs: drives, "\" and letter case); empty when nothing exists there.
+std::filesystem::path existingHostPath(std::string_view path);
+
+// How Windows paths become host paths; the default is existingHostPath.
 void setHostPathMapper(HostPathMapper mapper);
 const HostPathMapper& hostPathMapper();
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/process/default_host_paths.h"
 #include "platform/process/file_filters.h"
-#include "platform/process/program_lookup.h"
+#include "platform/process/process.h"
+#include "platform/fs/windows_path.h"
 #include "platform/testing/temp_dir.h"
 
 namespace p = pemo::process;
@@ -12,6 +12,9 @@ using pemo::testing::TempDir;
 using pemo::testing::writeFileBytes;
 
 namespace {
+// The Windows form of a host path, as menus name files.
+std::string win(const fs::path& host) { return pemo::fs::toWindowsPath(host.string()); }
+
 void makeExecutable(const fs::path& file) {
   writeFileBytes(file, "#!/bin/sh\n");
   chmod(file.c_str(), 0755);
@@ -24,46 +27,46 @@ TEST(ProgramLookup, FindsProgramsWithoutRegardToCaseAndBesideTheirWindowsName) {
   makeExecutable(dir / "Tools" / "pemo");
   makeExecutable(dir / "Tools" / "Report");
   writeFileBytes(dir / "Tools" / "Readme.TXT", "hello");
-  std::string tools = (dir / "Tools").string();
+  std::string tools = win(dir / "TOOLS");
   p::LookupFolders none;
 
-  auto plan = p::planLaunch("\"" + (dir / "TOOLS" / "PEMO.EXE").string() + "\" \\MENU\\B.FIL", none, p::defaultHostPath);
+  auto plan = p::planLaunch("\"" + win(dir / "TOOLS" / "PEMO.EXE") + "\" \\MENU\\B.FIL", none, p::existingHostPath);
   ASSERT_EQ(plan.argv.size(), 2u) << plan.error;
   EXPECT_EQ(plan.argv[0], (dir / "Tools" / "pemo").string());
   EXPECT_EQ(plan.argv[1], "\\MENU\\B.FIL");
 
   // A bare name is looked for in the program folder first, any letter case.
-  plan = p::planLaunch("REPORT a", p::LookupFolders{dir / "Tools", {}}, p::defaultHostPath);
+  plan = p::planLaunch("REPORT a", p::LookupFolders{dir / "Tools", {}}, p::existingHostPath);
   ASSERT_FALSE(plan.argv.empty()) << plan.error;
   EXPECT_EQ(plan.argv[0], (dir / "Tools" / "Report").string());
 
   // A document opens with the desktop's opener.
-  plan = p::planLaunch(tools + "/readme.txt", none, p::defaultHostPath);
+  plan = p::planLaunch(tools + "\\readme.txt", none, p::existingHostPath);
   ASSERT_EQ(plan.argv.size(), 2u) << plan.error;
   EXPECT_EQ(fs::path(plan.argv[0]).filename(), "xdg-open");
   EXPECT_EQ(plan.argv[1], (dir / "Tools" / "Readme.TXT").string());
 
   // A document named like a program is not run.
   writeFileBytes(dir / "Tools" / "data.exe", "not a program");
-  plan = p::planLaunch(tools + "/DATA.EXE", none, p::defaultHostPath);
+  plan = p::planLaunch(tools + "\\DATA.EXE", none, p::existingHostPath);
   EXPECT_EQ(fs::path(plan.argv.at(0)).filename(), "xdg-open");
 
-  plan = p::planLaunch(tools + "/missing.exe", none, p::defaultHostPath);
+  plan = p::planLaunch(tools + "\\missing.exe", none, p::existingHostPath);
   EXPECT_TRUE(plan.argv.empty());
   EXPECT_FALSE(plan.error.empty());
-  EXPECT_TRUE(p::planLaunch("   ", none, p::defaultHostPath).argv.empty());
+  EXPECT_TRUE(p::planLaunch("   ", none, p::existingHostPath).argv.empty());
 }
 
 TEST(ProgramLookup, WindowsProgramsHaveTheirCounterparts) {
   TempDir dir;
-  auto plan = p::planLaunch("C:\\WINDOWS\\EXPLORER.EXE " + dir.path().string(), {}, p::defaultHostPath);
+  auto plan = p::planLaunch("C:\\WINDOWS\\EXPLORER.EXE " + dir.path().string(), {}, p::existingHostPath);
   ASSERT_EQ(plan.argv.size(), 2u) << plan.error;
   EXPECT_EQ(fs::path(plan.argv[0]).filename(), "xdg-open");
   EXPECT_EQ(plan.argv[1], dir.path().string());
 
   setenv("PEMO_TEXT_EDITOR", "/bin/cat", 1);
   writeFileBytes(dir / "Notes.txt", "x");
-  plan = p::planLaunch("notepad.exe " + (dir / "NOTES.TXT").string(), {}, p::defaultHostPath);
+  plan = p::planLaunch("notepad.exe " + win(dir / "NOTES.TXT"), {}, p::existingHostPath);
   ASSERT_EQ(plan.argv.size(), 2u) << plan.error;
   EXPECT_EQ(plan.argv[0], "/bin/cat");
   EXPECT_EQ(plan.argv[1], (dir / "Notes.txt").string());

@@ -1,0 +1,50 @@
+// Placeholders for the file, window and number methods until their own files land;
+// each raises "invalid procedure call" so a caller sees a clear run-time error.
+#include "kovan/kovan.h"
+
+namespace pemo::kovan {
+namespace {
+
+[[noreturn]] void notYetAvailable(const char* method) {
+  throw KovanError(kErrInvalidCall, std::string(method) + ": " + errorText(kErrInvalidCall));
+}
+
+}  // namespace
+
+// Files, folders and INI files.
+KOVAN::String KOVAN::GetAppPath(const String&) { notYetAvailable("GetAppPath"); }
+KOVAN::String KOVAN::GetCommonFilesDir() { notYetAvailable("GetCommonFilesDir"); }
+double KOVAN::GetDiskSpace(const String&, const int16_t&, double&) { notYetAvailable("GetDiskSpace"); }
+int32_t KOVAN::GetDriveType(const String&) { notYetAvailable("GetDriveType"); }
+KOVAN::String KOVAN::GetFileNameFromPath(const String&, String&) { notYetAvailable("GetFileNameFromPath"); }
+KOVAN::String KOVAN::GetFileVersion(const String&) { notYetAvailable("GetFileVersion"); }
+KOVAN::String KOVAN::GetProgramFilesDir(const int16_t&) { notYetAvailable("GetProgramFilesDir"); }
+Variant KOVAN::OperateUNLHA32(const int32_t&, const String&) { notYetAvailable("OperateUNLHA32"); }
+KOVAN::String KOVAN::GetMasterIniData(const String&, const String&, const int16_t&) { notYetAvailable("GetMasterIniData"); }
+int16_t KOVAN::CreateFolder(const String&) { notYetAvailable("CreateFolder"); }
+KOVAN::String KOVAN::GetIni(const String&, const String&, const String&) { notYetAvailable("GetIni"); }
+KOVAN::String KOVAN::GetWinSysDir(const int16_t&) { notYetAvailable("GetWinSysDir"); }
+int16_t KOVAN::SetIni(const String&, const String&, const String&, const String&) { notYetAvailable("SetIni"); }
+
+// Windows, keyboard and controls.
+void KOVAN::KeyPush(const int16_t&, const int16_t&, const int16_t&, const int16_t&) { notYetAvailable("KeyPush"); }
+uint8_t KOVAN::GetKeyScanCode2(const int16_t&) { notYetAvailable("GetKeyScanCode2"); }
+void KOVAN::DropCMB(const int16_t&) { notYetAvailable("DropCMB"); }
+void KOVAN::MoveToCenter(const int32_t&) { notYetAvailable("MoveToCenter"); }
+void KOVAN::GotFcsCMB(const int16_t&) { notYetAvailable("GotFcsCMB"); }
+void KOVAN::LostFcsCMB(const int16_t&) { notYetAvailable("LostFcsCMB"); }
+void KOVAN::MostTopZOrder(const int32_t&) { notYetAvailable("MostTopZOrder"); }
+int16_t KOVAN::GetKeyScanCode(const String&, int16_t&, int16_t&) { notYetAvailable("GetKeyScanCode"); }
+bool KOVAN::GetWindowPosition(const int32_t&, const String&, const String&, const bool&, const Variant&) { notYetAvailable("GetWindowPosition"); }
+bool KOVAN::SetWindowPosition(const int32_t&, const String&, const String&) { notYetAvailable("SetWindowPosition"); }
+int32_t KOVAN::GetActiveControlType(const int32_t&) { notYetAvailable("GetActiveControlType"); }
+
+// Numbers, era years and expression arithmetic.
+double KOVAN::fCalc(const String&, const int16_t&, const int16_t&) { notYetAvailable("fCalc"); }
+double KOVAN::ChangeBinToDec(const String&) { notYetAvailable("ChangeBinToDec"); }
+KOVAN::String KOVAN::ChangeDecToBin(const Variant&) { notYetAvailable("ChangeDecToBin"); }
+KOVAN::String KOVAN::ChangeByteToHex(const ByteArray&, const int32_t&, const int32_t&, const Variant&) { notYetAvailable("ChangeByteToHex"); }
+double KOVAN::ChangeHexToDec(const Variant&) { notYetAvailable("ChangeHexToDec"); }
+int16_t KOVAN::ChangeYear(const int16_t&, const int16_t&) { notYetAvailable("ChangeYear"); }
+
+}  // namespace pemo::kovan

@@ -1,5 +1,6 @@
 #pragma once
 // Windows-style paths over the host file system: one include for all of it.
+#include "platform/fs/atomic_file.h"
 #include "platform/fs/config_folders.h"
 #include "platform/fs/current_folder.h"
 #include "platform/fs/drives.h"

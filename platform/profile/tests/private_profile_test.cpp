@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/fs/fs.h"
+#include "platform/profile/private_profile.h"
+#include "platform/testing/temp_dir.h"
+
+namespace pemo::profile {
+namespace {
+
+using pemo::testing::readFileBytes;
+using pemo::testing::TempDir;
+using pemo::testing::writeFileBytes;
+
+TEST(PrivateProfile, FilesByBareNameWindowsPathAndHostPath) {
+  TempDir tree;
+  ASSERT_TRUE(fs::mapDrive('D', tree.path()));
+  EXPECT_TRUE(writeProfileString("S", "k", "bare", "App.ini"));
+  EXPECT_EQ(readFileBytes(fs::hostWindowsFolder() / "App.ini"), "[S]\r\nk=bare\r\n");
+  EXPECT_EQ(readProfileString("s", "K", "", "APP.INI"), "bare");
+
+  std::filesystem::create_directory(tree / "m");
+  EXPECT_TRUE(writeProfileString("S", "k", "drive", "D:\\M\\x.ini"));
+  EXPECT_EQ(readFileBytes(tree / "m" / "x.ini"), "[S]\r\nk=drive\r\n");
+  EXPECT_EQ(readProfileString("S", "k", "", (tree / "m" / "x.ini").string()), "drive");
+  EXPECT_EQ(readProfileInt("S", "k", 7, "D:\\m\\x.ini"), 0);
+  EXPECT_EQ(readProfileInt("S", "missing", 7, "D:\\m\\x.ini"), 7);
+  EXPECT_EQ(readProfileSectionNames("D:\\m\\x.ini"), std::vector<std::string>{"S"});
+  EXPECT_EQ(readProfileKeyNames("s", "D:\\m\\x.ini"), std::vector<std::string>{"k"});
+
+  EXPECT_EQ(readProfileString("S", "k", "default", "D:\\m\\none.ini"), "default");
+  EXPECT_EQ(readProfileString("S", "k", "default", "Q:\\x.ini"), "default");
+}
+
+TEST(PrivateProfile, ReadsAreCutToTheBufferInCodePage932Bytes) {
+  TempDir tree;
+  const auto file = (tree / "cut.ini").string();
+  ASSERT_TRUE(writeProfileString("S", "k", std::string(300, 'a'), file));
+  EXPECT_EQ(readProfileString("S", "k", "", file).size(), 255u);
+  EXPECT_EQ(readProfileString("S", "k", "", file, 11), std::string(10, 'a'));
+  ASSERT_TRUE(writeProfileString("S", "k", "aあい", file));
+  EXPECT_EQ(readProfileString("S", "k", "", file, 5), "aあ");  // 4 bytes would split い
+  EXPECT_EQ(readProfileString("S", "k", "", file, 4), "aあ");
+  EXPECT_EQ(readProfileString("S", "k", "", file, 3), "a");
+  EXPECT_EQ(readProfileString("S", "k", "", file, 0), "");
+  EXPECT_EQ(readProfileString("S", "none", "default", file, 4), "def");
+}
+
+TEST(PrivateProfile, WritesAreAtomicAndRefuseWhatTheFileCannotHold) {
+  TempDir tree;
+  const auto file = tree / "app.ini";
+  writeFileBytes(file, "; settings\n[S]\nk=old\n");
+  ::chmod(file.c_str(), 0640);
+  std::filesystem::create_symlink(file, tree / "link.ini");
+
+  EXPECT_TRUE(writeProfileString("s", "K", "new", (tree / "link.ini").string()));
+  EXPECT_TRUE(std::filesystem::is_symlink(tree / "link.ini"));
+  EXPECT_EQ(readFileBytes(file), "; settings\n[S]\nk=new\r\n");
+  EXPECT_EQ(std::filesystem::status(file).permissions(),
+            std::filesystem::perms(0640));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tree.path()),
+                          std::filesystem::directory_iterator()),
+            2);  // no temporary file left beside it
+
+  const std::string kept = readFileBytes(file);
+  EXPECT_FALSE(writeProfileString("S", "", "v", file.string()));
+  EXPECT_FALSE(writeProfileString("S", "a=b", "v", file.string()));
+  EXPECT_FALSE(writeProfileString("S", "k", "two\r\nlines", file.string()));
+  EXPECT_FALSE(writeProfileString("S]", "k", "v", file.string()));
+  EXPECT_EQ(readFileBytes(file), kept);
+
+  EXPECT_FALSE(writeProfileString("S", "k", "v", (tree / "missing" / "x.ini").string()));
+  EXPECT_FALSE(writeProfileString("S", "k", "v", "Q:\\x.ini"));
+  EXPECT_FALSE(writeProfileString("S", "k", "v", ""));
+
+  EXPECT_TRUE(deleteProfileKey("S", "k", file.string()));
+  EXPECT_TRUE(deleteProfileSection("S", file.string()));
+  EXPECT_EQ(readFileBytes(file), "; settings\n");
+}
+
+}  // namespace
+}  // namespace pemo::profile

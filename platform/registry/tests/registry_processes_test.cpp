@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/registry/registry.h"
+
+namespace pemo::registry {
+namespace {
+
+pid_t startClient(std::vector<std::string> args) {
+  args.insert(args.begin(), REGISTRY_TEST_CLIENT);
+  pid_t pid = fork();
+  if (pid == 0) {
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+int waitFor(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string clientOutput(const std::string& args) {
+  std::string command = std::string(REGISTRY_TEST_CLIENT) + " " + args;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[64];
+  while (fgets(buffer, sizeof buffer, pipe)) out += buffer;
+  EXPECT_EQ(pclose(pipe), 0);
+  return out;
+}
+
+TEST(RegistryProcesses, ConcurrentWritersLoseNothing) {
+  const std::string key = ".Default\\Software\\Kalvo\\Pemo\\Run\\shared";
+  pid_t first = startClient({"write", key, "a", "500"});
+  pid_t second = startClient({"write", key, "b", "500"});
+  ASSERT_GT(first, 0);
+  ASSERT_GT(second, 0);
+  EXPECT_EQ(waitFor(first), 0);
+  EXPECT_EQ(waitFor(second), 0);
+
+  Key opened = 0;
+  ASSERT_EQ(openKey(kUsers, key, opened), kSuccess);
+  std::set<std::string> names;
+  std::string name;
+  Value value;
+  for (uint32_t i = 0; enumValue(opened, i, name, value) == kSuccess; ++i) {
+    EXPECT_EQ(value.data, "data " + name);
+    names.insert(name);
+  }
+  EXPECT_EQ(names.size(), 1000u);
+  EXPECT_TRUE(names.count("a499") && names.count("b0"));
+  closeKey(opened);
+
+  EXPECT_EQ(clientOutput("count '" + key + "'"), "1000\n");
+}
+
+}  // namespace
+}  // namespace pemo::registry

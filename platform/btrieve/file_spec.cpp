@@ -1,0 +1,125 @@
+#include "platform/btrieve/file_spec.h"
+
+#include "platform/btrieve/btrieve.h"
+#include "platform/btrieve/le_bytes.h"
+
+namespace pemo::btrieve {
+namespace {
+
+// Offsets inside the header and a key block.
+constexpr int kHeaderRecordLength = 0, kHeaderPageSize = 2, kHeaderIndexCount = 4, kHeaderRecords = 6,
+              kHeaderFileFlags = 10;
+constexpr int kKeyPosition = 0, kKeyLength = 2, kKeyFlags = 4, kKeyUniqueValues = 6, kKeyType = 10,
+              kKeyNullValue = 11, kKeyManualNumber = 14, kKeyCollation = 15;
+
+// Lengths that the number types accept.
+bool typeAcceptsLength(uint8_t type, int length) {
+  switch (type) {
+    case kTypeInteger: return length == 1 || length == 2 || length == 4 || length == 8;
+    case kTypeFloat: return length == 4 || length == 8;
+    case kTypeString:
+    case kTypeZString:
+    case kTypeUnsignedBinary: return true;
+    default: return false;
+  }
+}
+
+int readSegment(std::string_view block, const FileSpec& spec, KeySegment& segment) {
+  segment.position = readLe16(block, kKeyPosition);
+  segment.length = readLe16(block, kKeyLength);
+  segment.flags = readLe16(block, kKeyFlags);
+  segment.nullValue = static_cast<uint8_t>(block[kKeyNullValue]);
+  segment.manualKeyNumber = static_cast<uint8_t>(block[kKeyManualNumber]);
+  segment.collation = static_cast<uint8_t>(block[kKeyCollation]);
+  if (segment.flags & kKeyExtendedType)
+    segment.type = static_cast<uint8_t>(block[kKeyType]);
+  else
+    segment.type = (segment.flags & kKeyBinary) ? kTypeUnsignedBinary : kTypeString;
+
+  if (segment.flags & kKeyAlternateCollation) return kStatusInvalidKeyFlags;
+  if (segment.length == 0 || segment.length > kMaxKeyLength) return kStatusKeyLengthError;
+  if (!typeAcceptsLength(segment.type, segment.length)) return kStatusKeyLengthError;
+  if (segment.position == 0 || segment.position + segment.length - 1 > spec.recordLength)
+    return kStatusKeyPositionError;
+  return kStatusOk;
+}
+
+}  // namespace
+
+bool KeySegment::descending() const { return flags & kKeyDescending; }
+bool KeySegment::caseInsensitive() const { return flags & kKeyCaseInsensitive; }
+
+int KeyDefinition::length() const {
+  int total = 0;
+  for (const KeySegment& segment : segments) total += segment.length;
+  return total;
+}
+
+bool KeyDefinition::duplicates() const { return segments.front().flags & kKeyDuplicates; }
+bool KeyDefinition::modifiable() const { return segments.front().flags & kKeyModifiable; }
+
+int FileSpec::segmentCount() const {
+  int count = 0;
+  for (const KeyDefinition& key : keys) count += static_cast<int>(key.segments.size());
+  return count;
+}
+
+int parseFileSpec(std::string_view bytes, FileSpec& spec) {
+  spec = FileSpec();
+  if (bytes.size() < kSpecBlockSize) return kStatusDataBufferTooShort;
+  spec.recordLength = readLe16(bytes, kHeaderRecordLength);
+  spec.pageSize = readLe16(bytes, kHeaderPageSize);
+  spec.fileFlags = readLe16(bytes, kHeaderFileFlags);
+  int keyCount = readLe16(bytes, kHeaderIndexCount);
+  if (spec.recordLength == 0) return kStatusRecordLengthError;
+  if (spec.pageSize < 512 || spec.pageSize > 16384 || spec.pageSize % 512 != 0) return kStatusPageSizeError;
+  if (keyCount > kMaxKeys) return kStatusNumberOfKeysError;
+
+  size_t offset = kSpecBlockSize;
+  for (int k = 0; k < keyCount; ++k) {
+    KeyDefinition key;
+    bool more = true;
+    while (more) {
+      if (offset + kSpecBlockSize > bytes.size()) return kStatusDataBufferTooShort;
+      KeySegment segment;
+      int status = readSegment(bytes.substr(offset, kSpecBlockSize), spec, segment);
+      if (status != kStatusOk) return status;
+      offset += kSpecBlockSize;
+      more = segment.flags & kKeySegmented;
+      key.segments.push_back(segment);
+    }
+    // The segments of one key share one rule on duplicates and changes.
+    constexpr uint16_t kKeyWide = kKeyDuplicates | kKeyModifiable;
+    for (const KeySegment& segment : key.segments)
+      if ((segment.flags & kKeyWide) != (key.segments.front().flags & kKeyWide)) return kStatusInvalidKeyFlags;
+    if (key.length() > kMaxKeyLength) return kStatusKeyLengthError;
+    spec.keys.push_back(std::move(key));
+  }
+  return kStatusOk;
+}
+
+std::string statBlock(const FileSpec& spec, uint32_t records, const std::vector<uint32_t>& uniqueValues) {
+  std::string out(kSpecBlockSize * (1 + spec.segmentCount()), '\0');
+  writeLe16(out, kHeaderRecordLength, spec.recordLength);
+  writeLe16(out, kHeaderPageSize, spec.pageSize);
+  writeLe16(out, kHeaderIndexCount, static_cast<uint16_t>(spec.keys.size()));
+  writeLe32(out, kHeaderRecords, records);
+  writeLe16(out, kHeaderFileFlags, spec.fileFlags);
+  size_t offset = kSpecBlockSize;
+  for (size_t k = 0; k < spec.keys.size(); ++k) {
+    for (const KeySegment& segment : spec.keys[k].segments) {
+      writeLe16(out, offset + kKeyPosition, segment.position);
+      writeLe16(out, offset + kKeyLength, segment.length);
+      writeLe16(out, offset + kKeyFlags, segment.flags);
+      writeLe32(out, offset + kKeyUniqueValues, k < uniqueValues.size() ? uniqueValues[k] : 0);
+      out[offset + kKeyType] = (segment.flags & kKeyExtendedType) ? static_cast<char>(segment.type) : 0;
+      out[offset + kKeyNullValue] = static_cast<char>(segment.nullValue);
+      out[offset + kKeyManualNumber] = static_cast<char>(segment.manualKeyNumber);
+      out[offset + kKeyCollation] = static_cast<char>(segment.collation);
+      offset += kSpecBlockSize;
+    }
+  }
+  return out;
+}
+
+}  // namespace pemo::btrieve

@@ -1,0 +1,51 @@
+#pragma once
+// The file specification of a record file in the engine's published create layout:
+// a 16-byte file header and one 16-byte block per key segment.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pemo::btrieve {
+
+constexpr int kSpecBlockSize = 16;
+constexpr int kMaxKeys = 119;
+
+struct KeySegment {
+  uint16_t position = 1;  // first byte in the record, counted from 1
+  uint16_t length = 0;
+  uint16_t flags = 0;
+  uint8_t type = 0;       // the extended type, or derived from the binary flag
+  uint8_t nullValue = 0;
+  uint8_t manualKeyNumber = 0;
+  uint8_t collation = 0;
+
+  bool descending() const;
+  bool caseInsensitive() const;
+};
+
+struct KeyDefinition {
+  std::vector<KeySegment> segments;
+  int length() const;  // the key value's bytes: all segments together
+  bool duplicates() const;
+  bool modifiable() const;
+};
+
+struct FileSpec {
+  uint16_t recordLength = 0;
+  uint16_t pageSize = 4096;
+  uint16_t fileFlags = 0;
+  std::vector<KeyDefinition> keys;
+
+  int segmentCount() const;
+  bool variableLength() const { return fileFlags & 0x0001; }
+};
+
+// Reads and checks a specification; returns a Status (0 when usable).
+int parseFileSpec(std::string_view bytes, FileSpec& spec);
+
+// Writes the specification as the stat operation returns it: the record count in the
+// header, each key's count of distinct values in its segments' blocks.
+std::string statBlock(const FileSpec& spec, uint32_t records, const std::vector<uint32_t>& uniqueValues);
+
+}  // namespace pemo::btrieve

@@ -147,4 +147,12 @@ class Parser {
 
 double evaluateExpression(std::string_view text) { return Parser(text).evaluate(0, kEnd).value; }
 
+char operatorOfSign(std::string_view cp932Character) {
+  static const std::string kTimes = text::utf8ToCp932("×");
+  static const std::string kDivide = text::utf8ToCp932("÷");
+  if (cp932Character == kTimes) return '*';
+  if (cp932Character == kDivide) return '/';
+  return '\0';
+}
+
 }  // namespace pemo::support

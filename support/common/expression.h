@@ -14,4 +14,8 @@ namespace pemo::support {
 // 10^400), give 0.
 double evaluateExpression(std::string_view text);
 
+// The operator a written times or divide sign ("×", "÷", code page 932) stands for:
+// '*' or '/'; '\0' for any other character.
+char operatorOfSign(std::string_view cp932Character);
+
 }  // namespace pemo::support

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/text/cp932.h"
+#include "support/common/expression.h"
 #include "support/common/rounding.h"
 #include "support/common/width_conversion.h"
 #include "support/hapsy/hapsy_width.h"
@@ -10,8 +11,6 @@
 namespace pemo::support {
 
 std::string prepareStringValExpression(std::string_view cp932Text) {
-  static const std::string kTimes = text::utf8ToCp932("×");
-  static const std::string kDivide = text::utf8ToCp932("÷");
   std::string half = toHalfWidth(hapsyWidthTable(), cp932Text, isHapsySingleByte);
   std::string out;
   bool quoted = false;
@@ -19,9 +18,8 @@ std::string prepareStringValExpression(std::string_view cp932Text) {
     if (text::isLeadByte(static_cast<unsigned char>(half[pos])) && pos + 1 < half.size()) {
       std::string_view character = std::string_view(half).substr(pos, 2);
       pos += 2;
-      if (quoted) continue;
-      if (character == kTimes) out += '*';
-      if (character == kDivide) out += '/';
+      char sign = operatorOfSign(character);
+      if (sign && !quoted) out += sign;
       continue;
     }
     char c = half[pos++];

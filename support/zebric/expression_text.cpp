@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/text/cp932.h"
+#include "support/common/expression.h"
 #include "support/common/width_conversion.h"
 #include "support/zebric/zebric_width_table.h"
 
@@ -18,8 +19,6 @@ bool isExpressionCharacter(char c) {
 }  // namespace
 
 std::string normaliseExpression(std::string_view cp932Text) {
-  static const std::string kTimes = text::utf8ToCp932("×");
-  static const std::string kDivide = text::utf8ToCp932("÷");
   std::string half = toHalfWidth(zebricWidthTable(), cp932Text, isSingleByteCharacter);
   std::string out;
   out.reserve(half.size());
@@ -28,10 +27,8 @@ std::string normaliseExpression(std::string_view cp932Text) {
                       pos + 1 < half.size();
     std::string_view character = std::string_view(half).substr(pos, doubleByte ? 2 : 1);
     pos += character.size();
-    if (character == kTimes)
-      out += '*';
-    else if (character == kDivide)
-      out += '/';
+    if (char sign = operatorOfSign(character))
+      out += sign;
     else if (character == "{")
       out += '(';
     else if (character == "}")

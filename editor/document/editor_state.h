@@ -1,0 +1,49 @@
+#pragma once
+// The editor-wide variables shared by the menu documents, the main window and the
+// property window. One instance for the program.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "editor/document/menu_document.h"
+#include "editor/document/recent_files.h"
+#include "editor/document/window_ports.h"
+
+namespace pemo::editor {
+
+// The default folder for script work files: "pemo/work" in the user's configuration
+// folder ($XDG_CONFIG_HOME, else ~/.config).
+std::filesystem::path defaultScriptWorkFolder();
+
+
+struct EditorState {
+  std::string appFolder;      // the program folder (Windows path ending in "\")
+  double twipsPerPixelX = 15;
+  double twipsPerPixelY = 15;
+  // Where the script work files of all menu windows are created: a folder of this user
+  // that is always writable.
+  std::filesystem::path scriptWorkFolder = defaultScriptWorkFolder();
+
+  std::uint32_t activeWnd = 0;          // handle of the active menu window
+  MenuDocument* activeForm = nullptr;   // the active menu window's document
+  ObjectRef activeObject;               // (0, 0) is the menu itself
+  std::vector<ObjectRef> multiSelection;
+  std::vector<MenuObject> objectClipboard;
+  bool clipboardFilled = false;
+
+  RecentFiles recentFiles;
+  std::string scriptEditorPath;
+  bool scriptEditing = false;
+  int runActive = 0;
+  std::int64_t runProcessId = 0;
+  MenuDocument* runForm = nullptr;
+
+  // The windows and the registry, as far as the documents need them; null when absent.
+  MainWindowPort* mainWindow = nullptr;
+  PropertyWindowPort* propertyWindow = nullptr;
+  FileDialogPort* fileDialog = nullptr;
+  RecentKeyPort* recentKey = nullptr;
+};
+
+}  // namespace pemo::editor

@@ -1,0 +1,90 @@
+#include "editor/document/menu_document.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace pemo::editor {
+
+MenuDocument::MenuDocument() {
+  for (ObjectKind kind : kDocumentKinds) arrays_.emplace_back(kind);
+}
+
+ControlArray& MenuDocument::objects(ObjectKind kind) {
+  for (auto& array : arrays_)
+    if (array.kind() == kind) return array;
+  throw std::invalid_argument("no control array for this kind");
+}
+
+const ControlArray& MenuDocument::objects(ObjectKind kind) const {
+  return const_cast<MenuDocument*>(this)->objects(kind);
+}
+
+MenuObject* MenuDocument::find(ObjectRef ref) {
+  for (auto& array : arrays_)
+    if (array.kind() == ref.kind) return array.find(ref.index);
+  return nullptr;
+}
+
+const MenuObject* MenuDocument::find(ObjectRef ref) const {
+  return const_cast<MenuDocument*>(this)->find(ref);
+}
+
+int MenuDocument::frameFileNumber(int frameIndex) const {
+  const ControlArray& frames = objects(ObjectKind::Frame);
+  if (!frames.exists(frameIndex)) return 0;
+  int number = 0;
+  for (int i = 1; i <= frameIndex; ++i) number += frames.exists(i) ? 1 : 0;
+  return number;
+}
+
+int MenuDocument::frameIndexOfFileNumber(int fileNumber) const {
+  const ControlArray& frames = objects(ObjectKind::Frame);
+  int number = 0;
+  for (int i = 1; i <= frames.upperBound(); ++i)
+    if (frames.exists(i) && ++number == fileNumber) return i;
+  return 0;
+}
+
+ObjectRef MenuDocument::addObject(ObjectKind kind, int frameIndex) {
+  ControlArray& array = objects(kind);
+  ObjectRef ref{kind, array.firstFreeIndex()};
+  MenuObject& object = array.load(ref.index);
+  object.left = 0;
+  object.top = 0;
+  bool inFrame = kind != ObjectKind::Frame && objects(ObjectKind::Frame).exists(frameIndex);
+  object.frame = inFrame ? frameIndex : 0;
+  object.visible = true;
+  bringToFront(ref);
+  changed = true;
+  return ref;
+}
+
+void MenuDocument::deleteObject(ObjectRef ref) {
+  if (!find(ref)) return;
+  if (ref.kind == ObjectKind::Frame) {
+    for (auto& array : arrays_)
+      for (int i = 1; i <= array.upperBound(); ++i)
+        if (array.kind() != ObjectKind::Frame && array.exists(i) &&
+            array.at(i).frame == ref.index)
+          deleteObject({array.kind(), i});
+  }
+  removeFromStacking(ref);
+  objects(ref.kind).unload(ref.index);
+  changed = true;
+}
+
+void MenuDocument::removeFromStacking(ObjectRef ref) {
+  stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), ref), stacking_.end());
+}
+
+void MenuDocument::bringToFront(ObjectRef ref) {
+  removeFromStacking(ref);
+  stacking_.push_back(ref);
+}
+
+void MenuDocument::sendToBack(ObjectRef ref) {
+  removeFromStacking(ref);
+  stacking_.insert(stacking_.begin(), ref);
+}
+
+}  // namespace pemo::editor

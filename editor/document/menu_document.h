@@ -1,0 +1,88 @@
+#pragma once
+// What one menu window of the editor holds: the menu's own attributes, its objects in
+// one control array per kind, and the state through which the file commands, the test
+// run, the editing surface and the property window work on it. Plain data and model
+// operations; the window binds its widgets to it.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/document/control_array.h"
+
+namespace pemo::editor {
+
+struct ObjectRef {
+  ObjectKind kind = ObjectKind::Menu;
+  int index = 0;
+  bool operator==(const ObjectRef&) const = default;
+};
+
+// The kinds a document holds objects of, in the order of the file.
+inline constexpr std::array<ObjectKind, 8> kDocumentKinds = {
+    ObjectKind::Label, ObjectKind::Button,   ObjectKind::PictureButton, ObjectKind::Image,
+    ObjectKind::Radio, ObjectKind::CheckBox, ObjectKind::Frame,         ObjectKind::ComboBox};
+
+class MenuDocument {
+ public:
+  MenuDocument();
+  MenuDocument(const MenuDocument&) = delete;
+  MenuDocument& operator=(const MenuDocument&) = delete;
+
+  // The menu's attributes.
+  std::string caption;                          // window caption, the menu's title
+  std::uint32_t backColor = kButtonFaceColour;  // page background (BGR)
+  std::int32_t unloadMode = 0;                  // UnloadMode
+  std::string tilingImage;                      // picture tiled over the page, "" for none
+  std::string chiku;                            // AREA as read; never written back
+  std::string nendo;                            // YEAR as read; never written back
+  // The window's position and size in twips, when the file gave them (read only).
+  struct {
+    std::optional<double> left, top, width, height;
+  } windowTwips;
+
+  // Per-document state.
+  std::string filePath;   // the menu file (a Windows path); "" for a menu never saved
+  std::string preCaption; // "MENU" and a number for a new menu, "" for one from a file
+  bool changed = false;
+  bool lockFlg = false;
+  // This window's own script work file (a host path), "" when there is none.
+  std::filesystem::path wscFile;
+  // The script held in memory when no work file could be created for it, so that a
+  // save still writes it.
+  std::optional<std::vector<std::string>> scriptWithoutWorkFile;
+  int meSeFlg = 0;  // the script is open in the external editor
+  int meRun = 0;    // the menu is being test-run
+  bool selObjFlg = false;
+
+  ControlArray& objects(ObjectKind kind);
+  const ControlArray& objects(ObjectKind kind) const;
+  MenuObject* find(ObjectRef ref);
+  const MenuObject* find(ObjectRef ref) const;
+
+  // The number under which the frame at this FRA index is written: the count of frames
+  // from index 1 up to it; 0 when no frame is there.
+  int frameFileNumber(int frameIndex) const;
+  // The FRA index of the n-th existing frame; 0 when there are fewer.
+  int frameIndexOfFileNumber(int fileNumber) const;
+
+  // Adds an object of a kind at the first free index, at 0,0, visible and in front, inside
+  // the given frame (0: on the page). Marks the document changed.
+  ObjectRef addObject(ObjectKind kind, int frameIndex = 0);
+  // Deletes an object, leaving a hole; a frame's contents go first. Marks it changed.
+  void deleteObject(ObjectRef ref);
+
+  // Stacking, back to front.
+  const std::vector<ObjectRef>& stacking() const { return stacking_; }
+  void bringToFront(ObjectRef ref);
+  void sendToBack(ObjectRef ref);
+
+ private:
+  void removeFromStacking(ObjectRef ref);
+  std::vector<ControlArray> arrays_;
+  std::vector<ObjectRef> stacking_;
+};
+
+}  // namespace pemo::editor

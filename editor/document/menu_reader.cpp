@@ -1,0 +1,202 @@
+#include "editor/document/menu_reader.h"
+
+#include <limits>
+#include <map>
+
+#include "editor/document/file_io.h"
+#include "editor/document/host_path.h"
+#include "editor/document/object_keys.h"
+#include "editor/document/script_work_file.h"
+#include "menufile/values.h"
+#include "platform/ui/message_port.h"
+
+namespace pemo::editor {
+namespace {
+
+using menufile::Key;
+using menufile::LineKind;
+using menufile::MenuLine;
+
+struct PendingParent {
+  ObjectRef object;
+  long frameNumber;
+};
+
+class MenuFileReader {
+ public:
+  MenuFileReader(MenuDocument& document, EditorState& state,
+                 const std::vector<menufile::FileLine>& lines, const std::string& path)
+      : document_(document), state_(state), lines_(lines), path_(path) {}
+
+  LoadState read() {
+    std::map<ObjectKind, int> nextIndex;
+    LoadState state = LoadState::NothingRead;
+    while (pos_ < lines_.size()) {
+      MenuLine line = menufile::classifyLine(lines_[pos_++].text);
+      if (line.kind != LineKind::BlockBegin) continue;
+      bool cutShort = false;
+      if (line.opensScript()) {
+        readScriptSection();
+      } else if (auto kind = line.blockKind(); kind == ObjectKind::Menu) {
+        cutShort = readMenuSection();
+      } else if (kind && kind != ObjectKind::Line) {
+        int& index = nextIndex.try_emplace(*kind, 1).first->second;
+        cutShort = readObjectSection(*kind, index);
+        ++index;
+      } else {
+        continue;  // a block only the runtime knows, or none at all: its lines are skipped
+      }
+      if (cutShort) {
+        state = LoadState::CutShort;
+        break;
+      }
+      state = LoadState::Read;
+    }
+    // Objects are put into their frames even after a cut-short block, so that nothing
+    // read stays invisible and is saved at the wrong place.
+    placeLoadedObjects();
+    return state;
+  }
+
+ private:
+  // Reads the lines of one block and hands each property to apply. True when a line
+  // opening another block cut it short; the end of the file ends it normally.
+  template <typename Apply>
+  bool readBlock(ObjectKind kind, Apply apply) {
+    while (pos_ < lines_.size()) {
+      MenuLine line = menufile::classifyLine(lines_[pos_++].text);
+      if (line.kind == LineKind::BlockBegin) return true;
+      if (line.kind == LineKind::BlockEnd && line.blockKind() == kind) return false;
+      if (line.kind == LineKind::Property) apply(line.knownKey(), line.value);
+    }
+    return false;
+  }
+
+  bool readMenuSection() {
+    MenuDocument& d = document_;
+    return readBlock(ObjectKind::Menu, [&](Key key, const std::string& value) {
+      switch (key) {
+        case Key::Caption: d.caption = value; break;
+        case Key::Left: d.windowTwips.left = menufile::readNumber(value) * state_.twipsPerPixelX; break;
+        case Key::Width: d.windowTwips.width = menufile::readNumber(value) * state_.twipsPerPixelX; break;
+        case Key::Top: d.windowTwips.top = menufile::readNumber(value) * state_.twipsPerPixelY; break;
+        case Key::Height: d.windowTwips.height = menufile::readNumber(value) * state_.twipsPerPixelY; break;
+        case Key::BackColor:
+          if (auto colour = menufile::readColour(value)) d.backColor = *colour;
+          break;
+        case Key::UnloadMode:
+          if (auto mode = heldInteger(value, std::numeric_limits<std::int32_t>::min(),
+                                      std::numeric_limits<std::int32_t>::max()))
+            d.unloadMode = static_cast<std::int32_t>(*mode);
+          break;
+        case Key::TilingImage: d.tilingImage = value; break;
+        case Key::Area: d.chiku = value; break;
+        case Key::Year: d.nendo = value; break;
+        default: break;
+      }
+    });
+  }
+
+  bool readObjectSection(ObjectKind kind, int index) {
+    ObjectRef ref{kind, index};
+    MenuObject& object = document_.objects(kind).load(index);
+    object.onCursorColor = kDefaultOnCursorColour;
+    std::optional<long> parent;
+    bool cutShort = readBlock(kind, [&](Key key, const std::string& value) {
+      if (!readsKey(kind, key)) return;
+      if (key == Key::Parent)
+        parent = heldInteger(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()).value_or(0);
+      else
+        applyObjectKey(object, key, value);
+    });
+    if (parent) pending_.push_back({ref, *parent});
+    else showInStack(ref);
+    return cutShort;
+  }
+
+  void showInStack(ObjectRef ref) {
+    document_.find(ref)->visible = true;
+    if (ref.kind == ObjectKind::Image) document_.sendToBack(ref);
+    else document_.bringToFront(ref);
+  }
+
+  // A PARENT that names no frame leaves the object on the page, visible where it was read.
+  void placeLoadedObjects() {
+    for (const PendingParent& entry : pending_) {
+      MenuObject* object = document_.find(entry.object);
+      int frame = entry.frameNumber > 0 && entry.frameNumber <= std::numeric_limits<int>::max()
+                      ? document_.frameIndexOfFileNumber(static_cast<int>(entry.frameNumber))
+                      : 0;
+      if (object && frame > 0) {
+        object->frame = frame;
+        object->left *= state_.twipsPerPixelX;
+        object->width *= state_.twipsPerPixelX;
+        object->top *= state_.twipsPerPixelY;
+        object->height *= state_.twipsPerPixelY;
+      }
+      if (object) showInStack(entry.object);
+    }
+    pending_.clear();
+  }
+
+  void readScriptSection() {
+    std::vector<std::string> script;
+    while (pos_ < lines_.size()) {
+      const std::string& line = lines_[pos_++].text;
+      if (menufile::endsScript(line)) break;
+      script.push_back(line);
+    }
+    attachScriptWorkFile(document_, state_, path_, std::move(script));
+  }
+
+  MenuDocument& document_;
+  EditorState& state_;
+  const std::vector<menufile::FileLine>& lines_;
+  std::string path_;
+  size_t pos_ = 0;
+  std::vector<PendingParent> pending_;
+};
+
+void reportLoadFailure(MenuDocument& document, const std::string& path, const char* message) {
+  ui::showExclamation(path + "\r" + message, kEditorTitle);
+  document.filePath.clear();
+}
+
+}  // namespace
+
+void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
+                          const std::string& menuPath, std::vector<std::string> lines) {
+  // A second script section replaces the first; its work file must not be left behind.
+  if (!document.wscFile.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(document.wscFile, ec);
+    document.wscFile.clear();
+  }
+  auto file = createScriptWorkFile(state.scriptWorkFolder, scriptWorkFileName(menuPath), lines);
+  if (file) {
+    document.wscFile = *file;
+    document.scriptWithoutWorkFile.reset();
+  } else {
+    ui::showExclamation(kWorkFileMessage, kEditorTitle);
+    document.scriptWithoutWorkFile = std::move(lines);
+  }
+}
+
+LoadState readMenuLines(MenuDocument& document, EditorState& state,
+                        const std::vector<menufile::FileLine>& lines, const std::string& path) {
+  LoadState result = MenuFileReader(document, state, lines, path).read();
+  if (result == LoadState::NothingRead) reportLoadFailure(document, path, kNoObjectsMessage);
+  if (result == LoadState::CutShort) reportLoadFailure(document, path, kCutShortMessage);
+  return result;
+}
+
+LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::string& path) {
+  auto bytes = readWholeFile(hostPath(path));
+  if (!bytes) {
+    reportLoadFailure(document, path, kCannotOpenMessage);
+    return LoadState::NothingRead;
+  }
+  return readMenuLines(document, state, menufile::decodeLines(*bytes), path);
+}
+
+}  // namespace pemo::editor

@@ -1,0 +1,42 @@
+#pragma once
+// Reading a menu file into a menu document.
+#include <string>
+#include <vector>
+
+#include "editor/document/editor_state.h"
+#include "menufile/lines.h"
+
+namespace pemo::editor {
+
+// How far a reading got.
+enum class LoadState {
+  NothingRead = 0,  // no block in the file
+  Read = 1,         // at least one block read, none cut short
+  CutShort = 2,     // a block ran into the next block's opening line before its end
+};
+
+// Reads the menu file at path (Windows form) into a fresh document: the menu's
+// attributes, one object per block (the n-th block of a kind becomes element n), the
+// script into a new work file of this document, and the objects that name a frame into
+// their frames. On failure shows a "PemoEdit" message and clears the document's
+// filePath; whatever was read stays.
+LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::string& path);
+
+// The same, from lines already read; path names the file in messages and gives the
+// work file its name.
+LoadState readMenuLines(MenuDocument& document, EditorState& state,
+                        const std::vector<menufile::FileLine>& lines, const std::string& path);
+
+// The messages of a failed load.
+inline constexpr const char* kNoObjectsMessage = "ｵﾌﾞｼﾞｪｸﾄをﾛｰﾄﾞできませんでした";
+inline constexpr const char* kCutShortMessage = "ｵﾌﾞｼﾞｪｸﾄのﾛｰﾄﾞ中にｴﾗｰが発生しました";
+inline constexpr const char* kCannotOpenMessage = "ﾌｧｲﾙを開けません";
+inline constexpr const char* kWorkFileMessage = "作業ﾌｧｲﾙの作成に失敗";
+inline constexpr const char* kEditorTitle = "PemoEdit";
+
+// Gives the document a new script work file holding lines, named after menuPath; when it
+// cannot be created the user is told and the lines stay in the document.
+void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
+                          const std::string& menuPath, std::vector<std::string> lines);
+
+}  // namespace pemo::editor

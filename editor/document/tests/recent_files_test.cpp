@@ -1,0 +1,44 @@
+#include "editor/document/recent_files.h"
+
+#include <gtest/gtest.h>
+
+#include "document_fixture.h"
+
+namespace pemo::editor {
+namespace {
+
+TEST(RecentFiles, PathMovesToTheFrontWithoutDuplicates) {
+  RecentFiles slots{"a", "b", "c", "d", "e", "f"};
+  EXPECT_EQ(withPathInFront(slots, "d"), (RecentFiles{"d", "a", "b", "c", "e", "f"}));
+  EXPECT_EQ(withPathInFront(slots, "new"), (RecentFiles{"new", "a", "b", "c", "d", "e"}));
+  EXPECT_EQ(withPathInFront(slots, "a"), slots);
+  EXPECT_EQ(withPathInFront(slots, "C"), (RecentFiles{"C", "a", "b", "d", "e", "f"}));
+  RecentFiles twice{"x", "m", "y", "M", "", ""};
+  EXPECT_EQ(withPathInFront(twice, "M"), (RecentFiles{"M", "x", "y", "M", "", ""}));
+  EXPECT_EQ(withPathInFront({}, "p"), (RecentFiles{"p", "", "", "", "", ""}));
+}
+
+TEST(RecentFiles, TheKeyIsReadFirstAndWrittenInLowerCase) {
+  FakeRecentKey key;
+  key.stored = {{"1", "c:\\a.fil"}, {"2", "c:\\b.fil"}, {"3", "c:\\c.fil"},
+                {"4", "c:\\d.fil"}, {"5", "c:\\e.fil"}, {"6", "c:\\f.fil"},
+                {"7", "c:\\extra.fil"}};
+  RecentFiles slots;
+  recordRecentFile(&key, slots, "C:\\Menu\\Top.FIL");
+  EXPECT_EQ(slots[0], "C:\\Menu\\Top.FIL");
+  EXPECT_EQ(slots[5], "c:\\e.fil");
+  EXPECT_EQ(key.stored[0].second, "c:\\menu\\top.fil");
+  EXPECT_EQ(key.stored[5].second, "c:\\e.fil");
+  EXPECT_EQ(key.stored[6].second, "c:\\extra.fil");  // a value beyond the sixth is left alone
+
+  FakeRecentKey closed;
+  closed.openable = false;
+  RecentFiles memory{"x"};
+  recordRecentFile(&closed, memory, "y");
+  EXPECT_EQ(memory[0], "y");
+  EXPECT_EQ(memory[1], "x");
+  EXPECT_TRUE(closed.stored.empty());
+}
+
+}  // namespace
+}  // namespace pemo::editor

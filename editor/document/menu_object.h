@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "menufile/font.h"
 #include "menufile/types.h"
 
 namespace pemo::editor {
@@ -15,14 +16,7 @@ inline constexpr std::uint32_t kWindowColour = 0x80000005;
 // The colour a label's text takes under the mouse unless the file or the user sets another.
 inline constexpr const char* kDefaultOnCursorColour = "FF0000";
 
-struct FontSpec {
-  std::string name = "ＭＳ Ｐゴシック";
-  double size = 9;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool operator==(const FontSpec&) const = default;
-};
+using FontSpec = menufile::Font;
 
 struct MenuObject {
   ObjectKind kind = ObjectKind::Label;

@@ -41,7 +41,7 @@ struct PageObject {
   std::string styleText;                   // a label's style, kept as the text read
   int style = 0;                           // the style number of buttons and images
   std::string onCursorColor = "ff0000";    // a label's colour under the mouse, as text
-  std::string picture;                     // Windows path of the loaded picture; empty: none
+  std::string picture;                     // host path of the loaded picture; empty: none
   bool stretch = false;
   int value = 0;                           // radio: 0 or 1 (True); check box: 0, 1 or 2
 

@@ -1,0 +1,223 @@
+#include "runtime/page/link_actions.h"
+
+#include "platform/text/numbers.h"
+#include "platform/text/strings.h"
+#include "platform/ui/message_port.h"
+
+namespace pemo::page {
+namespace {
+
+constexpr const char* kTitle = "Pemo";
+constexpr const char* kScriptRunningMessage = "ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません";
+constexpr const char* kAlreadyRunningMessage = "このｱﾌﾟﾘｹｰｼｮﾝは既に起動しています";
+constexpr const char* kStartFailedMessage = "起動に失敗しました";
+
+constexpr int kPointerDefault = 0;
+constexpr int kPointerNoDrop = 12;
+
+bool isMenuFileLink(const std::string& link) { return text::InStr(text::UCase(link), ".FIL") > 0; }
+
+}  // namespace
+
+LinkActions::LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree)
+    : page_(page), processes_(processes), runList_(runList), tree_(tree) {}
+
+void LinkActions::doLink(ObjectKind kind, int index, const std::string& link, int style) {
+  if (page_.script().scriptRunning()) {
+    ui::showExclamation(kScriptRunningMessage, kTitle);
+    return;
+  }
+  switch (static_cast<menufile::LinkStyle>(style)) {
+    case menufile::LinkStyle::ExecuteLink:
+      if (!link.empty()) openLink(link);
+      break;
+    case menufile::LinkStyle::ToggleSelection: toggleSelection(kind, index, link); break;
+    case menufile::LinkStyle::ExecuteSelection: executeSelection(kind, index); break;
+    case menufile::LinkStyle::ExecuteSelectionThenLink: executeSelectionThenLink(kind, index); break;
+    case menufile::LinkStyle::ParentMenu: goParentMenu(); break;
+    case menufile::LinkStyle::ExecuteAndWait: executeLinkAndWait(kind, index); break;
+    default: break;
+  }
+}
+
+bool LinkActions::changeMenu(const std::string& path) {
+  if (!page_.readableMenuFile(path)) {
+    ui::showExclamation(path + "\r" + "ﾒﾆｭｰﾌｧｲﾙを開けません", kTitle);
+    return false;
+  }
+  page_.closeMenu();
+  page_.openMenuFile(path);
+  page_.view().relayout();
+  return true;
+}
+
+void LinkActions::openLink(const std::string& link) {
+  if (!isMenuFileLink(link)) {
+    runProgram(link);
+    return;
+  }
+  page_.state().treeSync = true;
+  bool opened = link == page_.state().currentMenuFile || changeMenu(link);
+  if (opened) syncTreeTo(link);
+  page_.state().treeSync = false;
+}
+
+void LinkActions::syncTreeTo(const std::string& link) {
+  int selected = tree_.selectedNode();
+  if (selected == 0) return;
+  std::string wanted = text::UCase(link);
+  for (int child : tree_.childrenOf(selected)) {
+    if (tree_.parentOf(child) != selected) break;
+    if (text::UCase(tree_.nodeFile(child)) == wanted) {
+      tree_.selectAndExpand(child);
+      return;
+    }
+  }
+}
+
+void LinkActions::goParentMenu() {
+  int node = tree_.selectedNode();
+  int target = 0;
+  if (node != 0) {
+    target = isMenuFileLink(tree_.nodeFile(node)) ? tree_.parentOf(node) : tree_.parentOf(tree_.parentOf(node));
+  }
+  if (target == 0) {
+    page_.view().closeWindow();
+    return;
+  }
+  // The tree follows the page only once the parent menu has opened.
+  if (changeMenu(tree_.nodeFile(target))) tree_.selectAndExpand(target);
+}
+
+bool LinkActions::hasNumberedCaption(ObjectKind kind) const {
+  return kind == ObjectKind::Label || kind == ObjectKind::Button || kind == ObjectKind::PictureButton;
+}
+
+std::string LinkActions::captionOf(ObjectKind kind, int index) const {
+  switch (kind) {
+    case ObjectKind::Label:
+    case ObjectKind::Button:
+    case ObjectKind::PictureButton:
+    case ObjectKind::Radio:
+    case ObjectKind::CheckBox:
+    case ObjectKind::Frame:
+      if (const PageObject* o = page_.objects().find(kind, index)) return o->caption;
+      return {};
+    default:
+      return {};
+  }
+}
+
+std::string LinkActions::ownLink(ObjectKind kind, int index, bool imagesToo) const {
+  if (!hasNumberedCaption(kind) && !(imagesToo && kind == ObjectKind::Image)) return {};
+  const PageObject* o = page_.objects().find(kind, index);
+  return o ? o->link : std::string();
+}
+
+void LinkActions::toggleSelection(ObjectKind kind, int index, const std::string& link) {
+  LinkSelection& selection = page_.selection();
+  int found = -1;
+  for (int pos = 0; pos < selection.count(); ++pos) {
+    SelectionItem item = LinkSelection::parse(selection.items()[pos]);
+    if (found >= 0 && hasNumberedCaption(item.kind))
+      page_.setCaption(item.kind, item.index,
+                       std::to_string(pos) + " " + withoutPositionPrefix(captionOf(item.kind, item.index)));
+    if (item.kind == kind && item.index == index) {
+      found = pos;
+      if (hasNumberedCaption(kind)) page_.setCaption(kind, index, withoutPositionPrefix(captionOf(kind, index)));
+    }
+  }
+  if (found >= 0) {
+    selection.remove(found);
+    return;
+  }
+  selection.append(kind, index, link);
+  if (hasNumberedCaption(kind))
+    page_.setCaption(kind, index, std::to_string(selection.count()) + " " + captionOf(kind, index));
+}
+
+void LinkActions::executeSelection(ObjectKind kind, int index) {
+  if (page_.selection().empty()) return;
+  PageView& view = page_.view();
+  view.setPointer(kPointerNoDrop);
+  view.enablePage(false);
+  if (page_.script().scriptLoaded())
+    page_.script().fireScriptEvent(kind, index, menufile::ScriptEvent::BeforeExecute);
+  runSelectedLinks();
+  view.setStatusText("");
+  if (page_.script().scriptLoaded())
+    page_.script().fireScriptEvent(kind, index, menufile::ScriptEvent::CommitExecute);
+  view.enablePage(true);
+  view.setPointer(kPointerDefault);
+}
+
+bool LinkActions::startAndWait(const std::string& link) {
+  long pid = processes_.start(page_.withMenuDrive(link));
+  if (pid == 0) {
+    ui::showExclamation(kStartFailedMessage, kTitle);
+    return false;
+  }
+  processes_.waitForExit(pid);
+  return true;
+}
+
+bool LinkActions::runSelectedLinks() {
+  LinkSelection& selection = page_.selection();
+  // The list is copied: a link's wait lets the window run, and the page stays locked.
+  const std::vector<std::string> items = selection.items();
+  for (const auto& text : items) {
+    SelectionItem item = LinkSelection::parse(text);
+    page_.view().setStatusText(captionOf(item.kind, item.index) + "を実行中・・・");
+    page_.view().yieldToEvents();
+    if (!item.link.empty() && !startAndWait(item.link)) return false;
+  }
+  for (const auto& text : items) {
+    SelectionItem item = LinkSelection::parse(text);
+    if (hasNumberedCaption(item.kind))
+      page_.setCaption(item.kind, item.index, withoutPositionPrefix(captionOf(item.kind, item.index)));
+  }
+  selection.clear();
+  return true;
+}
+
+void LinkActions::executeSelectionThenLink(ObjectKind kind, int index) {
+  executeSelection(kind, index);
+  std::string link = ownLink(kind, index, false);
+  if (text::Trim(link).empty()) {
+    goParentMenu();
+    return;
+  }
+  // A menu file opens through the one menu change, with layout and tree.
+  openLink(link);
+}
+
+void LinkActions::executeLinkAndWait(ObjectKind kind, int index) {
+  std::string link = ownLink(kind, index, true);
+  page_.view().enablePage(false);
+  startAndWait(link);
+  page_.view().enablePage(true);
+  page_.view().setPointer(kPointerDefault);
+}
+
+void LinkActions::runProgram(const std::string& link) {
+  for (const auto& [name, data] : runList_.values()) {
+    if (data == link && processes_.isRunning(static_cast<long>(text::Val(name)))) {
+      ui::showExclamation(kAlreadyRunningMessage, kTitle);
+      return;
+    }
+  }
+  long pid = processes_.start(page_.withMenuDrive(link));
+  if (pid == 0) {
+    ui::showExclamation(link + "\r" + kStartFailedMessage, kTitle);
+    return;
+  }
+  runList_.add(pid, link);
+}
+
+bool LinkActions::checkRunningPrograms() {
+  for (const auto& [name, data] : runList_.values())
+    if (processes_.isRunning(static_cast<long>(text::Val(name)))) return true;
+  return false;
+}
+
+}  // namespace pemo::page

@@ -1,0 +1,47 @@
+#pragma once
+// What a click on a page object does, by the object's link style: open a menu, go to
+// the parent menu, collect and run a selection of links, run a link and wait, or start
+// a program unless it still runs from this window.
+#include <string>
+
+#include "runtime/page/link_ports.h"
+#include "runtime/page/menu_page.h"
+
+namespace pemo::page {
+
+class LinkActions {
+ public:
+  LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree);
+
+  void doLink(ObjectKind kind, int index, const std::string& link, int style);
+
+  void openLink(const std::string& link);
+  void goParentMenu();
+  void toggleSelection(ObjectKind kind, int index, const std::string& link);
+  void executeSelection(ObjectKind kind, int index);
+  void executeSelectionThenLink(ObjectKind kind, int index);
+  void executeLinkAndWait(ObjectKind kind, int index);
+  void runProgram(const std::string& link);
+  // True while a program started from this window still runs.
+  bool checkRunningPrograms();
+
+  // Changes the menu the one way every caller does: the file is checked first (a file
+  // that cannot be read keeps the page and is reported), then close, open and layout.
+  bool changeMenu(const std::string& path);
+
+ private:
+  bool runSelectedLinks();
+  void syncTreeTo(const std::string& link);
+  std::string ownLink(ObjectKind kind, int index, bool imagesToo) const;
+  std::string captionOf(ObjectKind kind, int index) const;
+  bool hasNumberedCaption(ObjectKind kind) const;
+  // Starts a link as a program and waits for it; false (and reported) when it cannot start.
+  bool startAndWait(const std::string& link);
+
+  MenuPage& page_;
+  ProcessPort& processes_;
+  RunProcessList& runList_;
+  MenuTreePort& tree_;
+};
+
+}  // namespace pemo::page

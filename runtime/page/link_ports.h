@@ -1,0 +1,45 @@
+#pragma once
+// What the link actions need besides the page: starting and watching programs, this
+// window's list of started programs, and the menu tree.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pemo::page {
+
+class ProcessPort {
+ public:
+  virtual ~ProcessPort() = default;
+  // Starts a command line; the process id, or 0 when it cannot be started.
+  virtual long start(const std::string& commandLine) = 0;
+  // True only while a program that this runtime started runs (ids are reused).
+  virtual bool isRunning(long pid) = 0;
+  // Returns when the program has ended; the window keeps handling its events meanwhile.
+  virtual void waitForExit(long pid) = 0;
+};
+
+// The window's `Run\<handle>` key: one value per program start, named by the process id
+// in decimal, holding the link as clicked.
+class RunProcessList {
+ public:
+  virtual ~RunProcessList() = default;
+  // The values in order: (name, data).
+  virtual std::vector<std::pair<std::string, std::string>> values() = 0;
+  virtual void add(long pid, const std::string& link) = 0;
+};
+
+// The menu tree of the shell, as far as the link actions walk it. Nodes are numbered
+// from 1; 0 is "no node".
+class MenuTreePort {
+ public:
+  virtual ~MenuTreePort() = default;
+  virtual int selectedNode() = 0;
+  virtual int parentOf(int node) = 0;
+  virtual std::vector<int> childrenOf(int node) = 0;
+  virtual std::string nodeFile(int node) = 0;
+  // Makes the node the selected one and expands it.
+  virtual void selectAndExpand(int node) = 0;
+};
+
+}  // namespace pemo::page

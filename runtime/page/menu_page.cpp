@@ -1,0 +1,183 @@
+#include "runtime/page/menu_page.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/fs/windows_path.h"
+#include "platform/text/strings.h"
+#include "platform/ui/message_port.h"
+#include "runtime/page/menu_reader.h"
+
+namespace pemo::page {
+namespace {
+
+constexpr const char* kTitle = "Pemo";
+
+std::optional<std::string> readBytes(const std::string& hostPath) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(hostPath, ec)) return std::nullopt;
+  std::ifstream in(hostPath, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return bytes.str();
+}
+
+bool samePath(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
+MenuPage::MenuPage(RuntimeState& runtime, PageView& view, ScriptPort& script)
+    : runtime_(runtime), view_(view), script_(&script) {}
+
+std::string MenuPage::workingPath(const std::string& path, std::string* drive) const {
+  *drive = runtime_.menuDrive;
+  if (!path.empty() && path[0] == '\\') {
+    if (drive->empty()) *drive = text::Left(fs::windowsFolder(), 2);
+    return *drive + path;
+  }
+  if (text::InStr(path, ":\\") == 2) *drive = text::Left(path, 2);
+  return path;
+}
+
+std::optional<std::string> MenuPage::readableMenuFile(const std::string& path) const {
+  std::string drive;
+  auto host = fs::toHostPath(workingPath(path, &drive));
+  if (!host) return std::nullopt;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(*host, ec) || !std::ifstream(*host, std::ios::binary)) return std::nullopt;
+  return host;
+}
+
+std::string MenuPage::withMenuDrive(const std::string& link) const {
+  return !link.empty() && link[0] == '\\' ? runtime_.menuDrive + link : link;
+}
+
+bool MenuPage::openMenuFile(const std::string& path) {
+  view_.setPointer(11);
+  state_.menuOpening = true;
+  view_.setStatusText(path + " を開いています");
+  view_.yieldToEvents();
+
+  state_.extent = {};
+  selection_.clear();
+  state_.scrollX = state_.scrollY = 0;
+  if (script_->scriptLoaded()) script_->closeScript();
+  state_.currentMenuFile = path;
+  std::string working = workingPath(path, &runtime_.menuDrive);
+
+  auto finish = [&] {
+    view_.setStatusText("");
+    state_.menuOpening = false;
+    view_.setPointer(0);
+  };
+  auto host = fs::toHostPath(working);
+  auto bytes = host ? readBytes(*host) : std::nullopt;
+  if (!bytes) {
+    finish();
+    ui::showExclamation(path + "\r" + "ﾒﾆｭｰﾌｧｲﾙを開けません", kTitle);
+    return false;
+  }
+
+  MenuReadResult read;
+  try {
+    read = MenuReader(objects_, state_, runtime_, view_).read(*bytes);
+    finishMenuLayout();
+  } catch (const MenuReadError&) {
+    finish();
+    ui::showExclamation(path + "\r" + "ﾒﾆｭｰﾌｧｲﾙを最後まで読み込めませんでした", kTitle);
+    return false;
+  }
+  view_.raiseFixedControls();
+
+  MenuScriptSource source{working, read.scriptStartPosition, read.includeFiles};
+  if (runtime_.testRun) {
+    auto appHost = fs::toHostPath(runtime_.appFolder);
+    if (appHost && samePath(*host, (std::filesystem::path(*appHost) / "!.FIL").string())) {
+      std::error_code ec;
+      std::filesystem::remove(*host, ec);
+      source.scriptFile = runtime_.appFolder + "!.src";
+      source.startPosition = 1;
+      read.hasScript = true;
+    }
+  }
+  if (read.hasScript) {
+    script_->loadScript(source);
+    script_->fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::LoadedMenu);
+  }
+  finish();
+  return true;
+}
+
+void MenuPage::finishMenuLayout() {
+  if (objects_.count(ObjectKind::Frame) <= 1) return;  // no frame: those objects stay hidden
+  const double shift = view_.treePaneShown() ? view_.splitterWidth() + view_.splitterLeft() : 0;
+  for (const auto& pending : state_.pendingParents) {
+    PageObject* o = objects_.find(pending.kind, pending.index);
+    if (!o) continue;
+    if (!objects_.find(ObjectKind::Frame, pending.frame))
+      throw MenuReadError("no frame " + std::to_string(pending.frame));
+    o->parentFrame = pending.frame;
+    o->left -= shift;
+    o->visible = true;
+    o->zOrder = ZOrder::Front;
+    view_.objectChanged(*o);
+  }
+}
+
+void MenuPage::closeMenu() {
+  objects_.clear();
+  view_.pageCleared();
+  if (script_->scriptLoaded())
+    script_->fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
+  state_.pendingParents.clear();
+  state_.hoverLabelIndex = 0;
+}
+
+void MenuPage::shiftForTreePane(bool paneShown, int paneWidth) {
+  page::shiftForTreePane(objects_, state_.extent, paneShown, paneWidth);
+  view_.objectsMoved();
+}
+
+void MenuPage::shiftForSplitter(int splitterLeft) {
+  page::shiftForSplitter(objects_, state_.extent, splitterLeft, state_.splitterLeft);
+  view_.objectsMoved();
+}
+
+void MenuPage::scrollX(int value) {
+  if (value == state_.scrollX) return;
+  scrollPageX(objects_, state_.scrollX, value);
+  view_.objectsMoved();
+}
+
+void MenuPage::scrollY(int value) {
+  if (value == state_.scrollY) return;
+  scrollPageY(objects_, state_.scrollY, value);
+  view_.objectsMoved();
+}
+
+void MenuPage::undoScrollX() {
+  page::undoScrollX(objects_, state_.scrollX);
+  state_.scrollX = 0;
+  view_.objectsMoved();
+}
+
+void MenuPage::undoScrollY() {
+  page::undoScrollY(objects_, state_.scrollY);
+  state_.scrollY = 0;
+  view_.objectsMoved();
+}
+
+void MenuPage::setCaption(ObjectKind kind, int index, const std::string& caption) {
+  if (PageObject* o = objects_.find(kind, index)) {
+    o->caption = caption;
+    view_.objectChanged(*o);
+  }
+}
+
+}  // namespace pemo::page

@@ -1,0 +1,307 @@
+#include "runtime/page/menu_reader.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+
+#include "menufile/lines.h"
+#include "menufile/values.h"
+#include "platform/fs/windows_path.h"
+#include "platform/process/command_line.h"
+#include "platform/text/numbers.h"
+#include "platform/text/strings.h"
+
+namespace pemo::page {
+namespace mf = menufile;
+using mf::Key;
+
+namespace {
+
+// The failure of one value; the label block swallows it, other blocks pass it on.
+class BadValue : public MenuReadError {
+ public:
+  explicit BadValue(const std::string& key) : MenuReadError("bad value for " + key) {}
+};
+
+std::uint32_t colourOf(const mf::MenuLine& line) {
+  auto c = mf::readColour(line.value);
+  if (!c) throw BadValue(line.key);
+  return *c;
+}
+
+bool booleanOf(const mf::MenuLine& line) {
+  auto b = mf::readBoolean(line.value);
+  if (!b) throw BadValue(line.key);
+  return *b;
+}
+
+long wholeOf(const mf::MenuLine& line, long min, long max) {
+  auto n = mf::readWholeNumber(line.value, min, max);
+  if (!n) throw BadValue(line.key);
+  return *n;
+}
+
+bool isLinkKind(ObjectKind k) {
+  return k == ObjectKind::Label || k == ObjectKind::Button || k == ObjectKind::PictureButton || k == ObjectKind::Image;
+}
+
+// The host path of an existing picture file, or "" (a missing picture is skipped).
+std::string pictureFile(std::string_view value, PageView& view) {
+  std::string name = text::Trim(value);
+  if (name.empty()) return {};
+  auto host = fs::toHostPath(name);
+  std::error_code ec;
+  if (!host || !std::filesystem::is_regular_file(*host, ec) || !view.isPicture(*host)) return {};
+  return *host;
+}
+
+}  // namespace
+
+std::string menuLinkOf(std::string_view link) {
+  auto parts = process::splitProgram(link);
+  std::string program = text::UCase(process::fileNameOf(parts.program));
+  if (program == "PEMO.EXE" || program == "PEMO") return parts.rest;
+  return std::string(link);
+}
+
+struct MenuReader::Cursor {
+  std::vector<mf::FileLine> lines;
+  size_t next = 0;
+  bool atEnd() const { return next >= lines.size(); }
+  const mf::FileLine& take() { return lines[next++]; }
+};
+
+MenuReader::MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view)
+    : objects_(objects), page_(page), runtime_(runtime), view_(view) {}
+
+double MenuReader::shiftedLeft(std::string_view value) const {
+  double number = mf::readNumber(value);
+  return view_.treePaneShown() ? view_.splitterWidth() + view_.splitterLeft() + number : number;
+}
+
+MenuReadResult MenuReader::read(std::string_view bytes) {
+  MenuReadResult result;
+  Cursor cursor{mf::decodeLines(bytes)};
+  std::map<ObjectKind, int> counters;
+  bool inScript = false;
+  while (!cursor.atEnd()) {
+    const mf::FileLine& line = cursor.take();
+    std::string upper = text::UCase(line.text);
+    if (upper == "BEGIN SCRIPT") {
+      result.hasScript = true;
+      result.scriptStartPosition = static_cast<long>(line.endOffset) + 1;
+      inScript = true;
+    }
+    if (inScript) {
+      size_t blank = upper.find(' ');
+      if (blank != std::string::npos && text::Trim(upper.substr(0, blank)) == "INCLUDE")
+        result.includeFiles.push_back(text::Trim(upper.substr(blank + 1)));
+    }
+    mf::MenuLine ml = mf::classifyLine(line.text);
+    if (ml.kind == mf::LineKind::BlockBegin) {
+      if (auto kind = ml.blockKind()) {
+        int& counter = counters.try_emplace(*kind, 1).first->second;
+        bool stop = *kind == ObjectKind::Menu ? readMenuBlock(cursor) : readObjectBlock(cursor, *kind, counter);
+        ++counter;
+        if (stop) {
+          result.stopped = true;
+          break;
+        }
+      }
+    }
+    view_.yieldToEvents();
+  }
+  return result;
+}
+
+bool MenuReader::readMenuBlock(Cursor& cursor) {
+  while (!cursor.atEnd()) {
+    std::string text = text::Trim(text::Replace(cursor.take().text, "\t", " "));
+    mf::MenuLine ml = mf::classifyLine(text);
+    if (ml.kind == mf::LineKind::BlockBegin) return true;
+    if (ml.kind == mf::LineKind::BlockEnd && ml.word == "MENU") return false;
+    if (ml.kind != mf::LineKind::Property) continue;
+    switch (ml.knownKey()) {
+      case Key::Caption:
+        view_.setCaption(ml.value);
+        break;
+      case Key::BackColor:
+        if (!ml.value.empty() && page_.tileCount == 0) view_.setBackColor(colourOf(ml));
+        break;
+      case Key::TilingImage:
+        if (!ml.value.empty()) tileBackground(ml.value);
+        break;
+      case Key::UnloadMode:
+        if (!ml.value.empty()) {
+          double mode = text::RoundHalfEven(mf::readNumber(ml.value));
+          if (mode < 0 || mode > 255) throw BadValue(ml.key);
+          page_.unloadModeValue = static_cast<int>(mode);
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return false;
+}
+
+void MenuReader::tileBackground(const std::string& path) {
+  auto host = fs::toHostPath(path);
+  std::error_code ec;
+  if (!host || !std::filesystem::is_regular_file(*host, ec)) return;
+  std::string upper = text::UCase(path);
+  if (upper == runtime_.lastTiledImage) return;
+  runtime_.lastTiledImage = upper;
+  page_.tileCount = 0;
+  int tiles = view_.tileBackground(*host);
+  if (tiles < 0) throw MenuReadError("the background picture cannot be drawn: " + path);
+  page_.tileCount = tiles;
+}
+
+bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
+  PageObject& o = objects_.load(kind, element);
+  const bool isLine = kind == ObjectKind::Line;
+  if (kind == ObjectKind::Label) o.onCursorColor = "ff0000";
+  if (isLine) {
+    double start = view_.treePaneShown() ? view_.splitterWidth() + view_.splitterLeft() : 0;
+    o.x1 = o.x2 = start;
+  }
+  bool hasParent = false;
+  std::string imagePicture;
+  const std::string endWord(mf::blockWord(kind));
+
+  auto apply = [&](const mf::MenuLine& ml) {
+    const Key key = ml.knownKey();
+    if (isLine) {
+      switch (key) {
+        case Key::X1: o.x1 = shiftedLeft(ml.value); break;
+        case Key::X2: o.x2 = shiftedLeft(ml.value); break;
+        case Key::Y1: o.y1 = mf::readNumber(ml.value); break;
+        case Key::Y2: o.y2 = mf::readNumber(ml.value); break;
+        case Key::BorderWidth: o.borderWidth = static_cast<int>(wholeOf(ml, INT16_MIN, INT16_MAX)); break;
+        case Key::ForeColor: o.foreColor = colourOf(ml); break;
+        default: break;
+      }
+      return;
+    }
+    switch (key) {
+      case Key::Left: o.left = shiftedLeft(ml.value); break;
+      case Key::Top: o.top = mf::readNumber(ml.value); break;
+      case Key::Width: o.width = mf::readNumber(ml.value); break;
+      case Key::Height:
+        if (kind != ObjectKind::ComboBox) o.height = mf::readNumber(ml.value);
+        break;
+      case Key::Caption:
+        if (kind != ObjectKind::ComboBox) o.caption = ml.value;
+        break;
+      case Key::ForeColor:
+        if (kind != ObjectKind::Button && kind != ObjectKind::PictureButton && kind != ObjectKind::Image)
+          o.foreColor = colourOf(ml);
+        break;
+      case Key::BackColor:
+        if (kind == ObjectKind::Radio || kind == ObjectKind::CheckBox || kind == ObjectKind::Frame)
+          o.backColor = colourOf(ml);
+        break;
+      case Key::FontName:
+        if (kind != ObjectKind::Image) o.font.name = ml.value;
+        break;
+      case Key::FontSize:
+        if (kind != ObjectKind::Image) o.font.size = mf::readNumber(ml.value);
+        break;
+      case Key::FontBold:
+        if (kind != ObjectKind::Image) o.font.bold = booleanOf(ml);
+        break;
+      case Key::FontItalic:
+        if (kind != ObjectKind::Image) o.font.italic = booleanOf(ml);
+        break;
+      case Key::FontUnderline:
+        if (kind != ObjectKind::Image) o.font.underline = booleanOf(ml);
+        break;
+      case Key::Link:
+        if (isLinkKind(kind)) o.link = menuLinkOf(ml.value);
+        break;
+      case Key::Style:
+        if (kind == ObjectKind::Label)
+          o.styleText = ml.value;
+        else if (isLinkKind(kind))
+          o.style = static_cast<int>(wholeOf(ml, INT32_MIN, INT32_MAX));
+        break;
+      case Key::OnCursorColor:
+        if (kind == ObjectKind::Label) o.onCursorColor = ml.value;
+        break;
+      case Key::Picture:
+        if (kind == ObjectKind::PictureButton) o.picture = pictureFile(ml.value, view_);
+        if (kind == ObjectKind::Image) imagePicture = text::Trim(ml.value);
+        break;
+      case Key::Stretch:
+        if (kind == ObjectKind::Image) o.stretch = booleanOf(ml);
+        break;
+      case Key::Value:
+        if (kind == ObjectKind::Radio) o.value = booleanOf(ml) ? 1 : 0;
+        if (kind == ObjectKind::CheckBox) o.value = static_cast<int>(wholeOf(ml, 0, 2));
+        break;
+      case Key::Parent:
+        if (kind != ObjectKind::Frame) {
+          double frame = text::RoundHalfEven(mf::readNumber(ml.value));
+          if (frame < INT16_MIN || frame > INT16_MAX) throw BadValue(ml.key);
+          page_.pendingParents.push_back({kind, element, static_cast<int>(frame)});
+          hasParent = true;
+        }
+        break;
+      default:
+        break;
+    }
+  };
+
+  bool stop = false;
+  while (!cursor.atEnd()) {
+    mf::MenuLine ml = mf::classifyLine(cursor.take().text);
+    if (ml.kind == mf::LineKind::BlockBegin) {
+      stop = true;
+      break;
+    }
+    if (ml.kind == mf::LineKind::BlockEnd && ml.word == endWord) break;
+    if (ml.kind != mf::LineKind::Property) continue;
+    if (kind == ObjectKind::Label) {
+      // A label gives up on its first bad value and stays hidden; the reading goes on
+      // with the next line of the file.
+      try {
+        apply(ml);
+      } catch (const BadValue&) {
+        view_.objectLoaded(o);
+        return false;
+      }
+    } else {
+      apply(ml);
+    }
+  }
+
+  if (kind == ObjectKind::Image && !imagePicture.empty()) o.picture = pictureFile(imagePicture, view_);
+  switch (kind) {
+    case ObjectKind::Line:
+      o.visible = true;
+      break;
+    case ObjectKind::Frame:
+      o.visible = true;
+      o.zOrder = ZOrder::Front;
+      break;
+    case ObjectKind::Label:
+    case ObjectKind::ComboBox:
+      o.visible = !hasParent;
+      o.zOrder = ZOrder::Front;
+      break;
+    case ObjectKind::Image:
+      o.visible = !hasParent;
+      if (!hasParent) o.zOrder = ZOrder::Back;
+      break;
+    default:
+      o.visible = !hasParent;
+      if (!hasParent) o.zOrder = ZOrder::Front;
+      break;
+  }
+  page_.extent.grow(o);
+  view_.objectLoaded(o);
+  return stop;
+}
+
+}  // namespace pemo::page

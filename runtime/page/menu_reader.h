@@ -1,0 +1,56 @@
+#pragma once
+// Reads a menu file into the page: the window from the MENU block, one object per block,
+// the frames that objects name, the script's start and its INCLUDE files.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/page/page_objects.h"
+#include "runtime/page/page_state.h"
+#include "runtime/page/page_view.h"
+#include "runtime/page/runtime_state.h"
+
+namespace pemo::page {
+
+// A value the open cannot go on with: a colour, boolean or number that does not convert,
+// a picture that cannot be drawn as the background. What was built stays on the page.
+class MenuReadError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct MenuReadResult {
+  bool hasScript = false;
+  long scriptStartPosition = 1;            // 1-based byte position of the line after "BEGIN SCRIPT"
+  std::vector<std::string> includeFiles;   // upper-cased names from INCLUDE lines
+  bool stopped = false;                    // a block ran into the next BEGIN line
+};
+
+// A link that starts the runtime itself with a menu file is that menu file: the command
+// line loses its program when the program is this runtime ("PEMO.EXE", "pemo", any
+// folder). Every other link stays as written.
+std::string menuLinkOf(std::string_view link);
+
+class MenuReader {
+ public:
+  MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view);
+
+  // Reads the file's code page 932 bytes. Throws MenuReadError on a value the open
+  // cannot go on with; the objects read so far stay loaded.
+  MenuReadResult read(std::string_view bytes);
+
+ private:
+  struct Cursor;
+  bool readMenuBlock(Cursor& cursor);
+  bool readObjectBlock(Cursor& cursor, menufile::ObjectKind kind, int element);
+  void tileBackground(const std::string& path);
+  double shiftedLeft(std::string_view value) const;
+
+  PageObjects& objects_;
+  PageState& page_;
+  RuntimeState& runtime_;
+  PageView& view_;
+};
+
+}  // namespace pemo::page

@@ -1,0 +1,141 @@
+#pragma once
+// Fakes of the window, the interpreter, processes, the run list and the tree for the
+// page logic's tests, and a writer of menu files.
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "menufile/lines.h"
+#include "platform/testing/temp_dir.h"
+#include "runtime/page/link_ports.h"
+#include "runtime/page/page_view.h"
+#include "runtime/page/script_port.h"
+
+namespace pemo::page::testing {
+
+class FakeView : public PageView {
+ public:
+  void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
+  void setPointer(int code) override { pointers.push_back(code); }
+  void yieldToEvents() override {}
+  bool treePaneShown() const override { return treeShown; }
+  int splitterLeft() const override { return 200; }
+  int splitterWidth() const override { return 4; }
+  void setCaption(const std::string& c) override { caption = c; }
+  void setBackColor(std::uint32_t bgr) override { backColor = bgr; }
+  int tileBackground(const std::string& hostPath) override {
+    tiled.push_back(hostPath);
+    return tileResult;
+  }
+  bool isPicture(const std::string&) override { return true; }
+  void objectLoaded(const PageObject& o) override { loaded.push_back(o); }
+  void objectChanged(const PageObject&) override { ++changes; }
+  void objectsMoved() override {}
+  void pageCleared() override { ++clears; }
+  void raiseFixedControls() override {}
+  void relayout() override { ++relayouts; }
+  void enablePage(bool enabled) override { enables.push_back(enabled); }
+  void closeWindow() override { ++closeRequests; }
+
+  bool treeShown = false;
+  int tileResult = 1;
+  std::string caption;
+  std::uint32_t backColor = 0xFFFFFFFF;
+  std::vector<std::string> statusTexts, tiled;
+  std::vector<int> pointers;
+  std::vector<PageObject> loaded;
+  std::vector<bool> enables;
+  int changes = 0, clears = 0, relayouts = 0, closeRequests = 0;
+};
+
+class FakeScript : public ScriptPort {
+ public:
+  struct Event {
+    menufile::ObjectKind kind;
+    int index;
+    menufile::ScriptEvent event;
+  };
+  void loadScript(const MenuScriptSource& s) override {
+    loaded = true;
+    sources.push_back(s);
+  }
+  void closeScript() override {
+    loaded = false;
+    ++closes;
+  }
+  bool scriptLoaded() const override { return loaded; }
+  void fireScriptEvent(menufile::ObjectKind k, int i, menufile::ScriptEvent e) override {
+    events.push_back({k, i, e});
+    if (onEvent) onEvent();
+  }
+  bool scriptRunning() const override { return running; }
+
+  bool loaded = false, running = false;
+  int closes = 0;
+  std::vector<MenuScriptSource> sources;
+  std::vector<Event> events;
+  std::function<void()> onEvent;
+};
+
+class FakeProcesses : public ProcessPort {
+ public:
+  long start(const std::string& commandLine) override {
+    started.push_back(commandLine);
+    if (failing.count(commandLine)) return 0;
+    long pid = nextPid++;
+    running.insert(pid);
+    return pid;
+  }
+  bool isRunning(long pid) override { return running.count(pid) > 0; }
+  void waitForExit(long pid) override {
+    waited.push_back(pid);
+    running.erase(pid);
+  }
+  long nextPid = 1000;
+  std::set<long> running;
+  std::set<std::string> failing;
+  std::vector<std::string> started;
+  std::vector<long> waited;
+};
+
+class MemoryRunList : public RunProcessList {
+ public:
+  std::vector<std::pair<std::string, std::string>> values() override { return list; }
+  void add(long pid, const std::string& link) override { list.emplace_back(std::to_string(pid), link); }
+  std::vector<std::pair<std::string, std::string>> list;
+};
+
+class FakeTree : public MenuTreePort {
+ public:
+  struct Node {
+    int parent;
+    std::string file;
+  };
+  int add(int parent, const std::string& file) {
+    nodes.push_back({parent, file});
+    return static_cast<int>(nodes.size());
+  }
+  int selectedNode() override { return selected; }
+  int parentOf(int node) override { return node >= 1 && node <= (int)nodes.size() ? nodes[node - 1].parent : 0; }
+  std::vector<int> childrenOf(int node) override {
+    std::vector<int> result;
+    for (int i = 1; i <= (int)nodes.size(); ++i)
+      if (nodes[i - 1].parent == node) result.push_back(i);
+    return result;
+  }
+  std::string nodeFile(int node) override { return node >= 1 && node <= (int)nodes.size() ? nodes[node - 1].file : ""; }
+  void selectAndExpand(int node) override { selected = node; }
+  std::vector<Node> nodes;
+  int selected = 0;
+};
+
+// Writes UTF-8 lines as a code page 932 menu file with CR LF and returns its host path.
+inline std::string writeMenu(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+  pemo::testing::writeFileBytes(file, menufile::encodeLines(lines));
+  return file.string();
+}
+
+}  // namespace pemo::page::testing

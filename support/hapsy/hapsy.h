@@ -6,8 +6,9 @@
 
 /* Evaluates the expression (text from "=" on, and quoted text, are left out), rounds it
    to `decimals` places (mode 1 down, 2 half away from zero, 3 up; others away from
-   zero) and writes it as a right-aligned field (see formatNumberField). The result can
-   be longer than the text: the caller provides the room. Returns the buffer. */
+   zero) and writes it as a right-aligned field (see formatNumberField): blanks, the
+   integer digits, "." and the decimals. The field can be longer than the text (up to
+   18 + decimals bytes with its NUL): the caller provides the room. Returns the buffer. */
 PEMO_C_EXPORT char* StringVal(char* buffer, int decimals, int mode);
 /* Half width to full width within the length of the padded text (its trailing blanks
    included). Returns 0, or -1 when the result and its NUL would not fit; the buffer

@@ -6,26 +6,19 @@
 
 using pemo::support::evaluateExpression;
 
+// The cases of the C export checks are not repeated here.
 TEST(Expression, PrecedenceAndAssociation) {
-  EXPECT_EQ(evaluateExpression("1+2*3"), 7);
-  EXPECT_EQ(evaluateExpression("(1+2)*3"), 9);
-  EXPECT_EQ(evaluateExpression("2^3^2"), 64);
   EXPECT_EQ(evaluateExpression("8-2-1"), 5);
   EXPECT_EQ(evaluateExpression("2*3+4*5-6/2"), 23);
   EXPECT_EQ(evaluateExpression("2+3*4^2"), 50);
   EXPECT_EQ(evaluateExpression("100/10/5"), 2);
-  EXPECT_EQ(evaluateExpression("-2^2"), 4);
   EXPECT_EQ(evaluateExpression("3*-2"), -6);
-  EXPECT_EQ(evaluateExpression("7%3"), 1);
-  EXPECT_NEAR(evaluateExpression("27_3"), 3, 1e-12);
 }
 
 TEST(Expression, OperandsAndTheirEnd) {
   EXPECT_EQ(evaluateExpression(""), 0);
   EXPECT_EQ(evaluateExpression("1 000 + 1"), 1001);
   EXPECT_EQ(evaluateExpression("1.2.3"), 1.2);
-  EXPECT_EQ(evaluateExpression("12abc"), 12);
-  EXPECT_EQ(evaluateExpression("abc"), 0);
   EXPECT_EQ(evaluateExpression("5=3+4"), 5);
   EXPECT_EQ(evaluateExpression("(1+2"), 3);
   EXPECT_EQ(evaluateExpression("((2))*(3)"), 6);
@@ -36,16 +29,9 @@ TEST(Expression, OperandsAndTheirEnd) {
 }
 
 TEST(Expression, ResultsWithoutARealValueGiveZero) {
-  EXPECT_EQ(evaluateExpression("5/0"), 0);
   EXPECT_EQ(evaluateExpression("5_0"), 0);
-  EXPECT_EQ(evaluateExpression("7%0"), 0);
-  EXPECT_EQ(evaluateExpression("-8^0.5"), 0);
-  EXPECT_EQ(evaluateExpression("(0-16)_2"), 0);
-  EXPECT_EQ(evaluateExpression("10^400"), 0);
-  EXPECT_EQ(evaluateExpression("10^400-10^400"), 0);
+  EXPECT_EQ(evaluateExpression("10^400*0"), 0);
   EXPECT_EQ(evaluateExpression(std::string(400, '9')), 0);
-  // An odd whole root of a negative number is real.
-  EXPECT_NEAR(evaluateExpression("-8_3"), -2, 1e-12);
   EXPECT_NEAR(evaluateExpression("(0-32)_5"), -2, 1e-12);
 }
 

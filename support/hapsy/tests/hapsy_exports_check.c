@@ -25,7 +25,8 @@ static void check_calculation(void) {
   check_string_val("2.9995", 2, 1, "    2.99");
   check_string_val("7%0", 0, 1, "   0");
   check_string_val("10^400", 0, 1, "   0");
-  check_string_val("1000000000", 0, 1, "");
+  check_string_val("123456789012", 0, 1, "    123456789012");
+  check_string_val("1234567890123", 0, 1, "");
 }
 
 static void check_width_round_trip(void) {
@@ -63,6 +64,10 @@ static void check_end_of_text(void) {
   char pair[12] = "\tA  ";
   check_int("HanToZen tab pair", hanToZen(pair), 0);
   check_text("HanToZen tab pair", pair, "\tA");
+  /* this library's table has no underscore and no small tsu */
+  char own[12] = "_\xaf   ";
+  check_int("HanToZen own table", hanToZen(own), 0);
+  check_text("HanToZen own table", own, "_\xaf");
 }
 
 int main(void) {

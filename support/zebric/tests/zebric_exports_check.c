@@ -42,8 +42,6 @@ static void check_rounding(void) {
   check_calculation(keisan, "2.341", -2, 3, "2.35");
   check_calculation(keisan, "-2.345", -2, 2, "-2.35");
   check_calculation(keisan, "1250", 2, 2, "1300");
-  check_calculation(keisan, "1234.5", 2, 1, "1200");
-  check_calculation(keisan, "7.5   ", 0, 2, "8");
   check_calculation(keisan, "-0.001", -2, 1, "0.00");
   /* the result is cut to the length of the text given */
   check_calculation(keisan, "1/3", -5, 1, "0.3");
@@ -73,7 +71,6 @@ static void check_empty_text(void) {
 static void check_term_rounding(void) {
   check_calculation(keisan2, "1.4+1.4", 0, 2, "2");
   check_calculation(keisan, "1.4+1.4", 0, 2, "3");
-  check_calculation(keisan2, "1.6+1.6+1.6", 0, 1, "3");
   check_calculation(keisan2, "2.6-1.4", 0, 2, "2");
   check_calculation(keisan, "2.6-1.4", 0, 2, "1");
   check_calculation(keisan2, "1-2^2", 0, 1, "-3");

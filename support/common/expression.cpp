@@ -1,7 +1,7 @@
 #include "support/common/expression.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "platform/text/cp932.h"
@@ -115,7 +115,11 @@ class Parser {
       else if (c != ' ')
         break;
     }
-    return finiteOrZero(std::atof(digits.c_str()));
+    // Independent of the process's locale: "." is always the decimal point. Digits
+    // that overflow a double give 0.
+    double value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return finiteOrZero(value);
   }
 
   // Reads and consumes the operator at the position; any other character ends the

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 namespace pemo::support {
@@ -41,14 +41,13 @@ double roundToUnit(double value, int unitExponent, int mode, double splitUnit) {
 }
 
 std::string formatFixed(double value, int decimals) {
-  constexpr int kMostDecimals = 400;
-  decimals = std::clamp(decimals, 0, kMostDecimals);
+  decimals = std::clamp(decimals, 0, kFarthestExponent);
   value += 0.0;  // turns -0 into 0
-  int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-  text.resize(static_cast<size_t>(length));
-  return text;
+  // Room for the sign, the 309 integer digits of the largest double, the point and
+  // the decimals. Independent of the process's locale, unlike printf.
+  char text[1 + 309 + 1 + kFarthestExponent];
+  auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  return error == std::errc{} ? std::string(text, end) : std::string("0");
 }
 
 }  // namespace pemo::support

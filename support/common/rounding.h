@@ -20,7 +20,8 @@ double roundingBias(int mode);
 // tell leaves the value as it is.
 double roundToUnit(double value, int unitExponent, int mode, double splitUnit = 10000);
 
-// The value with a fixed number of decimals ("%.Nf", at most 400); -0 prints as 0.
+// The value with a fixed number of decimals (at most 400) and "." as the decimal point
+// whatever the locale; -0 prints as 0.
 std::string formatFixed(double value, int decimals);
 
 }  // namespace pemo::support

@@ -13,12 +13,8 @@ using namespace pemo::support;
 
 namespace {
 
-// A unit below 1 shows its decimals (10^-2: two), at most as many as a double has.
-int decimalsOfUnit(int unitExponent) {
-  constexpr int kMostDecimals = 400;
-  if (unitExponent >= 0) return 0;
-  return unitExponent < -kMostDecimals ? kMostDecimals : -unitExponent;
-}
+// A unit below 1 shows its decimals (10^-2: two); formatFixed caps absurd counts.
+int decimalsOfUnit(int unitExponent) { return unitExponent < 0 ? -std::max(unitExponent, -1000) : 0; }
 
 // Writes the value with the decimals its unit calls for, cut to the length of the text
 // the caller passed in.

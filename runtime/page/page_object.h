@@ -6,19 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "menufile/font.h"
 #include "menufile/types.h"
 
 namespace pemo::page {
 
 using menufile::ObjectKind;
-
-struct ObjectFont {
-  std::string name = "ＭＳ Ｐゴシック";
-  double size = 9;
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-};
 
 enum class ZOrder { Unchanged, Front, Back };
 
@@ -35,7 +28,7 @@ struct PageObject {
   std::string caption;  // an image's CAPTION is its tool tip
   std::optional<std::uint32_t> foreColor;  // BGR; empty: the control's own colour
   std::optional<std::uint32_t> backColor;
-  ObjectFont font;
+  menufile::Font font;
 
   std::string link;
   std::string styleText;                   // a label's style, kept as the text read

@@ -143,6 +143,20 @@ TEST(ScriptEngine, CallsAndIncludes) {
   EXPECT_EQ(f.errors(), Lines{quotedError("Helper()", msg::kSubNotDefined)});
 }
 
+TEST(ScriptEngine, ACalledSubHasItsOwnConstructsAndSharesTheVariables) {
+  ScriptFixture f;
+  f.load({"SUB MENU_CLICK()", "IF 1 = 1", "SetUp", "MSGBOX A$", "END IF", "MSGBOX \"end\"", "END SUB",
+          "SUB SETUP()", "IF 1 = 1", "A$ = \"from the callee\"", "EXIT SUB", "END IF", "END SUB",
+          "SUB LABEL_CLICK()", "IF 1 = 1", "Stray", "MSGBOX \"after\"", "END IF", "END SUB",
+          "SUB STRAY()", "END IF", "END SUB"});
+  // The callee's IF ends with its EXIT SUB; the caller's IF is still open and closes.
+  EXPECT_EQ(f.runMenuClick(), (Lines{"from the callee", "end"}));
+  EXPECT_TRUE(f.errors().empty());
+  // An END IF in the callee cannot close the caller's IF.
+  EXPECT_TRUE(f.runLabelClick(1).empty());
+  EXPECT_EQ(f.errors(), Lines{msg::kNoIf});
+}
+
 TEST(ScriptEngine, AFailureInACalledSubEndsTheWholeRun) {
   ScriptFixture f;
   f.load({"SUB MENU_CLICK()", "Broken", "MSGBOX \"caller goes on\"", "END SUB", "SUB BROKEN()", "IF 1 = 1",

@@ -1,0 +1,25 @@
+#include "runtime/script/host_script_files.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/fs/fs.h"
+
+namespace pemo::script {
+
+std::optional<std::string> HostScriptFiles::readFile(const std::string& windowsPath) {
+  const std::optional<std::string> host = fs::toHostPath(windowsPath);
+  if (!host || !fs::fileExists(windowsPath)) return std::nullopt;
+  std::ifstream in(*host, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool HostScriptFiles::anyFileMatches(const std::string& windowsPattern) {
+  for (const fs::FolderEntry& entry : fs::listFolder(windowsPattern)) {
+    if (!entry.isFolder) return true;
+  }
+  return false;
+}
+
+}  // namespace pemo::script

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "platform/fs/fs.h"
+#include "platform/testing/temp_dir.h"
+#include "runtime/script/host_script_files.h"
+#include "runtime/script/qt_script_host.h"
+
+#include <QTimer>
+
+namespace pemo::script {
+namespace {
+
+TEST(HostScriptFiles, ReadsAndFindsFilesByWindowsPath) {
+  pemo::testing::TempDir dir;
+  pemo::testing::writeFileBytes(dir / "Menu.FIL", "SUB A()\r\n");
+  std::filesystem::create_directory(dir / "SUBDIR");
+  const std::string folder = fs::toWindowsPath(dir.path().string());
+  ASSERT_FALSE(folder.empty());
+
+  HostScriptFiles files;
+  EXPECT_EQ(files.readFile(folder + "\\MENU.FIL"), std::optional<std::string>("SUB A()\r\n"));  // any letter case
+  EXPECT_EQ(files.readFile(folder + "\\NONE.FIL"), std::nullopt);
+  EXPECT_EQ(files.readFile(folder + "\\SUBDIR"), std::nullopt);
+  EXPECT_TRUE(files.anyFileMatches(folder + "\\menu.fil"));
+  EXPECT_TRUE(files.anyFileMatches(folder + "\\*.FIL"));
+  EXPECT_FALSE(files.anyFileMatches(folder + "\\*.TXT"));
+  EXPECT_FALSE(files.anyFileMatches(folder + "\\SUBDIR"));  // folders are not normal files
+  EXPECT_FALSE(files.anyFileMatches("Q:\\NO DRIVE\\X"));
+}
+
+TEST(QtScriptHost, YieldHandlesWaitingEvents) {
+  QtScriptHost host([] { return std::string("E:"); });
+  EXPECT_EQ(host.menuDrive(), "E:");
+  bool handled = false;
+  QTimer::singleShot(0, [&] { handled = true; });
+  host.yieldToEvents();
+  EXPECT_TRUE(handled);
+}
+
+}  // namespace
+}  // namespace pemo::script

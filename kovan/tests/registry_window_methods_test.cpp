@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "kovan/kovan.h"
+#include "platform/ui/window_port.h"
+
+namespace pemo::kovan {
+namespace {
+
+constexpr int32_t kUsers = static_cast<int32_t>(0x80000003u);
+
+// Windows by number on a 1024 by 768 screen.
+class FakeWindows : public ui::WindowPort {
+ public:
+  FakeWindows() { ui::setWindowPort(this); }
+  ~FakeWindows() override { ui::setWindowPort(nullptr); }
+  std::map<ui::WindowHandle, ui::WindowRect> rects;
+
+  bool windowRect(ui::WindowHandle h, ui::WindowRect& rect) override {
+    auto it = rects.find(h);
+    if (it == rects.end()) return false;
+    rect = it->second;
+    return true;
+  }
+  bool moveWindow(ui::WindowHandle h, int32_t left, int32_t top) override {
+    auto it = rects.find(h);
+    if (it == rects.end()) return false;
+    ui::WindowRect& r = it->second;
+    r = {left, top, left + r.width(), top + r.height()};
+    return true;
+  }
+  bool resizeWindow(ui::WindowHandle h, int32_t width, int32_t height) override {
+    auto it = rects.find(h);
+    if (it == rects.end()) return false;
+    it->second.right = it->second.left + width;
+    it->second.bottom = it->second.top + height;
+    return true;
+  }
+  ui::ScreenSize screenSize() override { return {1024, 768}; }
+};
+
+void expectRect(const ui::WindowRect& r, int32_t left, int32_t top, int32_t width, int32_t height) {
+  EXPECT_EQ(r.left, left);
+  EXPECT_EQ(r.top, top);
+  EXPECT_EQ(r.width(), width);
+  EXPECT_EQ(r.height(), height);
+}
+
+TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
+  FakeWindows windows;
+  KOVAN& k = KovanObject();
+  windows.rects[5] = {10, 20, 310, 220};
+  const std::string key = ".Default\\Software\\Kalvo\\PemoEdit\\Setting";
+  EXPECT_TRUE(k.SetWindowPositionReg(5, key));
+  int32_t opened = k.RegOpenKey(kUsers, key);
+  EXPECT_EQ(k.RegGetValue(opened, "Left", 1), "10");
+  EXPECT_EQ(k.RegGetValue(opened, "Height", 1), "200");
+
+  windows.rects[5] = {0, 0, 50, 50};
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
+  expectRect(windows.rects[5], 10, 20, 50, 50);  // size only when asked
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
+  expectRect(windows.rects[5], 10, 20, 300, 200);
+
+  // Positions off the screen come back onto it.
+  k.RegSetValue(opened, "Left", 1, "-50");
+  k.RegSetValue(opened, "Top", 1, "2000");
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, false));
+  expectRect(windows.rects[5], -50, 2000, 300, 200);
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
+  expectRect(windows.rects[5], 0, 0, 300, 200);
+  k.RegSetValue(opened, "Left", 1, "12.5");
+  k.RegSetValue(opened, "Top", 1, "13.5");
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
+  expectRect(windows.rects[5], 12, 14, 300, 200);
+  k.RegCloseKey(opened);
+
+  // A key that does not exist leaves the window where it is.
+  EXPECT_FALSE(k.GetWindowPositionReg(5, "Nowhere", true, Variant(true)));
+  expectRect(windows.rects[5], 12, 14, 300, 200);
+
+  // A window that no longer exists: True, and nothing is written.
+  EXPECT_TRUE(k.SetWindowPositionReg(99, "Gone"));
+  EXPECT_EQ(k.RegOpenKey(kUsers, "Gone"), -1);
+}
+
+TEST(WindowPositionReg, ReadsValuesInTheirStoredOrder) {
+  FakeWindows windows;
+  KOVAN& k = KovanObject();
+  windows.rects[7] = {1, 1, 101, 101};
+  int32_t disposition = 0;
+  int32_t key = k.RegCreateKey("HKEY_USERS\\Order", "", 0, disposition);
+  // "TOP" before "LEFT" is not found: the walk has passed it.
+  k.RegSetValue(key, "height", 1, "40");
+  k.RegSetValue(key, "TOP", 1, "30");
+  k.RegSetValue(key, "left", 1, "20");
+  EXPECT_TRUE(k.GetWindowPositionReg(7, "Order", false, Variant(1)));
+  expectRect(windows.rects[7], 20, 0, 0, 0);
+  // Values that are no numbers count 0; one too large for a position fails.
+  k.RegSetValue(key, "WIDTH", 1, "abc");
+  EXPECT_TRUE(k.GetWindowPositionReg(7, "Order", false, Variant(1)));
+  expectRect(windows.rects[7], 20, 0, 0, 0);
+  k.RegSetValue(key, "left", 1, "1E20");
+  EXPECT_FALSE(k.GetWindowPositionReg(7, "Order", false));
+  k.RegCloseKey(key);
+}
+
+}  // namespace
+}  // namespace pemo::kovan

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+
+#include "platform/ui/qt_window_port.h"
+#include "platform/ui/window_table.h"
+
+namespace pemo::ui {
+namespace {
+
+TEST(WindowTable, HandlesLiveAsLongAsTheirWidgets) {
+  auto first = std::make_unique<QWidget>();
+  QWidget second;
+  WindowHandle a = registerWindow(first.get());
+  WindowHandle b = registerWindow(&second);
+  EXPECT_NE(a, 0);
+  EXPECT_NE(a, -1);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(registerWindow(first.get()), a);
+  EXPECT_EQ(windowFromHandle(a), first.get());
+  EXPECT_EQ(handleOfWindow(&second), b);
+  EXPECT_EQ(windowFromHandle(0), nullptr);
+
+  first.reset();
+  EXPECT_EQ(windowFromHandle(a), nullptr);
+  unregisterWindow(&second);
+  EXPECT_EQ(windowFromHandle(b), nullptr);
+  EXPECT_EQ(handleOfWindow(&second), 0);
+  // A widget registered again gets a new number.
+  EXPECT_NE(registerWindow(&second), b);
+}
+
+TEST(WindowTable, PlacesWindowsByOuterRectangle) {
+  QWidget window;
+  window.setGeometry(100, 120, 300, 200);
+  window.show();
+  QWidget child(&window);
+  child.setGeometry(10, 20, 50, 40);
+  QtWindowPort port;
+  WindowHandle w = registerWindow(&window);
+  WindowHandle c = registerWindow(&child);
+
+  WindowRect rect;
+  ASSERT_TRUE(port.windowRect(w, rect));
+  QRect frame = window.frameGeometry();
+  EXPECT_EQ(rect.left, frame.left());
+  EXPECT_EQ(rect.width(), frame.width());
+  EXPECT_TRUE(port.moveWindow(w, 30, 40));
+  EXPECT_TRUE(port.resizeWindow(w, 400, 250));
+  ASSERT_TRUE(port.windowRect(w, rect));
+  EXPECT_EQ(rect.left, 30);
+  EXPECT_EQ(rect.top, 40);
+  EXPECT_EQ(rect.width(), 400);
+  EXPECT_EQ(rect.height(), 250);
+
+  ASSERT_TRUE(port.windowRect(c, rect));
+  QPoint childAt = child.mapToGlobal(QPoint(0, 0));
+  EXPECT_EQ(rect.left, childAt.x());
+  EXPECT_EQ(rect.width(), 50);
+  EXPECT_TRUE(port.moveWindow(c, childAt.x() + 5, childAt.y()));
+  EXPECT_EQ(child.x(), 15);
+
+  EXPECT_FALSE(port.windowRect(0, rect));
+  EXPECT_FALSE(port.moveWindow(123456789, 0, 0));
+  EXPECT_GT(port.screenSize().width, 0);
+}
+
+}  // namespace
+}  // namespace pemo::ui

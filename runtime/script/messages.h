@@ -23,6 +23,8 @@ inline constexpr const char* kBadLabel = "不正なﾗﾍﾞﾙ名です";
 inline constexpr const char* kLabelNotFound = "ﾗﾍﾞﾙが見つかりません";
 // A SUB that calls itself, directly or through others, without end.
 inline constexpr const char* kCallsTooDeep = "ﾌﾟﾛｼｰｼﾞｬの呼び出しが深すぎます";
+// A failure below a statement that carries no text of its own.
+inline constexpr const char* kRunTimeFailure = "実行時ｴﾗｰが発生しました";
 }  // namespace msg
 
 // A message box with the exclamation icon and the script-error title: the quoted text

@@ -52,6 +52,8 @@ Flow ScriptRun::runLines(ScriptFile& file) {
     } catch (const std::exception& failure) {
       // A failure that no statement handles itself ends the run with the line quoted.
       scriptError(line, failure.what());
+    } catch (...) {
+      scriptError(line, msg::kRunTimeFailure);
     }
     if (!menuStillOpen_()) return Flow::Fail;
     if (flow != Flow::Next) return flow;

@@ -66,5 +66,20 @@ TEST(RegistryProcesses, ConcurrentWritersLoseNothing) {
   EXPECT_EQ(clientOutput("count '" + key + "'"), "1000\n");
 }
 
+TEST(RegistryProcesses, SharedCountersNeverRepeat) {
+  // Two processes drawing numbers at once, as window handles are drawn.
+  FILE* first = popen((std::string(REGISTRY_TEST_CLIENT) + " counter windows 200").c_str(), "r");
+  FILE* second = popen((std::string(REGISTRY_TEST_CLIENT) + " counter windows 200").c_str(), "r");
+  std::set<long long> seen;
+  for (FILE* pipe : {first, second}) {
+    long long value = 0;
+    while (fscanf(pipe, "%lld", &value) == 1) EXPECT_TRUE(seen.insert(value).second) << value;
+    EXPECT_EQ(pclose(pipe), 0);
+  }
+  EXPECT_EQ(seen.size(), 400u);
+  EXPECT_EQ(*seen.begin(), 1);
+  EXPECT_EQ(nextCounterValue("windows"), 401);
+}
+
 }  // namespace
 }  // namespace pemo::registry

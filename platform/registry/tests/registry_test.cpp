@@ -182,5 +182,22 @@ TEST(Registry, FollowsTheConfigurationFolder) {
   EXPECT_EQ(nextCounterValue("other"), 1);
 }
 
+TEST(Registry, UnusableDatabaseGivesStatus) {
+  std::string saved = getenv("XDG_CONFIG_HOME");
+  testing::TempDir dir;
+  testing::writeFileBytes(dir / "file", "not a folder");
+  setenv("XDG_CONFIG_HOME", (dir / "file").c_str(), 1);
+  Key key = 0;
+  Value value;
+  EXPECT_EQ(openKey(kUsers, "x", key), kIoFailed);
+  EXPECT_EQ(createKey(kUsers, "x", "", key), kIoFailed);
+  EXPECT_EQ(setValue(kCurrentUser, "v", kString, "x"), kIoFailed);
+  EXPECT_EQ(queryValue(kUsers, "v", value), kIoFailed);
+  EXPECT_EQ(closeKey(kUsers), kSuccess);
+  EXPECT_EQ(nextCounterValue("c"), 0);
+  setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  EXPECT_EQ(createKey(kUsers, "x", "", key), kSuccess);
+}
+
 }  // namespace
 }  // namespace pemo::registry

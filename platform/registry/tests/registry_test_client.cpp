@@ -1,6 +1,7 @@
 // A second Pemo process for the registry tests:
 //   registry_test_client write <key under HKEY_USERS> <name prefix> <count>
 //   registry_test_client count <key under HKEY_USERS>   (prints the number of values)
+//   registry_test_client counter <name> <count>         (prints that many counter values)
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -21,6 +22,11 @@ int main(int argc, char** argv) {
       if (setValue(key, name, kString, "data " + name) != kSuccess) return 1;
     }
     return closeKey(key) == kSuccess ? 0 : 1;
+  }
+  if (mode == "counter" && argc == 4) {
+    for (int i = std::atoi(argv[3]); i > 0; --i)
+      std::printf("%lld\n", static_cast<long long>(nextCounterValue(argv[2])));
+    return 0;
   }
   if (mode == "count") {
     Key key = 0;

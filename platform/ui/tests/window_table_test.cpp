@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <QWidget>
 #include <memory>
+#include <string>
+
+#include "platform/testing/temp_dir.h"
 
 #include "platform/ui/qt_window_port.h"
 #include "platform/ui/window_table.h"
@@ -29,6 +34,22 @@ TEST(WindowTable, HandlesLiveAsLongAsTheirWidgets) {
   EXPECT_EQ(handleOfWindow(&second), 0);
   // A widget registered again gets a new number.
   EXPECT_NE(registerWindow(&second), b);
+}
+
+TEST(WindowTable, NumbersWithoutTheSharedCounter) {
+  // With no usable registry database, numbers still come out distinct and non-zero.
+  std::string saved = getenv("XDG_CONFIG_HOME");
+  testing::TempDir dir;
+  testing::writeFileBytes(dir / "file", "");
+  setenv("XDG_CONFIG_HOME", (dir / "file").c_str(), 1);
+  QWidget a, b;
+  WindowHandle first = registerWindow(&a);
+  WindowHandle second = registerWindow(&b);
+  setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  EXPECT_GT(first, 0);
+  EXPECT_GT(second, 0);
+  EXPECT_NE(first, second);
+  EXPECT_EQ(windowFromHandle(second), &b);
 }
 
 TEST(WindowTable, PlacesWindowsByOuterRectangle) {

@@ -2,8 +2,11 @@
 // and database failures turned into status codes.
 #include "platform/registry/registry.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -23,8 +26,22 @@ bool isPredefined(Key key) {
 
 struct OpenedKey {
   std::string file;  // the database the key lives in
+  uint64_t generation = 0;  // which opening of that file
   int64_t id = 0;
 };
+
+// The identity of a database file on disk, to notice one deleted or replaced.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> identityOf(const std::string& file) {
+  struct stat info {};
+  if (stat(file.c_str(), &info) != 0) return std::nullopt;
+  return FileIdentity{info.st_dev, info.st_ino};
+}
 
 // The open handles of this process and one connection per database file. The
 // configuration folder is looked up at every call, so a test that moves it gets a
@@ -33,10 +50,19 @@ class Registry {
  public:
   std::mutex mutex;
 
-  KeyStore& store(const std::string& file) {
-    auto& slot = stores_[file];
-    if (!slot) slot = std::make_unique<KeyStore>(file);
-    return *slot;
+  // The connection to a database file, opened again when the file was deleted or
+  // replaced since (a connection would otherwise go on writing to the lost file).
+  KeyStore& store(const std::string& file, uint64_t* generation = nullptr) {
+    OpenStore& slot = stores_[file];
+    auto identity = identityOf(file);
+    if (!slot.store || !identity || *identity != slot.identity) {
+      slot.store.reset();
+      slot.store = std::make_unique<KeyStore>(file);
+      slot.identity = identityOf(file).value_or(FileIdentity{});
+      slot.generation = ++generations_;
+    }
+    if (generation) *generation = slot.generation;
+    return *slot.store;
   }
 
   static std::string currentFile() {
@@ -47,13 +73,16 @@ class Registry {
   Status resolve(Key key, OpenedKey& out) {
     if (isPredefined(key)) {
       out.file = currentFile();
-      out.id = store(out.file).rootId(key);
+      out.id = store(out.file, &out.generation).rootId(key);
       return kSuccess;
     }
     auto it = handles_.find(key);
     if (it == handles_.end()) return kInvalidHandle;
     out = it->second;
-    return store(out.file).exists(out.id) ? kSuccess : kKeyDeleted;
+    uint64_t generation = 0;
+    KeyStore& keys = store(out.file, &generation);
+    if (generation != out.generation) return kKeyDeleted;  // its database is gone
+    return keys.exists(out.id) ? kSuccess : kKeyDeleted;
   }
 
   Key issue(const OpenedKey& key) {
@@ -68,7 +97,13 @@ class Registry {
   bool release(Key key) { return handles_.erase(key) > 0; }
 
  private:
-  std::map<std::string, std::unique_ptr<KeyStore>> stores_;
+  struct OpenStore {
+    std::unique_ptr<KeyStore> store;
+    FileIdentity identity;
+    uint64_t generation = 0;
+  };
+  std::map<std::string, OpenStore> stores_;
+  uint64_t generations_ = 0;
   std::map<Key, OpenedKey> handles_;
   Key next_ = 0;
 };
@@ -144,7 +179,7 @@ Status openKey(Key parent, std::string_view subKey, Key& result) {
     if (!splitPath(subKey, names)) return kNotFound;
     auto id = store.find(from.id, names);
     if (!id) return kNotFound;
-    result = r.issue({from.file, *id});
+    result = r.issue({from.file, from.generation, *id});
     return kSuccess;
   });
 }
@@ -157,7 +192,7 @@ Status createKey(Key parent, std::string_view subKey, std::string_view className
     bool created = false;
     int64_t id = store.create(from.id, names, className, created);
     if (disposition) *disposition = created ? kCreatedNewKey : kOpenedExistingKey;
-    result = r.issue({from.file, id});
+    result = r.issue({from.file, from.generation, id});
     return kSuccess;
   });
 }

@@ -182,6 +182,21 @@ TEST(Registry, FollowsTheConfigurationFolder) {
   EXPECT_EQ(nextCounterValue("other"), 1);
 }
 
+TEST(Registry, DeletedDatabaseStartsAfresh) {
+  Key key = create(kUsers, "Lost");
+  ASSERT_EQ(setValue(key, "v", kString, "x"), kSuccess);
+  std::filesystem::path file = std::filesystem::path(getenv("XDG_CONFIG_HOME")) / "pemo";
+  for (const char* name : {"registry.db", "registry.db-wal", "registry.db-shm"})
+    std::filesystem::remove(file / name);
+  Key again = 0;
+  EXPECT_EQ(openKey(kUsers, "Lost", again), kNotFound);
+  EXPECT_EQ(setValue(key, "v", kString, "y"), kKeyDeleted);
+  EXPECT_EQ(closeKey(key), kSuccess);
+  Key fresh = create(kUsers, "Lost");
+  EXPECT_EQ(setValue(fresh, "v", kString, "z"), kSuccess);
+  EXPECT_TRUE(std::filesystem::exists(file / "registry.db"));
+}
+
 TEST(Registry, UnusableDatabaseGivesStatus) {
   std::string saved = getenv("XDG_CONFIG_HOME");
   testing::TempDir dir;

@@ -156,13 +156,15 @@ int32_t KOVAN::RegGetValueByIndex(const int32_t& hkey, const int32_t& Index, Str
 
 Variant KOVAN::RegSetValue(const int32_t& hkey, const String& vName, const int32_t& vType,
                            const String& SetData) {
-  int32_t status = kInvalidParameter;  // an unknown type writes nothing, and says so
+  std::string data;
   switch (vType) {
-    case reg::kString: status = reg::setValue(hkey, vName, reg::kString, SetData); break;
-    case reg::kBinary: status = reg::setValue(hkey, vName, reg::kBinary, binaryFromHex(SetData)); break;
-    case reg::kDword: status = reg::setValue(hkey, vName, reg::kDword, dwordFromHex(SetData)); break;
+    case reg::kString: data = SetData; break;
+    case reg::kBinary: data = binaryFromHex(SetData); break;
+    case reg::kDword: data = dwordFromHex(SetData); break;
+    default: return Variant(kInvalidParameter);  // nothing written, and the caller is told
   }
-  return Variant(status);
+  return Variant(static_cast<int32_t>(
+      reg::setValue(hkey, vName, static_cast<uint32_t>(vType), data)));
 }
 
 }  // namespace pemo::kovan

@@ -44,10 +44,19 @@ QMessageBox::Icon iconFor(int style) {
   }
 }
 
+// Messages break lines with a carriage return alone, as the original boxes did; a Qt
+// label breaks only at line feeds.
+QString displayText(const std::string& prompt) {
+  QString text = QString::fromStdString(prompt);
+  text.replace("\r\n", "\n");
+  text.replace('\r', '\n');
+  return text;
+}
+
 }  // namespace
 
 int QtMessagePort::show(const std::string& prompt, int style, const std::string& title) {
-  QMessageBox box(iconFor(style), QString::fromStdString(title), QString::fromStdString(prompt),
+  QMessageBox box(iconFor(style), QString::fromStdString(title), displayText(prompt),
                   QMessageBox::NoButton, QApplication::activeWindow());
   auto set = buttonsFor(style);
   for (auto b : set.buttons) box.addButton(b);

@@ -1,15 +1,9 @@
 #include "editor/document/editor_state.h"
 
-#include <cstdlib>
+#include "platform/fs/config_folders.h"
 
 namespace pemo::editor {
 
-std::filesystem::path defaultScriptWorkFolder() {
-  std::filesystem::path config;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) config = xdg;
-  else if (const char* home = std::getenv("HOME"); home && *home) config = std::filesystem::path(home) / ".config";
-  else config = std::filesystem::temp_directory_path();
-  return config / "pemo" / "work";
-}
+std::filesystem::path defaultScriptWorkFolder() { return fs::configHome() / "pemo" / "work"; }
 
 }  // namespace pemo::editor

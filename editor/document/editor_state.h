@@ -13,7 +13,7 @@
 namespace pemo::editor {
 
 // The default folder for script work files: "pemo/work" in the user's configuration
-// folder ($XDG_CONFIG_HOME, else ~/.config).
+// folder.
 std::filesystem::path defaultScriptWorkFolder();
 
 

@@ -1,7 +1,6 @@
 #include "editor/document/file_io.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,31 +49,6 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
   std::error_code ec;
   std::filesystem::remove(file, ec);
   return CreateResult::Failed;
-}
-
-bool replaceFileContents(const std::filesystem::path& file, const std::string& bytes) {
-  std::error_code ec;
-  std::filesystem::path target = file;
-  if (std::filesystem::is_symlink(target, ec)) {
-    target = std::filesystem::weakly_canonical(target, ec);
-    if (ec) return false;
-  }
-  struct stat old {};
-  bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed && !S_ISREG(old.st_mode)) return false;
-
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::filesystem::path temp = target;
-    temp += ".~" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
-    CreateResult created = createNewFile(temp, bytes);
-    if (created == CreateResult::AlreadyExists) continue;
-    if (created == CreateResult::Failed) return false;
-    if (existed) ::chmod(temp.c_str(), old.st_mode & 07777);
-    if (::rename(temp.c_str(), target.c_str()) == 0) return true;
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return false;
 }
 
 }  // namespace pemo::editor

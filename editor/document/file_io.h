@@ -14,10 +14,4 @@ enum class CreateResult { Created, AlreadyExists, Failed };
 // that cannot be written completely is removed again.
 CreateResult createNewFile(const std::filesystem::path& file, const std::string& bytes);
 
-// Writes bytes as the new content of file: first into a new file beside it, flushed to
-// the disk, then renamed over it, so that a failure (disk full, no access) leaves the old
-// file as it was. A symbolic link is followed and its target replaced. False on failure,
-// with nothing left behind.
-bool replaceFileContents(const std::filesystem::path& file, const std::string& bytes);
-
 }  // namespace pemo::editor

@@ -4,10 +4,10 @@
 #include <map>
 
 #include "editor/document/file_io.h"
-#include "editor/document/host_path.h"
 #include "editor/document/object_keys.h"
 #include "editor/document/script_work_file.h"
 #include "menufile/values.h"
+#include "platform/fs/windows_path.h"
 #include "platform/ui/message_port.h"
 
 namespace pemo::editor {
@@ -191,7 +191,8 @@ LoadState readMenuLines(MenuDocument& document, EditorState& state,
 }
 
 LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::string& path) {
-  auto bytes = readWholeFile(hostPath(path));
+  auto host = fs::toHostPath(path);
+  auto bytes = host ? readWholeFile(*host) : std::nullopt;
   if (!bytes) {
     reportLoadFailure(document, path, kCannotOpenMessage);
     return LoadState::NothingRead;

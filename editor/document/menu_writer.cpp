@@ -1,11 +1,11 @@
 #include "editor/document/menu_writer.h"
 
-#include "editor/document/file_io.h"
-#include "editor/document/host_path.h"
 #include "editor/document/menu_reader.h"
 #include "editor/document/script_work_file.h"
 #include "menufile/lines.h"
 #include "menufile/values.h"
+#include "platform/fs/atomic_file.h"
+#include "platform/fs/windows_path.h"
 #include "platform/ui/message_port.h"
 
 namespace pemo::editor {
@@ -128,7 +128,8 @@ std::vector<std::string> menuFileLines(const MenuDocument& document, const Edito
 bool writeMenuFile(const std::string& path, MenuDocument& document, WriteMode mode,
                    EditorState& state) {
   std::string bytes = menufile::encodeLines(menuFileLines(document, state));
-  if (!replaceFileContents(hostPath(path), bytes)) {
+  auto host = fs::toHostPath(path);
+  if (!host || !fs::writeFileAtomically(*host, bytes)) {
     ui::showExclamation(path + "\r" + kCannotSaveMessage, kEditorTitle);
     return false;
   }

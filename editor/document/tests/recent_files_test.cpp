@@ -42,3 +42,33 @@ TEST(RecentFiles, TheKeyIsReadFirstAndWrittenInLowerCase) {
 
 }  // namespace
 }  // namespace pemo::editor
+
+#include "editor/document/registry_recent_key.h"
+#include "platform/registry/registry.h"
+
+namespace pemo::editor {
+namespace {
+
+TEST(RecentFiles, TheRegistryKeyHoldsTheList) {
+  RegistryRecentKey key;
+  RecentFiles slots;
+  recordRecentFile(&key, slots, "C:\\Menu\\A.FIL");
+  recordRecentFile(&key, slots, "C:\\Menu\\B.FIL");
+  recordRecentFile(&key, slots, "c:\\menu\\a.fil");
+
+  registry::Key handle = 0;
+  ASSERT_EQ(registry::openKey(registry::kUsers, ".Default\\Software\\Kalvo\\PemoEdit\\Recent", handle),
+            registry::kSuccess);
+  registry::Value value;
+  ASSERT_EQ(registry::queryValue(handle, "1", value), registry::kSuccess);
+  EXPECT_EQ(value.type, registry::kString);
+  EXPECT_EQ(value.data, "c:\\menu\\a.fil");
+  ASSERT_EQ(registry::queryValue(handle, "2", value), registry::kSuccess);
+  EXPECT_EQ(value.data, "c:\\menu\\b.fil");
+  EXPECT_EQ(registry::queryValue(handle, "3", value), registry::kNotFound);
+  registry::closeKey(handle);
+  EXPECT_EQ(slots[0], "c:\\menu\\a.fil");
+}
+
+}  // namespace
+}  // namespace pemo::editor

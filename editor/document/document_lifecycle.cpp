@@ -1,5 +1,6 @@
 #include "editor/document/document_lifecycle.h"
 
+#include "editor/document/document_script.h"
 #include "editor/document/menu_reader.h"
 
 namespace pemo::editor {
@@ -17,11 +18,7 @@ void loadMenuDocument(MenuDocument& document, EditorState& state, std::uint32_t 
 }
 
 void closeMenuDocument(MenuDocument& document, EditorState& state) {
-  if (!document.wscFile.empty()) {
-    std::error_code ec;
-    std::filesystem::remove(document.wscFile, ec);
-    document.wscFile.clear();
-  }
+  removeScriptWorkFile(document);
   if (state.activeForm == &document) {
     state.activeForm = nullptr;
     state.activeWnd = 0;

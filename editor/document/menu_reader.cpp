@@ -3,9 +3,9 @@
 #include <limits>
 #include <map>
 
+#include "editor/document/document_script.h"
 #include "editor/document/file_io.h"
 #include "editor/document/object_keys.h"
-#include "editor/document/script_work_file.h"
 #include "menufile/values.h"
 #include "platform/fs/windows_path.h"
 #include "platform/ui/message_port.h"
@@ -163,24 +163,6 @@ void reportLoadFailure(MenuDocument& document, const std::string& path, const ch
 }
 
 }  // namespace
-
-void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
-                          const std::string& menuPath, std::vector<std::string> lines) {
-  // A second script section replaces the first; its work file must not be left behind.
-  if (!document.wscFile.empty()) {
-    std::error_code ec;
-    std::filesystem::remove(document.wscFile, ec);
-    document.wscFile.clear();
-  }
-  auto file = createScriptWorkFile(state.scriptWorkFolder, scriptWorkFileName(menuPath), lines);
-  if (file) {
-    document.wscFile = *file;
-    document.scriptWithoutWorkFile.reset();
-  } else {
-    ui::showExclamation(kWorkFileMessage, kEditorTitle);
-    document.scriptWithoutWorkFile = std::move(lines);
-  }
-}
 
 LoadState readMenuLines(MenuDocument& document, EditorState& state,
                         const std::vector<menufile::FileLine>& lines, const std::string& path) {

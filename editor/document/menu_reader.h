@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/document/editor_state.h"
+#include "editor/document/messages.h"
 #include "menufile/lines.h"
 
 namespace pemo::editor {
@@ -26,17 +27,5 @@ LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::st
 // work file its name.
 LoadState readMenuLines(MenuDocument& document, EditorState& state,
                         const std::vector<menufile::FileLine>& lines, const std::string& path);
-
-// The messages of a failed load.
-inline constexpr const char* kNoObjectsMessage = "ｵﾌﾞｼﾞｪｸﾄをﾛｰﾄﾞできませんでした";
-inline constexpr const char* kCutShortMessage = "ｵﾌﾞｼﾞｪｸﾄのﾛｰﾄﾞ中にｴﾗｰが発生しました";
-inline constexpr const char* kCannotOpenMessage = "ﾌｧｲﾙを開けません";
-inline constexpr const char* kWorkFileMessage = "作業ﾌｧｲﾙの作成に失敗";
-inline constexpr const char* kEditorTitle = "PemoEdit";
-
-// Gives the document a new script work file holding lines, named after menuPath; when it
-// cannot be created the user is told and the lines stay in the document.
-void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
-                          const std::string& menuPath, std::vector<std::string> lines);
 
 }  // namespace pemo::editor

@@ -1,7 +1,6 @@
 #include "editor/document/menu_writer.h"
 
-#include "editor/document/menu_reader.h"
-#include "editor/document/script_work_file.h"
+#include "editor/document/document_script.h"
 #include "menufile/lines.h"
 #include "menufile/values.h"
 #include "platform/fs/atomic_file.h"
@@ -93,15 +92,6 @@ void writeObjectBlocks(LineSink& out, const MenuDocument& document, const Editor
       ++blockIndex;
     }
   }
-}
-
-// The script as the document holds it: its work file, or the lines kept in memory when
-// no work file could be made. nullopt when the menu has no script.
-std::optional<std::vector<std::string>> documentScript(const MenuDocument& document) {
-  if (!document.wscFile.empty()) {
-    if (auto lines = readScriptWorkFile(document.wscFile)) return lines;
-  }
-  return document.scriptWithoutWorkFile;
 }
 
 }  // namespace

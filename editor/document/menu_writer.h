@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/document/editor_state.h"
+#include "editor/document/messages.h"
 
 namespace pemo::editor {
 
@@ -22,7 +23,5 @@ std::vector<std::string> menuFileLines(const MenuDocument& document, const Edito
 // changes nothing. The test-run mode only writes the file. True on success.
 bool writeMenuFile(const std::string& path, MenuDocument& document, WriteMode mode,
                    EditorState& state);
-
-inline constexpr const char* kCannotSaveMessage = "ﾌｧｲﾙを保存できませんでした";
 
 }  // namespace pemo::editor

@@ -4,6 +4,7 @@
 
 #include "document_fixture.h"
 #include "editor/document/document_lifecycle.h"
+#include "editor/document/document_script.h"
 #include "editor/document/menu_writer.h"
 #include "editor/document/script_work_file.h"
 #include "platform/text/cp932.h"
@@ -206,6 +207,19 @@ TEST_F(ReaderTest, AScriptWithoutWorkFileIsStillSaved) {
   EXPECT_EQ(shown.shown[0].prompt, kWorkFileMessage);
   ASSERT_TRUE(writeMenuFile(path("m.fil"), document, WriteMode::Save, state));
   EXPECT_NE(readFileBytes(dir / "m.fil").find("Begin Script\r\nSUB KEEP()\r\nEnd Script\r\n"), std::string::npos);
+
+  // Once the folder can be used again, the script editor gets a work file with the script.
+  state.scriptWorkFolder = dir / "work";
+  ASSERT_TRUE(ensureScriptWorkFile(document, state));
+  EXPECT_EQ(document.wscFile.filename(), "m.WSC");
+  EXPECT_EQ(script(document), std::vector<std::string>{"SUB KEEP()"});
+
+  // A menu without a script gets an empty one, named after its caption while it has no file.
+  MenuDocument fresh;
+  fresh.caption = "MENU4";
+  ASSERT_TRUE(ensureScriptWorkFile(fresh, state));
+  EXPECT_EQ(fresh.wscFile.filename(), "MENU4.WSC");
+  EXPECT_TRUE(script(fresh).empty());
 }
 
 }  // namespace

@@ -15,12 +15,33 @@ RecentFiles withPathInFront(RecentFiles slots, const std::string& path) {
   return slots;
 }
 
+namespace {
+
+// Reads the stored values into the slots; false when the key cannot be opened. The key
+// stays open on success.
+bool readStoredSlots(RecentKeyPort* key, RecentFiles& slots, std::vector<std::string>* stored) {
+  if (!key || !key->open()) return false;
+  std::vector<std::string> values = key->values();
+  if (values.size() > slots.size()) values.resize(slots.size());
+  for (size_t i = 0; i < values.size(); ++i) slots[i] = values[i];
+  if (stored) *stored = std::move(values);
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> reloadRecentFiles(RecentKeyPort* key, RecentFiles& slots) {
+  std::vector<std::string> stored;
+  if (!readStoredSlots(key, slots, &stored)) return {};
+  key->close();
+  std::vector<std::string> captions;
+  for (size_t i = 0; i < stored.size(); ++i)
+    captions.push_back("&" + std::to_string(i + 1) + " " + stored[i]);
+  return captions;
+}
+
 void recordRecentFile(RecentKeyPort* key, RecentFiles& slots, const std::string& path) {
-  bool opened = key && key->open();
-  if (opened) {
-    std::vector<std::string> stored = key->values();
-    for (size_t i = 0; i < stored.size() && i < slots.size(); ++i) slots[i] = stored[i];
-  }
+  bool opened = readStoredSlots(key, slots, nullptr);
   slots = withPathInFront(slots, path);
   if (!opened) return;
   for (int i = 0; i < kRecentSlots; ++i)

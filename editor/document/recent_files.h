@@ -32,4 +32,8 @@ RecentFiles withPathInFront(RecentFiles slots, const std::string& path);
 // case. The slots are updated even when the key cannot be opened.
 void recordRecentFile(RecentKeyPort* key, RecentFiles& slots, const std::string& path);
 
+// What the main window's recent-file menu shows: reads the key's values into the slots
+// (value i into slot i, at most six) and gives the items' captions ("&1 c:\menu\a.fil").
+std::vector<std::string> reloadRecentFiles(RecentKeyPort* key, RecentFiles& slots);
+
 }  // namespace pemo::editor

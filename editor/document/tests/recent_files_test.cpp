@@ -68,6 +68,11 @@ TEST(RecentFiles, TheRegistryKeyHoldsTheList) {
   EXPECT_EQ(registry::queryValue(handle, "3", value), registry::kNotFound);
   registry::closeKey(handle);
   EXPECT_EQ(slots[0], "c:\\menu\\a.fil");
+
+  RecentFiles shown;
+  EXPECT_EQ(reloadRecentFiles(&key, shown),
+            (std::vector<std::string>{"&1 c:\\menu\\a.fil", "&2 c:\\menu\\b.fil"}));
+  EXPECT_EQ(shown[1], "c:\\menu\\b.fil");
 }
 
 }  // namespace

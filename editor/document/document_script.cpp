@@ -29,7 +29,8 @@ void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
 bool ensureScriptWorkFile(MenuDocument& document, const EditorState& state) {
   if (!document.wscFile.empty() && std::filesystem::exists(document.wscFile)) return true;
   std::string name = document.filePath.empty() ? document.caption + ".WSC" : document.filePath;
-  attachScriptWorkFile(document, state, name, document.scriptWithoutWorkFile.value_or(std::vector<std::string>{}));
+  attachScriptWorkFile(document, state, name,
+                       document.scriptWithoutWorkFile.value_or(std::vector<std::string>{}));
   return !document.wscFile.empty();
 }
 

@@ -77,10 +77,18 @@ class MenuFileReader {
     return readBlock(ObjectKind::Menu, [&](Key key, const std::string& value) {
       switch (key) {
         case Key::Caption: d.caption = value; break;
-        case Key::Left: d.windowTwips.left = menufile::readNumber(value) * state_.twipsPerPixelX; break;
-        case Key::Width: d.windowTwips.width = menufile::readNumber(value) * state_.twipsPerPixelX; break;
-        case Key::Top: d.windowTwips.top = menufile::readNumber(value) * state_.twipsPerPixelY; break;
-        case Key::Height: d.windowTwips.height = menufile::readNumber(value) * state_.twipsPerPixelY; break;
+        case Key::Left:
+          d.windowTwips.left = menufile::readNumber(value) * state_.twipsPerPixelX;
+          break;
+        case Key::Width:
+          d.windowTwips.width = menufile::readNumber(value) * state_.twipsPerPixelX;
+          break;
+        case Key::Top:
+          d.windowTwips.top = menufile::readNumber(value) * state_.twipsPerPixelY;
+          break;
+        case Key::Height:
+          d.windowTwips.height = menufile::readNumber(value) * state_.twipsPerPixelY;
+          break;
         case Key::BackColor:
           if (auto colour = menufile::readColour(value)) d.backColor = *colour;
           break;
@@ -105,19 +113,25 @@ class MenuFileReader {
     bool cutShort = readBlock(kind, [&](Key key, const std::string& value) {
       if (!readsKey(kind, key)) return;
       if (key == Key::Parent)
-        parent = heldInteger(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()).value_or(0);
+        parent =
+            heldInteger(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())
+                .value_or(0);
       else
         applyObjectKey(object, key, value);
     });
-    if (parent) pending_.push_back({ref, *parent});
-    else showInStack(ref);
+    if (parent)
+      pending_.push_back({ref, *parent});
+    else
+      showInStack(ref);
     return cutShort;
   }
 
   void showInStack(ObjectRef ref) {
     document_.find(ref)->visible = true;
-    if (ref.kind == ObjectKind::Image) document_.sendToBack(ref);
-    else document_.bringToFront(ref);
+    if (ref.kind == ObjectKind::Image)
+      document_.sendToBack(ref);
+    else
+      document_.bringToFront(ref);
   }
 
   // A PARENT that names no frame leaves the object on the page, visible where it was read.

@@ -53,8 +53,10 @@ void applyObjectKey(MenuObject& object, Key key, const std::string& value) {
     case Key::FontUnderline: setFlag(object.font.underline, value); break;
     case Key::Link: object.link = value; break;
     case Key::Style:
-      if (object.kind == ObjectKind::Label) object.labelStyle = value;
-      else if (auto style = heldInteger(value, kIntMin, kIntMax)) object.linkStyle = static_cast<int>(*style);
+      if (object.kind == ObjectKind::Label)
+        object.labelStyle = value;
+      else if (auto style = heldInteger(value, kIntMin, kIntMax))
+        object.linkStyle = static_cast<int>(*style);
       break;
     case Key::OnCursorColor: object.onCursorColor = value; break;
     case Key::Picture: object.picture = value; break;

@@ -1,6 +1,6 @@
-#include "editor/document/menu_document.h"
-
 #include <gtest/gtest.h>
+
+#include "editor/document/menu_document.h"
 
 namespace pemo::editor {
 namespace {

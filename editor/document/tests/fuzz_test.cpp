@@ -14,10 +14,23 @@ namespace pemo::editor {
 namespace {
 
 std::string mutate(std::string bytes, std::mt19937& random) {
-  static const std::string kFragments[] = {"\r\n", "\n", "\r", "\"", "=", ",", "BEGIN ",
-                                           "END ", "BEGIN LABEL\r\n", "END FRAME\r\n",
-                                           "Begin Script\r\n", "End Script\r\n", "PARENT=",
-                                           "\x81", "\xFF", std::string(1, '\0'), "\t"};
+  static const std::string kFragments[] = {"\r\n",
+                                           "\n",
+                                           "\r",
+                                           "\"",
+                                           "=",
+                                           ",",
+                                           "BEGIN ",
+                                           "END ",
+                                           "BEGIN LABEL\r\n",
+                                           "END FRAME\r\n",
+                                           "Begin Script\r\n",
+                                           "End Script\r\n",
+                                           "PARENT=",
+                                           "\x81",
+                                           "\xFF",
+                                           std::string(1, '\0'),
+                                           "\t"};
   int edits = 1 + static_cast<int>(random() % 8);
   for (int e = 0; e < edits; ++e) {
     size_t at = bytes.empty() ? 0 : random() % bytes.size();
@@ -25,20 +38,13 @@ std::string mutate(std::string bytes, std::mt19937& random) {
       case 0:
         if (!bytes.empty()) bytes[at] = static_cast<char>(random());
         break;
-      case 1:
-        bytes.insert(at, kFragments[random() % std::size(kFragments)]);
-        break;
-      case 2:
-        bytes.erase(at, random() % 40);
-        break;
-      case 3:
-        bytes.insert(at, bytes.substr(random() % (bytes.size() + 1), random() % 200));
-        break;
-      case 4:
-        bytes.resize(at);
-        break;
+      case 1: bytes.insert(at, kFragments[random() % std::size(kFragments)]); break;
+      case 2: bytes.erase(at, random() % 40); break;
+      case 3: bytes.insert(at, bytes.substr(random() % (bytes.size() + 1), random() % 200)); break;
+      case 4: bytes.resize(at); break;
       default:
-        for (int i = 0; i < 4 && at + i < bytes.size(); ++i) bytes[at + i] = static_cast<char>(random() % 256);
+        for (int i = 0; i < 4 && at + i < bytes.size(); ++i)
+          bytes[at + i] = static_cast<char>(random() % 256);
     }
   }
   return bytes;

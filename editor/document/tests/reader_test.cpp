@@ -1,10 +1,9 @@
-#include "editor/document/menu_reader.h"
-
 #include <gtest/gtest.h>
 
 #include "document_fixture.h"
 #include "editor/document/document_lifecycle.h"
 #include "editor/document/document_script.h"
+#include "editor/document/menu_reader.h"
 #include "editor/document/menu_writer.h"
 #include "editor/document/script_work_file.h"
 #include "platform/text/cp932.h"
@@ -18,7 +17,8 @@ using pemo::testing::writeFileBytes;
 class ReaderTest : public DocumentTest {
  protected:
   // Writes text (UTF-8, "\n" line ends) as a code page 932 file with CR LF and reads it.
-  LoadState load(MenuDocument& document, const std::string& text, const std::string& name = "m.fil") {
+  LoadState load(MenuDocument& document, const std::string& text,
+                 const std::string& name = "m.fil") {
     std::string crlf;
     for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     writeFileBytes(dir / name, text::utf8ToCp932(crlf));
@@ -35,7 +35,8 @@ TEST_F(ReaderTest, BlocksBecomeElementsInFileOrderAndFindTheirFrames) {
   ASSERT_EQ(load(document,
                  "BEGIN MENU\n    CAPTION=売上\n    BACKCOLOR=ffffff\n    UNLOADMODE=1\n"
                  "    AREA=北\n    YEAR=2026\n    LEFT=10\n    WIDTH=300\nEND MENU\n\n"
-                 "BEGIN LABEL\n    INDEX=7\n    CAPTION=a\n    PARENT=2\n    LEFT=8\n    TOP=2\nEND LABEL\n"
+                 "BEGIN LABEL\n    INDEX=7\n    CAPTION=a\n    PARENT=2\n    LEFT=8\n    "
+                 "TOP=2\nEND LABEL\n"
                  "BEGIN LABEL\n    INDEX=3\n    CAPTION=b\n    STYLE=4\nEND LABEL\n"
                  "BEGIN IMAGE\n    PARENT=1\n    LEFT=1.5\nEND IMAGE\n"
                  "BEGIN IMAGE\n    CAPTION=tip\n    PICTURE=p.bmp\n    STRETCH=true\nEND IMAGE\n"
@@ -87,17 +88,18 @@ TEST_F(ReaderTest, BlocksBecomeElementsInFileOrderAndFindTheirFrames) {
 
 TEST_F(ReaderTest, ValuesAreReadWholeAndOnlyBlockLinesOpenBlocks) {
   MenuDocument document;
-  ASSERT_EQ(load(document,
-                 "BEGIN MENU\nCAPTION=x\nEND MENU\n"
-                 "BEGIN BUTTON\n\tCAPTION=Beginner, level 1\n    LINK=C:\\BEGIN\\x.exe /a=b\n"
-                 "    FONTBOLD=maybe\n    FONTITALIC=-1\n    FONTSIZE=10.5\n    STYLE=2.5\n"
-                 "    CAPTION =ignored\n    no equals here\nEND BUTTON\n"
-                 "BEGIN  LABEL\n    CAPTION=not a label\nEND LABEL\n"
-                 "BEGIN LINE\n    X1=3\nEND LINE\n"
-                 "BEGIN RADIO\n\"CAPTION=A,B\",tail\n    VALUE=True\n    FORECOLOR=123456789\nEND RADIO\n"
-                 "BEGIN CHECKBOX\n    VALUE=2\nEND CHECKBOX\n"
-                 "BEGIN CHECKBOX\n    VALUE=7\n"),
-            LoadState::Read);
+  ASSERT_EQ(
+      load(document,
+           "BEGIN MENU\nCAPTION=x\nEND MENU\n"
+           "BEGIN BUTTON\n\tCAPTION=Beginner, level 1\n    LINK=C:\\BEGIN\\x.exe /a=b\n"
+           "    FONTBOLD=maybe\n    FONTITALIC=-1\n    FONTSIZE=10.5\n    STYLE=2.5\n"
+           "    CAPTION =ignored\n    no equals here\nEND BUTTON\n"
+           "BEGIN  LABEL\n    CAPTION=not a label\nEND LABEL\n"
+           "BEGIN LINE\n    X1=3\nEND LINE\n"
+           "BEGIN RADIO\n\"CAPTION=A,B\",tail\n    VALUE=True\n    FORECOLOR=123456789\nEND RADIO\n"
+           "BEGIN CHECKBOX\n    VALUE=2\nEND CHECKBOX\n"
+           "BEGIN CHECKBOX\n    VALUE=7\n"),
+      LoadState::Read);
   const MenuObject& button = document.objects(ObjectKind::Button).at(1);
   EXPECT_EQ(button.caption, "Beginner, level 1");
   EXPECT_EQ(button.link, "C:\\BEGIN\\x.exe /a=b");
@@ -125,13 +127,15 @@ TEST_F(ReaderTest, FailuresAreToldAndKeepWhatWasRead) {
   EXPECT_EQ(shown.shown[0].style, ui::kExclamation);
 
   MenuDocument cut;
-  EXPECT_EQ(load(cut, "BEGIN LABEL\n    CAPTION=first\n    PARENT=1\nBEGIN FRAME\nEND FRAME\n"
-                      "BEGIN BUTTON\nEND BUTTON\n"),
+  EXPECT_EQ(load(cut,
+                 "BEGIN LABEL\n    CAPTION=first\n    PARENT=1\nBEGIN FRAME\nEND FRAME\n"
+                 "BEGIN BUTTON\nEND BUTTON\n"),
             LoadState::CutShort);
   EXPECT_EQ(cut.filePath, "");
   EXPECT_EQ(shown.shown[1].prompt, path("m.fil") + "\r" + kCutShortMessage);
   EXPECT_EQ(cut.objects(ObjectKind::Label).at(1).caption, "first");
-  EXPECT_TRUE(cut.objects(ObjectKind::Label).at(1).visible);  // no frame was read: stays on the page
+  EXPECT_TRUE(
+      cut.objects(ObjectKind::Label).at(1).visible);  // no frame was read: stays on the page
   EXPECT_EQ(cut.objects(ObjectKind::Frame).count(), 0);
 
   MenuDocument missing;
@@ -144,8 +148,9 @@ TEST_F(ReaderTest, FailuresAreToldAndKeepWhatWasRead) {
 
   // A PARENT that names no frame leaves the object visible on the page, where it was read.
   MenuDocument orphan;
-  EXPECT_EQ(load(orphan, "BEGIN FRAME\nEND FRAME\nBEGIN LABEL\n    PARENT=5\n    LEFT=8\nEND LABEL\n"
-                         "BEGIN BUTTON\n    PARENT=zero\nEND BUTTON\n"),
+  EXPECT_EQ(load(orphan,
+                 "BEGIN FRAME\nEND FRAME\nBEGIN LABEL\n    PARENT=5\n    LEFT=8\nEND LABEL\n"
+                 "BEGIN BUTTON\n    PARENT=zero\nEND BUTTON\n"),
             LoadState::Read);
   EXPECT_EQ(orphan.objects(ObjectKind::Label).at(1).frame, 0);
   EXPECT_EQ(orphan.objects(ObjectKind::Label).at(1).left, 8);
@@ -155,14 +160,16 @@ TEST_F(ReaderTest, FailuresAreToldAndKeepWhatWasRead) {
 
 TEST_F(ReaderTest, TheScriptEndsOnlyAtItsOwnEndLine) {
   MenuDocument document;
-  ASSERT_EQ(load(document, "Begin Script\nSUB MENU_LOADED()\n  ' end script here? no\n"
-                           "  MSG \"BEGIN LABEL\"\n\nEND SUB\n  end script \nBEGIN LABEL\nEND LABEL\n",
+  ASSERT_EQ(load(document,
+                 "Begin Script\nSUB MENU_LOADED()\n  ' end script here? no\n"
+                 "  MSG \"BEGIN LABEL\"\n\nEND SUB\n  end script \nBEGIN LABEL\nEND LABEL\n",
                  "A.B.FIL"),
             LoadState::Read);
   EXPECT_EQ(document.wscFile.filename(), "A.WSC");
   EXPECT_EQ(document.wscFile.parent_path(), state.scriptWorkFolder);
-  EXPECT_EQ(script(document), (std::vector<std::string>{"SUB MENU_LOADED()", "  ' end script here? no",
-                                                        "  MSG \"BEGIN LABEL\"", "", "END SUB"}));
+  EXPECT_EQ(script(document),
+            (std::vector<std::string>{"SUB MENU_LOADED()", "  ' end script here? no",
+                                      "  MSG \"BEGIN LABEL\"", "", "END SUB"}));
   EXPECT_EQ(document.objects(ObjectKind::Label).count(), 1);
   EXPECT_EQ(readFileBytes(document.wscFile).substr(0, 19), "SUB MENU_LOADED()\r\n");
 }
@@ -201,12 +208,14 @@ TEST_F(ReaderTest, AScriptWithoutWorkFileIsStillSaved) {
   writeFileBytes(dir / "blocked", "a file where the work folder should be");
   state.scriptWorkFolder = dir / "blocked";
   MenuDocument document;
-  ASSERT_EQ(load(document, "BEGIN MENU\nEND MENU\nBegin Script\nSUB KEEP()\nEnd Script\n"), LoadState::Read);
+  ASSERT_EQ(load(document, "BEGIN MENU\nEND MENU\nBegin Script\nSUB KEEP()\nEnd Script\n"),
+            LoadState::Read);
   EXPECT_TRUE(document.wscFile.empty());
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, kWorkFileMessage);
   ASSERT_TRUE(writeMenuFile(path("m.fil"), document, WriteMode::Save, state));
-  EXPECT_NE(readFileBytes(dir / "m.fil").find("Begin Script\r\nSUB KEEP()\r\nEnd Script\r\n"), std::string::npos);
+  EXPECT_NE(readFileBytes(dir / "m.fil").find("Begin Script\r\nSUB KEEP()\r\nEnd Script\r\n"),
+            std::string::npos);
 
   // Once the folder can be used again, the script editor gets a work file with the script.
   state.scriptWorkFolder = dir / "work";

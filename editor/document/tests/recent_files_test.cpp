@@ -20,9 +20,8 @@ TEST(RecentFiles, PathMovesToTheFrontWithoutDuplicates) {
 
 TEST(RecentFiles, TheKeyIsReadFirstAndWrittenInLowerCase) {
   FakeRecentKey key;
-  key.stored = {{"1", "c:\\a.fil"}, {"2", "c:\\b.fil"}, {"3", "c:\\c.fil"},
-                {"4", "c:\\d.fil"}, {"5", "c:\\e.fil"}, {"6", "c:\\f.fil"},
-                {"7", "c:\\extra.fil"}};
+  key.stored = {{"1", "c:\\a.fil"}, {"2", "c:\\b.fil"}, {"3", "c:\\c.fil"},    {"4", "c:\\d.fil"},
+                {"5", "c:\\e.fil"}, {"6", "c:\\f.fil"}, {"7", "c:\\extra.fil"}};
   RecentFiles slots;
   recordRecentFile(&key, slots, "C:\\Menu\\Top.FIL");
   EXPECT_EQ(slots[0], "C:\\Menu\\Top.FIL");
@@ -57,8 +56,9 @@ TEST(RecentFiles, TheRegistryKeyHoldsTheList) {
   recordRecentFile(&key, slots, "c:\\menu\\a.fil");
 
   registry::Key handle = 0;
-  ASSERT_EQ(registry::openKey(registry::kUsers, ".Default\\Software\\Kalvo\\PemoEdit\\Recent", handle),
-            registry::kSuccess);
+  ASSERT_EQ(
+      registry::openKey(registry::kUsers, ".Default\\Software\\Kalvo\\PemoEdit\\Recent", handle),
+      registry::kSuccess);
   registry::Value value;
   ASSERT_EQ(registry::queryValue(handle, "1", value), registry::kSuccess);
   EXPECT_EQ(value.type, registry::kString);

@@ -25,8 +25,9 @@ TEST_F(DocumentTest, AFileTheWriterWroteReadsAndWritesBackToTheSameBytes) {
 
   std::string text = text::cp932ToUtf8(first);
   EXPECT_NE(text.find("    CAPTION=月次, 週次 = 日次\r\n"), std::string::npos);
-  EXPECT_NE(text.find("    LEFT=66.6666666666667\r\n    TOP=1.5\r\n    WIDTH=0.466666666666667\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("    LEFT=66.6666666666667\r\n    TOP=1.5\r\n    WIDTH=0.466666666666667\r\n"),
+      std::string::npos);
   EXPECT_EQ(reread.objects(ObjectKind::Label).at(2).caption, "枠の中");
   EXPECT_EQ(reread.objects(ObjectKind::Label).at(2).frame, 2);
   EXPECT_EQ(reread.objects(ObjectKind::Image).at(1).caption, "ヒント=説明");

@@ -1,11 +1,10 @@
-#include "editor/document/menu_writer.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 
 #include "document_fixture.h"
 #include "editor/document/menu_reader.h"
+#include "editor/document/menu_writer.h"
 #include "editor/document/script_work_file.h"
 #include "platform/text/cp932.h"
 #include "platform/text/strings.h"
@@ -49,21 +48,68 @@ TEST_F(WriterTest, TheWorkedExampleByteForByte) {
   button.height = 28, button.linkStyle = 4;
   giveScript(document, {"SUB BUTTON1_CLICK()", "END SUB"});
 
-  std::string expected = text::utf8ToCp932(joinLines({
-      "BEGIN MENU", "    CAPTION=売上", "    BACKCOLOR=FFFFFF", "    UNLOADMODE=0",
-      "    TILINGIMAGE=", "END MENU", "", "BEGIN LABEL", "    INDEX=1", "    CAPTION=月次",
-      "    PARENT=1", "    LEFT=8", "    TOP=20", "    WIDTH=96", "    HEIGHT=16",
-      "    FORECOLOR=0", "    FONTNAME=ＭＳ Ｐゴシック", "    FONTSIZE=9",
-      "    FONTBOLD=False", "    FONTITALIC=False", "    FONTUNDERLINE=False",
-      "    LINK=monthly.fil", "    STYLE=0", "    ONCURSORCOLOR=FF0000", "END LABEL", "",
-      "BEGIN BUTTON", "    INDEX=1", "    CAPTION=終了", "    LEFT=24", "    TOP=200",
-      "    WIDTH=80", "    HEIGHT=28", "    FONTNAME=ＭＳ Ｐゴシック", "    FONTSIZE=9",
-      "    FONTBOLD=False", "    FONTITALIC=False", "    FONTUNDERLINE=False", "    LINK=",
-      "    STYLE=4", "END BUTTON", "", "BEGIN FRAME", "    INDEX=1", "    CAPTION=集計",
-      "    LEFT=16", "    TOP=40", "    WIDTH=200", "    HEIGHT=120", "    BACKCOLOR=FFFFFF",
-      "    FORECOLOR=0", "    FONTNAME=ＭＳ Ｐゴシック", "    FONTSIZE=9",
-      "    FONTBOLD=False", "    FONTITALIC=False", "    FONTUNDERLINE=False", "END FRAME", "",
-      "Begin Script", "SUB BUTTON1_CLICK()", "END SUB", "End Script"}));
+  std::string expected = text::utf8ToCp932(joinLines({"BEGIN MENU",
+                                                      "    CAPTION=売上",
+                                                      "    BACKCOLOR=FFFFFF",
+                                                      "    UNLOADMODE=0",
+                                                      "    TILINGIMAGE=",
+                                                      "END MENU",
+                                                      "",
+                                                      "BEGIN LABEL",
+                                                      "    INDEX=1",
+                                                      "    CAPTION=月次",
+                                                      "    PARENT=1",
+                                                      "    LEFT=8",
+                                                      "    TOP=20",
+                                                      "    WIDTH=96",
+                                                      "    HEIGHT=16",
+                                                      "    FORECOLOR=0",
+                                                      "    FONTNAME=ＭＳ Ｐゴシック",
+                                                      "    FONTSIZE=9",
+                                                      "    FONTBOLD=False",
+                                                      "    FONTITALIC=False",
+                                                      "    FONTUNDERLINE=False",
+                                                      "    LINK=monthly.fil",
+                                                      "    STYLE=0",
+                                                      "    ONCURSORCOLOR=FF0000",
+                                                      "END LABEL",
+                                                      "",
+                                                      "BEGIN BUTTON",
+                                                      "    INDEX=1",
+                                                      "    CAPTION=終了",
+                                                      "    LEFT=24",
+                                                      "    TOP=200",
+                                                      "    WIDTH=80",
+                                                      "    HEIGHT=28",
+                                                      "    FONTNAME=ＭＳ Ｐゴシック",
+                                                      "    FONTSIZE=9",
+                                                      "    FONTBOLD=False",
+                                                      "    FONTITALIC=False",
+                                                      "    FONTUNDERLINE=False",
+                                                      "    LINK=",
+                                                      "    STYLE=4",
+                                                      "END BUTTON",
+                                                      "",
+                                                      "BEGIN FRAME",
+                                                      "    INDEX=1",
+                                                      "    CAPTION=集計",
+                                                      "    LEFT=16",
+                                                      "    TOP=40",
+                                                      "    WIDTH=200",
+                                                      "    HEIGHT=120",
+                                                      "    BACKCOLOR=FFFFFF",
+                                                      "    FORECOLOR=0",
+                                                      "    FONTNAME=ＭＳ Ｐゴシック",
+                                                      "    FONTSIZE=9",
+                                                      "    FONTBOLD=False",
+                                                      "    FONTITALIC=False",
+                                                      "    FONTUNDERLINE=False",
+                                                      "END FRAME",
+                                                      "",
+                                                      "Begin Script",
+                                                      "SUB BUTTON1_CLICK()",
+                                                      "END SUB",
+                                                      "End Script"}));
   std::string bytes = written(document);
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(bytes.substr(0, 26), "BEGIN MENU\r\n    CAPTION=\x94\x84");
@@ -75,7 +121,8 @@ TEST_F(WriterTest, EdgeCasesOfTheFormat) {
                                        "    UNLOADMODE=0", "    TILINGIMAGE=", "END MENU"}));
 
   MenuDocument document;
-  for (int i = 0; i < 4; ++i) document.objects(ObjectKind::Label).load(i + 1).caption = "L" + std::to_string(i + 1);
+  for (int i = 0; i < 4; ++i)
+    document.objects(ObjectKind::Label).load(i + 1).caption = "L" + std::to_string(i + 1);
   document.deleteObject({ObjectKind::Label, 2});
   document.objects(ObjectKind::Label).at(1).caption = "a,b=c\r\nd";
   document.objects(ObjectKind::Frame).load(2);
@@ -93,13 +140,16 @@ TEST_F(WriterTest, EdgeCasesOfTheFormat) {
   EXPECT_NE(text.find("    INDEX=2\r\n    CAPTION=L3\r\n"), std::string::npos);
   EXPECT_NE(text.find("    INDEX=3\r\n    CAPTION=L4\r\n"), std::string::npos);
   EXPECT_EQ(text.find("INDEX=4"), std::string::npos);
-  EXPECT_NE(text.find("    PARENT=2\r\n    LEFT=66.6666666666667\r\n    TOP=1\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    PARENT=2\r\n    LEFT=66.6666666666667\r\n    TOP=1\r\n"),
+            std::string::npos);
   EXPECT_NE(text.find("    VALUE=True\r\nEND RADIO"), std::string::npos);
   EXPECT_NE(text.find("    VALUE=2\r\nEND CHECKBOX"), std::string::npos);
-  EXPECT_NE(text.find("    LINK=a.exe,x\r\n    STYLE=0\r\n    PICTURE=b.bmp,c\r\n"), std::string::npos);
+  EXPECT_NE(text.find("    LINK=a.exe,x\r\n    STYLE=0\r\n    PICTURE=b.bmp,c\r\n"),
+            std::string::npos);
   EXPECT_NE(text.find("BEGIN IMAGE\r\n    CAPTION=tip\r\n    INDEX=1\r\n"), std::string::npos);
   EXPECT_NE(text.find("    PICTURE=\r\n    STRETCH=False\r\nEND IMAGE"), std::string::npos);
-  EXPECT_NE(text.find("BEGIN COMBOBOX\r\n    INDEX=1\r\n    LEFT=0\r\n    TOP=0\r\n    WIDTH=120\r\n    FORECOLOR=0\r\n"),
+  EXPECT_NE(text.find("BEGIN COMBOBOX\r\n    INDEX=1\r\n    LEFT=0\r\n    TOP=0\r\n    "
+                      "WIDTH=120\r\n    FORECOLOR=0\r\n"),
             std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 14), "END COMBOBOX\r\n");  // no script, no empty line after
 
@@ -107,9 +157,11 @@ TEST_F(WriterTest, EdgeCasesOfTheFormat) {
   document.wscFile = dir / "gone.WSC";
   EXPECT_EQ(text::cp932ToUtf8(written(document)), text);
   giveScript(document, {});
-  EXPECT_NE(written(document).find("END COMBOBOX\r\n\r\nBegin Script\r\nEnd Script\r\n"), std::string::npos);
+  EXPECT_NE(written(document).find("END COMBOBOX\r\n\r\nBegin Script\r\nEnd Script\r\n"),
+            std::string::npos);
   giveScript(document, {"", "  MSG \"売上\"", ""});
-  EXPECT_NE(written(document).find(text::utf8ToCp932("Begin Script\r\n\r\n  MSG \"売上\"\r\n\r\nEnd Script\r\n")),
+  EXPECT_NE(written(document).find(
+                text::utf8ToCp932("Begin Script\r\n\r\n  MSG \"売上\"\r\n\r\nEnd Script\r\n")),
             std::string::npos);
 }
 

@@ -73,8 +73,8 @@ class Engine {
   std::vector<Slot> slots_;
 };
 
-uint32_t readLe32(const unsigned char* bytes) {
-  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+std::string_view blockBytes(const void* positionBlock) {
+  return std::string_view(static_cast<const char*>(positionBlock), kPositionBlockSize);
 }
 
 void writeBlock(void* positionBlock, uint32_t slot, uint32_t generation) {
@@ -160,10 +160,10 @@ int Engine::call(Request& request) {
 
 OpenFile* Engine::fileFor(const void* positionBlock) {
   if (!positionBlock) return nullptr;
-  const auto* block = static_cast<const unsigned char*>(positionBlock);
-  if (std::memcmp(block, kBlockMagic, sizeof kBlockMagic) != 0) return nullptr;
-  uint32_t slot = readLe32(block + kBlockSlot);
-  if (slot >= slots_.size() || slots_[slot].generation != readLe32(block + kBlockGeneration)) return nullptr;
+  std::string_view block = blockBytes(positionBlock);
+  if (!block.starts_with(std::string_view(kBlockMagic, sizeof kBlockMagic))) return nullptr;
+  uint32_t slot = readLe32(block, kBlockSlot);
+  if (slot >= slots_.size() || slots_[slot].generation != readLe32(block, kBlockGeneration)) return nullptr;
   return slots_[slot].open.get();
 }
 
@@ -194,7 +194,7 @@ int Engine::open(Request& request) {
 
 int Engine::close(Request& request) {
   if (!fileFor(request.positionBlock)) return kStatusFileNotOpen;
-  uint32_t slot = readLe32(static_cast<const unsigned char*>(request.positionBlock) + kBlockSlot);
+  uint32_t slot = readLe32(blockBytes(request.positionBlock), kBlockSlot);
   slots_[slot].open.reset();
   std::memset(request.positionBlock, 0, kPositionBlockSize);
   return kStatusOk;

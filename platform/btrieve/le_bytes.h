@@ -11,6 +11,10 @@ inline uint16_t readLe16(std::string_view bytes, size_t offset) {
                                static_cast<uint8_t>(bytes[offset + 1]) << 8);
 }
 
+inline uint32_t readLe32(std::string_view bytes, size_t offset) {
+  return static_cast<uint32_t>(readLe16(bytes, offset)) | static_cast<uint32_t>(readLe16(bytes, offset + 2)) << 16;
+}
+
 inline void writeLe16(std::string& bytes, size_t offset, uint16_t value) {
   bytes[offset] = static_cast<char>(value & 0xFF);
   bytes[offset + 1] = static_cast<char>(value >> 8);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/btrieve/btrieve.h"
+#include "platform/fs/windows_path.h"
 #include "platform/text/cp932.h"
 
 namespace pemo::btrieve {
@@ -13,7 +13,9 @@ std::optional<std::string> hostPathFromKeyBuffer(const void* key, int keyLength)
   std::string name(bytes, ::strnlen(bytes, static_cast<size_t>(keyLength)));
   while (!name.empty() && name.back() == ' ') name.pop_back();
   if (name.empty()) return std::nullopt;
-  return text::cp932ToUtf8(name);
+  // Callers name files the Windows way ("C:\DATA\ITEMS.DAT", relative names) or by
+  // host path.
+  return fs::toHostPath(text::cp932ToUtf8(name));
 }
 
 }  // namespace pemo::btrieve

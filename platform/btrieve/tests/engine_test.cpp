@@ -6,6 +6,7 @@
 
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/tests/btrieve_test_support.h"
+#include "platform/fs/drives.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::btrieve {
@@ -232,6 +233,18 @@ TEST(EngineFiles, CreateAndOpenRules) {
   ASSERT_EQ(reader.open(path), kStatusOk);
   EXPECT_EQ(reader.found(kOpGetFirst, "").substr(0, 1), "z");
   reader.close();
+}
+
+TEST(EngineFiles, NamesAreWindowsPathsInCodePage932) {
+  pemo::testing::TempDir dir;
+  ASSERT_TRUE(pemo::fs::mapDrive('Q', dir.path()));
+  // "Q:\品目.DAT" in code page 932, opened again by another spelling of the letters.
+  ASSERT_EQ(testing::createFile("Q:\\\x95\x69\x96\xda.dat", peopleSpec()), kStatusOk);
+  EXPECT_TRUE(std::filesystem::exists(dir / "品目.dat"));
+  EngineFile file;
+  ASSERT_EQ(file.open("q:/\x95\x69\x96\xda.DAT  "), kStatusOk);
+  file.close();
+  EXPECT_EQ(file.open("R:\\NONE.DAT"), kStatusInvalidFileName);
 }
 
 TEST(EngineFiles, RejectsBadSpecifications) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -347,6 +348,45 @@ TEST(EngineFiles, ProcessesShareFilesAndLoseNothingAcknowledged) {
             kStatusOk);
   EXPECT_EQ(file.update(record("parent", 3)), kStatusRecordChanged);
   EXPECT_EQ(file.found(kOpGetEqual, padded("parent", 8)), record("parent", 2));
+  file.close();
+}
+
+}  // namespace
+}  // namespace pemo::btrieve
+
+namespace pemo::btrieve {
+namespace {
+
+TEST(EngineFiles, AKilledWriterLosesNothingItWasToldIsStored) {
+  pemo::testing::TempDir dir;
+  std::string path = (dir / "KILLED.DAT").string();
+  ASSERT_EQ(testing::createFile(path, peopleSpec()), kStatusOk);
+  int acknowledged[2];
+  ASSERT_EQ(pipe(acknowledged), 0);
+  pid_t writer = fork();
+  if (writer == 0) {
+    close(acknowledged[0]);
+    EngineFile file;
+    if (file.open(path) != kStatusOk) _exit(1);
+    for (int32_t i = 0;; ++i) {
+      if (file.insert(record("n" + std::to_string(i), i)) != kStatusOk) _exit(2);
+      if (write(acknowledged[1], &i, sizeof i) != sizeof i) _exit(3);
+    }
+  }
+  close(acknowledged[1]);
+  int32_t last = -1, value = 0;
+  while (last < 30 && read(acknowledged[0], &value, sizeof value) == sizeof value) last = value;
+  kill(writer, SIGKILL);
+  waitpid(writer, nullptr, 0);
+  close(acknowledged[0]);
+  ASSERT_GE(last, 30);
+
+  EngineFile file;
+  ASSERT_EQ(file.open(path), kStatusOk);
+  for (int32_t i = 0; i <= last; ++i) {
+    std::string name = "n" + std::to_string(i);
+    EXPECT_EQ(file.found(kOpGetEqual, padded(name, 8)), record(name, i));
+  }
   file.close();
 }
 

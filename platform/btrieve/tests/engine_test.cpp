@@ -169,7 +169,6 @@ TEST_F(EngineTest, ReportsMisuseByStatus) {
   std::string copy = second.block();
   ASSERT_EQ(second.close(), kStatusOk);
   EXPECT_EQ(second.close(), kStatusFileNotOpen);
-  std::string reused = file.block();
   EngineFile third;
   ASSERT_EQ(third.open(path), kStatusOk);  // takes the freed slot
   second.block() = copy;
@@ -177,9 +176,13 @@ TEST_F(EngineTest, ReportsMisuseByStatus) {
   EXPECT_EQ(third.get(kOpGetFirst, key, 0, rec), kStatusOk);
   third.close();
 
-  // Stop closes every file.
+  // Stop closes every file; their blocks stay dead when the slots are used again.
   EXPECT_EQ(BtrieveCall(kOpStop, nullptr, nullptr, nullptr, nullptr, 0, 0), kStatusOk);
   EXPECT_EQ(file.get(kOpGetFirst, key, 0, rec), kStatusFileNotOpen);
+  EngineFile after;
+  ASSERT_EQ(after.open(path), kStatusOk);
+  EXPECT_EQ(file.get(kOpGetFirst, key, 0, rec), kStatusFileNotOpen);
+  after.close();
 }
 
 TEST_F(EngineTest, StatDescribesTheFile) {

@@ -11,21 +11,6 @@ namespace {
 
 }  // namespace
 
-// Files, folders and INI files.
-KOVAN::String KOVAN::GetAppPath(const String&) { notYetAvailable("GetAppPath"); }
-KOVAN::String KOVAN::GetCommonFilesDir() { notYetAvailable("GetCommonFilesDir"); }
-double KOVAN::GetDiskSpace(const String&, const int16_t&, double&) { notYetAvailable("GetDiskSpace"); }
-int32_t KOVAN::GetDriveType(const String&) { notYetAvailable("GetDriveType"); }
-KOVAN::String KOVAN::GetFileNameFromPath(const String&, String&) { notYetAvailable("GetFileNameFromPath"); }
-KOVAN::String KOVAN::GetFileVersion(const String&) { notYetAvailable("GetFileVersion"); }
-KOVAN::String KOVAN::GetProgramFilesDir(const int16_t&) { notYetAvailable("GetProgramFilesDir"); }
-Variant KOVAN::OperateUNLHA32(const int32_t&, const String&) { notYetAvailable("OperateUNLHA32"); }
-KOVAN::String KOVAN::GetMasterIniData(const String&, const String&, const int16_t&) { notYetAvailable("GetMasterIniData"); }
-int16_t KOVAN::CreateFolder(const String&) { notYetAvailable("CreateFolder"); }
-KOVAN::String KOVAN::GetIni(const String&, const String&, const String&) { notYetAvailable("GetIni"); }
-KOVAN::String KOVAN::GetWinSysDir(const int16_t&) { notYetAvailable("GetWinSysDir"); }
-int16_t KOVAN::SetIni(const String&, const String&, const String&, const String&) { notYetAvailable("SetIni"); }
-
 // Windows, keyboard and controls.
 void KOVAN::KeyPush(const int16_t&, const int16_t&, const int16_t&, const int16_t&) { notYetAvailable("KeyPush"); }
 uint8_t KOVAN::GetKeyScanCode2(const int16_t&) { notYetAvailable("GetKeyScanCode2"); }

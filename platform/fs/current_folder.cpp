@@ -1,49 +1,46 @@
 #include "platform/fs/current_folder.h"
 
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 #include <mutex>
 
 #include "platform/fs/drives.h"
 #include "platform/fs/resolve.h"
 #include "platform/fs/windows_path.h"
 
+// The current drive's folder is the process's own current folder; the Windows form it
+// was reached by and the folders of the other drives live in the environment, the way
+// the Windows platform kept them. So every copy of this library in a process (the
+// programs and the function library each link it) sees the same current folders, and a
+// child process inherits them.
+
 namespace pemo::fs {
 
 namespace {
 
-struct CurrentFolders {
-  bool started = false;
-  char drive = 'C';
-  std::map<char, std::string> folders;  // Windows form, per drive letter
-};
+namespace stdfs = std::filesystem;
+
+constexpr const char* kCurrentFolderVariable = "PEMO_CURRENT_FOLDER";
+
+std::string driveVariable(char drive) { return std::string("PEMO_FOLDER_") + drive; }
 
 std::recursive_mutex& lock() {
   static std::recursive_mutex mutex;
   return mutex;
 }
 
-CurrentFolders& state() {
-  static CurrentFolders folders;
-  if (!folders.started) {
-    folders.started = true;
-    std::error_code ec;
-    const std::string here = toWindowsPath(std::filesystem::current_path(ec).string());
-    if (!here.empty()) {
-      folders.drive = here[0];
-      folders.folders[here[0]] = here;
-    }
-  }
-  return folders;
-}
-
 std::string rootOf(char drive) { return std::string{drive, ':', '\\'}; }
 
-bool isFolder(const std::filesystem::path& path) {
+std::string environmentText(const std::string& name) {
+  const char* value = getenv(name.c_str());
+  return value ? value : "";
+}
+
+bool isFolder(const stdfs::path& path) {
   std::error_code ec;
-  return std::filesystem::is_directory(path, ec);
+  return stdfs::is_directory(path, ec);
 }
 
 // The existing folder a Windows path names, with its names as on disk.
@@ -55,19 +52,43 @@ std::optional<detail::ResolvedPath> existingFolder(std::string_view path) {
   return resolved;
 }
 
+// The Windows form of the process's current folder: the one it was reached by while
+// that still names the same folder, else the one the drive folder maps it to.
+std::string processFolder() {
+  std::error_code ec;
+  const stdfs::path here = stdfs::current_path(ec);
+  if (ec) return rootOf('C');
+  const std::string remembered = environmentText(kCurrentFolderVariable);
+  if (!remembered.empty())
+    if (const auto folder = existingFolder(remembered); folder && stdfs::equivalent(folder->host, here, ec))
+      return remembered;
+  const std::string mapped = toWindowsPath(here.string());
+  return mapped.empty() ? rootOf('C') : mapped;
+}
+
+// Moves the process into a folder and remembers it as its drive's current folder.
+bool enter(const detail::ResolvedPath& folder) {
+  if (::chdir(folder.host.c_str()) != 0) return false;
+  const std::string text = folder.onDisk.text();
+  setenv(kCurrentFolderVariable, text.c_str(), 1);
+  setenv(driveVariable(folder.onDisk.drive).c_str(), text.c_str(), 1);
+  return true;
+}
+
 }  // namespace
 
 char currentDrive() {
   std::lock_guard guard(lock());
-  return state().drive;
+  return processFolder()[0];
 }
 
 std::string currentFolder(char drive) {
   std::lock_guard guard(lock());
   drive = driveLetter(drive);
-  const auto& folders = state().folders;
-  const auto it = folders.find(drive);
-  return it != folders.end() ? it->second : rootOf(drive);
+  const std::string current = processFolder();
+  if (drive == current[0]) return current;
+  const std::string remembered = environmentText(driveVariable(drive));
+  return remembered.empty() ? rootOf(drive) : remembered;
 }
 
 std::string currentFolder() { return currentFolder(currentDrive()); }
@@ -76,29 +97,28 @@ bool changeDrive(char drive) {
   std::lock_guard guard(lock());
   drive = driveLetter(drive);
   if (!drive || !driveAvailable(drive)) return false;
+  const std::string leaving = processFolder();
   auto folder = existingFolder(currentFolder(drive));
   if (!folder) folder = existingFolder(rootOf(drive));
-  if (!folder || ::chdir(folder->host.c_str()) != 0) return false;
-  CurrentFolders& current = state();
-  current.drive = drive;
-  current.folders[drive] = folder->onDisk.text();
-  return true;
+  if (!folder) return false;
+  setenv(driveVariable(leaving[0]).c_str(), leaving.c_str(), 1);
+  return enter(*folder);
 }
 
 bool changeFolder(std::string_view path) {
   std::lock_guard guard(lock());
   const auto folder = existingFolder(path);
   if (!folder) return false;
-  CurrentFolders& current = state();
-  const char drive = folder->onDisk.drive;
-  if (drive == current.drive && ::chdir(folder->host.c_str()) != 0) return false;
-  current.folders[drive] = folder->onDisk.text();
+  if (folder->onDisk.drive == currentDrive()) return enter(*folder);
+  const std::string text = folder->onDisk.text();
+  setenv(driveVariable(folder->onDisk.drive).c_str(), text.c_str(), 1);
   return true;
 }
 
 void resetCurrentFolders() {
   std::lock_guard guard(lock());
-  state() = CurrentFolders{};
+  unsetenv(kCurrentFolderVariable);
+  for (char drive = 'A'; drive <= 'Z'; ++drive) unsetenv(driveVariable(drive).c_str());
 }
 
 }  // namespace pemo::fs

@@ -1,8 +1,8 @@
 #pragma once
 // The current drive and a current folder per drive, as the Windows platform kept them.
-// They start from the process's current folder; changing the current drive's folder
-// also moves the process's own current folder, so child processes and relative host
-// paths follow.
+// The current drive's folder is the process's own current folder (so child processes and
+// relative host paths follow it); the other drives' folders are kept in the environment
+// (PEMO_FOLDER_<letter>), shared by every part of the process and inherited by children.
 #include <string>
 #include <string_view>
 
@@ -22,8 +22,8 @@ bool changeDrive(char drive);
 // from the current folder); the current drive stays. False when it is no folder.
 bool changeFolder(std::string_view path);
 
-// Forgets the current drive and folders, so that the next use starts again from the
-// process's current folder (for tests that change the drives).
+// Forgets the folders of the drives, so that the current drive and folder follow from
+// the process's current folder alone.
 void resetCurrentFolders();
 
 }  // namespace pemo::fs

@@ -1,0 +1,157 @@
+#include "platform/archive/lha_archiver.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/fs/fs.h"
+#include "platform/text/cp932.h"
+#include "platform/text/strings.h"
+
+#ifdef PEMO_HAVE_LHASA
+#include <lhasa.h>
+#endif
+
+namespace pemo::archive {
+
+#ifndef PEMO_HAVE_LHASA
+
+bool lhaArchiverAvailable() { return false; }
+
+LhaResult runLhaCommand(std::string_view) { return kLhaArchiverMissing; }
+
+#else
+
+namespace {
+
+namespace stdfs = std::filesystem;
+
+struct ReaderDeleter {
+  void operator()(LHAReader* reader) const { lha_reader_free(reader); }
+};
+struct StreamDeleter {
+  void operator()(LHAInputStream* stream) const { lha_input_stream_free(stream); }
+};
+
+// Entry names are code page 932 unless the archive was made on a Unix system.
+std::string entryText(const char* bytes, uint8_t osType) {
+  if (!bytes) return {};
+  return osType == LHA_OS_TYPE_UNIX ? std::string(bytes) : text::cp932ToUtf8(bytes);
+}
+
+bool isFolderEntry(const LHAFileHeader& header) {
+  return std::string_view(header.compress_method) == LHA_COMPRESS_TYPE_DIR && !header.symlink_target;
+}
+
+// The stored path of an entry with "/" separators ("dir/sub/name.txt", "dir/" for a folder).
+std::string entryPath(const LHAFileHeader& header) {
+  return entryText(header.path, header.os_type) + entryText(header.filename, header.os_type);
+}
+
+bool matchesAny(const LhaCommand& command, const std::string& path) {
+  if (command.patterns.empty()) return true;
+  const std::string windowsPath = text::Replace(path, "/", "\\");
+  const std::string name = stdfs::path(path).filename().string();
+  for (const std::string& pattern : command.patterns) {
+    const std::string windowsPattern = text::Replace(pattern, "/", "\\");
+    if (fs::matchesWildcard(name, windowsPattern) || fs::matchesWildcard(windowsPath, windowsPattern))
+      return true;
+  }
+  return false;
+}
+
+// The entry's place under the folder; nullopt when it would leave the folder.
+std::optional<stdfs::path> placeOf(const stdfs::path& folder, const std::string& relative) {
+  stdfs::path result = folder;
+  for (const auto& part : stdfs::path(relative)) {
+    if (part == ".." || part.is_absolute() || part == "/") return std::nullopt;
+    if (!part.empty() && part != ".") result /= part;
+  }
+  return result;
+}
+
+bool canWrite(const stdfs::path& file) {
+  std::error_code ec;
+  stdfs::create_directories(file.parent_path(), ec);
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+class Run {
+ public:
+  Run(const LhaCommand& command, LHAReader* reader, stdfs::path folder)
+      : command_(command), reader_(reader), folder_(std::move(folder)) {}
+
+  LhaResult entry(const LHAFileHeader& header) {
+    const std::string path = entryPath(header);
+    if (header.symlink_target || !matchesAny(command_, path)) return kLhaDone;
+    switch (command_.verb) {
+      case LhaVerb::List: return kLhaDone;
+      case LhaVerb::Test:
+        return lha_reader_check(reader_, nullptr, nullptr) ? kLhaDone : kLhaArchiveDamaged;
+      case LhaVerb::Extract:
+        if (isFolderEntry(header)) return kLhaDone;
+        return extract(header, stdfs::path(path).filename().string());
+      case LhaVerb::ExtractWithFolders: return extract(header, path);
+    }
+    return kLhaDone;
+  }
+
+ private:
+  LhaResult extract(const LHAFileHeader& header, const std::string& relative) {
+    const auto place = placeOf(folder_, relative);
+    if (!place) return kLhaUnsafeEntry;
+    std::error_code ec;
+    if (isFolderEntry(header))
+      return stdfs::create_directories(*place, ec), ec ? kLhaCannotWrite : kLhaDone;
+    if (!canWrite(*place)) return kLhaCannotWrite;
+    std::string target = place->string();
+    return lha_reader_extract(reader_, target.data(), nullptr, nullptr) ? kLhaDone : kLhaArchiveDamaged;
+  }
+
+  const LhaCommand& command_;
+  LHAReader* reader_;
+  stdfs::path folder_;
+};
+
+}  // namespace
+
+bool lhaArchiverAvailable() { return true; }
+
+LhaResult runLhaCommand(std::string_view commandLine) {
+  const ParsedLhaCommand parsed = parseLhaCommand(commandLine);
+  if (!parsed.command) return parsed.error;
+  const LhaCommand& command = *parsed.command;
+
+  const auto archive = fs::toHostPath(command.archive);
+  std::error_code ec;
+  if (!archive || !stdfs::is_regular_file(*archive, ec)) return kLhaArchiveNotFound;
+  std::string archivePath = *archive;
+  std::unique_ptr<LHAInputStream, StreamDeleter> stream(lha_input_stream_from(archivePath.data()));
+  if (!stream) return kLhaArchiveNotFound;
+  std::unique_ptr<LHAReader, ReaderDeleter> reader(lha_reader_new(stream.get()));
+  if (!reader) return kLhaArchiveDamaged;
+  lha_reader_set_dir_policy(reader.get(), LHA_READER_DIR_PLAIN);
+
+  const auto folder = fs::toHostPath(command.folder.empty() ? fs::currentFolder() : command.folder);
+  if (!folder) return kLhaCannotWrite;
+  Run run(command, reader.get(), *folder);
+  LhaResult result = kLhaDone;
+  int entries = 0;
+  while (const LHAFileHeader* header = lha_reader_next_file(reader.get())) {
+    ++entries;
+    const LhaResult step = run.entry(*header);
+    if (result == kLhaDone) result = step;
+  }
+  // An archive whose first header cannot be read is no archive at all.
+  if (entries == 0 && stdfs::file_size(*archive, ec) > 1) return kLhaArchiveDamaged;
+  return result;
+}
+
+#endif
+
+}  // namespace pemo::archive

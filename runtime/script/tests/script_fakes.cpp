@@ -193,9 +193,11 @@ std::vector<std::string> ScriptFixture::runLabelClick(int index) {
   return statements.trace;
 }
 
-std::vector<std::string> ScriptFixture::errors() const {
+std::vector<std::string> ScriptFixture::errors() const { return scriptErrorTexts(messageBoxes); }
+
+std::vector<std::string> scriptErrorTexts(const ui::RecordingMessagePort& boxes) {
   std::vector<std::string> texts;
-  for (const auto& shown : messageBoxes.shown) {
+  for (const auto& shown : boxes.shown) {
     if (shown.title != kScriptErrorTitle || shown.style != 48) return {"(not a script error box)"};
     texts.push_back(shown.prompt);
   }

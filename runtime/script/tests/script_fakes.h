@@ -91,6 +91,9 @@ class ScriptFixture {
   ScriptEngine engine;
 };
 
+// The texts of the message boxes shown; each must carry the script-error title.
+std::vector<std::string> scriptErrorTexts(const ui::RecordingMessagePort& boxes);
+
 // "'" + quoted + "'" + CR + message, as script errors read.
 std::string quotedError(const std::string& quoted, const std::string& message);
 

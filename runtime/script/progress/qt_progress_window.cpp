@@ -1,0 +1,89 @@
+#include "runtime/script/progress/qt_progress_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+namespace pemo::script {
+namespace {
+
+// The design layout, in pixels (15 twips each): the inner area, the message and the bar.
+constexpr int kInnerWidth = 294;
+constexpr int kInnerHeight = 63;
+constexpr int kMessageTop = 9;
+constexpr int kMessageHeight = 21;
+constexpr int kBarTop = 34;
+constexpr int kBarHeight = 20;
+
+QFont windowFont() {
+  QFont font;
+  // The stored face first; the installed Japanese Gothic faces stand in for it.
+  font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP"});
+  font.setPointSizeF(9);
+  return font;
+}
+
+}  // namespace
+
+QtProgressWindow::QtProgressWindow()
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      message_(new QLabel(this)),
+      bar_(new QProgressBar(this)) {
+  setObjectName("PRGWIN");
+  setFont(windowFont());
+  bar_->setRange(0, 100);
+  bar_->setTextVisible(false);
+  message_->setGeometry(kProgressMargin, kMessageTop, kInnerWidth - 2 * kProgressMargin, kMessageHeight);
+  bar_->setGeometry(kProgressMargin, kBarTop, kInnerWidth - 2 * kProgressMargin, kBarHeight);
+  setFixedHeight(kInnerHeight);
+  resize(kInnerWidth, kInnerHeight);
+}
+
+void QtProgressWindow::showOnTop() {
+  show();
+  raise();
+}
+
+void QtProgressWindow::hide() { QWidget::hide(); }
+
+void QtProgressWindow::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+void QtProgressWindow::setMessage(const std::string& message) { message_->setText(QString::fromStdString(message)); }
+
+void QtProgressWindow::setBar(int value) { bar_->setValue(value); }
+
+void QtProgressWindow::setWidth(int pixels) {
+  const int frame = frameGeometry().width() - width();
+  resize(std::max(pixels - frame, 1), height());
+}
+
+void QtProgressWindow::setControlWidth(int pixels) {
+  message_->resize(pixels, message_->height());
+  bar_->resize(pixels, bar_->height());
+}
+
+void QtProgressWindow::move(Point topLeft) { QWidget::move(topLeft.left, topLeft.top); }
+
+Size QtProgressWindow::screenSize() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return {};
+  return {s->geometry().width(), s->geometry().height()};
+}
+
+Size QtProgressWindow::outerSize() const { return {frameGeometry().width(), frameGeometry().height()}; }
+
+int QtProgressWindow::innerWidth() const { return width(); }
+
+void QtProgressWindow::closeEvent(QCloseEvent* event) {
+  rules_.closed();
+  event->accept();
+}
+
+void QtProgressWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (rules_.loaded()) rules_.resized();
+}
+
+}  // namespace pemo::script

@@ -19,6 +19,13 @@ bool isMenuFileLink(const std::string& link) { return text::InStr(text::UCase(li
 
 }  // namespace
 
+int parentMenuNode(MenuTreePort& tree) {
+  int node = tree.selectedNode();
+  if (node == 0) return 0;
+  // A node without a menu file of its own stands for its parent's menu.
+  return isMenuFileLink(tree.nodeFile(node)) ? tree.parentOf(node) : tree.parentOf(tree.parentOf(node));
+}
+
 LinkActions::LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree)
     : page_(page), processes_(processes), runList_(runList), tree_(tree) {}
 
@@ -76,11 +83,7 @@ void LinkActions::syncTreeTo(const std::string& link) {
 }
 
 void LinkActions::goParentMenu() {
-  int node = tree_.selectedNode();
-  int target = 0;
-  if (node != 0) {
-    target = isMenuFileLink(tree_.nodeFile(node)) ? tree_.parentOf(node) : tree_.parentOf(tree_.parentOf(node));
-  }
+  int target = parentMenuNode(tree_);
   if (target == 0) {
     page_.view().closeWindow();
     return;

@@ -9,6 +9,10 @@
 
 namespace pemo::page {
 
+// The tree node whose menu the parent-menu style opens; 0 when there is none and the
+// style closes the window instead.
+int parentMenuNode(MenuTreePort& tree);
+
 class LinkActions {
  public:
   LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree);

@@ -1,5 +1,7 @@
 #pragma once
 // What the runtime window keeps for the open menu.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@ struct PageState {
   long scrollY = 0;
   int splitterLeft = 200;       // the splitter's left edge at the last layout
   int hoverLabelIndex = 0;
+  std::optional<std::uint32_t> hoverLabelColor;  // its text colour before; empty: the control's own
   bool treeSync = false;        // the link actions are moving the tree themselves
   int tileCount = 0;            // tiles painted by the last tiling; 0: none yet
 };

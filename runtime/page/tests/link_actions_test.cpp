@@ -12,17 +12,7 @@ using pemo::testing::TempDir;
 
 namespace {
 
-struct Links {
-  RuntimeState runtime;
-  FakeView view;
-  FakeScript script;
-  MenuPage page{runtime, view, script};
-  FakeProcesses processes;
-  MemoryRunList runList;
-  FakeTree tree;
-  LinkActions links{page, processes, runList, tree};
-  pemo::ui::RecordingMessagePort messages;
-  pemo::ui::ScopedMessagePort guard{&messages};
+struct Links : LinkedPage {
 
   PageObject& button(int index, const std::string& caption, const std::string& link = "") {
     PageObject& o = page.objects().load(ObjectKind::Button, index);

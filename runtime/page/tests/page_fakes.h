@@ -10,7 +10,10 @@
 
 #include "menufile/lines.h"
 #include "platform/testing/temp_dir.h"
+#include "platform/ui/message_port.h"
+#include "runtime/page/link_actions.h"
 #include "runtime/page/link_ports.h"
+#include "runtime/page/menu_page.h"
 #include "runtime/page/page_view.h"
 #include "runtime/page/script_port.h"
 
@@ -130,6 +133,20 @@ class FakeTree : public MenuTreePort {
   void selectAndExpand(int node) override { selected = node; }
   std::vector<Node> nodes;
   int selected = 0;
+};
+
+// A page with its link actions on fakes, and the messages they show.
+struct LinkedPage {
+  RuntimeState runtime;
+  FakeView view;
+  FakeScript script;
+  MenuPage page{runtime, view, script};
+  FakeProcesses processes;
+  MemoryRunList runList;
+  FakeTree tree;
+  LinkActions links{page, processes, runList, tree};
+  pemo::ui::RecordingMessagePort messages;
+  pemo::ui::ScopedMessagePort guard{&messages};
 };
 
 // Writes UTF-8 lines as a code page 932 menu file with CR LF and returns its host path.

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "platform/ui/outline.h"
+
+using namespace pemo::ui;
+
+namespace {
+
+long area(const QRegion& region) {
+  long sum = 0;
+  for (const QRect& r : region) sum += long(r.width()) * r.height();
+  return sum;
+}
+
+// Pixels of the widget as shown, overlay included.
+QImage shown(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+}  // namespace
+
+TEST(Outline, StripsLieInsideAndNeverOverlap) {
+  QRegion one = outlineStrips(QRect(5, 5, 10, 6), 1);
+  EXPECT_EQ(area(one), 2 * 10 + 2 * 4);
+  EXPECT_EQ(one.boundingRect(), QRect(5, 5, 10, 6));
+  EXPECT_FALSE(one.contains(QPoint(6, 6)));
+  EXPECT_EQ(area(outlineStrips(QRect(0, 0, 4, 100), 2)), 4 * 100);  // the splitter: all of it
+  EXPECT_EQ(area(outlineStrips(QRect(0, 0, 3, 3), 2)), 9);
+  EXPECT_TRUE(outlineStrips(QRect(0, 0, 0, 5), 1).isEmpty());
+
+  OutlineSet set;
+  EXPECT_TRUE(set.toggle(QRect(1, 1, 5, 5), 1));
+  EXPECT_TRUE(set.toggle(QRect(1, 1, 5, 5), 2));
+  EXPECT_FALSE(set.toggle(QRect(1, 1, 5, 5), 1));
+  ASSERT_EQ(set.outlines().size(), 1u);
+  EXPECT_EQ(set.outlines()[0].penWidth, 2);
+}
+
+TEST(Outline, OverlayInvertsAlongTheWidgetsRealPlaceAndErasesOnTheSecondDraw) {
+  QWidget window;
+  window.resize(200, 150);
+  window.setAutoFillBackground(true);
+  QPalette p = window.palette();
+  p.setColor(QPalette::Window, Qt::white);
+  window.setPalette(p);
+  QWidget frame(&window);
+  frame.setGeometry(10, 10, 120, 100);
+  QWidget object(&frame);
+  object.setGeometry(30, 20, 40, 25);
+  OutlineOverlay overlay(&window);
+  const QImage before = shown(window);
+
+  QRect placed = overlay.invert(&object, object.rect(), 1);
+  EXPECT_EQ(placed, QRect(40, 30, 40, 25));
+  QImage on = shown(window);
+  EXPECT_EQ(on.pixelColor(40, 30), QColor(Qt::black));
+  EXPECT_EQ(on.pixelColor(79, 54), QColor(Qt::black));
+  EXPECT_EQ(on.pixelColor(41, 31), QColor(Qt::white));
+  EXPECT_EQ(on.pixelColor(80, 30), QColor(Qt::white));
+
+  // A widget created later stays beneath the outline.
+  QWidget later(&window);
+  later.setGeometry(0, 0, 5, 5);
+  later.show();
+  EXPECT_EQ(shown(window).pixelColor(40, 30), QColor(Qt::black));
+
+  overlay.invert(&object, object.rect(), 1);
+  EXPECT_EQ(shown(window), before);
+  EXPECT_TRUE(overlay.isHidden());
+
+  overlay.invert(QRect(0, 0, 4, 150), 2);
+  overlay.clear();
+  EXPECT_EQ(shown(window), before);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The runtime's help document: "doc\pemo.html" in the program folder, opened with the
+// desktop's viewer for HTML.
+#include <string>
+
+namespace pemo::page {
+
+// Opens the help document of the program folder (Windows form, ending in "\"). When it
+// cannot be opened the user is told, and the result is false.
+bool showHelpDocument(const std::string& appFolder);
+
+}  // namespace pemo::page

@@ -24,12 +24,4 @@ bool KOVAN::GetWindowPosition(const int32_t&, const String&, const String&, cons
 bool KOVAN::SetWindowPosition(const int32_t&, const String&, const String&) { notYetAvailable("SetWindowPosition"); }
 int32_t KOVAN::GetActiveControlType(const int32_t&) { notYetAvailable("GetActiveControlType"); }
 
-// Numbers, era years and expression arithmetic.
-double KOVAN::fCalc(const String&, const int16_t&, const int16_t&) { notYetAvailable("fCalc"); }
-double KOVAN::ChangeBinToDec(const String&) { notYetAvailable("ChangeBinToDec"); }
-KOVAN::String KOVAN::ChangeDecToBin(const Variant&) { notYetAvailable("ChangeDecToBin"); }
-KOVAN::String KOVAN::ChangeByteToHex(const ByteArray&, const int32_t&, const int32_t&, const Variant&) { notYetAvailable("ChangeByteToHex"); }
-double KOVAN::ChangeHexToDec(const Variant&) { notYetAvailable("ChangeHexToDec"); }
-int16_t KOVAN::ChangeYear(const int16_t&, const int16_t&) { notYetAvailable("ChangeYear"); }
-
 }  // namespace pemo::kovan

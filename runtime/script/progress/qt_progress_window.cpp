@@ -6,6 +6,10 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include "kovan/kovan.h"
+#include "platform/ui/fonts.h"
+#include "platform/ui/window_table.h"
+
 namespace pemo::script {
 namespace {
 
@@ -18,11 +22,9 @@ constexpr int kBarTop = 34;
 constexpr int kBarHeight = 20;
 
 QFont windowFont() {
-  QFont font;
-  // The stored face first; the installed Japanese Gothic faces stand in for it.
-  font.setFamilies({QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic", "Noto Sans Mono CJK JP", "Noto Sans CJK JP"});
-  font.setPointSizeF(9);
-  return font;
+  menufile::Font font;
+  font.name = "ＭＳ ゴシック";
+  return ui::displayFont(font);
 }
 
 }  // namespace
@@ -39,11 +41,17 @@ QtProgressWindow::QtProgressWindow()
   bar_->setGeometry(kProgressMargin, kBarTop, kInnerWidth - 2 * kProgressMargin, kBarHeight);
   setFixedHeight(kInnerHeight);
   resize(kInnerWidth, kInnerHeight);
+  ui::registerWindow(this);
 }
 
 void QtProgressWindow::showOnTop() {
   show();
   raise();
+  try {
+    kovan::KovanObject().MostTopZOrder(ui::handleOfWindow(this));
+  } catch (const kovan::KovanError&) {
+    // Without the library's placement the window still stays on top by its own flag.
+  }
 }
 
 void QtProgressWindow::hide() { QWidget::hide(); }

@@ -1,0 +1,51 @@
+#include "runtime/script/statements/arguments.h"
+
+#include "kovan/kovan.h"
+#include "platform/fs/current_folder.h"
+#include "platform/text/strings.h"
+#include "runtime/script/messages.h"
+#include "runtime/script/statements/statement_messages.h"
+
+namespace pemo::script::statements {
+
+ArgumentSlots splitArguments(const std::string& argument, int count) {
+  kovan::StringArray slots(0, count - 1);
+  const std::string filled = kovan::KovanObject().GetAnyStringData(argument, slots);
+  ArgumentSlots result;
+  for (int i = 0; i < count; ++i) result.slots.push_back(slots[i]);
+  result.filled = std::stoi(filled);
+  return result;
+}
+
+bool evaluateArgument(std::string& argument, ScriptContext& context) {
+  if (text::Trim(argument).empty()) {
+    argument.clear();
+    return true;
+  }
+  return context.evaluate(argument);
+}
+
+bool evaluateSlots(std::vector<std::string>& slots, size_t first, size_t last, ScriptContext& context) {
+  for (size_t i = first; i <= last && i < slots.size(); ++i) {
+    if (!evaluateArgument(slots[i], context)) return false;
+  }
+  return true;
+}
+
+bool enoughArguments(const ArgumentSlots& arguments, int needed) {
+  if (arguments.filled >= needed) return true;
+  scriptErrorAlone(msg::kWrongArgumentCount);
+  return false;
+}
+
+std::string withMenuDrive(const std::string& path, const ScriptContext& context) {
+  if (!path.empty() && path.front() == '\\') return context.menuDrive() + path;
+  return path;
+}
+
+std::string withCurrentFolder(const std::string& path) {
+  if (path.find(":\\") != std::string::npos || (!path.empty() && path.front() == '\\')) return path;
+  return kovan::KovanObject().StringAddYen(fs::currentFolder()) + path;
+}
+
+}  // namespace pemo::script::statements

@@ -1,0 +1,35 @@
+#pragma once
+// Arguments of the statements and functions that act outside the page: splitting them
+// into slots, evaluating them, and completing relative paths.
+#include <string>
+#include <vector>
+
+#include "runtime/script/ports.h"
+
+namespace pemo::script::statements {
+
+// An argument text split at every "," into a fixed number of slots, without regard to
+// double quotes or parentheses; the last slot takes all the rest, commas included.
+struct ArgumentSlots {
+  std::vector<std::string> slots;  // always as many as asked for; unfilled ones empty
+  int filled = 1;                  // how many slots the text filled
+};
+ArgumentSlots splitArguments(const std::string& argument, int count);
+
+// Evaluates an argument in place. A blank argument has no value and becomes "". False
+// when the evaluation failed: its message has been shown, and the statement must end
+// rather than act on the raw text left behind.
+bool evaluateArgument(std::string& argument, ScriptContext& context);
+// Evaluates the slots [first, last] in order; false at the first that fails.
+bool evaluateSlots(std::vector<std::string>& slots, size_t first, size_t last, ScriptContext& context);
+
+// Shows "引数の数が違います" when fewer than `needed` slots were filled.
+bool enoughArguments(const ArgumentSlots& arguments, int needed);
+
+// The drive rule: a path that starts with "\" gets the menu file's drive in front.
+std::string withMenuDrive(const std::string& path, const ScriptContext& context);
+// The current-folder rule: a path without ":\" that does not start with "\" gets the
+// current folder in front.
+std::string withCurrentFolder(const std::string& path);
+
+}  // namespace pemo::script::statements

@@ -1,0 +1,83 @@
+#include "runtime/script/statements/system_statements.h"
+
+#include "platform/text/numbers.h"
+#include "platform/text/strings.h"
+#include "platform/ui/message_port.h"
+#include "runtime/script/messages.h"
+#include "runtime/script/statements/arguments.h"
+#include "runtime/script/statements/file_statements.h"
+#include "runtime/script/statements/setting_statements.h"
+#include "runtime/script/statements/statement_messages.h"
+
+namespace pemo::script::statements {
+namespace {
+
+// The title of a message box whose script gave none.
+constexpr const char* kProgramTitle = "Pemo";
+
+using Handler = Flow (*)(const std::string&, ScriptContext&);
+
+struct NamedHandler {
+  const char* keyword;
+  Handler handler;
+};
+
+constexpr NamedHandler kHandlers[] = {
+    {"FILECOPY", fileCopy},     {"FILECOPYEX", fileCopyMatching},
+    {"CREATEFOLDER", createFolder}, {"DELETEFILEEX", deleteTree},
+    {"DELETEFILE", deleteFiles}, {"MSGBOX", showMessage},
+    {"SAVESETTING", saveSetting}, {"SETREGDATA", setRegistryData},
+    {"CHDIR", changeFolder},    {"CHDRIVE", changeDrive},
+    {"OUTPUT", outputLine},     {"APPEND", appendLine},
+};
+
+}  // namespace
+
+Flow SystemStatements::runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) {
+  if (keyword == "EXECUTE") return programs_.execute(argument, context);
+  for (const NamedHandler& named : kHandlers) {
+    if (keyword == named.keyword) return named.handler(argument, context);
+  }
+  return Flow::Fail;  // the dispatcher hands over only the keywords above
+}
+
+OperandStatus SystemStatements::callFunction(const std::string& operand, ScriptValue& value, ScriptContext& context) {
+  const size_t open = operand.find('(');
+  if (open == std::string::npos || operand.empty() || operand.back() != ')') return OperandStatus::NotMine;
+  const std::string name = text::UCase(text::Trim(std::string_view(operand).substr(0, open)));
+  // A parenthesised number such as "(3)" is arithmetic, not a call of a nameless function.
+  if (name.empty()) return OperandStatus::NotMine;
+  const std::string arguments = operand.substr(open + 1, operand.size() - open - 2);
+  value.kind = ValueKind::String;
+  if (name == "GETWINDOWSDIR") {
+    value.text = windowsFolder();
+  } else if (name == "GETSYSTEMDIR") {
+    value.text = systemFolder();
+  } else if (name == "GETSETTING") {
+    if (!getSetting(arguments, context, value.text)) return OperandStatus::Failed;
+  } else if (name == "GETREGDATA") {
+    if (!getRegistryData(arguments, context, value.text)) return OperandStatus::Failed;
+  } else if (name == "GETEXITCODE") {
+    value = {programs_.exitCodeText(), ValueKind::Numeric};
+  } else {
+    scriptError(operand, msg::kFunctionNotDefined);
+    return OperandStatus::Failed;
+  }
+  return OperandStatus::Done;
+}
+
+Flow showMessage(const std::string& argument, ScriptContext& context) {
+  ArgumentSlots arguments = splitArguments(argument, 3);
+  std::string& prompt = arguments.slots[0];
+  std::string& buttons = arguments.slots[1];
+  std::string& title = arguments.slots[2];
+  // The prompt is always evaluated, the buttons and the title only when given.
+  if (!context.evaluate(prompt)) return Flow::Fail;
+  if (!buttons.empty() && !context.evaluate(buttons)) return Flow::Fail;
+  if (!title.empty() && !context.evaluate(title)) return Flow::Fail;
+  const int style = static_cast<int>(text::RoundHalfEven(text::Val(buttons)));
+  ui::messages().show(prompt, style, title.empty() ? kProgramTitle : title);
+  return Flow::Next;
+}
+
+}  // namespace pemo::script::statements

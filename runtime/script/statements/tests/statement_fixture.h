@@ -1,0 +1,70 @@
+#pragma once
+// An engine wired to the real statements with fake programs, and a temporary folder
+// mapped as a drive for the statements that touch files.
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/testing/temp_dir.h"
+#include "runtime/script/statements/system_statements.h"
+#include "runtime/script/tests/script_fakes.h"
+
+namespace pemo::script::statements::testing {
+
+// Programs that run until the test ends them; waiting ends them with `exitCodeOnWait`.
+class FakePrograms : public ProgramPort {
+ public:
+  long start(const std::string& commandLine, std::string& error) override;
+  std::optional<long> exitCode(long processId) override;
+  void waitForExit(long processId) override;
+  void finish(long processId, long code) { codes[processId] = code; }
+
+  std::vector<std::string> started;
+  std::vector<long> waitedFor;
+  std::map<long, long> codes;  // process id -> exit code (259 while running)
+  bool refuseStart = false;
+  long exitCodeOnWait = 0;
+  std::function<void()> onWait;  // what happens on the page while the program runs
+
+ private:
+  long nextId_ = 4000;
+};
+
+class StatementFixture {
+ public:
+  StatementFixture();
+  // Runs the lines as SUB MENU_CLICK() and returns the prompts of the message boxes that
+  // MSGBOX showed (script errors are in errors()).
+  std::vector<std::string> run(const std::vector<std::string>& body);
+  std::vector<std::string> errors() const;
+
+  script::testing::FakeFileSystem files;
+  script::testing::FakeArithmetic arithmetic;
+  script::testing::FakeHost host;
+  script::testing::FakeObjects objects;
+  FakePrograms programs;
+  SystemStatements statements{programs};
+  ui::RecordingMessagePort boxes;
+  ui::ScopedMessagePort scopedBoxes{&boxes};
+  ScriptEngine engine;
+};
+
+// A fresh folder mapped as drive T:, made the current drive and folder.
+class TempDrive {
+ public:
+  TempDrive();
+  std::filesystem::path operator/(const std::string& name) const { return dir_ / name; }
+  std::string read(const std::string& name) const;
+  void write(const std::string& name, const std::string& bytes) const;
+  bool exists(const std::string& name) const;
+
+ private:
+  pemo::testing::TempDir dir_;
+};
+
+// "'" + quoted + "'" + CR + message, as quoted script errors read.
+using script::testing::quotedError;
+
+}  // namespace pemo::script::statements::testing

@@ -1,6 +1,7 @@
 #include "runtime/script/statements/setting_statements.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 #include "kovan/kovan.h"
@@ -27,7 +28,12 @@ std::optional<std::string> writtenRootName(const std::string& slot) {
   return std::nullopt;
 }
 
-int32_t wholeNumber(const std::string& value) { return static_cast<int32_t>(text::RoundHalfEven(text::Val(value))); }
+// A number given as text, as a 32-bit whole number; one that does not fit overflows.
+int32_t wholeNumber(const std::string& value) {
+  const double number = text::RoundHalfEven(text::Val(value));
+  if (!(number >= INT32_MIN && number <= INT32_MAX)) throw kovan::KovanError(kovan::kErrOverflow);
+  return static_cast<int32_t>(number);
+}
 
 // Windows folder codes of GetWinSysDir: the folders as the system gives them.
 constexpr int16_t kWindowsFolderCode = 51;

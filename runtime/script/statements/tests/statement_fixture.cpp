@@ -28,7 +28,9 @@ void FakePrograms::waitForExit(long processId) {
   finish(processId, exitCodeOnWait);
 }
 
-StatementFixture::StatementFixture() : engine({&files, &arithmetic, &host, &objects, &statements}) {}
+StatementFixture::StatementFixture(ProgramPort* realPrograms)
+    : statements(realPrograms != nullptr ? *realPrograms : programs),
+      engine({&files, &arithmetic, &host, &objects, &statements}) {}
 
 std::vector<std::string> StatementFixture::run(const std::vector<std::string>& body) {
   std::vector<std::string> lines{"SUB MENU_CLICK()"};

@@ -34,7 +34,9 @@ class FakePrograms : public ProgramPort {
 
 class StatementFixture {
  public:
-  StatementFixture();
+  // The statements start their programs through `realPrograms` when given, else
+  // through the fake `programs`.
+  explicit StatementFixture(ProgramPort* realPrograms = nullptr);
   // Runs the lines as SUB MENU_CLICK() and returns the prompts of the message boxes that
   // MSGBOX showed (script errors are in errors()).
   std::vector<std::string> run(const std::vector<std::string>& body);
@@ -45,7 +47,7 @@ class StatementFixture {
   script::testing::FakeHost host;
   script::testing::FakeObjects objects;
   FakePrograms programs;
-  SystemStatements statements{programs};
+  SystemStatements statements;
   ui::RecordingMessagePort boxes;
   ui::ScopedMessagePort scopedBoxes{&boxes};
   ScriptEngine engine;

@@ -124,17 +124,20 @@ TEST(DeleteFileEx, RefusesTheDriveTheHomeAndTheCurrentFolder) {
     EXPECT_TRUE(f.run({"DELETEFILEEX " + target, "MSGBOX \"not reached\""}).empty()) << target;
     EXPECT_EQ(f.errors(), Lines{msg::kDeleteFailed}) << target;
   }
-  // The home folder and the folder a drive stands for, by whatever path.
-  t.write("home/file.txt", "x");
-  setenv("HOME", (t / "home").c_str(), 1);
-  const std::string home = fs::toWindowsPath((t / "home").string());
+  // The home folder and what holds it, the configuration folder (drives, registry), and
+  // the folder a drive stands for, by whatever path.
+  t.write("users/me/file.txt", "x");
+  setenv("HOME", (t / "users" / "me").c_str(), 1);
   f.boxes.shown.clear();
-  f.run({"DELETEFILEEX \"" + home + "\""});
-  f.run({"DELETEFILEEX \"" + fs::toWindowsPath((t / "").string()) + "\""});
-  EXPECT_EQ(f.errors(), (Lines{msg::kDeleteFailed, msg::kDeleteFailed}));
+  for (const stdfs::path& key : {t / "users" / "me", t / "users", fs::configHome(), t / ""}) {
+    f.run({"DELETEFILEEX \"" + fs::toWindowsPath(key.string()) + "\""});
+  }
+  f.run({"DELETEFILEEX \"T:\\users\\me\\*\""});  // the whole contents of the home folder
+  EXPECT_EQ(f.errors(), Lines(5, msg::kDeleteFailed));
+  EXPECT_TRUE(t.exists("users/me/file.txt"));
+  EXPECT_TRUE(stdfs::exists(fs::drivesFolder()));
   EXPECT_TRUE(t.exists("work/inner/file.txt"));
   EXPECT_TRUE(t.exists("other.txt"));
-  EXPECT_TRUE(t.exists("home/file.txt"));
 
   // A value that fails to evaluate deletes nothing either.
   t.write("work/inner/LABEL(9).CAPTION", "x");

@@ -68,14 +68,10 @@ OperandStatus SystemStatements::callFunction(const std::string& operand, ScriptV
 
 Flow showMessage(const std::string& argument, ScriptContext& context) {
   ArgumentSlots arguments = splitArguments(argument, 3);
-  std::string& prompt = arguments.slots[0];
-  std::string& buttons = arguments.slots[1];
-  std::string& title = arguments.slots[2];
-  // The prompt is always evaluated, the buttons and the title only when given.
-  if (!context.evaluate(prompt)) return Flow::Fail;
-  if (!buttons.empty() && !context.evaluate(buttons)) return Flow::Fail;
-  if (!title.empty() && !context.evaluate(title)) return Flow::Fail;
-  const int style = static_cast<int>(text::RoundHalfEven(text::Val(buttons)));
+  if (!evaluateSlots(arguments.slots, 0, 2, context)) return Flow::Fail;
+  const std::string& prompt = arguments.slots[0];
+  const int style = static_cast<int>(text::RoundHalfEven(text::Val(arguments.slots[1])));
+  const std::string& title = arguments.slots[2];
   ui::messages().show(prompt, style, title.empty() ? kProgramTitle : title);
   return Flow::Next;
 }

@@ -29,6 +29,13 @@ class RunProcessList {
   virtual void add(long pid, const std::string& link) = 0;
 };
 
+// One node of the menu tree: the menu file as the link names it, and its caption.
+struct MenuTreeNode {
+  int parent = 0;  // 0 for the top node
+  std::string file;
+  std::string caption;
+};
+
 // The menu tree of the shell, as far as the link actions walk it. Nodes are numbered
 // from 1; 0 is "no node".
 class MenuTreePort {

@@ -1,0 +1,435 @@
+#include "runtime/page/window/runtime_window.h"
+
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include "platform/ui/colours.h"
+#include "platform/ui/message_port.h"
+#include "runtime/page/window/menu_tree_pane.h"
+
+namespace pemo::page {
+namespace {
+
+constexpr const char* kTitle = "Pemo";
+constexpr int kSplitterTopAbove = 10;  // the splitter starts above the client area
+
+template <class W>
+std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
+  return std::make_unique<ui::ControlArray<W>>(parent, [](QWidget* p) { return new W(p); });
+}
+
+// The tiles the background takes: rows from the top until the row in which a tile
+// crossed the screen's height is complete.
+int countTiles(int w, int h, int screenW, int screenH) {
+  if (w <= 0 || h <= 0) return 1;
+  int tiles = 0;
+  bool lastRow = false;
+  for (int c = 0, r = 0;;) {
+    ++tiles;
+    bool rowDone = w * c + w > screenW;
+    if (h * r + h > screenH) lastRow = true;
+    if (rowDone) {
+      if (lastRow) break;
+      ++r, c = 0;
+    } else {
+      ++c;
+    }
+  }
+  return tiles;
+}
+
+}  // namespace
+
+RuntimeWindow::RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessPort* processes,
+                             RunProcessList* runList)
+    : runtime_(runtime), handle_(static_cast<std::int32_t>(getpid())) {
+  setWindowTitle(kTitle);
+  setObjectName("CMENU");
+  buildMenus();
+  buildFixedControls();
+  if (!processes) {
+    ownProcesses_ = std::make_unique<SystemProcesses>();
+    processes = ownProcesses_.get();
+  }
+  if (!runList) {
+    ownRunList_ = std::make_unique<RegistryRunList>(handle_);
+    registryRunList_ = ownRunList_.get();
+    registryRunList_->clear();
+    runList = registryRunList_;
+  }
+  page_ = std::make_unique<MenuPage>(runtime_, *this, script);
+  links_ = std::make_unique<LinkActions>(*page_, *processes, *runList, *treePane_);
+  page_->state().splitterLeft = seg_->x();
+  setMinimumSize(kMinimumWindowSize, kMinimumWindowSize);
+  resize(640, 480);
+}
+
+RuntimeWindow::~RuntimeWindow() = default;
+
+void RuntimeWindow::buildMenus() {
+  mnu_[0] = menuBar()->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
+  treePaneItem_ = mnu_[0]->addAction(QStringLiteral("ﾂﾘｰ表示(&T)"));
+  treePaneItem_->setCheckable(true);
+  treePaneItem_->setChecked(true);
+  connect(treePaneItem_, &QAction::triggered, this, [this] { toggleTreePane(); });
+  mnu_[0]->addSeparator();
+  connect(mnu_[0]->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
+  mnu_[2] = menuBar()->addMenu(QStringLiteral("実行(&R)"));
+  mnu_[3] = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+  mnu_[4] = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+}
+
+void RuntimeWindow::buildFixedControls() {
+  client_ = new QWidget(this);
+  client_->setObjectName("client");
+  client_->setAutoFillBackground(true);
+  setCentralWidget(client_);
+
+  // The page's objects are children of the client area itself, in their arrays.
+  zc_ = makeArray<ClickableLabel>(client_);
+  cbtn_ = makeArray<QPushButton>(client_);
+  pbtn_ = makeArray<QToolButton>(client_);
+  img_ = makeArray<ClickableLabel>(client_);
+  radio_ = makeArray<QRadioButton>(client_);
+  chk_ = makeArray<QCheckBox>(client_);
+  frame_ = makeArray<QGroupBox>(client_);
+  cmb_ = makeArray<QComboBox>(client_);
+  ln_ = makeArray<LineWidget>(client_);
+
+  tv_ = new QTreeWidget(client_);
+  tv_->setObjectName("TV");
+  tv_->setHeaderHidden(true);
+  treePane_ = std::make_unique<MenuTreePane>(tv_);
+  connect(tv_, &QTreeWidget::itemClicked, this,
+          [this](QTreeWidgetItem* item) { treeNodeClicked(treePane_->nodeOf(item)); });
+
+  seg_ = new QFrame(client_);
+  seg_->setObjectName("SEG");
+  seg_->setFrameShape(QFrame::VLine);
+  seg_->setCursor(Qt::SplitHCursor);
+  seg_->setGeometry(200, -kSplitterTopAbove, kSplitterWidth, 100);
+
+  hsc_ = new QScrollBar(Qt::Horizontal, client_);
+  hsc_->setObjectName("HSC");
+  vsc_ = new QScrollBar(Qt::Vertical, client_);
+  vsc_->setObjectName("VSC");
+  for (QScrollBar* bar : {hsc_, vsc_}) {
+    bar->setMinimum(0);
+    bar->setMaximum(0);
+    bar->setSingleStep(10);
+    bar->setPageStep(100);
+    bar->hide();
+  }
+  connect(hsc_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollX(v); });
+  connect(vsc_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollY(v); });
+
+  exitBtn_ = new QPushButton(client_);
+  exitBtn_->setObjectName("EXITBTN");
+  exitBtn_->setFocusPolicy(Qt::NoFocus);
+  exitBtn_->resize(kScrollBarSize, kScrollBarSize);
+  exitBtn_->hide();
+
+  fra_ = new QFrame(client_);
+  fra_->setObjectName("FRA");
+  fra_->setFrameShape(QFrame::HLine);
+  fra_->setGeometry(0, -3, 640, 5);
+
+  stbar_ = statusBar();
+  stbar_->setObjectName("STBAR");
+  stbar_->setSizeGripEnabled(true);
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(stbar_);
+    if (i == 0)
+      stbar_->addWidget(panels_[i], 1);
+    else {
+      panels_[i]->setMinimumWidth(80);
+      stbar_->addPermanentWidget(panels_[i]);
+    }
+  }
+}
+
+MenuTreePort& RuntimeWindow::tree() { return *treePane_; }
+
+void RuntimeWindow::setMenuTree(const std::vector<MenuTreeNode>& nodes) { treePane_->setNodes(nodes); }
+
+void RuntimeWindow::openFirstMenu(const std::string& path) {
+  page_->closeMenu();
+  page_->openMenuFile(path);
+  relayout();
+}
+
+void RuntimeWindow::toggleTreePane() {
+  const bool show = tv_->isHidden();
+  treePaneItem_->setChecked(show);
+  tv_->setVisible(show);
+  seg_->setVisible(show);
+  if (show) tv_->resize(seg_->x(), tv_->height());
+  page_->shiftForTreePane(show, seg_->x() + seg_->width());
+  relayout();
+  page_->state().splitterLeft = seg_->x();
+}
+
+template <class F>
+void RuntimeWindow::forEachObjectArray(F f) {
+  f(ObjectKind::Image, *img_);
+  f(ObjectKind::Label, *zc_);
+  f(ObjectKind::Button, *cbtn_);
+  f(ObjectKind::PictureButton, *pbtn_);
+  f(ObjectKind::Radio, *radio_);
+  f(ObjectKind::CheckBox, *chk_);
+  f(ObjectKind::ComboBox, *cmb_);
+  f(ObjectKind::Line, *ln_);
+  f(ObjectKind::Frame, *frame_);
+}
+
+QWidget* RuntimeWindow::objectWidget(ObjectKind kind, int index) const {
+  switch (kind) {
+    case ObjectKind::Label: return zc_->at(index);
+    case ObjectKind::Button: return cbtn_->at(index);
+    case ObjectKind::PictureButton: return pbtn_->at(index);
+    case ObjectKind::Image: return img_->at(index);
+    case ObjectKind::Radio: return radio_->at(index);
+    case ObjectKind::CheckBox: return chk_->at(index);
+    case ObjectKind::Frame: return frame_->at(index);
+    case ObjectKind::ComboBox: return cmb_->at(index);
+    case ObjectKind::Line: return ln_->at(index);
+    default: return nullptr;
+  }
+}
+
+QWidget* RuntimeWindow::loadWidget(const PageObject& o) {
+  if (QWidget* existing = objectWidget(o.kind, o.index)) return existing;
+  const int i = o.index;
+  switch (o.kind) {
+    case ObjectKind::Label: {
+      ClickableLabel* w = zc_->load(i);
+      connect(w, &ClickableLabel::clicked, this, [this, w] { objectClicked(ObjectKind::Label, zc_->indexOf(w)); });
+      return w;
+    }
+    case ObjectKind::Image: {
+      ClickableLabel* w = img_->load(i);
+      connect(w, &ClickableLabel::clicked, this, [this, w] { objectClicked(ObjectKind::Image, img_->indexOf(w)); });
+      return w;
+    }
+    case ObjectKind::Button: {
+      QPushButton* w = cbtn_->load(i);
+      connect(w, &QPushButton::clicked, this, [this, w] { objectClicked(ObjectKind::Button, cbtn_->indexOf(w)); });
+      return w;
+    }
+    case ObjectKind::PictureButton: {
+      QToolButton* w = pbtn_->load(i);
+      connect(w, &QToolButton::clicked, this,
+              [this, w] { objectClicked(ObjectKind::PictureButton, pbtn_->indexOf(w)); });
+      return w;
+    }
+    case ObjectKind::ComboBox: {
+      QComboBox* w = cmb_->load(i);
+      connect(w, &QComboBox::activated, this, [this, w] { objectClicked(ObjectKind::ComboBox, cmb_->indexOf(w)); });
+      return w;
+    }
+    case ObjectKind::Radio: return radio_->load(i);
+    case ObjectKind::CheckBox: return chk_->load(i);
+    case ObjectKind::Frame: return frame_->load(i);
+    case ObjectKind::Line: return ln_->load(i);
+    default: return nullptr;
+  }
+}
+
+void RuntimeWindow::objectClicked(ObjectKind kind, int index) {
+  ScriptPort& script = page_->script();
+  if (script.scriptLoaded()) script.fireScriptEvent(kind, index, menufile::ScriptEvent::Click);
+  if (kind == ObjectKind::ComboBox) return;
+  // The SUB may have changed the page; the object is read again.
+  const PageObject* o = page_->objects().find(kind, index);
+  if (!o) return;
+  links_->doLink(kind, index, o->link, o->linkStyle());
+}
+
+void RuntimeWindow::treeNodeClicked(int node) {
+  if (node == 0) return;
+  if (page_->script().scriptRunning()) {
+    ui::showExclamation("ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません", kTitle);
+    return;
+  }
+  std::string file = treePane_->nodeFile(node);
+  if (file != page_->state().currentMenuFile) links_->changeMenu(file);
+}
+
+void RuntimeWindow::setStatusText(const std::string& text) { panels_[0]->setText(QString::fromStdString(text)); }
+QString RuntimeWindow::statusText() const { return panels_[0]->text(); }
+
+void RuntimeWindow::setPointer(int code) {
+  if (code == 11)
+    setCursor(Qt::WaitCursor);
+  else if (code == 12)
+    setCursor(Qt::ForbiddenCursor);
+  else
+    unsetCursor();
+}
+
+void RuntimeWindow::yieldToEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+bool RuntimeWindow::treePaneShown() const { return treePaneItem_->isChecked(); }
+int RuntimeWindow::splitterLeft() const { return seg_->x(); }
+int RuntimeWindow::splitterWidth() const { return seg_->width(); }
+
+void RuntimeWindow::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+void RuntimeWindow::setBackColor(std::uint32_t bgr) {
+  QPalette p = client_->palette();
+  p.setColor(QPalette::Window, ui::colourFromBgr(bgr));
+  client_->setPalette(p);
+}
+
+int RuntimeWindow::tileBackground(const std::string& hostPath) {
+  QPixmap picture(QString::fromStdString(hostPath));
+  if (picture.isNull()) return -1;
+  QPalette p = client_->palette();
+  p.setBrush(QPalette::Window, QBrush(picture));
+  client_->setPalette(p);
+  QSize screen = this->screen() ? this->screen()->size() : QSize(1024, 768);
+  return countTiles(picture.width(), picture.height(), screen.width(), screen.height());
+}
+
+bool RuntimeWindow::isPicture(const std::string& hostPath) {
+  return QImageReader(QString::fromStdString(hostPath)).canRead();
+}
+
+void RuntimeWindow::objectLoaded(const PageObject& o) {
+  if (QWidget* w = loadWidget(o)) applyObject(w, o);
+}
+
+void RuntimeWindow::objectChanged(const PageObject& o) {
+  QWidget* w = objectWidget(o.kind, o.index);
+  if (!w) return;
+  QWidget* container = o.parentFrame ? frame_->at(o.parentFrame) : client_;
+  if (container && w->parentWidget() != container) w->setParent(container);
+  applyObject(w, o);
+}
+
+void RuntimeWindow::objectsMoved() {
+  page_->objects().forEach([this](const PageObject& o) {
+    if (!o.onPage()) return;
+    if (QWidget* w = objectWidget(o.kind, o.index)) applyPosition(w, o);
+  });
+}
+
+void RuntimeWindow::pageCleared() {
+  forEachObjectArray([](ObjectKind, auto& array) { array.unloadAll(); });
+  for (QScrollBar* bar : {hsc_, vsc_}) {
+    QSignalBlocker block(bar);
+    bar->setValue(0);
+  }
+}
+
+void RuntimeWindow::raiseFixedControls() {
+  for (QWidget* w : std::initializer_list<QWidget*>{tv_, seg_, hsc_, vsc_, exitBtn_}) w->raise();
+}
+
+void RuntimeWindow::relayout() {
+  if (isMinimized()) return;
+  ScrollBarInput in;
+  in.statusHeight = stbar_->height();
+  in.clientWidth = client_->width();
+  in.clientHeight = client_->height() + in.statusHeight;
+  in.treeShown = treePaneShown();
+  in.splitterLeft = seg_->x();
+  in.splitterWidth = seg_->width();
+  in.vscVisible = !vsc_->isHidden();
+  in.extent = page_->state().extent;
+  const ScrollBarLayout L = setScrollBars(in);
+
+  if (in.treeShown) {
+    tv_->setGeometry(0, 0, L.treeWidth, L.treeHeight);
+    seg_->setGeometry(seg_->x(), -kSplitterTopAbove, seg_->width(), L.splitterHeight);
+  }
+  hsc_->setVisible(L.hscVisible);
+  if (L.hscVisible) {
+    hsc_->setMaximum(L.hscMaximum);
+  } else {
+    hsc_->setValue(0);
+    if (page_->state().scrollX > 0) page_->undoScrollX();
+  }
+  vsc_->setVisible(L.vscVisible);
+  if (L.vscVisible) {
+    vsc_->setMaximum(L.vscMaximum);
+  } else {
+    vsc_->setValue(0);
+    if (page_->state().scrollY > 0) page_->undoScrollY();
+  }
+  hsc_->setGeometry(L.hscLeft, L.hscTop, std::max(0, L.hscWidth), kScrollBarSize);
+  vsc_->setGeometry(L.vscLeft, 0, kScrollBarSize, std::max(0, L.vscHeight));
+  exitBtn_->setVisible(L.exitVisible);
+  exitBtn_->move(L.exitLeft, L.exitTop);
+  fra_->setGeometry(L.fraLeft, -3, L.fraWidth, 5);
+}
+
+void RuntimeWindow::enablePage(bool enabled) {
+  forEachObjectArray([enabled](ObjectKind kind, auto& array) {
+    if (kind == ObjectKind::Frame || kind == ObjectKind::Line) return;
+    array.forEachLoaded([enabled](int, QWidget* w) { w->setEnabled(enabled); });
+  });
+  tv_->setEnabled(enabled);
+  seg_->setEnabled(enabled);
+  mnu_[0]->setEnabled(enabled);
+  if (!runtime_.testRun)
+    for (int i : {2, 3, 4}) mnu_[i]->setEnabled(enabled);
+}
+
+void RuntimeWindow::closeWindow() { close(); }
+
+void RuntimeWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  relayout();
+}
+
+void RuntimeWindow::closeEvent(QCloseEvent* event) {
+  if (shuttingDown_) {
+    event->accept();
+    return;
+  }
+  if (page_->state().unloadModeValue == static_cast<int>(menufile::UnloadMode::CheckApps) &&
+      links_->checkRunningPrograms()) {
+    ui::showExclamation("起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください", kTitle);
+    event->ignore();
+    return;
+  }
+  shuttingDown_ = true;
+  if (registryRunList_) registryRunList_->clear();
+  ScriptPort& script = page_->script();
+  if (script.scriptLoaded()) {
+    script.fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
+    script.closeScript();
+  }
+  event->accept();
+}
+
+void RuntimeWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::ShiftModifier) {
+    page_->state().unloadModeValue = static_cast<int>(menufile::UnloadMode::NoCheck);
+    close();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void RuntimeWindow::mouseReleaseEvent(QMouseEvent* event) {
+  QMainWindow::mouseReleaseEvent(event);
+  ScriptPort& script = page_->script();
+  if (script.scriptLoaded()) script.fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::Click);
+}
+
+}  // namespace pemo::page

@@ -29,7 +29,7 @@ int parentMenuNode(MenuTreePort& tree) {
 LinkActions::LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree)
     : page_(page), processes_(processes), runList_(runList), tree_(tree) {}
 
-void LinkActions::doLink(ObjectKind kind, int index, const std::string& link, int style) {
+void LinkActions::doLink(ObjectKind kind, int index, std::string link, int style) {
   if (page_.script().scriptRunning()) {
     ui::showExclamation(kScriptRunningMessage, kTitle);
     return;
@@ -58,7 +58,7 @@ bool LinkActions::changeMenu(const std::string& path) {
   return true;
 }
 
-void LinkActions::openLink(const std::string& link) {
+void LinkActions::openLink(std::string link) {
   if (!isMenuFileLink(link)) {
     runProgram(link);
     return;

@@ -17,9 +17,10 @@ class LinkActions {
  public:
   LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree);
 
-  void doLink(ObjectKind kind, int index, const std::string& link, int style);
+  // The link is taken by value: a menu change removes the object that held it.
+  void doLink(ObjectKind kind, int index, std::string link, int style);
 
-  void openLink(const std::string& link);
+  void openLink(std::string link);
   void goParentMenu();
   void toggleSelection(ObjectKind kind, int index, const std::string& link);
   void executeSelection(ObjectKind kind, int index);

@@ -1,7 +1,5 @@
 #include "runtime/page/window/runtime_window.h"
 
-#include <unistd.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +16,7 @@
 
 #include "platform/ui/colours.h"
 #include "platform/ui/message_port.h"
+#include "platform/ui/window_table.h"
 #include "runtime/page/window/menu_tree_pane.h"
 
 namespace pemo::page {
@@ -55,7 +54,7 @@ int countTiles(int w, int h, int screenW, int screenH) {
 
 RuntimeWindow::RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessPort* processes,
                              RunProcessList* runList)
-    : runtime_(runtime), handle_(static_cast<std::int32_t>(getpid())) {
+    : runtime_(runtime), handle_(ui::registerWindow(this)) {
   setWindowTitle(kTitle);
   setObjectName("CMENU");
   buildMenus();

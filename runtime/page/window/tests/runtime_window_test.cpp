@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "platform/ui/message_port.h"
+#include "runtime/page/tests/page_fakes.h"
+#include "runtime/page/window/runtime_window.h"
+
+using namespace pemo::page;
+using namespace pemo::page::testing;
+using pemo::testing::TempDir;
+
+namespace {
+
+struct Window {
+  RuntimeState runtime;
+  FakeScript script;
+  FakeProcesses processes;
+  MemoryRunList runList;
+  RuntimeWindow window{runtime, script, &processes, &runList};
+  pemo::ui::RecordingMessagePort messages;
+  pemo::ui::ScopedMessagePort guard{&messages};
+  Window() {
+    window.resize(640, 480);
+    window.show();
+  }
+  QAbstractButton* button(int index) {
+    return static_cast<QAbstractButton*>(window.objectWidget(ObjectKind::Button, index));
+  }
+};
+
+std::vector<std::string> buttons(const std::string& caption, const std::vector<std::pair<std::string, int>>& links) {
+  std::vector<std::string> lines{"BEGIN MENU", "CAPTION=" + caption, "END MENU"};
+  int top = 10;
+  for (const auto& [link, style] : links) {
+    lines.insert(lines.end(), {"BEGIN BUTTON", "CAPTION=" + link, "LEFT=10", "TOP=" + std::to_string(top),
+                               "WIDTH=120", "HEIGHT=24", "LINK=" + link, "STYLE=" + std::to_string(style),
+                               "END BUTTON"});
+    top += 30;
+  }
+  return lines;
+}
+
+}  // namespace
+
+TEST(RuntimeWindow, ClickingMenuLinksChangesThePage) {
+  TempDir dir;
+  Window w;
+  auto top = writeMenu(dir / "TOP.FIL", buttons("top", {{(dir / "SUB.FIL").string(), 0}, {"tool.exe", 0}}));
+  writeMenu(dir / "SUB.FIL", buttons("sub", {{"", 4}}));
+  w.window.setMenuTree({{0, top, "top"}, {1, (dir / "SUB.FIL").string(), "sub"}});
+  w.window.openFirstMenu(top);
+  EXPECT_EQ(w.window.windowTitle(), "top");
+  ASSERT_NE(w.button(1), nullptr);
+  EXPECT_TRUE(w.button(1)->isVisible());
+  EXPECT_EQ(w.button(1)->x(), 10 + 204) << "the tree pane is shown";
+
+  QTest::mouseClick(w.button(1), Qt::LeftButton);
+  EXPECT_EQ(w.window.windowTitle(), "sub");
+  EXPECT_EQ(w.button(2), nullptr) << "the first menu's objects are gone";
+  EXPECT_EQ(w.window.tree().selectedNode(), 2);
+
+  QTest::mouseClick(w.button(1), Qt::LeftButton);  // back to the parent menu
+  EXPECT_EQ(w.window.windowTitle(), "top");
+  EXPECT_EQ(w.window.tree().selectedNode(), 1);
+
+  QTest::mouseClick(w.button(2), Qt::LeftButton);
+  EXPECT_EQ(w.processes.started, std::vector<std::string>{"tool.exe"});
+  EXPECT_EQ(w.runList.list.size(), 1u);
+
+  // While the program runs the window refuses to close.
+  EXPECT_FALSE(w.window.close());
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.messages.shown[0].prompt, "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください");
+  w.processes.running.clear();
+  EXPECT_TRUE(w.window.close());
+}
+
+TEST(RuntimeWindow, ToggledButtonsShowTheirNumbers) {
+  TempDir dir;
+  Window w;
+  w.window.openFirstMenu(writeMenu(dir / "S.FIL", buttons("s", {{"a.exe", 1}, {"b.exe", 1}, {"", 2}})));
+  QTest::mouseClick(w.button(2), Qt::LeftButton);
+  QTest::mouseClick(w.button(1), Qt::LeftButton);
+  EXPECT_EQ(w.button(2)->text(), "1 b.exe");
+  EXPECT_EQ(w.button(1)->text(), "2 a.exe");
+  QTest::mouseClick(w.button(3), Qt::LeftButton);
+  EXPECT_EQ(w.processes.started, (std::vector<std::string>{"b.exe", "a.exe"}));
+  EXPECT_EQ(w.button(2)->text(), "b.exe");
+  EXPECT_TRUE(w.button(1)->isEnabled());
+}
+
+TEST(RuntimeWindow, ScrollBarsMoveThePageObjects) {
+  TempDir dir;
+  Window w;
+  w.window.toggleTreePane();  // hide the tree: objects at their file positions
+  w.window.openFirstMenu(writeMenu(dir / "W.FIL", {"BEGIN MENU", "END MENU", "BEGIN LABEL", "CAPTION=far",
+                                                   "LEFT=300", "TOP=20", "WIDTH=1200", "HEIGHT=900", "END LABEL",
+                                                   "BEGIN FRAME", "LEFT=10", "TOP=10", "WIDTH=100", "HEIGHT=100",
+                                                   "END FRAME", "BEGIN BUTTON", "PARENT=1", "LEFT=5", "TOP=15",
+                                                   "WIDTH=50", "HEIGHT=20", "END BUTTON"}));
+  w.window.relayout();  // the second pass settles both bars
+  QScrollBar* hsc = w.window.horizontalBar();
+  QScrollBar* vsc = w.window.verticalBar();
+  ASSERT_TRUE(hsc->isVisible());
+  ASSERT_TRUE(vsc->isVisible());
+  QWidget* label = w.window.objectWidget(ObjectKind::Label, 1);
+  hsc->setValue(40);
+  vsc->setValue(15);
+  EXPECT_EQ(label->x(), 260);
+  EXPECT_EQ(label->y(), 5);
+  EXPECT_EQ(w.button(1)->x(), 5) << "an object in a frame moves with its frame only";
+  EXPECT_EQ(w.window.objectWidget(ObjectKind::Frame, 1)->x(), -30);
+
+  // A window large enough hides the bars and scrolls the page back.
+  w.window.resize(1800, 1400);
+  QApplication::processEvents();
+  w.window.relayout();
+  EXPECT_FALSE(hsc->isVisible());
+  EXPECT_FALSE(vsc->isVisible());
+  EXPECT_EQ(label->x(), 300);
+  EXPECT_EQ(label->y(), 20);
+  EXPECT_EQ(w.window.page().state().scrollX, 0);
+}
+
+TEST(RuntimeWindow, TreePaneToggleShiftsThePage) {
+  TempDir dir;
+  Window w;
+  w.window.openFirstMenu(writeMenu(dir / "T.FIL", buttons("t", {{"x.exe", 0}})));
+  EXPECT_EQ(w.button(1)->x(), 214);
+  w.window.toggleTreePane();
+  EXPECT_EQ(w.button(1)->x(), 10);
+  w.window.toggleTreePane();
+  EXPECT_EQ(w.button(1)->x(), 214);
+}

@@ -3,49 +3,12 @@
 #include <map>
 
 #include "kovan/kovan.h"
-#include "platform/ui/window_port.h"
+#include "kovan/tests/fake_windows.h"
 
 namespace pemo::kovan {
 namespace {
 
 constexpr int32_t kUsers = static_cast<int32_t>(0x80000003u);
-
-// Windows by number on a 1024 by 768 screen.
-class FakeWindows : public ui::WindowPort {
- public:
-  FakeWindows() { ui::setWindowPort(this); }
-  ~FakeWindows() override { ui::setWindowPort(nullptr); }
-  std::map<ui::WindowHandle, ui::WindowRect> rects;
-
-  bool windowRect(ui::WindowHandle h, ui::WindowRect& rect) override {
-    auto it = rects.find(h);
-    if (it == rects.end()) return false;
-    rect = it->second;
-    return true;
-  }
-  bool moveWindow(ui::WindowHandle h, int32_t left, int32_t top) override {
-    auto it = rects.find(h);
-    if (it == rects.end()) return false;
-    ui::WindowRect& r = it->second;
-    r = {left, top, left + r.width(), top + r.height()};
-    return true;
-  }
-  bool resizeWindow(ui::WindowHandle h, int32_t width, int32_t height) override {
-    auto it = rects.find(h);
-    if (it == rects.end()) return false;
-    it->second.right = it->second.left + width;
-    it->second.bottom = it->second.top + height;
-    return true;
-  }
-  ui::ScreenSize screenSize() override { return {1024, 768}; }
-};
-
-void expectRect(const ui::WindowRect& r, int32_t left, int32_t top, int32_t width, int32_t height) {
-  EXPECT_EQ(r.left, left);
-  EXPECT_EQ(r.top, top);
-  EXPECT_EQ(r.width(), width);
-  EXPECT_EQ(r.height(), height);
-}
 
 TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   FakeWindows windows;

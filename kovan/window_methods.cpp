@@ -1,0 +1,73 @@
+// Centring a window, keeping it on top, and its rectangle in the application settings.
+#include <cmath>
+#include <optional>
+
+#include "kovan/kovan.h"
+#include "platform/text/numbers.h"
+#include "platform/ui/desktop_port.h"
+#include "platform/ui/window_port.h"
+
+namespace pemo::kovan {
+namespace {
+
+// A stored setting read as a number and rounded to whole pixels (a missing one gives 0);
+// nullopt when it is beyond what a window position can be.
+std::optional<int32_t> storedPixels(const std::string& text) {
+  const double value = text::RoundHalfEven(text::Val(text));
+  if (!(value >= INT32_MIN && value <= INT32_MAX)) return std::nullopt;
+  return static_cast<int32_t>(value);
+}
+
+// A position beyond the screen's extent comes back from its far edge, a negative one to 0.
+int32_t onScreen(int32_t position, int32_t extent) {
+  if (position > extent) position = extent - position;
+  return position < 0 ? 0 : position;
+}
+
+}  // namespace
+
+void KOVAN::MoveToCenter(const int32_t& wnd) {
+  ui::WindowPort& windows = ui::windowPort();
+  ui::WindowRect rect;
+  if (!windows.windowRect(wnd, rect)) return;
+  const ui::ScreenSize screen = windows.screenSize();
+  const double left = text::RoundHalfEven(screen.width / 2.0 - rect.width() / 2.0);
+  const double top = text::RoundHalfEven(screen.height / 2.0 - rect.height() / 2.0);
+  windows.moveWindow(wnd, static_cast<int32_t>(left), static_cast<int32_t>(top));
+}
+
+void KOVAN::MostTopZOrder(const int32_t& hwnd) { ui::desktopPort().makeTopmost(hwnd); }
+
+// A window that cannot be read, or a setting that cannot be stored, is a failed step and
+// gives False.
+bool KOVAN::SetWindowPosition(const int32_t& wnd, const String& AppName, const String& WindowName) {
+  ui::WindowRect rect;
+  if (!ui::windowPort().windowRect(wnd, rect)) return false;
+  const std::pair<const char*, int32_t> values[] = {
+      {"Left", rect.left}, {"Top", rect.top}, {"Width", rect.width()}, {"Height", rect.height()}};
+  for (const auto& [keyword, number] : values)
+    if (!SetRegData(AppName, WindowName, keyword, std::to_string(number))) return false;
+  return true;
+}
+
+// The size is restored before the position is corrected to lie on the screen.
+bool KOVAN::GetWindowPosition(const int32_t& wnd, const String& AppName, const String& WindowName,
+                              const bool& Hosei, const Variant& SizeHosei) {
+  ui::WindowPort& windows = ui::windowPort();
+  const auto left = storedPixels(GetRegData(AppName, WindowName, "Left"));
+  const auto top = storedPixels(GetRegData(AppName, WindowName, "Top"));
+  if (!left || !top || !windows.moveWindow(wnd, *left, *top)) return false;
+  if (!SizeHosei.isMissing()) {
+    const auto width = storedPixels(GetRegData(AppName, WindowName, "Width"));
+    const auto height = storedPixels(GetRegData(AppName, WindowName, "Height"));
+    if (!width || !height || !windows.resizeWindow(wnd, *width, *height)) return false;
+  }
+  if (Hosei) {
+    const ui::ScreenSize screen = windows.screenSize();
+    if (!windows.moveWindow(wnd, onScreen(*left, screen.width), onScreen(*top, screen.height)))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace pemo::kovan

@@ -4,6 +4,7 @@
 
 #include "kovan/kovan.h"
 #include "kovan/scoped_key.h"
+#include "kovan/window_placement.h"
 #include "platform/registry/registry.h"
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
@@ -45,16 +46,7 @@ class ValueWalk {
 
 // A stored number rounded to whole pixels; a missing one counts 0.
 std::optional<int32_t> pixels(const std::optional<std::string>& text) {
-  if (!text) return 0;
-  double value = text::RoundHalfEven(text::Val(*text));
-  if (!(value >= INT32_MIN && value <= INT32_MAX)) return std::nullopt;
-  return static_cast<int32_t>(value);
-}
-
-// Brings a coordinate beyond the screen's extent back, and a negative one to 0.
-int32_t onScreen(int32_t position, int32_t extent) {
-  if (position > extent) position = extent - position;
-  return position < 0 ? 0 : position;
+  return text ? storedPixels(*text) : 0;
 }
 
 }  // namespace

@@ -1,30 +1,11 @@
 // Centring a window, keeping it on top, and its rectangle in the application settings.
-#include <cmath>
-#include <optional>
-
 #include "kovan/kovan.h"
+#include "kovan/window_placement.h"
 #include "platform/text/numbers.h"
 #include "platform/ui/desktop_port.h"
 #include "platform/ui/window_port.h"
 
 namespace pemo::kovan {
-namespace {
-
-// A stored setting read as a number and rounded to whole pixels (a missing one gives 0);
-// nullopt when it is beyond what a window position can be.
-std::optional<int32_t> storedPixels(const std::string& text) {
-  const double value = text::RoundHalfEven(text::Val(text));
-  if (!(value >= INT32_MIN && value <= INT32_MAX)) return std::nullopt;
-  return static_cast<int32_t>(value);
-}
-
-// A position beyond the screen's extent comes back from its far edge, a negative one to 0.
-int32_t onScreen(int32_t position, int32_t extent) {
-  if (position > extent) position = extent - position;
-  return position < 0 ? 0 : position;
-}
-
-}  // namespace
 
 void KOVAN::MoveToCenter(const int32_t& wnd) {
   ui::WindowPort& windows = ui::windowPort();

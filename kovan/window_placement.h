@@ -1,0 +1,16 @@
+#pragma once
+// Rules shared by the window methods that restore a stored rectangle.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace pemo::kovan {
+
+// A stored setting read as a number and rounded to whole pixels (an empty text gives 0);
+// nullopt when it is beyond what a window position can be.
+std::optional<int32_t> storedPixels(const std::string& text);
+
+// A position beyond the screen's extent comes back from its far edge, a negative one to 0.
+int32_t onScreen(int32_t position, int32_t extent);
+
+}  // namespace pemo::kovan

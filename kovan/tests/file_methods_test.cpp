@@ -172,3 +172,25 @@ TEST(DiskMethods, SpaceAndDriveKinds) {
 
 }  // namespace
 }  // namespace pemo::kovan
+
+namespace pemo::kovan {
+namespace {
+
+TEST(DiskMethods, SharedProgramFoldersFromTheRegistry) {
+  KOVAN& k = KovanObject();
+  EXPECT_EQ(k.GetProgramFilesDir(), "");  // nothing recorded yet
+  int32_t disposition = 0;
+  const int32_t key = k.RegCreateKey(
+      "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion", "", 0, disposition);
+  ASSERT_NE(key, -1);
+  k.RegSetValue(key, "Other", 1, "x");
+  k.RegSetValue(key, "ProgramFilesDir", 1, "C:\\Program Files");
+  k.RegSetValue(key, "CommonFilesDir", 1, "C:\\Program Files\\Common Files");
+  k.RegCloseKey(key);
+  EXPECT_EQ(k.GetProgramFilesDir(), "C:\\Program Files\\");
+  EXPECT_EQ(k.GetProgramFilesDir(1), "C:\\Program Files\\");
+  EXPECT_EQ(k.GetCommonFilesDir(), "C:\\Program Files\\Common Files\\");
+}
+
+}  // namespace
+}  // namespace pemo::kovan

@@ -12,6 +12,7 @@
 #include "runtime/script/kovan_arithmetic.h"
 #include "runtime/script/qt_script_host.h"
 #include "runtime/script/script_engine.h"
+#include "runtime/script/statements/system_statements.h"
 #include "runtime/shell/menu_tree_scan.h"
 #include "runtime/shell/startup.h"
 
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
   services.files = &files;
   services.arithmetic = &arithmetic;
   services.host = &host;
+  // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
+  pemo::script::statements::HostPrograms programs;
+  pemo::script::statements::SystemStatements statements(programs);
+  services.statements = &statements;
   pemo::script::ScriptEngine engine(services);
 
   pemo::page::RuntimeWindow window(runtime, engine);

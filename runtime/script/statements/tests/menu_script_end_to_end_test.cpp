@@ -29,7 +29,8 @@ TEST(MenuScriptEndToEnd, LoadedSubSavesSettingsAndWaitsForAProgram) {
       dir / "menu.fil",
       {"BEGIN MENU", "CAPTION=結果", "END MENU", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()",
        "  F$ = \"" + ini + "\"",
-       "  V$ = \"値\" & INDEX & \"-\" & GETWINDOWSDIR()",
+       "  N# = 2 ^ 10 / 8",
+       "  V$ = \"値\" & N# & \"-\" & GETWINDOWSDIR()",
        "  SAVESETTING F$, \"結果\", \"値\", V$",
        "  EXECUTE \"" + job + "\" /W",
        "  SAVESETTING F$, \"結果\", \"終了\", \"\" & GETEXITCODE()",
@@ -51,7 +52,7 @@ TEST(MenuScriptEndToEnd, LoadedSubSavesSettingsAndWaitsForAProgram) {
   EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().prompt;
   EXPECT_EQ(pemo::testing::readFileBytes(dir / "ran.txt"), "ran\n");
   EXPECT_EQ(pemo::testing::readFileBytes(dir / "result.ini"),
-            text::utf8ToCp932("[結果]\r\n値=値0-" + fs::windowsFolder() + "\r\n終了=5\r\n"));
+            text::utf8ToCp932("[結果]\r\n値=値128-" + fs::windowsFolder() + "\r\n終了=5\r\n"));
 }
 
 }  // namespace

@@ -27,14 +27,14 @@ TEST(PemoProcess, LoadedMenuSubSavesSettingsAndWaitsForAProgram) {
   const std::string menu = page::testing::writeMenu(
       dir / "menu.fil",
       {"BEGIN MENU", "CAPTION=結果", "END MENU", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()",
-       "  F$ = \"" + ini + "\"", "  SAVESETTING F$, \"結果\", \"開始\", \"値\" & INDEX",
+       "  F$ = \"" + ini + "\"", "  N# = 6 * 7 + INDEX", "  SAVESETTING F$, \"結果\", \"開始\", \"値\" & N#",
        "  EXECUTE \"" + fs::toWindowsPath((dir / "job.sh").string()) + "\" /W",
        "  SAVESETTING F$, \"結果\", \"終了\", \"\" & GETEXITCODE()", "END SUB", "END SCRIPT"});
 
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   const long pemo = process::spawnProgram({std::string(PEMO_BIN_DIR) + "/pemo", menu});
   ASSERT_NE(pemo, 0);
-  const std::string expected = text::utf8ToCp932("[結果]\r\n開始=値0\r\n終了=4\r\n");
+  const std::string expected = text::utf8ToCp932("[結果]\r\n開始=値42\r\n終了=4\r\n");
   std::string written;
   for (auto waited = 0ms; waited < 20s && written != expected; waited += 50ms) {
     std::this_thread::sleep_for(50ms);

@@ -6,6 +6,7 @@
 #include "platform/fs/fs.h"
 #include "platform/registry/registry.h"
 #include "platform/text/cp932.h"
+#include "runtime/script/messages.h"
 #include "runtime/script/statements/statement_messages.h"
 #include "runtime/script/statements/tests/statement_fixture.h"
 
@@ -34,7 +35,10 @@ TEST(Settings, SaveAndGetIniValues) {
   // Too few arguments: the statement ends; the function shows the message and gives "1".
   EXPECT_EQ(f.run({"SAVESETTING \"T:\\app\\x.ini\", \"s\", \"k\"", "MSGBOX \"not reached\""}), Lines{});
   EXPECT_EQ(f.run({"V$ = GETSETTING(\"T:\\app\\x.ini\", \"表示\")", "MSGBOX V$"}), Lines{"1"});
-  EXPECT_EQ(f.errors(), (Lines{msg::kWrongArgumentCount, msg::kWrongArgumentCount}));
+  // An argument that fails to evaluate ends the expression, and with it the statement.
+  EXPECT_EQ(f.run({"V$ = GETSETTING(LABEL(9).CAPTION, \"s\", \"k\")", "MSGBOX \"not reached\""}), Lines{});
+  EXPECT_EQ(f.errors(), (Lines{msg::kWrongArgumentCount, msg::kWrongArgumentCount,
+                               quotedError("LABEL(9).CAPTION", msg::kIndexOutOfRange)}));
 }
 
 TEST(Settings, AValueThatFailedOrCouldNotBeWrittenIsReported) {
@@ -84,7 +88,7 @@ TEST(Registry, RefusalsAndCounts) {
   // A value that failed to evaluate is not written.
   EXPECT_EQ(f.run({"SETREGDATA HKEY_CURRENT_USER, \"Software\\Refused\", \"Name\", 1, LABEL(9).CAPTION"}), Lines{});
   EXPECT_EQ(f.errors(), (Lines{msg::kRegistryKeyNotOpened, msg::kWrongArgumentCount, msg::kWrongArgumentCount,
-                               quotedError("LABEL(9).CAPTION", "ｲﾝﾃﾞｯｸｽの値が範囲外です")}));
+                               quotedError("LABEL(9).CAPTION", msg::kIndexOutOfRange)}));
   registry::Key key = 0;
   EXPECT_EQ(registry::openKey(registry::kCurrentUser, "Software\\Refused", key), registry::kNotFound);
 }

@@ -1,5 +1,6 @@
 #include "runtime/page/window/page_widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -53,9 +54,9 @@ namespace {
 int px(double v) { return static_cast<int>(std::lround(v)); }
 
 void setColour(QWidget* w, QPalette::ColorRole role, const std::optional<std::uint32_t>& bgr) {
-  if (!bgr) return;
   QPalette p = w->palette();
-  p.setColor(role, ui::colourFromBgr(*bgr));
+  // Without a colour of its own the control shows the desktop's (a hover colour goes again).
+  p.setColor(role, bgr ? ui::colourFromBgr(*bgr) : QApplication::palette(w).color(role));
   w->setPalette(p);
 }
 

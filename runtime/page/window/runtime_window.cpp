@@ -18,6 +18,8 @@
 #include "platform/ui/message_port.h"
 #include "platform/ui/window_table.h"
 #include "runtime/page/window/menu_tree_pane.h"
+#include "runtime/page/window/page_event_wiring.h"
+#include "runtime/page/window/tiled_background.h"
 
 namespace pemo::page {
 namespace {
@@ -28,26 +30,6 @@ constexpr int kSplitterTopAbove = 10;  // the splitter starts above the client a
 template <class W>
 std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
   return std::make_unique<ui::ControlArray<W>>(parent, [](QWidget* p) { return new W(p); });
-}
-
-// The tiles the background takes: rows from the top until the row in which a tile
-// crossed the screen's height is complete.
-int countTiles(int w, int h, int screenW, int screenH) {
-  if (w <= 0 || h <= 0) return 1;
-  int tiles = 0;
-  bool lastRow = false;
-  for (int c = 0, r = 0;;) {
-    ++tiles;
-    bool rowDone = w * c + w > screenW;
-    if (h * r + h > screenH) lastRow = true;
-    if (rowDone) {
-      if (lastRow) break;
-      ++r, c = 0;
-    } else {
-      ++c;
-    }
-  }
-  return tiles;
 }
 
 }  // namespace
@@ -71,6 +53,8 @@ RuntimeWindow::RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessP
   }
   page_ = std::make_unique<MenuPage>(runtime_, *this, script);
   links_ = std::make_unique<LinkActions>(*page_, *processes, *runList, *treePane_);
+  events_ = new PageEventWiring(*page_, *links_, *treePane_, {this, client_, seg_, vsc_, fra_, tv_});
+  background_ = new TiledBackground(client_);
   page_->state().splitterLeft = seg_->x();
   setMinimumSize(kMinimumWindowSize, kMinimumWindowSize);
   resize(640, 480);
@@ -247,15 +231,7 @@ QWidget* RuntimeWindow::loadWidget(const PageObject& o) {
   }
 }
 
-void RuntimeWindow::objectClicked(ObjectKind kind, int index) {
-  ScriptPort& script = page_->script();
-  if (script.scriptLoaded()) script.fireScriptEvent(kind, index, menufile::ScriptEvent::Click);
-  if (kind == ObjectKind::ComboBox) return;
-  // The SUB may have changed the page; the object is read again.
-  const PageObject* o = page_->objects().find(kind, index);
-  if (!o) return;
-  links_->doLink(kind, index, o->link, o->linkStyle());
-}
+void RuntimeWindow::objectClicked(ObjectKind kind, int index) { events_->clicked(kind, index); }
 
 void RuntimeWindow::treeNodeClicked(int node) {
   if (node == 0) return;
@@ -294,13 +270,7 @@ void RuntimeWindow::setBackColor(std::uint32_t bgr) {
 }
 
 int RuntimeWindow::tileBackground(const std::string& hostPath) {
-  QPixmap picture(QString::fromStdString(hostPath));
-  if (picture.isNull()) return -1;
-  QPalette p = client_->palette();
-  p.setBrush(QPalette::Window, QBrush(picture));
-  client_->setPalette(p);
-  QSize screen = this->screen() ? this->screen()->size() : QSize(1024, 768);
-  return countTiles(picture.width(), picture.height(), screen.width(), screen.height());
+  return background_->tile(hostPath, screen() ? screen()->size() : QSize(1024, 768));
 }
 
 bool RuntimeWindow::isPicture(const std::string& hostPath) {
@@ -308,7 +278,10 @@ bool RuntimeWindow::isPicture(const std::string& hostPath) {
 }
 
 void RuntimeWindow::objectLoaded(const PageObject& o) {
-  if (QWidget* w = loadWidget(o)) applyObject(w, o);
+  QWidget* w = loadWidget(o);
+  if (!w) return;
+  if (o.kind != ObjectKind::Line) events_->watchObject(w, o.kind, o.index);
+  applyObject(w, o);
 }
 
 void RuntimeWindow::objectChanged(const PageObject& o) {
@@ -327,6 +300,7 @@ void RuntimeWindow::objectsMoved() {
 }
 
 void RuntimeWindow::pageCleared() {
+  events_->pageCleared();
   forEachObjectArray([](ObjectKind, auto& array) { array.unloadAll(); });
   for (QScrollBar* bar : {hsc_, vsc_}) {
     QSignalBlocker block(bar);
@@ -414,21 +388,6 @@ void RuntimeWindow::closeEvent(QCloseEvent* event) {
     script.closeScript();
   }
   event->accept();
-}
-
-void RuntimeWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::ShiftModifier) {
-    page_->state().unloadModeValue = static_cast<int>(menufile::UnloadMode::NoCheck);
-    close();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
-}
-
-void RuntimeWindow::mouseReleaseEvent(QMouseEvent* event) {
-  QMainWindow::mouseReleaseEvent(event);
-  ScriptPort& script = page_->script();
-  if (script.scriptLoaded()) script.fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::Click);
 }
 
 }  // namespace pemo::page

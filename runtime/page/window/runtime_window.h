@@ -29,6 +29,8 @@ class QMenu;
 namespace pemo::page {
 
 class MenuTreePane;
+class PageEventWiring;
+class TiledBackground;
 
 class RuntimeWindow : public QMainWindow, public PageView {
   Q_OBJECT
@@ -56,6 +58,8 @@ class RuntimeWindow : public QMainWindow, public PageView {
   QScrollBar* horizontalBar() const { return hsc_; }
   QScrollBar* verticalBar() const { return vsc_; }
   QString statusText() const;
+  // The page's mouse and key events, the splitter drag and the pressed frame.
+  PageEventWiring& pageEvents() { return *events_; }
 
   // PageView
   void setStatusText(const std::string& text) override;
@@ -80,8 +84,6 @@ class RuntimeWindow : public QMainWindow, public PageView {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void buildMenus();
@@ -123,6 +125,8 @@ class RuntimeWindow : public QMainWindow, public PageView {
   std::unique_ptr<MenuTreePane> treePane_;
   std::unique_ptr<MenuPage> page_;
   std::unique_ptr<LinkActions> links_;
+  PageEventWiring* events_ = nullptr;
+  TiledBackground* background_ = nullptr;
   bool shuttingDown_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/runtime_window.h"
+#include "runtime/page/window/tests/window_fixture.h"
 
 using namespace pemo::page;
 using namespace pemo::page::testing;
@@ -16,18 +17,7 @@ using pemo::testing::TempDir;
 
 namespace {
 
-struct Window {
-  RuntimeState runtime;
-  FakeScript script;
-  FakeProcesses processes;
-  MemoryRunList runList;
-  RuntimeWindow window{runtime, script, &processes, &runList};
-  pemo::ui::RecordingMessagePort messages;
-  pemo::ui::ScopedMessagePort guard{&messages};
-  Window() {
-    window.resize(640, 480);
-    window.show();
-  }
+struct Window : WindowFixture {
   QAbstractButton* button(int index) {
     return static_cast<QAbstractButton*>(window.objectWidget(ObjectKind::Button, index));
   }

@@ -73,3 +73,18 @@ TEST(Outline, OverlayInvertsAlongTheWidgetsRealPlaceAndErasesOnTheSecondDraw) {
   overlay.clear();
   EXPECT_EQ(shown(window), before);
 }
+
+TEST(Outline, ScreenOutlineIsAShapedWindowUntilDrawnAgain) {
+  ScreenOutline outline;
+  outline.invert(QRect(100, 50, 30, 20), 2);
+  QWidgetList shown;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) shown << w;
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(shown[0]->geometry(), QRect(100, 50, 30, 20));
+  EXPECT_FALSE(shown[0]->mask().contains(QPoint(15, 10))) << "the inside stays untouched";
+  EXPECT_TRUE(shown[0]->mask().contains(QPoint(1, 1)));
+  outline.invert(QRect(100, 50, 30, 20), 2);
+  EXPECT_TRUE(outline.outlines().empty());
+  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+}

@@ -2,6 +2,7 @@
 
 #include "kovan/kovan.h"
 #include "platform/fs/current_folder.h"
+#include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/arguments.h"
@@ -82,6 +83,7 @@ Flow deleteTree(const std::string& argument, ScriptContext& context) {
   // A blank value would name the current folder itself and "\" the drive's root.
   if (text::Trim(path).empty()) return failWith(msg::kDeleteFailed);
   path = withCurrentFolder(path);
+  if (!fs::toHostPath(path)) return Flow::Next;  // no such drive: nothing there to delete
   if (!mayDeleteRecursively(path)) return failWith(msg::kDeleteFailed);
   deleteRecursively(path);  // what could not be deleted is not looked at, as the shell's silent delete
   return Flow::Next;

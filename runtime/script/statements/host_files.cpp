@@ -22,8 +22,8 @@ std::string folderOf(const std::string& pattern) {
 // A name beside the file for the copy that will replace it.
 stdfs::path copyBeside(const stdfs::path& target) {
   static std::atomic<unsigned> counter{0};
-  return target.parent_path() / ("." + target.filename().string() + ".copy-" + std::to_string(getpid()) + "-" +
-                                 std::to_string(counter++));
+  return target.parent_path() /
+         ("." + target.filename().string() + ".copy-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ namespace pemo::script::statements {
 namespace {
 
 // The roots a script may name as written, in any letter case.
-constexpr std::array<const char*, 6> kRootNames = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE",
-                                                  "HKEY_USERS",        "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"};
+constexpr std::array<const char*, 6> kRootNames = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE",
+                                                   "HKEY_USERS",        "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA"};
 
 // The root name written in the first slot, upper-cased; nothing when the slot is an
 // expression.

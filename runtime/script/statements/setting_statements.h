@@ -7,7 +7,7 @@
 
 namespace pemo::script::statements {
 
-Flow saveSetting(const std::string& argument, ScriptContext& context);     // SAVESETTING file, section, key, value
+Flow saveSetting(const std::string& argument, ScriptContext& context);      // SAVESETTING file, section, key, value
 Flow setRegistryData(const std::string& argument, ScriptContext& context);  // SETREGDATA root, key, name, type, value
 
 // The functions take the text between their parentheses and give the value as text, or

@@ -23,12 +23,10 @@ struct NamedHandler {
 };
 
 constexpr NamedHandler kHandlers[] = {
-    {"FILECOPY", fileCopy},     {"FILECOPYEX", fileCopyMatching},
-    {"CREATEFOLDER", createFolder}, {"DELETEFILEEX", deleteTree},
-    {"DELETEFILE", deleteFiles}, {"MSGBOX", showMessage},
-    {"SAVESETTING", saveSetting}, {"SETREGDATA", setRegistryData},
-    {"CHDIR", changeFolder},    {"CHDRIVE", changeDrive},
-    {"OUTPUT", outputLine},     {"APPEND", appendLine},
+    {"FILECOPY", fileCopy},       {"FILECOPYEX", fileCopyMatching}, {"CREATEFOLDER", createFolder},
+    {"DELETEFILEEX", deleteTree}, {"DELETEFILE", deleteFiles},      {"MSGBOX", showMessage},
+    {"SAVESETTING", saveSetting}, {"SETREGDATA", setRegistryData},  {"CHDIR", changeFolder},
+    {"CHDRIVE", changeDrive},     {"OUTPUT", outputLine},           {"APPEND", appendLine},
 };
 
 }  // namespace

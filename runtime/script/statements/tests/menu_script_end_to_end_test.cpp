@@ -21,20 +21,16 @@ namespace {
 
 TEST(MenuScriptEndToEnd, LoadedSubSavesSettingsAndWaitsForAProgram) {
   pemo::testing::TempDir dir;
-  pemo::testing::writeFileBytes(dir / "job.sh", "#!/bin/sh\nsleep 0.3\necho ran > \"$(dirname \"$0\")/ran.txt\"\nexit 5\n");
+  pemo::testing::writeFileBytes(dir / "job.sh",
+                                "#!/bin/sh\nsleep 0.3\necho ran > \"$(dirname \"$0\")/ran.txt\"\nexit 5\n");
   std::filesystem::permissions(dir / "job.sh", std::filesystem::perms::owner_all);
   const std::string ini = fs::toWindowsPath((dir / "result.ini").string());
   const std::string job = fs::toWindowsPath((dir / "job.sh").string());
   const std::string menu = page::testing::writeMenu(
-      dir / "menu.fil",
-      {"BEGIN MENU", "CAPTION=結果", "END MENU", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()",
-       "  F$ = \"" + ini + "\"",
-       "  N# = 2 ^ 10 / 8",
-       "  V$ = \"値\" & N# & \"-\" & GETWINDOWSDIR()",
-       "  SAVESETTING F$, \"結果\", \"値\", V$",
-       "  EXECUTE \"" + job + "\" /W",
-       "  SAVESETTING F$, \"結果\", \"終了\", \"\" & GETEXITCODE()",
-       "END SUB", "END SCRIPT"});
+      dir / "menu.fil", {"BEGIN MENU", "CAPTION=結果", "END MENU", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()",
+                         "  F$ = \"" + ini + "\"", "  N# = 2 ^ 10 / 8", "  V$ = \"値\" & N# & \"-\" & GETWINDOWSDIR()",
+                         "  SAVESETTING F$, \"結果\", \"値\", V$", "  EXECUTE \"" + job + "\" /W",
+                         "  SAVESETTING F$, \"結果\", \"終了\", \"\" & GETEXITCODE()", "END SUB", "END SCRIPT"});
 
   HostScriptFiles files;
   KovanArithmetic arithmetic;

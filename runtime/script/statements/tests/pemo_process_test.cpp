@@ -26,8 +26,8 @@ TEST(PemoProcess, LoadedMenuSubSavesSettingsAndWaitsForAProgram) {
   const std::string ini = fs::toWindowsPath((dir / "result.ini").string());
   const std::string menu = page::testing::writeMenu(
       dir / "menu.fil",
-      {"BEGIN MENU", "CAPTION=結果", "END MENU", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()",
-       "  F$ = \"" + ini + "\"", "  N# = 6 * 7 + INDEX", "  SAVESETTING F$, \"結果\", \"開始\", \"値\" & N#",
+      {"BEGIN MENU", "CAPTION=結果", "END MENU", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()", "  F$ = \"" + ini + "\"",
+       "  N# = 6 * 7 + INDEX", "  SAVESETTING F$, \"結果\", \"開始\", \"値\" & N#",
        "  EXECUTE \"" + fs::toWindowsPath((dir / "job.sh").string()) + "\" /W",
        "  SAVESETTING F$, \"結果\", \"終了\", \"\" & GETEXITCODE()", "END SUB", "END SCRIPT"});
 

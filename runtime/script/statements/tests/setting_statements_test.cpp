@@ -23,12 +23,13 @@ TEST(Settings, SaveAndGetIniValues) {
   StatementFixture f;
   f.host.drive = "T:";
   std::filesystem::create_directories(t / "app");
-  EXPECT_EQ(f.run({"A# = 2 * 21", "SAVESETTING \"T:\\app\\x.ini\", \"表示\", \"Answer\", A#",
-                   "SAVESETTING \"\\root.ini\", \"s\", \"k\", \"on the menu's drive\"",
-                   "V$ = GETSETTING(\"T:\\APP\\X.INI\", \"表示\", \"answer\")", "MSGBOX V$",
-                   "V$ = GETSETTING(\"\\root.ini\", \"s\", \"k\") & \"|\" & GETSETTING(\"T:\\app\\x.ini\", \"s\", \"none\")",
-                   "MSGBOX V$"}),
-            (Lines{"42", "on the menu's drive|"}));
+  EXPECT_EQ(
+      f.run({"A# = 2 * 21", "SAVESETTING \"T:\\app\\x.ini\", \"表示\", \"Answer\", A#",
+             "SAVESETTING \"\\root.ini\", \"s\", \"k\", \"on the menu's drive\"",
+             "V$ = GETSETTING(\"T:\\APP\\X.INI\", \"表示\", \"answer\")", "MSGBOX V$",
+             "V$ = GETSETTING(\"\\root.ini\", \"s\", \"k\") & \"|\" & GETSETTING(\"T:\\app\\x.ini\", \"s\", \"none\")",
+             "MSGBOX V$"}),
+      (Lines{"42", "on the menu's drive|"}));
   EXPECT_EQ(t.read("app/x.ini"), text::utf8ToCp932("[表示]\r\nAnswer=42\r\n"));
   EXPECT_TRUE(f.errors().empty());
 
@@ -60,8 +61,8 @@ TEST(Settings, AValueThatFailedOrCouldNotBeWrittenIsReported) {
 TEST(Registry, SetAndGetDataUnderAnyRootSpelling) {
   StatementFixture f;
   EXPECT_EQ(f.run({"SETREGDATA hkey_current_user, \"Software\\Test\", \"Name\", 1, \"値\"",
-                   "SETREGDATA HKEY_CURRENT_USER , \"Software\\Test\", \"Count\", 4, \"1A\"",
-                   "R$ = \"hkey_users\"", "SETREGDATA R$, \".Default\\Test\", \"Bytes\", 3, \"01 ff\"",
+                   "SETREGDATA HKEY_CURRENT_USER , \"Software\\Test\", \"Count\", 4, \"1A\"", "R$ = \"hkey_users\"",
+                   "SETREGDATA R$, \".Default\\Test\", \"Bytes\", 3, \"01 ff\"",
                    "V$ = GETREGDATA(HKEY_CURRENT_USER, \"Software\\TEST\", \"name\", 1)", "MSGBOX V$",
                    "V$ = GETREGDATA(hkey_current_user, \"Software\\Test\", \"Count\", 4)", "MSGBOX V$",
                    // The root as an expression: its whole-number value is the key handle.

@@ -83,13 +83,16 @@ TEST(Registry, RefusalsAndCounts) {
   StatementFixture f;
   EXPECT_EQ(f.run({"SETREGDATA HKEY_NOWHERE, \"Software\\Test\", \"Name\", 1, \"v\"", "MSGBOX \"not reached\""}),
             Lines{});
+  // A key the registry refuses (an empty name between two backslashes) is reported too: the
+  // value would not be written.
+  EXPECT_EQ(f.run({"SETREGDATA HKEY_CURRENT_USER, \"Software\\\\X\", \"Name\", 1, \"v\"", "MSGBOX \"no\""}), Lines{});
   EXPECT_EQ(f.run({"SETREGDATA HKEY_CURRENT_USER, \"Software\\Test\", \"Name\", 1", "MSGBOX \"not reached\""}),
             Lines{});
   EXPECT_EQ(f.run({"V$ = GETREGDATA(HKEY_CURRENT_USER, \"Software\\Test\", \"Name\")", "MSGBOX V$"}), Lines{"1"});
   // A value that failed to evaluate is not written.
   EXPECT_EQ(f.run({"SETREGDATA HKEY_CURRENT_USER, \"Software\\Refused\", \"Name\", 1, LABEL(9).CAPTION"}), Lines{});
-  EXPECT_EQ(f.errors(), (Lines{msg::kRegistryKeyNotOpened, msg::kWrongArgumentCount, msg::kWrongArgumentCount,
-                               quotedError("LABEL(9).CAPTION", msg::kIndexOutOfRange)}));
+  EXPECT_EQ(f.errors(), (Lines{msg::kRegistryKeyNotOpened, msg::kRegistryKeyNotOpened, msg::kWrongArgumentCount,
+                               msg::kWrongArgumentCount, quotedError("LABEL(9).CAPTION", msg::kIndexOutOfRange)}));
   registry::Key key = 0;
   EXPECT_EQ(registry::openKey(registry::kCurrentUser, "Software\\Refused", key), registry::kNotFound);
 }

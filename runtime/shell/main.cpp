@@ -8,13 +8,10 @@
 #include "platform/process/process.h"
 #include "platform/ui/qt_message_port.h"
 #include "runtime/page/window/runtime_window.h"
-#include "runtime/script/host_script_files.h"
-#include "runtime/script/kovan_arithmetic.h"
-#include "runtime/script/qt_script_host.h"
-#include "runtime/script/script_engine.h"
 #include "runtime/script/statements/system_statements.h"
 #include "runtime/shell/menu_tree_scan.h"
 #include "runtime/shell/startup.h"
+#include "runtime/shell/window_script.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -25,20 +22,12 @@ int main(int argc, char** argv) {
   std::string argument = argc > 1 ? argv[1] : "";
   auto start = pemo::shell::prepareStartup(runtime, pemo::process::programFolder(), argument);
 
-  pemo::script::HostScriptFiles files;
-  pemo::script::KovanArithmetic arithmetic;
-  pemo::script::QtScriptHost host([&runtime] { return runtime.menuDrive; });
-  pemo::script::ScriptServices services;
-  services.files = &files;
-  services.arithmetic = &arithmetic;
-  services.host = &host;
   // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
   pemo::script::statements::HostPrograms programs;
   pemo::script::statements::SystemStatements statements(programs);
-  services.statements = &statements;
-  pemo::script::ScriptEngine engine(services);
-
-  pemo::page::RuntimeWindow window(runtime, engine);
+  pemo::page::NoScript noScript;
+  pemo::page::RuntimeWindow window(runtime, noScript);
+  pemo::shell::WindowScript script(window, &statements);
   if (!start.menuFile.empty())
     window.setMenuTree(pemo::shell::scanMenuTree(start.menuFile, pemo::shell::fileSystemMenuReader(start.drive)));
   window.show();

@@ -246,6 +246,15 @@ void RuntimeWindow::treeNodeClicked(int node) {
 void RuntimeWindow::setStatusText(const std::string& text) { panels_[0]->setText(QString::fromStdString(text)); }
 QString RuntimeWindow::statusText() const { return panels_[0]->text(); }
 
+std::string RuntimeWindow::statusPanel(int panel) const {
+  if (panel < 1 || panel > 3) return "";
+  return panels_[panel - 1]->text().toStdString();
+}
+
+void RuntimeWindow::setStatusPanel(int panel, const std::string& text) {
+  if (panel >= 1 && panel <= 3) panels_[panel - 1]->setText(QString::fromStdString(text));
+}
+
 void RuntimeWindow::setPointer(int code) {
   if (code == 11)
     setCursor(Qt::WaitCursor);
@@ -264,6 +273,7 @@ int RuntimeWindow::splitterWidth() const { return seg_->width(); }
 void RuntimeWindow::setCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
 void RuntimeWindow::setBackColor(std::uint32_t bgr) {
+  backColor_ = bgr;
   QPalette p = client_->palette();
   p.setColor(QPalette::Window, ui::colourFromBgr(bgr));
   client_->setPalette(p);

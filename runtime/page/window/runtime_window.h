@@ -60,6 +60,16 @@ class RuntimeWindow : public QMainWindow, public PageView {
   QString statusText() const;
   // The page's mouse and key events, the splitter drag and the pressed frame.
   PageEventWiring& pageEvents() { return *events_; }
+  // Status panels 1 to 3 (panel 1 is the status line); other numbers read as "".
+  std::string statusPanel(int panel) const;
+  void setStatusPanel(int panel, const std::string& text);
+  // The page's background colour as last set (BGR; the system's window colour at first).
+  std::uint32_t backColor() const { return backColor_; }
+
+  // "file,section,key" of the INI values that MENU.REQUERYAREAYEAR shows in status
+  // panels 2 and 3; nothing in the system fills them.
+  std::string areaParam;
+  std::string yearParam;
 
   // PageView
   void setStatusText(const std::string& text) override;
@@ -109,6 +119,7 @@ class RuntimeWindow : public QMainWindow, public PageView {
   QFrame* fra_ = nullptr;
   QStatusBar* stbar_ = nullptr;
   QLabel* panels_[3] = {};
+  std::uint32_t backColor_ = 0x8000000F;
   QMenu* mnu_[5] = {};
   QAction* treePaneItem_ = nullptr;
 

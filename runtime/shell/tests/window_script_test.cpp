@@ -1,0 +1,91 @@
+// The sample script menu on the real runtime window: its script moves, recolours and
+// re-captions the page's objects and drives the progress window.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/ui/colours.h"
+#include "platform/ui/message_port.h"
+#include "runtime/page/tests/page_fakes.h"
+#include "runtime/shell/window_script.h"
+
+namespace pemo::shell {
+namespace {
+
+using page::ObjectKind;
+
+struct ScriptedWindow {
+  page::RuntimeState runtime;
+  page::NoScript noScript;
+  page::testing::FakeProcesses processes;
+  page::testing::MemoryRunList runList;
+  page::RuntimeWindow window{runtime, noScript, &processes, &runList};
+  WindowScript script{window, nullptr};
+  ui::RecordingMessagePort messages;
+  ui::ScopedMessagePort guard{&messages};
+
+  ScriptedWindow() {
+    window.resize(800, 480);
+    window.show();
+  }
+  template <class W>
+  W* widget(ObjectKind kind, int index) {
+    return qobject_cast<W*>(window.objectWidget(kind, index));
+  }
+  void click(int button) { QTest::mouseClick(widget<QPushButton>(ObjectKind::Button, button), Qt::LeftButton); }
+};
+
+TEST(WindowScript, SampleMenuChangesThePageOnClicks) {
+  ScriptedWindow w;
+  w.window.openFirstMenu(PEMO_SOURCE_DIR "/samples/SCRIPT.FIL");
+  ASSERT_TRUE(w.script.engine().scriptLoaded());
+
+  // The loaded SUB filled the combo box and the second status panel.
+  QComboBox* combo = w.widget<QComboBox>(ObjectKind::ComboBox, 1);
+  ASSERT_NE(combo, nullptr);
+  ASSERT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->itemText(0), QString::fromUtf8("ﾌﾞﾄﾞｳ, 巨峰"));
+  EXPECT_EQ(combo->currentIndex(), 0);
+  EXPECT_EQ(w.window.statusPanel(2), "ﾎﾞﾀﾝを押してください");
+
+  QLabel* moving = w.widget<QLabel>(ObjectKind::Label, 2);
+  const QPoint before = moving->pos();
+  w.click(1);
+  EXPECT_EQ(moving->pos(), before + QPoint(40, 20));
+  EXPECT_EQ(w.widget<QPushButton>(ObjectKind::Button, 1)->text(), QString::fromUtf8("もっと動かす"));
+
+  w.click(2);
+  EXPECT_EQ(ui::bgrFromColour(moving->palette().color(QPalette::WindowText)), 0xFFu);
+  EXPECT_TRUE(w.widget<QRadioButton>(ObjectKind::Radio, 3)->isChecked());
+  EXPECT_FALSE(w.widget<QRadioButton>(ObjectKind::Radio, 1)->isChecked());
+  EXPECT_EQ(w.widget<QCheckBox>(ObjectKind::CheckBox, 1)->checkState(), Qt::Checked);
+
+  // The user's own choice counts: SELRADIO reads the widgets.
+  QTest::mouseClick(w.widget<QRadioButton>(ObjectKind::Radio, 2), Qt::LeftButton, {}, QPoint(5, 10));
+  w.click(3);
+  EXPECT_EQ(w.window.windowTitle(), QString::fromUtf8("見出しを変えました"));
+  EXPECT_EQ(moving->text(), QString::fromUtf8("選択: 大阪"));
+  EXPECT_EQ(w.widget<QGroupBox>(ObjectKind::Frame, 1)->title(), QString::fromUtf8("都市 (2番)"));
+  EXPECT_TRUE(w.widget<QRadioButton>(ObjectKind::Radio, 2)->isChecked()) << "a caption change keeps the choice";
+  EXPECT_EQ(w.window.statusPanel(3), "ﾗﾍﾞﾙの位置 " + std::to_string(moving->x()) + "," + std::to_string(moving->y()));
+
+  script::QtProgressWindow& progress = w.script.progressWindow();
+  w.click(4);
+  EXPECT_TRUE(progress.isVisible());
+  EXPECT_EQ(progress.bar()->value(), 60);
+  EXPECT_EQ(progress.frameGeometry().width(), 360);
+  EXPECT_EQ(progress.windowTitle(), QString::fromUtf8("進行状況"));
+  w.click(5);
+  EXPECT_FALSE(progress.isVisible());
+  EXPECT_TRUE(w.messages.shown.empty()) << (w.messages.shown.empty() ? "" : w.messages.shown[0].prompt);
+}
+
+}  // namespace
+}  // namespace pemo::shell

@@ -1,6 +1,7 @@
 // The object methods: MENU.REQUERYAREAYEAR and COMBOBOX(n).ADDITEM.
 #include <vector>
 
+#include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/objects/page_script_objects.h"
@@ -57,7 +58,7 @@ Flow PageScriptObjects::comboAddItem(int comboIndex, const std::string& argument
   if (comma != std::string::npos) {
     std::string written = text::Trim(arguments.substr(comma + 1));
     if (!context.evaluate(written)) return Flow::Fail;
-    position = int16Of(written);
+    if (text::IsNumeric(written)) position = int16Of(written);
   }
   const bool exists = page_.hasElement(ObjectKind::ComboBox, comboIndex);
   const int count = exists ? page_.listCount(comboIndex) : 0;

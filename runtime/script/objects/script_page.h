@@ -38,7 +38,7 @@ class ScriptPage {
   // hidden template and never an element here; unloaded elements leave holes. Every
   // call below is made only for an element that exists.
   virtual bool hasElement(ObjectKind kind, int index) const = 0;
-  // The highest index the kind's array has held since the page was built (0 for none).
+  // The highest index loaded in the kind's array (0 for none).
   virtual int upperBound(ObjectKind kind) const = 0;
 
   virtual std::string caption(ObjectKind kind, int index) const = 0;

@@ -34,6 +34,8 @@ QtProgressWindow::QtProgressWindow()
       message_(new QLabel(this)),
       bar_(new QProgressBar(this)) {
   setObjectName("PRGWIN");
+  // A progress window left open does not keep the program running after its menu window.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setFont(windowFont());
   bar_->setRange(0, 100);
   bar_->setTextVisible(false);

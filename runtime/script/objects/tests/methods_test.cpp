@@ -20,7 +20,7 @@ TEST(ScriptMethods, AddItem) {
   EXPECT_EQ(f.page.at(ObjectKind::ComboBox, 1).items, (Lines{"A", "b", "x, y!", "Last"}));
 
   for (const std::string line : {"COMBOBOX(1).ADDITEM \"z\", 9", "COMBOBOX(1).ADDITEM \"z\", -1",
-                                 "COMBOBOX(2).ADDITEM \"z\""}) {
+                                 "COMBOBOX(1).ADDITEM \"z\", \"first\"", "COMBOBOX(2).ADDITEM \"z\""}) {
     ObjectsFixture g;
     g.page.add(ObjectKind::ComboBox, 1).items = {"b"};
     EXPECT_TRUE(g.run({line, "MSGBOX \"not reached\""}).empty()) << line;

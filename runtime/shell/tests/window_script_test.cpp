@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "platform/fs/windows_path.h"
+#include "platform/testing/temp_dir.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
@@ -85,6 +87,38 @@ TEST(WindowScript, SampleMenuChangesThePageOnClicks) {
   w.click(5);
   EXPECT_FALSE(progress.isVisible());
   EXPECT_TRUE(w.messages.shown.empty()) << (w.messages.shown.empty() ? "" : w.messages.shown[0].prompt);
+}
+
+TEST(WindowScript, ReadsWhatTheUserChangedAndFindsThePageEmptyOnUnload) {
+  pemo::testing::TempDir dir;
+  const std::string picture = fs::toWindowsPath(PEMO_SOURCE_DIR "/samples/pictures/clock.bmp");
+  const std::string path = page::testing::writeMenu(
+      dir / "READ.FIL",
+      {"BEGIN MENU", "CAPTION=読む", "BACKCOLOR=C0FFFF", "END MENU", "BEGIN LABEL", "CAPTION=ﾗﾍﾞﾙ", "LEFT=10",
+       "TOP=10", "WIDTH=80", "HEIGHT=20", "ONCURSORCOLOR=ff00", "END LABEL", "BEGIN BUTTON", "CAPTION=読む",
+       "LEFT=10", "TOP=40", "WIDTH=80", "HEIGHT=24", "END BUTTON", "BEGIN IMAGE", "CAPTION=", "LEFT=10", "TOP=80",
+       "WIDTH=32", "HEIGHT=32", "PICTURE=", "END IMAGE", "BEGIN CHECKBOX", "CAPTION=ﾁｪｯｸ", "LEFT=120", "TOP=10",
+       "WIDTH=100", "HEIGHT=20", "VALUE=0", "END CHECKBOX", "BEGIN COMBOBOX", "LEFT=120", "TOP=40", "WIDTH=100",
+       "END COMBOBOX", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()", "COMBOBOX(1).ADDITEM \"a\"",
+       "COMBOBOX(1).ADDITEM \"b\"", "END SUB", "SUB BUTTON_CLICK()",
+       "STATUSBAR.PANEL3 = MENU.BACKCOLOR & \"|\" & LABEL(1).ONCURSORCOLOR & \"|\" & CHECKBOX(1).VALUE & "
+       "\"|\" & COMBOBOX(1).LISTINDEX & \"|\" & APP.PATH",
+       "IMAGE(1).PICTURE = \"" + picture + "\"", "END SUB", "SUB MENU_UNLOADMENU()",
+       "STATUSBAR.PANEL2 = \"閉じた\"", "LABEL(1).CAPTION = \"x\"", "END SUB", "END SCRIPT"});
+  ScriptedWindow w;
+  w.runtime.appFolder = "C:\\PEMO\\";
+  w.window.openFirstMenu(path);
+  QTest::mouseClick(w.widget<QCheckBox>(ObjectKind::CheckBox, 1), Qt::LeftButton, {}, QPoint(5, 10));
+  w.widget<QComboBox>(ObjectKind::ComboBox, 1)->setCurrentIndex(1);
+  w.click(1);
+  EXPECT_EQ(w.window.statusPanel(3), "C0FFFF|FF00|1|1|C:\\PEMO\\");
+  EXPECT_FALSE(w.widget<QLabel>(ObjectKind::Image, 1)->pixmap().isNull());
+  EXPECT_TRUE(w.messages.shown.empty());
+
+  w.window.page().closeMenu();
+  EXPECT_EQ(w.window.statusPanel(2), "閉じた");
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.messages.shown[0].prompt, "'LABEL(1).CAPTION'\rｲﾝﾃﾞｯｸｽの値が範囲外です");
 }
 
 }  // namespace

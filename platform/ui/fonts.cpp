@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <map>
 
 namespace pemo::ui {
 namespace {
@@ -14,9 +15,7 @@ QString firstInstalled(std::initializer_list<const char*> families) {
   return QString::fromUtf8(*families.begin());
 }
 
-}  // namespace
-
-QString displayFamily(const std::string& storedName) {
+QString mapFamily(const std::string& storedName) {
   QString name = QString::fromStdString(storedName).normalized(QString::NormalizationForm_KC).simplified();
   // NFKC turns the full-width letters of the stored names into ASCII ("ＭＳ Ｐゴシック"
   // becomes "MS Pゴシック").
@@ -30,6 +29,16 @@ QString displayFamily(const std::string& storedName) {
     return proportional || name.isEmpty() ? firstInstalled({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP"})
                                           : firstInstalled({"IPAGothic", "IPAPGothic", "Noto Sans CJK JP"});
   return name;
+}
+
+}  // namespace
+
+QString displayFamily(const std::string& storedName) {
+  // Looking up the installed families is slow, and a page uses few names.
+  static std::map<std::string, QString> known;
+  auto it = known.find(storedName);
+  if (it == known.end()) it = known.emplace(storedName, mapFamily(storedName)).first;
+  return it->second;
 }
 
 QFont displayFont(const menufile::Font& font) {

@@ -61,6 +61,7 @@ std::string MenuPage::withMenuDrive(const std::string& link) const {
 bool MenuPage::openMenuFile(const std::string& path) {
   view_.setPointer(11);
   state_.menuOpening = true;
+  view_.setOpening(true);
   view_.setStatusText(path + " を開いています");
   view_.yieldToEvents();
 
@@ -72,6 +73,7 @@ bool MenuPage::openMenuFile(const std::string& path) {
   std::string working = workingPath(path, &runtime_.menuDrive);
 
   auto finish = [&] {
+    view_.setOpening(false);
     view_.setStatusText("");
     state_.menuOpening = false;
     view_.setPointer(0);
@@ -94,6 +96,7 @@ bool MenuPage::openMenuFile(const std::string& path) {
     return false;
   }
   view_.raiseFixedControls();
+  view_.setOpening(false);  // the loaded SUB runs on the finished page
 
   MenuScriptSource source{working, read.scriptStartPosition, read.includeFiles};
   if (runtime_.testRun) {

@@ -15,6 +15,9 @@ class PageView {
   virtual void setStatusText(const std::string& text) = 0;
   // The mouse pointer: 0 default, 11 hourglass, 12 no-drop.
   virtual void setPointer(int code) = 0;
+  // True while a menu is being read onto the page: the window holds back its repaints
+  // until the page is complete.
+  virtual void setOpening(bool opening) = 0;
   // Lets the window handle pending paints and timers (not user input).
   virtual void yieldToEvents() = 0;
 

@@ -23,6 +23,7 @@ class FakeView : public PageView {
  public:
   void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
   void setPointer(int code) override { pointers.push_back(code); }
+  void setOpening(bool o) override { opening = o; }
   void yieldToEvents() override {}
   bool treePaneShown() const override { return treeShown; }
   int splitterLeft() const override { return 200; }
@@ -44,6 +45,7 @@ class FakeView : public PageView {
   void closeWindow() override { ++closeRequests; }
 
   bool treeShown = false;
+  bool opening = false;
   int tileResult = 1;
   std::string caption;
   std::uint32_t backColor = 0xFFFFFFFF;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -60,6 +61,16 @@ void setColour(QWidget* w, QPalette::ColorRole role, const std::optional<std::ui
   w->setPalette(p);
 }
 
+// A combo box is as high as its font makes it; asking the style is slow, so the answer
+// is kept per font.
+int comboBoxHeight(QWidget* w) {
+  static QHash<QString, int> heights;
+  const QString key = w->font().key();
+  auto it = heights.find(key);
+  if (it == heights.end()) it = heights.insert(key, w->sizeHint().height());
+  return *it;
+}
+
 void applyZOrder(QWidget* w, ZOrder z) {
   if (z == ZOrder::Front) w->raise();
   if (z == ZOrder::Back) w->lower();
@@ -72,13 +83,17 @@ void applyPosition(QWidget* w, const PageObject& o) {
     static_cast<LineWidget*>(w)->setLine(o);
     return;
   }
-  int height = o.kind == ObjectKind::ComboBox ? w->sizeHint().height() : px(o.height);
+  int height = o.kind == ObjectKind::ComboBox ? comboBoxHeight(w) : px(o.height);
   w->setGeometry(px(o.left), px(o.top), px(o.width), height);
 }
 
 void applyObject(QWidget* w, const PageObject& o) {
   const QString caption = QString::fromStdString(o.caption);
-  if (o.kind != ObjectKind::Image && o.kind != ObjectKind::Line) w->setFont(ui::displayFont(o.font));
+  if (o.kind != ObjectKind::Image && o.kind != ObjectKind::Line) {
+    // Most objects use the page's own font, which they inherit; setting it is slow.
+    QFont font = ui::displayFont(o.font);
+    if (w->font() != font) w->setFont(font);
+  }
   switch (o.kind) {
     case ObjectKind::Label: {
       auto* label = static_cast<QLabel*>(w);

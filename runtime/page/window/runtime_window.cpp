@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "platform/ui/colours.h"
+#include "platform/ui/fonts.h"
 #include "platform/ui/message_port.h"
 #include "platform/ui/window_table.h"
 #include "runtime/page/window/menu_tree_pane.h"
@@ -57,7 +58,7 @@ RuntimeWindow::RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessP
   background_ = new TiledBackground(client_);
   page_->state().splitterLeft = seg_->x();
   setMinimumSize(kMinimumWindowSize, kMinimumWindowSize);
-  resize(640, 480);
+  resize(720, 540);
 }
 
 RuntimeWindow::~RuntimeWindow() = default;
@@ -79,6 +80,7 @@ void RuntimeWindow::buildFixedControls() {
   client_ = new QWidget(this);
   client_->setObjectName("client");
   client_->setAutoFillBackground(true);
+  client_->setFont(ui::displayFont(menufile::Font{}));
   setCentralWidget(client_);
 
   // The page's objects are children of the client area itself, in their arrays.
@@ -264,7 +266,19 @@ void RuntimeWindow::setPointer(int code) {
     unsetCursor();
 }
 
-void RuntimeWindow::yieldToEvents() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+void RuntimeWindow::setOpening(bool opening) {
+  // Painting a page that grows by a thousand objects over and over is what made
+  // opening slow; the page is painted once it is complete.
+  client_->setUpdatesEnabled(!opening);
+}
+
+void RuntimeWindow::yieldToEvents() {
+  // The reader yields after every line; handling events at most once a frame keeps the
+  // window alive without repainting a growing page a thousand times.
+  if (lastYield_.isValid() && lastYield_.elapsed() < 15) return;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  lastYield_.start();
+}
 
 bool RuntimeWindow::treePaneShown() const { return treePaneItem_->isChecked(); }
 int RuntimeWindow::splitterLeft() const { return seg_->x(); }

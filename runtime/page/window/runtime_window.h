@@ -3,6 +3,7 @@
 // the left, the scroll bars, the corner button and the status bar. The page logic
 // (MenuPage, LinkActions) decides; this window shows and forwards events.
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -74,6 +75,7 @@ class RuntimeWindow : public QMainWindow, public PageView {
   // PageView
   void setStatusText(const std::string& text) override;
   void setPointer(int code) override;
+  void setOpening(bool opening) override;
   void yieldToEvents() override;
   bool treePaneShown() const override;
   int splitterLeft() const override;
@@ -139,6 +141,7 @@ class RuntimeWindow : public QMainWindow, public PageView {
   PageEventWiring* events_ = nullptr;
   TiledBackground* background_ = nullptr;
   bool shuttingDown_ = false;
+  QElapsedTimer lastYield_;
 };
 
 }  // namespace pemo::page

@@ -32,6 +32,17 @@ void RegistryRunList::add(long pid, const std::string& link) {
   registry::closeKey(key);
 }
 
+void RegistryRunList::dropEnded(ProcessPort& processes) {
+  std::vector<std::string> ended;
+  for (const auto& [name, link] : values())
+    if (!processes.isRunning(std::stol(name.empty() ? "0" : name))) ended.push_back(name);
+  if (ended.empty()) return;
+  registry::Key key = 0;
+  if (registry::openKey(registry::kUsers, subKey_, key) != registry::kSuccess) return;
+  for (const auto& name : ended) registry::deleteValue(key, name);
+  registry::closeKey(key);
+}
+
 void RegistryRunList::clear() { registry::deleteKey(registry::kUsers, subKey_); }
 
 }  // namespace pemo::page

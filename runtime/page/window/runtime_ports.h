@@ -20,6 +20,8 @@ class RegistryRunList : public RunProcessList {
   explicit RegistryRunList(std::int32_t windowHandle);
   std::vector<std::pair<std::string, std::string>> values() override;
   void add(long pid, const std::string& link) override;
+  // Drops the values of programs that no longer run (the window's timer).
+  void dropEnded(ProcessPort& processes);
   // Deletes the key (at start-up and shutdown).
   void clear();
 

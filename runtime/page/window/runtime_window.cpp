@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "platform/ui/colours.h"
@@ -19,6 +20,7 @@
 #include "platform/ui/message_port.h"
 #include "platform/ui/window_table.h"
 #include "runtime/page/window/menu_tree_pane.h"
+#include "runtime/page/window/view_settings.h"
 #include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/tiled_background.h"
 
@@ -56,12 +58,27 @@ RuntimeWindow::RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessP
   links_ = std::make_unique<LinkActions>(*page_, *processes, *runList, *treePane_);
   events_ = new PageEventWiring(*page_, *links_, *treePane_, {this, client_, seg_, vsc_, fra_, tv_});
   background_ = new TiledBackground(client_);
+  applyViewSettings(loadViewSettings());
   page_->state().splitterLeft = seg_->x();
+  if (registryRunList_) {
+    // Programs that have ended leave the window's list.
+    auto* sweep = new QTimer(this);
+    connect(sweep, &QTimer::timeout, this, [this, processes] { registryRunList_->dropEnded(*processes); });
+    sweep->start(2000);
+  }
   setMinimumSize(kMinimumWindowSize, kMinimumWindowSize);
   resize(720, 540);
 }
 
 RuntimeWindow::~RuntimeWindow() = default;
+
+void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
+  seg_->move(settings.segmentPosition, seg_->y());
+  tv_->resize(settings.segmentPosition, tv_->height());
+  treePaneItem_->setChecked(settings.treeView);
+  tv_->setVisible(settings.treeView);
+  seg_->setVisible(settings.treeView);
+}
 
 void RuntimeWindow::buildMenus() {
   mnu_[0] = menuBar()->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
@@ -405,7 +422,10 @@ void RuntimeWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   shuttingDown_ = true;
-  if (registryRunList_) registryRunList_->clear();
+  if (registryRunList_) {
+    registryRunList_->clear();
+    saveViewSettings({treePaneShown(), seg_->x()});
+  }
   ScriptPort& script = page_->script();
   if (script.scriptLoaded()) {
     script.fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);

@@ -30,6 +30,7 @@ class QMenu;
 namespace pemo::page {
 
 class MenuTreePane;
+struct ViewSettings;
 class PageEventWiring;
 class TiledBackground;
 
@@ -99,6 +100,7 @@ class RuntimeWindow : public QMainWindow, public PageView {
 
  private:
   void buildMenus();
+  void applyViewSettings(const ViewSettings& settings);
   void buildFixedControls();
   QWidget* loadWidget(const PageObject& object);
   void objectClicked(ObjectKind kind, int index);

@@ -9,6 +9,7 @@
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/runtime_window.h"
+#include "runtime/page/window/view_settings.h"
 #include "runtime/page/window/tests/window_fixture.h"
 
 using namespace pemo::page;
@@ -126,4 +127,38 @@ TEST(RuntimeWindow, TreePaneToggleShiftsThePage) {
   EXPECT_EQ(w.button(1)->x(), 10);
   w.window.toggleTreePane();
   EXPECT_EQ(w.button(1)->x(), 214);
+}
+
+TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
+  pemo::page::saveViewSettings({false, 260});
+  {
+    RuntimeState runtime;
+    NoScript script;
+    RuntimeWindow window(runtime, script);
+    EXPECT_FALSE(window.treePaneShown());
+    EXPECT_EQ(window.splitterLeft(), 260);
+    window.toggleTreePane();
+    EXPECT_TRUE(window.close());
+  }
+  auto saved = pemo::page::loadViewSettings();
+  EXPECT_TRUE(saved.treeView);
+  EXPECT_EQ(saved.segmentPosition, 260);
+}
+
+TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
+  RuntimeState runtime;
+  NoScript script;
+  FakeProcesses processes;
+  RuntimeWindow window(runtime, script, &processes);
+  RegistryRunList list(window.windowHandle());
+  window.links().runProgram("a.exe");
+  window.links().runProgram("b.exe");
+  ASSERT_EQ(list.values().size(), 2u);
+  processes.running.erase(1000);
+  list.dropEnded(processes);
+  ASSERT_EQ(list.values().size(), 1u);
+  EXPECT_EQ(list.values()[0].second, "b.exe");
+  processes.running.clear();
+  EXPECT_TRUE(window.close());
+  EXPECT_TRUE(list.values().empty()) << "the key goes with the window";
 }

@@ -1,0 +1,42 @@
+#include "runtime/page/window/view_settings.h"
+
+#include <string>
+
+#include "platform/registry/registry.h"
+#include "platform/text/numbers.h"
+#include "platform/text/strings.h"
+#include "runtime/page/window/runtime_ports.h"
+
+namespace pemo::page {
+namespace {
+
+const std::string kSettingsKey = std::string(kRuntimeRegistryKey) + "\\SW";
+
+std::string readText(registry::Key key, const char* name) {
+  registry::Value value;
+  if (registry::queryValue(key, name, value) != registry::kSuccess || value.type != registry::kString) return {};
+  return value.data;
+}
+
+}  // namespace
+
+ViewSettings loadViewSettings() {
+  ViewSettings settings;
+  registry::Key key = 0;
+  if (registry::openKey(registry::kUsers, kSettingsKey, key) != registry::kSuccess) return settings;
+  settings.treeView = text::LCase(readText(key, "TreeView")) != "false";
+  int position = static_cast<int>(text::Val(readText(key, "SegmentPosition")));
+  settings.segmentPosition = position == 0 ? 200 : position;
+  registry::closeKey(key);
+  return settings;
+}
+
+void saveViewSettings(const ViewSettings& settings) {
+  registry::Key key = 0;
+  if (registry::createKey(registry::kUsers, kSettingsKey, "", key) != registry::kSuccess) return;
+  registry::setValue(key, "TreeView", registry::kString, settings.treeView ? "true" : "false");
+  registry::setValue(key, "SegmentPosition", registry::kString, std::to_string(settings.segmentPosition));
+  registry::closeKey(key);
+}
+
+}  // namespace pemo::page

@@ -197,3 +197,21 @@ TEST(LinkActions, ExecuteAndWaitLocksThePage) {
   EXPECT_EQ(l.view.enables, (std::vector<bool>{false, true}));
   EXPECT_TRUE(l.runList.list.empty());
 }
+
+TEST(LinkActions, ParentOfAProgramNodeIsTheMenuAboveItsMenu) {
+  TempDir dir;
+  Links l;
+  auto top = writeMenu(dir / "TOP.FIL", kMenu);
+  auto sub = writeMenu(dir / "SUB.FIL", kMenu);
+  int root = l.tree.add(0, top);
+  int menu = l.tree.add(root, sub);
+  int program = l.tree.add(menu, "prog.exe");
+  l.tree.selected = program;
+  l.page.openMenuFile(sub);
+  l.links.goParentMenu();
+  EXPECT_EQ(l.page.state().currentMenuFile, top);
+  EXPECT_EQ(l.tree.selected, root);
+  l.tree.selected = 0;
+  l.links.goParentMenu();
+  EXPECT_EQ(l.view.closeRequests, 1) << "no tree node: the window is asked to close";
+}

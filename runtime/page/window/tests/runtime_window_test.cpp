@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -161,4 +163,26 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
   processes.running.clear();
   EXPECT_TRUE(window.close());
   EXPECT_TRUE(list.values().empty()) << "the key goes with the window";
+}
+
+TEST(RuntimeWindow, LockedPageAndMinimumSize) {
+  TempDir dir;
+  Window w;
+  w.window.openFirstMenu(writeMenu(dir / "L.FIL", buttons("l", {{"x.exe", 0}})));
+  w.window.enablePage(false);
+  EXPECT_FALSE(w.button(1)->isEnabled());
+  auto menus = w.window.menuBar()->actions();
+  EXPECT_FALSE(menus.at(0)->menu()->isEnabled());
+  EXPECT_FALSE(menus.at(1)->menu()->isEnabled());
+  w.window.enablePage(true);
+  // A test run leaves the run, option and help menus alone.
+  w.runtime.testRun = true;
+  w.window.enablePage(false);
+  EXPECT_FALSE(menus.at(0)->menu()->isEnabled());
+  EXPECT_TRUE(menus.at(1)->menu()->isEnabled());
+  w.window.enablePage(true);
+
+  w.window.resize(150, 150);
+  EXPECT_GE(w.window.width(), 200);
+  EXPECT_GE(w.window.height(), 200);
 }

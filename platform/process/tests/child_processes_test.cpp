@@ -68,9 +68,9 @@ TEST(ChildProcesses, WaitingWithAnEventLoopKeepsTimersRunning) {
   p::waitForExit(pid);
   auto elapsed = std::chrono::steady_clock::now() - started;
   EXPECT_FALSE(p::isRunningChild(pid));
-  EXPECT_GE(ticks, 5) << "the window's timers keep running during the wait";
-  EXPECT_LT(elapsed, std::chrono::seconds(2)) << "the end of the child wakes the wait";
-  EXPECT_LT(double(clock() - cpuBefore) / CLOCKS_PER_SEC, 0.15) << "the wait must not spin";
+  EXPECT_GE(ticks, 3) << "the window's timers keep running during the wait";
+  EXPECT_LT(elapsed, std::chrono::seconds(5)) << "the end of the child wakes the wait";
+  EXPECT_LT(double(clock() - cpuBefore) / CLOCKS_PER_SEC, 0.25) << "the wait must not spin";
 }
 
 TEST(ChildProcesses, StartCommandLineRunsProgramsAndFailsClearly) {

@@ -16,6 +16,8 @@ std::optional<std::string> HostScriptFiles::readFile(const std::string& windowsP
 }
 
 bool HostScriptFiles::anyFileMatches(const std::string& windowsPattern) {
+  // An empty path names no file (a folder search would find whatever the current folder holds).
+  if (windowsPattern.empty()) return false;
   for (const fs::FolderEntry& entry : fs::listFolder(windowsPattern)) {
     if (!entry.isFolder) return true;
   }

@@ -26,6 +26,9 @@ TEST(HostScriptFiles, ReadsAndFindsFilesByWindowsPath) {
   EXPECT_FALSE(files.anyFileMatches(folder + "\\*.TXT"));
   EXPECT_FALSE(files.anyFileMatches(folder + "\\SUBDIR"));  // folders are not normal files
   EXPECT_FALSE(files.anyFileMatches("Q:\\NO DRIVE\\X"));
+  fs::changeFolder(folder);
+  EXPECT_TRUE(files.anyFileMatches("menu.fil"));  // relative to the current folder
+  EXPECT_FALSE(files.anyFileMatches(""));
 }
 
 TEST(QtScriptHost, YieldHandlesWaitingEvents) {

@@ -15,6 +15,9 @@ namespace pemo::btrieve {
 namespace {
 
 namespace fs = std::filesystem;
+using sqlite::Database;
+using sqlite::Statement;
+using sqlite::Transaction;
 
 // "PBTR": marks an SQLite database as one of our record files.
 constexpr int64_t kApplicationId = 0x50425452;
@@ -40,10 +43,9 @@ constexpr const char* kSchema = R"sql(
   CREATE UNIQUE INDEX key_entries_of_record ON key_entries(record_id, key_number);
 )sql";
 
-void configureConnection(Database& db, int busyTimeoutMs) {
-  sqlite3_busy_timeout(db.handle(), busyTimeoutMs);
-  // Every acknowledged change is on disk before the call returns.
-  db.exec("PRAGMA synchronous = FULL");
+// Every acknowledged change is on disk before the call returns.
+sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
+  return {busyTimeoutMs, "PRAGMA synchronous = FULL"};
 }
 
 // Moves a finished new file into place; without replace an existing file wins.
@@ -124,16 +126,16 @@ int RecordFile::create(const std::string& path, const std::string& specBytes, bo
     Database db;
     if (db.open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
     try {
-      configureConnection(db, kBusyTimeoutMs);
-      db.exec(kSchema);
-      Statement(db.handle(), "INSERT INTO file_spec(id, spec, next_seq) VALUES (1, ?1, 1)")
+      db.configure(connectionSettings(kBusyTimeoutMs));
+      db.execute(kSchema);
+      Statement(db, "INSERT INTO file_spec(id, spec, next_seq) VALUES (1, ?1, 1)")
           .bindBlob(1, specBytes.substr(0, kSpecBlockSize * (1 + spec.segmentCount())))
           .run();
-    } catch (const SqliteError& error) {
+    } catch (const sqlite::Error& error) {
       db.close();
       std::error_code ignored;
       fs::remove(temporary, ignored);
-      return error.code == SQLITE_FULL ? kStatusDiskFull : kStatusCreateError;
+      return error.code() == SQLITE_FULL ? kStatusDiskFull : kStatusCreateError;
     }
   }
   status = publishNewFile(temporary, path, replace);
@@ -155,16 +157,16 @@ int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFi
   try {
     // An exclusive holder is met at once, not waited for; the real timeout applies
     // to the calls after the open.
-    configureConnection(opened->db_, kOpenBusyTimeoutMs);
-    if (mode == kOpenExclusive) opened->db_.exec("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
-    Statement id(opened->db_.handle(), "PRAGMA application_id");
+    opened->db_.configure(connectionSettings(kOpenBusyTimeoutMs));
+    if (mode == kOpenExclusive) opened->db_.execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
+    Statement id(opened->db_, "PRAGMA application_id");
     if (!id.step() || id.integer(0) != kApplicationId) return kStatusNotARecordFile;
-    Statement spec(opened->db_.handle(), "SELECT spec FROM file_spec WHERE id = 1");
-    if (!spec.step() || parseFileSpec(spec.blob(0), opened->spec_) != kStatusOk) return kStatusNotARecordFile;
-    sqlite3_busy_timeout(opened->db_.handle(), kBusyTimeoutMs);
-  } catch (const SqliteError& e) {
-    if ((e.code & 0xFF) == SQLITE_BUSY) return kStatusFileInUse;
-    return e.code == SQLITE_NOTADB || e.code == SQLITE_ERROR ? kStatusNotARecordFile : statusForSqlite(e.code);
+    Statement spec(opened->db_, "SELECT spec FROM file_spec WHERE id = 1");
+    if (!spec.step() || parseFileSpec(spec.bytes(0), opened->spec_) != kStatusOk) return kStatusNotARecordFile;
+    opened->db_.setBusyTimeout(kBusyTimeoutMs);
+  } catch (const sqlite::Error& e) {
+    if ((e.code() & 0xFF) == SQLITE_BUSY) return kStatusFileInUse;
+    return e.code() == SQLITE_NOTADB || e.code() == SQLITE_ERROR ? kStatusNotARecordFile : statusForSqlite(e.code());
   }
   file = std::move(opened);
   return kStatusOk;
@@ -173,28 +175,28 @@ int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFi
 int RecordFile::withSqliteErrors(const std::function<int()>& work) {
   try {
     return work();
-  } catch (const SqliteError& error) {
-    return statusForSqlite(error.code);
+  } catch (const sqlite::Error& error) {
+    return statusForSqlite(error.code());
   }
 }
 
 std::optional<std::string> RecordFile::readRecord(int64_t recordId) {
-  Statement read(db_.handle(), "SELECT data FROM records WHERE id = ?1");
+  Statement read(db_, "SELECT data FROM records WHERE id = ?1");
   read.bind(1, recordId);
   if (!read.step()) return std::nullopt;
-  return read.blob(0);
+  return read.bytes(0);
 }
 
 std::optional<KeyEntry> RecordFile::entryOf(int keyNumber, int64_t recordId) {
-  Statement read(db_.handle(),
+  Statement read(db_,
                  "SELECT sort_key, seq FROM key_entries WHERE record_id = ?1 AND key_number = ?2");
   read.bind(1, recordId).bind(2, keyNumber);
   if (!read.step()) return std::nullopt;
-  return KeyEntry{read.blob(0), read.integer(1), recordId};
+  return KeyEntry{read.bytes(0), read.integer(1), recordId};
 }
 
 int64_t RecordFile::nextSeq() {
-  Statement next(db_.handle(), "UPDATE file_spec SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1");
+  Statement next(db_, "UPDATE file_spec SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1");
   next.step();
   int64_t seq = next.integer(0);
   next.run();
@@ -204,7 +206,7 @@ int64_t RecordFile::nextSeq() {
 int RecordFile::entriesFor(const std::string& record, int64_t recordId,
                            std::vector<std::optional<std::string>>& sortKeys) {
   sortKeys.clear();
-  Statement taken(db_.handle(),
+  Statement taken(db_,
                   "SELECT 1 FROM key_entries WHERE key_number = ?1 AND sort_key = ?2 AND record_id <> ?3 LIMIT 1");
   for (size_t k = 0; k < spec_.keys.size(); ++k) {
     const KeyDefinition& key = spec_.keys[k];
@@ -223,7 +225,7 @@ int RecordFile::entriesFor(const std::string& record, int64_t recordId,
 
 void RecordFile::writeEntries(int64_t recordId, const std::vector<std::optional<std::string>>& sortKeys,
                               const std::vector<std::optional<KeyEntry>>& previous) {
-  Statement(db_.handle(), "DELETE FROM key_entries WHERE record_id = ?1").bind(1, recordId).run();
+  Statement(db_, "DELETE FROM key_entries WHERE record_id = ?1").bind(1, recordId).run();
   for (size_t k = 0; k < sortKeys.size(); ++k) {
     if (!sortKeys[k]) continue;
     int64_t seq = 0;
@@ -232,7 +234,7 @@ void RecordFile::writeEntries(int64_t recordId, const std::vector<std::optional<
       bool unchanged = k < previous.size() && previous[k] && previous[k]->sortKey == *sortKeys[k];
       seq = unchanged ? previous[k]->seq : nextSeq();
     }
-    Statement(db_.handle(), "INSERT INTO key_entries(key_number, sort_key, seq, record_id) VALUES (?1, ?2, ?3, ?4)")
+    Statement(db_, "INSERT INTO key_entries(key_number, sort_key, seq, record_id) VALUES (?1, ?2, ?3, ?4)")
         .bind(1, static_cast<int64_t>(k))
         .bindBlob(2, *sortKeys[k])
         .bind(3, seq)
@@ -245,9 +247,9 @@ int RecordFile::insert(const std::string& record, int64_t& recordId) {
   if (readOnly_) return kStatusReadOnly;
   return withSqliteErrors([&]() -> int {
     Transaction transaction(db_, Transaction::kWrite);
-    Statement add(db_.handle(), "INSERT INTO records(data) VALUES (?1)");
+    Statement add(db_, "INSERT INTO records(data) VALUES (?1)");
     add.bindBlob(1, record).run();
-    int64_t id = sqlite3_last_insert_rowid(db_.handle());
+    int64_t id = db_.lastInsertRowId();
     std::vector<std::optional<std::string>> sortKeys;
     int status = entriesFor(record, id, sortKeys);
     if (status != kStatusOk) return status;
@@ -282,7 +284,7 @@ int RecordFile::update(int64_t recordId, const std::string& expected, const std:
     if (status != kStatusOk) return status;
     std::vector<std::optional<KeyEntry>> previous;
     for (size_t k = 0; k < spec_.keys.size(); ++k) previous.push_back(entryOf(static_cast<int>(k), recordId));
-    Statement(db_.handle(), "UPDATE records SET data = ?1 WHERE id = ?2").bindBlob(1, record).bind(2, recordId).run();
+    Statement(db_, "UPDATE records SET data = ?1 WHERE id = ?2").bindBlob(1, record).bind(2, recordId).run();
     writeEntries(recordId, sortKeys, previous);
     return kStatusOk;
   });
@@ -290,8 +292,8 @@ int RecordFile::update(int64_t recordId, const std::string& expected, const std:
 
 int RecordFile::remove(int64_t recordId, const std::string& expected) {
   return changeStored(recordId, expected, [&](const std::string&) -> int {
-    Statement(db_.handle(), "DELETE FROM key_entries WHERE record_id = ?1").bind(1, recordId).run();
-    Statement(db_.handle(), "DELETE FROM records WHERE id = ?1").bind(1, recordId).run();
+    Statement(db_, "DELETE FROM key_entries WHERE record_id = ?1").bind(1, recordId).run();
+    Statement(db_, "DELETE FROM records WHERE id = ?1").bind(1, recordId).run();
     return kStatusOk;
   });
 }
@@ -299,12 +301,12 @@ int RecordFile::remove(int64_t recordId, const std::string& expected) {
 int RecordFile::find(int keyNumber, Seek seek, const KeyEntry& from, KeyEntry& found, std::string& record) {
   return withSqliteErrors([&]() -> int {
     Transaction transaction(db_, Transaction::kRead);
-    Statement query(db_.handle(), seekSql(seek));
+    Statement query(db_, seekSql(seek));
     query.bind(1, keyNumber);
     if (seek != Seek::kFirst && seek != Seek::kLast) query.bindBlob(2, from.sortKey);
     if (seek == Seek::kAfter || seek == Seek::kBefore) query.bind(3, from.seq);
     if (!query.step()) return seek == Seek::kEqual ? kStatusKeyNotFound : kStatusEndOfFile;
-    found = KeyEntry{query.blob(0), query.integer(1), query.integer(2)};
+    found = KeyEntry{query.bytes(0), query.integer(1), query.integer(2)};
     std::optional<std::string> stored = readRecord(found.recordId);
     if (!stored) return kStatusIoError;
     record = std::move(*stored);
@@ -315,12 +317,12 @@ int RecordFile::find(int keyNumber, Seek seek, const KeyEntry& from, KeyEntry& f
 int RecordFile::stat(uint32_t& records, std::vector<uint32_t>& uniqueValues) {
   return withSqliteErrors([&]() -> int {
     Transaction transaction(db_, Transaction::kRead);
-    Statement count(db_.handle(), "SELECT count(*) FROM records");
+    Statement count(db_, "SELECT count(*) FROM records");
     count.step();
     records = static_cast<uint32_t>(count.integer(0));
     uniqueValues.clear();
     for (size_t k = 0; k < spec_.keys.size(); ++k) {
-      Statement unique(db_.handle(), "SELECT count(DISTINCT sort_key) FROM key_entries WHERE key_number = ?1");
+      Statement unique(db_, "SELECT count(DISTINCT sort_key) FROM key_entries WHERE key_number = ?1");
       unique.bind(1, static_cast<int64_t>(k)).step();
       uniqueValues.push_back(static_cast<uint32_t>(unique.integer(0)));
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/btrieve/file_spec.h"
-#include "platform/btrieve/sqlite_db.h"
+#include "platform/sqlite/database.h"
 
 namespace pemo::btrieve {
 
@@ -64,7 +64,7 @@ class RecordFile {
                     const std::vector<std::optional<KeyEntry>>& previous);
   int64_t nextSeq();
 
-  Database db_;
+  sqlite::Database db_;
   FileSpec spec_;
   bool readOnly_ = false;
 };

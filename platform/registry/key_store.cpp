@@ -1,11 +1,20 @@
 #include "platform/registry/key_store.h"
 
 #include <array>
+#include <stdexcept>
 
 #include "platform/text/strings.h"
 
 namespace pemo::registry {
 namespace {
+
+using sqlite::Statement;
+using sqlite::Transaction;
+
+// Several processes read and write the registry at once. The wait is long enough
+// for another process's write transaction, which is always short.
+const sqlite::ConnectionSettings kConnection{15000, "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=OFF"};
+constexpr int kOpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
 
 constexpr std::array<const char*, 7> kRootNames = {
     "HKEY_CLASSES_ROOT",      "HKEY_CURRENT_USER",   "HKEY_LOCAL_MACHINE", "HKEY_USERS",
@@ -38,8 +47,8 @@ CREATE TABLE IF NOT EXISTS counters(name TEXT PRIMARY KEY, value INTEGER NOT NUL
 
 std::string foldName(std::string_view name) { return text::UCase(name); }
 
-KeyStore::KeyStore(const std::string& file) : db_(file) {
-  WriteTransaction transaction(db_);
+KeyStore::KeyStore(const std::string& file) : db_(file, kOpenFlags, kConnection) {
+  Transaction transaction(db_, Transaction::kWrite);
   db_.execute(kSchema);
   for (const char* root : kRootNames) {
     Statement(db_, "INSERT OR IGNORE INTO keys(parent, name, fold) VALUES(0, ?1, ?1)")
@@ -52,7 +61,7 @@ KeyStore::KeyStore(const std::string& file) : db_(file) {
 int64_t KeyStore::rootId(Key root) {
   auto index = static_cast<uint32_t>(root) - static_cast<uint32_t>(kClassesRoot);
   auto id = child(0, kRootNames.at(index));
-  if (!id) throw DatabaseError("registry root missing");
+  if (!id) throw std::runtime_error("registry root missing");
   return *id;
 }
 
@@ -79,8 +88,8 @@ std::optional<int64_t> KeyStore::find(int64_t key, const std::vector<std::string
 
 int64_t KeyStore::create(int64_t key, const std::vector<std::string>& names,
                          std::string_view className, bool& created) {
-  WriteTransaction transaction(db_);
-  if (!exists(key)) throw DatabaseError("key deleted");
+  Transaction transaction(db_, Transaction::kWrite);
+  if (!exists(key)) throw std::runtime_error("key deleted");
   created = false;
   int64_t current = key;
   for (size_t i = 0; i < names.size(); ++i) {
@@ -93,7 +102,7 @@ int64_t KeyStore::create(int64_t key, const std::vector<std::string>& names,
     insert.bind(1, current).bindText(2, names[i]).bindText(3, foldName(names[i]));
     insert.bindText(4, i + 1 == names.size() ? className : std::string_view());
     insert.run();
-    current = sqlite3_last_insert_rowid(db_.handle());
+    current = db_.lastInsertRowId();
     created = true;
   }
   transaction.commit();
@@ -108,7 +117,7 @@ std::optional<Value> KeyStore::value(int64_t key, std::string_view name) {
 }
 
 bool KeyStore::setValue(int64_t key, std::string_view name, const Value& value) {
-  WriteTransaction transaction(db_);
+  Transaction transaction(db_, Transaction::kWrite);
   if (!exists(key)) return false;
   // An existing value keeps its name as first written and its place in the order.
   Statement update(db_, "UPDATE reg_values SET type = ?, data = ? WHERE key = ? AND fold = ?");
@@ -118,7 +127,7 @@ bool KeyStore::setValue(int64_t key, std::string_view name, const Value& value) 
   else
     update.bindBlob(2, value.data);
   update.bind(3, key).bindText(4, foldName(name)).run();
-  if (sqlite3_changes(db_.handle()) == 0) {
+  if (db_.changes() == 0) {
     Statement insert(db_,
                      "INSERT INTO reg_values(key, name, fold, type, data, seq) VALUES(?, ?, ?, ?, ?,"
                      " (SELECT COALESCE(MAX(seq), 0) + 1 FROM reg_values WHERE key = ?1))");
@@ -136,7 +145,7 @@ bool KeyStore::setValue(int64_t key, std::string_view name, const Value& value) 
 bool KeyStore::deleteValue(int64_t key, std::string_view name) {
   Statement remove(db_, "DELETE FROM reg_values WHERE key = ? AND fold = ?");
   remove.bind(1, key).bindText(2, foldName(name)).run();
-  return sqlite3_changes(db_.handle()) > 0;
+  return db_.changes() > 0;
 }
 
 std::optional<NamedValue> KeyStore::valueAt(int64_t key, uint32_t index) {
@@ -169,7 +178,7 @@ KeyInfo KeyStore::info(int64_t key) {
 }
 
 void KeyStore::deleteTree(int64_t key) {
-  WriteTransaction transaction(db_);
+  Transaction transaction(db_, Transaction::kWrite);
   constexpr const char* kTree =
       "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL"
       " SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id)";
@@ -183,7 +192,7 @@ void KeyStore::deleteTree(int64_t key) {
 }
 
 int64_t KeyStore::nextCounterValue(std::string_view counter) {
-  WriteTransaction transaction(db_);
+  Transaction transaction(db_, Transaction::kWrite);
   Statement next(db_,
                  "INSERT INTO counters(name, value) VALUES(?, 1) ON CONFLICT(name) DO UPDATE"
                  " SET value = value + 1 RETURNING value");

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/registry/database.h"
 #include "platform/registry/registry.h"
+#include "platform/sqlite/database.h"
 
 namespace pemo::registry {
 
@@ -48,7 +48,7 @@ class KeyStore {
  private:
   std::optional<int64_t> child(int64_t parent, std::string_view name);
 
-  Database db_;
+  sqlite::Database db_;
 };
 
 // The form names are compared in.

@@ -116,15 +116,20 @@ bool validKeyNumber(const FileSpec& spec, int keyNumber) {
   return keyNumber >= 0 && keyNumber < static_cast<int>(spec.keys.size());
 }
 
-// After a change the place follows the record in the order of `keyNumber`.
-void placeOnRecord(OpenFile& open, int keyNumber, int64_t recordId, const std::string& record) {
+// After an insert or update the place follows the written record in the order of
+// the request's key, and the key buffer gets the record's value of that key.
+void placeOnWritten(OpenFile& open, const Request& request, int64_t recordId, const std::string& record) {
   Currency& currency = open.currency;
   currency.recordId = recordId;
   currency.recordImage = record;
-  std::optional<KeyEntry> entry;
-  if (validKeyNumber(open.file->spec(), keyNumber)) entry = open.file->entryOf(keyNumber, recordId);
-  currency.placeKey = entry ? keyNumber : -1;
-  if (entry) currency.place = *entry;
+  currency.placeKey = -1;
+  const FileSpec& spec = open.file->spec();
+  if (!validKeyNumber(spec, request.keyNumber)) return;
+  if (std::optional<KeyEntry> entry = open.file->entryOf(request.keyNumber, recordId)) {
+    currency.placeKey = request.keyNumber;
+    currency.place = *entry;
+  }
+  returnKey(request, spec.keys[request.keyNumber], record);
 }
 
 // An insert or update names a key for the new place; its buffer must hold that key.
@@ -134,6 +139,12 @@ int checkChangeKey(const OpenFile& open, const Request& request) {
   if (!validKeyNumber(spec, request.keyNumber)) return kStatusInvalidKeyNumber;
   if (request.key && request.keyLength < spec.keys[request.keyNumber].length()) return kStatusKeyBufferTooShort;
   return kStatusOk;
+}
+
+// The record an insert or update writes, once the request is sound.
+int recordToWrite(const OpenFile& open, const Request& request, std::string& record) {
+  int status = recordFromRequest(request, open.file->spec(), record);
+  return status == kStatusOk ? checkChangeKey(open, request) : status;
 }
 
 int Engine::call(Request& request) {
@@ -218,15 +229,12 @@ int Engine::stop() {
 
 int Engine::insert(OpenFile& open, Request& request) {
   std::string record;
-  int status = recordFromRequest(request, open.file->spec(), record);
-  if (status == kStatusOk) status = checkChangeKey(open, request);
+  int status = recordToWrite(open, request, record);
   if (status != kStatusOk) return status;
   int64_t recordId = 0;
   status = open.file->insert(record, recordId);
   if (status != kStatusOk) return status;
-  placeOnRecord(open, request.keyNumber, recordId, record);
-  if (validKeyNumber(open.file->spec(), request.keyNumber))
-    returnKey(request, open.file->spec().keys[request.keyNumber], record);
+  placeOnWritten(open, request, recordId, record);
   return kStatusOk;
 }
 
@@ -234,14 +242,11 @@ int Engine::insert(OpenFile& open, Request& request) {
 int Engine::update(OpenFile& open, Request& request) {
   if (!open.currency.recordId) return kStatusNoCurrentRecord;
   std::string record;
-  int status = recordFromRequest(request, open.file->spec(), record);
-  if (status == kStatusOk) status = checkChangeKey(open, request);
+  int status = recordToWrite(open, request, record);
   if (status != kStatusOk) return status;
   status = open.file->update(open.currency.recordId, open.currency.recordImage, record);
   if (status != kStatusOk) return status;
-  placeOnRecord(open, request.keyNumber, open.currency.recordId, record);
-  if (validKeyNumber(open.file->spec(), request.keyNumber))
-    returnKey(request, open.file->spec().keys[request.keyNumber], record);
+  placeOnWritten(open, request, open.currency.recordId, record);
   return kStatusOk;
 }
 

@@ -91,7 +91,10 @@ std::string currentFolder(char drive) {
   return remembered.empty() ? rootOf(drive) : remembered;
 }
 
-std::string currentFolder() { return currentFolder(currentDrive()); }
+std::string currentFolder() {
+  std::lock_guard guard(lock());
+  return processFolder();
+}
 
 bool changeDrive(char drive) {
   std::lock_guard guard(lock());

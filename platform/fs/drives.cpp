@@ -10,6 +10,16 @@ namespace {
 
 std::string linkName(char letter) { return std::string(1, char(letter - 'A' + 'a')) + ":"; }
 
+// The host folder an entry of the drive folder stands for.
+std::optional<std::filesystem::path> targetOfEntry(const std::filesystem::path& entry) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(entry, ec)) return entry;
+  std::filesystem::path target = std::filesystem::read_symlink(entry, ec);
+  if (ec) return std::nullopt;
+  if (target.is_relative()) target = entry.parent_path() / target;
+  return target.lexically_normal();
+}
+
 // The entry that defines a drive: "c:" as created, "C:" when a user made it by hand.
 std::optional<std::filesystem::path> driveEntry(char letter) {
   letter = driveLetter(letter);
@@ -34,7 +44,7 @@ char driveLetter(char c) {
 }
 
 std::filesystem::path drivesFolder() {
-  const std::filesystem::path folder = pemoConfigFolder() / "drives";
+  const std::filesystem::path folder = configHome() / "pemo" / "drives";
   std::error_code ec;
   if (!std::filesystem::exists(folder, ec)) {
     std::filesystem::create_directories(folder, ec);
@@ -45,13 +55,7 @@ std::filesystem::path drivesFolder() {
 
 std::optional<std::filesystem::path> driveTarget(char letter) {
   const auto entry = driveEntry(letter);
-  if (!entry) return std::nullopt;
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(*entry, ec)) return *entry;
-  std::filesystem::path target = std::filesystem::read_symlink(*entry, ec);
-  if (ec) return std::nullopt;
-  if (target.is_relative()) target = entry->parent_path() / target;
-  return target.lexically_normal();
+  return entry ? targetOfEntry(*entry) : std::nullopt;
 }
 
 bool driveAvailable(char letter) {
@@ -60,10 +64,24 @@ bool driveAvailable(char letter) {
   return target && std::filesystem::is_directory(*target, ec);
 }
 
+std::map<char, std::filesystem::path> driveTargets() {
+  std::map<char, std::filesystem::path> targets;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(drivesFolder(), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    const char letter = name.size() == 2 && name[1] == ':' ? driveLetter(name[0]) : 0;
+    if (!letter) continue;
+    // "c:" wins over a hand-made "C:", as in driveTarget().
+    if (targets.count(letter) && name[0] == letter) continue;
+    if (auto target = targetOfEntry(it->path())) targets[letter] = std::move(*target);
+  }
+  return targets;
+}
+
 std::vector<char> driveLetters() {
   std::vector<char> letters;
-  for (char letter = 'A'; letter <= 'Z'; ++letter)
-    if (driveEntry(letter)) letters.push_back(letter);
+  for (const auto& [letter, target] : driveTargets()) letters.push_back(letter);
   return letters;
 }
 

@@ -3,6 +3,7 @@
 // $XDG_CONFIG_HOME/pemo/drives: a symbolic link (or a folder) named "c:", "d:", ...
 // The drive folder is created on first use with "c:" pointing to "/".
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,8 @@ std::filesystem::path drivesFolder();
 std::optional<std::filesystem::path> driveTarget(char letter);
 // True when the drive is defined and its target is a folder.
 bool driveAvailable(char letter);
+// Every defined drive with its target, read from the drive folder in one pass.
+std::map<char, std::filesystem::path> driveTargets();
 // Defined drive letters in upper case, in alphabetical order.
 std::vector<char> driveLetters();
 

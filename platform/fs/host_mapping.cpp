@@ -46,13 +46,10 @@ int prefixLength(const stdfs::path& path, const stdfs::path& target) {
 
 // The prefixes by which a drive covers host paths: its target as written and, when the
 // target passes through symbolic links, its real location too.
-std::vector<stdfs::path> drivePrefixes(char letter) {
-  std::vector<stdfs::path> prefixes;
-  const auto target = driveTarget(letter);
-  if (!target) return prefixes;
-  prefixes.push_back(withoutTrailingSlash(*target));
+std::vector<stdfs::path> drivePrefixes(const stdfs::path& target) {
+  std::vector<stdfs::path> prefixes{withoutTrailingSlash(target)};
   std::error_code ec;
-  const stdfs::path real = stdfs::canonical(*target, ec);
+  const stdfs::path real = stdfs::canonical(target, ec);
   if (!ec && real != prefixes.front()) prefixes.push_back(real);
   return prefixes;
 }
@@ -96,8 +93,8 @@ std::string toWindowsPath(std::string_view hostPath) {
   if (ec) return {};
   char bestDrive = 0;
   int bestLength = -1;
-  for (char letter : driveLetters()) {
-    for (const stdfs::path& prefix : drivePrefixes(letter)) {
+  for (const auto& [letter, target] : driveTargets()) {
+    for (const stdfs::path& prefix : drivePrefixes(target)) {
       const int length = prefixLength(path, prefix);
       if (length > bestLength) {
         bestLength = length;

@@ -53,19 +53,17 @@ std::optional<WindowsPath> parseWindowsPath(std::string_view path) {
   }
   if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) return std::nullopt;
 
-  WindowsPath result;
-  std::string_view rest = path;
-  if (hasDrivePrefix(path)) {
-    result.drive = driveLetter(path[0]);
-    rest = path.substr(2);
-  } else if (path.size() >= 2 && path[1] == ':') {
-    return std::nullopt;
-  } else {
-    result.drive = currentDrive();
-  }
-  if (rest.empty() || !isSeparator(rest[0])) {
-    const auto base = parseWindowsPath(currentFolder(result.drive));
-    if (base) result.parts = base->parts;
+  const bool hasDrive = hasDrivePrefix(path);
+  if (!hasDrive && path.size() >= 2 && path[1] == ':') return std::nullopt;
+  const std::string_view rest = hasDrive ? path.substr(2) : path;
+  const bool fromRoot = !rest.empty() && isSeparator(rest[0]);
+  WindowsPath result{hasDrive ? driveLetter(path[0]) : char(0), {}};
+  if (!(fromRoot && hasDrive)) {
+    // A relative path starts from a current folder, "\..." from the current drive's root.
+    const std::string base = hasDrive ? currentFolder(path[0]) : currentFolder();
+    result.drive = base[0];
+    if (!fromRoot)
+      if (const auto folder = parseWindowsPath(base)) result.parts = folder->parts;
   }
   appendNames(result.parts, rest);
   return result;

@@ -6,18 +6,6 @@
 namespace pemo::menufile {
 namespace {
 
-bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view skipLeadingBlanks(std::string_view s) {
-  while (!s.empty() && isBlankOrTab(s.front())) s.remove_prefix(1);
-  return s;
-}
-
-std::string_view dropTrailingBlanks(std::string_view s) {
-  while (!s.empty() && isBlankOrTab(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // The text inside the quotes of a line that begins with one; an unclosed quote runs to
 // the end of the line.
 std::string_view insideQuotes(std::string_view s) {
@@ -43,9 +31,9 @@ std::optional<std::string_view> afterPrefix(std::string_view line, std::string_v
 
 MenuLine classifyLine(std::string_view line) {
   MenuLine result;
-  std::string_view text = skipLeadingBlanks(line);
+  std::string_view text = text::LTrimBlanksAndTabs(line);
   if (!text.empty() && text.front() == '"') text = insideQuotes(text);
-  if (dropTrailingBlanks(text).empty()) return result;
+  if (text::RTrimBlanksAndTabs(text).empty()) return result;
 
   if (auto rest = afterPrefix(text, "BEGIN ")) {
     result.kind = LineKind::BlockBegin;
@@ -54,7 +42,7 @@ MenuLine classifyLine(std::string_view line) {
   }
   if (auto rest = afterPrefix(text, "END ")) {
     result.kind = LineKind::BlockEnd;
-    result.word = text::UCase(dropTrailingBlanks(*rest));
+    result.word = text::UCase(text::RTrimBlanksAndTabs(*rest));
     return result;
   }
   size_t equals = text.find('=');
@@ -69,7 +57,7 @@ MenuLine classifyLine(std::string_view line) {
 }
 
 bool endsScript(std::string_view line) {
-  return text::UCase(dropTrailingBlanks(skipLeadingBlanks(line))) == "END SCRIPT";
+  return text::UCase(text::RTrimBlanksAndTabs(text::LTrimBlanksAndTabs(line))) == "END SCRIPT";
 }
 
 std::vector<FileLine> decodeLines(std::string_view bytes) {

@@ -6,22 +6,6 @@
 #include "platform/text/strings.h"
 
 namespace pemo::menufile {
-namespace {
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
 
 double readNumber(std::string_view value) {
   double number = text::Val(value);
@@ -29,7 +13,7 @@ double readNumber(std::string_view value) {
 }
 
 std::optional<long> readWholeNumber(std::string_view value, long min, long max) {
-  std::string_view text = trimmed(value);
+  std::string_view text = text::TrimBlanksAndTabs(value);
   if (text.empty() || !text::IsNumeric(text)) return std::nullopt;
   double rounded = text::RoundHalfEven(text::Val(text));
   if (!std::isfinite(rounded) || rounded < static_cast<double>(min) ||
@@ -39,12 +23,12 @@ std::optional<long> readWholeNumber(std::string_view value, long min, long max) 
 }
 
 std::optional<std::uint32_t> readColour(std::string_view value) {
-  std::string_view text = trimmed(value);
+  std::string_view text = text::TrimBlanksAndTabs(value);
   if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))
     text.remove_prefix(2);
   std::uint64_t number = 0;
   for (char c : text) {
-    int digit = hexDigit(c);
+    int digit = text::HexDigitValue(c);
     if (digit < 0) break;
     number = number * 16 + static_cast<unsigned>(digit);
     if (number > 0xFFFFFFFFull) return std::nullopt;
@@ -53,7 +37,7 @@ std::optional<std::uint32_t> readColour(std::string_view value) {
 }
 
 std::optional<bool> readBoolean(std::string_view value) {
-  std::string_view text = trimmed(value);
+  std::string_view text = text::TrimBlanksAndTabs(value);
   if (text::EqualsNoCase(text, "True")) return true;
   if (text::EqualsNoCase(text, "False")) return false;
   if (text.empty() || !text::IsNumeric(text)) return std::nullopt;

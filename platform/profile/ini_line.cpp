@@ -1,19 +1,13 @@
 #include "platform/profile/ini_line.h"
 
 #include "platform/text/cp932.h"
+#include "platform/text/strings.h"
 
 namespace pemo::profile {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kCrLf = "\r\n";
-
-std::string_view trimBlanks(std::string_view s) {
-  const size_t first = s.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
-}
 
 std::string_view withoutQuotes(std::string_view s) {
   if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
@@ -34,15 +28,15 @@ bool hasLineEnding(std::string_view line) {
   return !line.empty() && (line.back() == '\n' || line.back() == '\r');
 }
 
-bool isBlankLine(std::string_view line) { return trimBlanks(lineContent(line)).empty(); }
+bool isBlankLine(std::string_view line) { return text::TrimBlanksAndTabs(lineContent(line)).empty(); }
 
 std::optional<std::string> sectionHeader(std::string_view line) {
   const std::string text = decoded(line);
-  const std::string_view trimmed = trimBlanks(text);
+  const std::string_view trimmed = text::TrimBlanksAndTabs(text);
   if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
   const size_t close = trimmed.find(']');
   if (close == std::string_view::npos) return std::nullopt;
-  return std::string(trimBlanks(trimmed.substr(1, close - 1)));
+  return std::string(text::TrimBlanksAndTabs(trimmed.substr(1, close - 1)));
 }
 
 std::optional<KeyValue> keyValue(std::string_view line) {
@@ -51,8 +45,8 @@ std::optional<KeyValue> keyValue(std::string_view line) {
   const size_t equals = text.find('=');
   if (equals == std::string::npos) return std::nullopt;
   const std::string_view view = text;
-  return KeyValue{std::string(trimBlanks(view.substr(0, equals))),
-                  std::string(withoutQuotes(trimBlanks(view.substr(equals + 1))))};
+  return KeyValue{std::string(text::TrimBlanksAndTabs(view.substr(0, equals))),
+                  std::string(withoutQuotes(text::TrimBlanksAndTabs(view.substr(equals + 1))))};
 }
 
 std::string headerLine(std::string_view section) {

@@ -24,11 +24,7 @@ double readVal(std::string_view s, size_t& consumed) {
       unsigned long long v = 0;
       size_t digits = 0;
       for (; j < s.size(); ++j) {
-        char c = s[j];
-        int d = -1;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        int d = HexDigitValue(s[j]);
         if (d < 0 || d >= base) break;
         v = v * base + d;
         ++digits;
@@ -138,6 +134,13 @@ double RoundHalfEven(double value, int digits) {
   return rounded / scale;
 }
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 std::string ToHex(unsigned long value) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%lX", value);
@@ -149,11 +152,8 @@ bool ParseHex(std::string_view text, unsigned long& value) {
   if (text.empty() || text.size() > 16) return false;
   unsigned long v = 0;
   for (char c : text) {
-    int d;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else return false;
+    int d = HexDigitValue(c);
+    if (d < 0) return false;
     v = v * 16 + d;
   }
   value = v;

@@ -22,6 +22,8 @@ std::string FormatGeneral(double value);
 // Rounds to the given number of decimal places, halves going to the even neighbour.
 double RoundHalfEven(double value, int digits = 0);
 
+// 0-15 for a hexadecimal digit of either case, -1 for any other character.
+int HexDigitValue(char c);
 // Hexadecimal digits in upper case without prefix, as colour values are stored.
 std::string ToHex(unsigned long value);
 // Reads hexadecimal digits (an optional "&H" prefix is accepted); false when the text is

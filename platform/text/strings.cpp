@@ -110,6 +110,18 @@ std::string RTrim(std::string_view s) {
 
 std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
 
+std::string_view LTrimBlanksAndTabs(std::string_view s) {
+  size_t b = s.find_first_not_of(" \t");
+  return b == std::string_view::npos ? std::string_view() : s.substr(b);
+}
+
+std::string_view RTrimBlanksAndTabs(std::string_view s) {
+  size_t e = s.find_last_not_of(" \t");
+  return e == std::string_view::npos ? std::string_view() : s.substr(0, e + 1);
+}
+
+std::string_view TrimBlanksAndTabs(std::string_view s) { return LTrimBlanksAndTabs(RTrimBlanksAndTabs(s)); }
+
 std::string Replace(std::string_view s, std::string_view find, std::string_view with) {
   if (find.empty()) return std::string(s);
   std::string out;

@@ -28,6 +28,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string Trim(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
+// Spaces and tabs cut off, as the file formats allow them around words and values.
+std::string_view TrimBlanksAndTabs(std::string_view s);
+std::string_view LTrimBlanksAndTabs(std::string_view s);
+std::string_view RTrimBlanksAndTabs(std::string_view s);
 
 std::string Replace(std::string_view s, std::string_view find, std::string_view with);
 

@@ -43,4 +43,9 @@ TEST(Numbers, RoundingAndHex) {
   EXPECT_EQ(v, 0xFF8000u);
   EXPECT_FALSE(ParseHex("", v));
   EXPECT_FALSE(ParseHex("12G", v));
+  EXPECT_EQ(HexDigitValue('0'), 0);
+  EXPECT_EQ(HexDigitValue('f'), 15);
+  EXPECT_EQ(HexDigitValue('F'), 15);
+  EXPECT_EQ(HexDigitValue('g'), -1);
+  EXPECT_EQ(HexDigitValue('&'), -1);
 }

@@ -33,5 +33,10 @@ TEST(Strings, TrimAndReplace) {
   EXPECT_EQ(Trim("  a b  "), "a b");
   EXPECT_EQ(Trim("\ta "), "\ta");  // only blanks are trimmed
   EXPECT_EQ(Trim("   "), "");
+  EXPECT_EQ(TrimBlanksAndTabs(" \t a\tb \t"), "a\tb");
+  EXPECT_EQ(LTrimBlanksAndTabs("\t a "), "a ");
+  EXPECT_EQ(RTrimBlanksAndTabs(" a\t"), " a");
+  EXPECT_EQ(TrimBlanksAndTabs("\t \t"), "");
+  EXPECT_EQ(TrimBlanksAndTabs("\r\n"), "\r\n");  // line ends are not blanks
   EXPECT_EQ(Replace("a,b,,c", ",", ";"), "a;b;;c");
 }

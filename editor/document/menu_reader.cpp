@@ -4,9 +4,9 @@
 #include <map>
 
 #include "editor/document/document_script.h"
-#include "editor/document/file_io.h"
 #include "editor/document/object_keys.h"
 #include "menufile/values.h"
+#include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/ui/message_port.h"
 
@@ -188,7 +188,7 @@ LoadState readMenuLines(MenuDocument& document, EditorState& state,
 
 LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::string& path) {
   auto host = fs::toHostPath(path);
-  auto bytes = host ? readWholeFile(*host) : std::nullopt;
+  auto bytes = host ? fs::readWholeFile(*host) : std::nullopt;
   if (!bytes) {
     reportLoadFailure(document, path, kCannotOpenMessage);
     return LoadState::NothingRead;

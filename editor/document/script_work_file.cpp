@@ -1,7 +1,7 @@
 #include "editor/document/script_work_file.h"
 
-#include "editor/document/file_io.h"
 #include "menufile/lines.h"
+#include "platform/fs/whole_file.h"
 #include "platform/text/cp932.h"
 #include "platform/text/utf8.h"
 
@@ -39,15 +39,15 @@ std::optional<std::filesystem::path> createScriptWorkFile(
   for (const auto& line : lines) bytes += line + "\r\n";
   for (int attempt = 1; attempt <= 10000; ++attempt) {
     std::filesystem::path file = folder / candidateName(name, attempt);
-    CreateResult created = createNewFile(file, bytes);
-    if (created == CreateResult::Created) return file;
-    if (created == CreateResult::Failed) return std::nullopt;
+    fs::CreateResult created = fs::createNewFile(file, bytes);
+    if (created == fs::CreateResult::Created) return file;
+    if (created == fs::CreateResult::Failed) return std::nullopt;
   }
   return std::nullopt;
 }
 
 std::optional<std::vector<std::string>> readScriptWorkFile(const std::filesystem::path& file) {
-  auto content = readWholeFile(file);
+  auto content = fs::readWholeFile(file);
   if (!content) return std::nullopt;
   std::string bytes = std::move(*content);
   if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);  // a byte-order mark some editors add

@@ -8,19 +8,11 @@
 #include <atomic>
 #include <string>
 
+#include "platform/fs/whole_file.h"
+
 namespace pemo::fs {
 
 namespace {
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(size_t(written));
-  }
-  return true;
-}
 
 // A new, exclusively created file beside the target; -1 when none can be made.
 int createSibling(const std::filesystem::path& file, std::string& name) {

@@ -1,10 +1,9 @@
 #include "platform/profile/private_profile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/fs/atomic_file.h"
+#include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/profile/ini_document.h"
 #include "platform/text/cp932.h"
@@ -33,12 +32,9 @@ bool validKey(std::string_view key) {
 std::optional<IniDocument> tryLoad(const std::string& hostPath) {
   std::error_code ec;
   if (!std::filesystem::exists(hostPath, ec)) return ec ? std::nullopt : std::optional(IniDocument());
-  std::ifstream in(hostPath, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return IniDocument(bytes.str());
+  std::optional<std::string> bytes = fs::readWholeFile(hostPath);
+  if (!bytes) return std::nullopt;
+  return IniDocument(*bytes);
 }
 
 IniDocument load(const std::string& hostPath) {

@@ -1,10 +1,11 @@
 #pragma once
-// Whole-file reads and writes of the menu documents, with every failure reported.
+// Whole-file reads and exclusive creation, with every failure reported.
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
-namespace pemo::editor {
+namespace pemo::fs {
 
 // The file's bytes; nullopt when it is missing, a folder, or cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file);
@@ -14,4 +15,8 @@ enum class CreateResult { Created, AlreadyExists, Failed };
 // that cannot be written completely is removed again.
 CreateResult createNewFile(const std::filesystem::path& file, const std::string& bytes);
 
-}  // namespace pemo::editor
+// Writes all bytes to an open file descriptor, going on after interruptions; false
+// when the file takes no more.
+bool writeAll(int fd, std::string_view bytes);
+
+}  // namespace pemo::fs

@@ -1,25 +1,21 @@
-#include "editor/document/file_io.h"
+#include "platform/fs/whole_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 
-namespace pemo::editor {
-namespace {
+namespace pemo::fs {
 
-bool writeAllAndSync(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(size_t(written));
   }
-  return ::fsync(fd) == 0;
+  return true;
 }
-
-}  // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
   int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -43,7 +39,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
 CreateResult createNewFile(const std::filesystem::path& file, const std::string& bytes) {
   int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return errno == EEXIST ? CreateResult::AlreadyExists : CreateResult::Failed;
-  bool ok = writeAllAndSync(fd, bytes);
+  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   if (ok) return CreateResult::Created;
   std::error_code ec;
@@ -51,4 +47,4 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
   return CreateResult::Failed;
 }
 
-}  // namespace pemo::editor
+}  // namespace pemo::fs

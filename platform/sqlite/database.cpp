@@ -1,7 +1,11 @@
 #include "platform/sqlite/database.h"
 
+#include <chrono>
+
 namespace pemo::sqlite {
 namespace {
+
+constexpr int kSetupRetryMs = 5;
 
 [[noreturn]] void fail(int code, sqlite3* db, const std::string& what) {
   throw Error(code, what + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code)));
@@ -39,7 +43,20 @@ void Database::close() {
 
 void Database::configure(const ConnectionSettings& settings) {
   setBusyTimeout(settings.busyTimeoutMs);
-  if (settings.setupSql) execute(settings.setupSql);
+  if (!settings.setupSql) return;
+  // Switching the journal mode turns a read lock into a write lock, and SQLite refuses
+  // that at once while another connection writes, without waiting (waiting could
+  // deadlock). The setup then waits here instead, as long as any other statement would.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(settings.busyTimeoutMs);
+  for (;;) {
+    try {
+      execute(settings.setupSql);
+      return;
+    } catch (const Error& error) {
+      if ((error.code() & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() >= deadline) throw;
+    }
+    sqlite3_sleep(kSetupRetryMs);
+  }
 }
 
 void Database::setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }

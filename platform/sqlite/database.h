@@ -25,7 +25,8 @@ class Error : public std::runtime_error {
 struct ConnectionSettings {
   // How long a call waits for another connection's lock before failing busy; 0 waits not at all.
   int busyTimeoutMs = 0;
-  // Statements run once on the new connection, typically PRAGMAs; may be null.
+  // Statements run once on the new connection, typically PRAGMAs; may be null. They
+  // are run again while busy, so they must do no harm when repeated.
   const char* setupSql = nullptr;
 };
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <optional>
+#include <thread>
+
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::sqlite {
@@ -95,6 +99,31 @@ TEST(SqliteDatabase, TransactionsRollBackUnlessCommittedAndWritersTakeTheLockAtO
   // Readers go on beside the writer.
   Transaction reading(other, Transaction::kRead);
   EXPECT_EQ(countRows(other), 1);
+}
+
+TEST(SqliteDatabase, SettingUpWaitsForAWriterLikeAnyOtherStatement) {
+  testing::TempDir dir;
+  std::string file = (dir / "d.db").string();
+  Database writer(file, kCreate, {5000, nullptr});
+  writer.execute("CREATE TABLE t(v)");
+  // A writer in the middle of its transaction, finishing a little later.
+  auto transaction = std::make_unique<Transaction>(writer, Transaction::kWrite);
+  writer.execute("INSERT INTO t VALUES (1)");
+  std::thread finish([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    transaction->commit();
+    transaction.reset();
+  });
+  // Switching to WAL needs the write lock that the writer holds; SQLite alone would
+  // give up at once instead of waiting.
+  std::optional<Database> joining;
+  EXPECT_NO_THROW(joining.emplace(file, SQLITE_OPEN_READWRITE, ConnectionSettings{5000, "PRAGMA journal_mode=WAL"}));
+  finish.join();
+  ASSERT_TRUE(joining);
+  Statement mode(*joining, "PRAGMA journal_mode");
+  ASSERT_TRUE(mode.step());
+  EXPECT_EQ(mode.bytes(0), "wal");
+  EXPECT_EQ(countRows(*joining), 1);
 }
 
 }  // namespace

@@ -75,18 +75,27 @@ void showFileMessage(const std::string& path, const std::string& text) {
   ui::messages().show(text, ui::kOkOnly, text::cp932ToUtf8(path));
 }
 
+int BtrieveFile::callWithFileName(int operation, std::string& data, int keyNumber) {
+  std::string name = path_ + '\0';
+  int nameLength = std::max<int>(kMaxKeyLength, static_cast<int>(name.size()));
+  return call(operation, data, name.data(), keyNumber, nameLength);
+}
+
+int BtrieveFile::callStat(std::string& stat) {
+  stat.assign(kStatBufferSize, '\0');
+  char extensionName[kKeyBufferSize] = {};
+  return call(kOpStat, stat, extensionName, 0);
+}
+
 bool BtrieveFile::open(int mode) {
   if (open_) return false;
   if (!fs::fileExists(text::cp932ToUtf8(path_)) && createMissingFile() != 0) return false;
   std::string owner(kOwnerNameSize, '\0');
-  std::string name = path_ + '\0';
-  int nameLength = std::max<int>(kMaxKeyLength, static_cast<int>(name.size()));
-  if (call(kOpOpen, owner, name.data(), mode, nameLength) != kStatusOk) return false;
+  if (callWithFileName(kOpOpen, owner, mode) != kStatusOk) return false;
   open_ = true;
 
-  std::string stat(kStatBufferSize, '\0');
-  char extensionName[kKeyBufferSize] = {};
-  if (call(kOpStat, stat, extensionName, 0) != kStatusOk || parseFileSpec(stat, spec_) != kStatusOk) {
+  std::string stat;
+  if (callStat(stat) != kStatusOk || parseFileSpec(stat, spec_) != kStatusOk) {
     showFileMessage(path_, kRecordLengthUnknown);
     close();
     return false;
@@ -104,10 +113,8 @@ void BtrieveFile::close() {
 
 bool BtrieveFile::create(const std::string& specification) {
   std::string spec = specification;
-  std::string name = path_ + '\0';
-  int nameLength = std::max<int>(kMaxKeyLength, static_cast<int>(name.size()));
   // Key number -1: an existing file is kept, never replaced.
-  if (call(kOpCreate, spec, name.data(), -1, nameLength) == kStatusOk) return true;
+  if (callWithFileName(kOpCreate, spec, -1) == kStatusOk) return true;
   showFileMessage(path_, formatted(kCreateFailed, lastStatus_));
   return false;
 }
@@ -174,9 +181,8 @@ bool BtrieveFile::remove(const char* record) {
 
 int BtrieveFile::recordCount() {
   if (!open_) return -1;
-  std::string stat(kStatBufferSize, '\0');
-  char extensionName[kKeyBufferSize] = {};
-  if (call(kOpStat, stat, extensionName, 0) != kStatusOk) {
+  std::string stat;
+  if (callStat(stat) != kStatusOk) {
     showFileMessage(path_, kRecordCountUnknown);
     return -1;
   }

@@ -50,6 +50,10 @@ class BtrieveFile {
 
  private:
   int call(int operation, std::string& data, char* key, int keyNumber, int keyLength = btrieve::kMaxKeyLength);
+  // A call whose key buffer holds the file's path, as open and create take it.
+  int callWithFileName(int operation, std::string& data, int keyNumber);
+  // Reads the file's statistics (its specification and record count) into stat.
+  int callStat(std::string& stat);
   void reportFailure() const;
   void loadRecord(const char* record);
   // A key buffer holding key `keyNumber` taken from the record buffer.

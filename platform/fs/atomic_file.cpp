@@ -16,10 +16,8 @@ namespace {
 
 // A new, exclusively created file beside the target; -1 when none can be made.
 int createSibling(const std::filesystem::path& file, std::string& name) {
-  static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = file.parent_path() / ("." + file.filename().string() + ".tmp" +
-                                 std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    name = uniqueNameBeside(file, ".tmp");
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -27,6 +25,12 @@ int createSibling(const std::filesystem::path& file, std::string& name) {
 }
 
 }  // namespace
+
+std::filesystem::path uniqueNameBeside(const std::filesystem::path& target, std::string_view tag) {
+  static std::atomic<unsigned> counter{0};
+  return target.parent_path() / ("." + target.filename().string() + std::string(tag) +
+                                 std::to_string(::getpid()) + "-" + std::to_string(counter++));
+}
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
   std::error_code ec;

@@ -11,4 +11,8 @@ namespace pemo::fs {
 // new one gets the usual ones. False (and the old file untouched) on any failure.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// A hidden name beside target for a file that will replace it, unique to this process
+// and call: "." + target's name + tag + process id + "-" + a running number.
+std::filesystem::path uniqueNameBeside(const std::filesystem::path& target, std::string_view tag);
+
 }  // namespace pemo::fs

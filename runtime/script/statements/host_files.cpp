@@ -1,8 +1,5 @@
 #include "runtime/script/statements/host_files.h"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 
@@ -19,13 +16,6 @@ std::string folderOf(const std::string& pattern) {
   return cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
 }
 
-// A name beside the file for the copy that will replace it.
-stdfs::path copyBeside(const stdfs::path& target) {
-  static std::atomic<unsigned> counter{0};
-  return target.parent_path() /
-         ("." + target.filename().string() + ".copy-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-}
-
 }  // namespace
 
 bool hasWildcards(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
@@ -40,7 +30,7 @@ bool copyFileReplacing(const std::string& source, const std::string& destination
   // A destination that is a link has the file it points to replaced.
   stdfs::path target = stdfs::weakly_canonical(*to, ec);
   if (ec) target = *to;
-  const stdfs::path temporary = copyBeside(target);
+  const stdfs::path temporary = fs::uniqueNameBeside(target, ".copy-");
   if (!stdfs::copy_file(*from, temporary, stdfs::copy_options::overwrite_existing, ec) || ec) {
     stdfs::remove(temporary, ec);
     return false;

@@ -4,12 +4,12 @@
 #include <stdio.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <filesystem>
 
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/sort_key.h"
+#include "platform/fs/atomic_file.h"
 
 namespace pemo::btrieve {
 namespace {
@@ -64,11 +64,6 @@ int publishNewFile(const std::string& temporary, const std::string& path, bool r
   return errno == EEXIST ? kStatusFileExists : kStatusCreateError;
 }
 
-std::string temporaryNameBeside(const std::string& path) {
-  static std::atomic<int> counter{0};
-  return path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
 const char* seekSql(Seek seek) {
   switch (seek) {
     case Seek::kEqual:
@@ -121,7 +116,7 @@ int RecordFile::create(const std::string& path, const std::string& specBytes, bo
 
   // The file is built beside its final name and moved there complete, so no reader
   // ever sees half a file.
-  std::string temporary = temporaryNameBeside(path);
+  std::string temporary = pemo::fs::uniqueNameBeside(path, ".new-").string();
   {
     Database db;
     if (db.open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;

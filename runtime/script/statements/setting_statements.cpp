@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "kovan/kovan.h"
+#include "kovan/scoped_key.h"
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
@@ -65,15 +66,15 @@ Flow setRegistryData(const std::string& argument, ScriptContext& context) {
   if (!evaluateSlots(slots, 1, 4, context)) return Flow::Fail;
   kovan::KOVAN& kovan = kovan::KovanObject();
   int32_t disposition = 0;
-  const int32_t key = kovan.RegCreateKey(slots[0] + "\\" + slots[1], "", 0, disposition);
+  // Closed however the statement ends, also when the type is not a number that fits.
+  const kovan::ScopedKey key(kovan.RegCreateKey(slots[0] + "\\" + slots[1], "", 0, disposition));
   // -1: a root the registry does not know; 0: a key it refused. Either way the value
   // would not be written.
-  if (key == -1 || key == 0) {
+  if (!key.isOpen()) {
     scriptErrorAlone(msg::kRegistryKeyNotOpened);
     return Flow::Fail;
   }
-  kovan.RegSetValue(key, slots[2], wholeNumber(slots[3]), slots[4]);
-  kovan.RegCloseKey(key);
+  kovan.RegSetValue(key.get(), slots[2], wholeNumber(slots[3]), slots[4]);
   return Flow::Next;
 }
 
@@ -106,10 +107,9 @@ bool getRegistryData(const std::string& argumentText, ScriptContext& context, st
     root = wholeNumber(slots[0]);
   }
   if (!evaluateSlots(slots, 1, 3, context)) return false;
-  const int32_t key = kovan.RegOpenKey(root, slots[1]);
+  const kovan::ScopedKey key(kovan.RegOpenKey(root, slots[1]));
   // A key that cannot be opened reads as the registry answers for a bad handle.
-  value = kovan.CutNull(kovan::Variant(kovan.RegGetValue(key, slots[2], wholeNumber(slots[3]))));
-  if (key != -1) kovan.RegCloseKey(key);
+  value = kovan.CutNull(kovan::Variant(kovan.RegGetValue(key.get(), slots[2], wholeNumber(slots[3]))));
   return true;
 }
 

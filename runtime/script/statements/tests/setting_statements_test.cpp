@@ -97,6 +97,19 @@ TEST(Registry, RefusalsAndCounts) {
   EXPECT_EQ(registry::openKey(registry::kCurrentUser, "Software\\Refused", key), registry::kNotFound);
 }
 
+TEST(Registry, AKeyOpenedForATypeThatOverflowsIsClosedAgain) {
+  StatementFixture f;
+  // Handles are issued one after another: the probe tells which ones the scripts get.
+  registry::Key probe = 0;
+  ASSERT_EQ(registry::createKey(registry::kCurrentUser, "Software\\Test", "", probe), registry::kSuccess);
+  registry::closeKey(probe);
+  f.run({"SETREGDATA HKEY_CURRENT_USER, \"Software\\Test\", \"Name\", 99999999999, \"v\""});
+  f.run({"V$ = GETREGDATA(HKEY_CURRENT_USER, \"Software\\Test\", \"Name\", 99999999999)"});
+  EXPECT_EQ(f.errors().size(), 2u);
+  EXPECT_EQ(registry::closeKey(probe + 1), registry::kInvalidHandle);
+  EXPECT_EQ(registry::closeKey(probe + 2), registry::kInvalidHandle);
+}
+
 TEST(Settings, WindowsAndSystemFolders) {
   StatementFixture f;
   EXPECT_EQ(f.run({"V$ = GETWINDOWSDIR()", "MSGBOX V$", "V$ = getsystemdir(ignored)", "MSGBOX V$"}),

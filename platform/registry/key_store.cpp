@@ -198,8 +198,7 @@ int64_t KeyStore::nextCounterValue(std::string_view counter) {
                  " SET value = value + 1 RETURNING value");
   next.bindText(1, counter);
   int64_t value = next.step() ? next.integer(0) : 0;
-  while (next.step()) {
-  }
+  next.run();  // the change is done only when the statement has run to its end
   transaction.commit();
   return value;
 }

@@ -71,7 +71,7 @@ enum OpenMode : int {
   kOpenExclusive = -4,
 };
 
-// Key flags of a key segment in a file specification.
+// Key flags of a key segment in a file layout.
 enum KeyFlags : uint16_t {
   kKeyDuplicates = 0x0001,
   kKeyModifiable = 0x0002,
@@ -98,7 +98,7 @@ enum KeyType : uint8_t {
 // The engine's one entry.
 //   operation: an Operation (a lock bias of 100..400 is accepted and ignored)
 //   positionBlock: 128 bytes owned by the caller, kept between the calls on one open file
-//   data/dataLength: the record (or file specification, stat block); the length is in/out
+//   data/dataLength: the record (or file layout, stat block); the length is in/out
 //   key/keyLength: the key value (the file name for open and create), its buffer size
 //   keyNumber: the key path (the open mode for open, -1 for "create only if new")
 // Returns a Status.

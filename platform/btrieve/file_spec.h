@@ -1,5 +1,5 @@
 #pragma once
-// The file specification of a record file in the engine's published create layout:
+// The file layout of a record file, as the engine's create operation takes it:
 // a 16-byte file header and one 16-byte block per key segment.
 #include <cstdint>
 #include <string>
@@ -41,10 +41,10 @@ struct FileSpec {
   bool variableLength() const { return fileFlags & 0x0001; }
 };
 
-// Reads and checks a specification; returns a Status (0 when usable).
+// Reads and checks a layout; returns a Status (0 when usable).
 int parseFileSpec(std::string_view bytes, FileSpec& spec);
 
-// Writes the specification as the stat operation returns it: the record count in the
+// Writes the layout as the stat operation returns it: the record count in the
 // header, each key's count of distinct values in its segments' blocks.
 std::string statBlock(const FileSpec& spec, uint32_t records, const std::vector<uint32_t>& uniqueValues);
 

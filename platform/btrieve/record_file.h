@@ -1,5 +1,5 @@
 #pragma once
-// One record file on disk: an SQLite database holding the file specification, the
+// One record file on disk: an SQLite database holding the file layout, the
 // records, and for every key its entries in key order.
 #include <cstdint>
 #include <functional>
@@ -25,7 +25,7 @@ enum class Seek { kEqual, kGreater, kGreaterOrEqual, kLess, kFirst, kLast, kAfte
 
 class RecordFile {
  public:
-  // Creates a new file from a specification; returns a Status. With replace false an
+  // Creates a new file from a layout; returns a Status. With replace false an
   // existing file is kept and gives kStatusFileExists.
   static int create(const std::string& path, const std::string& specBytes, bool replace);
   // Opens an existing file in an OpenMode; returns a Status. An exclusive open keeps

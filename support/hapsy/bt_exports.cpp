@@ -65,14 +65,14 @@ int BtFileOpen(const char* path, int mode) {
   });
 }
 
-int BtFileCreateOpen(const char* path, int mode, const char* specification, int specificationLength) {
+int BtFileCreateOpen(const char* path, int mode, const char* layout, int layoutLength) {
   if (openFiles().freeSlot() < 0) return kFailed;
   int handle = BtFileOpen(path, mode);
-  if (handle != kFailed || !path || !specification || specificationLength <= 0) return handle;
+  if (handle != kFailed || !path || !layout || layoutLength <= 0) return handle;
   return guarded(
       [&] {
         BtrieveFile creator(path);
-        if (!creator.create(std::string(specification, specificationLength))) return kFailed;
+        if (!creator.create(std::string(layout, layoutLength))) return kFailed;
         return BtFileOpen(path, mode);
       },
       path);
@@ -82,10 +82,10 @@ int VBBtFileCreateOpen(const char* path, int recordLength, int mode, int keyDesc
                        const char* keyDescriptions) {
   return guarded(
       [&] {
-        auto specification =
+        auto layout =
             pemo::hapsy::buildCreateSpecification(recordLength, keyDescriptionCount, indexCount, keyDescriptions);
-        if (!specification) return kFailed;
-        return BtFileCreateOpen(path, mode, specification->data(), static_cast<int>(specification->size()));
+        if (!layout) return kFailed;
+        return BtFileCreateOpen(path, mode, layout->data(), static_cast<int>(layout->size()));
       },
       path);
 }

@@ -15,13 +15,13 @@
 /* One key description for VBBtFileCreateOpen: 21 bytes, packed, little-endian:
    0 key position (from 1, 4 bytes), 4 type letter ("S" string, "I"/"L" integer,
    "D" floating point), 5 key length (4 bytes), 9 one byte kept in the file
-   specification, 13 duplicates allowed when non-zero (4 bytes), 17 segmented: the
+   layout, 13 duplicates allowed when non-zero (4 bytes), 17 segmented: the
    next description continues this key when non-zero (4 bytes). */
 #define BT_KEY_DESCRIPTION_SIZE 21
 
 /* Handle-based exports: a handle comes from BtFileOpen or BtFileCreateOpen (0-499). */
 PEMO_C_EXPORT int BtFileOpen(const char* path, int mode);
-PEMO_C_EXPORT int BtFileCreateOpen(const char* path, int mode, const char* specification, int specificationLength);
+PEMO_C_EXPORT int BtFileCreateOpen(const char* path, int mode, const char* layout, int layoutLength);
 PEMO_C_EXPORT int VBBtFileCreateOpen(const char* path, int recordLength, int mode, int keyDescriptionCount,
                                      int indexCount, const char* keyDescriptions);
 PEMO_C_EXPORT int BtFileClose(int handle);

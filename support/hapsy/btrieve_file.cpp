@@ -17,7 +17,7 @@ using namespace pemo::btrieve;
 // Key buffers hold the longest key and a NUL.
 constexpr size_t kKeyBufferSize = kMaxKeyLength + 1;
 constexpr size_t kOwnerNameSize = 100;
-// Room for the specification of any file the engine accepts.
+// Room for the layout of any file the engine accepts.
 constexpr size_t kStatBufferSize = 0xFFFF;
 constexpr int kStatRecordCount = 6;
 
@@ -111,8 +111,8 @@ void BtrieveFile::close() {
   open_ = false;
 }
 
-bool BtrieveFile::create(const std::string& specification) {
-  std::string spec = specification;
+bool BtrieveFile::create(const std::string& layout) {
+  std::string spec = layout;
   // Key number -1: an existing file is kept, never replaced.
   if (callWithFileName(kOpCreate, spec, -1) == kStatusOk) return true;
   showFileMessage(path_, formatted(kCreateFailed, lastStatus_));

@@ -27,8 +27,8 @@ class BtrieveFile {
 
   bool open(int mode);
   void close();
-  // Creates the file from a file specification, keeping a file that exists.
-  bool create(const std::string& specification);
+  // Creates the file from a file layout, keeping a file that exists.
+  bool create(const std::string& layout);
 
   // Gets by operator; the record is copied in first (an equal get takes its key from
   // it when no key buffer is given) and back after. Key number -1 is the default.
@@ -52,7 +52,7 @@ class BtrieveFile {
   int call(int operation, std::string& data, char* key, int keyNumber, int keyLength = btrieve::kMaxKeyLength);
   // A call whose key buffer holds the file's path, as open and create take it.
   int callWithFileName(int operation, std::string& data, int keyNumber);
-  // Reads the file's statistics (its specification and record count) into stat.
+  // Reads the file's statistics (its layout and record count) into stat.
   int callStat(std::string& stat);
   void reportFailure() const;
   void loadRecord(const char* record);

@@ -1,12 +1,12 @@
 #pragma once
-// The file specification that VBBtFileCreateOpen builds from its callers' packed key
+// The file layout that VBBtFileCreateOpen builds from its callers' packed key
 // descriptions (see BT_KEY_DESCRIPTION_SIZE in bt_exports.h).
 #include <optional>
 #include <string>
 
 namespace pemo::hapsy {
 
-// The specification: page size 4096, one key block per description; nothing for
+// The layout: page size 4096, one key block per description; nothing for
 // counts that are negative or a record length that does not fit the header.
 std::optional<std::string> buildCreateSpecification(int recordLength, int keyDescriptionCount, int indexCount,
                                                     const char* keyDescriptions);

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers for driving the engine in tests: specifications and one open file.
+// Helpers for driving the engine in tests: layouts and one open file.
 #include <cstdint>
 #include <string>
 
@@ -7,7 +7,7 @@
 
 namespace pemo::btrieve::testing {
 
-// Builds a file specification block by block.
+// Builds a file layout block by block.
 class SpecBuilder {
  public:
   explicit SpecBuilder(uint16_t recordLength, uint16_t fileFlags = 0);

@@ -155,7 +155,7 @@ TEST_F(EngineTest, ReportsMisuseByStatus) {
   EXPECT_EQ(BtrieveCall(kOpGetFirst, file.block().data(), data, &length, key8, 8, 0), kStatusDataBufferTooShort);
   EXPECT_EQ(length, 10);
   EXPECT_EQ(std::string(data, 5), "alice");
-  // Stat needs room for the whole specification.
+  // Stat needs room for the whole layout.
   length = 20;
   char statBlock[20];
   EXPECT_EQ(BtrieveCall(kOpStat, file.block().data(), statBlock, &length, nullptr, 0, 0), kStatusDataBufferTooShort);

@@ -195,7 +195,7 @@ TEST_F(BtExportsTest, FailuresShowTheirBoxes) {
   EXPECT_EQ(port.shown[1].prompt, "Err <OP:2,ST:46>");
   port.shown.clear();
 
-  // A specification the engine refuses: the engine's status, then the create message.
+  // A layout the engine refuses: the engine's status, then the create message.
   std::string badKey = keyDescription(15, 'S', 8, false);
   std::string other = (dir / "OTHER.DAT").string();
   EXPECT_EQ(VBBtFileCreateOpen(other.c_str(), kRecordLength, BT_MODE_NORMAL, 1, 1, badKey.data()), -1);

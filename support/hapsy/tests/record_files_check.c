@@ -191,7 +191,7 @@ static void write_phase(const char* path) {
   check_int("500 opens", opened, 500);
   check_int("501st open", fileOpen(path, BT_MODE_NORMAL), -1);
   for (int i = 0; i < 500; ++i) fileClose(handles[i]);
-  handle = fileCreateOpen(path, BT_MODE_NORMAL, "no specification needed", 23);
+  handle = fileCreateOpen(path, BT_MODE_NORMAL, "no key layout is needed", 23);
   check_int("create-open existing", handle >= 0, 1);
   check_int("count after one-shots", total(handle), 3);
   fileClose(handle);

@@ -1,10 +1,24 @@
 #include "runtime/page/window/runtime_ports.h"
 
+#include <charconv>
+
 #include "platform/process/process.h"
 #include "platform/process/waiting.h"
 #include "platform/registry/registry.h"
 
 namespace pemo::page {
+namespace {
+
+// The process id a value of the run list is named by; 0 for a name that is none (the
+// key can be edited by hand), so that its value is dropped like an ended program's.
+long pidOfValueName(const std::string& name) {
+  long pid = 0;
+  const char* end = name.data() + name.size();
+  auto [rest, error] = std::from_chars(name.data(), end, pid);
+  return error == std::errc() && rest == end ? pid : 0;
+}
+
+}  // namespace
 
 long SystemProcesses::start(const std::string& commandLine) { return process::startCommandLine(commandLine).pid; }
 bool SystemProcesses::isRunning(long pid) { return process::isRunningChild(pid); }
@@ -35,7 +49,7 @@ void RegistryRunList::add(long pid, const std::string& link) {
 void RegistryRunList::dropEnded(ProcessPort& processes) {
   std::vector<std::string> ended;
   for (const auto& [name, link] : values())
-    if (!processes.isRunning(std::stol(name.empty() ? "0" : name))) ended.push_back(name);
+    if (!processes.isRunning(pidOfValueName(name))) ended.push_back(name);
   if (ended.empty()) return;
   registry::Key key = 0;
   if (registry::openKey(registry::kUsers, subKey_, key) != registry::kSuccess) return;

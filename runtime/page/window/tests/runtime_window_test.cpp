@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "platform/registry/registry.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/runtime_window.h"
@@ -157,6 +158,22 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
   window.links().runProgram("b.exe");
   ASSERT_EQ(list.values().size(), 2u);
   processes.running.erase(1000);
+  list.dropEnded(processes);
+  ASSERT_EQ(list.values().size(), 1u);
+  EXPECT_EQ(list.values()[0].second, "b.exe");
+  // Values named by no process id (the key edited by hand) go too, and the sweep
+  // goes on past them.
+  {
+    namespace reg = pemo::registry;
+    reg::Key key = 0;
+    ASSERT_EQ(reg::openKey(reg::kUsers, std::string(kRuntimeRegistryKey) + "\\Run\\" +
+                                            std::to_string(window.windowHandle()), key),
+              reg::kSuccess);
+    reg::setValue(key, "notes", reg::kString, "x");
+    reg::setValue(key, "99999999999999999999999", reg::kString, "y");
+    reg::closeKey(key);
+  }
+  ASSERT_EQ(list.values().size(), 3u);
   list.dropEnded(processes);
   ASSERT_EQ(list.values().size(), 1u);
   EXPECT_EQ(list.values()[0].second, "b.exe");

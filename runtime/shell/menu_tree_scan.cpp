@@ -1,10 +1,9 @@
 #include "runtime/shell/menu_tree_scan.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "menufile/lines.h"
+#include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
 #include "runtime/page/menu_reader.h"
@@ -70,10 +69,7 @@ MenuFileReader fileSystemMenuReader(std::string drive) {
     auto host = fs::toHostPath(full);
     std::error_code ec;
     if (!host || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
-    std::ifstream in(*host, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return fs::readWholeFile(*host);
   };
 }
 

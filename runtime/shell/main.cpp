@@ -4,10 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <cstdlib>
-#include <filesystem>
 
-#include "platform/fs/current_folder.h"
-#include "platform/fs/windows_path.h"
 #include "platform/process/process.h"
 #include "platform/ui/qt_message_port.h"
 #include "runtime/page/window/runtime_window.h"
@@ -44,9 +41,10 @@ int main(int argc, char** argv) {
   pemo::page::NoScript noScript;
   pemo::page::RuntimeWindow window(runtime, noScript);
   pemo::shell::WindowScript script(window, &statements);
-  if (!start.menuFile.empty())
+  if (!start.menuFile.empty()) {
     window.setMenuTree(pemo::shell::scanMenuTree(start.menuFile, pemo::shell::fileSystemMenuReader(start.drive)));
-  if (!start.menuFile.empty()) window.openFirstMenu(start.menuFile);
+    window.openFirstMenu(start.menuFile);
+  }
   QuitAfterFirstPaint quitter;
   if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) window.centralWidget()->installEventFilter(&quitter);
   window.show();

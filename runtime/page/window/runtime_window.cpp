@@ -212,36 +212,23 @@ QWidget* RuntimeWindow::objectWidget(ObjectKind kind, int index) const {
   }
 }
 
+template <class W, class Signal>
+W* RuntimeWindow::loadClickable(ui::ControlArray<W>& array, ObjectKind kind, int index, Signal clicked) {
+  W* w = array.load(index);
+  // The index is looked up at the click: the element may have been loaded again since.
+  connect(w, clicked, this, [this, &array, kind, w] { objectClicked(kind, array.indexOf(w)); });
+  return w;
+}
+
 QWidget* RuntimeWindow::loadWidget(const PageObject& o) {
   if (QWidget* existing = objectWidget(o.kind, o.index)) return existing;
   const int i = o.index;
   switch (o.kind) {
-    case ObjectKind::Label: {
-      ClickableLabel* w = zc_->load(i);
-      connect(w, &ClickableLabel::clicked, this, [this, w] { objectClicked(ObjectKind::Label, zc_->indexOf(w)); });
-      return w;
-    }
-    case ObjectKind::Image: {
-      ClickableLabel* w = img_->load(i);
-      connect(w, &ClickableLabel::clicked, this, [this, w] { objectClicked(ObjectKind::Image, img_->indexOf(w)); });
-      return w;
-    }
-    case ObjectKind::Button: {
-      QPushButton* w = cbtn_->load(i);
-      connect(w, &QPushButton::clicked, this, [this, w] { objectClicked(ObjectKind::Button, cbtn_->indexOf(w)); });
-      return w;
-    }
-    case ObjectKind::PictureButton: {
-      QToolButton* w = pbtn_->load(i);
-      connect(w, &QToolButton::clicked, this,
-              [this, w] { objectClicked(ObjectKind::PictureButton, pbtn_->indexOf(w)); });
-      return w;
-    }
-    case ObjectKind::ComboBox: {
-      QComboBox* w = cmb_->load(i);
-      connect(w, &QComboBox::activated, this, [this, w] { objectClicked(ObjectKind::ComboBox, cmb_->indexOf(w)); });
-      return w;
-    }
+    case ObjectKind::Label: return loadClickable(*zc_, o.kind, i, &ClickableLabel::clicked);
+    case ObjectKind::Image: return loadClickable(*img_, o.kind, i, &ClickableLabel::clicked);
+    case ObjectKind::Button: return loadClickable(*cbtn_, o.kind, i, &QPushButton::clicked);
+    case ObjectKind::PictureButton: return loadClickable(*pbtn_, o.kind, i, &QToolButton::clicked);
+    case ObjectKind::ComboBox: return loadClickable(*cmb_, o.kind, i, &QComboBox::activated);
     case ObjectKind::Radio: return radio_->load(i);
     case ObjectKind::CheckBox: return chk_->load(i);
     case ObjectKind::Frame: return frame_->load(i);

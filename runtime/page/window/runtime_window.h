@@ -103,6 +103,9 @@ class RuntimeWindow : public QMainWindow, public PageView {
   void applyViewSettings(const ViewSettings& settings);
   void buildFixedControls();
   QWidget* loadWidget(const PageObject& object);
+  // Loads an element whose `clicked` signal reaches the page as a click of the object.
+  template <class W, class Signal>
+  W* loadClickable(ui::ControlArray<W>& array, ObjectKind kind, int index, Signal clicked);
   void objectClicked(ObjectKind kind, int index);
   void treeNodeClicked(int node);
   template <class F>

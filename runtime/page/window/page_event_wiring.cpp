@@ -137,12 +137,12 @@ bool PageEventWiring::pageObjectEvent(const Watched& object, QEvent* event) {
 }
 
 bool PageEventWiring::splitterEvent(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+    return false;
   auto* mouse = static_cast<QMouseEvent*>(event);
-  const int x = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress ||
-                        event->type() == QEvent::MouseButtonRelease
-                    ? static_cast<int>(mouse->position().x())
-                    : 0;
-  switch (event->type()) {
+  const int x = static_cast<int>(mouse->position().x());
+  switch (type) {
     case QEvent::MouseButtonPress:
       if (mouse->button() == Qt::LeftButton) drag_.press(x);
       if (mouse->button() == Qt::RightButton) showPopupMenu();

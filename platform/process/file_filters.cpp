@@ -17,7 +17,8 @@ bool matchesFileFilter(const std::filesystem::path& file, std::string_view patte
     std::string pattern = text::UCase(text::Trim(patterns.substr(0, cut)));
     if (!pattern.empty()) {
       if (fnmatch(pattern.c_str(), name.c_str(), FNM_PERIOD) == 0) return true;
-      if (pattern == "*.EXE" || pattern == "*.BAT" || pattern == "*.PIF" || pattern == "*.COM") namesPrograms = true;
+      // "*.EXE" and its kind also name the Linux programs, which have no extension.
+      if (pattern.size() == 5 && pattern[0] == '*' && hasProgramExtension(pattern)) namesPrograms = true;
     }
     if (cut == std::string_view::npos) break;
     patterns.remove_prefix(cut + 1);

@@ -18,14 +18,6 @@ bool hasFolder(std::string_view program) {
          (program.size() >= 2 && program[1] == ':');
 }
 
-// The extensions that mark a Windows program; on Linux the same program has none.
-bool hasProgramExtension(std::string_view name) {
-  std::string upper = text::UCase(name);
-  for (const char* ext : {".EXE", ".COM", ".BAT", ".PIF"})
-    if (upper.size() > 4 && upper.compare(upper.size() - 4, 4, ext) == 0) return true;
-  return false;
-}
-
 // An entry of `folder` whose name equals `name` without regard to letter case.
 fs::path findNoCase(const fs::path& folder, std::string_view name) {
   std::error_code ec;
@@ -88,6 +80,13 @@ fs::path locate(std::string_view program, const LookupFolders& folders, const Ho
 }
 
 }  // namespace
+
+bool hasProgramExtension(std::string_view name) {
+  std::string upper = text::UCase(name);
+  for (const char* ext : {".EXE", ".COM", ".BAT", ".PIF"})
+    if (upper.size() > 4 && upper.compare(upper.size() - 4, 4, ext) == 0) return true;
+  return false;
+}
 
 bool isExecutableFile(const fs::path& file) {
   struct stat st {};

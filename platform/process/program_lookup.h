@@ -32,6 +32,10 @@ LaunchPlan planLaunch(std::string_view commandLine, const LookupFolders& folders
 // The first of these program names found in PATH, as a host path; empty when none.
 std::filesystem::path findInPath(std::string_view name);
 
+// True for a name that ends in the extension of a Windows program (".EXE", ".COM",
+// ".BAT", ".PIF", any letter case); on Linux the same program has none.
+bool hasProgramExtension(std::string_view name);
+
 // A host file with an execute bit for its owner, group or others, that is no folder.
 bool isExecutableFile(const std::filesystem::path& file);
 

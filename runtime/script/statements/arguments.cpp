@@ -2,6 +2,7 @@
 
 #include "kovan/kovan.h"
 #include "platform/fs/current_folder.h"
+#include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/statement_messages.h"
@@ -30,6 +31,12 @@ bool evaluateSlots(std::vector<std::string>& slots, size_t first, size_t last, S
     if (!evaluateArgument(slots[i], context)) return false;
   }
   return true;
+}
+
+int32_t wholeNumber(const std::string& value) {
+  const double number = text::RoundHalfEven(text::Val(value));
+  if (!(number >= INT32_MIN && number <= INT32_MAX)) throw kovan::KovanError(kovan::kErrOverflow);
+  return static_cast<int32_t>(number);
 }
 
 bool enoughArguments(const ArgumentSlots& arguments, int needed) {

@@ -1,6 +1,7 @@
 #pragma once
 // Arguments of the statements and functions that act outside the page: splitting them
 // into slots, evaluating them, and completing relative paths.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ ArgumentSlots splitArguments(const std::string& argument, int count);
 bool evaluateArgument(std::string& argument, ScriptContext& context);
 // Evaluates the slots [first, last] in order; false at the first that fails.
 bool evaluateSlots(std::vector<std::string>& slots, size_t first, size_t last, ScriptContext& context);
+
+// A number given as text, rounded half to even, as a 32-bit whole number. One that does
+// not fit raises the library's overflow error, which ends the run with the line quoted.
+int32_t wholeNumber(const std::string& value);
 
 // Shows "引数の数が違います" when fewer than `needed` slots were filled.
 bool enoughArguments(const ArgumentSlots& arguments, int needed);

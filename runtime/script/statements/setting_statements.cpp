@@ -6,7 +6,6 @@
 
 #include "kovan/kovan.h"
 #include "kovan/scoped_key.h"
-#include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/arguments.h"
@@ -27,13 +26,6 @@ std::optional<std::string> writtenRootName(const std::string& slot) {
     if (upper == name) return upper;
   }
   return std::nullopt;
-}
-
-// A number given as text, as a 32-bit whole number; one that does not fit overflows.
-int32_t wholeNumber(const std::string& value) {
-  const double number = text::RoundHalfEven(text::Val(value));
-  if (!(number >= INT32_MIN && number <= INT32_MAX)) throw kovan::KovanError(kovan::kErrOverflow);
-  return static_cast<int32_t>(number);
 }
 
 // Windows folder codes of GetWinSysDir: the folders as the system gives them.

@@ -1,6 +1,5 @@
 #include "runtime/script/statements/system_statements.h"
 
-#include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
 #include "runtime/script/messages.h"
@@ -68,7 +67,7 @@ Flow showMessage(const std::string& argument, ScriptContext& context) {
   ArgumentSlots arguments = splitArguments(argument, 3);
   if (!evaluateSlots(arguments.slots, 0, 2, context)) return Flow::Fail;
   const std::string& prompt = arguments.slots[0];
-  const int style = static_cast<int>(text::RoundHalfEven(text::Val(arguments.slots[1])));
+  const int style = wholeNumber(arguments.slots[1]);
   const std::string& title = arguments.slots[2];
   ui::messages().show(prompt, style, title.empty() ? kProgramTitle : title);
   return Flow::Next;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "kovan/kovan_error.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/statement_messages.h"
 #include "runtime/script/statements/tests/statement_fixture.h"
@@ -23,6 +24,14 @@ TEST(MessageBox, PromptButtonsAndTitle) {
   // which is reported, and no box shows the raw text.
   EXPECT_EQ(f.run({"MSGBOX \"a, b\"", "MSGBOX \"not reached\""}), Lines{});
   EXPECT_EQ(f.errors(), Lines{msg::kLiteralNeedsQuotes});
+}
+
+TEST(MessageBox, ButtonsBeyondAWholeNumberOverflow) {
+  StatementFixture f;
+  // No box shows with a style cut down from a number that does not fit.
+  const std::string line = "MSGBOX \"x\", 99999999999";
+  EXPECT_EQ(f.run({line, "MSGBOX \"not reached\""}), Lines{});
+  EXPECT_EQ(f.errors(), Lines{quotedError(line, kovan::errorText(kovan::kErrOverflow))});
 }
 
 TEST(Functions, RecognitionAndUnknownNames) {

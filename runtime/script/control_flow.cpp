@@ -81,8 +81,7 @@ bool ControlFlow::fileExists(const std::string& pathExpression) {
   // A path that fails to evaluate has shown its message and is tried as written.
   std::string path = pathExpression;
   context_.evaluate(path);
-  if (!path.empty() && path[0] == '\\') path = context_.menuDrive() + path;
-  return files_.anyFileMatches(path);
+  return files_.anyFileMatches(withMenuDrive(path, context_));
 }
 
 std::optional<bool> ControlFlow::compare(const std::string& condition, size_t position, const std::string& op) {

@@ -56,6 +56,12 @@ class ScriptContext {
   virtual bool yieldToEvents() = 0;
 };
 
+// The drive rule of script paths: one that starts with "\" gets the menu file's drive in front.
+inline std::string withMenuDrive(const std::string& path, const ScriptContext& context) {
+  if (!path.empty() && path.front() == '\\') return context.menuDrive() + path;
+  return path;
+}
+
 // The page's objects as the script sees them: OBJECT(index).PROPERTY references and
 // object methods.
 class ScriptObjects {

@@ -45,11 +45,6 @@ bool enoughArguments(const ArgumentSlots& arguments, int needed) {
   return false;
 }
 
-std::string withMenuDrive(const std::string& path, const ScriptContext& context) {
-  if (!path.empty() && path.front() == '\\') return context.menuDrive() + path;
-  return path;
-}
-
 std::string withCurrentFolder(const std::string& path) {
   if (path.find(":\\") != std::string::npos || (!path.empty() && path.front() == '\\')) return path;
   return kovan::KovanObject().StringAddYen(fs::currentFolder()) + path;

@@ -31,8 +31,6 @@ int32_t wholeNumber(const std::string& value);
 // Shows "引数の数が違います" when fewer than `needed` slots were filled.
 bool enoughArguments(const ArgumentSlots& arguments, int needed);
 
-// The drive rule: a path that starts with "\" gets the menu file's drive in front.
-std::string withMenuDrive(const std::string& path, const ScriptContext& context);
 // The current-folder rule: a path without ":\" that does not start with "\" gets the
 // current folder in front.
 std::string withCurrentFolder(const std::string& path);

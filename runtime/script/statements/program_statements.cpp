@@ -2,18 +2,16 @@
 
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
+#include "runtime/script/statement_text.h"
 #include "runtime/script/statements/arguments.h"
 #include "runtime/script/statements/statement_messages.h"
 
 namespace pemo::script::statements {
 
 CommandAndOption splitCommandAndOption(const std::string& argument) {
-  bool insideQuotes = false;
-  for (size_t i = 0; i < argument.size(); ++i) {
-    if (argument[i] == '"') insideQuotes = !insideQuotes;
-    if (argument[i] == '/' && !insideQuotes) return {argument.substr(0, i), argument.substr(i + 1)};
-  }
-  return {argument, ""};
+  const size_t slash = findOutsideQuotes(argument, "/");
+  if (slash == std::string::npos) return {argument, ""};
+  return {argument.substr(0, slash), argument.substr(slash + 1)};
 }
 
 Flow ProgramStatements::execute(const std::string& argument, ScriptContext& context) {

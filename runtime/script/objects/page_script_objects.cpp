@@ -31,13 +31,7 @@ Flow PageScriptObjects::setProperty(const std::string& reference, const std::str
   const ReferenceParts parts = splitReference(reference);
   ObjectTarget target;
   if (!parseTarget(parts.object, reference, context, target)) return Flow::Fail;
-  switch (write(target, parts.property, value)) {
-    case Outcome::Done: return Flow::Next;
-    case Outcome::NotAProperty: scriptError(reference, msg::kPropertyNotUsable); return Flow::Fail;
-    case Outcome::NoElement: scriptError(reference, msg::kIndexOutOfRange); return Flow::Fail;
-    case Outcome::Failed: return Flow::Fail;  // a value the object cannot take: no message
-  }
-  return Flow::Fail;
+  return reportOutcome(write(target, parts.property, value), reference) ? Flow::Next : Flow::Fail;
 }
 
 bool PageScriptObjects::parseTarget(const std::string& objectPart, const std::string& quoted, ScriptContext& context,
@@ -59,13 +53,19 @@ OperandStatus PageScriptObjects::getProperty(const std::string& operand, ScriptV
   const ValueKind kind = propertyKind(operand, context);
   if (kind == ValueKind::None) return OperandStatus::Failed;
   std::string text;
-  switch (read(target, parts.property, text)) {
-    case Outcome::Done: value = {text, kind}; return OperandStatus::Done;
-    case Outcome::NotAProperty: scriptError(operand, msg::kPropertyNotUsable); return OperandStatus::Failed;
-    case Outcome::NoElement: scriptError(operand, msg::kIndexOutOfRange); return OperandStatus::Failed;
-    case Outcome::Failed: return OperandStatus::Failed;
+  if (!reportOutcome(read(target, parts.property, text), operand)) return OperandStatus::Failed;
+  value = {text, kind};
+  return OperandStatus::Done;
+}
+
+bool PageScriptObjects::reportOutcome(Outcome outcome, const std::string& quoted) {
+  switch (outcome) {
+    case Outcome::Done: return true;
+    case Outcome::NotAProperty: scriptError(quoted, msg::kPropertyNotUsable); return false;
+    case Outcome::NoElement: scriptError(quoted, msg::kIndexOutOfRange); return false;
+    case Outcome::Failed: return false;  // a value the object cannot take or give: no message
   }
-  return OperandStatus::Failed;
+  return false;
 }
 
 PageScriptObjects::Outcome PageScriptObjects::write(const ObjectTarget& target, const std::string& property,

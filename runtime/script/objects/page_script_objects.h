@@ -29,6 +29,8 @@ class PageScriptObjects : public ScriptObjects {
 
   // How an attempt on an object's property turned out.
   enum class Outcome { Done, NotAProperty, NoElement, Failed };
+  // True for Done; otherwise false after the outcome's message, quoting `quoted`.
+  static bool reportOutcome(Outcome outcome, const std::string& quoted);
 
   Outcome write(const ObjectTarget& target, const std::string& property, const std::string& value);
   Outcome writeElement(const ObjectTarget& target, const std::string& property, const std::string& value);

@@ -21,12 +21,6 @@ bool isOutsideStatement(const std::string& keyword) {
   return std::find(kOutsideStatements.begin(), kOutsideStatements.end(), keyword) != kOutsideStatements.end();
 }
 
-std::string withoutTabs(const std::string& line) {
-  std::string result = line;
-  std::erase(result, '\t');
-  return result;
-}
-
 }  // namespace
 
 ScriptRun::ScriptRun(std::shared_ptr<LoadedScript> script, const ScriptServices& services, int index,
@@ -61,9 +55,8 @@ Flow ScriptRun::runLines(ScriptFile& file) {
   return Flow::EndSub;
 }
 
-Flow ScriptRun::execute(ScriptFile& file, const std::string& rawLine) {
-  const std::string line = withoutTabs(rawLine);
-  if (line == "END SCRIPT") return Flow::EndSub;
+// The line comes from ScriptFile::readLine: tabs are blanks already and it is trimmed.
+Flow ScriptRun::execute(ScriptFile& file, const std::string& line) {
   const SplitLine split = splitAtFirstBlank(line);
   const std::string& keyword = split.keyword;
   if (keyword == "SUB") return Flow::EndSub;  // the next SUB begins

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <functional>
+#include <string_view>
 
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
@@ -29,6 +30,27 @@ ScanEnd scanForward(ScriptFile& file, const std::function<bool(const ScannedLine
     if (found({text::UCase(line), split.keyword, split.rest})) return ScanEnd::Found;
   }
   return ScanEnd::SubEnd;
+}
+
+// Reads on through the rest of a construct that opens with the keyword `opening` and
+// closes with the line `closing`, passing over nested ones. `atOwnLevel` sees every other
+// line of the construct's own level and returns true to stop there. Found: the scan
+// stopped at the closing line or where atOwnLevel said, and the file is after that line.
+ScanEnd scanConstruct(ScriptFile& file, std::string_view opening, std::string_view closing,
+                      const std::function<bool(const ScannedLine&)>& atOwnLevel) {
+  int depth = 0;
+  return scanForward(file, [&](const ScannedLine& line) {
+    if (line.keyword == opening) {
+      ++depth;
+      return false;
+    }
+    if (line.upper == closing) {
+      if (depth == 0) return true;
+      --depth;
+      return false;
+    }
+    return depth == 0 && atOwnLevel(line);
+  });
 }
 
 // The word EXIST at the start of the condition (not a name such as EXISTS$, nor the
@@ -117,19 +139,10 @@ std::optional<bool> ControlFlow::bareConditionHolds(const std::string& condition
 }
 
 Flow ControlFlow::skipFalseIf(ScriptFile& file) {
-  int depth = 0;
   bool elseFound = false;
-  const ScanEnd end = scanForward(file, [&](const ScannedLine& line) {
-    if (line.keyword == "IF") {
-      ++depth;
-    } else if (line.upper == "END IF") {
-      if (depth == 0) return true;
-      --depth;
-    } else if (line.upper == "ELSE" && depth == 0) {
-      elseFound = true;
-      return true;
-    }
-    return false;
+  const ScanEnd end = scanConstruct(file, "IF", "END IF", [&](const ScannedLine& line) {
+    elseFound = line.upper == "ELSE";
+    return elseFound;
   });
   if (end == ScanEnd::SubEnd) return Flow::EndSub;
   if (elseFound) ++nesting_.ifLevel;
@@ -137,16 +150,7 @@ Flow ControlFlow::skipFalseIf(ScriptFile& file) {
 }
 
 Flow ControlFlow::skipRestOf(ScriptFile& file, const char* opening, const char* closing, int& level) {
-  int depth = 0;
-  const ScanEnd end = scanForward(file, [&](const ScannedLine& line) {
-    if (line.keyword == opening) {
-      ++depth;
-    } else if (line.upper == closing) {
-      if (depth == 0) return true;
-      --depth;
-    }
-    return false;
-  });
+  const ScanEnd end = scanConstruct(file, opening, closing, [](const ScannedLine&) { return false; });
   if (end == ScanEnd::SubEnd) return Flow::EndSub;
   --level;
   return Flow::Next;
@@ -174,29 +178,21 @@ Flow ControlFlow::closeLevel(int& level, const char* noOpenMessage) {
 Flow ControlFlow::executeSelect(const std::string& argument, ScriptFile& file) {
   std::string selector = argument;
   if (!context_.evaluate(selector)) return Flow::Fail;
-  int depth = 0;
   bool matched = false;
   bool failed = false;
-  const ScanEnd end = scanForward(file, [&](const ScannedLine& line) {
-    if (line.keyword == "SELECT") {
-      ++depth;
-    } else if (line.upper == "END SELECT") {
-      if (depth == 0) return true;
-      --depth;
-    } else if (line.keyword == "CASE" && depth == 0) {
-      if (text::UCase(text::Trim(line.rest)) == "ELSE") {
-        matched = true;
-        return true;
-      }
-      std::string value = line.rest;
-      if (!context_.evaluate(value)) {
-        failed = true;
-        return true;
-      }
-      matched = value == selector || text::UCase(value) == selector;
-      return matched;
+  const ScanEnd end = scanConstruct(file, "SELECT", "END SELECT", [&](const ScannedLine& line) {
+    if (line.keyword != "CASE") return false;
+    if (text::UCase(text::Trim(line.rest)) == "ELSE") {
+      matched = true;
+      return true;
     }
-    return false;
+    std::string value = line.rest;
+    if (!context_.evaluate(value)) {
+      failed = true;
+      return true;
+    }
+    matched = value == selector || text::UCase(value) == selector;
+    return matched;
   });
   if (failed) return Flow::Fail;
   if (end == ScanEnd::SubEnd) {

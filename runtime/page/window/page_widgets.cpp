@@ -26,7 +26,12 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   QLabel::mouseReleaseEvent(event);
-  if (click) emit clicked();
+  if (!click) return;
+  // A click may change the menu, and the label goes with the page: the release is
+  // marked as handled first, so that the application does not offer it to the label
+  // (then deleted) and its parents again. Nothing here touches the label after it.
+  event->accept();
+  emit clicked();
 }
 
 LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -72,6 +74,55 @@ TEST(RuntimeWindow, ClickingMenuLinksChangesThePage) {
   EXPECT_EQ(w.messages.shown[0].prompt, "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください");
   w.processes.running.clear();
   EXPECT_TRUE(w.window.close());
+}
+
+TEST(RuntimeWindow, ALabelOrImageThatChangesTheMenuSurvivesItsOwnClick) {
+  // The clicked widget goes with the page it belonged to while its release is still
+  // being handled; the rest of that event must not reach it.
+  TempDir dir;
+  Window w;
+  const std::string sub = (dir / "SUB.FIL").string();
+  auto top = writeMenu(dir / "TOP.FIL",
+                       {"BEGIN MENU", "CAPTION=top", "END MENU",
+                        "BEGIN LABEL", "CAPTION=go", "LEFT=10", "TOP=10", "WIDTH=80", "HEIGHT=20",
+                        "LINK=" + sub, "END LABEL",
+                        "BEGIN IMAGE", "LEFT=10", "TOP=40", "WIDTH=40", "HEIGHT=30", "LINK=" + sub, "END IMAGE"});
+  writeMenu(dir / "SUB.FIL", buttons("sub", {{top, 0}}));
+  w.window.setMenuTree({{0, top, "top"}, {1, sub, "sub"}});
+  for (ObjectKind kind : {ObjectKind::Label, ObjectKind::Image}) {
+    w.window.openFirstMenu(top);
+    QPointer<QWidget> clicked = w.window.objectWidget(kind, 1);
+    ASSERT_NE(clicked, nullptr);
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(w.window.windowTitle(), "sub");
+    EXPECT_TRUE(clicked.isNull()) << "the old page's widget went with it";
+    // The same through the window, as the user's mouse arrives.
+    w.window.openFirstMenu(top);
+    clicked = w.window.objectWidget(kind, 1);
+    ASSERT_NE(clicked, nullptr);
+    const QPoint at = clicked->mapTo(&w.window, QPoint(3, 3));
+    QTest::mouseClick(w.window.QWidget::windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.window.windowTitle(), "sub");
+    EXPECT_TRUE(clicked.isNull());
+  }
+}
+
+TEST(RuntimeWindow, AClickedLabelTakesItsReleaseEvenWhenItIsDeletedByTheClick) {
+  // Qt offers an unhandled release to the widget's parents, reading the widget as it
+  // goes; a label deleted by its own click must mark the release as handled.
+  QWidget parent;
+  auto* label = new ClickableLabel(&parent);
+  label->resize(40, 20);
+  QObject::connect(label, &ClickableLabel::clicked, label, [label] { delete label; });
+  QPointer<ClickableLabel> alive = label;
+  const QPointF at(3, 3);
+  QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(label, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+  release.ignore();
+  static_cast<QObject*>(label)->event(&release);  // not through the application: see above
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(release.isAccepted());
 }
 
 TEST(RuntimeWindow, ToggledButtonsShowTheirNumbers) {

@@ -66,7 +66,12 @@ Flow setRegistryData(const std::string& argument, ScriptContext& context) {
     scriptErrorAlone(msg::kRegistryKeyNotOpened);
     return Flow::Fail;
   }
-  kovan.RegSetValue(key.get(), slots[2], wholeNumber(slots[3]), slots[4]);
+  // A value the registry did not take (a type it does not know, a refused write) is
+  // lost: the script must not go on as if it were stored.
+  if (kovan.RegSetValue(key.get(), slots[2], wholeNumber(slots[3]), slots[4]).numberValue() != 0) {
+    scriptError(slots[2], msg::kRegistryValueNotWritten);
+    return Flow::Fail;
+  }
   return Flow::Next;
 }
 

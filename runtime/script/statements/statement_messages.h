@@ -7,6 +7,8 @@ inline constexpr const char* kExecuteFailed = "実行に失敗しました";
 inline constexpr const char* kCopyFailed = "ﾌｧｲﾙのｺﾋﾟｰに失敗しました";
 inline constexpr const char* kDeleteFailed = "ﾌｧｲﾙを削除できません";
 inline constexpr const char* kRegistryKeyNotOpened = "ﾚｼﾞｽﾄﾘｷｰを開けません";
+// A registry value that was not stored (a type the registry does not take, a refused write).
+inline constexpr const char* kRegistryValueNotWritten = "ﾚｼﾞｽﾄﾘに書き込めません";
 inline constexpr const char* kFolderNotChanged = "ｶﾚﾝﾄﾌｫﾙﾀﾞを変更できません";
 inline constexpr const char* kDriveNotChanged = "ｶﾚﾝﾄﾄﾞﾗｲﾌﾞを変更できません";
 inline constexpr const char* kOutputFailed = "Output ﾌｧｲﾙを開けないか、書き込みできません";

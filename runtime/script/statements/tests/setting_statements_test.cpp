@@ -97,6 +97,13 @@ TEST(Registry, RefusalsAndCounts) {
   EXPECT_EQ(registry::openKey(registry::kCurrentUser, "Software\\Refused", key), registry::kNotFound);
 }
 
+TEST(Registry, AValueOfATypeTheRegistryDoesNotTakeIsReported) {
+  StatementFixture f;
+  EXPECT_EQ(f.run({"SETREGDATA HKEY_CURRENT_USER, \"Software\\Test\", \"Odd\", 2, \"v\"", "MSGBOX \"not reached\""}),
+            Lines{});
+  EXPECT_EQ(f.errors(), Lines{quotedError("Odd", msg::kRegistryValueNotWritten)});
+}
+
 TEST(Registry, AKeyOpenedForATypeThatOverflowsIsClosedAgain) {
   StatementFixture f;
   // Handles are issued one after another: the probe tells which ones the scripts get.

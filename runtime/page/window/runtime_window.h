@@ -46,7 +46,7 @@ class RuntimeWindow : public QMainWindow, public PageView {
   LinkActions& links() { return *links_; }
   MenuTreePort& tree();
   // The number that names this window in the registry (`Run\<handle>`).
-  std::int32_t windowHandle() const { return handle_; }
+  std::int32_t registryHandle() const { return handle_; }
 
   // Shows the menu tree (the first node is the start menu).
   void setMenuTree(const std::vector<MenuTreeNode>& nodes);

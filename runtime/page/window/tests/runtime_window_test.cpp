@@ -101,7 +101,7 @@ TEST(RuntimeWindow, ALabelOrImageThatChangesTheMenuSurvivesItsOwnClick) {
     clicked = w.window.objectWidget(kind, 1);
     ASSERT_NE(clicked, nullptr);
     const QPoint at = clicked->mapTo(&w.window, QPoint(3, 3));
-    QTest::mouseClick(w.window.QWidget::windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(w.window.windowHandle(), Qt::LeftButton, {}, at);
     EXPECT_EQ(w.window.windowTitle(), "sub");
     EXPECT_TRUE(clicked.isNull());
   }
@@ -204,7 +204,7 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
   NoScript script;
   FakeProcesses processes;
   RuntimeWindow window(runtime, script, &processes);
-  RegistryRunList list(window.windowHandle());
+  RegistryRunList list(window.registryHandle());
   window.links().runProgram("a.exe");
   window.links().runProgram("b.exe");
   ASSERT_EQ(list.values().size(), 2u);
@@ -218,7 +218,7 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
     namespace reg = pemo::registry;
     reg::Key key = 0;
     ASSERT_EQ(reg::openKey(reg::kUsers, std::string(kRuntimeRegistryKey) + "\\Run\\" +
-                                            std::to_string(window.windowHandle()), key),
+                                            std::to_string(window.registryHandle()), key),
               reg::kSuccess);
     reg::setValue(key, "notes", reg::kString, "x");
     reg::setValue(key, "99999999999999999999999", reg::kString, "y");

@@ -81,16 +81,16 @@ void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
 }
 
 void RuntimeWindow::buildMenus() {
-  mnu_[0] = menuBar()->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
-  treePaneItem_ = mnu_[0]->addAction(QStringLiteral("ﾂﾘｰ表示(&T)"));
+  menuMenu_ = menuBar()->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
+  treePaneItem_ = menuMenu_->addAction(QStringLiteral("ﾂﾘｰ表示(&T)"));
   treePaneItem_->setCheckable(true);
   treePaneItem_->setChecked(true);
   connect(treePaneItem_, &QAction::triggered, this, [this] { toggleTreePane(); });
-  mnu_[0]->addSeparator();
-  connect(mnu_[0]->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
-  mnu_[2] = menuBar()->addMenu(QStringLiteral("実行(&R)"));
-  mnu_[3] = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-  mnu_[4] = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  menuMenu_->addSeparator();
+  connect(menuMenu_->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
+  runOptionHelpMenus_[0] = menuBar()->addMenu(QStringLiteral("実行(&R)"));
+  runOptionHelpMenus_[1] = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+  runOptionHelpMenus_[2] = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
 }
 
 void RuntimeWindow::buildFixedControls() {
@@ -385,9 +385,9 @@ void RuntimeWindow::enablePage(bool enabled) {
   });
   tv_->setEnabled(enabled);
   seg_->setEnabled(enabled);
-  mnu_[0]->setEnabled(enabled);
+  menuMenu_->setEnabled(enabled);
   if (!runtime_.testRun)
-    for (int i : {2, 3, 4}) mnu_[i]->setEnabled(enabled);
+    for (QMenu* menu : runOptionHelpMenus_) menu->setEnabled(enabled);
 }
 
 void RuntimeWindow::closeWindow() { close(); }

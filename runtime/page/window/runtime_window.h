@@ -127,7 +127,8 @@ class RuntimeWindow : public QMainWindow, public PageView {
   QStatusBar* stbar_ = nullptr;
   QLabel* panels_[3] = {};
   std::uint32_t backColor_ = 0x8000000F;
-  QMenu* mnu_[5] = {};
+  QMenu* menuMenu_ = nullptr;          // "ﾒﾆｭｰ": the tree pane and the end
+  QMenu* runOptionHelpMenus_[3] = {};  // left alone in a test run
   QAction* treePaneItem_ = nullptr;
 
   std::unique_ptr<ui::ControlArray<ClickableLabel>> zc_;

@@ -12,6 +12,8 @@ class MenuPage;
 constexpr int kSplitterMinimumLeft = 100;
 // The room kept between the splitter and the vertical scroll bar's left edge.
 constexpr int kSplitterRoomBeforeBar = 8;
+// Beyond any screen: a stored position further right than this is a damaged setting.
+constexpr int kSplitterFarthestLeft = 16384;
 
 // The left edge a drop may give the splitter: at least 100, and at most 8 pixels before
 // the vertical scroll bar's left edge (which stays at its place when the bar is hidden).

@@ -19,6 +19,7 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/message_port.h"
 #include "platform/ui/window_table.h"
+#include "runtime/page/splitter.h"
 #include "runtime/page/window/menu_tree_pane.h"
 #include "runtime/page/window/view_settings.h"
 #include "runtime/page/window/page_event_wiring.h"
@@ -73,8 +74,11 @@ RuntimeWindow::RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessP
 RuntimeWindow::~RuntimeWindow() = default;
 
 void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
-  seg_->move(settings.segmentPosition, seg_->y());
-  tv_->resize(settings.segmentPosition, tv_->height());
+  // A stored position beyond the screen would leave the splitter out of the mouse's reach.
+  int left = settings.segmentPosition;
+  if (QScreen* shown = screen()) left = clampSplitterLeft(left, shown->availableGeometry().width());
+  seg_->move(left, seg_->y());
+  tv_->resize(left, tv_->height());
   treePaneItem_->setChecked(settings.treeView);
   tv_->setVisible(settings.treeView);
   seg_->setVisible(settings.treeView);

@@ -1,10 +1,12 @@
 #include "runtime/page/window/view_settings.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/registry/registry.h"
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
+#include "runtime/page/splitter.h"
 #include "runtime/page/window/runtime_ports.h"
 
 namespace pemo::page {
@@ -25,8 +27,10 @@ ViewSettings loadViewSettings() {
   registry::Key key = 0;
   if (registry::openKey(registry::kUsers, kSettingsKey, key) != registry::kSuccess) return settings;
   settings.treeView = text::LCase(readText(key, "TreeView")) != "false";
-  int position = static_cast<int>(text::Val(readText(key, "SegmentPosition")));
-  settings.segmentPosition = position == 0 ? 200 : position;
+  double position = text::Val(readText(key, "SegmentPosition"));
+  // A position left of the narrowest splitter (a damaged setting) would put the
+  // splitter where the mouse can never reach it again.
+  settings.segmentPosition = position == 0 ? 200 : static_cast<int>(std::clamp<double>(position, kSplitterMinimumLeft, kSplitterFarthestLeft));
   registry::closeKey(key);
   return settings;
 }
@@ -34,7 +38,7 @@ ViewSettings loadViewSettings() {
 void saveViewSettings(const ViewSettings& settings) {
   registry::Key key = 0;
   if (registry::createKey(registry::kUsers, kSettingsKey, "", key) != registry::kSuccess) return;
-  registry::setValue(key, "TreeView", registry::kString, settings.treeView ? "true" : "false");
+  registry::setValue(key, "TreeView", registry::kString, settings.treeView ? "True" : "False");
   registry::setValue(key, "SegmentPosition", registry::kString, std::to_string(settings.segmentPosition));
   registry::closeKey(key);
 }

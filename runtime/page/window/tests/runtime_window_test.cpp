@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -197,6 +198,17 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
   auto saved = pemo::page::loadViewSettings();
   EXPECT_TRUE(saved.treeView);
   EXPECT_EQ(saved.segmentPosition, 260);
+
+  // A damaged position never puts the splitter out of the mouse's reach.
+  pemo::page::saveViewSettings({true, -500});
+  EXPECT_EQ(pemo::page::loadViewSettings().segmentPosition, 100);
+  pemo::page::saveViewSettings({true, 0});
+  EXPECT_EQ(pemo::page::loadViewSettings().segmentPosition, 200);
+  pemo::page::saveViewSettings({true, 99999});
+  RuntimeState runtime;
+  NoScript script;
+  RuntimeWindow window(runtime, script);
+  EXPECT_LT(window.splitterLeft(), window.screen()->availableGeometry().width());
 }
 
 TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {

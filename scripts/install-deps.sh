@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and running Pemo need.
 set -euo pipefail
-packages=(cmake ninja-build g++ python3 qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
           libxcb1-dev liblhasa-dev fonts-ipafont-gothic xdg-utils xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -72,7 +72,7 @@ std::optional<stdfs::path> placeOf(const stdfs::path& folder, const std::string&
   return result;
 }
 
-bool canWrite(const stdfs::path& file) {
+bool canCreate(const stdfs::path& file) {
   std::error_code ec;
   stdfs::create_directories(file.parent_path(), ec);
   const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
@@ -108,9 +108,17 @@ class Run {
     std::error_code ec;
     if (isFolderEntry(header))
       return stdfs::create_directories(*place, ec), ec ? kLhaCannotWrite : kLhaDone;
-    if (!canWrite(*place)) return kLhaCannotWrite;
-    std::string target = place->string();
-    return lha_reader_extract(reader_, target.data(), nullptr, nullptr) ? kLhaDone : kLhaArchiveDamaged;
+    // The entry is written beside its place and moved there only once its data check
+    // has passed, so a damaged entry neither replaces a good file nor leaves half of itself.
+    std::string partial = fs::uniqueNameBeside(*place, ".part").string();
+    if (!canCreate(partial)) return kLhaCannotWrite;
+    LhaResult result = kLhaDone;
+    if (!lha_reader_extract(reader_, partial.data(), nullptr, nullptr))
+      result = kLhaArchiveDamaged;
+    else if (::rename(partial.c_str(), place->c_str()) != 0)
+      result = kLhaCannotWrite;
+    if (result != kLhaDone) ::unlink(partial.c_str());
+    return result;
   }
 
   const LhaCommand& command_;

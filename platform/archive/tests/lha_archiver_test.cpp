@@ -111,6 +111,19 @@ TEST_F(LhaArchiverTest, FailuresAreReportedAndNothingLeavesTheFolder) {
   EXPECT_EQ(runLhaCommand("x -r"), kLhaNoArchiveName);
 }
 
+TEST_F(LhaArchiverTest, DamagedEntryLeavesTheFileItWouldReplaceAsItWas) {
+  writeFileBytes(work / "bad.lzh", storedArchive({{"A.TXT", "damaged data"}}, true));
+  std::filesystem::create_directories(work / "out");
+  writeFileBytes(work / "out" / "a.txt", "the good copy");
+  EXPECT_EQ(runLhaCommand("x W:\\bad.lzh W:\\out\\"), kLhaArchiveDamaged);
+  EXPECT_EQ(readFileBytes(work / "out" / "a.txt"), "the good copy");
+  EXPECT_EQ(runLhaCommand("e W:\\bad.lzh W:\\new\\"), kLhaArchiveDamaged);
+  EXPECT_FALSE(fs::pathExists("W:\\new\\A.TXT"));
+  // Nothing half-written is left beside them either.
+  EXPECT_EQ(fs::listFolder("W:\\out\\*").size(), 1u);
+  EXPECT_EQ(fs::listFolder("W:\\new\\*").size(), 0u);
+}
+
 TEST(LhaCommand, WordsSwitchesFolderAndNames) {
   EXPECT_EQ(splitLhaWords("x  \"a b.lzh\"\t c"), (std::vector<std::string>{"x", "a b.lzh", "c"}));
   const auto parsed = parseLhaCommand("X -a1 -gm C:\\A.LZH C:\\OUT\\ *.TXT SUB\\");

@@ -1,5 +1,6 @@
 #include "platform/profile/private_profile.h"
 
+#include <climits>
 #include <filesystem>
 
 #include "platform/fs/atomic_file.h"
@@ -87,7 +88,12 @@ long readProfileInt(std::string_view section, std::string_view key, long default
                     std::string_view file) {
   const auto host = profileHostPath(file);
   const auto value = host ? load(*host).value(section, key) : std::nullopt;
-  return value ? long(text::Val(*value)) : defaultValue;
+  if (!value) return defaultValue;
+  // A number beyond a long's range (a hand-edited file) gives its nearest end.
+  const double number = text::Val(*value);
+  if (number >= 0x1p63) return LONG_MAX;
+  if (number <= -0x1p63) return LONG_MIN;
+  return long(number);
 }
 
 std::vector<std::string> readProfileSectionNames(std::string_view file) {

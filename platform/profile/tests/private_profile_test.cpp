@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <climits>
+
 #include "platform/fs/fs.h"
 #include "platform/profile/private_profile.h"
 #include "platform/testing/temp_dir.h"
@@ -25,6 +27,12 @@ TEST(PrivateProfile, FilesByBareNameWindowsPathAndHostPath) {
   EXPECT_EQ(readProfileString("S", "k", "", (tree / "m" / "x.ini").string()), "drive");
   EXPECT_EQ(readProfileInt("S", "k", 7, "D:\\m\\x.ini"), 0);
   EXPECT_EQ(readProfileInt("S", "missing", 7, "D:\\m\\x.ini"), 7);
+  ASSERT_TRUE(writeProfileString("N", "big", "99999999999999999999999", "D:\\m\\n.ini"));
+  ASSERT_TRUE(writeProfileString("N", "small", "-99999999999999999999999", "D:\\m\\n.ini"));
+  ASSERT_TRUE(writeProfileString("N", "plain", "-42", "D:\\m\\n.ini"));
+  EXPECT_EQ(readProfileInt("N", "big", 7, "D:\\m\\n.ini"), LONG_MAX);
+  EXPECT_EQ(readProfileInt("N", "small", 7, "D:\\m\\n.ini"), LONG_MIN);
+  EXPECT_EQ(readProfileInt("N", "plain", 7, "D:\\m\\n.ini"), -42);
   EXPECT_EQ(readProfileSectionNames("D:\\m\\x.ini"), std::vector<std::string>{"S"});
   EXPECT_EQ(readProfileKeyNames("s", "D:\\m\\x.ini"), std::vector<std::string>{"k"});
 

@@ -33,9 +33,14 @@ std::recursive_mutex& lock() {
 
 std::string rootOf(char drive) { return std::string{drive, ':', '\\'}; }
 
-std::string environmentText(const std::string& name) {
+// A folder remembered in the environment; empty unless it is an absolute Windows path
+// (on the given drive, when one is given). The environment is inherited, so it may hold
+// anything, and a relative text would be resolved against itself without end.
+std::string rememberedFolder(const std::string& name, char drive = 0) {
   const char* value = getenv(name.c_str());
-  return value ? value : "";
+  if (!value || !isAbsoluteWindowsPath(value)) return {};
+  if (drive && driveLetter(value[0]) != drive) return {};
+  return value;
 }
 
 bool isFolder(const stdfs::path& path) {
@@ -58,7 +63,7 @@ std::string processFolder() {
   std::error_code ec;
   const stdfs::path here = stdfs::current_path(ec);
   if (ec) return rootOf('C');
-  const std::string remembered = environmentText(kCurrentFolderVariable);
+  const std::string remembered = rememberedFolder(kCurrentFolderVariable);
   if (!remembered.empty())
     if (const auto folder = existingFolder(remembered); folder && stdfs::equivalent(folder->host, here, ec))
       return remembered;
@@ -87,7 +92,7 @@ std::string currentFolder(char drive) {
   drive = driveLetter(drive);
   const std::string current = processFolder();
   if (drive == current[0]) return current;
-  const std::string remembered = environmentText(driveVariable(drive));
+  const std::string remembered = rememberedFolder(driveVariable(drive), drive);
   return remembered.empty() ? rootOf(drive) : remembered;
 }
 

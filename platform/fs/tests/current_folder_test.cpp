@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include "platform/fs/fs.h"
@@ -42,6 +43,24 @@ TEST(CurrentFolder, StartsFromTheProcessFolderAndKeepsOnePerDrive) {
   std::filesystem::remove(tree / "d" / "sub");
   EXPECT_TRUE(changeDrive('D'));
   EXPECT_EQ(currentFolder(), "D:\\");
+  ASSERT_EQ(::chdir("/"), 0);
+}
+
+// The folders come from an inherited environment, which may hold anything.
+TEST(CurrentFolder, RelativeOrForeignFoldersInTheEnvironmentAreIgnored) {
+  TempDir tree;
+  std::filesystem::create_directories(tree / "d" / "sub");
+  ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+  resetCurrentFolders();
+  ASSERT_TRUE(mapDrive('D', tree / "d"));
+  setenv("PEMO_FOLDER_D", "D:sub", 1);
+  EXPECT_EQ(currentFolder('D'), "D:\\");
+  EXPECT_EQ(parseWindowsPath("D:x")->text(), "D:\\x");
+  setenv("PEMO_FOLDER_D", "C:\\", 1);
+  EXPECT_EQ(currentFolder('D'), "D:\\");
+  setenv("PEMO_CURRENT_FOLDER", "sub", 1);
+  EXPECT_EQ(currentFolder(), toWindowsPath(tree.path().string()));
+  resetCurrentFolders();
   ASSERT_EQ(::chdir("/"), 0);
 }
 

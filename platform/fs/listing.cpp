@@ -22,25 +22,32 @@ std::optional<stdfs::file_status> statusOf(std::string_view path) {
   return status;
 }
 
-bool matchFrom(const std::u32string& name, size_t n, const std::u32string& pattern, size_t p) {
-  while (p < pattern.size()) {
-    if (pattern[p] == U'*') {
-      while (p < pattern.size() && pattern[p] == U'*') ++p;
-      if (p == pattern.size()) return true;
-      for (size_t start = n; start <= name.size(); ++start)
-        if (matchFrom(name, start, pattern, p)) return true;
+// Matches from left to right, going back only to the last "*" seen: a name that fails to
+// match there cannot match through an earlier "*" either, so the time stays within the
+// product of the lengths however many stars the pattern has.
+bool matchWhole(const std::u32string& name, const std::u32string& pattern) {
+  size_t n = 0, p = 0;
+  size_t starP = std::u32string::npos, starN = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == U'*') {
+      starP = p++;
+      starN = n;
+    } else if (p < pattern.size() && (pattern[p] == U'?' || pattern[p] == name[n])) {
+      ++n;
+      ++p;
+    } else if (starP != std::u32string::npos) {
+      p = starP + 1;
+      n = ++starN;
+    } else {
       return false;
     }
-    if (n == name.size()) return false;
-    if (pattern[p] != U'?' && pattern[p] != name[n]) return false;
-    ++n;
-    ++p;
   }
-  return n == name.size();
+  while (p < pattern.size() && pattern[p] == U'*') ++p;
+  return p == pattern.size();
 }
 
 bool matchesExactly(std::string_view name, std::string_view pattern) {
-  return matchFrom(text::toU32(text::UCase(name)), 0, text::toU32(text::UCase(pattern)), 0);
+  return matchWhole(text::toU32(text::UCase(name)), text::toU32(text::UCase(pattern)));
 }
 
 }  // namespace

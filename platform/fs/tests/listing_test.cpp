@@ -19,6 +19,12 @@ TEST(Wildcards, StarAndQuestionMarkWithoutRegardToCase) {
   EXPECT_FALSE(matchesWildcard("menu.fil", "?.fil"));
   EXPECT_FALSE(matchesWildcard("", "?"));
   EXPECT_TRUE(matchesWildcard("", "*"));
+  EXPECT_TRUE(matchesWildcard("abcbd", "a*b?"));
+  EXPECT_FALSE(matchesWildcard("abcbde", "a*b?"));
+  // Many stars against a long name that nearly matches answer at once.
+  const std::string pattern = "*A*A*A*A*A*A*A*A*A*A*A*A*B";
+  EXPECT_FALSE(matchesWildcard(std::string(200, 'a'), pattern));
+  EXPECT_TRUE(matchesWildcard(std::string(200, 'a') + "b", pattern));
 }
 
 TEST(Listing, MatchingEntriesSortedWithoutRegardToCase) {

@@ -35,10 +35,47 @@ struct StreamDeleter {
   void operator()(LHAInputStream* stream) const { lha_input_stream_free(stream); }
 };
 
+// The name bytes a level-0 header stores ("\\" between folders); empty when there are none.
+std::string_view storedName(const LHAFileHeader& header) {
+  constexpr size_t kLevel = 20, kLength = 21, kName = 22;
+  if (header.header_level != 0 || !header.raw_data || header.raw_data_len <= kName) return {};
+  const size_t length = header.raw_data[kLength];
+  if (header.raw_data[kLevel] != 0 || kName + length > header.raw_data_len) return {};
+  return {reinterpret_cast<const char*>(header.raw_data) + kName, length};
+}
+
+// The library turns every "\\" byte of a code page 932 name into "/", also the second
+// byte of a two-byte character ("\x95\\" is one character), and drops a separator that
+// follows such a byte. The stored name tells them apart; the library's letter case is kept.
+std::string restoredPath(const std::string& path, std::string_view stored) {
+  std::string out;
+  size_t j = 0;
+  for (size_t i = 0; i < stored.size(); ++i, ++j) {
+    if (j >= path.size()) return path;
+    const unsigned char byte = static_cast<unsigned char>(stored[i]);
+    if (text::isLeadByte(byte) && i + 1 < stored.size()) {
+      if (j + 1 >= path.size() || path[j] != stored[i]) return path;
+      out += path[j];
+      out += stored[++i];
+      if (path[++j] != stored[i] && !(stored[i] == '\\' && path[j] == '/')) return path;
+      if (stored[i] == '\\' && i + 1 < stored.size() && stored[i + 1] == '\\') {
+        out += '/';
+        ++i;
+      }
+    } else if (byte == '\\') {
+      if (path[j] != '/') return path;
+      out += '/';
+    } else {
+      if (text::LCase(std::string(1, path[j])) != text::LCase(std::string(1, stored[i]))) return path;
+      out += path[j];
+    }
+  }
+  return j == path.size() ? out : path;
+}
+
 // Entry names are code page 932 unless the archive was made on a Unix system.
-std::string entryText(const char* bytes, uint8_t osType) {
-  if (!bytes) return {};
-  return osType == LHA_OS_TYPE_UNIX ? std::string(bytes) : text::cp932ToUtf8(bytes);
+std::string entryText(const std::string& bytes, uint8_t osType) {
+  return osType == LHA_OS_TYPE_UNIX ? bytes : text::cp932ToUtf8(bytes);
 }
 
 bool isFolderEntry(const LHAFileHeader& header) {
@@ -47,7 +84,10 @@ bool isFolderEntry(const LHAFileHeader& header) {
 
 // The stored path of an entry with "/" separators ("dir/sub/name.txt", "dir/" for a folder).
 std::string entryPath(const LHAFileHeader& header) {
-  return entryText(header.path, header.os_type) + entryText(header.filename, header.os_type);
+  std::string bytes = header.path ? header.path : "";
+  if (header.filename) bytes += header.filename;
+  if (header.os_type != LHA_OS_TYPE_UNIX) bytes = restoredPath(bytes, storedName(header));
+  return entryText(bytes, header.os_type);
 }
 
 bool matchesAny(const LhaCommand& command, const std::string& path) {

@@ -124,6 +124,18 @@ TEST_F(LhaArchiverTest, DamagedEntryLeavesTheFileItWouldReplaceAsItWas) {
   EXPECT_EQ(fs::listFolder("W:\\new\\*").size(), 0u);
 }
 
+// The second byte of many two-byte characters (表 is 95 5C, ソ is 83 5C) is the byte
+// of "\\", which must not split the name.
+TEST_F(LhaArchiverTest, TwoByteCharactersEndingInTheBackslashByteStayWhole) {
+  writeFileBytes(work / "yen.lzh", storedArchive({{"\x95\x5c.txt", "hyou"},
+                                                  {"D\\\x83\x5c\\X.TXT", "so"}}));
+  EXPECT_EQ(runLhaCommand("x W:\\yen.lzh W:\\o\\"), kLhaDone);
+  EXPECT_EQ(readFileBytes(work / "o" / "表.txt"), "hyou");
+  EXPECT_EQ(extracted("W:\\o\\D\\ソ\\X.TXT"), "so");
+  EXPECT_EQ(runLhaCommand("e W:\\yen.lzh W:\\flat\\ *\\ソ\\*"), kLhaDone);
+  EXPECT_EQ(extracted("W:\\flat\\X.TXT"), "so");
+}
+
 TEST(LhaCommand, WordsSwitchesFolderAndNames) {
   EXPECT_EQ(splitLhaWords("x  \"a b.lzh\"\t c"), (std::vector<std::string>{"x", "a b.lzh", "c"}));
   const auto parsed = parseLhaCommand("X -a1 -gm C:\\A.LZH C:\\OUT\\ *.TXT SUB\\");

@@ -3,6 +3,7 @@
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
+#include "runtime/page/menu_reader.h"
 
 namespace pemo::page {
 namespace {
@@ -14,8 +15,6 @@ constexpr const char* kStartFailedMessage = "起動に失敗しました";
 
 constexpr int kPointerDefault = 0;
 constexpr int kPointerNoDrop = 12;
-
-bool isMenuFileLink(const std::string& link) { return text::InStr(text::UCase(link), ".FIL") > 0; }
 
 }  // namespace
 

@@ -57,6 +57,8 @@ std::string pictureFile(std::string_view value, PageView& view) {
 
 }  // namespace
 
+bool isMenuFileLink(std::string_view link) { return text::InStr(text::UCase(link), ".FIL") > 0; }
+
 std::string menuLinkOf(std::string_view link) {
   auto parts = process::splitProgram(link);
   std::string program = text::UCase(process::fileNameOf(parts.program));

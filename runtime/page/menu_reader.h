@@ -32,6 +32,10 @@ struct MenuReadResult {
 // folder). Every other link stays as written.
 std::string menuLinkOf(std::string_view link);
 
+// A link that names a menu file (".FIL" anywhere, in any case) opens a menu; any other
+// link starts a program or document.
+bool isMenuFileLink(std::string_view link);
+
 class MenuReader {
  public:
   MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view);

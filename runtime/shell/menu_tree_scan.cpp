@@ -31,7 +31,7 @@ MenuLinks readLinks(const std::string& bytes) {
       if (*block == mf::ObjectKind::Menu && ml.knownKey() == mf::Key::Caption) result.caption = ml.value;
       if (*block != mf::ObjectKind::Menu && ml.knownKey() == mf::Key::Link) {
         std::string link = page::menuLinkOf(ml.value);
-        if (text::InStr(text::UCase(link), ".FIL") > 0) result.menus.push_back(link);
+        if (page::isMenuFileLink(link)) result.menus.push_back(link);
       }
     }
   }

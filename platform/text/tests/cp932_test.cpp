@@ -33,3 +33,26 @@ TEST(Cp932, MalformedInputIsDefined) {
   EXPECT_EQ(utf8ToCp932(std::string("a\xFF" "b")), "a?b");
   EXPECT_EQ(cp932Length("あa"), 3u);
 }
+
+TEST(Cp932, CharactersWithSeveralCodesAreWrittenAsWindowsWritesThem) {
+  // JIS X 0208 before NEC row 13 before the IBM extensions.
+  EXPECT_EQ(utf8ToCp932("≒￢∵"), "\x81\xE0\x81\xCA\x81\xE6");
+  EXPECT_EQ(utf8ToCp932("Ⅰ№㈱"), "\x87\x54\x87\x82\x87\x8A");
+  EXPECT_EQ(utf8ToCp932("ⅰ髙纊"), "\xFA\x40\xFB\xFC\xFA\x5C");
+  // The NEC-selected IBM extensions are read, and written as the IBM extensions.
+  EXPECT_EQ(cp932ToUtf8("\xEE\xEF\xEE\xE0\xED\x40"), "ⅰ髙纊");
+
+  // Every code reads as a character that is written in a code that reads back as it, and
+  // never in the NEC-selected range, which Windows does not write.
+  for (int lead : {0x81, 0x82, 0x83, 0x84, 0x87, 0x88, 0x98, 0xE0, 0xEA, 0xED, 0xEE, 0xFA, 0xFB, 0xFC}) {
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      const std::string code{char(lead), char(trail)};
+      const std::string character = cp932ToUtf8(code);
+      if (character == "・" && code != "\x81\x45") continue;
+      const std::string written = utf8ToCp932(character);
+      ASSERT_EQ(written.size(), 2u) << std::hex << lead << trail;
+      EXPECT_FALSE(written[0] == '\xED' || written[0] == '\xEE') << std::hex << lead << trail;
+      EXPECT_EQ(cp932ToUtf8(written), character);
+    }
+  }
+}

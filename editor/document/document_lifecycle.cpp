@@ -24,6 +24,7 @@ void closeMenuDocument(MenuDocument& document, EditorState& state) {
     state.activeWnd = 0;
   }
   if (state.runForm == &document) state.runForm = nullptr;
+  if (state.activeObjectControl.document == &document) state.activeObjectControl = {};
   state.activeObject = {ObjectKind::Menu, 0};
 }
 

@@ -17,6 +17,15 @@ namespace pemo::editor {
 std::filesystem::path defaultScriptWorkFolder();
 
 
+// One object of one menu window, as the editor remembers an object across commands. It
+// names the object rather than holding it, so a deleted object resolves to nothing.
+struct DocumentObject {
+  MenuDocument* document = nullptr;
+  ObjectRef object;
+  MenuObject* resolve() const { return document ? document->find(object) : nullptr; }
+  bool operator==(const DocumentObject&) const = default;
+};
+
 struct EditorState {
   std::string appFolder;      // the program folder (Windows path ending in "\")
   double twipsPerPixelX = 15;
@@ -28,6 +37,8 @@ struct EditorState {
   std::uint32_t activeWnd = 0;          // handle of the active menu window
   MenuDocument* activeForm = nullptr;   // the active menu window's document
   ObjectRef activeObject;               // (0, 0) is the menu itself
+  // The object the property window shows (its loaders set it; copying one object too).
+  DocumentObject activeObjectControl;
   std::vector<ObjectRef> multiSelection;
   std::vector<MenuObject> objectClipboard;
   bool clipboardFilled = false;

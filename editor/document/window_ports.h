@@ -41,6 +41,10 @@ class PropertyWindowPort {
   virtual ~PropertyWindowPort() = default;
   // Reloads the property grid after the active window or object changed.
   virtual void changeActiveObject() = 0;
+  // Writes a value typed into the grid, and not yet written, to what the grid shows.
+  // Every command calls it before it acts, so that no typed value is lost or lands on
+  // another object.
+  virtual void commitPendingRow() {}
 };
 
 }  // namespace pemo::editor

@@ -193,6 +193,7 @@ TEST_F(ReaderTest, EveryWindowHasItsOwnWorkFile) {
   loadMenuDocument(new1, state, 11);
   writeFileBytes(new1.wscFile, "SUB MINE()\r\n");
   loadMenuDocument(new2, state, 12);
+  state.activeObjectControl = {&new2, {ObjectKind::Label, 1}};
   EXPECT_EQ(new1.caption, "MENU2");
   EXPECT_EQ(new1.wscFile.filename(), "MENU2.WSC");
   EXPECT_NE(new1.wscFile, new2.wscFile);
@@ -201,6 +202,7 @@ TEST_F(ReaderTest, EveryWindowHasItsOwnWorkFile) {
   EXPECT_EQ(script(new1), std::vector<std::string>{"SUB MINE()"});
   EXPECT_FALSE(std::filesystem::exists(new2.wscFile.empty() ? dir / "none" : new2.wscFile));
   EXPECT_EQ(state.activeForm, nullptr);
+  EXPECT_EQ(state.activeObjectControl.document, nullptr);
 }
 
 // The script must survive a save even where no work file can be made.

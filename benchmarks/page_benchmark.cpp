@@ -35,7 +35,7 @@ class QuitAfterFirstPaint : public QObject {
 class NoView : public PageView {
  public:
   void setStatusText(const std::string&) override {}
-  void setPointer(int) override {}
+  void setPointer(MousePointer) override {}
   void setOpening(bool) override {}
   void yieldToEvents() override {}
   bool treePaneShown() const override { return false; }

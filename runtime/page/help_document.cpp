@@ -2,6 +2,7 @@
 
 #include "platform/process/process.h"
 #include "platform/ui/message_port.h"
+#include "runtime/messages.h"
 
 namespace pemo::page {
 
@@ -10,7 +11,7 @@ bool showHelpDocument(const std::string& appFolder) {
   // A missing document would only make the viewer fail later, out of sight.
   bool opened = !process::existingHostPath(document).empty() &&
                 process::startCommandLine("\"" + document + "\"").pid != 0;
-  if (!opened) ui::showExclamation("HTMLﾄﾞｷｭﾒﾝﾄを開けません", "Pemo");
+  if (!opened) ui::showExclamation(runtime_messages::kCannotOpenHelp, runtime_messages::kTitle);
   return opened;
 }
 

@@ -3,18 +3,13 @@
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
+#include "runtime/messages.h"
 #include "runtime/page/menu_reader.h"
 
 namespace pemo::page {
 namespace {
 
-constexpr const char* kTitle = "Pemo";
-constexpr const char* kScriptRunningMessage = "ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません";
-constexpr const char* kAlreadyRunningMessage = "このｱﾌﾟﾘｹｰｼｮﾝは既に起動しています";
-constexpr const char* kStartFailedMessage = "起動に失敗しました";
-
-constexpr int kPointerDefault = 0;
-constexpr int kPointerNoDrop = 12;
+using namespace runtime_messages;
 
 }  // namespace
 
@@ -30,7 +25,7 @@ LinkActions::LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList&
 
 void LinkActions::doLink(ObjectKind kind, int index, std::string link, int style) {
   if (page_.script().scriptRunning()) {
-    ui::showExclamation(kScriptRunningMessage, kTitle);
+    ui::showExclamation(kScriptRunning, kTitle);
     return;
   }
   switch (static_cast<menufile::LinkStyle>(style)) {
@@ -48,7 +43,7 @@ void LinkActions::doLink(ObjectKind kind, int index, std::string link, int style
 
 bool LinkActions::changeMenu(const std::string& path) {
   if (!page_.readableMenuFile(path)) {
-    ui::showExclamation(path + "\r" + "ﾒﾆｭｰﾌｧｲﾙを開けません", kTitle);
+    ui::showExclamation(path + "\r" + kCannotOpenMenu, kTitle);
     return false;
   }
   page_.closeMenu();
@@ -141,7 +136,7 @@ void LinkActions::toggleSelection(ObjectKind kind, int index, const std::string&
 void LinkActions::executeSelection(ObjectKind kind, int index) {
   if (page_.selection().empty()) return;
   PageView& view = page_.view();
-  view.setPointer(kPointerNoDrop);
+  view.setPointer(MousePointer::NoDrop);
   view.enablePage(false);
   if (page_.script().scriptLoaded())
     page_.script().fireScriptEvent(kind, index, menufile::ScriptEvent::BeforeExecute);
@@ -150,13 +145,13 @@ void LinkActions::executeSelection(ObjectKind kind, int index) {
   if (page_.script().scriptLoaded())
     page_.script().fireScriptEvent(kind, index, menufile::ScriptEvent::CommitExecute);
   view.enablePage(true);
-  view.setPointer(kPointerDefault);
+  view.setPointer(MousePointer::Default);
 }
 
 bool LinkActions::startAndWait(const std::string& link) {
   long pid = processes_.start(page_.withMenuDrive(link));
   if (pid == 0) {
-    ui::showExclamation(kStartFailedMessage, kTitle);
+    ui::showExclamation(kStartFailed, kTitle);
     return false;
   }
   processes_.waitForExit(pid);
@@ -198,19 +193,19 @@ void LinkActions::executeLinkAndWait(ObjectKind kind, int index) {
   page_.view().enablePage(false);
   startAndWait(link);
   page_.view().enablePage(true);
-  page_.view().setPointer(kPointerDefault);
+  page_.view().setPointer(MousePointer::Default);
 }
 
 void LinkActions::runProgram(const std::string& link) {
   for (const auto& [name, data] : runList_.values()) {
     if (data == link && processes_.isRunning(static_cast<long>(text::Val(name)))) {
-      ui::showExclamation(kAlreadyRunningMessage, kTitle);
+      ui::showExclamation(kAlreadyRunning, kTitle);
       return;
     }
   }
   long pid = processes_.start(page_.withMenuDrive(link));
   if (pid == 0) {
-    ui::showExclamation(link + "\r" + kStartFailedMessage, kTitle);
+    ui::showExclamation(link + "\r" + kStartFailed, kTitle);
     return;
   }
   runList_.add(pid, link);

@@ -6,13 +6,15 @@
 
 #include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
+#include "menufile/test_run.h"
 #include "platform/ui/message_port.h"
+#include "runtime/messages.h"
 #include "runtime/page/menu_reader.h"
 
 namespace pemo::page {
 namespace {
 
-constexpr const char* kTitle = "Pemo";
+using namespace runtime_messages;
 
 std::optional<std::string> readBytes(const std::string& hostPath) {
   std::error_code ec;
@@ -59,7 +61,7 @@ std::string MenuPage::withMenuDrive(const std::string& link) const {
 }
 
 bool MenuPage::openMenuFile(const std::string& path) {
-  view_.setPointer(11);
+  view_.setPointer(MousePointer::Hourglass);
   state_.menuOpening = true;
   view_.setOpening(true);
   view_.setStatusText(path + " を開いています");
@@ -76,13 +78,13 @@ bool MenuPage::openMenuFile(const std::string& path) {
     view_.setOpening(false);
     view_.setStatusText("");
     state_.menuOpening = false;
-    view_.setPointer(0);
+    view_.setPointer(MousePointer::Default);
   };
   auto host = fs::toHostPath(working);
   auto bytes = host ? readBytes(*host) : std::nullopt;
   if (!bytes) {
     finish();
-    ui::showExclamation(path + "\r" + "ﾒﾆｭｰﾌｧｲﾙを開けません", kTitle);
+    ui::showExclamation(path + "\r" + kCannotOpenMenu, kTitle);
     return false;
   }
 
@@ -92,7 +94,7 @@ bool MenuPage::openMenuFile(const std::string& path) {
     finishMenuLayout();
   } catch (const MenuReadError&) {
     finish();
-    ui::showExclamation(path + "\r" + "ﾒﾆｭｰﾌｧｲﾙを最後まで読み込めませんでした", kTitle);
+    ui::showExclamation(path + "\r" + kMenuCutShort, kTitle);
     return false;
   }
   view_.raiseFixedControls();
@@ -101,10 +103,10 @@ bool MenuPage::openMenuFile(const std::string& path) {
   MenuScriptSource source{working, read.scriptStartPosition, read.includeFiles};
   if (runtime_.testRun) {
     auto appHost = fs::toHostPath(runtime_.appFolder);
-    if (appHost && samePath(*host, (std::filesystem::path(*appHost) / "!.FIL").string())) {
+    if (appHost && samePath(*host, (std::filesystem::path(*appHost) / menufile::kTestRunOpenedMenuFile).string())) {
       std::error_code ec;
       std::filesystem::remove(*host, ec);
-      source.scriptFile = runtime_.appFolder + "!.src";
+      source.scriptFile = runtime_.appFolder + menufile::kTestRunScriptFile;
       source.startPosition = 1;
       read.hasScript = true;
     }

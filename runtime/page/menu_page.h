@@ -13,9 +13,6 @@
 
 namespace pemo::page {
 
-// The test-run argument: the runtime's command line is this single byte.
-inline constexpr char kTestRunArgument = '\xFF';
-
 class MenuPage {
  public:
   MenuPage(RuntimeState& runtime, PageView& view, ScriptPort& script);

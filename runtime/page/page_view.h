@@ -7,14 +7,16 @@
 
 namespace pemo::page {
 
+// The mouse pointer, by the codes the original's pointer property took.
+enum class MousePointer : int { Default = 0, Hourglass = 11, NoDrop = 12 };
+
 class PageView {
  public:
   virtual ~PageView() = default;
 
   // Panel 1 of the status bar.
   virtual void setStatusText(const std::string& text) = 0;
-  // The mouse pointer: 0 default, 11 hourglass, 12 no-drop.
-  virtual void setPointer(int code) = 0;
+  virtual void setPointer(MousePointer pointer) = 0;
   // True while a menu is being read onto the page: the window holds back its repaints
   // until the page is complete.
   virtual void setOpening(bool opening) = 0;

@@ -7,6 +7,7 @@
 
 #include "platform/process/process.h"
 #include "platform/ui/qt_message_port.h"
+#include "runtime/messages.h"
 #include "runtime/page/window/runtime_window.h"
 #include "runtime/script/statements/system_statements.h"
 #include "runtime/shell/menu_tree_scan.h"
@@ -28,7 +29,7 @@ class QuitAfterFirstPaint : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Pemo");
+  QApplication::setApplicationName(pemo::runtime_messages::kTitle);
   pemo::ui::installQtMessagePort();
 
   pemo::page::RuntimeState& runtime = pemo::page::runtimeState();

@@ -3,7 +3,7 @@
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
-#include "runtime/page/menu_page.h"
+#include "menufile/test_run.h"
 
 namespace pemo::shell {
 
@@ -15,12 +15,13 @@ Startup prepareStartup(page::RuntimeState& runtime, const std::filesystem::path&
 
   Startup start;
   std::string trimmed = text::Trim(argument);
-  if (trimmed.size() == 1 && trimmed[0] == page::kTestRunArgument) {
+  if (trimmed.size() == 1 && trimmed[0] == menufile::kTestRunArgument) {
     runtime.testRun = true;
     std::error_code ec;
-    std::filesystem::remove(programFolder / "!.FIL", ec);
-    std::filesystem::rename(programFolder / "!.tmp", programFolder / "!.FIL", ec);
-    start.menuFile = runtime.appFolder + "!.FIL";
+    std::filesystem::remove(programFolder / menufile::kTestRunOpenedMenuFile, ec);
+    std::filesystem::rename(programFolder / menufile::kTestRunMenuFile,
+                            programFolder / menufile::kTestRunOpenedMenuFile, ec);
+    start.menuFile = runtime.appFolder + menufile::kTestRunOpenedMenuFile;
   } else if (!trimmed.empty()) {
     std::string windows = fs::toWindowsPath(trimmed);
     start.menuFile = windows.empty() ? trimmed : windows;

@@ -22,7 +22,7 @@ namespace pemo::page::testing {
 class FakeView : public PageView {
  public:
   void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
-  void setPointer(int code) override { pointers.push_back(code); }
+  void setPointer(MousePointer pointer) override { pointers.push_back(pointer); }
   void setOpening(bool o) override { opening = o; }
   void yieldToEvents() override {}
   bool treePaneShown() const override { return treeShown; }
@@ -50,7 +50,7 @@ class FakeView : public PageView {
   std::string caption;
   std::uint32_t backColor = 0xFFFFFFFF;
   std::vector<std::string> statusTexts, tiled;
-  std::vector<int> pointers;
+  std::vector<MousePointer> pointers;
   std::vector<PageObject> loaded;
   std::vector<bool> enables;
   int changes = 0, clears = 0, relayouts = 0, closeRequests = 0;

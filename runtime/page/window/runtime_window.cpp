@@ -19,6 +19,7 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/message_port.h"
 #include "platform/ui/window_table.h"
+#include "runtime/messages.h"
 #include "runtime/page/splitter.h"
 #include "runtime/page/window/menu_tree_pane.h"
 #include "runtime/page/window/view_settings.h"
@@ -28,7 +29,8 @@
 namespace pemo::page {
 namespace {
 
-constexpr const char* kTitle = "Pemo";
+using namespace runtime_messages;
+
 constexpr int kSplitterTopAbove = 10;  // the splitter starts above the client area
 
 template <class W>
@@ -246,7 +248,7 @@ void RuntimeWindow::objectClicked(ObjectKind kind, int index) { events_->clicked
 void RuntimeWindow::treeNodeClicked(int node) {
   if (node == 0) return;
   if (page_->script().scriptRunning()) {
-    ui::showExclamation("ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません", kTitle);
+    ui::showExclamation(kScriptRunning, kTitle);
     return;
   }
   std::string file = treePane_->nodeFile(node);
@@ -265,13 +267,12 @@ void RuntimeWindow::setStatusPanel(int panel, const std::string& text) {
   if (panel >= 1 && panel <= 3) panels_[panel - 1]->setText(QString::fromStdString(text));
 }
 
-void RuntimeWindow::setPointer(int code) {
-  if (code == 11)
-    setCursor(Qt::WaitCursor);
-  else if (code == 12)
-    setCursor(Qt::ForbiddenCursor);
-  else
-    unsetCursor();
+void RuntimeWindow::setPointer(MousePointer pointer) {
+  switch (pointer) {
+    case MousePointer::Hourglass: setCursor(Qt::WaitCursor); break;
+    case MousePointer::NoDrop: setCursor(Qt::ForbiddenCursor); break;
+    case MousePointer::Default: unsetCursor(); break;
+  }
 }
 
 void RuntimeWindow::setOpening(bool opening) {
@@ -408,7 +409,7 @@ void RuntimeWindow::closeEvent(QCloseEvent* event) {
   }
   if (page_->state().unloadModeValue == static_cast<int>(menufile::UnloadMode::CheckApps) &&
       links_->checkRunningPrograms()) {
-    ui::showExclamation("起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください", kTitle);
+    ui::showExclamation(kCloseProgramsFirst, kTitle);
     event->ignore();
     return;
   }

@@ -16,6 +16,7 @@
 #include "platform/ui/control_array.h"
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
+#include "runtime/page/registry_run_list.h"
 #include "runtime/page/window/page_widgets.h"
 #include "runtime/page/window/runtime_ports.h"
 
@@ -75,7 +76,7 @@ class RuntimeWindow : public QMainWindow, public PageView {
 
   // PageView
   void setStatusText(const std::string& text) override;
-  void setPointer(int code) override;
+  void setPointer(MousePointer pointer) override;
   void setOpening(bool opening) override;
   void yieldToEvents() override;
   bool treePaneShown() const override;

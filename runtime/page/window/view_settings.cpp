@@ -6,8 +6,8 @@
 #include "platform/registry/registry.h"
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
+#include "runtime/page/runtime_registry_key.h"
 #include "runtime/page/splitter.h"
-#include "runtime/page/window/runtime_ports.h"
 
 namespace pemo::page {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
+#include "runtime/messages.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/arguments.h"
 #include "runtime/script/statements/file_statements.h"
@@ -10,9 +11,6 @@
 
 namespace pemo::script::statements {
 namespace {
-
-// The title of a message box whose script gave none.
-constexpr const char* kProgramTitle = "Pemo";
 
 using Handler = Flow (*)(const std::string&, ScriptContext&);
 
@@ -69,7 +67,7 @@ Flow showMessage(const std::string& argument, ScriptContext& context) {
   const std::string& prompt = arguments.slots[0];
   const int style = wholeNumber(arguments.slots[1]);
   const std::string& title = arguments.slots[2];
-  ui::messages().show(prompt, style, title.empty() ? kProgramTitle : title);
+  ui::messages().show(prompt, style, title.empty() ? runtime_messages::kTitle : title);
   return Flow::Next;
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+// The runtime's title and the messages its page and window show the user. The
+// interpreter's error messages are its own (runtime/script/messages.h).
+
+namespace pemo::runtime_messages {
+
+// The runtime window's caption and the title of its message boxes.
+inline constexpr const char* kTitle = "Pemo";
+
+// After the path of the menu file.
+inline constexpr const char* kCannotOpenMenu = "ﾒﾆｭｰﾌｧｲﾙを開けません";
+inline constexpr const char* kMenuCutShort = "ﾒﾆｭｰﾌｧｲﾙを最後まで読み込めませんでした";
+
+inline constexpr const char* kScriptRunning = "ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません";
+inline constexpr const char* kAlreadyRunning = "このｱﾌﾟﾘｹｰｼｮﾝは既に起動しています";
+inline constexpr const char* kStartFailed = "起動に失敗しました";
+inline constexpr const char* kCloseProgramsFirst = "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください";
+inline constexpr const char* kCannotOpenHelp = "HTMLﾄﾞｷｭﾒﾝﾄを開けません";
+
+}  // namespace pemo::runtime_messages

@@ -1,5 +1,6 @@
 #include "menufile/values.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/text/numbers.h"
@@ -11,6 +12,13 @@ double readNumber(std::string_view value) {
   double number = text::Val(value);
   return std::isfinite(number) ? number : 0;
 }
+
+double clampCoordinate(double pixels) {
+  if (std::isnan(pixels)) return 0;
+  return std::clamp(pixels, -kLargestCoordinate, kLargestCoordinate);
+}
+
+double readCoordinate(std::string_view value) { return clampCoordinate(readNumber(value)); }
 
 std::optional<long> readWholeNumber(std::string_view value, long min, long max) {
   std::string_view text = text::TrimBlanksAndTabs(value);

@@ -10,8 +10,18 @@
 namespace pemo::menufile {
 
 // Number: the decimal number at the start of the value (the platform's Val); 0 when the
-// value does not start with one. Never fails. Positions, sizes and font sizes.
+// value does not start with one. Never fails. Font sizes and other plain numbers.
 double readNumber(std::string_view value);
+
+// The farthest a position or size may lie from 0, in pixels. Window coordinates were
+// 16-bit where the format was born; keeping every object within them keeps what the
+// page draws small, whatever a file or a script asks for.
+inline constexpr double kLargestCoordinate = 32767;
+// A position or size in pixels brought into [-kLargestCoordinate, kLargestCoordinate];
+// a value that is no number at all gives 0.
+double clampCoordinate(double pixels);
+// Position or size: the number at the start of the value, brought into that range.
+double readCoordinate(std::string_view value);
 
 // Whole number: the value must be a number as a whole; it is rounded (halves to the even
 // neighbour) and must lie within [min, max].

@@ -78,16 +78,16 @@ class MenuFileReader {
       switch (key) {
         case Key::Caption: d.caption = value; break;
         case Key::Left:
-          d.windowTwips.left = menufile::readNumber(value) * state_.twipsPerPixelX;
+          d.windowTwips.left = menufile::readCoordinate(value) * state_.twipsPerPixelX;
           break;
         case Key::Width:
-          d.windowTwips.width = menufile::readNumber(value) * state_.twipsPerPixelX;
+          d.windowTwips.width = menufile::readCoordinate(value) * state_.twipsPerPixelX;
           break;
         case Key::Top:
-          d.windowTwips.top = menufile::readNumber(value) * state_.twipsPerPixelY;
+          d.windowTwips.top = menufile::readCoordinate(value) * state_.twipsPerPixelY;
           break;
         case Key::Height:
-          d.windowTwips.height = menufile::readNumber(value) * state_.twipsPerPixelY;
+          d.windowTwips.height = menufile::readCoordinate(value) * state_.twipsPerPixelY;
           break;
         case Key::BackColor:
           if (auto colour = menufile::readColour(value)) d.backColor = *colour;

@@ -40,10 +40,10 @@ void applyObjectKey(MenuObject& object, Key key, const std::string& value) {
   constexpr long kIntMax = std::numeric_limits<int>::max();
   switch (key) {
     case Key::Caption: object.caption = value; break;
-    case Key::Left: object.left = menufile::readNumber(value); break;
-    case Key::Top: object.top = menufile::readNumber(value); break;
-    case Key::Width: object.width = menufile::readNumber(value); break;
-    case Key::Height: object.height = menufile::readNumber(value); break;
+    case Key::Left: object.left = menufile::readCoordinate(value); break;
+    case Key::Top: object.top = menufile::readCoordinate(value); break;
+    case Key::Width: object.width = menufile::readCoordinate(value); break;
+    case Key::Height: object.height = menufile::readCoordinate(value); break;
     case Key::ForeColor: setColour(object.foreColor, value); break;
     case Key::BackColor: setColour(object.backColor, value); break;
     case Key::FontName: object.font.name = value; break;

@@ -77,7 +77,7 @@ MenuReader::MenuReader(PageObjects& objects, PageState& page, RuntimeState& runt
     : objects_(objects), page_(page), runtime_(runtime), view_(view) {}
 
 double MenuReader::shiftedLeft(std::string_view value) const {
-  double number = mf::readNumber(value);
+  double number = mf::readCoordinate(value);
   return view_.treePaneShown() ? view_.splitterWidth() + view_.splitterLeft() + number : number;
 }
 
@@ -178,8 +178,8 @@ bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
       switch (key) {
         case Key::X1: o.x1 = shiftedLeft(ml.value); break;
         case Key::X2: o.x2 = shiftedLeft(ml.value); break;
-        case Key::Y1: o.y1 = mf::readNumber(ml.value); break;
-        case Key::Y2: o.y2 = mf::readNumber(ml.value); break;
+        case Key::Y1: o.y1 = mf::readCoordinate(ml.value); break;
+        case Key::Y2: o.y2 = mf::readCoordinate(ml.value); break;
         case Key::BorderWidth: o.borderWidth = static_cast<int>(wholeOf(ml, INT16_MIN, INT16_MAX)); break;
         case Key::ForeColor: o.foreColor = colourOf(ml); break;
         default: break;
@@ -188,10 +188,10 @@ bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
     }
     switch (key) {
       case Key::Left: o.left = shiftedLeft(ml.value); break;
-      case Key::Top: o.top = mf::readNumber(ml.value); break;
-      case Key::Width: o.width = mf::readNumber(ml.value); break;
+      case Key::Top: o.top = mf::readCoordinate(ml.value); break;
+      case Key::Width: o.width = mf::readCoordinate(ml.value); break;
       case Key::Height:
-        if (kind != ObjectKind::ComboBox) o.height = mf::readNumber(ml.value);
+        if (kind != ObjectKind::ComboBox) o.height = mf::readCoordinate(ml.value);
         break;
       case Key::Caption:
         if (kind != ObjectKind::ComboBox) o.caption = ml.value;

@@ -158,6 +158,28 @@ TEST_F(ReaderTest, FailuresAreToldAndKeepWhatWasRead) {
   EXPECT_TRUE(orphan.objects(ObjectKind::Button).at(1).visible);
 }
 
+TEST_F(ReaderTest, PositionsAndSizesStayWithinSixteenBitCoordinates) {
+  MenuDocument document;
+  ASSERT_EQ(load(document,
+                 "BEGIN MENU\n    LEFT=1e300\n    WIDTH=2147483647\n    TOP=-1e300\nEND MENU\n"
+                 "BEGIN BUTTON\n    LEFT=1e300\n    TOP=-40000\n    WIDTH=2147483647\n"
+                 "    HEIGHT=32766.5\nEND BUTTON\n"
+                 "BEGIN FRAME\nEND FRAME\n"
+                 "BEGIN LABEL\n    PARENT=1\n    LEFT=1e20\n    HEIGHT=-1e20\nEND LABEL\n"),
+            LoadState::Read);
+  EXPECT_EQ(document.windowTwips.left, 32767 * 15);
+  EXPECT_EQ(document.windowTwips.width, 32767 * 15);
+  EXPECT_EQ(document.windowTwips.top, -32767 * 15);
+  const MenuObject& button = document.objects(ObjectKind::Button).at(1);
+  EXPECT_EQ(button.left, 32767);
+  EXPECT_EQ(button.top, -32767);
+  EXPECT_EQ(button.width, 32767);
+  EXPECT_EQ(button.height, 32766.5);
+  const MenuObject& framed = document.objects(ObjectKind::Label).at(1);  // held in twips
+  EXPECT_EQ(framed.left, 32767 * 15);
+  EXPECT_EQ(framed.height, -32767 * 15);
+}
+
 TEST_F(ReaderTest, TheScriptEndsOnlyAtItsOwnEndLine) {
   MenuDocument document;
   ASSERT_EQ(load(document,

@@ -195,3 +195,29 @@ TEST(MenuReader, TiledBackgroundSuppressesTheBackColour) {
   bad.view.tileResult = -1;
   EXPECT_THROW(bad.read({"BEGIN MENU", "TILINGIMAGE=" + tile, "END MENU"}), MenuReadError);
 }
+
+TEST(MenuReader, PositionsAndSizesStayWithinSixteenBitCoordinates) {
+  Reading r;
+  r.view.treeShown = true;
+  r.read(join({kMenu, block("BUTTON", {"LEFT=1e300", "TOP=-1e300", "WIDTH=2147483647", "HEIGHT=2147483647"}),
+               block("LABEL", {"LEFT=-40000", "TOP=32767.5", "WIDTH=12.5", "HEIGHT=1e999"}),
+               block("LINE", {"X1=1e20", "X2=-1e20", "Y1=99999", "Y2=-99999"})}));
+  const PageObject* button = r.objects.find(ObjectKind::Button, 1);
+  const double pane = r.view.splitterWidth() + r.view.splitterLeft();
+  EXPECT_EQ(button->left, pane + 32767);
+  EXPECT_EQ(button->top, -32767);
+  EXPECT_EQ(button->width, 32767);
+  EXPECT_EQ(button->height, 32767);
+  const PageObject* label = r.objects.find(ObjectKind::Label, 1);
+  EXPECT_EQ(label->left, pane - 32767);
+  EXPECT_EQ(label->top, 32767);
+  EXPECT_EQ(label->width, 12.5);
+  EXPECT_EQ(label->height, 0) << "beyond any number: none";
+  const PageObject* line = r.objects.find(ObjectKind::Line, 1);
+  EXPECT_EQ(line->x1, pane + 32767);
+  EXPECT_EQ(line->x2, pane - 32767);
+  EXPECT_EQ(line->y1, 32767);
+  EXPECT_EQ(line->y2, -32767);
+  EXPECT_EQ(r.state.extent.right, static_cast<long>(pane) + 65534);
+  EXPECT_EQ(r.state.extent.bottom, 32767);
+}

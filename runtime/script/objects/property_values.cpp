@@ -2,17 +2,11 @@
 
 #include <cmath>
 
+#include "menufile/values.h"
 #include "platform/text/numbers.h"
 #include "runtime/script/objects/object_reference.h"
 
 namespace pemo::script {
-namespace {
-
-// Far beyond any screen, well inside what the widgets can hold.
-constexpr double kLargestPlace = 1'000'000;
-
-}  // namespace
-
 std::optional<std::uint32_t> colourOf(const std::string& text) {
   double number = text::RoundHalfEven(numberOf(text));
   if (number < 0 && number >= -2147483648.0) number += 4294967296.0;
@@ -32,9 +26,9 @@ Edge edgeOf(const std::string& p) {
 
 std::optional<double> edgeValueOf(Edge edge, const std::string& text) {
   const double pixels = numberOf(text);
-  if (!std::isfinite(pixels) || std::fabs(pixels) > kLargestPlace) return std::nullopt;
+  if (!std::isfinite(pixels)) return std::nullopt;
   if ((edge == Edge::Width || edge == Edge::Height) && pixels < 0) return std::nullopt;
-  return pixels;
+  return menufile::clampCoordinate(pixels);
 }
 
 }  // namespace pemo::script

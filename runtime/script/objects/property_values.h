@@ -16,7 +16,8 @@ std::string colourText(std::uint32_t bgr);
 
 // LEFT, TOP, WIDTH, HEIGHT.
 Edge edgeOf(const std::string& upperProperty);
-// A place value in pixels; sizes cannot be negative. Nothing for values out of range.
+// A place value in pixels, brought into the range every position and size keeps to;
+// sizes cannot be negative. Nothing for a negative size or a value that is no number.
 std::optional<double> edgeValueOf(Edge edge, const std::string& text);
 
 }  // namespace pemo::script

@@ -84,6 +84,13 @@ TEST(ScriptProperties, SettingValues) {
   EXPECT_EQ(f.page.at(ObjectKind::ComboBox, 1).listIndex, -1);
   EXPECT_TRUE(f.errors().empty());
 
+  // Positions and sizes keep to 16-bit coordinates, as those the menu file gives.
+  f.run({"LABEL(1).LEFT = 100000", "LABEL(1).TOP = -5000000", "LABEL(1).HEIGHT = 2147483647"});
+  EXPECT_TRUE(f.errors().empty());
+  EXPECT_EQ(f.page.at(ObjectKind::Label, 1).edges[0], 32767);
+  EXPECT_EQ(f.page.at(ObjectKind::Label, 1).edges[1], -32767);
+  EXPECT_EQ(f.page.at(ObjectKind::Label, 1).edges[3], 32767);
+
   // Values the object cannot take end the run without a message and change nothing.
   for (const std::string line : {"CHECKBOX(1).VALUE = 3", "CHECKBOX(1).VALUE = 40000", "COMBOBOX(1).LISTINDEX = 2",
                                  "COMBOBOX(1).LISTINDEX = -2", "LABEL(1).WIDTH = -1", "LABEL(1).FORECOLOR = !1000000",

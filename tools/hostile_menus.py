@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""Writes menu files that once crashed, hung or exhausted the runtime, opens each with
+`pemo` (offscreen, quitting after its first paint) and prints the time and the peak
+resident memory of every run.
+
+    tools/hostile_menus.py [build/bin/pemo] [--keep]
+
+Each run gets its own XDG_CONFIG_HOME, so nothing touches the real settings. A run that
+takes longer than the time limit is stopped and reported as such. The files are written
+to a temporary folder, removed at the end unless --keep is given.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+TIME_LIMIT = 120  # seconds before a run counts as hung
+MENU = b"BEGIN MENU\r\n    CAPTION=hostile\r\nEND MENU\r\n"
+
+
+def block(kind, keys):
+    lines = [b"BEGIN " + kind] + [b"    " + k for k in keys] + [b"END " + kind]
+    return b"\r\n".join(lines) + b"\r\n"
+
+
+def geometry_file(path, keys):
+    with open(path, "wb") as f:
+        f.write(MENU + block(b"BUTTON", [b"CAPTION=x"] + keys))
+
+
+def many_objects(path, count):
+    with open(path, "wb") as f:
+        f.write(MENU)
+        for i in range(count):
+            kind = b"IMAGE" if i % 10 == 0 else b"LABEL"
+            f.write(block(kind, [b"CAPTION=%d" % i, b"LEFT=%d" % (i % 50 * 10), b"TOP=%d" % (i // 50 % 50 * 10)]))
+
+
+def bare_line_ends(path, size):
+    with open(path, "wb") as f:
+        f.write(b"\r" * size)
+
+
+def self_including(path, size, includes):
+    """A menu whose script includes its own file again and again."""
+    windows = "C:" + os.path.abspath(path).replace("/", "\\")
+    body = MENU + block(b"LABEL", [b"CAPTION=x"]) + b"BEGIN SCRIPT\r\n"
+    body += b"".join(b"INCLUDE %s\r\n" % windows.encode() for _ in range(includes))
+    body += b"SUB MENU_LOADEDMENU()\r\nEND SUB\r\n"
+    filler = b"' " + b"x" * 76 + b"\r\n"
+    body += filler * max(0, (size - len(body)) // len(filler))
+    with open(path, "wb") as f:
+        f.write(body + b"END SCRIPT\r\n")
+
+
+CASES = [
+    ("LEFT=1e300 on a button", "left.fil", lambda p: geometry_file(p, [b"LEFT=1e300"])),
+    ("HEIGHT=2147483647 on a button", "height.fil", lambda p: geometry_file(p, [b"WIDTH=100", b"HEIGHT=2147483647"])),
+    ("WIDTH and HEIGHT 2147483647 on a button", "size.fil",
+     lambda p: geometry_file(p, [b"WIDTH=2147483647", b"HEIGHT=2147483647"])),
+    ("100,000 object blocks", "objects.fil", lambda p: many_objects(p, 100_000)),
+    ("20 MB of CR bytes", "crs.fil", lambda p: bare_line_ends(p, 20 * 1024 * 1024)),
+    ("2,000 INCLUDEs of its own 1.15 MB file", "include.fil", lambda p: self_including(p, 1_150_000, 2000)),
+]
+
+
+def measure(pemo, menu, config):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", PEMO_QUIT_AFTER_FIRST_PAINT="1",
+               PEMO_POWER_DRY_RUN="1", XDG_CONFIG_HOME=config)
+    start = time.monotonic()
+    try:
+        run = subprocess.run(["/usr/bin/time", "-v", pemo, menu], env=env, capture_output=True,
+                             text=True, timeout=TIME_LIMIT)
+    except subprocess.TimeoutExpired:
+        return f"stopped after {TIME_LIMIT} s"
+    seconds = time.monotonic() - start
+    peak = re.search(r"Maximum resident set size \(kbytes\): (\d+)", run.stderr)
+    megabytes = int(peak.group(1)) / 1024 if peak else float("nan")
+    return f"{seconds:6.2f} s {megabytes:8.1f} MB  exit {run.returncode}"
+
+
+def main():
+    args = [a for a in sys.argv[1:] if a != "--keep"]
+    here = os.path.dirname(os.path.abspath(__file__))
+    pemo = os.path.abspath(args[0] if args else os.path.join(here, "..", "build", "bin", "pemo"))
+    folder = tempfile.mkdtemp(prefix="pemo-hostile-")
+    try:
+        for title, name, write in CASES:
+            menu = os.path.join(folder, name)
+            write(menu)
+            config = os.path.join(folder, "config-" + name)
+            os.makedirs(config)
+            print(f"{title:42} {measure(pemo, menu, config)}", flush=True)
+    finally:
+        if "--keep" in sys.argv:
+            print("files kept in", folder)
+        else:
+            shutil.rmtree(folder)
+
+
+if __name__ == "__main__":
+    main()

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "editor/document/menu_document.h"
+#include "editor/document/menu_windows_port.h"
+#include "editor/document/program_port.h"
 #include "editor/document/recent_files.h"
 #include "editor/document/window_ports.h"
 
@@ -49,12 +51,17 @@ struct EditorState {
   int runActive = 0;
   std::int64_t runProcessId = 0;
   MenuDocument* runForm = nullptr;
+  // 1 while the main window closes the menu windows, 2 when a save prompt was cancelled
+  // during that.
+  int closeAllState = 0;
 
   // The windows and the registry, as far as the documents need them; null when absent.
   MainWindowPort* mainWindow = nullptr;
   PropertyWindowPort* propertyWindow = nullptr;
   FileDialogPort* fileDialog = nullptr;
   RecentKeyPort* recentKey = nullptr;
+  MenuWindowsPort* menuWindows = nullptr;
+  ProgramPort* programs = nullptr;
 };
 
 }  // namespace pemo::editor

@@ -9,5 +9,8 @@ inline constexpr const char* kCutShortMessage = "ｵﾌﾞｼﾞｪｸﾄのﾛ�
 inline constexpr const char* kCannotOpenMessage = "ﾌｧｲﾙを開けません";
 inline constexpr const char* kCannotSaveMessage = "ﾌｧｲﾙを保存できませんでした";
 inline constexpr const char* kWorkFileMessage = "作業ﾌｧｲﾙの作成に失敗";
+inline constexpr const char* kScriptEditingMessage = "ｽｸﾘﾌﾟﾄを編集中です";
+inline constexpr const char* kNoHelpMessage = "HTMLﾄﾞｷｭﾒﾝﾄを開けません";
+inline constexpr const char* kCannotStartMessage = "ﾌﾟﾛｸﾞﾗﾑを起動できません";
 
 }  // namespace pemo::editor

@@ -1,0 +1,82 @@
+#include "editor/document/test_run.h"
+
+#include "editor/document/document_script.h"
+#include "editor/document/menu_writer.h"
+#include "editor/document/messages.h"
+#include "menufile/lines.h"
+#include "platform/fs/atomic_file.h"
+#include "platform/fs/windows_path.h"
+#include "platform/ui/message_port.h"
+
+namespace pemo::editor {
+
+namespace {
+
+constexpr const char* kHandOverMenu = "!.tmp";
+constexpr const char* kHandOverScript = "!.src";
+constexpr const char* kOpenedMenu = "!.FIL";
+constexpr char kTestRunArgument = '\xFF';
+
+std::string runtimeProgram(const EditorState& state) { return state.appFolder + "PEMO.EXE"; }
+
+void removeHandOverFiles(const EditorState& state) {
+  for (const char* name : {kHandOverMenu, kHandOverScript, kOpenedMenu}) {
+    if (auto host = fs::toHostPath(state.appFolder + name)) {
+      std::error_code ec;
+      std::filesystem::remove(*host, ec);
+    }
+  }
+}
+
+// The script as the runtime reads it: code page 932 with CR LF; empty for a menu
+// without script.
+bool writeHandOverScript(const MenuDocument& document, const EditorState& state) {
+  std::string path = state.appFolder + kHandOverScript;
+  auto host = fs::toHostPath(path);
+  std::string bytes = menufile::encodeLines(documentScript(document).value_or(std::vector<std::string>{}));
+  if (host && fs::writeFileAtomically(*host, bytes)) return true;
+  ui::showExclamation(path + "\r" + kCannotSaveMessage, kEditorTitle);
+  return false;
+}
+
+}  // namespace
+
+void runActiveMenu(EditorState& state) {
+  MenuDocument* document = state.activeForm;
+  if (state.runActive || !document || !state.programs) return;
+  if (!writeMenuFile(state.appFolder + kHandOverMenu, *document, WriteMode::TestRun, state) ||
+      !writeHandOverScript(*document, state)) {
+    removeHandOverFiles(state);
+    return;
+  }
+  long pid = state.programs->start("\"" + runtimeProgram(state) + "\" " + kTestRunArgument);
+  if (pid == 0) {
+    removeHandOverFiles(state);
+    ui::showExclamation(runtimeProgram(state) + "\r" + kCannotStartMessage, kEditorTitle);
+    return;
+  }
+  state.runForm = document;
+  state.runProcessId = pid;
+  if (state.mainWindow) state.mainWindow->showRunState(true);
+  state.runActive = 1;
+  document->meRun = 1;
+  state.programs->whenEnded(pid, [&state, pid] {
+    // A run stopped by the user ends later; its end must not stop a newer run.
+    if (state.runActive && state.runProcessId == pid) terminateRun(state);
+  });
+}
+
+void terminateRun(EditorState& state) {
+  if (!state.runActive) return;
+  long pid = state.runProcessId;
+  // Idle before the runtime is stopped, so that its end notification finds no run.
+  state.runActive = 0;
+  state.runProcessId = 0;
+  if (state.programs && pid) state.programs->terminate(pid);
+  removeHandOverFiles(state);
+  if (state.mainWindow) state.mainWindow->showRunState(false);
+  if (state.runForm) state.runForm->meRun = 0;
+  state.runForm = nullptr;
+}
+
+}  // namespace pemo::editor

@@ -1,0 +1,32 @@
+#include "editor/workspace/command_state.h"
+
+namespace pemo::editor {
+
+CommandState startupCommandState() { return CommandState{}; }
+
+CommandState changeMainSetting(const EditorState& state, CommandState commands) {
+  const MenuDocument* active = state.activeWnd ? state.activeForm : nullptr;
+  bool open = active != nullptr;
+  for (Command command : {Command::CloseMenu, Command::SaveMenus, Command::AddObject, Command::Lock})
+    commands.set(command, open);
+  if (!open) commands.lockChecked = false;
+  commands.set(Command::EditScript, open && active->meSeFlg == 0);
+  // While a run is active its stop stays reachable, whichever window is active.
+  if (!state.runActive) {
+    commands.set(Command::RunStart, open);
+    commands.set(Command::RunStop, false);
+  }
+  bool objectActive = open && state.activeObject.kind != ObjectKind::Menu;
+  commands.set(Command::Copy, objectActive);
+  commands.set(Command::Cut, objectActive);
+  commands.set(Command::Paste, open && state.clipboardFilled);
+  return commands;
+}
+
+CommandState withRunState(CommandState commands, bool running) {
+  commands.set(Command::RunStart, !running);
+  commands.set(Command::RunStop, running);
+  return commands;
+}
+
+}  // namespace pemo::editor

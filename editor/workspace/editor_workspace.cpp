@@ -1,0 +1,185 @@
+#include "editor/workspace/editor_workspace.h"
+
+#include <filesystem>
+
+#include "editor/document/document_lifecycle.h"
+#include "editor/document/file_commands.h"
+#include "editor/document/messages.h"
+#include "editor/document/test_run.h"
+#include "platform/fs/windows_path.h"
+#include "platform/ui/message_port.h"
+
+namespace pemo::editor {
+
+std::string missingFileMessage(const std::string& path) { return "ﾌｧｲﾙ " + path + " は存在しません。"; }
+
+std::string saveQuestion(const std::string& caption) {
+  return "[" + caption + "]は変更されています。\r保存しますか？";
+}
+
+EditorWorkspace::EditorWorkspace(EditorState& state, MainWindowView& view, WorkspaceWindowsPort& windows,
+                                 ObjectCommandsPort& objects)
+    : state_(state), view_(view), windows_(windows), objects_(objects) {}
+
+void EditorWorkspace::setRecentMenu() { view_.showRecentItems(reloadRecentFiles(state_.recentKey, state_.recentFiles)); }
+
+void EditorWorkspace::changeMainSetting() {
+  commands_ = editor::changeMainSetting(state_, commands_);
+  apply();
+}
+
+void EditorWorkspace::setCaption(const std::string& caption) { view_.showCaption(caption); }
+
+void EditorWorkspace::showRunState(bool running) {
+  commands_ = withRunState(commands_, running);
+  apply();
+}
+
+void EditorWorkspace::apply() { view_.applyCommands(commands_); }
+
+void EditorWorkspace::changeActiveObject() {
+  if (state_.propertyWindow)
+    state_.propertyWindow->changeActiveObject();
+  else
+    changeMainSetting();
+}
+
+void EditorWorkspace::run(EditorCommand command, CommandSource source, int argument) {
+  switch (command) {
+    case EditorCommand::NewMenu: newMenu(state_); break;
+    case EditorCommand::OpenMenu: openMenu(state_); break;
+    case EditorCommand::CloseMenu:
+      if (state_.activeForm && state_.menuWindows) state_.menuWindows->closeMenuWindow(*state_.activeForm);
+      break;
+    case EditorCommand::SaveAllMenus: saveAllMenus(state_); break;
+    case EditorCommand::SaveAllMenusAs: saveAllMenusAs(state_); break;
+    case EditorCommand::SaveMenu: saveMenu(state_); break;
+    case EditorCommand::SaveMenuAs: saveMenuAs(state_); break;
+    case EditorCommand::OpenRecent: openRecent(argument); break;
+    case EditorCommand::Exit: windows_.closeMainWindow(); return;
+    case EditorCommand::ShowProperties:
+      windows_.showPropertyWindow();
+      // The toolbar button only shows the window.
+      if (source == CommandSource::Toolbar) break;
+      state_.activeObject = {ObjectKind::Menu, 0};
+      changeActiveObject();
+      return;
+    case EditorCommand::AddObject:
+      if (argument >= 0 && argument < static_cast<int>(kDocumentKinds.size()))
+        objects_.addObject(kDocumentKinds[argument]);
+      break;
+    case EditorCommand::ToggleLock: toggleLock(); break;
+    case EditorCommand::Copy: objects_.copy(); break;
+    case EditorCommand::Cut: objects_.cut(); break;
+    case EditorCommand::Paste: objects_.paste(); break;
+    case EditorCommand::Delete:
+      objects_.deleteSelection();
+      state_.activeObject = {ObjectKind::Menu, 0};
+      changeActiveObject();
+      return;
+    case EditorCommand::EditScript: editScript(state_); break;
+    case EditorCommand::SetEditor: windows_.showSetEditorDialog(); break;
+    case EditorCommand::RunStart: runActiveMenu(state_); break;
+    case EditorCommand::RunStop: terminateRun(state_); break;
+    case EditorCommand::Help: showHelp(state_); break;
+    case EditorCommand::About: windows_.showAboutBox(); break;
+  }
+  if (source == CommandSource::Toolbar) changeActiveObject();
+  bool editMenuItem = command == EditorCommand::ToggleLock || command == EditorCommand::Copy ||
+                      command == EditorCommand::Cut || command == EditorCommand::Paste;
+  if (source == CommandSource::MainMenu && editMenuItem) changeMainSetting();
+}
+
+void EditorWorkspace::toggleLock() {
+  if (!state_.activeForm) return;
+  state_.activeForm->lockFlg = !state_.activeForm->lockFlg;
+  commands_.lockChecked = state_.activeForm->lockFlg;
+  apply();
+}
+
+void EditorWorkspace::openRecent(int slot) {
+  if (slot < 0 || slot >= kRecentSlots || !state_.menuWindows) return;
+  const std::string path = state_.recentFiles[slot];
+  auto host = path.empty() ? std::nullopt : fs::toHostPath(path);
+  std::error_code ec;
+  if (!host || !std::filesystem::is_regular_file(*host, ec)) {
+    ui::showExclamation(missingFileMessage(path), kEditorTitle);
+    return;
+  }
+  state_.menuWindows->openMenuWindow(path, "");
+}
+
+void EditorWorkspace::mainWindowActivated() {
+  if (state_.menuWindows && !state_.menuWindows->documents().empty()) return;
+  view_.showCaption(kEditorTitle);
+  commands_.set(Command::SaveAllButton, false);
+  apply();
+}
+
+void EditorWorkspace::menuWindowActivated(MenuDocument& document, std::uint32_t windowHandle) {
+  bool switched = state_.activeForm != &document;
+  state_.activeWnd = windowHandle;
+  state_.activeForm = &document;
+  commands_.lockChecked = document.lockFlg;
+  commands_.set(Command::SaveAllButton, true);
+  view_.showCaption(mainCaptionFor(document));
+  if (switched) {
+    state_.activeObject = {ObjectKind::Menu, 0};
+    state_.multiSelection.clear();
+    changeActiveObject();
+  }
+  apply();
+}
+
+void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windowHandle) {
+  if (document.selObjFlg) return;
+  state_.activeWnd = windowHandle;
+  state_.activeForm = &document;
+  state_.multiSelection.clear();
+  state_.activeObject = {ObjectKind::Menu, 0};
+  changeActiveObject();
+  commands_.set(Command::AddObject, true);
+  apply();
+}
+
+bool EditorWorkspace::menuWindowMayClose(MenuDocument& document) {
+  if (document.meSeFlg == 1) {
+    ui::showExclamation(kScriptEditingMessage, kEditorTitle);
+    return false;
+  }
+  if (!document.changed) return true;
+  int answer = ui::messages().show(saveQuestion(document.caption), ui::kYesNoCancel | ui::kExclamation,
+                                   kEditorTitle);
+  if (answer == ui::kNo) return true;
+  // The menu being closed is saved, whichever window is active; a save that did not
+  // happen (dialog cancelled, write failed) keeps the window as Cancel does.
+  if (answer == ui::kYes && saveDocument(document, state_, false) && !document.changed) return true;
+  if (state_.closeAllState == 1) state_.closeAllState = 2;
+  return false;
+}
+
+void EditorWorkspace::menuWindowClosed(MenuDocument& document) {
+  if (document.meRun == 1) terminateRun(state_);
+  document.meRun = 0;
+  document.selObjFlg = false;
+  if (state_.activeForm == &document) state_.multiSelection.clear();
+  closeMenuDocument(document, state_);
+  changeActiveObject();
+}
+
+bool EditorWorkspace::mainWindowMayClose() {
+  if (anyScriptBeingEdited(state_)) {
+    ui::showExclamation(kScriptEditingMessage, kEditorTitle);
+    return false;
+  }
+  if (!state_.menuWindows) return true;
+  state_.closeAllState = 1;
+  for (MenuDocument* document : state_.menuWindows->documents()) {
+    state_.menuWindows->closeMenuWindow(*document);
+    if (state_.closeAllState == 2) return false;
+  }
+  state_.closeAllState = 0;
+  return state_.menuWindows->documents().empty();
+}
+
+}  // namespace pemo::editor

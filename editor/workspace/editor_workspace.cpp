@@ -45,6 +45,7 @@ void EditorWorkspace::changeActiveObject() {
 }
 
 void EditorWorkspace::run(EditorCommand command, CommandSource source, int argument) {
+  if (state_.propertyWindow) state_.propertyWindow->commitPendingRow();
   switch (command) {
     case EditorCommand::NewMenu: newMenu(state_); break;
     case EditorCommand::OpenMenu: openMenu(state_); break;

@@ -4,6 +4,7 @@
 #include "editor/document/menu_writer.h"
 #include "editor/document/messages.h"
 #include "menufile/lines.h"
+#include "menufile/test_run.h"
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/ui/message_port.h"
@@ -12,15 +13,15 @@ namespace pemo::editor {
 
 namespace {
 
-constexpr const char* kHandOverMenu = "!.tmp";
-constexpr const char* kHandOverScript = "!.src";
-constexpr const char* kOpenedMenu = "!.FIL";
-constexpr char kTestRunArgument = '\xFF';
+using menufile::kTestRunArgument;
+using menufile::kTestRunMenuFile;
+using menufile::kTestRunOpenedMenuFile;
+using menufile::kTestRunScriptFile;
 
 std::string runtimeProgram(const EditorState& state) { return state.appFolder + "PEMO.EXE"; }
 
 void removeHandOverFiles(const EditorState& state) {
-  for (const char* name : {kHandOverMenu, kHandOverScript, kOpenedMenu}) {
+  for (const char* name : {kTestRunMenuFile, kTestRunScriptFile, kTestRunOpenedMenuFile}) {
     if (auto host = fs::toHostPath(state.appFolder + name)) {
       std::error_code ec;
       std::filesystem::remove(*host, ec);
@@ -31,7 +32,7 @@ void removeHandOverFiles(const EditorState& state) {
 // The script as the runtime reads it: code page 932 with CR LF; empty for a menu
 // without script.
 bool writeHandOverScript(const MenuDocument& document, const EditorState& state) {
-  std::string path = state.appFolder + kHandOverScript;
+  std::string path = state.appFolder + kTestRunScriptFile;
   auto host = fs::toHostPath(path);
   std::string bytes = menufile::encodeLines(documentScript(document).value_or(std::vector<std::string>{}));
   if (host && fs::writeFileAtomically(*host, bytes)) return true;
@@ -44,7 +45,7 @@ bool writeHandOverScript(const MenuDocument& document, const EditorState& state)
 void runActiveMenu(EditorState& state) {
   MenuDocument* document = state.activeForm;
   if (state.runActive || !document || !state.programs) return;
-  if (!writeMenuFile(state.appFolder + kHandOverMenu, *document, WriteMode::TestRun, state) ||
+  if (!writeMenuFile(state.appFolder + kTestRunMenuFile, *document, WriteMode::TestRun, state) ||
       !writeHandOverScript(*document, state)) {
     removeHandOverFiles(state);
     return;

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <string>
 
 #include "platform/fs/whole_file.h"
@@ -26,10 +25,9 @@ int createSibling(const std::filesystem::path& file, std::string& name) {
 
 }  // namespace
 
-std::filesystem::path uniqueNameBeside(const std::filesystem::path& target, std::string_view tag) {
-  static std::atomic<unsigned> counter{0};
-  return target.parent_path() / ("." + target.filename().string() + std::string(tag) +
-                                 std::to_string(::getpid()) + "-" + std::to_string(counter++));
+bool isWriteProtected(const std::filesystem::path& file) {
+  struct stat status {};
+  return ::stat(file.c_str(), &status) == 0 && (status.st_mode & 0222) == 0;
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
@@ -39,6 +37,7 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     target = std::filesystem::weakly_canonical(file, ec);
     if (ec) return false;
   }
+  if (isWriteProtected(target)) return false;
   std::string temporary;
   const int fd = createSibling(target, temporary);
   if (fd < 0) return false;

@@ -4,15 +4,19 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/fs/temporary_sibling.h"
+
 namespace pemo::fs {
 
 // Writes bytes to the host file atomically. A symbolic link is followed, so the file it
 // points to is replaced and the link stays. An existing file keeps its permissions; a
-// new one gets the usual ones. False (and the old file untouched) on any failure.
+// new one gets the usual ones. False (and the old file untouched) on any failure, and
+// for a write-protected file.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
-// A hidden name beside target for a file that will replace it, unique to this process
-// and call: "." + target's name + tag + process id + "-" + a running number.
-std::filesystem::path uniqueNameBeside(const std::filesystem::path& target, std::string_view tag);
+// True for an existing file (a link followed) that has no write permission bit at all:
+// the user made it read-only, so no write replaces it, whoever runs the program. Replacing
+// a file by renaming over it needs only the folder's permission, so writers ask first.
+bool isWriteProtected(const std::filesystem::path& file);
 
 }  // namespace pemo::fs

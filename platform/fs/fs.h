@@ -5,5 +5,6 @@
 #include "platform/fs/current_folder.h"
 #include "platform/fs/drives.h"
 #include "platform/fs/listing.h"
+#include "platform/fs/temporary_sibling.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"

@@ -1,6 +1,7 @@
 #include "platform/fs/whole_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -45,6 +46,28 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
   std::error_code ec;
   std::filesystem::remove(file, ec);
   return CreateResult::Failed;
+}
+
+bool appendToFile(const std::filesystem::path& file, std::string_view bytes) {
+  bool created = false;
+  int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    created = fd >= 0;
+  }
+  if (fd < 0) return false;
+  struct stat before {};
+  // The same test as a replacing write's: without any write permission bit the file is
+  // read-only, also for a user whom the system would let write.
+  if (::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode) || (before.st_mode & 0222) == 0) {
+    ::close(fd);
+    return false;
+  }
+  bool ok = writeAll(fd, bytes);
+  if (!ok && !created) ::ftruncate(fd, before.st_size);
+  ok = ::close(fd) == 0 && ok;
+  if (!ok && created) ::unlink(file.c_str());
+  return ok;
 }
 
 }  // namespace pemo::fs

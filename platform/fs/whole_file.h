@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file reads and exclusive creation, with every failure reported.
+// Whole-file reads, exclusive creation and appends, with every failure reported.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +14,11 @@ enum class CreateResult { Created, AlreadyExists, Failed };
 // Creates file only when no file of that name exists, and writes bytes to it. A file
 // that cannot be written completely is removed again.
 CreateResult createNewFile(const std::filesystem::path& file, const std::string& bytes);
+
+// Adds bytes at the end of a file, creating it when missing. All or nothing: a write that
+// fails part way (a full disk) cuts the file back to the size it had, and a file it
+// created is removed again. False then, and for a folder or a write-protected file.
+bool appendToFile(const std::filesystem::path& file, std::string_view bytes);
 
 // Writes all bytes to an open file descriptor, going on after interruptions; false
 // when the file takes no more.

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "document_fixture.h"
 #include "editor/document/menu_reader.h"
 #include "editor/document/menu_writer.h"
 #include "editor/document/script_work_file.h"
+#include "platform/testing/file_size_limit.h"
 #include "platform/text/cp932.h"
 #include "platform/text/strings.h"
 
@@ -191,15 +191,11 @@ TEST_F(WriterTest, AFailedWriteKeepsTheOldFileAndTheChangedMark) {
   document.changed = true;
   for (int i = 1; i <= 50; ++i) document.objects(ObjectKind::Label).load(i);
 
-  // The disk fills up after a few hundred bytes.
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 300;
-  setrlimit(RLIMIT_FSIZE, &small);
-  bool saved = writeMenuFile(path("menu.fil"), document, WriteMode::Save, state);
-  setrlimit(RLIMIT_FSIZE, &old);
+  bool saved = false;
+  {
+    const pemo::testing::FileSizeLimit diskFullAfter(300);
+    saved = writeMenuFile(path("menu.fil"), document, WriteMode::Save, state);
+  }
 
   EXPECT_FALSE(saved);
   EXPECT_EQ(readFileBytes(dir / "menu.fil"), "old content\r\n");
@@ -214,6 +210,12 @@ TEST_F(WriterTest, AFailedWriteKeepsTheOldFileAndTheChangedMark) {
 
   EXPECT_FALSE(writeMenuFile(path("no/such/folder/x.fil"), document, WriteMode::Save, state));
   EXPECT_EQ(shown.shown.size(), 2u);
+  // A file the user made read-only, also for a user the system would let write.
+  ::chmod((dir / "menu.fil").c_str(), 0444);
+  EXPECT_FALSE(writeMenuFile(path("menu.fil"), document, WriteMode::Save, state));
+  EXPECT_EQ(readFileBytes(dir / "menu.fil"), "old content\r\n");
+  EXPECT_EQ(shown.shown.size(), 3u);
+  EXPECT_TRUE(document.changed);
 }
 
 }  // namespace

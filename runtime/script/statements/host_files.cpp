@@ -1,7 +1,6 @@
 #include "runtime/script/statements/host_files.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/fs/fs.h"
 #include "platform/text/cp932.h"
@@ -30,7 +29,8 @@ bool copyFileReplacing(const std::string& source, const std::string& destination
   // A destination that is a link has the file it points to replaced.
   stdfs::path target = stdfs::weakly_canonical(*to, ec);
   if (ec) target = *to;
-  const stdfs::path temporary = fs::uniqueNameBeside(target, ".copy-");
+  if (fs::isWriteProtected(target)) return false;
+  const stdfs::path temporary = fs::uniqueNameBeside(target, ".copy");
   if (!stdfs::copy_file(*from, temporary, stdfs::copy_options::overwrite_existing, ec) || ec) {
     stdfs::remove(temporary, ec);
     return false;
@@ -83,13 +83,7 @@ bool writeTextLine(const std::string& file, const std::string& text, bool append
   const auto host = fs::toHostPath(file);
   if (!host) return false;
   const std::string bytes = text::utf8ToCp932(text) + "\r\n";
-  if (!append) return fs::writeFileAtomically(*host, bytes);
-  std::error_code ec;
-  if (stdfs::is_directory(*host, ec)) return false;
-  std::ofstream out(*host, std::ios::binary | std::ios::app);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
+  return append ? fs::appendToFile(*host, bytes) : fs::writeFileAtomically(*host, bytes);
 }
 
 }  // namespace pemo::script::statements

@@ -10,8 +10,8 @@ bool hasWildcards(const std::string& name);
 
 // Copies a file over an existing destination. The copy is written beside the destination
 // and then renamed over it, so a copy that fails leaves the old destination whole. False
-// when the source is no file, the destination is a folder or the source itself, or the
-// copy fails.
+// when the source is no file, the destination is a folder, the source itself or
+// write-protected, or the copy fails.
 bool copyFileReplacing(const std::string& source, const std::string& destination);
 
 // The names of the normal files (no folders, no hidden files) that match a pattern such
@@ -29,7 +29,8 @@ void deleteRecursively(const std::string& pattern);
 
 // Writes the text in code page 932 as one line ending in CR LF: replacing the file (in
 // one step, so a failed write leaves the old contents) or at its end (creating it when
-// missing). False when the file cannot be written.
+// missing; a failed append leaves the file as it was). False when the file cannot be
+// written or is write-protected.
 bool writeTextLine(const std::string& file, const std::string& text, bool append);
 
 }  // namespace pemo::script::statements

@@ -1,9 +1,11 @@
 // The file statements on a temporary folder mapped as drive T:.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "platform/fs/fs.h"
+#include "platform/testing/file_size_limit.h"
 #include "runtime/script/statements/statement_messages.h"
 #include "runtime/script/statements/tests/statement_fixture.h"
 
@@ -202,6 +204,36 @@ TEST(OutputAndAppend, WriteOneLineInCodePage932) {
   f.run({"APPEND \"folder\", \"x\""});
   f.run({"OUTPUT \"Q:\\x.txt\", \"x\""});
   EXPECT_EQ(f.errors(), (Lines{msg::kOutputFailed, msg::kAppendFailed, msg::kOutputFailed}));
+}
+
+// A file without any write permission bit is read-only for everyone who runs the script.
+TEST(OutputAppendAndCopy, LeaveAReadOnlyFileAsItWas) {
+  TempDrive t;
+  StatementFixture f;
+  t.write("a.txt", "new");
+  t.write("ro.txt", "kept\r\n");
+  ::chmod((t / "ro.txt").c_str(), 0444);
+  for (const char* line : {"OUTPUT \"ro.txt\", \"x\"", "APPEND \"ro.txt\", \"x\"", "FILECOPY \"a.txt\", \"ro.txt\""})
+    EXPECT_TRUE(f.run({line, "MSGBOX \"not reached\""}).empty()) << line;
+  EXPECT_EQ(f.errors(), (Lines{msg::kOutputFailed, msg::kAppendFailed, msg::kCopyFailed}));
+  EXPECT_EQ(t.read("ro.txt"), "kept\r\n");
+  // Write permission for its owner alone is enough.
+  ::chmod((t / "ro.txt").c_str(), 0200);
+  EXPECT_EQ(f.run({"APPEND \"ro.txt\", \"x\"", "MSGBOX \"on\""}), Lines{"on"});
+}
+
+TEST(Append, OnAFullDiskLeavesNoPartOfTheLine) {
+  TempDrive t;
+  StatementFixture f;
+  t.write("log.txt", "old\r\n");
+  {
+    const pemo::testing::FileSizeLimit diskFullAfter(8);
+    f.run({"APPEND \"log.txt\", \"a line too long\""});
+    f.run({"APPEND \"new.txt\", \"a line too long\""});
+  }
+  EXPECT_EQ(f.errors(), (Lines{msg::kAppendFailed, msg::kAppendFailed}));
+  EXPECT_EQ(t.read("log.txt"), "old\r\n");
+  EXPECT_FALSE(t.exists("new.txt"));
 }
 
 }  // namespace

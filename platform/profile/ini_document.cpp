@@ -23,7 +23,7 @@ std::string IniDocument::bytes() const {
 std::optional<IniDocument::Range> IniDocument::findSection(std::string_view section) const {
   for (size_t i = 0; i < lines_.size(); ++i) {
     const auto name = sectionHeader(lines_[i]);
-    if (!name || !text::EqualsNoCase(*name, section)) continue;
+    if (!name || !text::EqualsNoCase(*name, text::TrimBlanksAndTabs(section))) continue;
     size_t end = i + 1;
     while (end < lines_.size() && !sectionHeader(lines_[end])) ++end;
     return Range{i, end};
@@ -34,7 +34,7 @@ std::optional<IniDocument::Range> IniDocument::findSection(std::string_view sect
 std::optional<size_t> IniDocument::findKey(const Range& range, std::string_view key) const {
   for (size_t i = range.header + 1; i < range.end; ++i) {
     const auto entry = keyValue(lines_[i]);
-    if (entry && text::EqualsNoCase(entry->key, key)) return i;
+    if (entry && text::EqualsNoCase(entry->key, text::TrimBlanksAndTabs(key))) return i;
   }
   return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // An INI file's contents, line by line as bytes, with the private-profile rules for
 // finding and changing entries. Section and key names compare without regard to case
-// and the first match wins; a change touches only the lines it must, every other line
+// or to blanks and tabs around them, and the first match wins; a change touches only the lines it must, every other line
 // keeps its bytes.
 #include <optional>
 #include <string>

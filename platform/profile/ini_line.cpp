@@ -50,11 +50,11 @@ std::optional<KeyValue> keyValue(std::string_view line) {
 }
 
 std::string headerLine(std::string_view section) {
-  return "[" + text::utf8ToCp932(section) + "]" + std::string(kCrLf);
+  return "[" + text::utf8ToCp932(text::TrimBlanksAndTabs(section)) + "]" + std::string(kCrLf);
 }
 
 std::string entryLine(std::string_view key, std::string_view value) {
-  return text::utf8ToCp932(key) + "=" + text::utf8ToCp932(value) + std::string(kCrLf);
+  return text::utf8ToCp932(text::TrimBlanksAndTabs(key)) + "=" + text::utf8ToCp932(value) + std::string(kCrLf);
 }
 
 std::string replaceValue(std::string_view line, std::string_view value) {

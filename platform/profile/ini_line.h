@@ -23,7 +23,7 @@ std::optional<std::string> sectionHeader(std::string_view line);
 // "key=value" outside a section header: the key and its value, in UTF-8.
 std::optional<KeyValue> keyValue(std::string_view line);
 
-// The code page 932 line for a header or an entry, ending in CR LF.
+// The code page 932 line for a header or an entry, ending in CR LF; names are trimmed.
 std::string headerLine(std::string_view section);
 std::string entryLine(std::string_view key, std::string_view value);
 // The line with its value replaced: the text before "=" stays as it was.

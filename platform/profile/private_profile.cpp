@@ -9,6 +9,7 @@
 #include "platform/profile/ini_document.h"
 #include "platform/text/cp932.h"
 #include "platform/text/numbers.h"
+#include "platform/text/strings.h"
 
 namespace pemo::profile {
 
@@ -24,8 +25,11 @@ bool validSection(std::string_view section) {
   return !hasLineBreak(section) && section.find(']') == std::string_view::npos;
 }
 
+// Key names are read trimmed, so a key is judged as it will read back: one that begins
+// with "[" would read as a section header.
 bool validKey(std::string_view key) {
-  return !key.empty() && !hasLineBreak(key) && key.find('=') == std::string_view::npos;
+  key = text::TrimBlanksAndTabs(key);
+  return !key.empty() && !hasLineBreak(key) && key.find('=') == std::string_view::npos && key.front() != '[';
 }
 
 // A missing file reads as an empty one; nullopt when the file is there but cannot be

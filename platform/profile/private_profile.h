@@ -28,8 +28,9 @@ std::vector<std::string> readProfileSectionNames(std::string_view file);
 std::vector<std::string> readProfileKeyNames(std::string_view section, std::string_view file);
 
 // Write the file atomically. False when nothing could be written: no such folder or drive,
-// no permission, or names and values that the file could not hold (an empty key, line
-// breaks, "=" in a key, "]" in a section name).
+// no permission, a write-protected file, or names and values that the file could not
+// hold (an empty key, line breaks, "=" in a key, a key beginning with "[", "]" in a
+// section name). Blanks and tabs around section and key names do not count, as on reading.
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view file);
 bool deleteProfileKey(std::string_view section, std::string_view key, std::string_view file);

@@ -86,5 +86,24 @@ TEST(PrivateProfile, WritesAreAtomicAndRefuseWhatTheFileCannotHold) {
   EXPECT_EQ(readFileBytes(file), "; settings\n");
 }
 
+TEST(PrivateProfile, NamesReadBackAsTheyWereWritten) {
+  TempDir tree;
+  const std::string file = (tree / "app.ini").string();
+  // Blanks around a name are not part of it: the second write replaces the first.
+  for (const char* value : {"1", "2"}) EXPECT_TRUE(writeProfileString(" T\t", " K ", value, file));
+  EXPECT_EQ(readFileBytes(file), "[T]\r\nK=2\r\n");
+  EXPECT_EQ(readProfileString(" t ", "  k", "", file), "2");
+  EXPECT_TRUE(deleteProfileKey("T ", " K", file));
+  EXPECT_EQ(readFileBytes(file), "[T]\r\n");
+
+  // A key that would read back as a section header.
+  EXPECT_FALSE(writeProfileString("T", "[X]", "2", file));
+  EXPECT_FALSE(writeProfileString("T", " [X", "2]", file));
+  EXPECT_EQ(readFileBytes(file), "[T]\r\n");
+  EXPECT_EQ(readProfileSectionNames(file), std::vector<std::string>{"T"});
+  EXPECT_TRUE(writeProfileString("T", "X[1]", "2", file));
+  EXPECT_EQ(readProfileString("T", "x[1]", "", file), "2");
+}
+
 }  // namespace
 }  // namespace pemo::profile

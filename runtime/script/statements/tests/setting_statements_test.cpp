@@ -56,6 +56,11 @@ TEST(Settings, AValueThatFailedOrCouldNotBeWrittenIsReported) {
   f.boxes.shown.clear();
   EXPECT_EQ(f.run({"SAVESETTING \"T:\\none\\x.ini\", \"s\", \"k\", \"v\"", "MSGBOX \"not reached\""}), Lines{});
   EXPECT_EQ(f.errors(), Lines{quotedError("T:\\none\\x.ini", msg::kIniNotWritten)});
+  // A key that would read back as a section header.
+  f.boxes.shown.clear();
+  EXPECT_EQ(f.run({"SAVESETTING \"T:\\app\\x.ini\", \"s\", \"[X]\", \"2\"", "MSGBOX \"not reached\""}), Lines{});
+  EXPECT_EQ(f.errors(), Lines{quotedError("T:\\app\\x.ini", msg::kIniNotWritten)});
+  EXPECT_EQ(t.read("app/x.ini"), "[s]\r\nk=kept\r\n");
   // A file the user made read-only keeps its value.
   f.boxes.shown.clear();
   std::filesystem::permissions(t / "app/x.ini", std::filesystem::perms::owner_read);

@@ -59,12 +59,12 @@ bool appendToFile(const std::filesystem::path& file, std::string_view bytes) {
   struct stat before {};
   // The same test as a replacing write's: without any write permission bit the file is
   // read-only, also for a user whom the system would let write.
-  if (::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode) || (before.st_mode & 0222) == 0) {
+  if (::fstat(fd, &before) != 0 || (before.st_mode & 0222) == 0) {
     ::close(fd);
     return false;
   }
   bool ok = writeAll(fd, bytes);
-  if (!ok && !created) ::ftruncate(fd, before.st_size);
+  if (!ok && !created && S_ISREG(before.st_mode)) ::ftruncate(fd, before.st_size);
   ok = ::close(fd) == 0 && ok;
   if (!ok && created) ::unlink(file.c_str());
   return ok;

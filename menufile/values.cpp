@@ -30,6 +30,13 @@ std::optional<long> readWholeNumber(std::string_view value, long min, long max) 
   return static_cast<long>(rounded);
 }
 
+int linkStyleOf(double number) {
+  const double rounded = text::RoundHalfEven(number);
+  const bool named = rounded >= static_cast<int>(LinkStyle::ExecuteLink) &&
+                     rounded <= static_cast<int>(LinkStyle::ExecuteAndWait);
+  return named ? static_cast<int>(rounded) : kNoLinkStyle;
+}
+
 std::optional<std::uint32_t> readColour(std::string_view value) {
   std::string_view text = text::TrimBlanksAndTabs(value);
   if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "menufile/types.h"
+
 namespace pemo::menufile {
 
 // Number: the decimal number at the start of the value (the platform's Val); 0 when the
@@ -31,6 +33,12 @@ std::optional<long> readWholeNumber(std::string_view value, long min, long max);
 // accepted); an empty value or one without leading digits gives 0. More than 32 bits
 // is a failure.
 std::optional<std::uint32_t> readColour(std::string_view value);
+
+// The link style a number stands for: the whole number nearest to it (halves to the even
+// neighbour) when that is one of the styles, 0 to 5; kNoLinkStyle for any other number,
+// a style for which a click does nothing and the status bar shows the link.
+inline constexpr int kNoLinkStyle = -1;
+int linkStyleOf(double number);
 
 // Boolean: "True" or "False" in any case, or a number (0 false, anything else true).
 std::optional<bool> readBoolean(std::string_view value);

@@ -44,7 +44,8 @@ struct PageObject {
   ZOrder zOrder = ZOrder::Unchanged;
 
   bool onPage() const { return parentFrame == 0; }
-  // The link style the link actions act on: a label keeps its style as text.
+  // The link style the link actions act on (a label keeps its style as text), or
+  // menufile::kNoLinkStyle when the style names none.
   int linkStyle() const;
 };
 

@@ -2,12 +2,13 @@
 
 #include <stdexcept>
 
+#include "menufile/values.h"
 #include "platform/text/numbers.h"
 
 namespace pemo::page {
 
 int PageObject::linkStyle() const {
-  return kind == ObjectKind::Label ? static_cast<int>(text::Val(styleText)) : style;
+  return menufile::linkStyleOf(kind == ObjectKind::Label ? text::Val(styleText) : style);
 }
 
 const std::array<ObjectKind, 9>& PageObjects::kinds() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "menufile/values.h"
 #include "platform/fs/windows_path.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/help_document.h"
@@ -45,6 +46,26 @@ struct Events : LinkedPage {
 };
 
 }  // namespace
+
+TEST(PageEvents, AStyleNamingNoLinkStyleDoesNothing) {
+  Events e;
+  // Halves go to the even neighbour; styles beyond any whole number name none.
+  for (auto [text, style] : {std::pair{"1.6", 2}, {"2.5", 2}, {" 5 ", 5}, {"-0.4", 0}, {"abc", 0}, {"6", -1},
+                             {"5.9", -1}, {"-1", -1}, {"1e20", -1}, {"-1e20", -1}, {"4294967297", -1}}) {
+    e.object(ObjectKind::Label, 1, "x.exe").styleText = text;
+    EXPECT_EQ(e.page.objects().find(ObjectKind::Label, 1)->linkStyle(), style) << text;
+  }
+  e.object(ObjectKind::Button, 1, "b.exe", 7);
+  EXPECT_EQ(e.page.objects().find(ObjectKind::Button, 1)->linkStyle(), mf::kNoLinkStyle);
+
+  e.object(ObjectKind::Label, 1, "x.exe").styleText = "1e20";
+  e.events.mouseMove(ObjectKind::Label, 1);
+  EXPECT_EQ(e.status(), "x.exe");
+  e.events.click(ObjectKind::Label, 1);
+  e.events.click(ObjectKind::Button, 1);
+  EXPECT_TRUE(e.processes.started.empty());
+  EXPECT_EQ(e.page.selection().count(), 0);
+}
 
 TEST(PageEvents, ClickFiresTheScriptEventAndThenFollowsTheLink) {
   Events e;

@@ -1,28 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "editor/property/property_sheet.h"
+#include "editor/property/tests/property_fakes.h"
 
 namespace pemo::editor::property {
 namespace {
-
-struct FakeWindows : MenuWindowDirectory {
-  std::vector<OpenMenuWindow> windows;
-  std::vector<OpenMenuWindow> openMenuWindows() override { return windows; }
-};
-
-struct FakeMainWindow : MainWindowPort {
-  std::function<void()> onChangeMainSetting;
-  int changes = 0;
-  void setRecentMenu() override {}
-  void changeMainSetting() override {
-    ++changes;
-    if (onChangeMainSetting) onChangeMainSetting();
-  }
-  void setCaption(const std::string&) override {}
-  void showRunState(bool) override {}
-};
 
 struct FakeView : PropertySheetView {
   int restored = 0, saved = 0, shown = 0;
@@ -60,7 +42,7 @@ class PropertySheetTest : public ::testing::Test {
   const PropertyGrid& grid() const { return sheet.grid(); }
 
   EditorState state;
-  FakeWindows windows;
+  FakeMenuWindows windows;
   FakeMainWindow main;
   FakeView view;
   MenuDocument first, second;

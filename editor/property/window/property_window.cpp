@@ -1,0 +1,216 @@
+#include "editor/property/window/property_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <cmath>
+
+#include "editor/document/registry_recent_key.h"
+#include "kovan/kovan.h"
+#include "platform/ui/colours.h"
+#include "platform/ui/fonts.h"
+#include "platform/ui/window_table.h"
+
+namespace pemo::editor::property {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+constexpr std::uint32_t kCaptionBlue = 0xFF0000;  // BGR
+
+int pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+QRect pixelRect(const TwipsRect& r, int widenTwips = 0) {
+  return QRect(pixels(r.left), pixels(r.top), pixels(r.width + widenTwips), pixels(r.height));
+}
+
+std::string propertyWindowKey() { return std::string(kEditorRegistrySubKey) + "\\Property Window"; }
+
+void setLabelBackground(QLabel* label, std::uint32_t bgr) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, ui::colourFromBgr(bgr));
+  label->setPalette(palette);
+}
+
+void showListState(QComboBox* list, const std::vector<std::string>& entries, const RowState& row) {
+  if (list->count() != static_cast<int>(entries.size())) {
+    list->clear();
+    for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
+  }
+  list->setEnabled(row.enabled);
+  list->setCurrentIndex(row.listIndex);
+}
+
+}  // namespace
+
+PropertyWindow::PropertyWindow(PropertySheet& sheet, QWidget* parent)
+    : QWidget(parent, Qt::Tool), sheet_(sheet) {
+  setWindowTitle(QString::fromUtf8(kPropertyCaption));
+  resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+  objectList_ = new QComboBox(this);
+  connect(objectList_, &QComboBox::activated, this,
+          [this](int position) { sheet_.objectListClicked(position); });
+  buildRows();
+  dialogButton_ = new QToolButton(this);
+  dialogButton_->setText("...");
+  dialogButton_->setGeometry(0, 0, pixels(kDialogButtonTwips), pixels(kDialogButtonTwips));
+  dialogButton_->setFocusPolicy(Qt::NoFocus);
+  dialogButton_->hide();
+  placeEditors();
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WindowShortcut);
+  connect(help, &QShortcut::activated, this, [this] {
+    if (onHelp_) onHelp_();
+  });
+  ui::registerWindow(this);
+  sheet_.setView(this);
+}
+
+PropertyWindow::~PropertyWindow() { sheet_.setView(nullptr); }
+
+void PropertyWindow::buildRows() {
+  menufile::Font labelFont;
+  labelFont.bold = true;
+  for (int row = 0; row < kRowCount; ++row) {
+    const GridRow& gridRow = gridRows()[row];
+    QLabel* label = new QLabel(QString::fromUtf8(gridRow.caption), this);
+    label->setGeometry(pixelRect(captionLabelRect(row)));
+    label->setToolTip(QString::fromUtf8(gridRow.helpText));
+    label->setFont(ui::displayFont(labelFont));
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ui::colourFromBgr(kCaptionBlue));
+    label->setPalette(palette);
+    setLabelBackground(label, kWindowColour);
+    labels_[row] = label;
+
+    QWidget* editor = nullptr;
+    if (gridRow.textBox >= 0) {
+      auto* box = new QLineEdit(this);
+      connect(box, &QLineEdit::textEdited, this,
+              [this, row](const QString& text) { sheet_.rowTyped(row, text.toStdString()); });
+      textBoxes_[gridRow.textBox] = box;
+      editor = box;
+    } else {
+      editor = makeList(row);
+    }
+    editor->installEventFilter(this);
+  }
+  // The tab order runs down the rows.
+  for (int row = 1; row < kRowCount; ++row) setTabOrder(rowEditor(row - 1), rowEditor(row));
+}
+
+QComboBox* PropertyWindow::makeList(int row) {
+  auto* list = new QComboBox(this);
+  switch (gridRows()[row].list) {
+    case ChoiceList::Style: styleList_ = list; break;
+    case ChoiceList::UnloadMode: unloadModeList_ = list; break;
+    default: pictureSizeList_ = list; break;
+  }
+  return list;
+}
+
+QComboBox* PropertyWindow::choiceList(ChoiceList list) const {
+  switch (list) {
+    case ChoiceList::Style: return styleList_;
+    case ChoiceList::UnloadMode: return unloadModeList_;
+    case ChoiceList::PictureSize: return pictureSizeList_;
+    case ChoiceList::None: break;
+  }
+  return nullptr;
+}
+
+QWidget* PropertyWindow::rowEditor(int row) const {
+  const GridRow& gridRow = gridRows().at(row);
+  if (gridRow.textBox >= 0) return textBoxes_[gridRow.textBox];
+  return choiceList(gridRow.list);
+}
+
+void PropertyWindow::placeEditors() {
+  objectList_->setGeometry(pixelRect(kObjectListRect, widenTwips_));
+  for (int row = 0; row < kRowCount; ++row)
+    rowEditor(row)->setGeometry(pixelRect(rowEditorRect(row), widenTwips_));
+}
+
+void PropertyWindow::showWindow() {
+  // Shown first, so that the stored outer size is restored with the frame known.
+  show();
+  if (!sheet_.loaded()) sheet_.load();
+  raise();
+}
+
+void PropertyWindow::restorePlace() {
+  // The window starts from its design size; the stored place may widen it.
+  widenTwips_ = 0;
+  resizeRule_.start(kClientWidthTwips, kClientHeightTwips);
+  resize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+  placeEditors();
+  kovan::KovanObject().GetWindowPositionReg(ui::registerWindow(this), propertyWindowKey(), true,
+                                            kovan::Variant(true));
+}
+
+void PropertyWindow::savePlace() {
+  kovan::KovanObject().SetWindowPositionReg(ui::registerWindow(this), propertyWindowKey());
+}
+
+void PropertyWindow::showGrid() {
+  const PropertyGrid& grid = sheet_.grid();
+  setWindowTitle(QString::fromStdString(grid.caption));
+  for (int row = 0; row < kRowCount; ++row) {
+    const RowState& state = grid.rows[row];
+    labels_[row]->setEnabled(state.enabled);
+    setLabelBackground(labels_[row], grid.labelBackColors[row]);
+    const GridRow& gridRow = gridRows()[row];
+    if (gridRow.textBox >= 0) {
+      QLineEdit* box = textBoxes_[gridRow.textBox];
+      QSignalBlocker blocker(box);
+      box->setEnabled(state.enabled);
+      if (box->text().toStdString() != state.text) box->setText(QString::fromStdString(state.text));
+    } else {
+      QComboBox* list = choiceList(gridRow.list);
+      QSignalBlocker blocker(list);
+      showListState(list, grid.entries(gridRow.list), state);
+    }
+  }
+  QSignalBlocker blocker(objectList_);
+  objectList_->clear();
+  for (const std::string& entry : grid.objectList.entries)
+    objectList_->addItem(QString::fromStdString(entry));
+  objectList_->setCurrentIndex(grid.objectListSelection);
+  objectList_->setEnabled(grid.objectListEnabled);
+  dialogButton_->setVisible(grid.dialogButtonVisible);
+}
+
+void PropertyWindow::closeEvent(QCloseEvent* event) {
+  sheet_.unload();
+  event->accept();
+}
+
+void PropertyWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  auto outcome = resizeRule_.resized(width() * kTwipsPerPixel);
+  if (!outcome) return;
+  if (outcome->widen != 0) {
+    widenTwips_ += outcome->widen;
+    placeEditors();
+  }
+  int fixedHeight = pixels(outcome->fixedHeight);
+  if (height() != fixedHeight) resize(width(), fixedHeight);
+}
+
+void PropertyWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && onActivated_) onActivated_();
+}
+
+bool PropertyWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    for (int row = 0; row < kRowCount; ++row)
+      if (rowEditor(row) == watched) sheet_.rowFocused(row);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace pemo::editor::property

@@ -23,6 +23,10 @@ CommandState changeMainSetting(const EditorState& state, CommandState commands) 
   return commands;
 }
 
+SurfacePopupState surfacePopupState(const EditorState& state, const MenuDocument& document) {
+  return {state.clipboardFilled, document.meSeFlg != 1, document.lockFlg};
+}
+
 CommandState withRunState(CommandState commands, bool running) {
   commands.set(Command::RunStart, !running);
   commands.set(Command::RunStop, running);

@@ -40,6 +40,15 @@ CommandState startupCommandState();
 // save-all button and the lock's check mark as their own events set them.
 CommandState changeMainSetting(const EditorState& state, CommandState current);
 
+// A menu window's popup on its empty surface: copy, cut and delete off, the rest from the
+// clipboard, the window's script and its lock.
+struct SurfacePopupState {
+  bool paste = false;
+  bool editScript = false;
+  bool lockChecked = false;
+};
+SurfacePopupState surfacePopupState(const EditorState& state, const MenuDocument& document);
+
 // The test run's switch: start off and stop on while running, and back.
 CommandState withRunState(CommandState current, bool running);
 

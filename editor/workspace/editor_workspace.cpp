@@ -143,6 +143,11 @@ void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windo
   apply();
 }
 
+void EditorWorkspace::menuWindowResized() {
+  state_.activeObject = {ObjectKind::Menu, 0};
+  changeActiveObject();
+}
+
 bool EditorWorkspace::menuWindowMayClose(MenuDocument& document) {
   if (document.meSeFlg == 1) {
     ui::showExclamation(kScriptEditingMessage, kEditorTitle);

@@ -40,6 +40,9 @@ class EditorWorkspace : public MainWindowPort {
   // A click on a menu window's empty surface selects the menu itself.
   void surfaceClicked(MenuDocument& document, std::uint32_t windowHandle);
 
+  // A menu window was resized: the menu itself becomes the active object.
+  void menuWindowResized();
+
   // Asked before a menu window closes: refuses while its script is being edited, and
   // for a changed menu asks whether to save it. False keeps the window open.
   bool menuWindowMayClose(MenuDocument& document);

@@ -1,0 +1,31 @@
+// The editor `pemoedit`: the main window strip, and a menu window for every menu file
+// opened, dropped or created.
+#include <QApplication>
+
+#include "editor/document/registry_recent_key.h"
+#include "editor/workspace/editor_settings.h"
+#include "editor/workspace/window/editor_windows.h"
+#include "kovan/kovan.h"
+#include "platform/fs/windows_path.h"
+#include "platform/process/process.h"
+#include "platform/process/qt_programs.h"
+#include "platform/ui/qt_message_port.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("PemoEdit");
+  pemo::ui::installQtMessagePort();
+
+  pemo::editor::EditorState state;
+  std::string programFolder = pemo::fs::toWindowsPath(pemo::process::programFolder().string());
+  state.appFolder = pemo::kovan::KovanObject().GetAppPath(programFolder);
+  state.scriptEditorPath = pemo::editor::loadScriptEditorPath();
+  pemo::process::QtPrograms programs;
+  pemo::editor::RegistryRecentKey recentKey;
+  state.programs = &programs;
+  state.recentKey = &recentKey;
+
+  pemo::editor::EditorWindows windows(state);
+  windows.start();
+  return app.exec();
+}

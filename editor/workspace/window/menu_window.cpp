@@ -1,0 +1,191 @@
+#include "editor/workspace/window/menu_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "editor/document/document_lifecycle.h"
+#include "editor/workspace/window/object_widgets.h"
+#include "platform/ui/colours.h"
+#include "platform/ui/window_table.h"
+
+namespace pemo::editor {
+
+namespace {
+
+const char* const kAddObjectItems[] = {"ﾗﾍﾞﾙ(&L)",     "ﾎﾞﾀﾝ(&B)",       "ﾋﾟｸﾁｬﾎﾞﾀﾝ(&P)", "ｲﾒｰｼﾞ(&I)",
+                                       "ﾗｼﾞｵﾎﾞﾀﾝ(&R)", "ﾁｪｯｸﾎﾞｯｸｽ(&C)", "ﾌﾚｰﾑ(&F)",       "ｺﾝﾎﾞﾎﾞｯｸｽ(&M)"};
+
+// The original platform's key code of a Qt key: letters and the three keys the window
+// knows.
+int keyCode(int qtKey) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;
+  switch (qtKey) {
+    case Qt::Key_Delete: return kKeyDelete;
+    case Qt::Key_F1: return kKeyF1;
+    case Qt::Key_F5: return kKeyF5;
+  }
+  return 0;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? kShiftBit : 0) | (modifiers & Qt::ControlModifier ? kCtrlBit : 0) |
+         (modifiers & Qt::AltModifier ? kAltBit : 0);
+}
+
+int px(double value) { return static_cast<int>(std::lround(value)); }
+
+}  // namespace
+
+MenuWindow::MenuWindow(EditorState& state, EditorWorkspace& workspace, std::unique_ptr<MenuDocument> document)
+    : state_(state), workspace_(workspace), document_(std::move(document)) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setFocusPolicy(Qt::StrongFocus);
+  handle_ = static_cast<std::uint32_t>(ui::registerWindow(this));
+  buildPopup();
+}
+
+MenuWindow::~MenuWindow() = default;
+
+void MenuWindow::buildPopup() {
+  popup_ = new QMenu(this);
+  auto item = [this](int number, const QString& caption, EditorCommand command, int argument = 0) {
+    QAction* action = popup_->addAction(caption);
+    connect(action, &QAction::triggered, this, [this, command, argument] { run(command, argument); });
+    popupItems_[number] = action;
+    return action;
+  };
+  auto separator = [this](int number) { popupItems_[number] = popup_->addSeparator(); };
+  QMenu* add = popup_->addMenu("ｵﾌﾞｼﾞｪｸﾄの追加(&A)");
+  popupItems_[0] = add->menuAction();
+  for (int code = 0; code < 8; ++code) {
+    QAction* action = add->addAction(kAddObjectItems[code]);
+    connect(action, &QAction::triggered, this, [this, code] { run(EditorCommand::AddObject, code); });
+  }
+  separator(1);
+  item(2, "ｺﾋﾟｰ(&C)", EditorCommand::Copy);
+  item(3, "切り取り(&X)", EditorCommand::Cut);
+  item(4, "貼り付け(&V)", EditorCommand::Paste);
+  separator(5);
+  popupItems_[5]->setVisible(false);
+  item(6, "削除(&D)", EditorCommand::Delete);
+  separator(7);
+  item(8, "新しいﾒﾆｭｰ(&N)", EditorCommand::NewMenu);
+  item(9, "ﾒﾆｭｰを開く(&O)", EditorCommand::OpenMenu);
+  item(10, "このﾒﾆｭｰを上書き保存(&S)", EditorCommand::SaveMenu);
+  item(11, "このﾒﾆｭｰを名前を付けて保存(&F)", EditorCommand::SaveMenuAs);
+  separator(12);
+  item(14, "ｽｸﾘﾌﾟﾄの編集(&E)", EditorCommand::EditScript);
+  item(15, "ｵﾌﾞｼﾞｪｸﾄの位置を固定する(&L)", EditorCommand::ToggleLock)->setCheckable(true);
+}
+
+void MenuWindow::load() {
+  loadMenuDocument(*document_, state_, handle_);
+  setWindowTitle(QString::fromStdString(document_->caption));
+  placeWindow();
+  showDocument();
+  loaded_ = true;
+}
+
+void MenuWindow::placeWindow() {
+  const auto& twips = document_->windowTwips;
+  double tx = state_.twipsPerPixelX, ty = state_.twipsPerPixelY;
+  if (twips.width && twips.height) resize(std::max(px(*twips.width / tx), 120), std::max(px(*twips.height / ty), 80));
+  else resize(480, 360);
+  if (twips.left && twips.top) move(px(*twips.left / tx), px(*twips.top / ty));
+}
+
+void MenuWindow::showDocument() {
+  QPalette background = palette();
+  background.setColor(QPalette::Window, ui::colourFromBgr(document_->backColor));
+  setPalette(background);
+  setAutoFillBackground(true);
+  std::map<int, QWidget*> frames;
+  for (ObjectRef ref : document_->stacking()) {
+    const MenuObject* object = document_->find(ref);
+    if (!object || object->kind != ObjectKind::Frame) continue;
+    frames[ref.index] = createObjectWidget(this, *object, state_.twipsPerPixelX);
+  }
+  for (ObjectRef ref : document_->stacking()) {
+    const MenuObject* object = document_->find(ref);
+    if (!object || object->kind == ObjectKind::Frame) continue;
+    auto frame = frames.find(object->frame);
+    QWidget* parent = object->frame > 0 && frame != frames.end() ? frame->second : this;
+    createObjectWidget(parent, *object, state_.twipsPerPixelX)->raise();
+  }
+  overlay_ = new ui::OutlineOverlay(this);
+}
+
+void MenuWindow::run(EditorCommand command, int argument) { workspace_.run(command, CommandSource::MenuWindow, argument); }
+
+void MenuWindow::showSurfacePopup(const QPoint& globalPosition) {
+  SurfacePopupState state = surfacePopupState(state_, *document_);
+  for (int number : {2, 3, 6}) popupItems_[number]->setEnabled(false);
+  popupItems_[4]->setEnabled(state.paste);
+  popupItems_[14]->setEnabled(state.editScript);
+  popupItems_[15]->setChecked(state.lockChecked);
+  popup_->popup(globalPosition);
+}
+
+void MenuWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && loaded_)
+    workspace_.menuWindowActivated(*document_, handle_);
+}
+
+void MenuWindow::closeEvent(QCloseEvent* event) {
+  if (!workspace_.menuWindowMayClose(*document_)) {
+    event->ignore();
+    return;
+  }
+  workspace_.menuWindowClosed(*document_);
+  event->accept();
+  if (closed_) closed_(this);
+}
+
+void MenuWindow::keyPressEvent(QKeyEvent* event) {
+  auto command = menuWindowKeyCommand(keyCode(event->key()), shiftState(event->modifiers()));
+  if (!command) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (*command == EditorCommand::RunStart && state_.runActive) return;
+  run(*command);
+}
+
+void MenuWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    showSurfacePopup(event->globalPosition().toPoint());
+    return;
+  }
+  if (event->button() != Qt::LeftButton) return;
+  banding_ = true;
+  bandStart_ = event->position().toPoint();
+  band_ = QRect();
+}
+
+void MenuWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (!banding_ || event->buttons() != Qt::LeftButton) return;
+  if (!band_.isNull()) overlay_->invert(band_, 1);
+  band_ = QRect(bandStart_, event->position().toPoint()).normalized();
+  overlay_->invert(band_, 1);
+}
+
+void MenuWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !banding_) return;
+  banding_ = false;
+  if (!band_.isNull()) overlay_->invert(band_, 1);
+  band_ = QRect();
+  // A click on the empty surface selects the menu itself.
+  workspace_.surfaceClicked(*document_, handle_);
+}
+
+void MenuWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (overlay_) overlay_->setGeometry(rect());
+  if (loaded_ && isActiveWindow()) workspace_.menuWindowResized();
+}
+
+}  // namespace pemo::editor

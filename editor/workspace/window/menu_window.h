@@ -1,0 +1,65 @@
+#pragma once
+// One menu window: a menu document shown as the end user will see it, with the editing
+// surface's keys, band, popup menu and save prompt. Its events go to the workspace logic.
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "editor/workspace/editor_workspace.h"
+#include "platform/ui/outline.h"
+
+class QMenu;
+class QAction;
+
+namespace pemo::editor {
+
+class MenuWindow : public QWidget {
+ public:
+  MenuWindow(EditorState& state, EditorWorkspace& workspace, std::unique_ptr<MenuDocument> document);
+  ~MenuWindow() override;
+
+  MenuDocument& document() { return *document_; }
+  std::uint32_t handle() const { return handle_; }
+
+  // The window's load: reads the file or makes the new menu's work file, shows the
+  // objects and makes this the active menu window.
+  void load();
+  // Called once the window has really closed.
+  void onClosed(std::function<void(MenuWindow*)> closed) { closed_ = std::move(closed); }
+
+  // The popup menu's items by their number.
+  QAction* popupItem(int number) const { return popupItems_.at(number); }
+  // Prepares and shows the popup as the right button on the empty surface does.
+  void showSurfacePopup(const QPoint& globalPosition);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void buildPopup();
+  void showDocument();
+  void placeWindow();
+  void run(EditorCommand command, int argument = 0);
+
+  EditorState& state_;
+  EditorWorkspace& workspace_;
+  std::unique_ptr<MenuDocument> document_;
+  std::uint32_t handle_ = 0;
+  std::function<void(MenuWindow*)> closed_;
+  QMenu* popup_ = nullptr;
+  std::map<int, QAction*> popupItems_;
+  ui::OutlineOverlay* overlay_ = nullptr;
+  bool banding_ = false;
+  QPoint bandStart_;
+  QRect band_;
+  bool loaded_ = false;
+};
+
+}  // namespace pemo::editor

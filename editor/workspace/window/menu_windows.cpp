@@ -1,0 +1,41 @@
+#include "editor/workspace/window/menu_windows.h"
+
+#include <algorithm>
+
+namespace pemo::editor {
+
+MenuWindows::~MenuWindows() {
+  for (MenuWindow* window : windows_) delete window;
+}
+
+MenuDocument* MenuWindows::openMenuWindow(const std::string& filePath, const std::string& preCaption) {
+  if (!workspace_) return nullptr;
+  auto document = std::make_unique<MenuDocument>();
+  document->filePath = filePath;
+  document->preCaption = preCaption;
+  auto* window = new MenuWindow(state_, *workspace_, std::move(document));
+  windows_.push_back(window);
+  window->onClosed([this](MenuWindow* closed) {
+    std::erase(windows_, closed);
+    closed->deleteLater();
+  });
+  window->load();
+  window->show();
+  window->activateWindow();
+  // The activation may come later or, off screen, not at all; the caption follows now.
+  workspace_->menuWindowActivated(window->document(), window->handle());
+  return &window->document();
+}
+
+std::vector<MenuDocument*> MenuWindows::documents() {
+  std::vector<MenuDocument*> all;
+  for (MenuWindow* window : windows_) all.push_back(&window->document());
+  return all;
+}
+
+bool MenuWindows::closeMenuWindow(MenuDocument& document) {
+  auto it = std::find_if(windows_.begin(), windows_.end(), [&](MenuWindow* w) { return &w->document() == &document; });
+  return it != windows_.end() && (*it)->close();
+}
+
+}  // namespace pemo::editor

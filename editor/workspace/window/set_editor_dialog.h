@@ -1,0 +1,34 @@
+#pragma once
+// The script editor's setting: the path of the program in which menu scripts are
+// edited, typed or chosen with "...".
+#include <QDialog>
+
+#include "editor/document/editor_state.h"
+
+class QLineEdit;
+
+namespace pemo::editor {
+
+inline constexpr const char* kEditorProgramFilter = "EXEﾌｧｲﾙ(*.EXE)|*.EXE";
+// File must exist, current folder kept, no read-only box.
+inline constexpr int kEditorDialogFlags = 4108;
+
+class SetEditorDialog : public QDialog {
+ public:
+  // dialogs: where "..." asks for the program; the main window's when null.
+  SetEditorDialog(EditorState& state, QWidget* parent, FileDialogPort* dialogs = nullptr);
+
+  QLineEdit* pathBox() const { return path_; }
+  void browse();
+  // "OK": the typed path becomes the script editor, unchecked.
+  void acceptPath();
+
+ private:
+  EditorState& state_;
+  FileDialogPort* dialogs_;
+  QLineEdit* path_ = nullptr;
+  // What the file dialog last returned while this dialog has been open.
+  std::string lastChosen_;
+};
+
+}  // namespace pemo::editor

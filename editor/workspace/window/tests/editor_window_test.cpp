@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+#include <QUrl>
+
+#include "editor/document/tests/document_fixture.h"
+#include "editor/workspace/editor_settings.h"
+#include "editor/workspace/window/editor_windows.h"
+#include "editor/workspace/window/set_editor_dialog.h"
+#include "platform/fs/windows_path.h"
+
+namespace pemo::editor {
+namespace {
+
+using pemo::testing::writeFileBytes;
+
+class EditorWindowTest : public DocumentTest {
+ protected:
+  EditorWindowTest() {
+    state.appFolder = fs::toWindowsPath(dir.path().string()) + "\\";
+    state.scriptEditorPath = loadScriptEditorPath();
+    windows.start();
+  }
+  ~EditorWindowTest() override {
+    shown.answers.assign(10, ui::kNo);
+    windows.mainWindow.close();
+  }
+  MainWindow& main() { return windows.mainWindow; }
+  QList<QAction*> fileMenuItems() { return main().menuBar()->actions()[0]->menu()->actions(); }
+  void drop(const std::vector<std::filesystem::path>& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (auto& file : files) urls.push_back(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    data.setUrls(urls);
+    // The drop goes where the drag entered.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &enter);
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &event);
+  }
+
+  EditorWindows windows{state};
+};
+
+TEST_F(EditorWindowTest, FirstStartSpansTheScreenTopWithNoRecentFiles) {
+  EXPECT_EQ(main().windowTitle(), "PemoEdit");
+  EXPECT_EQ(main().pos(), QPoint(0, 0));
+  EXPECT_EQ(main().width(), QApplication::primaryScreen()->geometry().width());
+  EXPECT_TRUE(state.scriptEditorPath.ends_with("\\NOTEPAD.EXE"));
+  // "-" after the save items, then at once "終了(&X)": no recent items, no separator.
+  auto items = fileMenuItems();
+  ASSERT_GE(items.size(), 3);
+  EXPECT_EQ(items.back()->text(), "終了(&X)");
+  EXPECT_FALSE(items[items.size() - 2]->isVisible());
+  EXPECT_TRUE(items[items.size() - 3]->isSeparator());
+  // 24 toolbar buttons, separators at 1, 5, 7, 16, 20 and 22; nothing of a document on.
+  ASSERT_EQ(main().toolBar()->actions().size(), 24);
+  for (int number : {1, 5, 7, 16, 20, 22}) EXPECT_TRUE(main().toolButton(number)->isSeparator()) << number;
+  EXPECT_EQ(main().toolButton(21)->toolTip(), "ｽｸﾘﾌﾟﾄの編集");
+  for (int number : {4, 8, 15, 17, 21, 23, 24}) EXPECT_FALSE(main().toolButton(number)->isEnabled()) << number;
+  for (int number : {2, 3, 6}) EXPECT_TRUE(main().toolButton(number)->isEnabled()) << number;
+  // The strip shows the menu bar and the toolbar and nothing more.
+  main().resize(main().width(), 400);
+  EXPECT_EQ(main().height(), main().menuBar()->sizeHint().height() + main().toolBar()->sizeHint().height());
+}
+
+TEST_F(EditorWindowTest, DroppedFilesOpenInOrderEvenATextFile) {
+  writeFileBytes(dir / "A.FIL", "BEGIN MENU\r\n    CAPTION=First\r\nEND MENU\r\n");
+  writeFileBytes(dir / "notes.txt", "just some text\r\n");
+  writeFileBytes(dir / "B.FIL", "BEGIN MENU\r\n    CAPTION=Second\r\nEND MENU\r\n");
+  drop({dir / "A.FIL", dir / "notes.txt", dir / "B.FIL"});
+  auto& opened = windows.menuWindows.windows();
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0]->windowTitle(), "First");
+  EXPECT_EQ(opened[2]->windowTitle(), "Second");
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_TRUE(shown.shown[0].prompt.ends_with("notes.txt\rｵﾌﾞｼﾞｪｸﾄをﾛｰﾄﾞできませんでした"));
+  EXPECT_EQ(main().windowTitle().toStdString(), "PemoEdit - " + fs::toWindowsPath((dir / "B.FIL").string()));
+  EXPECT_TRUE(main().toolButton(23)->isEnabled());
+  EXPECT_TRUE(main().toolButton(4)->isEnabled());
+}
+
+TEST_F(EditorWindowTest, ClosingIsRefusedWhileAScriptIsEdited) {
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  ASSERT_EQ(windows.menuWindows.windows().size(), 1u);
+  windows.menuWindows.windows()[0]->document().meSeFlg = 1;
+  EXPECT_FALSE(main().close());
+  EXPECT_EQ(windows.menuWindows.windows().size(), 1u);
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_EQ(shown.shown[0].prompt, "ｽｸﾘﾌﾟﾄを編集中です");
+  windows.menuWindows.windows()[0]->document().meSeFlg = 0;
+}
+
+TEST_F(EditorWindowTest, ThePopupFollowsTheClipboardAndTheScript) {
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  MenuWindow& window = *windows.menuWindows.windows()[0];
+  window.showSurfacePopup(QPoint(10, 10));
+  EXPECT_FALSE(window.popupItem(2)->isEnabled());
+  EXPECT_FALSE(window.popupItem(4)->isEnabled());
+  EXPECT_TRUE(window.popupItem(14)->isEnabled());
+  EXPECT_FALSE(window.popupItem(5)->isVisible());
+  EXPECT_EQ(window.popupItem(11)->text(), "このﾒﾆｭｰを名前を付けて保存(&F)");
+  state.clipboardFilled = true;
+  window.document().meSeFlg = 1;
+  window.showSurfacePopup(QPoint(10, 10));
+  EXPECT_TRUE(window.popupItem(4)->isEnabled());
+  EXPECT_FALSE(window.popupItem(14)->isEnabled());
+  window.document().meSeFlg = 0;
+}
+
+TEST_F(EditorWindowTest, TheEditorSettingKeepsTheLastChoiceAfterACancel) {
+  struct Dialogs : FileDialogPort {
+    std::optional<std::string> showOpen(const Request&) override { return answers.at(calls++); }
+    std::optional<std::string> showSave(const Request&) override { return std::nullopt; }
+    std::vector<std::optional<std::string>> answers;
+    size_t calls = 0;
+  } dialogs;
+  dialogs.answers = {std::nullopt, "C:\\ED\\ED.EXE", std::nullopt};
+  SetEditorDialog dialog(state, &main(), &dialogs);
+  EXPECT_TRUE(dialog.pathBox()->text().endsWith("NOTEPAD.EXE"));
+  dialog.browse();
+  EXPECT_EQ(dialog.pathBox()->text(), "");  // nothing chosen yet
+  dialog.browse();
+  dialog.browse();
+  EXPECT_EQ(dialog.pathBox()->text(), "C:\\ED\\ED.EXE");
+  dialog.acceptPath();
+  EXPECT_EQ(state.scriptEditorPath, "C:\\ED\\ED.EXE");
+}
+
+}  // namespace
+}  // namespace pemo::editor

@@ -62,6 +62,7 @@ void PropertySheet::changeActiveObject() {
     grid_.target = {state_.activeForm, state_.activeObject, state_.multiSelection};
   }
   grid_.objectListEnabled = !multiSelection;
+  rememberFocusedValue();
   showGrid();
   if (state_.mainWindow) state_.mainWindow->changeMainSetting();
 }
@@ -76,6 +77,7 @@ void PropertySheet::objectListClicked(int position) {
   if (!isOpen(state_.activeForm)) return;
   grid_.objectListSelection = position;
   loadEntry(position);
+  rememberFocusedValue();
   showGrid();
 }
 
@@ -94,19 +96,26 @@ void PropertySheet::loadMultiSelection() {
 }
 
 void PropertySheet::rowFocused(int row) {
-  pendingRow_ = row;
-  oldValue_ = isListRow(row) ? std::to_string(grid_.rows.at(row).listIndex) : grid_.rows.at(row).text;
+  focusedRow_ = row;
+  rememberFocusedValue();
+}
+
+// A reload under a focused editor starts its editing afresh from what it now shows.
+void PropertySheet::rememberFocusedValue() {
+  if (focusedRow_ < 0) return;
+  const RowState& row = grid_.rows.at(focusedRow_);
+  oldValue_ = isListRow(focusedRow_) ? std::to_string(row.listIndex) : row.text;
 }
 
 void PropertySheet::rowTyped(int row, const std::string& text) {
   grid_.rows.at(row).text = text;
-  pendingRow_ = row;
+  focusedRow_ = row;
   propChange_ = true;
 }
 
 void PropertySheet::commitPendingRow() {
   if (!propChange_) return;
-  int row = pendingRow_;
+  int row = focusedRow_;
   if (writeBack_ && grid_.rows[row].text != oldValue_ && isOpen(grid_.target.document)) {
     writeBack_->applyRow(grid_, row);
     // A value the write-back refused is back at its old text and changes nothing.

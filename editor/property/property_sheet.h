@@ -70,6 +70,7 @@ class PropertySheet : public PropertyWindowPort {
   void buildObjectList();
   void loadEntry(int position);
   void loadMultiSelection();
+  void rememberFocusedValue();
   void showGrid();
 
   EditorState& state_;
@@ -79,7 +80,7 @@ class PropertySheet : public PropertyWindowPort {
   PropertyGrid grid_;
   bool loaded_ = false;
   bool propChange_ = false;
-  int pendingRow_ = -1;
+  int focusedRow_ = -1;
   std::string oldValue_;
 };
 

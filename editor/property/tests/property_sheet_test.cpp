@@ -155,11 +155,16 @@ TEST_F(PropertySheetTest, ATypedRowGoesToTheObjectItWasTypedFor) {
   EXPECT_FALSE(first.changed);
   EXPECT_EQ(first.objects(ObjectKind::Label).at(2).caption, "");
 
+  // A reload under the focused row: what it shows now is what its editing starts from,
+  // so leaving it unchanged later writes nothing to the object shown now.
+  activate(11, {ObjectKind::Label, 1});
+  EXPECT_EQ(sheet.oldValue(), "Typed");
+
   // A window closed since the row was typed gets nothing.
   sheet.rowTyped(row::Caption, "late");
   windows.windows.erase(windows.windows.begin());
   sheet.commitPendingRow();
-  EXPECT_EQ(first.objects(ObjectKind::Label).at(2).caption, "");
+  EXPECT_EQ(first.objects(ObjectKind::Label).at(1).caption, "Typed");
   EXPECT_FALSE(sheet.propChange());
 }
 

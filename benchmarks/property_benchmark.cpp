@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
   PropertySheet sheet(state, windows);
   PropertyWindow window(sheet);
-  window.showWindow();
+  window.show();
   QApplication::processEvents();
   std::printf("ChangeActiveObject, 500-object menu, with the window: %.3f ms (target 16 ms)\n",
               millisecondsPerCall(state, sheet, objects));

@@ -134,11 +134,10 @@ void PropertyWindow::placeEditors() {
     rowEditor(row)->setGeometry(pixelRect(rowEditorRect(row), widenTwips_));
 }
 
-void PropertyWindow::showWindow() {
-  // Shown first, so that the stored outer size is restored with the frame known.
-  show();
+void PropertyWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // On show, so that the stored outer size is restored with the frame known.
   if (!sheet_.loaded()) sheet_.load();
-  raise();
 }
 
 void PropertyWindow::restorePlace() {

@@ -23,9 +23,6 @@ class PropertyWindow : public QWidget, public PropertySheetView {
   explicit PropertyWindow(PropertySheet& sheet, QWidget* parent = nullptr);
   ~PropertyWindow() override;
 
-  // Loads the window when it is not loaded, and shows it.
-  void showWindow();
-
   // What the window's activation and its F1 key do (the main window decides both).
   void setActivationHandler(std::function<void()> handler) { onActivated_ = std::move(handler); }
   void setHelpHandler(std::function<void()> handler) { onHelp_ = std::move(handler); }
@@ -44,6 +41,8 @@ class PropertyWindow : public QWidget, public PropertySheetView {
   QToolButton* dialogButton() const { return dialogButton_; }
 
  protected:
+  // Showing the window loads it when it is not loaded.
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;

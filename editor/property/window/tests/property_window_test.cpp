@@ -57,7 +57,7 @@ class PropertyWindowTest : public ::testing::Test {
 };
 
 TEST_F(PropertyWindowTest, RowsStandAtTheirPlacesAndShowTheSheetsGrid) {
-  window.showWindow();
+  window.show();
   EXPECT_EQ(window.windowFlags() & Qt::Tool, Qt::Tool);
   EXPECT_EQ(window.size(), QSize(337, 384));
   EXPECT_EQ(window.captionLabel(11)->geometry(), QRect(1, 274, 100, 21));
@@ -86,7 +86,7 @@ TEST_F(PropertyWindowTest, RowsStandAtTheirPlacesAndShowTheSheetsGrid) {
 
   // Reopening never duplicates a list's entries.
   window.close();
-  window.showWindow();
+  window.show();
   settle();
   EXPECT_EQ(window.size(), QSize(337, 384));
   EXPECT_EQ(window.choiceList(ChoiceList::Style)->count(), 6);
@@ -94,7 +94,7 @@ TEST_F(PropertyWindowTest, RowsStandAtTheirPlacesAndShowTheSheetsGrid) {
 }
 
 TEST_F(PropertyWindowTest, EditorsFollowTheWidthFromTheMinimumWidthOnAndTheHeightStays) {
-  window.showWindow();
+  window.show();
   settle();
   std::vector<int> before = editorWidths();
   EXPECT_EQ(window.size(), QSize(337, 384));
@@ -117,7 +117,7 @@ TEST_F(PropertyWindowTest, EditorsFollowTheWidthFromTheMinimumWidthOnAndTheHeigh
 }
 
 TEST_F(PropertyWindowTest, ClosingKeepsThePlaceAndTheSheetFollowsWhileClosed) {
-  window.showWindow();
+  window.show();
   settle();
   window.move(140, 90);
   settle();
@@ -133,7 +133,7 @@ TEST_F(PropertyWindowTest, ClosingKeepsThePlaceAndTheSheetFollowsWhileClosed) {
   EXPECT_TRUE(sheet.loaded());
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.objectList()->count(), 2);
-  window.showWindow();
+  window.show();
   settle();
   EXPECT_EQ(window.pos(), place);
   EXPECT_EQ(window.size(), size);
@@ -142,7 +142,7 @@ TEST_F(PropertyWindowTest, ClosingKeepsThePlaceAndTheSheetFollowsWhileClosed) {
 TEST_F(PropertyWindowTest, ATypedRowIsCommittedToItsObjectBeforeTheGridShowsAnother) {
   document.objects(ObjectKind::Label).load(1);
   document.objects(ObjectKind::CheckBox).load(1).caption = "Box";
-  window.showWindow();
+  window.show();
   activate({ObjectKind::Label, 1});
   int changes = main.changes;
   window.textBox(0)->setFocus();

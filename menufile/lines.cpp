@@ -60,26 +60,19 @@ bool endsScript(std::string_view line) {
   return text::UCase(text::RTrimBlanksAndTabs(text::LTrimBlanksAndTabs(line))) == "END SCRIPT";
 }
 
-std::vector<FileLine> decodeLines(std::string_view bytes) {
+FileLine LineReader::next() {
   // CR and LF never occur as the trail byte of a double-byte character, so the bytes
   // can be cut at them before decoding.
-  std::vector<FileLine> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find_first_of("\r\n", start);
-    size_t next;
-    if (end == std::string_view::npos) {
-      end = bytes.size();
-      next = end;
-    } else if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') {
-      next = end + 2;
-    } else {
-      next = end + 1;
-    }
-    lines.push_back({text::cp932ToUtf8(bytes.substr(start, end - start)), next});
-    start = next;
+  const std::size_t start = next_;
+  std::size_t end = bytes_.find_first_of("\r\n", start);
+  if (end == std::string_view::npos) {
+    end = next_ = bytes_.size();
+  } else if (bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n') {
+    next_ = end + 2;
+  } else {
+    next_ = end + 1;
   }
-  return lines;
+  return {text::cp932ToUtf8(bytes_.substr(start, end - start)), next_};
 }
 
 std::string encodeLines(const std::vector<std::string>& lines) {

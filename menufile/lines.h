@@ -54,9 +54,20 @@ struct FileLine {
   std::size_t endOffset = 0;
 };
 
-// Splits code page 932 bytes into lines at CR LF, a lone LF or a lone CR, and decodes
-// each line. A last line without a line end still counts; an empty file has no lines.
-std::vector<FileLine> decodeLines(std::string_view bytes);
+// Takes code page 932 bytes apart into lines at CR LF, a lone LF or a lone CR, decoding
+// each line only when it is taken: reading a file needs its bytes and the line at hand,
+// however many lines it has. A last line without a line end still counts; empty bytes
+// have no lines. The bytes must outlive the reader.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+  bool atEnd() const { return next_ >= bytes_.size(); }
+  FileLine next();
+
+ private:
+  std::string_view bytes_;
+  std::size_t next_ = 0;
+};
 
 // Encodes UTF-8 lines as code page 932, each ended by CR LF.
 std::string encodeLines(const std::vector<std::string>& lines);

@@ -24,15 +24,15 @@ struct PendingParent {
 
 class MenuFileReader {
  public:
-  MenuFileReader(MenuDocument& document, EditorState& state,
-                 const std::vector<menufile::FileLine>& lines, const std::string& path)
-      : document_(document), state_(state), lines_(lines), path_(path) {}
+  MenuFileReader(MenuDocument& document, EditorState& state, std::string_view bytes,
+                 const std::string& path)
+      : document_(document), state_(state), lines_(bytes), path_(path) {}
 
   LoadState read() {
     std::map<ObjectKind, int> nextIndex;
     LoadState state = LoadState::NothingRead;
-    while (pos_ < lines_.size()) {
-      MenuLine line = menufile::classifyLine(lines_[pos_++].text);
+    while (!lines_.atEnd()) {
+      MenuLine line = menufile::classifyLine(lines_.next().text);
       if (line.kind != LineKind::BlockBegin) continue;
       bool cutShort = false;
       if (line.opensScript()) {
@@ -63,8 +63,8 @@ class MenuFileReader {
   // opening another block cut it short; the end of the file ends it normally.
   template <typename Apply>
   bool readBlock(ObjectKind kind, Apply apply) {
-    while (pos_ < lines_.size()) {
-      MenuLine line = menufile::classifyLine(lines_[pos_++].text);
+    while (!lines_.atEnd()) {
+      MenuLine line = menufile::classifyLine(lines_.next().text);
       if (line.kind == LineKind::BlockBegin) return true;
       if (line.kind == LineKind::BlockEnd && line.blockKind() == kind) return false;
       if (line.kind == LineKind::Property) apply(line.knownKey(), line.value);
@@ -155,19 +155,18 @@ class MenuFileReader {
 
   void readScriptSection() {
     std::vector<std::string> script;
-    while (pos_ < lines_.size()) {
-      const std::string& line = lines_[pos_++].text;
+    while (!lines_.atEnd()) {
+      std::string line = lines_.next().text;
       if (menufile::endsScript(line)) break;
-      script.push_back(line);
+      script.push_back(std::move(line));
     }
     attachScriptWorkFile(document_, state_, path_, std::move(script));
   }
 
   MenuDocument& document_;
   EditorState& state_;
-  const std::vector<menufile::FileLine>& lines_;
+  menufile::LineReader lines_;
   std::string path_;
-  size_t pos_ = 0;
   std::vector<PendingParent> pending_;
 };
 
@@ -178,9 +177,9 @@ void reportLoadFailure(MenuDocument& document, const std::string& path, const ch
 
 }  // namespace
 
-LoadState readMenuLines(MenuDocument& document, EditorState& state,
-                        const std::vector<menufile::FileLine>& lines, const std::string& path) {
-  LoadState result = MenuFileReader(document, state, lines, path).read();
+LoadState readMenuBytes(MenuDocument& document, EditorState& state, std::string_view bytes,
+                        const std::string& path) {
+  LoadState result = MenuFileReader(document, state, bytes, path).read();
   if (result == LoadState::NothingRead) reportLoadFailure(document, path, kNoObjectsMessage);
   if (result == LoadState::CutShort) reportLoadFailure(document, path, kCutShortMessage);
   return result;
@@ -193,7 +192,7 @@ LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::st
     reportLoadFailure(document, path, kCannotOpenMessage);
     return LoadState::NothingRead;
   }
-  return readMenuLines(document, state, menufile::decodeLines(*bytes), path);
+  return readMenuBytes(document, state, *bytes, path);
 }
 
 }  // namespace pemo::editor

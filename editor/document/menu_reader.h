@@ -1,7 +1,7 @@
 #pragma once
 // Reading a menu file into a menu document.
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "editor/document/editor_state.h"
 #include "editor/document/messages.h"
@@ -23,9 +23,9 @@ enum class LoadState {
 // filePath; whatever was read stays.
 LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::string& path);
 
-// The same, from lines already read; path names the file in messages and gives the
-// work file its name.
-LoadState readMenuLines(MenuDocument& document, EditorState& state,
-                        const std::vector<menufile::FileLine>& lines, const std::string& path);
+// The same, from the file's code page 932 bytes already read; path names the file in
+// messages and gives the work file its name.
+LoadState readMenuBytes(MenuDocument& document, EditorState& state, std::string_view bytes,
+                        const std::string& path);
 
 }  // namespace pemo::editor

@@ -55,7 +55,7 @@ std::optional<std::vector<std::string>> readScriptWorkFile(const std::filesystem
   // one splitter and decoder serves both encodings without loss.
   if (isUtf8(bytes)) bytes = text::utf8ToCp932(bytes);
   std::vector<std::string> lines;
-  for (auto& line : menufile::decodeLines(bytes)) lines.push_back(std::move(line.text));
+  for (menufile::LineReader reader(bytes); !reader.atEnd();) lines.push_back(reader.next().text);
   return lines;
 }
 

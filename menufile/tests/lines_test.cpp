@@ -55,10 +55,16 @@ TEST(MenuFileLines, ScriptEndsOnlyAtItsOwnLine) {
   EXPECT_FALSE(endsScript("END  SCRIPT"));
 }
 
+std::vector<FileLine> readAll(std::string_view bytes) {
+  std::vector<FileLine> lines;
+  for (LineReader reader(bytes); !reader.atEnd();) lines.push_back(reader.next());
+  return lines;
+}
+
 TEST(MenuFileLines, DecodingSplitsAtEveryLineEndAndKeepsOffsets) {
   // 売上 in code page 932 is 94 84 8F E3; the trail byte 0x84 is no line end.
   std::string bytes = "BEGIN MENU\r\n    CAPTION=\x94\x84\x8F\xE3\r\nA\nB\rC";
-  auto lines = decodeLines(bytes);
+  auto lines = readAll(bytes);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].text, "BEGIN MENU");
   EXPECT_EQ(lines[0].endOffset, 12u);
@@ -67,8 +73,9 @@ TEST(MenuFileLines, DecodingSplitsAtEveryLineEndAndKeepsOffsets) {
   EXPECT_EQ(lines[3].text, "B");
   EXPECT_EQ(lines[4].text, "C");
   EXPECT_EQ(lines[4].endOffset, bytes.size());
-  EXPECT_TRUE(decodeLines("").empty());
-  EXPECT_EQ(decodeLines("\r\n\r\n").size(), 2u);
+  EXPECT_TRUE(readAll("").empty());
+  EXPECT_EQ(readAll("\r\n\r\n").size(), 2u);
+  EXPECT_EQ(readAll("\r\r\n\n").size(), 3u);
   EXPECT_EQ(encodeLines({"BEGIN MENU", "    CAPTION=売上"}),
             "BEGIN MENU\r\n    CAPTION=\x94\x84\x8F\xE3\r\n");
 }

@@ -67,10 +67,9 @@ std::string menuLinkOf(std::string_view link) {
 }
 
 struct MenuReader::Cursor {
-  std::vector<mf::FileLine> lines;
-  size_t next = 0;
-  bool atEnd() const { return next >= lines.size(); }
-  const mf::FileLine& take() { return lines[next++]; }
+  mf::LineReader lines;
+  bool atEnd() const { return lines.atEnd(); }
+  mf::FileLine take() { return lines.next(); }
 };
 
 MenuReader::MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view)
@@ -83,11 +82,11 @@ double MenuReader::shiftedLeft(std::string_view value) const {
 
 MenuReadResult MenuReader::read(std::string_view bytes) {
   MenuReadResult result;
-  Cursor cursor{mf::decodeLines(bytes)};
+  Cursor cursor{mf::LineReader(bytes)};
   std::map<ObjectKind, int> counters;
   bool inScript = false;
   while (!cursor.atEnd()) {
-    const mf::FileLine& line = cursor.take();
+    const mf::FileLine line = cursor.take();
     std::string upper = text::UCase(line.text);
     if (upper == "BEGIN SCRIPT") {
       result.hasScript = true;

@@ -20,8 +20,8 @@ struct MenuLinks {
 MenuLinks readLinks(const std::string& bytes) {
   MenuLinks result;
   std::optional<mf::ObjectKind> block;
-  for (const auto& line : mf::decodeLines(bytes)) {
-    mf::MenuLine ml = mf::classifyLine(line.text);
+  for (mf::LineReader lines(bytes); !lines.atEnd();) {
+    mf::MenuLine ml = mf::classifyLine(lines.next().text);
     if (ml.kind == mf::LineKind::BlockBegin) {
       block = ml.blockKind();
       if (ml.opensScript()) break;

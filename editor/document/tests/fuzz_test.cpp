@@ -52,7 +52,7 @@ std::string mutate(std::string bytes, std::mt19937& random) {
 
 std::string readAndWrite(const std::string& bytes, EditorState& state) {
   MenuDocument document;
-  readMenuLines(document, state, menufile::decodeLines(bytes), "C:\\FUZZ.FIL");
+  readMenuBytes(document, state, bytes, "C:\\FUZZ.FIL");
   std::string written = menufile::encodeLines(menuFileLines(document, state));
   closeMenuDocument(document, state);
   return written;

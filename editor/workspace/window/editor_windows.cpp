@@ -3,11 +3,16 @@
 namespace pemo::editor {
 
 EditorWindows::EditorWindows(EditorState& state)
-    : mainWindow(state), menuWindows(state), workspace(state, mainWindow, mainWindow, objects) {
+    : mainWindow(state),
+      menuWindows(state),
+      workspace(state, mainWindow, mainWindow, objects),
+      propertySheet(state, menuWindows) {
   state.fileDialog = &fileDialog;
   state.menuWindows = &menuWindows;
   state.mainWindow = &workspace;
-  state.propertyWindow = &propertyWindow;
+  state.propertyWindow = &propertySheet;
+  mainWindow.setPropertyWindow(&propertyWindow);
+  propertyWindow.setHelpHandler([this] { workspace.run(EditorCommand::Help, CommandSource::MainMenu); });
   mainWindow.attach(workspace);
   menuWindows.attach(workspace);
 }
@@ -17,6 +22,7 @@ EditorWindows::~EditorWindows() = default;
 void EditorWindows::start() {
   mainWindow.restorePlacement();
   workspace.setRecentMenu();
+  propertyWindow.show();
   workspace.changeMainSetting();
   mainWindow.show();
 }

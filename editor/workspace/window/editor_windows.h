@@ -1,6 +1,8 @@
 #pragma once
 // The editor's windows and the workspace logic between them, wired to one editor state:
 // what pemoedit's main builds, and what the window tests drive.
+#include "editor/property/property_sheet.h"
+#include "editor/property/window/property_window.h"
 #include "editor/workspace/editor_workspace.h"
 #include "editor/workspace/window/main_window.h"
 #include "editor/workspace/window/menu_windows.h"
@@ -14,7 +16,8 @@ class EditorWindows {
   explicit EditorWindows(EditorState& state);
   ~EditorWindows();
 
-  // Places and shows the main window with its recent files and commands.
+  // Places the windows and shows the property window and the main window with its
+  // recent files and commands.
   void start();
 
   MainWindow mainWindow;
@@ -22,7 +25,8 @@ class EditorWindows {
   MenuWindows menuWindows;
   NoObjectCommands objects;
   EditorWorkspace workspace;
-  CommandsOnlyPropertyWindow propertyWindow{workspace};
+  property::PropertySheet propertySheet;
+  property::PropertyWindow propertyWindow{propertySheet};
 };
 
 }  // namespace pemo::editor

@@ -33,6 +33,12 @@ std::vector<MenuDocument*> MenuWindows::documents() {
   return all;
 }
 
+std::vector<property::OpenMenuWindow> MenuWindows::openMenuWindows() {
+  std::vector<property::OpenMenuWindow> all;
+  for (MenuWindow* window : windows_) all.push_back({window->handle(), &window->document()});
+  return all;
+}
+
 bool MenuWindows::closeMenuWindow(MenuDocument& document) {
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](MenuWindow* w) { return &w->document() == &document; });
   return it != windows_.end() && (*it)->close();

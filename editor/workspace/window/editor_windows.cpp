@@ -12,6 +12,8 @@ EditorWindows::EditorWindows(EditorState& state)
   state.mainWindow = &workspace;
   state.propertyWindow = &propertySheet;
   mainWindow.setPropertyWindow(&propertyWindow);
+  // The main window's rule for no menu window open holds for the property window too.
+  propertyWindow.setActivationHandler([this] { workspace.mainWindowActivated(); });
   propertyWindow.setHelpHandler([this] { workspace.run(EditorCommand::Help, CommandSource::MainMenu); });
   mainWindow.attach(workspace);
   menuWindows.attach(workspace);

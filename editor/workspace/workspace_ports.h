@@ -42,6 +42,9 @@ class ObjectCommandsPort {
   virtual void cut() = 0;
   virtual void paste() = 0;
   virtual void deleteSelection() = 0;
+  // The band the user drew on the active menu window's empty surface, in client pixels,
+  // its corners in drawing order.
+  virtual void selectInBand(int left, int top, int right, int bottom) = 0;
 };
 
 // Until the editing surface has them: the object commands do nothing.
@@ -52,6 +55,7 @@ class NoObjectCommands : public ObjectCommandsPort {
   void cut() override {}
   void paste() override {}
   void deleteSelection() override {}
+  void selectInBand(int, int, int, int) override {}
 };
 
 }  // namespace pemo::editor

@@ -162,21 +162,25 @@ void MenuWindow::mousePressEvent(QMouseEvent* event) {
   }
   if (event->button() != Qt::LeftButton) return;
   banding_ = true;
-  bandStart_ = event->position().toPoint();
+  bandStart_ = bandEnd_ = event->position().toPoint();
   band_ = QRect();
 }
 
 void MenuWindow::mouseMoveEvent(QMouseEvent* event) {
   if (!banding_ || event->buttons() != Qt::LeftButton) return;
   if (!band_.isNull()) overlay_->invert(band_, 1);
-  band_ = QRect(bandStart_, event->position().toPoint()).normalized();
+  bandEnd_ = event->position().toPoint();
+  band_ = QRect(bandStart_, bandEnd_).normalized();
   overlay_->invert(band_, 1);
 }
 
 void MenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !banding_) return;
   banding_ = false;
-  if (!band_.isNull()) overlay_->invert(band_, 1);
+  if (!band_.isNull()) {
+    overlay_->invert(band_, 1);
+    workspace_.bandDrawn(*document_, bandStart_.x(), bandStart_.y(), bandEnd_.x(), bandEnd_.y());
+  }
   band_ = QRect();
   // A click on the empty surface selects the menu itself.
   workspace_.surfaceClicked(*document_, handle_);

@@ -57,7 +57,7 @@ class MenuWindow : public QWidget {
   std::map<int, QAction*> popupItems_;
   ui::OutlineOverlay* overlay_ = nullptr;
   bool banding_ = false;
-  QPoint bandStart_;
+  QPoint bandStart_, bandEnd_;
   QRect band_;
   bool loaded_ = false;
 };

@@ -17,7 +17,9 @@
 
 #include "menufile/lines.h"
 #include "runtime/page/menu_page.h"
-#include "runtime/page/window/runtime_window.h"
+#include "runtime/page/window/runtime_ports.h"
+#include "runtime/shell/window/runtime_window.h"
+#include "runtime/shell/window/window_script.h"
 
 namespace {
 
@@ -29,6 +31,16 @@ class QuitAfterFirstPaint : public QObject {
     if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return QObject::eventFilter(watched, event);
   }
+};
+
+// A menu without a script.
+class NoScript : public ScriptPort {
+ public:
+  void loadScript(const MenuScriptSource&) override {}
+  void closeScript() override {}
+  bool scriptLoaded() const override { return false; }
+  void fireScriptEvent(ObjectKind, int, pemo::menufile::ScriptEvent) override {}
+  bool scriptRunning() const override { return false; }
 };
 
 // A page without widgets: only the reading and the page logic are timed.
@@ -128,12 +140,18 @@ int main(int argc, char** argv) {
     readOnly.push_back(t.nsecsElapsed() / 1e6);
 
     RuntimeState windowRuntime;
-    NoScript windowScript;
-    RuntimeWindow window(windowRuntime, windowScript);
+    SystemProcesses processes;
+    pemo::shell::RuntimeWindow window(windowRuntime);
+    RegistryRunList runList(window.registryHandle());
+    PageSurface surface(window, window.treeWidget());
+    pemo::shell::WindowScript windowScript(surface, window, nullptr);
+    MenuPage windowPage(windowRuntime, surface, windowScript.engine());
+    LinkActions links(windowPage, processes, runList, window.tree());
+    window.showPage(surface, windowPage, links, runList, processes);
     window.show();
     QApplication::processEvents();
     t.restart();
-    window.openFirstMenu(large);
+    surface.openFirstMenu(large);
     readAndBuild.push_back(t.nsecsElapsed() / 1e6);
   }
   std::printf("page of 1000 objects: read %.1f ms, read and build the widgets %.1f ms (median of %d; target 150 ms)\n",

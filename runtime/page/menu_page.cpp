@@ -35,7 +35,7 @@ bool samePath(const std::string& a, const std::string& b) {
 }  // namespace
 
 MenuPage::MenuPage(RuntimeState& runtime, PageView& view, ScriptPort& script)
-    : runtime_(runtime), view_(view), script_(&script) {}
+    : runtime_(runtime), view_(view), script_(script) {}
 
 std::string MenuPage::workingPath(const std::string& path, std::string* drive) const {
   *drive = runtime_.menuDrive;
@@ -70,7 +70,7 @@ bool MenuPage::openMenuFile(const std::string& path) {
   state_.extent = {};
   selection_.clear();
   state_.scrollX = state_.scrollY = 0;
-  if (script_->scriptLoaded()) script_->closeScript();
+  if (script_.scriptLoaded()) script_.closeScript();
   state_.currentMenuFile = path;
   std::string working = workingPath(path, &runtime_.menuDrive);
 
@@ -112,8 +112,8 @@ bool MenuPage::openMenuFile(const std::string& path) {
     }
   }
   if (read.hasScript) {
-    script_->loadScript(source);
-    script_->fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::LoadedMenu);
+    script_.loadScript(source);
+    script_.fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::LoadedMenu);
   }
   finish();
   return true;
@@ -138,8 +138,8 @@ void MenuPage::finishMenuLayout() {
 void MenuPage::closeMenu() {
   objects_.clear();
   view_.pageCleared();
-  if (script_->scriptLoaded())
-    script_->fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
+  if (script_.scriptLoaded())
+    script_.fireScriptEvent(ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
   state_.pendingParents.clear();
   state_.hoverLabelIndex = 0;
 }

@@ -51,17 +51,15 @@ class MenuPage {
   PageObjects& objects() { return objects_; }
   const PageObjects& objects() const { return objects_; }
   LinkSelection& selection() { return selection_; }
-  ScriptPort& script() { return *script_; }
+  ScriptPort& script() { return script_; }
   PageView& view() { return view_; }
-  // The interpreter can be replaced (the first menus may run without one).
-  void setScriptPort(ScriptPort& script) { script_ = &script; }
 
  private:
   std::string workingPath(const std::string& path, std::string* drive) const;
 
   RuntimeState& runtime_;
   PageView& view_;
-  ScriptPort* script_;
+  ScriptPort& script_;
   PageState state_;
   PageObjects objects_;
   LinkSelection selection_;

@@ -28,17 +28,4 @@ class ScriptPort {
   virtual bool scriptRunning() const = 0;
 };
 
-// The port used until a menu has an interpreter: nothing runs.
-class NoScript : public ScriptPort {
- public:
-  void loadScript(const MenuScriptSource&) override { loaded_ = true; }
-  void closeScript() override { loaded_ = false; }
-  bool scriptLoaded() const override { return loaded_; }
-  void fireScriptEvent(menufile::ObjectKind, int, menufile::ScriptEvent) override {}
-  bool scriptRunning() const override { return false; }
-
- private:
-  bool loaded_ = false;
-};
-
 }  // namespace pemo::page

@@ -8,11 +8,12 @@
 #include "platform/process/process.h"
 #include "platform/ui/qt_message_port.h"
 #include "runtime/messages.h"
-#include "runtime/page/window/runtime_window.h"
+#include "runtime/page/window/page_surface.h"
 #include "runtime/script/statements/system_statements.h"
 #include "runtime/shell/menu_tree_scan.h"
 #include "runtime/shell/startup.h"
-#include "runtime/shell/window_script.h"
+#include "runtime/shell/window/runtime_window.h"
+#include "runtime/shell/window/window_script.h"
 
 namespace {
 
@@ -28,26 +29,35 @@ class QuitAfterFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace pemo;
   QApplication app(argc, argv);
-  QApplication::setApplicationName(pemo::runtime_messages::kTitle);
-  pemo::ui::installQtMessagePort();
+  QApplication::setApplicationName(runtime_messages::kTitle);
+  ui::installQtMessagePort();
 
-  pemo::page::RuntimeState& runtime = pemo::page::runtimeState();
+  page::RuntimeState& runtime = page::runtimeState();
   std::string argument = argc > 1 ? argv[1] : "";
-  auto start = pemo::shell::prepareStartup(runtime, pemo::process::programFolder(), argument);
+  auto start = shell::prepareStartup(runtime, process::programFolder(), argument);
 
   // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
-  pemo::script::statements::HostPrograms programs;
-  pemo::script::statements::SystemStatements statements(programs);
-  pemo::page::NoScript noScript;
-  pemo::page::RuntimeWindow window(runtime, noScript);
-  pemo::shell::WindowScript script(window, &statements);
+  script::statements::HostPrograms programs;
+  script::statements::SystemStatements statements(programs);
+  page::SystemProcesses processes;
+
+  shell::RuntimeWindow window(runtime);
+  page::RegistryRunList runList(window.registryHandle());
+  runList.clear();
+  page::PageSurface surface(window, window.treeWidget());
+  shell::WindowScript script(surface, window, &statements);
+  page::MenuPage page(runtime, surface, script.engine());
+  page::LinkActions links(page, processes, runList, window.tree());
+  window.showPage(surface, page, links, runList, processes);
+
   if (!start.menuFile.empty()) {
-    window.setMenuTree(pemo::shell::scanMenuTree(start.menuFile, pemo::shell::fileSystemMenuReader(start.drive)));
-    window.openFirstMenu(start.menuFile);
+    window.setMenuTree(shell::scanMenuTree(start.menuFile, shell::fileSystemMenuReader(start.drive)));
+    surface.openFirstMenu(start.menuFile);
   }
   QuitAfterFirstPaint quitter;
-  if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) window.centralWidget()->installEventFilter(&quitter);
+  if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) surface.installEventFilter(&quitter);
   window.show();
   return app.exec();
 }

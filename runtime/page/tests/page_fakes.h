@@ -157,4 +157,17 @@ inline std::string writeMenu(const std::filesystem::path& file, const std::vecto
   return file.string();
 }
 
+// The lines of a menu of buttons, one under the other, each captioned with its link.
+inline std::vector<std::string> buttons(const std::string& caption, const std::vector<std::pair<std::string, int>>& links) {
+  std::vector<std::string> lines{"BEGIN MENU", "CAPTION=" + caption, "END MENU"};
+  int top = 10;
+  for (const auto& [link, style] : links) {
+    lines.insert(lines.end(), {"BEGIN BUTTON", "CAPTION=" + link, "LEFT=10", "TOP=" + std::to_string(top),
+                               "WIDTH=120", "HEIGHT=24", "LINK=" + link, "STYLE=" + std::to_string(style),
+                               "END BUTTON"});
+    top += 30;
+  }
+  return lines;
+}
+
 }  // namespace pemo::page::testing

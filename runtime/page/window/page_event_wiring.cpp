@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
-#include <QMainWindow>
 #include <QMouseEvent>
 #include <QScrollBar>
 

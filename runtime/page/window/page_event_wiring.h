@@ -13,7 +13,6 @@
 #include "runtime/page/page_events.h"
 #include "runtime/page/splitter.h"
 
-class QMainWindow;
 class QScrollBar;
 
 namespace pemo::page {
@@ -21,7 +20,7 @@ namespace pemo::page {
 class PageEventWiring : public QObject, public PageEventPort, public SplitterPort {
  public:
   struct Parts {
-    QMainWindow* window = nullptr;
+    QWidget* window = nullptr;          // the top-level window
     QWidget* client = nullptr;        // the page area: objects, tree, splitter, bars
     QWidget* splitter = nullptr;      // SEG
     QScrollBar* verticalBar = nullptr;

@@ -9,8 +9,7 @@
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/page_event_wiring.h"
-#include "runtime/page/window/runtime_window.h"
-#include "runtime/page/window/tests/window_fixture.h"
+#include "runtime/page/window/tests/surface_fixture.h"
 #include "runtime/page/window/tiled_background.h"
 
 using namespace pemo::page;
@@ -19,10 +18,10 @@ using pemo::testing::TempDir;
 
 namespace {
 
-struct Window : WindowFixture {
-  QWidget* widget(ObjectKind kind, int index) { return window.objectWidget(kind, index); }
+struct Window : SurfaceFixture {
+  QWidget* widget(ObjectKind kind, int index) { return surface.objectWidget(kind, index); }
   const std::vector<pemo::ui::OutlineSet::Outline>& outlines() {
-    return window.pageEvents().outlines().outlines().outlines();
+    return surface.pageEvents().outlines().outlines().outlines();
   }
 };
 
@@ -46,8 +45,8 @@ QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText);
 TEST(PageEventWiring, HoverColourAndStatusLineFollowTheMouse) {
   TempDir dir;
   Window w;
-  w.window.toggleTreePane();
-  w.window.openFirstMenu(writeMenu(dir / "P.FIL", page()));
+  w.surface.showTreePane(false);
+  w.surface.openFirstMenu(writeMenu(dir / "P.FIL", page()));
   QWidget* one = w.widget(ObjectKind::Label, 1);
   QWidget* two = w.widget(ObjectKind::Label, 2);
 
@@ -56,24 +55,24 @@ TEST(PageEventWiring, HoverColourAndStatusLineFollowTheMouse) {
   EXPECT_EQ(textColour(one), QColor(0, 0, 255));
   ASSERT_EQ(w.script.events.size(), 1u) << "one mouse-move SUB per move";
   EXPECT_EQ(w.script.events[0].event, pemo::menufile::ScriptEvent::MouseMove);
-  EXPECT_EQ(w.window.statusText(), "one.exe");
+  EXPECT_EQ(w.window.status, "one.exe");
   QTest::mouseMove(two, QPoint(5, 5));
   EXPECT_EQ(textColour(one), QColor(0, 0, 0));
   EXPECT_EQ(textColour(two), QColor(0, 0, 255));
-  EXPECT_EQ(w.window.statusText(), "選択されたﾘﾝｸを実行します");
+  EXPECT_EQ(w.window.status, "選択されたﾘﾝｸを実行します");
   QTest::mouseMove(w.widget(ObjectKind::Button, 1), QPoint(5, 5));
   EXPECT_EQ(textColour(two), QApplication::palette(two).color(QPalette::WindowText));
-  EXPECT_EQ(w.window.statusText(), "b.exe");
+  EXPECT_EQ(w.window.status, "b.exe");
   QTest::mouseMove(w.widget(ObjectKind::Image, 1), QPoint(5, 5));
-  EXPECT_EQ(w.window.statusText(), "img.exe") << "an image shows its link whatever its style";
+  EXPECT_EQ(w.window.status, "img.exe") << "an image shows its link whatever its style";
   QTest::mouseMove(&w.window, QPoint(500, 300));
-  EXPECT_EQ(w.window.statusText(), "");
+  EXPECT_EQ(w.window.status, "");
 }
 
 TEST(PageEventWiring, PressedFrameSitsOnTheObjectAlsoInsideAFrame) {
   TempDir dir;
   Window w;
-  w.window.openFirstMenu(writeMenu(dir / "P.FIL", page()));
+  w.surface.openFirstMenu(writeMenu(dir / "P.FIL", page()));
   QWidget* image = w.widget(ObjectKind::Image, 1);
   QTest::mousePress(image, Qt::LeftButton, {}, QPoint(3, 3));
   ASSERT_EQ(w.outlines().size(), 1u);
@@ -87,14 +86,14 @@ TEST(PageEventWiring, PressedFrameSitsOnTheObjectAlsoInsideAFrame) {
   ASSERT_EQ(w.outlines().size(), 1u);
   EXPECT_EQ(w.outlines()[0].rect.topLeft(), frame->mapTo(&w.window, inFrame->pos()));
   // The click's SUB opens another menu before the release: the frame goes with the page.
-  w.window.openFirstMenu(writeMenu(dir / "Q.FIL", {"BEGIN MENU", "END MENU"}));
+  w.surface.openFirstMenu(writeMenu(dir / "Q.FIL", {"BEGIN MENU", "END MENU"}));
   EXPECT_TRUE(w.outlines().empty());
 }
 
 TEST(PageEventWiring, SplitterDragMovesThePageWithinItsLimits) {
   TempDir dir;
   Window w;
-  w.window.openFirstMenu(writeMenu(dir / "P.FIL", page()));
+  w.surface.openFirstMenu(writeMenu(dir / "P.FIL", page()));
   QWidget* seg = w.window.findChild<QWidget*>("SEG");
   QWidget* button = w.widget(ObjectKind::Button, 1);
   ASSERT_EQ(seg->x(), 200);
@@ -123,7 +122,7 @@ TEST(PageEventWiring, SplitterDragMovesThePageWithinItsLimits) {
 TEST(PageEventWiring, ShiftEscClosesDespiteRunningProgramsAndF1AsksForHelp) {
   TempDir dir;
   Window w;
-  w.window.openFirstMenu(writeMenu(dir / "P.FIL", page()));
+  w.surface.openFirstMenu(writeMenu(dir / "P.FIL", page()));
   QTest::mouseClick(w.widget(ObjectKind::Button, 1), Qt::LeftButton);
   ASSERT_EQ(w.processes.started, std::vector<std::string>{"b.exe"});
 
@@ -141,7 +140,7 @@ TEST(PageEventWiring, ShiftEscClosesDespiteRunningProgramsAndF1AsksForHelp) {
 TEST(PageEventWiring, ClicksOnTheBarePageGoToTheMenusScript) {
   TempDir dir;
   Window w;
-  w.window.openFirstMenu(writeMenu(dir / "P.FIL", page()));
+  w.surface.openFirstMenu(writeMenu(dir / "P.FIL", page()));
   w.script.loaded = true;
   QTest::mouseClick(w.window.centralWidget(), Qt::LeftButton, {}, QPoint(500, 300));
   QTest::mouseClick(w.widget(ObjectKind::Label, 2), Qt::LeftButton, {}, QPoint(3, 3));

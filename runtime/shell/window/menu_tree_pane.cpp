@@ -1,13 +1,13 @@
-#include "runtime/page/window/menu_tree_pane.h"
+#include "runtime/shell/window/menu_tree_pane.h"
 
-namespace pemo::page {
+namespace pemo::shell {
 
-void MenuTreePane::setNodes(const std::vector<MenuTreeNode>& nodes) {
+void MenuTreePane::setNodes(const std::vector<page::MenuTreeNode>& nodes) {
   tree_->clear();
   nodes_ = nodes;
   items_.clear();
   for (size_t i = 0; i < nodes.size(); ++i) {
-    const MenuTreeNode& n = nodes[i];
+    const page::MenuTreeNode& n = nodes[i];
     QTreeWidgetItem* parent = n.parent >= 1 && n.parent <= static_cast<int>(items_.size()) ? items_[n.parent - 1] : nullptr;
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
     item->setText(0, QString::fromStdString(n.caption.empty() ? n.file : n.caption));
@@ -45,4 +45,4 @@ void MenuTreePane::selectAndExpand(int node) {
   items_[node - 1]->setExpanded(true);
 }
 
-}  // namespace pemo::page
+}  // namespace pemo::shell

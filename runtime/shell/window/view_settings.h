@@ -1,7 +1,7 @@
 #pragma once
 // The view values of the runtime window under the `SW` key of the runtime's registry
 // key: whether the tree pane is shown and where the splitter stands.
-namespace pemo::page {
+namespace pemo::shell {
 
 struct ViewSettings {
   bool treeView = true;       // "TreeView": "false" hides the tree pane, anything else shows it
@@ -11,4 +11,4 @@ struct ViewSettings {
 ViewSettings loadViewSettings();
 void saveViewSettings(const ViewSettings& settings);
 
-}  // namespace pemo::page
+}  // namespace pemo::shell

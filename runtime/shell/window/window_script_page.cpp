@@ -1,4 +1,4 @@
-#include "runtime/shell/window_script_page.h"
+#include "runtime/shell/window/window_script_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,34 +28,36 @@ std::string WindowScriptPage::menuCaption() const { return window_.windowTitle()
 
 void WindowScriptPage::setMenuCaption(const std::string& caption) { window_.setCaption(caption); }
 
-std::uint32_t WindowScriptPage::menuBackColor() const { return window_.backColor(); }
+std::uint32_t WindowScriptPage::menuBackColor() const { return surface_.backColor(); }
 
-void WindowScriptPage::setMenuBackColor(std::uint32_t bgr) { window_.setBackColor(bgr); }
+void WindowScriptPage::setMenuBackColor(std::uint32_t bgr) { surface_.setBackColor(bgr); }
 
 std::string WindowScriptPage::statusPanel(int panel) const { return window_.statusPanel(panel); }
 
 void WindowScriptPage::setStatusPanel(int panel, const std::string& text) { window_.setStatusPanel(panel, text); }
 
-std::string WindowScriptPage::areaParam() const { return window_.areaParam; }
+// Nothing in the runtime names the INI values of MENU.REQUERYAREAYEAR: the method finds
+// both empty and changes nothing.
+std::string WindowScriptPage::areaParam() const { return {}; }
 
-std::string WindowScriptPage::yearParam() const { return window_.yearParam; }
+std::string WindowScriptPage::yearParam() const { return {}; }
 
-std::string WindowScriptPage::appFolder() const { return window_.page().runtime().appFolder; }
+std::string WindowScriptPage::appFolder() const { return menuPage().runtime().appFolder; }
 
 std::string WindowScriptPage::currentFolder() const { return fs::currentFolder(); }
 
 bool WindowScriptPage::hasElement(ObjectKind kind, int index) const {
-  return window_.page().objects().find(kind, index) != nullptr;
+  return menuPage().objects().find(kind, index) != nullptr;
 }
 
-int WindowScriptPage::upperBound(ObjectKind kind) const { return window_.page().objects().count(kind) - 1; }
+int WindowScriptPage::upperBound(ObjectKind kind) const { return menuPage().objects().count(kind) - 1; }
 
 page::PageObject& WindowScriptPage::object(ObjectKind kind, int index) const {
-  return *window_.page().objects().find(kind, index);
+  return *menuPage().objects().find(kind, index);
 }
 
 int WindowScriptPage::widgetValue(const page::PageObject& o) const {
-  QWidget* w = window_.objectWidget(o.kind, o.index);
+  QWidget* w = surface_.objectWidget(o.kind, o.index);
   if (auto* radio = qobject_cast<QRadioButton*>(w)) return radio->isChecked() ? 1 : 0;
   if (auto* check = qobject_cast<QCheckBox*>(w)) {
     switch (check->checkState()) {
@@ -69,7 +71,7 @@ int WindowScriptPage::widgetValue(const page::PageObject& o) const {
 
 void WindowScriptPage::changed(page::PageObject& o) {
   if (o.kind == ObjectKind::Radio || o.kind == ObjectKind::CheckBox) o.value = widgetValue(o);
-  window_.objectChanged(o);
+  surface_.objectChanged(o);
 }
 
 std::string WindowScriptPage::caption(ObjectKind kind, int index) const { return object(kind, index).caption; }
@@ -115,8 +117,8 @@ void WindowScriptPage::setOnCursorColor(int labelIndex, const std::string& hexDi
 }
 
 bool WindowScriptPage::setPicture(ObjectKind kind, int index, const std::string& windowsPath) {
-  auto host = fs::toHostPath(window_.page().withMenuDrive(windowsPath));
-  if (!host || !window_.isPicture(*host)) return false;
+  auto host = fs::toHostPath(menuPage().withMenuDrive(windowsPath));
+  if (!host || !surface_.isPicture(*host)) return false;
   page::PageObject& o = object(kind, index);
   o.picture = *host;
   changed(o);
@@ -129,18 +131,18 @@ void WindowScriptPage::setValue(ObjectKind kind, int index, int value) {
   page::PageObject& target = object(kind, index);
   if (kind == ObjectKind::Radio && value != 0) {
     // Checking a radio button unchecks the others of its container.
-    window_.page().objects().forEach([&](page::PageObject& o) {
+    menuPage().objects().forEach([&](page::PageObject& o) {
       if (o.kind != ObjectKind::Radio || o.parentFrame != target.parentFrame || &o == &target) return;
       o.value = 0;
-      window_.objectChanged(o);
+      surface_.objectChanged(o);
     });
   }
   target.value = value;
-  window_.objectChanged(target);
+  surface_.objectChanged(target);
 }
 
 QComboBox* WindowScriptPage::combo(int index) const {
-  return qobject_cast<QComboBox*>(window_.objectWidget(ObjectKind::ComboBox, index));
+  return qobject_cast<QComboBox*>(surface_.objectWidget(ObjectKind::ComboBox, index));
 }
 
 int WindowScriptPage::listCount(int comboIndex) const {

@@ -1,7 +1,7 @@
 #pragma once
-// The interpreter of the runtime window: the engine with the window's objects, the
-// progress window, the script's files and arithmetic, handed to the window's page.
-#include "runtime/page/window/runtime_window.h"
+// The interpreter of the runtime window: the engine with the page surface's objects, the
+// progress window, the script's files and arithmetic. The page runs its scripts through
+// engine().
 #include "runtime/script/host_script_files.h"
 #include "runtime/script/kovan_arithmetic.h"
 #include "runtime/script/objects/kovan_ini_source.h"
@@ -9,16 +9,15 @@
 #include "runtime/script/progress/qt_progress_window.h"
 #include "runtime/script/qt_script_host.h"
 #include "runtime/script/script_engine.h"
-#include "runtime/shell/window_script_page.h"
+#include "runtime/shell/window/window_script_page.h"
 
 namespace pemo::shell {
 
 class WindowScript {
  public:
-  // statements may be null (no outside statements or functions). The window must
-  // outlive this object; from here on its page runs scripts through engine().
-  WindowScript(page::RuntimeWindow& window, script::ScriptStatements* statements);
-  ~WindowScript();
+  // statements may be null (no outside statements or functions). The surface and the
+  // window must outlive this object; the surface's page is read when a script runs.
+  WindowScript(page::PageSurface& surface, RuntimeWindow& window, script::ScriptStatements* statements);
   WindowScript(const WindowScript&) = delete;
   WindowScript& operator=(const WindowScript&) = delete;
 
@@ -26,7 +25,6 @@ class WindowScript {
   script::QtProgressWindow& progressWindow() { return progress_; }
 
  private:
-  page::RuntimeWindow& window_;
   script::HostScriptFiles files_;
   script::KovanArithmetic arithmetic_;
   script::QtScriptHost host_;

@@ -1,13 +1,14 @@
 #pragma once
-// The runtime window CMENU: one menu page at a time, with the menu tree and splitter on
-// the left, the scroll bars, the corner button and the status bar. The page logic
-// (MenuPage, LinkActions) decides; this window shows and forwards events.
+// The page surface: the client area of the runtime window that shows one menu page at a
+// time, with its object control arrays, the scroll bars, the corner button, the splitter
+// and the strip along the top, and the tree pane laid out beside them. The page logic
+// (MenuPage, LinkActions) decides; the surface shows and forwards events. What lies
+// outside the client area (caption, status line, menus) it reaches through PageFrame.
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QGroupBox>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -18,68 +19,62 @@
 #include "runtime/page/menu_page.h"
 #include "runtime/page/registry_run_list.h"
 #include "runtime/page/window/page_widgets.h"
-#include "runtime/page/window/runtime_ports.h"
 
-class QLabel;
 class QScrollBar;
-class QStatusBar;
-class QTreeWidget;
-class QTreeWidgetItem;
-class QAction;
-class QMenu;
 
 namespace pemo::page {
 
-class MenuTreePane;
-struct ViewSettings;
 class PageEventWiring;
 class TiledBackground;
 
-class RuntimeWindow : public QMainWindow, public PageView {
+// The window around the page surface.
+class PageFrame {
+ public:
+  virtual ~PageFrame() = default;
+  virtual void setStatusText(const std::string& text) = 0;
+  virtual void setCaption(const std::string& caption) = 0;
+  // The menu bar's menus follow the page's lock.
+  virtual void enableMenus(bool enabled) = 0;
+  virtual int statusBarHeight() const = 0;
+  // Asks the window to close (its close handler may refuse).
+  virtual void closeWindow() = 0;
+};
+
+class PageSurface : public QWidget, public PageView {
   Q_OBJECT
  public:
-  // processes and runList may be left out for the system's own.
-  RuntimeWindow(RuntimeState& runtime, ScriptPort& script, ProcessPort* processes = nullptr,
-                RunProcessList* runList = nullptr);
-  ~RuntimeWindow() override;
+  // treePane is the frame's tree, laid out at the left of the page.
+  PageSurface(PageFrame& frame, QWidget* treePane);
+  ~PageSurface() override;
 
+  // Shows the page from now on: its events go to the page and its links. Called once,
+  // when the surface sits in its window.
+  void showPage(MenuPage& page, LinkActions& links, MenuTreePort& tree);
   MenuPage& page() { return *page_; }
-  LinkActions& links() { return *links_; }
-  MenuTreePort& tree();
-  // The number that names this window in the registry (`Run\<handle>`).
-  std::int32_t registryHandle() const { return handle_; }
+  const MenuPage& page() const { return *page_; }
 
-  // Shows the menu tree (the first node is the start menu).
-  void setMenuTree(const std::vector<MenuTreeNode>& nodes);
-  // The first menu: close, open, lay out, and the tree's first node selected.
+  // The first menu: close, open, lay out.
   void openFirstMenu(const std::string& path);
-  // The tree-pane command of the menu bar.
-  void toggleTreePane();
+  // The tree pane and the splitter as the window starts (no page to shift yet).
+  void placeTreePane(bool shown, int splitterLeft);
+  // Shows or hides the tree pane; the page moves along.
+  void showTreePane(bool shown);
 
-  // Widgets of the page objects, for the window's own tests.
+  // Widgets of the page objects (the script reads their state; tests click them).
   QWidget* objectWidget(ObjectKind kind, int index) const;
   QScrollBar* horizontalBar() const { return hsc_; }
   QScrollBar* verticalBar() const { return vsc_; }
-  QString statusText() const;
   // The page's mouse and key events, the splitter drag and the pressed frame.
   PageEventWiring& pageEvents() { return *events_; }
-  // Status panels 1 to 3 (panel 1 is the status line); other numbers read as "".
-  std::string statusPanel(int panel) const;
-  void setStatusPanel(int panel, const std::string& text);
   // The page's background colour as last set (BGR; the system's window colour at first).
   std::uint32_t backColor() const { return backColor_; }
-
-  // "file,section,key" of the INI values that MENU.REQUERYAREAYEAR shows in status
-  // panels 2 and 3; nothing in the system fills them.
-  std::string areaParam;
-  std::string yearParam;
 
   // PageView
   void setStatusText(const std::string& text) override;
   void setPointer(MousePointer pointer) override;
   void setOpening(bool opening) override;
   void yieldToEvents() override;
-  bool treePaneShown() const override;
+  bool treePaneShown() const override { return treeShown_; }
   int splitterLeft() const override;
   int splitterWidth() const override;
   void setCaption(const std::string& caption) override;
@@ -97,40 +92,25 @@ class RuntimeWindow : public QMainWindow, public PageView {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void buildMenus();
-  void applyViewSettings(const ViewSettings& settings);
   void buildFixedControls();
   QWidget* loadWidget(const PageObject& object);
   // Loads an element whose `clicked` signal reaches the page as a click of the object.
   template <class W, class Signal>
   W* loadClickable(ui::ControlArray<W>& array, ObjectKind kind, int index, Signal clicked);
-  void objectClicked(ObjectKind kind, int index);
-  void treeNodeClicked(int node);
   template <class F>
   void forEachObjectArray(F f);
 
-  RuntimeState& runtime_;
-  std::int32_t handle_;
-  std::unique_ptr<SystemProcesses> ownProcesses_;
-  std::unique_ptr<RegistryRunList> ownRunList_;
-  RegistryRunList* registryRunList_ = nullptr;
-
-  QWidget* client_ = nullptr;
-  QTreeWidget* tv_ = nullptr;
+  PageFrame& windowFrame_;
+  QWidget* tv_;
+  bool treeShown_ = true;
   QFrame* seg_ = nullptr;
   QScrollBar* hsc_ = nullptr;
   QScrollBar* vsc_ = nullptr;
   QPushButton* exitBtn_ = nullptr;
   QFrame* fra_ = nullptr;
-  QStatusBar* stbar_ = nullptr;
-  QLabel* panels_[3] = {};
   std::uint32_t backColor_ = 0x8000000F;
-  QMenu* menuMenu_ = nullptr;          // "ﾒﾆｭｰ": the tree pane and the end
-  QMenu* runOptionHelpMenus_[3] = {};  // left alone in a test run
-  QAction* treePaneItem_ = nullptr;
 
   std::unique_ptr<ui::ControlArray<ClickableLabel>> zc_;
   std::unique_ptr<ui::ControlArray<QPushButton>> cbtn_;
@@ -142,12 +122,9 @@ class RuntimeWindow : public QMainWindow, public PageView {
   std::unique_ptr<ui::ControlArray<QComboBox>> cmb_;
   std::unique_ptr<ui::ControlArray<LineWidget>> ln_;
 
-  std::unique_ptr<MenuTreePane> treePane_;
-  std::unique_ptr<MenuPage> page_;
-  std::unique_ptr<LinkActions> links_;
+  MenuPage* page_ = nullptr;
   PageEventWiring* events_ = nullptr;
   TiledBackground* background_ = nullptr;
-  bool shuttingDown_ = false;
   QElapsedTimer lastYield_;
 };
 

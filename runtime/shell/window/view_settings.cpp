@@ -1,4 +1,4 @@
-#include "runtime/page/window/view_settings.h"
+#include "runtime/shell/window/view_settings.h"
 
 #include <algorithm>
 #include <string>
@@ -9,10 +9,10 @@
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/page/splitter.h"
 
-namespace pemo::page {
+namespace pemo::shell {
 namespace {
 
-const std::string kSettingsKey = std::string(kRuntimeRegistryKey) + "\\SW";
+const std::string kSettingsKey = std::string(page::kRuntimeRegistryKey) + "\\SW";
 
 std::string readText(registry::Key key, const char* name) {
   registry::Value value;
@@ -30,7 +30,7 @@ ViewSettings loadViewSettings() {
   double position = text::Val(readText(key, "SegmentPosition"));
   // A position left of the narrowest splitter (a damaged setting) would put the
   // splitter where the mouse can never reach it again.
-  settings.segmentPosition = position == 0 ? 200 : static_cast<int>(std::clamp<double>(position, kSplitterMinimumLeft, kSplitterFarthestLeft));
+  settings.segmentPosition = position == 0 ? 200 : static_cast<int>(std::clamp<double>(position, page::kSplitterMinimumLeft, page::kSplitterFarthestLeft));
   registry::closeKey(key);
   return settings;
 }
@@ -43,4 +43,4 @@ void saveViewSettings(const ViewSettings& settings) {
   registry::closeKey(key);
 }
 
-}  // namespace pemo::page
+}  // namespace pemo::shell

@@ -6,12 +6,12 @@
 
 #include "runtime/page/link_ports.h"
 
-namespace pemo::page {
+namespace pemo::shell {
 
-class MenuTreePane : public MenuTreePort {
+class MenuTreePane : public page::MenuTreePort {
  public:
   explicit MenuTreePane(QTreeWidget* tree) : tree_(tree) {}
-  void setNodes(const std::vector<MenuTreeNode>& nodes);
+  void setNodes(const std::vector<page::MenuTreeNode>& nodes);
   // The node an item of the tree stands for (0 for none).
   int nodeOf(const QTreeWidgetItem* item) const;
 
@@ -23,8 +23,8 @@ class MenuTreePane : public MenuTreePort {
 
  private:
   QTreeWidget* tree_;
-  std::vector<MenuTreeNode> nodes_;
+  std::vector<page::MenuTreeNode> nodes_;
   std::vector<QTreeWidgetItem*> items_;
 };
 
-}  // namespace pemo::page
+}  // namespace pemo::shell

@@ -16,37 +16,25 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
-#include "runtime/shell/window_script.h"
+#include "runtime/shell/window/tests/window_fixture.h"
 
 namespace pemo::shell {
 namespace {
 
 using page::ObjectKind;
 
-struct ScriptedWindow {
-  page::RuntimeState runtime;
-  page::NoScript noScript;
-  page::testing::FakeProcesses processes;
-  page::testing::MemoryRunList runList;
-  page::RuntimeWindow window{runtime, noScript, &processes, &runList};
-  WindowScript script{window, nullptr};
-  ui::RecordingMessagePort messages;
-  ui::ScopedMessagePort guard{&messages};
-
-  ScriptedWindow() {
-    window.resize(800, 480);
-    window.show();
-  }
+struct ScriptedWindow : testing::WindowFixture {
+  ScriptedWindow() : WindowFixture({800, 480}) {}
   template <class W>
   W* widget(ObjectKind kind, int index) {
-    return qobject_cast<W*>(window.objectWidget(kind, index));
+    return qobject_cast<W*>(surface.objectWidget(kind, index));
   }
   void click(int button) { QTest::mouseClick(widget<QPushButton>(ObjectKind::Button, button), Qt::LeftButton); }
 };
 
 TEST(WindowScript, SampleMenuChangesThePageOnClicks) {
   ScriptedWindow w;
-  w.window.openFirstMenu(PEMO_SOURCE_DIR "/samples/SCRIPT.FIL");
+  w.surface.openFirstMenu(PEMO_SOURCE_DIR "/samples/SCRIPT.FIL");
   ASSERT_TRUE(w.script.engine().scriptLoaded());
 
   // The loaded SUB filled the combo box and the second status panel.
@@ -107,7 +95,7 @@ TEST(WindowScript, ReadsWhatTheUserChangedAndFindsThePageEmptyOnUnload) {
        "STATUSBAR.PANEL2 = \"閉じた\"", "LABEL(1).CAPTION = \"x\"", "END SUB", "END SCRIPT"});
   ScriptedWindow w;
   w.runtime.appFolder = "C:\\PEMO\\";
-  w.window.openFirstMenu(path);
+  w.surface.openFirstMenu(path);
   QTest::mouseClick(w.widget<QCheckBox>(ObjectKind::CheckBox, 1), Qt::LeftButton, {}, QPoint(5, 10));
   w.widget<QComboBox>(ObjectKind::ComboBox, 1)->setCurrentIndex(1);
   w.click(1);
@@ -115,7 +103,7 @@ TEST(WindowScript, ReadsWhatTheUserChangedAndFindsThePageEmptyOnUnload) {
   EXPECT_FALSE(w.widget<QLabel>(ObjectKind::Image, 1)->pixmap().isNull());
   EXPECT_TRUE(w.messages.shown.empty());
 
-  w.window.page().closeMenu();
+  w.page.closeMenu();
   EXPECT_EQ(w.window.statusPanel(2), "閉じた");
   ASSERT_EQ(w.messages.shown.size(), 1u);
   EXPECT_EQ(w.messages.shown[0].prompt, "'LABEL(1).CAPTION'\rｲﾝﾃﾞｯｸｽの値が範囲外です");

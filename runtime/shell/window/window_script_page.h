@@ -1,8 +1,9 @@
 #pragma once
-// The script's view of the runtime window: its caption, colour and status panels, the
-// page objects the window shows, and the program around it.
-#include "runtime/page/window/runtime_window.h"
+// The script's view of the runtime window: its caption and status panels, the page
+// surface's colour and objects, and the program around it.
+#include "runtime/page/window/page_surface.h"
 #include "runtime/script/objects/script_page.h"
+#include "runtime/shell/window/runtime_window.h"
 
 namespace pemo::shell {
 
@@ -11,7 +12,7 @@ using script::Edge;
 
 class WindowScriptPage : public script::ScriptPage {
  public:
-  explicit WindowScriptPage(page::RuntimeWindow& window) : window_(window) {}
+  WindowScriptPage(page::PageSurface& surface, RuntimeWindow& window) : surface_(surface), window_(window) {}
 
   std::string menuCaption() const override;
   void setMenuCaption(const std::string& caption) override;
@@ -51,7 +52,10 @@ class WindowScriptPage : public script::ScriptPage {
   int widgetValue(const page::PageObject& object) const;
   QComboBox* combo(int index) const;
 
-  page::RuntimeWindow& window_;
+  page::MenuPage& menuPage() const { return surface_.page(); }
+
+  page::PageSurface& surface_;
+  RuntimeWindow& window_;
 };
 
 }  // namespace pemo::shell

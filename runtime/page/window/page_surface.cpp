@@ -1,0 +1,299 @@
+#include "runtime/page/window/page_surface.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "platform/ui/colours.h"
+#include "platform/ui/fonts.h"
+#include "runtime/page/splitter.h"
+#include "runtime/page/window/page_event_wiring.h"
+#include "runtime/page/window/tiled_background.h"
+
+namespace pemo::page {
+namespace {
+
+constexpr int kSplitterTopAbove = 10;  // the splitter starts above the client area
+
+template <class W>
+std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
+  return std::make_unique<ui::ControlArray<W>>(parent, [](QWidget* p) { return new W(p); });
+}
+
+}  // namespace
+
+PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(frame), tv_(treePane) {
+  setObjectName("client");
+  setAutoFillBackground(true);
+  setFont(ui::displayFont(menufile::Font{}));
+  buildFixedControls();
+  background_ = new TiledBackground(this);
+}
+
+PageSurface::~PageSurface() = default;
+
+void PageSurface::buildFixedControls() {
+  // The page's objects are children of the client area itself, in their arrays.
+  zc_ = makeArray<ClickableLabel>(this);
+  cbtn_ = makeArray<QPushButton>(this);
+  pbtn_ = makeArray<QToolButton>(this);
+  img_ = makeArray<ClickableLabel>(this);
+  radio_ = makeArray<QRadioButton>(this);
+  chk_ = makeArray<QCheckBox>(this);
+  frame_ = makeArray<QGroupBox>(this);
+  cmb_ = makeArray<QComboBox>(this);
+  ln_ = makeArray<LineWidget>(this);
+
+  tv_->setParent(this);
+
+  seg_ = new QFrame(this);
+  seg_->setObjectName("SEG");
+  seg_->setFrameShape(QFrame::VLine);
+  seg_->setCursor(Qt::SplitHCursor);
+  seg_->setGeometry(200, -kSplitterTopAbove, kSplitterWidth, 100);
+
+  hsc_ = new QScrollBar(Qt::Horizontal, this);
+  hsc_->setObjectName("HSC");
+  vsc_ = new QScrollBar(Qt::Vertical, this);
+  vsc_->setObjectName("VSC");
+  for (QScrollBar* bar : {hsc_, vsc_}) {
+    bar->setMinimum(0);
+    bar->setMaximum(0);
+    bar->setSingleStep(10);
+    bar->setPageStep(100);
+    bar->hide();
+  }
+
+  exitBtn_ = new QPushButton(this);
+  exitBtn_->setObjectName("EXITBTN");
+  exitBtn_->setFocusPolicy(Qt::NoFocus);
+  exitBtn_->resize(kScrollBarSize, kScrollBarSize);
+  exitBtn_->hide();
+
+  fra_ = new QFrame(this);
+  fra_->setObjectName("FRA");
+  fra_->setFrameShape(QFrame::HLine);
+  fra_->setGeometry(0, -3, 640, 5);
+}
+
+void PageSurface::showPage(MenuPage& page, LinkActions& links, MenuTreePort& tree) {
+  page_ = &page;
+  connect(hsc_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollX(v); });
+  connect(vsc_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollY(v); });
+  events_ = new PageEventWiring(page, links, tree, {window(), this, seg_, vsc_, fra_, tv_});
+  page.state().splitterLeft = seg_->x();
+}
+
+void PageSurface::openFirstMenu(const std::string& path) {
+  page_->closeMenu();
+  page_->openMenuFile(path);
+  relayout();
+}
+
+void PageSurface::placeTreePane(bool shown, int splitterLeft) {
+  seg_->move(splitterLeft, seg_->y());
+  tv_->resize(splitterLeft, tv_->height());
+  treeShown_ = shown;
+  tv_->setVisible(shown);
+  seg_->setVisible(shown);
+}
+
+void PageSurface::showTreePane(bool shown) {
+  treeShown_ = shown;
+  tv_->setVisible(shown);
+  seg_->setVisible(shown);
+  if (shown) tv_->resize(seg_->x(), tv_->height());
+  page_->shiftForTreePane(shown, seg_->x() + seg_->width());
+  relayout();
+  page_->state().splitterLeft = seg_->x();
+}
+
+template <class F>
+void PageSurface::forEachObjectArray(F f) {
+  f(ObjectKind::Image, *img_);
+  f(ObjectKind::Label, *zc_);
+  f(ObjectKind::Button, *cbtn_);
+  f(ObjectKind::PictureButton, *pbtn_);
+  f(ObjectKind::Radio, *radio_);
+  f(ObjectKind::CheckBox, *chk_);
+  f(ObjectKind::ComboBox, *cmb_);
+  f(ObjectKind::Line, *ln_);
+  f(ObjectKind::Frame, *frame_);
+}
+
+QWidget* PageSurface::objectWidget(ObjectKind kind, int index) const {
+  switch (kind) {
+    case ObjectKind::Label: return zc_->at(index);
+    case ObjectKind::Button: return cbtn_->at(index);
+    case ObjectKind::PictureButton: return pbtn_->at(index);
+    case ObjectKind::Image: return img_->at(index);
+    case ObjectKind::Radio: return radio_->at(index);
+    case ObjectKind::CheckBox: return chk_->at(index);
+    case ObjectKind::Frame: return frame_->at(index);
+    case ObjectKind::ComboBox: return cmb_->at(index);
+    case ObjectKind::Line: return ln_->at(index);
+    default: return nullptr;
+  }
+}
+
+template <class W, class Signal>
+W* PageSurface::loadClickable(ui::ControlArray<W>& array, ObjectKind kind, int index, Signal clicked) {
+  W* w = array.load(index);
+  // The index is looked up at the click: the element may have been loaded again since.
+  connect(w, clicked, this, [this, &array, kind, w] { events_->clicked(kind, array.indexOf(w)); });
+  return w;
+}
+
+QWidget* PageSurface::loadWidget(const PageObject& o) {
+  if (QWidget* existing = objectWidget(o.kind, o.index)) return existing;
+  const int i = o.index;
+  switch (o.kind) {
+    case ObjectKind::Label: return loadClickable(*zc_, o.kind, i, &ClickableLabel::clicked);
+    case ObjectKind::Image: return loadClickable(*img_, o.kind, i, &ClickableLabel::clicked);
+    case ObjectKind::Button: return loadClickable(*cbtn_, o.kind, i, &QPushButton::clicked);
+    case ObjectKind::PictureButton: return loadClickable(*pbtn_, o.kind, i, &QToolButton::clicked);
+    case ObjectKind::ComboBox: return loadClickable(*cmb_, o.kind, i, &QComboBox::activated);
+    case ObjectKind::Radio: return radio_->load(i);
+    case ObjectKind::CheckBox: return chk_->load(i);
+    case ObjectKind::Frame: return frame_->load(i);
+    case ObjectKind::Line: return ln_->load(i);
+    default: return nullptr;
+  }
+}
+
+void PageSurface::setStatusText(const std::string& text) { windowFrame_.setStatusText(text); }
+
+void PageSurface::setPointer(MousePointer pointer) {
+  switch (pointer) {
+    case MousePointer::Hourglass: window()->setCursor(Qt::WaitCursor); break;
+    case MousePointer::NoDrop: window()->setCursor(Qt::ForbiddenCursor); break;
+    case MousePointer::Default: window()->unsetCursor(); break;
+  }
+}
+
+void PageSurface::setOpening(bool opening) {
+  // Painting a page that grows by a thousand objects over and over is what made
+  // opening slow; the page is painted once it is complete.
+  setUpdatesEnabled(!opening);
+}
+
+void PageSurface::yieldToEvents() {
+  // The reader yields after every line; handling events at most once a frame keeps the
+  // window alive without repainting a growing page a thousand times.
+  if (lastYield_.isValid() && lastYield_.elapsed() < 15) return;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  lastYield_.start();
+}
+
+int PageSurface::splitterLeft() const { return seg_->x(); }
+int PageSurface::splitterWidth() const { return seg_->width(); }
+
+void PageSurface::setCaption(const std::string& caption) { windowFrame_.setCaption(caption); }
+
+void PageSurface::setBackColor(std::uint32_t bgr) {
+  backColor_ = bgr;
+  QPalette p = palette();
+  p.setColor(QPalette::Window, ui::colourFromBgr(bgr));
+  setPalette(p);
+}
+
+int PageSurface::tileBackground(const std::string& hostPath) {
+  return background_->tile(hostPath, screen() ? screen()->size() : QSize(1024, 768));
+}
+
+bool PageSurface::isPicture(const std::string& hostPath) {
+  return QImageReader(QString::fromStdString(hostPath)).canRead();
+}
+
+void PageSurface::objectLoaded(const PageObject& o) {
+  QWidget* w = loadWidget(o);
+  if (!w) return;
+  if (o.kind != ObjectKind::Line) events_->watchObject(w, o.kind, o.index);
+  applyObject(w, o);
+}
+
+void PageSurface::objectChanged(const PageObject& o) {
+  QWidget* w = objectWidget(o.kind, o.index);
+  if (!w) return;
+  QWidget* container = o.parentFrame ? static_cast<QWidget*>(frame_->at(o.parentFrame)) : this;
+  if (container && w->parentWidget() != container) w->setParent(container);
+  applyObject(w, o);
+}
+
+void PageSurface::objectsMoved() {
+  page_->objects().forEach([this](const PageObject& o) {
+    if (!o.onPage()) return;
+    if (QWidget* w = objectWidget(o.kind, o.index)) applyPosition(w, o);
+  });
+}
+
+void PageSurface::pageCleared() {
+  events_->pageCleared();
+  forEachObjectArray([](ObjectKind, auto& array) { array.unloadAll(); });
+  for (QScrollBar* bar : {hsc_, vsc_}) {
+    QSignalBlocker block(bar);
+    bar->setValue(0);
+  }
+}
+
+void PageSurface::raiseFixedControls() {
+  for (QWidget* w : std::initializer_list<QWidget*>{tv_, seg_, hsc_, vsc_, exitBtn_}) w->raise();
+}
+
+void PageSurface::relayout() {
+  if (!page_ || window()->isMinimized()) return;
+  ScrollBarInput in;
+  in.statusHeight = windowFrame_.statusBarHeight();
+  in.clientWidth = width();
+  in.clientHeight = height() + in.statusHeight;
+  in.treeShown = treePaneShown();
+  in.splitterLeft = seg_->x();
+  in.splitterWidth = seg_->width();
+  in.vscVisible = !vsc_->isHidden();
+  in.extent = page_->state().extent;
+  const ScrollBarLayout L = setScrollBars(in);
+
+  if (in.treeShown) {
+    tv_->setGeometry(0, 0, L.treeWidth, L.treeHeight);
+    seg_->setGeometry(seg_->x(), -kSplitterTopAbove, seg_->width(), L.splitterHeight);
+  }
+  hsc_->setVisible(L.hscVisible);
+  if (L.hscVisible) {
+    hsc_->setMaximum(L.hscMaximum);
+  } else {
+    hsc_->setValue(0);
+    if (page_->state().scrollX > 0) page_->undoScrollX();
+  }
+  vsc_->setVisible(L.vscVisible);
+  if (L.vscVisible) {
+    vsc_->setMaximum(L.vscMaximum);
+  } else {
+    vsc_->setValue(0);
+    if (page_->state().scrollY > 0) page_->undoScrollY();
+  }
+  hsc_->setGeometry(L.hscLeft, L.hscTop, std::max(0, L.hscWidth), kScrollBarSize);
+  vsc_->setGeometry(L.vscLeft, 0, kScrollBarSize, std::max(0, L.vscHeight));
+  exitBtn_->setVisible(L.exitVisible);
+  exitBtn_->move(L.exitLeft, L.exitTop);
+  fra_->setGeometry(L.fraLeft, -3, L.fraWidth, 5);
+}
+
+void PageSurface::enablePage(bool enabled) {
+  forEachObjectArray([enabled](ObjectKind kind, auto& array) {
+    if (kind == ObjectKind::Frame || kind == ObjectKind::Line) return;
+    array.forEachLoaded([enabled](int, QWidget* w) { w->setEnabled(enabled); });
+  });
+  tv_->setEnabled(enabled);
+  seg_->setEnabled(enabled);
+  windowFrame_.enableMenus(enabled);
+}
+
+void PageSurface::closeWindow() { windowFrame_.closeWindow(); }
+
+void PageSurface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  relayout();
+}
+
+}  // namespace pemo::page

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTest>
+
+#include "runtime/page/tests/page_fakes.h"
+#include "runtime/page/window/tests/surface_fixture.h"
+
+using namespace pemo::page;
+using namespace pemo::page::testing;
+using pemo::testing::TempDir;
+
+namespace {
+
+struct Surface : SurfaceFixture {
+  QAbstractButton* button(int index) {
+    return static_cast<QAbstractButton*>(surface.objectWidget(ObjectKind::Button, index));
+  }
+};
+
+}  // namespace
+
+TEST(PageSurface, AClickedLabelTakesItsReleaseEvenWhenItIsDeletedByTheClick) {
+  // Qt offers an unhandled release to the widget's parents, reading the widget as it
+  // goes; a label deleted by its own click must mark the release as handled.
+  QWidget parent;
+  auto* label = new ClickableLabel(&parent);
+  label->resize(40, 20);
+  QObject::connect(label, &ClickableLabel::clicked, label, [label] { delete label; });
+  QPointer<ClickableLabel> alive = label;
+  const QPointF at(3, 3);
+  QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+  QApplication::sendEvent(label, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, {});
+  release.ignore();
+  static_cast<QObject*>(label)->event(&release);  // not through the application: see above
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(release.isAccepted());
+}
+
+TEST(PageSurface, ToggledButtonsShowTheirNumbers) {
+  TempDir dir;
+  Surface w;
+  w.surface.openFirstMenu(writeMenu(dir / "S.FIL", buttons("s", {{"a.exe", 1}, {"b.exe", 1}, {"", 2}})));
+  QTest::mouseClick(w.button(2), Qt::LeftButton);
+  QTest::mouseClick(w.button(1), Qt::LeftButton);
+  EXPECT_EQ(w.button(2)->text(), "1 b.exe");
+  EXPECT_EQ(w.button(1)->text(), "2 a.exe");
+  QTest::mouseClick(w.button(3), Qt::LeftButton);
+  EXPECT_EQ(w.processes.started, (std::vector<std::string>{"b.exe", "a.exe"}));
+  EXPECT_EQ(w.button(2)->text(), "b.exe");
+  EXPECT_TRUE(w.button(1)->isEnabled());
+}
+
+TEST(PageSurface, ScrollBarsMoveThePageObjects) {
+  TempDir dir;
+  Surface w;
+  w.surface.showTreePane(false);  // objects at their file positions
+  w.surface.openFirstMenu(writeMenu(dir / "W.FIL", {"BEGIN MENU", "END MENU", "BEGIN LABEL", "CAPTION=far",
+                                                   "LEFT=300", "TOP=20", "WIDTH=1200", "HEIGHT=900", "END LABEL",
+                                                   "BEGIN FRAME", "LEFT=10", "TOP=10", "WIDTH=100", "HEIGHT=100",
+                                                   "END FRAME", "BEGIN BUTTON", "PARENT=1", "LEFT=5", "TOP=15",
+                                                   "WIDTH=50", "HEIGHT=20", "END BUTTON"}));
+  w.surface.relayout();  // the second pass settles both bars
+  QScrollBar* hsc = w.surface.horizontalBar();
+  QScrollBar* vsc = w.surface.verticalBar();
+  ASSERT_TRUE(hsc->isVisible());
+  ASSERT_TRUE(vsc->isVisible());
+  QWidget* label = w.surface.objectWidget(ObjectKind::Label, 1);
+  hsc->setValue(40);
+  vsc->setValue(15);
+  EXPECT_EQ(label->x(), 260);
+  EXPECT_EQ(label->y(), 5);
+  EXPECT_EQ(w.button(1)->x(), 5) << "an object in a frame moves with its frame only";
+  EXPECT_EQ(w.surface.objectWidget(ObjectKind::Frame, 1)->x(), -30);
+
+  // A window large enough hides the bars and scrolls the page back.
+  w.window.resize(1800, 1400);
+  QApplication::processEvents();
+  w.surface.relayout();
+  EXPECT_FALSE(hsc->isVisible());
+  EXPECT_FALSE(vsc->isVisible());
+  EXPECT_EQ(label->x(), 300);
+  EXPECT_EQ(label->y(), 20);
+  EXPECT_EQ(w.page.state().scrollX, 0);
+}
+
+TEST(PageSurface, TreePaneToggleShiftsThePage) {
+  TempDir dir;
+  Surface w;
+  w.surface.openFirstMenu(writeMenu(dir / "T.FIL", buttons("t", {{"x.exe", 0}})));
+  EXPECT_EQ(w.button(1)->x(), 214);
+  w.surface.showTreePane(false);
+  EXPECT_EQ(w.button(1)->x(), 10);
+  w.surface.showTreePane(true);
+  EXPECT_EQ(w.button(1)->x(), 214);
+}

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScreen>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "platform/registry/registry.h"
+#include "platform/ui/message_port.h"
+#include "runtime/page/tests/page_fakes.h"
+#include "runtime/shell/window/tests/window_fixture.h"
+#include "runtime/page/runtime_registry_key.h"
+#include "runtime/shell/window/view_settings.h"
+
+using namespace pemo::page;
+using namespace pemo::page::testing;
+using namespace pemo::shell;
+using namespace pemo::shell::testing;
+using pemo::testing::TempDir;
+
+namespace {
+
+struct Window : WindowFixture {
+  QAbstractButton* button(int index) {
+    return static_cast<QAbstractButton*>(widget(ObjectKind::Button, index));
+  }
+};
+
+}  // namespace
+
+TEST(RuntimeWindow, ClickingMenuLinksChangesThePage) {
+  TempDir dir;
+  Window w;
+  auto top = writeMenu(dir / "TOP.FIL", buttons("top", {{(dir / "SUB.FIL").string(), 0}, {"tool.exe", 0}}));
+  writeMenu(dir / "SUB.FIL", buttons("sub", {{"", 4}}));
+  w.window.setMenuTree({{0, top, "top"}, {1, (dir / "SUB.FIL").string(), "sub"}});
+  w.surface.openFirstMenu(top);
+  EXPECT_EQ(w.window.windowTitle(), "top");
+  ASSERT_NE(w.button(1), nullptr);
+  EXPECT_TRUE(w.button(1)->isVisible());
+  EXPECT_EQ(w.button(1)->x(), 10 + 204) << "the tree pane is shown";
+
+  QTest::mouseClick(w.button(1), Qt::LeftButton);
+  EXPECT_EQ(w.window.windowTitle(), "sub");
+  EXPECT_EQ(w.button(2), nullptr) << "the first menu's objects are gone";
+  EXPECT_EQ(w.window.tree().selectedNode(), 2);
+
+  QTest::mouseClick(w.button(1), Qt::LeftButton);  // back to the parent menu
+  EXPECT_EQ(w.window.windowTitle(), "top");
+  EXPECT_EQ(w.window.tree().selectedNode(), 1);
+
+  QTest::mouseClick(w.button(2), Qt::LeftButton);
+  EXPECT_EQ(w.processes.started, std::vector<std::string>{"tool.exe"});
+  EXPECT_EQ(w.runList.values().size(), 1u);
+
+  // While the program runs the window refuses to close.
+  EXPECT_FALSE(w.window.close());
+  ASSERT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.messages.shown[0].prompt, "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください");
+  w.processes.running.clear();
+  EXPECT_TRUE(w.window.close());
+}
+
+TEST(RuntimeWindow, ALabelOrImageThatChangesTheMenuSurvivesItsOwnClick) {
+  // The clicked widget goes with the page it belonged to while its release is still
+  // being handled; the rest of that event must not reach it.
+  TempDir dir;
+  Window w;
+  const std::string sub = (dir / "SUB.FIL").string();
+  auto top = writeMenu(dir / "TOP.FIL",
+                       {"BEGIN MENU", "CAPTION=top", "END MENU",
+                        "BEGIN LABEL", "CAPTION=go", "LEFT=10", "TOP=10", "WIDTH=80", "HEIGHT=20",
+                        "LINK=" + sub, "END LABEL",
+                        "BEGIN IMAGE", "LEFT=10", "TOP=40", "WIDTH=40", "HEIGHT=30", "LINK=" + sub, "END IMAGE"});
+  writeMenu(dir / "SUB.FIL", buttons("sub", {{top, 0}}));
+  w.window.setMenuTree({{0, top, "top"}, {1, sub, "sub"}});
+  for (ObjectKind kind : {ObjectKind::Label, ObjectKind::Image}) {
+    w.surface.openFirstMenu(top);
+    QPointer<QWidget> clicked = w.widget(kind, 1);
+    ASSERT_NE(clicked, nullptr);
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(w.window.windowTitle(), "sub");
+    EXPECT_TRUE(clicked.isNull()) << "the old page's widget went with it";
+    // The same through the window, as the user's mouse arrives.
+    w.surface.openFirstMenu(top);
+    clicked = w.widget(kind, 1);
+    ASSERT_NE(clicked, nullptr);
+    const QPoint at = clicked->mapTo(&w.window, QPoint(3, 3));
+    QTest::mouseClick(w.window.windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.window.windowTitle(), "sub");
+    EXPECT_TRUE(clicked.isNull());
+  }
+}
+
+
+
+
+
+TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
+  saveViewSettings({false, 260});
+  {
+    Window w;
+    EXPECT_FALSE(w.surface.treePaneShown());
+    EXPECT_EQ(w.surface.splitterLeft(), 260);
+    w.window.toggleTreePane();
+    EXPECT_TRUE(w.window.close());
+  }
+  auto saved = loadViewSettings();
+  EXPECT_TRUE(saved.treeView);
+  EXPECT_EQ(saved.segmentPosition, 260);
+
+  // A damaged position never puts the splitter out of the mouse's reach.
+  saveViewSettings({true, -500});
+  EXPECT_EQ(loadViewSettings().segmentPosition, 100);
+  saveViewSettings({true, 0});
+  EXPECT_EQ(loadViewSettings().segmentPosition, 200);
+  saveViewSettings({true, 99999});
+  Window w;
+  EXPECT_LT(w.surface.splitterLeft(), w.window.screen()->availableGeometry().width());
+}
+
+TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
+  Window w;
+  RegistryRunList& list = w.runList;
+  FakeProcesses& processes = w.processes;
+  w.links.runProgram("a.exe");
+  w.links.runProgram("b.exe");
+  ASSERT_EQ(list.values().size(), 2u);
+  processes.running.erase(1000);
+  list.dropEnded(processes);
+  ASSERT_EQ(list.values().size(), 1u);
+  EXPECT_EQ(list.values()[0].second, "b.exe");
+  // Values named by no process id (the key edited by hand) go too, and the sweep
+  // goes on past them.
+  {
+    namespace reg = pemo::registry;
+    reg::Key key = 0;
+    ASSERT_EQ(reg::openKey(reg::kUsers, std::string(kRuntimeRegistryKey) + "\\Run\\" +
+                                            std::to_string(w.window.registryHandle()), key),
+              reg::kSuccess);
+    reg::setValue(key, "notes", reg::kString, "x");
+    reg::setValue(key, "99999999999999999999999", reg::kString, "y");
+    reg::closeKey(key);
+  }
+  ASSERT_EQ(list.values().size(), 3u);
+  list.dropEnded(processes);
+  ASSERT_EQ(list.values().size(), 1u);
+  EXPECT_EQ(list.values()[0].second, "b.exe");
+  processes.running.clear();
+  EXPECT_TRUE(w.window.close());
+  EXPECT_TRUE(list.values().empty()) << "the key goes with the window";
+}
+
+TEST(RuntimeWindow, LockedPageAndMinimumSize) {
+  TempDir dir;
+  Window w;
+  w.surface.openFirstMenu(writeMenu(dir / "L.FIL", buttons("l", {{"x.exe", 0}})));
+  w.surface.enablePage(false);
+  EXPECT_FALSE(w.button(1)->isEnabled());
+  auto menus = w.window.menuBar()->actions();
+  EXPECT_FALSE(menus.at(0)->menu()->isEnabled());
+  EXPECT_FALSE(menus.at(1)->menu()->isEnabled());
+  w.surface.enablePage(true);
+  // A test run leaves the run, option and help menus alone.
+  w.runtime.testRun = true;
+  w.surface.enablePage(false);
+  EXPECT_FALSE(menus.at(0)->menu()->isEnabled());
+  EXPECT_TRUE(menus.at(1)->menu()->isEnabled());
+  w.surface.enablePage(true);
+
+  w.window.resize(150, 150);
+  EXPECT_GE(w.window.width(), 200);
+  EXPECT_GE(w.window.height(), 200);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The runtime window around its page surface, wired as `pemo` wires them, on fake
+// processes, with the messages it shows recorded.
+#include <QTest>
+
+#include "platform/ui/message_port.h"
+#include "runtime/page/tests/page_fakes.h"
+#include "runtime/shell/window/runtime_window.h"
+#include "runtime/shell/window/window_script.h"
+
+namespace pemo::shell::testing {
+
+struct WindowFixture {
+  page::RuntimeState runtime;
+  page::testing::FakeProcesses processes;
+  RuntimeWindow window{runtime};
+  page::RegistryRunList runList{window.registryHandle()};
+  page::PageSurface surface{window, window.treeWidget()};
+  WindowScript script{surface, window, nullptr};
+  page::MenuPage page{runtime, surface, script.engine()};
+  page::LinkActions links{page, processes, runList, window.tree()};
+  ui::RecordingMessagePort messages;
+  ui::ScopedMessagePort guard{&messages};
+
+  explicit WindowFixture(QSize size = {640, 480}) {
+    window.showPage(surface, page, links, runList, processes);
+    window.resize(size);
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+  }
+  QWidget* widget(page::ObjectKind kind, int index) const { return surface.objectWidget(kind, index); }
+};
+
+}  // namespace pemo::shell::testing

@@ -162,7 +162,11 @@ void MainWindow::showRecentItems(const std::vector<std::string>& captions) {
   }
   recentItems_.clear();
   for (size_t i = 0; i < captions.size(); ++i) {
-    auto* item = new QAction(QString::fromStdString(captions[i]), fileMenu_);
+    // The number is the item's access key; an "&" in the path is shown as it is.
+    QString caption = QString::fromStdString(captions[i]);
+    int pathStart = caption.indexOf(' ') + 1;
+    caption = caption.left(pathStart) + caption.mid(pathStart).replace("&", "&&");
+    auto* item = new QAction(caption, fileMenu_);
     int slot = static_cast<int>(i);
     connect(item, &QAction::triggered, this, [this, slot] { run(EditorCommand::OpenRecent, CommandSource::MainMenu, slot); });
     fileMenu_->insertAction(recentSeparator_, item);

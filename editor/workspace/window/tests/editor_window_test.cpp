@@ -72,6 +72,19 @@ TEST_F(EditorWindowTest, FirstStartSpansTheScreenTopWithNoRecentFiles) {
   EXPECT_EQ(main().height(), main().menuBar()->sizeHint().height() + main().toolBar()->sizeHint().height());
 }
 
+TEST_F(EditorWindowTest, RecentFilesFollowTheKeyWithTheirAmpersandsAsWritten) {
+  recentKey.stored = {{"1", "c:\\menu\\a&b.fil"}, {"2", "c:\\menu\\c.fil"}};
+  windows.workspace.setRecentMenu();
+  auto items = fileMenuItems();
+  int exit = items.size() - 1;
+  EXPECT_TRUE(items[exit - 1]->isVisible());  // the separator before the exit item
+  EXPECT_EQ(items[exit - 3]->text(), "&1 c:\\menu\\a&&b.fil");
+  EXPECT_EQ(items[exit - 2]->text(), "&2 c:\\menu\\c.fil");
+  recentKey.stored.clear();
+  windows.workspace.setRecentMenu();
+  EXPECT_EQ(fileMenuItems().size(), items.size() - 2);
+}
+
 TEST_F(EditorWindowTest, DroppedFilesOpenInOrderEvenATextFile) {
   writeFileBytes(dir / "A.FIL", "BEGIN MENU\r\n    CAPTION=First\r\nEND MENU\r\n");
   writeFileBytes(dir / "notes.txt", "just some text\r\n");

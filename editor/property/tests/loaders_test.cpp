@@ -116,6 +116,11 @@ TEST_F(LoadersTest, ValuesOfRadioButtonsCheckBoxesPictureButtonsAndImages) {
   load(ObjectKind::CheckBox);
   EXPECT_EQ(text(row::Value), "2");
 
+  add(ObjectKind::Button).linkStyle = 3;
+  load(ObjectKind::Button);
+  EXPECT_EQ(enabledRows(), (std::vector<int>{0, 1, 2, 3, 4, 7, 8, 9}));
+  EXPECT_EQ(index(row::Style), 3);
+
   add(ObjectKind::PictureButton);  // a new one: no link, no picture
   load(ObjectKind::PictureButton);
   EXPECT_EQ(enabledRows(), (std::vector<int>{0, 1, 2, 3, 4, 7, 8, 9, 10}));

@@ -80,8 +80,10 @@ void PropertyWindow::buildRows() {
     label->setToolTip(QString::fromUtf8(gridRow.helpText));
     label->setFont(ui::displayFont(labelFont));
     label->setAutoFillBackground(true);
+    // Blue while enabled; a disabled row's caption greys as the platform draws it.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ui::colourFromBgr(kCaptionBlue));
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::WindowText, ui::colourFromBgr(kCaptionBlue));
     label->setPalette(palette);
     setLabelBackground(label, kWindowColour);
     labels_[row] = label;

@@ -70,6 +70,7 @@ TEST_F(PropertyWindowTest, RowsStandAtTheirPlacesAndShowTheSheetsGrid) {
   EXPECT_FALSE(window.textBox(0)->isEnabled());
   EXPECT_FALSE(window.objectList()->isEnabled());
   EXPECT_EQ(window.captionLabel(15)->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_FALSE(window.captionLabel(15)->isEnabled());
   EXPECT_EQ(window.choiceList(ChoiceList::Style)->currentIndex(), -1);
 
   MenuObject& label = document.objects(ObjectKind::Label).load(1);

@@ -16,5 +16,10 @@ inline constexpr const char* kAlreadyRunning = "このｱﾌﾟﾘｹｰｼｮ�
 inline constexpr const char* kStartFailed = "起動に失敗しました";
 inline constexpr const char* kCloseProgramsFirst = "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください";
 inline constexpr const char* kCannotOpenHelp = "HTMLﾄﾞｷｭﾒﾝﾄを開けません";
+inline constexpr const char* kStartFileMissing = "ｽﾀｰﾄｱｯﾌﾟﾌｧｲﾙが見つかりません";
+
+// Questions with Yes and No.
+inline constexpr const char* kAskShutdown = "Windowsを終了しますか？";
+inline constexpr const char* kAskRestart = "ｺﾝﾋﾟｭｰﾀを再起動しますか？";
 
 }  // namespace pemo::runtime_messages

@@ -29,11 +29,21 @@ class RunProcessList {
   virtual void add(long pid, const std::string& link) = 0;
 };
 
-// One node of the menu tree: the menu file as the link names it, and its caption.
+enum class MenuTreeNodeKind {
+  Root,         // the start menu
+  LinkedMenu,   // a menu file that a menu links to
+  MissingMenu,  // a linked menu file that is not there
+  Program,      // an object's program link
+};
+
+// One node of the menu tree. `file` is the menu file as the link names it, or the
+// program link of a program node; `caption` is the text the tree shows.
 struct MenuTreeNode {
   int parent = 0;  // 0 for the top node
   std::string file;
   std::string caption;
+  MenuTreeNodeKind kind = MenuTreeNodeKind::LinkedMenu;
+  std::string programTag;  // a program node's "kind,INDEX,STYLE" as the file gives them
 };
 
 // The menu tree of the shell, as far as the link actions walk it. Nodes are numbered

@@ -24,6 +24,8 @@ struct RuntimeState {
   double twipsPerPixelY = 15;
   bool hiddenStart = false;       // the window was loaded without being shown
   bool testRun = false;           // the command line is the test-run argument
+  std::string startFolder;        // the current folder when the window was created; current again on close
+  std::string explorerPath;       // the Windows folder's "explorer.exe"
   std::vector<RunListEntry> runList;
   std::array<FavouriteMenu, 20> favouriteMenus;
   std::string favouritesFile;

@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
   ui::installQtMessagePort();
 
   page::RuntimeState& runtime = page::runtimeState();
-  std::string argument = argc > 1 ? argv[1] : "";
-  auto start = shell::prepareStartup(runtime, process::programFolder(), argument);
+  auto start = shell::prepareStartup(runtime, process::programFolder(), shell::commandLineOf(argc, argv));
+  if (!shell::checkStartFile(start)) return 0;
 
   // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
   script::statements::HostPrograms programs;
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   window.showPage(surface, page, links, runList, processes);
 
   if (!start.menuFile.empty()) {
-    window.setMenuTree(shell::scanMenuTree(start.menuFile, shell::fileSystemMenuReader(start.drive)));
+    window.setMenuTree(shell::scanMenuTree(start.menuFile, shell::fileSystemMenuReader(start.drive)).nodes);
     surface.openFirstMenu(start.menuFile);
   }
   QuitAfterFirstPaint quitter;

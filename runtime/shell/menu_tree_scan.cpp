@@ -1,66 +1,155 @@
 #include "runtime/shell/menu_tree_scan.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include "menufile/lines.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
+#include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "runtime/page/menu_reader.h"
 
 namespace pemo::shell {
 namespace mf = menufile;
+using page::MenuTreeNode;
+using page::MenuTreeNodeKind;
 namespace {
 
-struct MenuLinks {
-  std::string caption;
-  std::vector<std::string> menus;
+// Reads the file's lines up to its script section, each taken apart.
+class MenuLines {
+ public:
+  explicit MenuLines(const std::string& bytes) : lines_(bytes) {}
+  bool next(mf::MenuLine& line) {
+    if (lines_.atEnd()) return false;
+    line = mf::classifyLine(lines_.next().text);
+    return !line.opensScript();
+  }
+
+ private:
+  mf::LineReader lines_;
 };
 
-MenuLinks readLinks(const std::string& bytes) {
-  MenuLinks result;
-  std::optional<mf::ObjectKind> block;
-  for (mf::LineReader lines(bytes); !lines.atEnd();) {
-    mf::MenuLine ml = mf::classifyLine(lines.next().text);
-    if (ml.kind == mf::LineKind::BlockBegin) {
-      block = ml.blockKind();
-      if (ml.opensScript()) break;
-    } else if (ml.kind == mf::LineKind::BlockEnd) {
-      block.reset();
-    } else if (ml.kind == mf::LineKind::Property && block) {
-      if (*block == mf::ObjectKind::Menu && ml.knownKey() == mf::Key::Caption) result.caption = ml.value;
-      if (*block != mf::ObjectKind::Menu && ml.knownKey() == mf::Key::Link) {
-        std::string link = page::menuLinkOf(ml.value);
-        if (page::isMenuFileLink(link)) result.menus.push_back(link);
-      }
-    }
+// The caption of the file's own node: the first CAPTION from the menu block on.
+std::optional<std::string> menuCaption(const std::string& bytes) {
+  bool inMenu = false;
+  mf::MenuLine ml;
+  for (MenuLines lines(bytes); lines.next(ml);) {
+    if (ml.kind == mf::LineKind::BlockBegin && ml.blockKind() == mf::ObjectKind::Menu) inMenu = true;
+    if (inMenu && ml.kind == mf::LineKind::Property && ml.knownKey() == mf::Key::Caption) return ml.value;
   }
-  return result;
+  return std::nullopt;
 }
 
-void addNode(std::vector<page::MenuTreeNode>& nodes, std::vector<std::string>& path, int parent,
-             const std::string& file, const MenuFileReader& read, int maxNodes) {
-  if (static_cast<int>(nodes.size()) >= maxNodes) return;
-  auto bytes = read(file);
-  MenuLinks links = bytes ? readLinks(*bytes) : MenuLinks{};
-  nodes.push_back({parent, file, links.caption});
-  const int self = static_cast<int>(nodes.size());
-  path.push_back(text::UCase(file));
-  for (const auto& link : links.menus) {
-    bool onTheWay = false;
-    for (const auto& p : path) onTheWay = onTheWay || p == text::UCase(link);
-    if (!onTheWay) addNode(nodes, path, self, link, read, maxNodes);
+// What pass 2 keeps of the block it is in. The index is not cleared by a new block.
+struct Block {
+  std::string word;
+  std::string link;
+  std::string caption;
+  std::string style;
+  std::string index;
+  bool linked = false;  // the block links to a menu file
+
+  // The program node the block gives when it ends, if any.
+  bool givesProgram() const {
+    if (linked || link.empty()) return false;
+    auto kind = mf::kindOfBlockWord(word);
+    if (kind == mf::ObjectKind::Image) return true;
+    if (kind != mf::ObjectKind::Label && kind != mf::ObjectKind::Button && kind != mf::ObjectKind::PictureButton)
+      return false;
+    double number = text::Val(style);
+    return number != static_cast<int>(mf::LinkStyle::ParentMenu) &&
+           number != static_cast<int>(mf::LinkStyle::ExecuteSelection);
   }
-  path.pop_back();
+  std::string tag() const {
+    return std::to_string(static_cast<int>(*mf::kindOfBlockWord(word))) + "," + index + "," + style;
+  }
+};
+
+class Scan {
+ public:
+  Scan(const MenuFileReader& read, int limit) : read_(read), limit_(limit) {}
+
+  void addTreeNode(const std::string& path, int parent) {
+    auto bytes = path.empty() ? std::nullopt : read_(path);
+    if (!bytes) {
+      if (parent != 0) add({parent, path, kMissingMenuPrefix + path, MenuTreeNodeKind::MissingMenu, {}});
+      return;
+    }
+    scanMenuLinks(path, parent, *bytes);
+  }
+
+  MenuTree tree;
+
+ private:
+  bool add(MenuTreeNode node) {
+    if (static_cast<int>(tree.nodes.size()) >= limit_) {
+      tree.cut = true;
+      return false;
+    }
+    tree.nodes.push_back(std::move(node));
+    return true;
+  }
+
+  void scanMenuLinks(const std::string& path, int parent, const std::string& bytes) {
+    auto caption = menuCaption(bytes);
+    if (!caption) return;
+    if (!add({parent, path, *caption, parent == 0 ? MenuTreeNodeKind::Root : MenuTreeNodeKind::LinkedMenu, {}}))
+      return;
+    const int self = static_cast<int>(tree.nodes.size());
+    onTheWay_.push_back(text::UCase(path));
+    Block block;
+    mf::MenuLine ml;
+    for (MenuLines lines(bytes); !tree.cut && lines.next(ml);) {
+      if (ml.kind == mf::LineKind::BlockBegin) {
+        block = Block{ml.word, {}, {}, {}, block.index, false};
+      } else if (ml.kind == mf::LineKind::BlockEnd && ml.word == block.word) {
+        if (block.givesProgram()) add({self, block.link, block.caption, MenuTreeNodeKind::Program, block.tag()});
+      } else if (ml.kind == mf::LineKind::Property) {
+        switch (ml.knownKey()) {
+          case mf::Key::Link: {
+            std::string link = page::menuLinkOf(ml.value);
+            if (!page::isMenuFileLink(link)) {
+              block.link = link;
+              break;
+            }
+            block.linked = true;
+            if (!isOnTheWay(link)) addTreeNode(link, self);
+            break;
+          }
+          case mf::Key::Caption: block.caption = ml.value; break;
+          case mf::Key::Style: block.style = ml.value; break;
+          case mf::Key::Index: block.index = ml.value; break;
+          default: break;
+        }
+      }
+    }
+    onTheWay_.pop_back();
+  }
+
+  bool isOnTheWay(const std::string& link) const {
+    const std::string upper = text::UCase(link);
+    for (const auto& p : onTheWay_)
+      if (p == upper) return true;
+    return false;
+  }
+
+  const MenuFileReader& read_;
+  const int limit_;
+  std::vector<std::string> onTheWay_;  // upper-cased files from the top to the menu scanned
+};
+
+int wholeNumber(const std::string& text) {
+  double v = text::RoundHalfEven(text::Val(text));
+  return v < INT32_MIN || v > INT32_MAX ? 0 : static_cast<int>(v);
 }
 
 }  // namespace
 
-std::vector<page::MenuTreeNode> scanMenuTree(const std::string& startFile, const MenuFileReader& read, int maxNodes) {
-  std::vector<page::MenuTreeNode> nodes;
-  std::vector<std::string> path;
-  addNode(nodes, path, 0, startFile, read, maxNodes);
-  return nodes;
+MenuTree scanMenuTree(const std::string& startFile, const MenuFileReader& read, int nodeLimit) {
+  Scan scan(read, nodeLimit);
+  scan.addTreeNode(startFile, 0);
+  return std::move(scan.tree);
 }
 
 MenuFileReader fileSystemMenuReader(std::string drive) {
@@ -71,6 +160,16 @@ MenuFileReader fileSystemMenuReader(std::string drive) {
     if (!host || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
     return fs::readWholeFile(*host);
   };
+}
+
+ProgramNodeTag parseProgramNodeTag(const std::string& tag) {
+  ProgramNodeTag parsed;
+  size_t first = tag.find(',');
+  size_t second = first == std::string::npos ? std::string::npos : tag.find(',', first + 1);
+  parsed.kind = wholeNumber(tag.substr(0, first));
+  if (first != std::string::npos) parsed.index = wholeNumber(tag.substr(first + 1, second - first - 1));
+  if (second != std::string::npos) parsed.style = wholeNumber(tag.substr(second + 1));
+  return parsed;
 }
 
 }  // namespace pemo::shell

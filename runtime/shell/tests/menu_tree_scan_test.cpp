@@ -6,35 +6,127 @@
 #include "runtime/shell/menu_tree_scan.h"
 
 using namespace pemo::shell;
+using pemo::page::MenuTreeNode;
+using Kind = pemo::page::MenuTreeNodeKind;
 
 namespace {
-std::string menu(const std::string& caption, const std::vector<std::string>& links) {
+
+struct Block {
+  std::string kind;
+  std::vector<std::string> properties;
+};
+
+std::string menu(const std::string& caption, const std::vector<Block>& blocks) {
   std::vector<std::string> lines{"BEGIN MENU", "    CAPTION=" + caption, "END MENU"};
-  for (const auto& l : links) lines.insert(lines.end(), {"", "BEGIN BUTTON", "    LINK=" + l, "END BUTTON"});
+  for (const auto& b : blocks) {
+    lines.push_back("BEGIN " + b.kind);
+    for (const auto& p : b.properties) lines.push_back("    " + p);
+    lines.push_back("END " + b.kind);
+  }
   return pemo::menufile::encodeLines(lines);
 }
+
+Block button(const std::string& link, const std::string& style = "0", const std::string& index = "1") {
+  return {"BUTTON", {"INDEX=" + index, "CAPTION=b" + index, "LINK=" + link, "STYLE=" + style}};
+}
+
+struct Files {
+  std::map<std::string, std::string> bytes;
+  MenuFileReader reader() {
+    return [this](const std::string& p) -> std::optional<std::string> {
+      auto it = bytes.find(p);
+      if (it == bytes.end()) return std::nullopt;
+      return it->second;
+    };
+  }
+};
+
 }  // namespace
 
-TEST(MenuTreeScan, FollowsMenuLinksDepthFirstAndEndsCycles) {
-  std::map<std::string, std::string> files{
-      {"TOP.FIL", menu("top", {"A.FIL", "prog.exe", "PEMO.EXE B.fil"})},
-      {"A.FIL", menu("a", {"TOP.FIL", "C.FIL"})},
-      {"B.fil", menu("b", {"a.fil"})},
+TEST(MenuTreeScan, MenusProgramsAndMissingFilesInFileOrder) {
+  Files files;
+  files.bytes = {
+      {"TOP.FIL", menu("top", {button("A.FIL", "0", "1"), button("prog.exe /a=b", "1", "2"),
+                               button("PEMO.EXE B.fil", "0", "3"), button("C.FIL", "0", "4"),
+                               {"IMAGE", {"INDEX=7", "CAPTION=pic", "LINK=viewer.exe", "STYLE=4"}},
+                               {"RADIO", {"INDEX=1", "CAPTION=r", "LINK=radio.exe"}},
+                               {"IMAGE", {"CAPTION=pic2", "LINK=v2.exe"}}})},
+      {"A.FIL", menu("a", {button("TOP.FIL"), button("x.exe", "2", "2"), button("y.exe", "4", "3"),
+                           button("", "0", "4"), button("z.exe", "5", "5")})},
+      {"B.fil", menu("b", {})},
   };
-  MenuFileReader read = [&](const std::string& p) -> std::optional<std::string> {
-    auto it = files.find(p);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
+  auto tree = scanMenuTree("TOP.FIL", files.reader());
+  ASSERT_EQ(tree.nodes.size(), 8u);
+  EXPECT_FALSE(tree.cut);
+  auto expect = [&](int n, int parent, const std::string& file, const std::string& caption, Kind kind,
+                    const std::string& tag = "") {
+    const MenuTreeNode& node = tree.nodes[n - 1];
+    EXPECT_EQ(node.parent, parent) << n;
+    EXPECT_EQ(node.file, file) << n;
+    EXPECT_EQ(node.caption, caption) << n;
+    EXPECT_EQ(node.kind, kind) << n;
+    EXPECT_EQ(node.programTag, tag) << n;
   };
-  auto nodes = scanMenuTree("TOP.FIL", read);
-  ASSERT_EQ(nodes.size(), 5u);
-  EXPECT_EQ(nodes[0].caption, "top");
-  EXPECT_EQ(nodes[1].file, "A.FIL");
-  EXPECT_EQ(nodes[1].parent, 1);
-  EXPECT_EQ(nodes[2].file, "C.FIL") << "a missing menu is still a node";
-  EXPECT_EQ(nodes[2].parent, 2);
-  EXPECT_EQ(nodes[3].file, "B.fil") << "a link that starts the runtime names its menu";
-  EXPECT_EQ(nodes[4].file, "a.fil");
-  EXPECT_EQ(nodes[4].parent, 4);
-  EXPECT_EQ(scanMenuTree("TOP.FIL", read, 2).size(), 2u);
+  expect(1, 0, "TOP.FIL", "top", Kind::Root);
+  expect(2, 1, "A.FIL", "a", Kind::LinkedMenu);
+  // In A: the link back to the top is a cycle; STYLE 2 and 4 and an empty link give no
+  // program; STYLE 5 does.
+  expect(3, 2, "z.exe", "b5", Kind::Program, "2,5,5");
+  // The whole link, later "=" included.
+  expect(4, 1, "prog.exe /a=b", "b2", Kind::Program, "2,2,1");
+  expect(5, 1, "B.fil", "b", Kind::LinkedMenu);
+  expect(6, 1, "C.FIL", "(ﾌｧｲﾙなし) C.FIL", Kind::MissingMenu);
+  // An image gives a program whatever its style; a radio button never does.
+  expect(7, 1, "viewer.exe", "pic", Kind::Program, "4,7,4");
+  // A block without INDEX keeps the one read last.
+  expect(8, 1, "v2.exe", "pic2", Kind::Program, "4,1,");
+}
+
+TEST(MenuTreeScan, CyclesRepeatsAndFilesWithoutCaption) {
+  Files files;
+  files.bytes = {
+      {"ONE.FIL", menu("one", {button("TWO.FIL"), button("THREE.FIL")})},
+      {"TWO.FIL", menu("two", {button("THREE.FIL")})},
+      {"THREE.FIL", menu("three", {button("one.fil")})},
+      {"BARE.FIL", pemo::menufile::encodeLines({"BEGIN MENU", "END MENU", "BEGIN BUTTON", "LINK=ONE.FIL", "END BUTTON"})},
+  };
+  auto tree = scanMenuTree("ONE.FIL", files.reader());
+  // Three files in a cycle: each is entered once per path, never twice on one path;
+  // a file linked twice shows twice, each with its subtree.
+  ASSERT_EQ(tree.nodes.size(), 4u);
+  EXPECT_EQ(tree.nodes[1].file, "TWO.FIL");
+  EXPECT_EQ(tree.nodes[2].file, "THREE.FIL");
+  EXPECT_EQ(tree.nodes[2].parent, 2);
+  EXPECT_EQ(tree.nodes[3].file, "THREE.FIL");
+  EXPECT_EQ(tree.nodes[3].parent, 1);
+
+  EXPECT_TRUE(scanMenuTree("BARE.FIL", files.reader()).nodes.empty()) << "no caption, no node, no children";
+  EXPECT_TRUE(scanMenuTree("GONE.FIL", files.reader()).nodes.empty()) << "a missing start file gives nothing";
+  EXPECT_TRUE(scanMenuTree("", files.reader()).nodes.empty());
+}
+
+TEST(MenuTreeScan, StopsAtTheNodeLimitAndSaysSo) {
+  // Each level links the next one twice: without a cycle the tree doubles per level.
+  Files files;
+  for (int level = 0; level < 20; ++level) {
+    std::string next = "L" + std::to_string(level + 1) + ".FIL";
+    files.bytes["L" + std::to_string(level) + ".FIL"] = menu("l", {button(next), button(next)});
+  }
+  auto tree = scanMenuTree("L0.FIL", files.reader(), 1000);
+  EXPECT_EQ(tree.nodes.size(), 1000u);
+  EXPECT_TRUE(tree.cut);
+}
+
+TEST(MenuTreeScan, ProgramNodeTagsTakeApartAsWholeNumbers) {
+  auto tag = parseProgramNodeTag("2,5,0");
+  EXPECT_EQ(tag.kind, 2);
+  EXPECT_EQ(tag.index, 5);
+  EXPECT_EQ(tag.style, 0);
+  tag = parseProgramNodeTag("3,,");
+  EXPECT_EQ(tag.kind, 3);
+  EXPECT_EQ(tag.index, 0);
+  EXPECT_EQ(tag.style, 0);
+  tag = parseProgramNodeTag("1,2.5,99999999999");
+  EXPECT_EQ(tag.index, 2);
+  EXPECT_EQ(tag.style, 0) << "beyond a whole number reads as none";
 }

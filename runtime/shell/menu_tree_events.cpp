@@ -1,0 +1,71 @@
+#include "runtime/shell/menu_tree_events.h"
+
+#include "platform/ui/message_port.h"
+#include "runtime/page/menu_reader.h"
+#include "runtime/shell/menu_tree_scan.h"
+#include "runtime/messages.h"
+
+namespace pemo::shell {
+using namespace runtime_messages;
+
+MenuTreeEvents::MenuTreeEvents(page::MenuPage& page, page::LinkActions& links, page::PageEvents& pageEvents,
+                               MenuTreeView& tree)
+    : page_(page), links_(links), pageEvents_(pageEvents), tree_(tree) {}
+
+bool MenuTreeEvents::refused() {
+  if (!page_.script().scriptRunning()) return false;
+  ui::showExclamation(kScriptRunning, kTitle);
+  return true;
+}
+
+void MenuTreeEvents::openNodeMenu(const std::string& file) {
+  // A missing file keeps the page and is reported, as every menu change is.
+  if (file != page_.state().currentMenuFile) links_.changeMenu(file);
+}
+
+void MenuTreeEvents::nodeClicked(int node) {
+  if (!tree_.node(node) || refused()) return;
+  std::string file = tree_.nodeFile(node);
+  if (!page::isMenuFileLink(file)) file = tree_.nodeFile(tree_.parentOf(node));
+  openNodeMenu(file);
+}
+
+void MenuTreeEvents::expanded(int node) {
+  if (!tree_.node(node) || refused() || page_.state().treeSync) return;
+  tree_.select(node);
+  std::string file = tree_.nodeFile(node);
+  if (page::isMenuFileLink(file)) openNodeMenu(file);
+}
+
+void MenuTreeEvents::collapsed(int node) {
+  if (!tree_.node(node) || refused()) return;
+  tree_.select(node);
+}
+
+void MenuTreeEvents::doubleClicked() {
+  if (refused()) return;
+  const page::MenuTreeNode* node = tree_.node(tree_.selectedNode());
+  if (!node || page::isMenuFileLink(node->file)) return;
+  ProgramNodeTag tag = parseProgramNodeTag(node->programTag);
+  // The link as the scan kept it, whole: the click event of the object is not fired.
+  links_.doLink(static_cast<page::ObjectKind>(tag.kind), tag.index, node->file, tag.style);
+}
+
+void MenuTreeEvents::mouseMoved() {
+  pageEvents_.resetHoverLabel();
+  if (!page_.state().menuOpening) page_.view().setStatusText("");
+}
+
+void MenuTreeEvents::openStartMenu() {
+  if (tree_.nodeCount() == 1) {
+    nodeClicked(1);
+    return;
+  }
+  // The program moves the tree itself; the expansion is then handled once, here.
+  page_.state().treeSync = true;
+  tree_.selectAndExpand(1);
+  page_.state().treeSync = false;
+  expanded(1);
+}
+
+}  // namespace pemo::shell

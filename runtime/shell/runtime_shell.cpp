@@ -1,0 +1,146 @@
+#include "runtime/shell/runtime_shell.h"
+
+#include <filesystem>
+
+#include "platform/fs/current_folder.h"
+#include "platform/fs/windows_path.h"
+#include "platform/ui/message_port.h"
+#include "runtime/page/help_document.h"
+#include "runtime/messages.h"
+
+namespace pemo::shell {
+using namespace runtime_messages;
+
+RuntimeShell::RuntimeShell(const Parts& parts)
+    : parts_(parts), treeEvents_(parts.page, parts.links, parts.pageEvents, parts.tree) {}
+
+void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read) {
+  page::RuntimeState& runtime = parts_.runtime;
+  ShellWindowPort& window = parts_.window;
+  noStartFile_ = start.noStartFile;
+
+  ViewSettings settings = loadViewSettings();
+  showLaunchSetting_ = settings.showLaunch;
+  window.applyViewSettings(settings);
+  window.restoreWindowRect();
+  if (!runtime.hiddenStart) window.showWindow();
+  runtime.startFolder = fs::currentFolder();
+  if (!runtime.testRun) prepareUserFolder();
+  parts_.hooks.clearRunList();
+  if (!runtime.testRun) parts_.hooks.loadRunList();
+  runtime.explorerPath = fs::windowsFolder() + "\\explorer.exe";
+
+  if (noStartFile_) {
+    parts_.page.view().setCaption("");
+    window.setItemEnabled(ShellItem::TopMenu, false);
+    window.setItemEnabled(ShellItem::Favourites, false);
+  } else {
+    loadUserTree(start.menuFile, read ? read : fileSystemMenuReader(start.drive));
+  }
+  parts_.page.state().splitterLeft = parts_.page.view().splitterLeft();
+
+  if (!runtime.testRun) {
+    parts_.hooks.createLauncher(showLaunchSetting_ == 1);
+    return;
+  }
+  for (ShellItem item : {ShellItem::RunMenu, ShellItem::OptionMenu, ShellItem::HelpMenu, ShellItem::Favourites,
+                         ShellItem::Shutdown, ShellItem::Restart})
+    window.setItemEnabled(item, false);
+}
+
+void RuntimeShell::prepareUserFolder() {
+  const std::string userFolder = parts_.runtime.appFolder + "PemoUser";
+  auto host = fs::toHostPath(userFolder);
+  std::error_code ec;
+  if (!host || std::filesystem::exists(*host, ec)) return;
+  std::filesystem::create_directory(*host, ec);
+  if (!parts_.runtime.appFolder.empty()) fs::changeDrive(parts_.runtime.appFolder[0]);
+}
+
+void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileReader& read) {
+  MenuTree tree = scanMenuTree(startFile, read);
+  parts_.tree.setNodes(std::move(tree.nodes));
+  if (parts_.tree.nodeCount() == 0) {
+    // A start menu without a caption has no node: it opens all the same, and the
+    // commands that need the tree's first node are off.
+    parts_.links.changeMenu(startFile);
+    parts_.window.setItemEnabled(ShellItem::TopMenu, false);
+    parts_.window.setItemEnabled(ShellItem::Favourites, false);
+    return;
+  }
+  treeEvents_.openStartMenu();
+  if (tree.cut) parts_.page.view().setStatusText(kMenuTreeCutMessage);
+  if (parts_.runtime.testRun) return;
+  parts_.runtime.favouritesFile = parts_.runtime.appFolder + "PemoUser\\" + parts_.tree.node(1)->caption + ".USER";
+  parts_.hooks.loadFavourites();
+}
+
+bool RuntimeShell::closeRequested() {
+  if (parts_.page.state().unloadModeValue == static_cast<int>(menufile::UnloadMode::CheckApps) &&
+      parts_.links.checkRunningPrograms()) {
+    ui::showExclamation(kCloseProgramsFirst, kTitle);
+    return false;
+  }
+  shutdownCleanup();
+  parts_.hooks.closeLauncher();
+  return true;
+}
+
+void RuntimeShell::shutdownCleanup() {
+  page::ScriptPort& script = parts_.page.script();
+  if (script.scriptLoaded()) {
+    script.fireScriptEvent(page::ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
+    script.closeScript();
+  }
+  ViewSettings settings = parts_.window.currentViewSettings();
+  settings.showLaunch = showLaunchSetting_;
+  saveViewSettings(settings, [this] { parts_.window.storeWindowRect(); });
+  parts_.window.clearRunProcessList();
+  if (!parts_.runtime.testRun) parts_.hooks.saveRunList();
+  const std::string& folder = parts_.runtime.startFolder;
+  if (folder.size() >= 2 && folder[1] == ':') {
+    fs::changeDrive(folder[0]);
+    fs::changeFolder(folder);
+  }
+}
+
+void RuntimeShell::run(ShellCommand command) {
+  const bool menuCommand = command == ShellCommand::TopMenu || command == ShellCommand::OpenFavourites ||
+                           command == ShellCommand::Shutdown || command == ShellCommand::Restart ||
+                           command == ShellCommand::Exit;
+  if (menuCommand && parts_.page.script().scriptRunning()) {
+    ui::showExclamation(kScriptRunning, kTitle);
+    return;
+  }
+  switch (command) {
+    case ShellCommand::TreePane: parts_.window.toggleTreePane(); break;
+    case ShellCommand::TopMenu:
+      if (!parts_.tree.node(1)) break;
+      parts_.tree.select(1);
+      treeEvents_.nodeClicked(1);
+      break;
+    case ShellCommand::OpenFavourites: break;
+    case ShellCommand::Shutdown: askPower(kAskShutdown, &process::PowerPort::shutdown); break;
+    case ShellCommand::Restart: askPower(kAskRestart, &process::PowerPort::restart); break;
+    case ShellCommand::Exit: parts_.page.view().closeWindow(); break;
+    case ShellCommand::Launcher:
+      showLaunchSetting_ = showLaunchSetting_ == 1 ? 0 : 1;
+      parts_.window.setLauncherChecked(showLaunchSetting_ == 1);
+      parts_.hooks.showLauncher(showLaunchSetting_ == 1);
+      break;
+    case ShellCommand::TreeFont: parts_.window.chooseTreeFont(); break;
+    case ShellCommand::Help: page::showHelpDocument(parts_.runtime.appFolder); break;
+    case ShellCommand::Version: parts_.window.showVersionDialog(); break;
+  }
+}
+
+void RuntimeShell::askPower(const char* question, void (process::PowerPort::*request)()) {
+  if (ui::messages().show(question, ui::kYesNo | ui::kExclamation, kTitle) == ui::kYes) (parts_.power.*request)();
+}
+
+void RuntimeShell::checkOffShowLaunch() {
+  parts_.window.setLauncherChecked(false);
+  showLaunchSetting_ = 0;
+}
+
+}  // namespace pemo::shell

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "runtime/shell/tests/shell_fakes.h"
+
+using namespace pemo::shell;
+using namespace pemo::shell::testing;
+using pemo::page::MenuTreeNode;
+using pemo::page::MenuTreeNodeKind;
+using pemo::page::testing::writeMenu;
+using pemo::testing::TempDir;
+
+namespace {
+
+struct TreeRig : ShellRig {
+  TempDir dir;
+  std::string top, sub;
+  TreeRig() {
+    top = writeMenu(dir / "TOP.FIL", {"BEGIN MENU", "CAPTION=top", "END MENU"});
+    sub = writeMenu(dir / "SUB.FIL", {"BEGIN MENU", "CAPTION=sub", "END MENU"});
+    treeView.setNodes({{0, top, "top", MenuTreeNodeKind::Root, ""},
+                       {1, "prog.exe /a=b", "go", MenuTreeNodeKind::Program, "2,5,0"},
+                       {1, sub, "sub", MenuTreeNodeKind::LinkedMenu, ""},
+                       {1, "GONE.FIL", "(ﾌｧｲﾙなし) GONE.FIL", MenuTreeNodeKind::MissingMenu, ""}});
+  }
+  MenuTreeEvents& events() { return shell.treeEvents(); }
+};
+
+}  // namespace
+
+TEST(MenuTreeEvents, ClicksAndExpansionsOpenTheNodesMenu) {
+  TreeRig r;
+  r.events().nodeClicked(3);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
+  // A program node opens its parent's menu.
+  r.events().nodeClicked(2);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.top);
+  // A missing file keeps the page and says so.
+  r.events().nodeClicked(4);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.top);
+  ASSERT_EQ(r.messages.shown.size(), 1u);
+  EXPECT_EQ(r.messages.shown[0].prompt, "GONE.FIL\rﾒﾆｭｰﾌｧｲﾙを開けません");
+
+  // While the program moves the tree itself, an expansion opens nothing.
+  r.page.state().treeSync = true;
+  r.events().expanded(3);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.top);
+  r.page.state().treeSync = false;
+  r.events().expanded(3);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
+  EXPECT_EQ(r.treeView.selected, 3);
+  r.events().collapsed(1);
+  EXPECT_EQ(r.treeView.selected, 1);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub) << "a collapse opens nothing";
+  r.events().nodeClicked(99);
+  EXPECT_EQ(r.messages.shown.size(), 1u);
+}
+
+TEST(MenuTreeEvents, DoubleClickRunsAProgramNodesWholeLink) {
+  TreeRig r;
+  r.treeView.select(3);
+  r.events().doubleClicked();
+  EXPECT_TRUE(r.processes.started.empty()) << "a menu node does nothing on a double click";
+  r.treeView.select(2);
+  r.events().doubleClicked();
+  EXPECT_EQ(r.processes.started, std::vector<std::string>{"prog.exe /a=b"});
+  EXPECT_TRUE(r.script.events.empty()) << "no click event";
+}
+
+TEST(MenuTreeEvents, RefusedWhileAScriptRunsAndMouseMoves) {
+  TreeRig r;
+  r.script.running = true;
+  r.treeView.select(2);
+  r.events().nodeClicked(3);
+  r.events().expanded(3);
+  r.events().collapsed(3);
+  r.events().doubleClicked();
+  EXPECT_EQ(r.messages.shown.size(), 4u);
+  EXPECT_TRUE(r.page.state().currentMenuFile.empty());
+  EXPECT_TRUE(r.processes.started.empty());
+  EXPECT_EQ(r.treeView.selected, 2);
+
+  r.view.statusTexts.clear();
+  r.page.state().menuOpening = true;
+  r.events().mouseMoved();
+  EXPECT_TRUE(r.view.statusTexts.empty());
+  r.page.state().menuOpening = false;
+  r.events().mouseMoved();
+  EXPECT_EQ(r.view.statusTexts, std::vector<std::string>{""});
+}

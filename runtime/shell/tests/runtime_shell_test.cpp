@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/fs/current_folder.h"
+#include "platform/fs/windows_path.h"
+#include "platform/registry/registry.h"
+#include "runtime/shell/tests/shell_fakes.h"
+
+using namespace pemo::shell;
+using namespace pemo::shell::testing;
+using pemo::page::testing::writeMenu;
+using pemo::testing::TempDir;
+namespace reg = pemo::registry;
+
+namespace {
+
+bool has(const Calls& calls, const std::string& call) {
+  return std::find(calls.begin(), calls.end(), call) != calls.end();
+}
+
+int storedSettingCount() {
+  reg::Key key = 0;
+  if (reg::openKey(reg::kUsers, ".Default\\Software\\Kalvo\\Pemo\\SW", key) != reg::kSuccess) return -1;
+  reg::KeyInfo info;
+  reg::queryInfoKey(key, info);
+  reg::closeKey(key);
+  return static_cast<int>(info.values);
+}
+
+struct Menus {
+  TempDir dir;
+  std::string top, sub;
+  Menus() {
+    sub = writeMenu(dir / "SUB.FIL", {"BEGIN MENU", "CAPTION=sub", "END MENU"});
+    top = writeMenu(dir / "TOP.FIL", {"BEGIN MENU", "CAPTION=top", "END MENU", "BEGIN BUTTON", "INDEX=1",
+                                      "LINK=" + sub, "END BUTTON", "BEGIN BUTTON", "INDEX=2", "CAPTION=go",
+                                      "LINK=prog.exe", "END BUTTON"});
+  }
+};
+
+void startOn(ShellRig& r, const std::string& menuFile) {
+  Startup start;
+  start.menuFile = menuFile;
+  r.shell.createWindow(start);
+}
+
+}  // namespace
+
+TEST(RuntimeShell, StartsOnTheStartMenuWithItsTreeInOrder) {
+  Menus m;
+  ShellRig r;
+  r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
+  startOn(r, m.top);
+
+  EXPECT_EQ(r.calls, (Calls{"applyViewSettings", "restoreWindowRect", "showWindow", "clearRunList", "loadRunList",
+                            "loadFavourites", "createLauncher"}));
+  EXPECT_EQ(r.page.state().currentMenuFile, m.top);
+  EXPECT_EQ(r.treeView.nodeCount(), 3);
+  EXPECT_EQ(r.treeView.expanded, std::vector<int>{1}) << "more than one node: the first is expanded";
+  EXPECT_EQ(r.treeView.selected, 1);
+  EXPECT_TRUE(std::filesystem::is_directory(m.dir / "PemoUser"));
+  EXPECT_EQ(r.runtime.favouritesFile, r.runtime.appFolder + "PemoUser\\top.USER");
+  EXPECT_EQ(r.runtime.explorerPath, pemo::fs::windowsFolder() + "\\explorer.exe");
+  EXPECT_EQ(r.runtime.startFolder, pemo::fs::currentFolder());
+  EXPECT_TRUE(r.window.disabled.empty());
+  EXPECT_FALSE(r.window.applied.treeView) << "no stored settings: the pane is hidden";
+  EXPECT_TRUE(r.messages.shown.empty());
+}
+
+TEST(RuntimeShell, TestRunLeavesTheUsersPartsAloneAndSwitchesCommandsOff) {
+  TempDir dir;
+  pemo::testing::writeFileBytes(dir / "!.tmp", pemo::menufile::encodeLines({"BEGIN MENU", "CAPTION=t", "END MENU"}));
+  ShellRig r;
+  Startup start = prepareStartup(r.runtime, dir.path(), "\xFF");
+  ASSERT_TRUE(checkStartFile(start));
+  r.shell.createWindow(start);
+
+  EXPECT_EQ(r.page.state().currentMenuFile, r.runtime.appFolder + "!.FIL");
+  EXPECT_FALSE(std::filesystem::exists(dir / "PemoUser"));
+  EXPECT_FALSE(has(r.calls, "loadRunList"));
+  EXPECT_FALSE(has(r.calls, "loadFavourites"));
+  EXPECT_FALSE(has(r.calls, "createLauncher"));
+  EXPECT_EQ(r.window.disabled, (std::vector<ShellItem>{ShellItem::RunMenu, ShellItem::OptionMenu, ShellItem::HelpMenu,
+                                                      ShellItem::Favourites, ShellItem::Shutdown, ShellItem::Restart}));
+  r.calls.clear();
+  EXPECT_TRUE(r.shell.closeRequested());
+  EXPECT_EQ(r.calls, (Calls{"storeWindowRect", "clearRunProcessList", "closeLauncher"})) << "no run list written";
+  EXPECT_EQ(storedSettingCount(), 10) << "a test run writes the view settings too";
+}
+
+TEST(RuntimeShell, NoStartFileOrAStartMenuWithoutCaption) {
+  ShellRig none;
+  Startup empty;
+  empty.noStartFile = true;
+  none.view.caption = "old";
+  none.shell.createWindow(empty);
+  EXPECT_EQ(none.view.caption, "");
+  EXPECT_EQ(none.window.disabled, (std::vector<ShellItem>{ShellItem::TopMenu, ShellItem::Favourites}));
+  EXPECT_EQ(none.treeView.nodeCount(), 0);
+  EXPECT_TRUE(none.page.state().currentMenuFile.empty());
+
+  // The start menu opens all the same; the commands that need its node are off.
+  TempDir dir;
+  ShellRig bare;
+  Startup start;
+  start.menuFile = writeMenu(dir / "BARE.FIL", {"BEGIN MENU", "BACKCOLOR=FF", "END MENU"});
+  bare.shell.createWindow(start);
+  EXPECT_EQ(bare.page.state().currentMenuFile, start.menuFile);
+  EXPECT_EQ(bare.window.disabled, (std::vector<ShellItem>{ShellItem::TopMenu, ShellItem::Favourites}));
+  EXPECT_FALSE(has(bare.calls, "loadFavourites"));
+  bare.shell.run(ShellCommand::TopMenu);
+  EXPECT_EQ(bare.page.state().currentMenuFile, start.menuFile);
+}
+
+TEST(RuntimeShell, CloseIsRefusedWhileProgramsRunThenCleansUpInOrder) {
+  Menus m;
+  ShellRig r;
+  startOn(r, m.top);
+  r.script.loaded = true;
+  r.treeLinks.runProgram("prog.exe");
+  r.runtime.startFolder = pemo::fs::toWindowsPath(m.dir.path().string());
+  std::filesystem::create_directories(m.dir / "elsewhere");
+  pemo::fs::changeFolder(pemo::fs::toWindowsPath((m.dir / "elsewhere").string()));
+  r.calls.clear();
+
+  EXPECT_FALSE(r.shell.closeRequested());
+  ASSERT_EQ(r.messages.shown.size(), 1u);
+  EXPECT_EQ(r.messages.shown[0].prompt, "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください");
+  EXPECT_TRUE(r.calls.empty()) << "a refused close changes nothing";
+  EXPECT_TRUE(r.script.events.empty() || r.script.events.back().event != pemo::menufile::ScriptEvent::UnloadMenu);
+
+  r.processes.running.clear();
+  r.window.current.windowState = WindowShowState::Maximized;
+  EXPECT_TRUE(r.shell.closeRequested());
+  EXPECT_EQ(r.script.events.back().kind, pemo::menufile::ObjectKind::Menu);
+  EXPECT_EQ(r.script.events.back().event, pemo::menufile::ScriptEvent::UnloadMenu);
+  EXPECT_FALSE(r.script.loaded);
+  EXPECT_EQ(r.calls, (Calls{"clearRunProcessList", "saveRunList", "closeLauncher"}));
+  EXPECT_EQ(storedSettingCount(), 10);
+  EXPECT_EQ(pemo::fs::currentFolder(), r.runtime.startFolder);
+
+  // A forced close skips the check.
+  ShellRig forced;
+  forced.treeLinks.runProgram("prog.exe");
+  forced.page.state().unloadModeValue = 1;
+  EXPECT_TRUE(forced.shell.closeRequested());
+}
+
+TEST(RuntimeShell, CommandsRefusedWhileAScriptRunsAndTheQuestions) {
+  Menus m;
+  ShellRig r;
+  startOn(r, m.top);
+  r.calls.clear();
+  r.script.running = true;
+  for (auto c : {ShellCommand::TopMenu, ShellCommand::OpenFavourites, ShellCommand::Shutdown, ShellCommand::Restart,
+                 ShellCommand::Exit})
+    r.shell.run(c);
+  ASSERT_EQ(r.messages.shown.size(), 5u);
+  for (const auto& shown : r.messages.shown) EXPECT_EQ(shown.prompt, "ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません");
+  EXPECT_EQ(r.view.closeRequests, 0);
+  r.shell.run(ShellCommand::TreePane);
+  r.shell.run(ShellCommand::TreeFont);
+  r.shell.run(ShellCommand::Launcher);
+  EXPECT_EQ(r.calls, (Calls{"toggleTreePane", "chooseTreeFont", "showLauncher"}));
+  EXPECT_TRUE(r.window.launcherChecked);
+  EXPECT_EQ(r.shell.showLaunchSetting(), 1);
+  r.shell.checkOffShowLaunch();
+  EXPECT_FALSE(r.window.launcherChecked);
+  EXPECT_EQ(r.shell.showLaunchSetting(), 0);
+
+  r.script.running = false;
+  r.messages.shown.clear();
+  r.calls.clear();
+  r.messages.answers = {pemo::ui::kNo, pemo::ui::kNo, pemo::ui::kYes, pemo::ui::kYes};
+  r.shell.run(ShellCommand::Shutdown);
+  r.shell.run(ShellCommand::Restart);
+  EXPECT_TRUE(r.calls.empty()) << "No changes nothing";
+  r.shell.run(ShellCommand::Shutdown);
+  r.shell.run(ShellCommand::Restart);
+  EXPECT_EQ(r.calls, (Calls{"shutdown", "restart"}));
+  ASSERT_EQ(r.messages.shown.size(), 4u);
+  EXPECT_EQ(r.messages.shown[0].prompt, "Windowsを終了しますか？");
+  EXPECT_EQ(r.messages.shown[0].style, pemo::ui::kYesNo | pemo::ui::kExclamation);
+  EXPECT_EQ(r.messages.shown[1].prompt, "ｺﾝﾋﾟｭｰﾀを再起動しますか？");
+
+  // The top menu: node 1 selected and clicked, from a sub-menu back to the start menu.
+  r.shell.treeEvents().nodeClicked(2);
+  EXPECT_EQ(r.page.state().currentMenuFile, m.sub);
+  r.shell.run(ShellCommand::TopMenu);
+  EXPECT_EQ(r.page.state().currentMenuFile, m.top);
+  EXPECT_EQ(r.treeView.selected, 1);
+  r.shell.run(ShellCommand::Exit);
+  EXPECT_EQ(r.view.closeRequests, 1);
+}

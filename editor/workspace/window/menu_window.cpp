@@ -81,20 +81,31 @@ void MenuWindow::buildPopup() {
   item(15, "ｵﾌﾞｼﾞｪｸﾄの位置を固定する(&L)", EditorCommand::ToggleLock)->setCheckable(true);
 }
 
-void MenuWindow::load() {
+void MenuWindow::load(const QPoint& place) {
   loadMenuDocument(*document_, state_, handle_);
   setWindowTitle(QString::fromStdString(document_->caption));
-  placeWindow();
+  placeWindow(place);
   showDocument();
   loaded_ = true;
 }
 
-void MenuWindow::placeWindow() {
+void MenuWindow::placeWindow(const QPoint& place) {
   const auto& twips = document_->windowTwips;
   double tx = state_.twipsPerPixelX, ty = state_.twipsPerPixelY;
-  if (twips.width && twips.height) resize(std::max(px(*twips.width / tx), 120), std::max(px(*twips.height / ty), 80));
-  else resize(480, 360);
+  if (twips.width && twips.height) {
+    resize(std::max(px(*twips.width / tx), 120), std::max(px(*twips.height / ty), 80));
+  } else {
+    // Large enough for every object on the page, as the runtime's page shows them.
+    QSize extent(320, 240);
+    for (ObjectRef ref : document_->stacking()) {
+      const MenuObject* object = document_->find(ref);
+      if (!object || object->frame > 0) continue;
+      extent = extent.expandedTo(QSize(px(object->left + object->width) + 16, px(object->top + object->height) + 16));
+    }
+    resize(extent);
+  }
   if (twips.left && twips.top) move(px(*twips.left / tx), px(*twips.top / ty));
+  else move(place);
 }
 
 void MenuWindow::showDocument() {

@@ -23,8 +23,9 @@ class MenuWindow : public QWidget {
   std::uint32_t handle() const { return handle_; }
 
   // The window's load: reads the file or makes the new menu's work file, shows the
-  // objects and makes this the active menu window.
-  void load();
+  // objects and makes this the active menu window. A menu that does not say where its
+  // window stands opens at `place`.
+  void load(const QPoint& place);
   // Called once the window has really closed.
   void onClosed(std::function<void(MenuWindow*)> closed) { closed_ = std::move(closed); }
 
@@ -45,7 +46,7 @@ class MenuWindow : public QWidget {
  private:
   void buildPopup();
   void showDocument();
-  void placeWindow();
+  void placeWindow(const QPoint& place);
   void run(EditorCommand command, int argument = 0);
 
   EditorState& state_;

@@ -19,7 +19,8 @@ MenuDocument* MenuWindows::openMenuWindow(const std::string& filePath, const std
     std::erase(windows_, closed);
     closed->deleteLater();
   });
-  window->load();
+  const int step = 24 * (opened_++ % 8);
+  window->load(firstPlace_ + QPoint(step, step));
   window->show();
   window->activateWindow();
   // The activation may come later or, off screen, not at all; the caption follows now.

@@ -20,11 +20,15 @@ class MenuWindows : public MenuWindowsPort, public property::MenuWindowDirectory
   std::vector<property::OpenMenuWindow> openMenuWindows() override;
 
   const std::vector<MenuWindow*>& windows() const { return windows_; }
+  // Where the windows of menus that give no place open, each a step further.
+  void setFirstPlace(const QPoint& place) { firstPlace_ = place; }
 
  private:
   EditorState& state_;
   EditorWorkspace* workspace_ = nullptr;
   std::vector<MenuWindow*> windows_;
+  QPoint firstPlace_;
+  int opened_ = 0;
 };
 
 }  // namespace pemo::editor

@@ -4,12 +4,16 @@
 #include <QFileSystemModel>
 #include <QSortFilterProxyModel>
 
+#include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
 #include "platform/process/file_filters.h"
 
 namespace pemo::editor {
 
 namespace {
+
+// The dialog flag that keeps the current folder.
+constexpr int kKeepCurrentFolder = 8;
 
 // Lets folders through, and the files that match the patterns.
 class PatternProxy : public QSortFilterProxyModel {
@@ -57,6 +61,14 @@ std::optional<std::string> QtFileDialog::show(const Request& request, bool save)
   lastFolder_ = dialog.directory().absolutePath();
   std::string path = fs::toWindowsPath(chosen.toStdString());
   if (path.empty()) return std::nullopt;
+  // As the platform's dialog did, a chosen file makes its folder the current one, unless
+  // the caller asked to keep it: relative picture names in a menu are found from there,
+  // by this program and by the runtime it starts.
+  if (!(request.flags & kKeepCurrentFolder)) {
+    std::string folder = path.substr(0, path.find_last_of('\\'));
+    if (folder.size() == 2) folder += '\\';
+    if (fs::changeDrive(path[0])) fs::changeFolder(folder);
+  }
   return path;
 }
 

@@ -109,24 +109,72 @@ void MenuWindow::placeWindow(const QPoint& place) {
 }
 
 void MenuWindow::showDocument() {
+  menuAttributesChanged();
+  // Frames first, so that the objects inside them find their container.
+  for (bool frames : {true, false})
+    for (ObjectRef ref : document_->stacking())
+      if ((ref.kind == ObjectKind::Frame) == frames) objectAdded(ref);
+  objectsRestacked();
+  overlay_ = new ui::OutlineOverlay(this);
+}
+
+QWidget* MenuWindow::createWidget(const MenuObject& object) {
+  QWidget* parent = this;
+  if (object.frame > 0) {
+    if (QWidget* frame = objectWidget({ObjectKind::Frame, object.frame})) parent = frame;
+  }
+  return createObjectWidget(parent, object, state_.twipsPerPixelX);
+}
+
+QWidget* MenuWindow::objectWidget(ObjectRef object) const {
+  auto it = widgets_.find(key(object));
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+void MenuWindow::objectAdded(ObjectRef ref) {
+  const MenuObject* object = document_->find(ref);
+  if (!object) return;
+  objectRemoved(ref);
+  QWidget* widget = createWidget(*object);
+  widgets_[key(ref)] = widget;
+  widget->raise();
+  if (overlay_) overlay_->raise();
+}
+
+void MenuWindow::objectChanged(ObjectRef ref) {
+  const MenuObject* object = document_->find(ref);
+  QWidget* widget = objectWidget(ref);
+  if (!object || !widget) return;
+  // A move into or out of a frame needs a widget under its new container.
+  QWidget* container = object->frame > 0 ? objectWidget({ObjectKind::Frame, object->frame}) : this;
+  if (widget->parentWidget() != container) {
+    objectAdded(ref);
+    return;
+  }
+  showObject(widget, *object, state_.twipsPerPixelX);
+}
+
+void MenuWindow::objectRemoved(ObjectRef ref) {
+  auto it = widgets_.find(key(ref));
+  if (it == widgets_.end()) return;
+  QWidget* widget = it->second;
+  // A frame's widget takes the widgets inside it along.
+  std::erase_if(widgets_, [widget](const auto& entry) { return entry.second == widget || widget->isAncestorOf(entry.second); });
+  delete widget;
+}
+
+void MenuWindow::objectsRestacked() {
+  for (ObjectRef ref : document_->stacking())
+    if (QWidget* widget = objectWidget(ref)) widget->raise();
+  if (overlay_) overlay_->raise();
+}
+
+void MenuWindow::menuAttributesChanged() {
+  setWindowTitle(QString::fromStdString(document_->caption));
   QPalette background = palette();
   background.setColor(QPalette::Window, ui::colourFromBgr(document_->backColor));
   setPalette(background);
   setAutoFillBackground(true);
-  std::map<int, QWidget*> frames;
-  for (ObjectRef ref : document_->stacking()) {
-    const MenuObject* object = document_->find(ref);
-    if (!object || object->kind != ObjectKind::Frame) continue;
-    frames[ref.index] = createObjectWidget(this, *object, state_.twipsPerPixelX);
-  }
-  for (ObjectRef ref : document_->stacking()) {
-    const MenuObject* object = document_->find(ref);
-    if (!object || object->kind == ObjectKind::Frame) continue;
-    auto frame = frames.find(object->frame);
-    QWidget* parent = object->frame > 0 && frame != frames.end() ? frame->second : this;
-    createObjectWidget(parent, *object, state_.twipsPerPixelX)->raise();
-  }
-  overlay_ = new ui::OutlineOverlay(this);
 }
 
 void MenuWindow::run(EditorCommand command, int argument) { workspace_.run(command, CommandSource::MenuWindow, argument); }

@@ -14,7 +14,7 @@ class QAction;
 
 namespace pemo::editor {
 
-class MenuWindow : public QWidget {
+class MenuWindow : public QWidget, public MenuViewPort {
  public:
   MenuWindow(EditorState& state, EditorWorkspace& workspace, std::unique_ptr<MenuDocument> document);
   ~MenuWindow() override;
@@ -28,6 +28,15 @@ class MenuWindow : public QWidget {
   void load(const QPoint& place);
   // Called once the window has really closed.
   void onClosed(std::function<void(MenuWindow*)> closed) { closed_ = std::move(closed); }
+
+  // MenuViewPort: what the editing commands changed in the document.
+  void objectAdded(ObjectRef object) override;
+  void objectChanged(ObjectRef object) override;
+  void objectRemoved(ObjectRef object) override;
+  void objectsRestacked() override;
+  void menuAttributesChanged() override;
+  // The widget that shows an object; nullptr for none.
+  QWidget* objectWidget(ObjectRef object) const;
 
   // The popup menu's items by their number.
   QAction* popupItem(int number) const { return popupItems_.at(number); }
@@ -46,6 +55,8 @@ class MenuWindow : public QWidget {
  private:
   void buildPopup();
   void showDocument();
+  QWidget* createWidget(const MenuObject& object);
+  static std::pair<int, int> key(ObjectRef object) { return {static_cast<int>(object.kind), object.index}; }
   void placeWindow(const QPoint& place);
   void run(EditorCommand command, int argument = 0);
 
@@ -56,6 +67,7 @@ class MenuWindow : public QWidget {
   std::function<void(MenuWindow*)> closed_;
   QMenu* popup_ = nullptr;
   std::map<int, QAction*> popupItems_;
+  std::map<std::pair<int, int>, QWidget*> widgets_;
   ui::OutlineOverlay* overlay_ = nullptr;
   bool banding_ = false;
   QPoint bandStart_, bandEnd_;

@@ -129,6 +129,32 @@ TEST_F(EditorWindowTest, ThePopupFollowsTheClipboardAndTheScript) {
   window.document().meSeFlg = 0;
 }
 
+TEST_F(EditorWindowTest, AMenuWindowShowsWhatTheCommandsChange) {
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  MenuWindow& window = *windows.menuWindows.windows()[0];
+  MenuDocument& document = window.document();
+  ObjectRef frame = document.addObject(ObjectKind::Frame);
+  ObjectRef inside = document.addObject(ObjectKind::Button, frame.index);
+  window.objectAdded(frame);
+  window.objectAdded(inside);
+  ASSERT_TRUE(window.objectWidget(inside));
+  EXPECT_EQ(window.objectWidget(inside)->parentWidget(), window.objectWidget(frame));
+  document.find(inside)->left = 300;  // twips inside a frame
+  document.find(inside)->caption = "OK";
+  window.objectChanged(inside);
+  EXPECT_EQ(window.objectWidget(inside)->x(), 20);
+  document.find(inside)->frame = 0;
+  window.objectChanged(inside);
+  EXPECT_EQ(window.objectWidget(inside)->parentWidget(), &window);
+  document.find(inside)->frame = frame.index;
+  window.objectChanged(inside);
+  window.objectRemoved(frame);
+  EXPECT_FALSE(window.objectWidget(inside));
+  document.caption = "Renamed";
+  window.menuAttributesChanged();
+  EXPECT_EQ(window.windowTitle(), "Renamed");
+}
+
 TEST_F(EditorWindowTest, TheEditorSettingKeepsTheLastChoiceAfterACancel) {
   struct Dialogs : FileDialogPort {
     std::optional<std::string> showOpen(const Request&) override { return answers.at(calls++); }

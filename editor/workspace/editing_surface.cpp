@@ -1,0 +1,95 @@
+#include "editor/workspace/editing_surface.h"
+
+#include "platform/text/numbers.h"
+
+namespace pemo::editor {
+
+EditingSurface::EditingSurface(EditorState& state, MenuDocument& document, std::uint32_t windowHandle,
+                               SurfaceView& view)
+    : state_(state), document_(document), windowHandle_(windowHandle), view_(view) {}
+
+void EditingSurface::makeActive(ObjectRef object) {
+  state_.activeWnd = windowHandle_;
+  state_.activeForm = &document_;
+  state_.activeObject = object;
+  // A multi-selection keeps the property window on its own view.
+  if (!document_.selObjFlg) changeActiveObject();
+}
+
+void EditingSurface::changeActiveObject() {
+  if (state_.propertyWindow) state_.propertyWindow->changeActiveObject();
+  else if (state_.mainWindow) state_.mainWindow->changeMainSetting();
+}
+
+void EditingSurface::objectPressed(ObjectRef object, int button, double x, double y) {
+  if (!document_.find(object)) return;
+  makeActive(object);
+  if (button == kLeftButton) beginDrag(object, x, y);
+  else if (button == kRightButton) showObjectMenu();
+}
+
+void EditingSurface::objectMoved(ObjectRef object, int buttons, double x, double y) {
+  const MenuObject* found = document_.find(object);
+  if (!found) {
+    abandonDrag();
+    return;
+  }
+  view_.setToolTip(object, "X=" + text::FormatGeneral(found->left) + ",Y=" + text::FormatGeneral(found->top));
+  if (buttons == kLeftButton) trackDrag(object, x, y);
+  if (document_.lockFlg) view_.setPointer(object, PointerShape::Default);
+  else setEdgeCursor(buttons, object, x, y);
+}
+
+void EditingSurface::objectReleased(ObjectRef object, int button, double x, double y) {
+  if (button != kLeftButton) return;
+  endDrag(object, x, y);
+  if (!document_.selObjFlg && document_.find(object)) changeActiveObject();
+}
+
+void EditingSurface::objectFocused(ObjectRef object) {
+  if (surface_.ignoreFocusEvent) {
+    surface_.ignoreFocusEvent = false;
+    return;
+  }
+  if (document_.find(object)) makeActive(object);
+}
+
+void EditingSurface::showObjectMenu() {
+  SurfacePopupState items = surfacePopupState(state_, document_);
+  surface_.popupShowing = true;
+  view_.showObjectMenu(items);
+  surface_.popupShowing = false;
+}
+
+void EditingSurface::activated() { surface_.ignoreFocusEvent = true; }
+
+void EditingSurface::deactivated(bool toMenuWindow) {
+  if (!toMenuWindow || !document_.selObjFlg) return;
+  document_.selObjFlg = false;
+  state_.multiSelection.clear();
+  surface_.clearTables();
+  view_.clearOutlines();
+}
+
+void EditingSurface::surfacePressed() {
+  if (!document_.selObjFlg) return;
+  endSelectionMarks();
+}
+
+void EditingSurface::endSelectionMarks() {
+  surface_.soPos.clear();
+  groupDragging_ = false;
+  view_.clearOutlines();
+  document_.selObjFlg = false;
+}
+
+bool EditingSurface::surfaceClicked() {
+  if (surface_.popupShowing || document_.selObjFlg) return false;
+  surface_.clearTables();
+  return true;
+}
+
+// The release that follows the press draws an empty band, which selects nothing.
+void EditingSurface::selCancel() { surfacePressed(); }
+
+}  // namespace pemo::editor

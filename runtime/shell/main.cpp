@@ -8,9 +8,10 @@
 #include "platform/process/process.h"
 #include "platform/ui/qt_message_port.h"
 #include "runtime/messages.h"
+#include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/page_surface.h"
 #include "runtime/script/statements/system_statements.h"
-#include "runtime/shell/menu_tree_scan.h"
+#include "runtime/shell/runtime_shell.h"
 #include "runtime/shell/startup.h"
 #include "runtime/shell/window/runtime_window.h"
 #include "runtime/shell/window/window_script.h"
@@ -51,13 +52,15 @@ int main(int argc, char** argv) {
   page::MenuPage page(runtime, surface, script.engine());
   page::LinkActions links(page, processes, runList, window.tree());
   window.showPage(surface, page, links, runList, processes);
+  shell::ShellHooks hooks;
+  shell::RuntimeShell shell({runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks,
+                             process::systemPower()});
+  window.attachShell(shell);
 
-  if (!start.menuFile.empty()) {
-    window.setMenuTree(shell::scanMenuTree(start.menuFile, shell::fileSystemMenuReader(start.drive)).nodes);
-    surface.openFirstMenu(start.menuFile);
-  }
   QuitAfterFirstPaint quitter;
   if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) surface.installEventFilter(&quitter);
-  window.show();
+  shell.createWindow(start);
+  // Until the launcher bar exists a hidden start would leave nothing on the screen.
+  if (!window.isVisible()) window.show();
   return app.exec();
 }

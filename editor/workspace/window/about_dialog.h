@@ -1,10 +1,10 @@
 #pragma once
 // The about box: the product's name and version and its maker.
-#include <QDialog>
+#include "platform/ui/qt_version_dialog.h"
 
 namespace pemo::editor {
 
-class AboutDialog : public QDialog {
+class AboutDialog : public ui::VersionDialog {
  public:
   explicit AboutDialog(QWidget* parent);
 };

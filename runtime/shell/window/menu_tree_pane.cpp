@@ -1,48 +1,69 @@
 #include "runtime/shell/window/menu_tree_pane.h"
 
-namespace pemo::shell {
+#include <QApplication>
+#include <QStyle>
 
-void MenuTreePane::setNodes(const std::vector<page::MenuTreeNode>& nodes) {
+namespace pemo::shell {
+namespace {
+
+using Kind = page::MenuTreeNodeKind;
+
+// The pictures of the node kinds: the start menu, a linked menu (open while selected),
+// a program and a missing file, from the desktop's style.
+QIcon nodeIcon(Kind kind) {
+  QStyle* style = QApplication::style();
+  switch (kind) {
+    case Kind::Root: return style->standardIcon(QStyle::SP_DirHomeIcon);
+    case Kind::LinkedMenu: {
+      QIcon icon = style->standardIcon(QStyle::SP_DirClosedIcon);
+      for (int size : {16, 32}) icon.addPixmap(style->standardIcon(QStyle::SP_DirOpenIcon).pixmap(size), QIcon::Selected);
+      return icon;
+    }
+    case Kind::Program: return style->standardIcon(QStyle::SP_FileIcon);
+    case Kind::MissingMenu: return style->standardIcon(QStyle::SP_MessageBoxWarning);
+  }
+  return {};
+}
+
+}  // namespace
+
+void MenuTreePane::showNodes(const std::vector<page::MenuTreeNode>& nodes) {
   tree_->clear();
-  nodes_ = nodes;
   items_.clear();
+  items_.reserve(nodes.size());
+  const QIcon icons[] = {nodeIcon(Kind::Root), nodeIcon(Kind::LinkedMenu), nodeIcon(Kind::MissingMenu),
+                         nodeIcon(Kind::Program)};
+  QList<QTreeWidgetItem*> tops;
   for (size_t i = 0; i < nodes.size(); ++i) {
     const page::MenuTreeNode& n = nodes[i];
-    QTreeWidgetItem* parent = n.parent >= 1 && n.parent <= static_cast<int>(items_.size()) ? items_[n.parent - 1] : nullptr;
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-    item->setText(0, QString::fromStdString(n.caption.empty() ? n.file : n.caption));
+    QTreeWidgetItem* parent = itemOf(n.parent);
+    auto* item = new QTreeWidgetItem(parent);
+    if (!parent) tops.push_back(item);
+    item->setText(0, QString::fromStdString(n.caption));
+    item->setIcon(0, icons[static_cast<int>(n.kind)]);
     item->setData(0, Qt::UserRole, static_cast<int>(i + 1));
     items_.push_back(item);
   }
-  if (!items_.empty()) {
-    tree_->setCurrentItem(items_[0]);
-    items_[0]->setExpanded(true);
-  }
+  tree_->addTopLevelItems(tops);
+}
+
+QTreeWidgetItem* MenuTreePane::itemOf(int node) const {
+  return node >= 1 && node <= static_cast<int>(items_.size()) ? items_[node - 1] : nullptr;
 }
 
 int MenuTreePane::nodeOf(const QTreeWidgetItem* item) const { return item ? item->data(0, Qt::UserRole).toInt() : 0; }
 
 int MenuTreePane::selectedNode() { return nodeOf(tree_->currentItem()); }
 
-int MenuTreePane::parentOf(int node) {
-  return node >= 1 && node <= static_cast<int>(nodes_.size()) ? nodes_[node - 1].parent : 0;
-}
-
-std::vector<int> MenuTreePane::childrenOf(int node) {
-  std::vector<int> children;
-  for (size_t i = 0; i < nodes_.size(); ++i)
-    if (nodes_[i].parent == node && node != 0) children.push_back(static_cast<int>(i + 1));
-  return children;
-}
-
-std::string MenuTreePane::nodeFile(int node) {
-  return node >= 1 && node <= static_cast<int>(nodes_.size()) ? nodes_[node - 1].file : std::string();
+void MenuTreePane::select(int node) {
+  if (QTreeWidgetItem* item = itemOf(node)) tree_->setCurrentItem(item);
 }
 
 void MenuTreePane::selectAndExpand(int node) {
-  if (node < 1 || node > static_cast<int>(items_.size())) return;
-  tree_->setCurrentItem(items_[node - 1]);
-  items_[node - 1]->setExpanded(true);
+  if (QTreeWidgetItem* item = itemOf(node)) {
+    tree_->setCurrentItem(item);
+    item->setExpanded(true);
+  }
 }
 
 }  // namespace pemo::shell

@@ -1,29 +1,30 @@
 #pragma once
-// The menu tree `TV` as the link actions walk it: nodes numbered from 1 in the order
-// they were added, each with its menu file.
+// The menu tree `TV`: one item per node, in the order the nodes were added, with the
+// pictures of their kinds.
 #include <QTreeWidget>
 #include <vector>
 
-#include "runtime/page/link_ports.h"
+#include "runtime/shell/shell_window.h"
 
 namespace pemo::shell {
 
-class MenuTreePane : public page::MenuTreePort {
+class MenuTreePane : public MenuTreeView {
  public:
   explicit MenuTreePane(QTreeWidget* tree) : tree_(tree) {}
-  void setNodes(const std::vector<page::MenuTreeNode>& nodes);
   // The node an item of the tree stands for (0 for none).
   int nodeOf(const QTreeWidgetItem* item) const;
 
   int selectedNode() override;
-  int parentOf(int node) override;
-  std::vector<int> childrenOf(int node) override;
-  std::string nodeFile(int node) override;
   void selectAndExpand(int node) override;
+  void select(int node) override;
+
+ protected:
+  void showNodes(const std::vector<page::MenuTreeNode>& nodes) override;
 
  private:
+  QTreeWidgetItem* itemOf(int node) const;
+
   QTreeWidget* tree_;
-  std::vector<page::MenuTreeNode> nodes_;
   std::vector<QTreeWidgetItem*> items_;
 };
 

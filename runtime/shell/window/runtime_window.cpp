@@ -1,21 +1,31 @@
 #include "runtime/shell/window/runtime_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "platform/ui/message_port.h"
+#include "kovan/kovan.h"
+#include "platform/ui/fonts.h"
+#include "platform/ui/qt_version_dialog.h"
 #include "platform/ui/window_table.h"
 #include "runtime/messages.h"
+#include "runtime/page/runtime_registry_key.h"
 #include "runtime/page/splitter.h"
+#include "runtime/page/window/page_event_wiring.h"
 #include "runtime/shell/window/menu_tree_pane.h"
-#include "runtime/shell/window/view_settings.h"
+#include "runtime/shell/window/tree_font.h"
+
+// The program's picture lives in this library's resources.
+static void initShellResources() { Q_INIT_RESOURCE(shell_window); }
 
 namespace pemo::shell {
 namespace {
@@ -23,37 +33,75 @@ namespace {
 using namespace runtime_messages;
 
 constexpr int kRunListSweepMs = 2000;
+// The tree's font as designed; a stored font replaces it.
+const menufile::Font kDesignedTreeFont{};
 
 }  // namespace
 
 RuntimeWindow::RuntimeWindow(page::RuntimeState& runtime) : runtime_(runtime), handle_(ui::registerWindow(this)) {
+  initShellResources();
   setWindowTitle(kTitle);
+  setWindowIcon(QIcon(":/pemo/pemo.png"));
   setObjectName("CMENU");
   buildMenus();
   buildStatusBar();
   tv_ = new QTreeWidget(this);
   tv_->setObjectName("TV");
   tv_->setHeaderHidden(true);
+  tv_->setFont(ui::displayFont(kDesignedTreeFont));
+  tv_->viewport()->setMouseTracking(true);
+  tv_->viewport()->installEventFilter(this);
   treePane_ = std::make_unique<MenuTreePane>(tv_);
-  connect(tv_, &QTreeWidget::itemClicked, this,
-          [this](QTreeWidgetItem* item) { treeNodeClicked(treePane_->nodeOf(item)); });
   setMinimumSize(page::kMinimumWindowSize, page::kMinimumWindowSize);
   resize(720, 540);
 }
 
 RuntimeWindow::~RuntimeWindow() = default;
 
+QAction* RuntimeWindow::addCommand(QMenu* menu, const char* caption, ShellCommand command, QKeySequence key) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  if (!key.isEmpty()) action->setShortcut(key);
+  connect(action, &QAction::triggered, this, [this, command] { run(command); });
+  return action;
+}
+
 void RuntimeWindow::buildMenus() {
   menuMenu_ = menuBar()->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
-  treePaneItem_ = menuMenu_->addAction(QStringLiteral("ﾂﾘｰ表示(&T)"));
+  treePaneItem_ = addCommand(menuMenu_, "ﾘﾝｸﾂﾘｰ(&T)", ShellCommand::TreePane, Qt::CTRL | Qt::Key_T);
   treePaneItem_->setCheckable(true);
-  treePaneItem_->setChecked(true);
-  connect(treePaneItem_, &QAction::triggered, this, [this] { toggleTreePane(); });
+  topMenuItem_ = addCommand(menuMenu_, "最上位ﾒﾆｭｰ表示(&M)", ShellCommand::TopMenu, Qt::CTRL | Qt::Key_M);
+  favouritesMenu_ = menuMenu_->addMenu(QStringLiteral("よく使うﾒﾆｭｰ(&U)"));
+  connect(favouritesMenu_, &QMenu::aboutToShow, this, [this] { run(ShellCommand::OpenFavourites); });
   menuMenu_->addSeparator();
-  connect(menuMenu_->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
-  runOptionHelpMenus_[0] = menuBar()->addMenu(QStringLiteral("実行(&R)"));
-  runOptionHelpMenus_[1] = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-  runOptionHelpMenus_[2] = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  shutdownItem_ = addCommand(menuMenu_, "Windowsの終了(&E)", ShellCommand::Shutdown);
+  restartItem_ = addCommand(menuMenu_, "ｺﾝﾋﾟｭｰﾀを再起動(&R)", ShellCommand::Restart);
+  menuMenu_->addSeparator();
+  addCommand(menuMenu_, "終了(&X)", ShellCommand::Exit);
+
+  // The run list's items (the explorer, the control panel, the registered programs and
+  // their editing) join this menu; the launcher's switch ends it.
+  runMenu_ = menuBar()->addMenu(QStringLiteral("実行(&R)"));
+  runMenu_->addAction(QStringLiteral("ｴｸｽﾌﾟﾛｰﾗ(&E)"))->setShortcut(Qt::Key_F5);
+  runMenu_->addAction(QStringLiteral("ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ(&C)"))->setShortcut(Qt::Key_F6);
+  runMenu_->addSeparator();
+  runMenu_->addAction(QStringLiteral("実行情報の編集(&R)"))->setShortcut(Qt::CTRL | Qt::Key_R);
+  launcherItem_ = addCommand(runMenu_, "ﾗﾝﾁｬ表示(&L)", ShellCommand::Launcher, Qt::Key_F2);
+  launcherItem_->setCheckable(true);
+
+  optionMenu_ = menuBar()->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+  addCommand(optionMenu_, "ﾌｫﾝﾄの設定(&F)", ShellCommand::TreeFont, Qt::CTRL | Qt::Key_F2);
+
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+  addCommand(helpMenu_, "HTMLﾍﾙﾌﾟ(&H)", ShellCommand::Help);
+  helpMenu_->addSeparator();
+  addCommand(helpMenu_, "ﾊﾞｰｼﾞｮﾝ情報(&A)", ShellCommand::Version);
+
+  popupMenu_ = new QMenu(QStringLiteral("ﾎﾟｯﾌﾟｱｯﾌﾟ(&E)"), this);
+  popupMenu_->setObjectName("POPMNU");
+  runningAppsMenu_ = popupMenu_->addMenu(QStringLiteral("実行中のｱﾌﾟﾘｹｰｼｮﾝ(&R)"));
+  runningAppsMenu_->addAction(QStringLiteral("なし"));
+  popupMenu_->addSeparator();
+  addCommand(popupMenu_, "ﾌｫﾝﾄ(&F)", ShellCommand::TreeFont);
 }
 
 void RuntimeWindow::buildStatusBar() {
@@ -75,18 +123,10 @@ void RuntimeWindow::showPage(page::PageSurface& surface, page::MenuPage& page, p
                              page::RegistryRunList& runList, page::ProcessPort& processes) {
   surface_ = &surface;
   page_ = &page;
-  links_ = &links;
   runList_ = &runList;
   setCentralWidget(&surface);
   surface.showPage(page, links, *treePane_);
-
-  const ViewSettings settings = loadViewSettings();
-  // A stored position beyond the screen would leave the splitter out of the mouse's reach.
-  int left = settings.segmentPosition;
-  if (QScreen* shown = screen()) left = page::clampSplitterLeft(left, shown->availableGeometry().width());
-  surface.placeTreePane(settings.treeView, left);
-  treePaneItem_->setChecked(settings.treeView);
-  page.state().splitterLeft = surface.splitterLeft();
+  surface.pageEvents().setPopupMenu([this](QPoint at) { showPopupMenu(at); });
 
   // Programs that have ended leave the window's list.
   auto* sweep = new QTimer(this);
@@ -94,11 +134,98 @@ void RuntimeWindow::showPage(page::PageSurface& surface, page::MenuPage& page, p
   sweep->start(kRunListSweepMs);
 }
 
+void RuntimeWindow::attachShell(RuntimeShell& shell) {
+  shell_ = &shell;
+  MenuTreeEvents& events = shell.treeEvents();
+  connect(tv_, &QTreeWidget::itemClicked, this,
+          [this, &events](QTreeWidgetItem* item) { events.nodeClicked(treePane_->nodeOf(item)); });
+  connect(tv_, &QTreeWidget::itemExpanded, this,
+          [this, &events](QTreeWidgetItem* item) { events.expanded(treePane_->nodeOf(item)); });
+  connect(tv_, &QTreeWidget::itemCollapsed, this,
+          [this, &events](QTreeWidgetItem* item) { events.collapsed(treePane_->nodeOf(item)); });
+  connect(tv_, &QTreeWidget::itemDoubleClicked, this, [&events] { events.doubleClicked(); });
+}
+
+void RuntimeWindow::run(ShellCommand command) {
+  if (shell_) shell_->run(command);
+}
+
+void RuntimeWindow::showPopupMenu(const QPoint& at) { popupMenu_->popup(at); }
+
+bool RuntimeWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tv_->viewport() && shell_) {
+    if (event->type() == QEvent::MouseMove) shell_->treeEvents().mouseMoved();
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+      showPopupMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 QWidget* RuntimeWindow::treeWidget() const { return tv_; }
 
-page::MenuTreePort& RuntimeWindow::tree() { return *treePane_; }
+MenuTreeView& RuntimeWindow::tree() { return *treePane_; }
 
-void RuntimeWindow::setMenuTree(const std::vector<page::MenuTreeNode>& nodes) { treePane_->setNodes(nodes); }
+void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
+  // A stored position beyond the screen would leave the splitter out of the mouse's reach.
+  int left = settings.segmentPosition;
+  if (QScreen* shown = screen()) left = page::clampSplitterLeft(left, shown->availableGeometry().width());
+  surface_->placeTreePane(settings.treeView, left);
+  treePaneItem_->setChecked(settings.treeView);
+  launcherItem_->setChecked(settings.showLaunch == 1);
+  if (settings.windowState == WindowShowState::Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+  if (settings.treeFont) {
+    tv_->setFont(appliedTreeFont(tv_->font(), *settings.treeFont));
+    treeFontName_ = settings.treeFont->name;
+    surface_->setTemplateFont(tv_->font());
+  }
+}
+
+ViewSettings RuntimeWindow::currentViewSettings() {
+  ViewSettings settings;
+  settings.treeView = treePaneItem_->isChecked();
+  settings.segmentPosition = surface_ ? surface_->splitterLeft() : 200;
+  settings.showLaunch = launcherItem_->isChecked() ? 1 : 0;
+  settings.windowState = isMinimized()   ? WindowShowState::Minimized
+                         : isMaximized() ? WindowShowState::Maximized
+                                         : WindowShowState::Normal;
+  settings.treeFont = storedTreeFont(tv_->font(), treeFontName_);
+  return settings;
+}
+
+void RuntimeWindow::restoreWindowRect() {
+  kovan::KovanObject().GetWindowPositionReg(handle_, page::kRuntimeRegistryKey, true, true);
+}
+
+void RuntimeWindow::storeWindowRect() { kovan::KovanObject().SetWindowPositionReg(handle_, page::kRuntimeRegistryKey); }
+
+void RuntimeWindow::showWindow() {
+  show();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+QAction* RuntimeWindow::itemAction(ShellItem item) const {
+  switch (item) {
+    case ShellItem::TreePane: return treePaneItem_;
+    case ShellItem::TopMenu: return topMenuItem_;
+    case ShellItem::Favourites: return favouritesMenu_->menuAction();
+    case ShellItem::Shutdown: return shutdownItem_;
+    case ShellItem::Restart: return restartItem_;
+    case ShellItem::RunMenu: return runMenu_->menuAction();
+    case ShellItem::OptionMenu: return optionMenu_->menuAction();
+    case ShellItem::HelpMenu: return helpMenu_->menuAction();
+  }
+  return nullptr;
+}
+
+void RuntimeWindow::setItemEnabled(ShellItem item, bool enabled) {
+  if (item == ShellItem::RunMenu || item == ShellItem::OptionMenu || item == ShellItem::HelpMenu)
+    itemAction(item)->menu()->setEnabled(enabled);
+  itemAction(item)->setEnabled(enabled);
+}
+
+void RuntimeWindow::setLauncherChecked(bool checked) { launcherItem_->setChecked(checked); }
 
 void RuntimeWindow::toggleTreePane() {
   const bool show = !surface_->treePaneShown();
@@ -106,14 +233,22 @@ void RuntimeWindow::toggleTreePane() {
   surface_->showTreePane(show);
 }
 
-void RuntimeWindow::treeNodeClicked(int node) {
-  if (node == 0) return;
-  if (page_->script().scriptRunning()) {
-    ui::showExclamation(kScriptRunning, kTitle);
-    return;
-  }
-  std::string file = treePane_->nodeFile(node);
-  if (file != page_->state().currentMenuFile) links_->changeMenu(file);
+void RuntimeWindow::clearRunProcessList() {
+  if (runList_) runList_->clear();
+}
+
+void RuntimeWindow::chooseTreeFont() {
+  bool chosen = false;
+  QFont font = QFontDialog::getFont(&chosen, tv_->font(), this);
+  if (!chosen) return;
+  tv_->setFont(font);
+  treeFontName_ = font.family().toStdString();
+}
+
+void RuntimeWindow::showVersionDialog() {
+  ui::VersionDialog dialog(this, QStringLiteral("バージョン情報"), kTitle, windowIcon().pixmap(32, 32));
+  kovan::KovanObject().MoveToCenter(ui::registerWindow(&dialog));
+  dialog.exec();
 }
 
 void RuntimeWindow::setStatusText(const std::string& text) { panels_[0]->setText(QString::fromStdString(text)); }
@@ -131,8 +266,9 @@ void RuntimeWindow::setCaption(const std::string& caption) { setWindowTitle(QStr
 
 void RuntimeWindow::enableMenus(bool enabled) {
   menuMenu_->setEnabled(enabled);
+  popupMenu_->setEnabled(enabled);
   if (!runtime_.testRun)
-    for (QMenu* menu : runOptionHelpMenus_) menu->setEnabled(enabled);
+    for (QMenu* menu : {runMenu_, optionMenu_, helpMenu_}) menu->setEnabled(enabled);
 }
 
 int RuntimeWindow::statusBarHeight() const { return statusBar()->height(); }
@@ -140,24 +276,15 @@ int RuntimeWindow::statusBarHeight() const { return statusBar()->height(); }
 void RuntimeWindow::closeWindow() { close(); }
 
 void RuntimeWindow::closeEvent(QCloseEvent* event) {
-  if (shuttingDown_ || !page_) {
+  if (shuttingDown_ || !shell_) {
     event->accept();
     return;
   }
-  if (page_->state().unloadModeValue == static_cast<int>(menufile::UnloadMode::CheckApps) &&
-      links_->checkRunningPrograms()) {
-    ui::showExclamation(kCloseProgramsFirst, kTitle);
+  if (!shell_->closeRequested()) {
     event->ignore();
     return;
   }
   shuttingDown_ = true;
-  runList_->clear();
-  saveViewSettings({surface_->treePaneShown(), surface_->splitterLeft()});
-  page::ScriptPort& script = page_->script();
-  if (script.scriptLoaded()) {
-    script.fireScriptEvent(menufile::ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
-    script.closeScript();
-  }
   event->accept();
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The runtime window CMENU: the frame around the page surface, with the menu bar, the
-// status bar and the menu tree, the close handler and the sweep of the run list.
+// The runtime window CMENU: the frame around the page surface, with the menu bar and
+// the popup menu, the status bar and the menu tree. The shell's logic (RuntimeShell)
+// decides what the commands, the tree's events and a close do; the window shows it.
 #include <QMainWindow>
 #include <memory>
 
-#include "runtime/page/window/page_surface.h"
 #include "runtime/page/registry_run_list.h"
+#include "runtime/page/window/page_surface.h"
 #include "runtime/page/window/runtime_ports.h"
+#include "runtime/shell/runtime_shell.h"
 
 class QLabel;
 class QMenu;
@@ -17,7 +19,7 @@ namespace pemo::shell {
 
 class MenuTreePane;
 
-class RuntimeWindow : public QMainWindow, public page::PageFrame {
+class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWindowPort {
   Q_OBJECT
  public:
   explicit RuntimeWindow(page::RuntimeState& runtime);
@@ -25,20 +27,27 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame {
 
   // The number that names this window in the registry (`Run\<handle>`).
   std::int32_t registryHandle() const { return handle_; }
-  // The tree widget the page surface lays out, and the tree as the links walk it.
+  // The tree widget the page surface lays out, and the tree as the shell and the links
+  // walk it.
   QWidget* treeWidget() const;
-  page::MenuTreePort& tree();
+  MenuTreeView& tree();
 
   // Puts the page surface in the window and shows the page on it; the run list is the
-  // window's list of started programs, swept while the window is open and deleted at
-  // its close. The parts must outlive the window's use of them.
+  // window's list of started programs, swept while the window is open. The parts must
+  // outlive the window's use of them.
   void showPage(page::PageSurface& surface, page::MenuPage& page, page::LinkActions& links,
                 page::RegistryRunList& runList, page::ProcessPort& processes);
+  // From now on the menus, the tree's events and the close go to the shell.
+  void attachShell(RuntimeShell& shell);
 
-  // Shows the menu tree (the first node is the start menu).
-  void setMenuTree(const std::vector<page::MenuTreeNode>& nodes);
-  // The tree-pane command of the menu bar.
-  void toggleTreePane();
+  // The menus the run list and the favourites fill: "実行(&R)", "よく使うﾒﾆｭｰ(&U)" and
+  // the popup's "実行中のｱﾌﾟﾘｹｰｼｮﾝ(&R)".
+  QMenu* runMenu() const { return runMenu_; }
+  QMenu* favouritesMenu() const { return favouritesMenu_; }
+  QMenu* runningAppsMenu() const { return runningAppsMenu_; }
+  // The popup menu POPMNU, shown at a global position.
+  QMenu* popupMenu() const { return popupMenu_; }
+  void showPopupMenu(const QPoint& at);
 
   // Status panels 1 to 3 (panel 1 is the status line); other numbers read as "".
   std::string statusPanel(int panel) const;
@@ -51,27 +60,54 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame {
   int statusBarHeight() const override;
   void closeWindow() override;
 
+  // ShellWindowPort
+  void applyViewSettings(const ViewSettings& settings) override;
+  ViewSettings currentViewSettings() override;
+  void restoreWindowRect() override;
+  void storeWindowRect() override;
+  void showWindow() override;
+  void setItemEnabled(ShellItem item, bool enabled) override;
+  void setLauncherChecked(bool checked) override;
+  void toggleTreePane() override;
+  void clearRunProcessList() override;
+  void chooseTreeFont() override;
+  void showVersionDialog() override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();
   void buildStatusBar();
-  void treeNodeClicked(int node);
+  QAction* addCommand(QMenu* menu, const char* caption, ShellCommand command, QKeySequence key = {});
+  void run(ShellCommand command);
+  QAction* itemAction(ShellItem item) const;
 
   page::RuntimeState& runtime_;
   std::int32_t handle_;
   QTreeWidget* tv_ = nullptr;
   std::unique_ptr<MenuTreePane> treePane_;
   QLabel* panels_[3] = {};
-  QMenu* menuMenu_ = nullptr;          // "ﾒﾆｭｰ": the tree pane and the end
-  QMenu* runOptionHelpMenus_[3] = {};  // left alone in a test run
+
+  QMenu* menuMenu_ = nullptr;  // "ﾒﾆｭｰ(&M)"
+  QMenu* runMenu_ = nullptr;
+  QMenu* optionMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QMenu* favouritesMenu_ = nullptr;
+  QMenu* popupMenu_ = nullptr;
+  QMenu* runningAppsMenu_ = nullptr;
   QAction* treePaneItem_ = nullptr;
+  QAction* topMenuItem_ = nullptr;
+  QAction* shutdownItem_ = nullptr;
+  QAction* restartItem_ = nullptr;
+  QAction* launcherItem_ = nullptr;
 
   page::PageSurface* surface_ = nullptr;
   page::MenuPage* page_ = nullptr;
-  page::LinkActions* links_ = nullptr;
   page::RegistryRunList* runList_ = nullptr;
+  RuntimeShell* shell_ = nullptr;
+  std::string treeFontName_ = "ＭＳ Ｐゴシック";  // the tree font's name as stored
   bool shuttingDown_ = false;
 };
 

@@ -16,7 +16,7 @@
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/shell/window/tests/window_fixture.h"
 #include "runtime/page/runtime_registry_key.h"
-#include "runtime/shell/window/view_settings.h"
+#include "runtime/shell/view_settings.h"
 
 using namespace pemo::page;
 using namespace pemo::page::testing;
@@ -39,7 +39,8 @@ TEST(RuntimeWindow, ClickingMenuLinksChangesThePage) {
   Window w;
   auto top = writeMenu(dir / "TOP.FIL", buttons("top", {{(dir / "SUB.FIL").string(), 0}, {"tool.exe", 0}}));
   writeMenu(dir / "SUB.FIL", buttons("sub", {{"", 4}}));
-  w.window.setMenuTree({{0, top, "top"}, {1, (dir / "SUB.FIL").string(), "sub"}});
+  w.window.tree().setNodes({{0, top, "top"}, {1, (dir / "SUB.FIL").string(), "sub"}});
+  w.window.tree().select(1);
   w.surface.openFirstMenu(top);
   EXPECT_EQ(w.window.windowTitle(), "top");
   ASSERT_NE(w.button(1), nullptr);
@@ -79,7 +80,8 @@ TEST(RuntimeWindow, ALabelOrImageThatChangesTheMenuSurvivesItsOwnClick) {
                         "LINK=" + sub, "END LABEL",
                         "BEGIN IMAGE", "LEFT=10", "TOP=40", "WIDTH=40", "HEIGHT=30", "LINK=" + sub, "END IMAGE"});
   writeMenu(dir / "SUB.FIL", buttons("sub", {{top, 0}}));
-  w.window.setMenuTree({{0, top, "top"}, {1, sub, "sub"}});
+  w.window.tree().setNodes({{0, top, "top"}, {1, sub, "sub"}});
+  w.window.tree().select(1);
   for (ObjectKind kind : {ObjectKind::Label, ObjectKind::Image}) {
     w.surface.openFirstMenu(top);
     QPointer<QWidget> clicked = w.widget(kind, 1);
@@ -103,25 +105,37 @@ TEST(RuntimeWindow, ALabelOrImageThatChangesTheMenuSurvivesItsOwnClick) {
 
 
 TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
-  saveViewSettings({false, 260});
+  ViewSettings stored;
+  stored.treeView = false;
+  stored.segmentPosition = 260;
+  stored.treeFont = TreeFont{"ＭＳ ゴシック", 12.0, true, false, false, true};
+  saveViewSettings(stored, {});
+  loadViewSettings();  // the key exists only once a window has read it
+  saveViewSettings(stored, {});
   {
     Window w;
+    w.shell->createWindow(Startup{});
     EXPECT_FALSE(w.surface.treePaneShown());
     EXPECT_EQ(w.surface.splitterLeft(), 260);
+    QWidget* tree = w.window.treeWidget();
+    EXPECT_EQ(tree->font().pointSizeF(), 12.0);
+    EXPECT_TRUE(tree->font().bold());
+    EXPECT_TRUE(tree->font().underline());
     w.window.toggleTreePane();
     EXPECT_TRUE(w.window.close());
   }
   auto saved = loadViewSettings();
   EXPECT_TRUE(saved.treeView);
   EXPECT_EQ(saved.segmentPosition, 260);
+  ASSERT_TRUE(saved.treeFont);
+  EXPECT_EQ(saved.treeFont->name, "ＭＳ ゴシック") << "the stored name, not the font shown for it";
+  EXPECT_EQ(saved.treeFont->size, 12.0);
 
   // A damaged position never puts the splitter out of the mouse's reach.
-  saveViewSettings({true, -500});
-  EXPECT_EQ(loadViewSettings().segmentPosition, 100);
-  saveViewSettings({true, 0});
-  EXPECT_EQ(loadViewSettings().segmentPosition, 200);
-  saveViewSettings({true, 99999});
+  stored.segmentPosition = 99999;
+  saveViewSettings(stored, {});
   Window w;
+  w.shell->createWindow(Startup{});
   EXPECT_LT(w.surface.splitterLeft(), w.window.screen()->availableGeometry().width());
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
+#include "runtime/page/window/page_event_wiring.h"
 #include "runtime/shell/window/runtime_window.h"
 #include "runtime/shell/window/window_script.h"
 
@@ -21,9 +22,19 @@ struct WindowFixture {
   page::LinkActions links{page, processes, runList, window.tree()};
   ui::RecordingMessagePort messages;
   ui::ScopedMessagePort guard{&messages};
+  ShellHooks hooks;
+  struct : process::PowerPort {
+    void shutdown() override { requests.push_back("shutdown"); }
+    void restart() override { requests.push_back("restart"); }
+    std::vector<std::string> requests;
+  } power;
+  std::unique_ptr<RuntimeShell> shell;
 
   explicit WindowFixture(QSize size = {640, 480}) {
     window.showPage(surface, page, links, runList, processes);
+    shell = std::make_unique<RuntimeShell>(
+        RuntimeShell::Parts{runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks, power});
+    window.attachShell(*shell);
     window.resize(size);
     window.show();
     (void)QTest::qWaitForWindowExposed(&window);

@@ -147,6 +147,11 @@ void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windo
   apply();
 }
 
+void EditorWorkspace::setAddCommandsEnabled(bool enabled) {
+  commands_.set(Command::AddObject, enabled);
+  apply();
+}
+
 void EditorWorkspace::menuWindowResized() {
   state_.activeObject = {ObjectKind::Menu, 0};
   changeActiveObject();

@@ -42,6 +42,9 @@ class EditorWorkspace : public MainWindowPort {
   // A click on a menu window's empty surface selects the menu itself.
   void surfaceClicked(MenuDocument& document, std::uint32_t windowHandle);
 
+  // The main window's add-object commands: a band selection turns them off.
+  void setAddCommandsEnabled(bool enabled);
+
   // A menu window was resized: the menu itself becomes the active object.
   void menuWindowResized();
 

@@ -1,6 +1,8 @@
 #include "editor/workspace/window/menu_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -44,6 +46,7 @@ MenuWindow::MenuWindow(EditorState& state, EditorWorkspace& workspace, std::uniq
   setAttribute(Qt::WA_DeleteOnClose, false);
   setFocusPolicy(Qt::StrongFocus);
   handle_ = static_cast<std::uint32_t>(ui::registerWindow(this));
+  surface_ = std::make_unique<SurfaceEvents>(*this, state_, workspace_);
   buildPopup();
 }
 
@@ -137,6 +140,7 @@ void MenuWindow::objectAdded(ObjectRef ref) {
   objectRemoved(ref);
   QWidget* widget = createWidget(*object);
   widgets_[key(ref)] = widget;
+  surface_->watch(widget, ref);
   widget->raise();
   if (overlay_) overlay_->raise();
 }
@@ -188,10 +192,23 @@ void MenuWindow::showSurfacePopup(const QPoint& globalPosition) {
   popup_->popup(globalPosition);
 }
 
+void MenuWindow::showObjectPopup(const SurfacePopupState& items) {
+  for (int number : {2, 3, 6}) popupItems_[number]->setEnabled(true);
+  popupItems_[4]->setEnabled(items.paste);
+  popupItems_[14]->setEnabled(items.editScript);
+  popupItems_[15]->setChecked(items.lockChecked);
+  popup_->exec(QCursor::pos());
+}
+
 void MenuWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow() && loaded_)
+  if (event->type() != QEvent::ActivationChange || !loaded_) return;
+  if (isActiveWindow()) {
+    surface().activated();
     workspace_.menuWindowActivated(*document_, handle_);
+  } else {
+    surface().deactivated(dynamic_cast<MenuWindow*>(QApplication::activeWindow()) != nullptr);
+  }
 }
 
 void MenuWindow::closeEvent(QCloseEvent* event) {
@@ -220,6 +237,7 @@ void MenuWindow::mousePressEvent(QMouseEvent* event) {
     return;
   }
   if (event->button() != Qt::LeftButton) return;
+  surface().surfacePressed();
   banding_ = true;
   bandStart_ = bandEnd_ = event->position().toPoint();
   band_ = QRect();
@@ -238,11 +256,13 @@ void MenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   banding_ = false;
   if (!band_.isNull()) {
     overlay_->invert(band_, 1);
-    workspace_.bandDrawn(*document_, bandStart_.x(), bandStart_.y(), bandEnd_.x(), bandEnd_.y());
+    surface().selectInBand(bandStart_.x(), bandStart_.y(), bandEnd_.x(), bandEnd_.y());
   }
   band_ = QRect();
   // A click on the empty surface selects the menu itself.
+  if (!surface().surfaceClicked()) return;
   workspace_.surfaceClicked(*document_, handle_);
+  popupItems_[0]->setEnabled(true);
 }
 
 void MenuWindow::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "editor/workspace/editor_workspace.h"
+#include "editor/workspace/window/surface_events.h"
 #include "platform/ui/outline.h"
 
 class QMenu;
@@ -42,6 +43,12 @@ class MenuWindow : public QWidget, public MenuViewPort {
   QAction* popupItem(int number) const { return popupItems_.at(number); }
   // Prepares and shows the popup as the right button on the empty surface does.
   void showSurfacePopup(const QPoint& globalPosition);
+  // The popup of an object, at the pointer; returns when it has closed.
+  void showObjectPopup(const SurfacePopupState& items);
+
+  // The editing surface: the selection, the drags and their outlines.
+  EditingSurface& surface() { return surface_->surface(); }
+  ui::OutlineOverlay* overlay() const { return overlay_; }
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -69,6 +76,7 @@ class MenuWindow : public QWidget, public MenuViewPort {
   std::map<int, QAction*> popupItems_;
   std::map<std::pair<int, int>, QWidget*> widgets_;
   ui::OutlineOverlay* overlay_ = nullptr;
+  std::unique_ptr<SurfaceEvents> surface_;
   bool banding_ = false;
   QPoint bandStart_, bandEnd_;
   QRect band_;

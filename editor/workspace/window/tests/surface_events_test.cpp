@@ -1,0 +1,130 @@
+// The menu window's filter on its object widgets: presses, moves and releases reach the
+// editing surface and never the widgets themselves.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "editor/document/tests/document_fixture.h"
+#include "editor/workspace/window/editor_windows.h"
+#include "platform/fs/windows_path.h"
+
+namespace pemo::editor {
+namespace {
+
+class SurfaceEventsTest : public DocumentTest {
+ protected:
+  SurfaceEventsTest() {
+    state.appFolder = fs::toWindowsPath(dir.path().string()) + "\\";
+    windows.start();
+    windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+    window = windows.menuWindows.windows().at(0);
+  }
+  ~SurfaceEventsTest() override {
+    shown.answers.assign(10, ui::kNo);
+    windows.mainWindow.close();
+  }
+  ObjectRef add(ObjectKind kind, int left, int top, int width, int height) {
+    ObjectRef ref = window->document().addObject(kind);
+    MenuObject& object = *window->document().find(ref);
+    object.left = left;
+    object.top = top;
+    object.width = width;
+    object.height = height;
+    object.visible = true;
+    window->objectAdded(ref);
+    return ref;
+  }
+  void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+  void drag(QWidget* widget, QPoint from, QPoint to) {
+    send(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(widget, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(widget, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  }
+  const MenuObject& at(ObjectRef ref) { return *window->document().find(ref); }
+
+  EditorWindows windows{state};
+  MenuWindow* window = nullptr;
+};
+
+TEST_F(SurfaceEventsTest, ObjectWidgetsPassTheirPointerToTheSurface) {
+  ObjectRef button = add(ObjectKind::Button, 10, 10, 100, 40);
+  QWidget* widget = window->objectWidget(button);
+  send(widget, QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(state.activeObject, button);
+  send(widget, QEvent::MouseMove, {60, 25}, Qt::NoButton, Qt::LeftButton);
+  ASSERT_EQ(window->overlay()->outlines().outlines().size(), 1u);
+  EXPECT_EQ(window->overlay()->outlines().outlines()[0].rect, QRect(50, 15, 100, 40));
+  EXPECT_EQ(widget->cursor().shape(), Qt::SizeAllCursor);
+  send(widget, QEvent::MouseButtonRelease, {60, 25}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_TRUE(window->overlay()->outlines().empty());
+  EXPECT_EQ(at(button).left, 50);
+  EXPECT_EQ(widget->geometry(), QRect(50, 15, 100, 40));
+  EXPECT_TRUE(window->document().changed);
+  send(widget, QEvent::MouseMove, {98, 20}, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(widget->cursor().shape(), Qt::SizeHorCursor);
+  EXPECT_EQ(widget->toolTip(), "X=50,Y=15");
+}
+
+TEST_F(SurfaceEventsTest, ACheckBoxIsNotToggledAndAComboBoxNeverOpens) {
+  ObjectRef check = add(ObjectKind::CheckBox, 10, 10, 100, 20);
+  auto* box = static_cast<QCheckBox*>(window->objectWidget(check));
+  drag(box, {30, 10}, {30, 10});
+  send(box, QEvent::MouseButtonDblClick, {30, 10}, Qt::LeftButton, Qt::LeftButton);
+  send(box, QEvent::MouseButtonRelease, {30, 10}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_FALSE(box->isChecked());
+  EXPECT_EQ(state.activeObject, check);
+
+  ObjectRef comboRef = add(ObjectKind::ComboBox, 10, 60, 120, 0);
+  auto* combo = static_cast<QComboBox*>(window->objectWidget(comboRef));
+  combo->addItem("a");
+  drag(combo, {100, 5}, {140, 15});
+  EXPECT_FALSE(combo->view()->isVisible());
+  EXPECT_EQ(state.activeObject, comboRef);
+  EXPECT_EQ(at(comboRef).left, 50);
+  EXPECT_EQ(at(comboRef).top, 70);
+  EXPECT_EQ(combo->pos(), QPoint(50, 70));
+  EXPECT_FALSE(combo->hasFocus());
+  // The text field inside the combo box lets the pointer through to it.
+  EXPECT_TRUE(combo->lineEdit()->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+TEST_F(SurfaceEventsTest, ABandOverThreeLabelsMarksThemAndARightPressOffersTheObjectPopup) {
+  ObjectRef a = add(ObjectKind::Label, 10, 10, 50, 20);
+  add(ObjectKind::Label, 70, 10, 50, 20);
+  add(ObjectKind::Label, 130, 10, 50, 20);
+  drag(window, {5, 5}, {200, 40});
+  EXPECT_TRUE(window->document().selObjFlg);
+  EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Multiple, -1}));
+  EXPECT_EQ(window->overlay()->outlines().outlines().size(), 3u);
+  EXPECT_FALSE(window->popupItem(0)->isEnabled());
+  EXPECT_FALSE(windows.mainWindow.toolButton(8)->isEnabled());
+
+  bool copyOn = false;
+  QTimer::singleShot(0, [&] {
+    copyOn = window->popupItem(2)->isEnabled();
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  send(window->objectWidget(a), QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+  EXPECT_TRUE(copyOn);
+  EXPECT_EQ(state.activeObject, a);
+
+  // A press on the empty surface ends the selection; the click selects the menu.
+  drag(window, {300, 200}, {300, 200});
+  EXPECT_FALSE(window->document().selObjFlg);
+  EXPECT_TRUE(window->overlay()->outlines().empty());
+  EXPECT_EQ(state.activeObject, ObjectRef{});
+  EXPECT_TRUE(window->popupItem(0)->isEnabled());
+}
+
+}  // namespace
+}  // namespace pemo::editor

@@ -1,5 +1,6 @@
 #include "menufile/keywords.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pemo::menufile {
@@ -54,6 +55,8 @@ constexpr K kFrameKeys[] = {K::Index, K::Caption, K::Left, K::Top, K::Width, K::
 constexpr K kComboBoxKeys[] = {K::Index, K::Parent, K::Left, K::Top, K::Width, K::ForeColor,
                                K::FontName, K::FontSize, K::FontBold, K::FontItalic,
                                K::FontUnderline};
+// A LINE block's keys (the editor does not write lines).
+constexpr K kLineKeys[] = {K::X1, K::Y1, K::X2, K::Y2, K::BorderWidth, K::ForeColor};
 
 }  // namespace
 
@@ -93,8 +96,14 @@ std::span<const Key> objectKeyOrder(ObjectKind kind) {
     case ObjectKind::CheckBox: return kChoiceKeys;
     case ObjectKind::Frame: return kFrameKeys;
     case ObjectKind::ComboBox: return kComboBoxKeys;
+    case ObjectKind::Line: return kLineKeys;
     default: return {};
   }
+}
+
+bool isObjectKey(ObjectKind kind, Key key) {
+  auto keys = objectKeyOrder(kind);
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 }  // namespace pemo::menufile

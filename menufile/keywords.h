@@ -43,5 +43,7 @@ Key keyOfName(std::string_view upperName);
 // kind may lie in a frame; the writer leaves that line out for an object on the page.
 std::span<const Key> menuKeyOrder();
 std::span<const Key> objectKeyOrder(ObjectKind kind);
+// Whether a block of this kind has the key: the only keys its readers take.
+bool isObjectKey(ObjectKind kind, Key key);
 
 }  // namespace pemo::menufile

@@ -12,9 +12,7 @@ namespace pemo::editor {
 using menufile::Key;
 
 bool readsKey(ObjectKind kind, Key key) {
-  if (key == Key::Index || key == Key::Unknown) return false;
-  auto keys = menufile::objectKeyOrder(kind);
-  return std::find(keys.begin(), keys.end(), key) != keys.end();
+  return key != Key::Index && menufile::isObjectKey(kind, key);
 }
 
 std::optional<long> heldInteger(const std::string& value, long min, long max) {

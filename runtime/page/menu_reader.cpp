@@ -41,10 +41,6 @@ long wholeOf(const mf::MenuLine& line, long min, long max) {
   return *n;
 }
 
-bool isLinkKind(ObjectKind k) {
-  return k == ObjectKind::Label || k == ObjectKind::Button || k == ObjectKind::PictureButton || k == ObjectKind::Image;
-}
-
 // The host path of an existing picture file, or "" (a missing picture is skipped).
 std::string pictureFile(std::string_view value, PageView& view) {
   std::string name = text::Trim(value);
@@ -173,84 +169,52 @@ bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
 
   auto apply = [&](const mf::MenuLine& ml) {
     const Key key = ml.knownKey();
-    if (isLine) {
-      switch (key) {
-        case Key::X1: o.x1 = shiftedLeft(ml.value); break;
-        case Key::X2: o.x2 = shiftedLeft(ml.value); break;
-        case Key::Y1: o.y1 = mf::readCoordinate(ml.value); break;
-        case Key::Y2: o.y2 = mf::readCoordinate(ml.value); break;
-        case Key::BorderWidth: o.borderWidth = static_cast<int>(wholeOf(ml, INT16_MIN, INT16_MAX)); break;
-        case Key::ForeColor: o.foreColor = colourOf(ml); break;
-        default: break;
-      }
-      return;
-    }
+    if (!mf::isObjectKey(kind, key)) return;
     switch (key) {
+      case Key::X1: o.x1 = shiftedLeft(ml.value); break;
+      case Key::X2: o.x2 = shiftedLeft(ml.value); break;
+      case Key::Y1: o.y1 = mf::readCoordinate(ml.value); break;
+      case Key::Y2: o.y2 = mf::readCoordinate(ml.value); break;
+      case Key::BorderWidth: o.borderWidth = static_cast<int>(wholeOf(ml, INT16_MIN, INT16_MAX)); break;
       case Key::Left: o.left = shiftedLeft(ml.value); break;
       case Key::Top: o.top = mf::readCoordinate(ml.value); break;
       case Key::Width: o.width = mf::readCoordinate(ml.value); break;
-      case Key::Height:
-        if (kind != ObjectKind::ComboBox) o.height = mf::readCoordinate(ml.value);
-        break;
-      case Key::Caption:
-        if (kind != ObjectKind::ComboBox) o.caption = ml.value;
-        break;
-      case Key::ForeColor:
-        if (kind != ObjectKind::Button && kind != ObjectKind::PictureButton && kind != ObjectKind::Image)
-          o.foreColor = colourOf(ml);
-        break;
-      case Key::BackColor:
-        if (kind == ObjectKind::Radio || kind == ObjectKind::CheckBox || kind == ObjectKind::Frame)
-          o.backColor = colourOf(ml);
-        break;
-      case Key::FontName:
-        if (kind != ObjectKind::Image) o.font.name = ml.value;
-        break;
-      case Key::FontSize:
-        if (kind != ObjectKind::Image) o.font.size = mf::readNumber(ml.value);
-        break;
-      case Key::FontBold:
-        if (kind != ObjectKind::Image) o.font.bold = booleanOf(ml);
-        break;
-      case Key::FontItalic:
-        if (kind != ObjectKind::Image) o.font.italic = booleanOf(ml);
-        break;
-      case Key::FontUnderline:
-        if (kind != ObjectKind::Image) o.font.underline = booleanOf(ml);
-        break;
-      case Key::Link:
-        if (isLinkKind(kind)) o.link = menuLinkOf(ml.value);
-        break;
+      case Key::Height: o.height = mf::readCoordinate(ml.value); break;
+      case Key::Caption: o.caption = ml.value; break;
+      case Key::ForeColor: o.foreColor = colourOf(ml); break;
+      case Key::BackColor: o.backColor = colourOf(ml); break;
+      case Key::FontName: o.font.name = ml.value; break;
+      case Key::FontSize: o.font.size = mf::readNumber(ml.value); break;
+      case Key::FontBold: o.font.bold = booleanOf(ml); break;
+      case Key::FontItalic: o.font.italic = booleanOf(ml); break;
+      case Key::FontUnderline: o.font.underline = booleanOf(ml); break;
+      case Key::Link: o.link = menuLinkOf(ml.value); break;
       case Key::Style:
         if (kind == ObjectKind::Label)
           o.styleText = ml.value;
-        else if (isLinkKind(kind))
+        else
           o.style = static_cast<int>(wholeOf(ml, INT32_MIN, INT32_MAX));
         break;
-      case Key::OnCursorColor:
-        if (kind == ObjectKind::Label) o.onCursorColor = ml.value;
-        break;
+      case Key::OnCursorColor: o.onCursorColor = ml.value; break;
       case Key::Picture:
-        if (kind == ObjectKind::PictureButton) o.picture = pictureFile(ml.value, view_);
-        if (kind == ObjectKind::Image) imagePicture = text::Trim(ml.value);
+        // An image looks for its picture once its block is read.
+        if (kind == ObjectKind::Image)
+          imagePicture = text::Trim(ml.value);
+        else
+          o.picture = pictureFile(ml.value, view_);
         break;
-      case Key::Stretch:
-        if (kind == ObjectKind::Image) o.stretch = booleanOf(ml);
-        break;
+      case Key::Stretch: o.stretch = booleanOf(ml); break;
       case Key::Value:
-        if (kind == ObjectKind::Radio) o.value = booleanOf(ml) ? 1 : 0;
-        if (kind == ObjectKind::CheckBox) o.value = static_cast<int>(wholeOf(ml, 0, 2));
+        o.value = kind == ObjectKind::Radio ? (booleanOf(ml) ? 1 : 0) : static_cast<int>(wholeOf(ml, 0, 2));
         break;
-      case Key::Parent:
-        if (kind != ObjectKind::Frame) {
-          double frame = text::RoundHalfEven(mf::readNumber(ml.value));
-          if (frame < INT16_MIN || frame > INT16_MAX) throw BadValue(ml.key);
-          page_.pendingParents.push_back({kind, element, static_cast<int>(frame)});
-          hasParent = true;
-        }
+      case Key::Parent: {
+        double frame = text::RoundHalfEven(mf::readNumber(ml.value));
+        if (frame < INT16_MIN || frame > INT16_MAX) throw BadValue(ml.key);
+        page_.pendingParents.push_back({kind, element, static_cast<int>(frame)});
+        hasParent = true;
         break;
-      default:
-        break;
+      }
+      default: break;
     }
   };
 

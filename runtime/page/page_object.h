@@ -8,6 +8,7 @@
 
 #include "menufile/font.h"
 #include "menufile/types.h"
+#include "platform/ui/control_look.h"
 
 namespace pemo::page {
 
@@ -44,6 +45,9 @@ struct PageObject {
   ZOrder zOrder = ZOrder::Unchanged;
 
   bool onPage() const { return parentFrame == 0; }
+  // How its control shows it, and where.
+  ui::ControlLook look() const;
+  ui::ControlGeometry geometry() const;
   // The link style the link actions act on (a label keeps its style as text), or
   // menufile::kNoLinkStyle when the style names none.
   int linkStyle() const;

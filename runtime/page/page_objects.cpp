@@ -2,10 +2,31 @@
 
 #include <stdexcept>
 
+#include "menufile/control_kind.h"
 #include "menufile/values.h"
 #include "platform/text/numbers.h"
 
 namespace pemo::page {
+
+ui::ControlGeometry PageObject::geometry() const {
+  return {left, top, width, height, x1, y1, x2, y2, borderWidth};
+}
+
+ui::ControlLook PageObject::look() const {
+  ui::ControlLook look;
+  look.kind = menufile::controlKindOf(kind);
+  look.geometry = geometry();
+  look.caption = caption;
+  look.foreColor = foreColor;
+  look.backColor = backColor;
+  look.font = font;
+  look.picture = picture;
+  look.stretch = stretch;
+  look.state = value;
+  look.visible = visible;
+  look.enabled = enabled;
+  return look;
+}
 
 int PageObject::linkStyle() const {
   return menufile::linkStyleOf(kind == ObjectKind::Label ? text::Val(styleText) : style);

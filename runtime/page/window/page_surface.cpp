@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "menufile/control_kind.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 #include "runtime/page/splitter.h"
@@ -15,6 +16,16 @@ namespace pemo::page {
 namespace {
 
 constexpr int kSplitterTopAbove = 10;  // the splitter starts above the client area
+
+void applyZOrder(QWidget* w, ZOrder z) {
+  if (z == ZOrder::Front) w->raise();
+  if (z == ZOrder::Back) w->lower();
+}
+
+void applyObject(QWidget* w, const PageObject& o) {
+  ui::applyLook(w, o.look());
+  applyZOrder(w, o.zOrder);
+}
 
 template <class W>
 std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
@@ -35,15 +46,15 @@ PageSurface::~PageSurface() = default;
 
 void PageSurface::buildFixedControls() {
   // The page's objects are children of the client area itself, in their arrays.
-  zc_ = makeArray<ClickableLabel>(this);
+  zc_ = makeArray<ui::ClickableLabel>(this);
   cbtn_ = makeArray<QPushButton>(this);
   pbtn_ = makeArray<QToolButton>(this);
-  img_ = makeArray<ClickableLabel>(this);
+  img_ = makeArray<ui::ClickableLabel>(this);
   radio_ = makeArray<QRadioButton>(this);
   chk_ = makeArray<QCheckBox>(this);
   frame_ = makeArray<QGroupBox>(this);
   cmb_ = makeArray<QComboBox>(this);
-  ln_ = makeArray<LineWidget>(this);
+  ln_ = makeArray<ui::LineWidget>(this);
 
   tv_->setParent(this);
 
@@ -155,8 +166,8 @@ QWidget* PageSurface::loadWidget(const PageObject& o) {
   if (QWidget* existing = objectWidget(o.kind, o.index)) return existing;
   const int i = o.index;
   switch (o.kind) {
-    case ObjectKind::Label: return loadClickable(*zc_, o.kind, i, &ClickableLabel::clicked);
-    case ObjectKind::Image: return loadClickable(*img_, o.kind, i, &ClickableLabel::clicked);
+    case ObjectKind::Label: return loadClickable(*zc_, o.kind, i, &ui::ClickableLabel::clicked);
+    case ObjectKind::Image: return loadClickable(*img_, o.kind, i, &ui::ClickableLabel::clicked);
     case ObjectKind::Button: return loadClickable(*cbtn_, o.kind, i, &QPushButton::clicked);
     case ObjectKind::PictureButton: return loadClickable(*pbtn_, o.kind, i, &QToolButton::clicked);
     case ObjectKind::ComboBox: return loadClickable(*cmb_, o.kind, i, &QComboBox::activated);
@@ -230,7 +241,7 @@ void PageSurface::objectChanged(const PageObject& o) {
 void PageSurface::objectsMoved() {
   page_->objects().forEach([this](const PageObject& o) {
     if (!o.onPage()) return;
-    if (QWidget* w = objectWidget(o.kind, o.index)) applyPosition(w, o);
+    if (QWidget* w = objectWidget(o.kind, o.index)) ui::applyGeometry(w, menufile::controlKindOf(o.kind), o.geometry());
   });
 }
 

@@ -18,7 +18,7 @@
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
 #include "runtime/page/registry_run_list.h"
-#include "runtime/page/window/page_widgets.h"
+#include "platform/ui/controls.h"
 
 class QScrollBar;
 
@@ -115,15 +115,15 @@ class PageSurface : public QWidget, public PageView {
   QFrame* fra_ = nullptr;
   std::uint32_t backColor_ = 0x8000000F;
 
-  std::unique_ptr<ui::ControlArray<ClickableLabel>> zc_;
+  std::unique_ptr<ui::ControlArray<ui::ClickableLabel>> zc_;
   std::unique_ptr<ui::ControlArray<QPushButton>> cbtn_;
   std::unique_ptr<ui::ControlArray<QToolButton>> pbtn_;
-  std::unique_ptr<ui::ControlArray<ClickableLabel>> img_;
+  std::unique_ptr<ui::ControlArray<ui::ClickableLabel>> img_;
   std::unique_ptr<ui::ControlArray<QRadioButton>> radio_;
   std::unique_ptr<ui::ControlArray<QCheckBox>> chk_;
   std::unique_ptr<ui::ControlArray<QGroupBox>> frame_;
   std::unique_ptr<ui::ControlArray<QComboBox>> cmb_;
-  std::unique_ptr<ui::ControlArray<LineWidget>> ln_;
+  std::unique_ptr<ui::ControlArray<ui::LineWidget>> ln_;
 
   MenuPage* page_ = nullptr;
   PageEventWiring* events_ = nullptr;

@@ -1,12 +1,13 @@
 #pragma once
-// The widgets that show page objects, and how an object's attributes reach them.
+// The widgets that show menu objects, and how a control's look reaches them: the one
+// drawing of labels, buttons, pictures, choices, frames, combo boxes and lines that the
+// runtime's page and the editor share.
 #include <QLabel>
 #include <QWidget>
-#include <functional>
 
-#include "runtime/page/page_object.h"
+#include "platform/ui/control_look.h"
 
-namespace pemo::page {
+namespace pemo::ui {
 
 // A label or an image: clicks arrive as a signal.
 class ClickableLabel : public QLabel {
@@ -28,8 +29,9 @@ class ClickableLabel : public QLabel {
 class LineWidget : public QWidget {
  public:
   explicit LineWidget(QWidget* parent);
-  // Places the widget over the line (window pixels within its parent).
-  void setLine(const PageObject& line);
+  void setPen(const QColor& colour, int width);
+  // Places the widget over the line.
+  void setLine(const ControlGeometry& line);
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -40,10 +42,10 @@ class LineWidget : public QWidget {
   int width_ = 1;
 };
 
-// Applies the object's attributes (position, size, caption, colours, font, picture,
-// value, visibility) to the widget that shows it.
-void applyObject(QWidget* widget, const PageObject& object);
+// Applies the look (position, size, caption, colours, font, picture, state,
+// visibility) to the widget of its kind that shows it.
+void applyLook(QWidget* widget, const ControlLook& look);
 // Applies the position only (after a move of the page).
-void applyPosition(QWidget* widget, const PageObject& object);
+void applyGeometry(QWidget* widget, ControlKind kind, const ControlGeometry& geometry);
 
-}  // namespace pemo::page
+}  // namespace pemo::ui

@@ -1,4 +1,4 @@
-#include "runtime/page/window/page_widgets.h"
+#include "platform/ui/controls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 
-namespace pemo::page {
+namespace pemo::ui {
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;
@@ -38,14 +38,18 @@ LineWidget::LineWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LineWidget::setLine(const PageObject& o) {
-  width_ = std::max(1, o.borderWidth);
-  colour_ = o.foreColor ? ui::colourFromBgr(*o.foreColor) : QColor(Qt::black);
+void LineWidget::setPen(const QColor& colour, int width) {
+  colour_ = colour;
+  width_ = std::max(1, width);
+  update();
+}
+
+void LineWidget::setLine(const ControlGeometry& g) {
   const int pad = width_;
-  QRectF box = QRectF(QPointF(o.x1, o.y1), QPointF(o.x2, o.y2)).normalized().adjusted(-pad, -pad, pad, pad);
+  QRectF box = QRectF(QPointF(g.x1, g.y1), QPointF(g.x2, g.y2)).normalized().adjusted(-pad, -pad, pad, pad);
   QRect area = box.toAlignedRect();
   setGeometry(area);
-  line_ = QLineF(QPointF(o.x1, o.y1) - area.topLeft(), QPointF(o.x2, o.y2) - area.topLeft());
+  line_ = QLineF(QPointF(g.x1, g.y1) - area.topLeft(), QPointF(g.x2, g.y2) - area.topLeft());
   update();
 }
 
@@ -62,7 +66,7 @@ int px(double v) { return static_cast<int>(std::lround(v)); }
 void setColour(QWidget* w, QPalette::ColorRole role, const std::optional<std::uint32_t>& bgr) {
   QPalette p = w->palette();
   // Without a colour of its own the control shows the desktop's (a hover colour goes again).
-  p.setColor(role, bgr ? ui::colourFromBgr(*bgr) : QApplication::palette(w).color(role));
+  p.setColor(role, bgr ? colourFromBgr(*bgr) : QApplication::palette(w).color(role));
   w->setPalette(p);
 }
 
@@ -76,90 +80,106 @@ int comboBoxHeight(QWidget* w) {
   return *it;
 }
 
-void applyZOrder(QWidget* w, ZOrder z) {
-  if (z == ZOrder::Front) w->raise();
-  if (z == ZOrder::Back) w->lower();
-}
-
-}  // namespace
-
-void applyPosition(QWidget* w, const PageObject& o) {
-  if (o.kind == ObjectKind::Line) {
-    static_cast<LineWidget*>(w)->setLine(o);
-    return;
-  }
-  int height = o.kind == ObjectKind::ComboBox ? comboBoxHeight(w) : px(o.height);
-  w->setGeometry(px(o.left), px(o.top), px(o.width), height);
-}
-
-void applyObject(QWidget* w, const PageObject& o) {
-  const QString caption = QString::fromStdString(o.caption);
-  if (o.kind != ObjectKind::Image && o.kind != ObjectKind::Line) {
-    // Most objects use the page's own font, which they inherit; setting it is slow.
-    QFont font = ui::displayFont(o.font);
-    if (w->font() != font) w->setFont(font);
-  }
-  switch (o.kind) {
-    case ObjectKind::Label: {
+void applyCaptionAndPicture(QWidget* w, const ControlLook& look) {
+  const QString caption = QString::fromStdString(look.caption);
+  switch (look.kind) {
+    case ControlKind::Label: {
       auto* label = static_cast<QLabel*>(w);
       label->setText(caption);
       label->setWordWrap(true);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      setColour(w, QPalette::WindowText, o.foreColor);
       break;
     }
-    case ObjectKind::Button:
+    case ControlKind::Button:
       static_cast<QAbstractButton*>(w)->setText(caption);
       break;
-    case ObjectKind::PictureButton: {
+    case ControlKind::PictureButton: {
       auto* button = static_cast<QToolButton*>(w);
       button->setText(caption);
-      QPixmap picture(QString::fromStdString(o.picture));
+      QPixmap picture(QString::fromStdString(look.picture));
       button->setIcon(QIcon(picture));
       button->setIconSize(picture.size());
       button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
       break;
     }
-    case ObjectKind::Image: {
+    case ControlKind::Image: {
       auto* image = static_cast<QLabel*>(w);
       image->setToolTip(caption);
-      QPixmap picture(QString::fromStdString(o.picture));
-      image->setScaledContents(o.stretch);
+      QPixmap picture(QString::fromStdString(look.picture));
+      image->setScaledContents(look.stretch);
       image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       image->setPixmap(picture);
       break;
     }
-    case ObjectKind::Radio: {
+    case ControlKind::Radio: {
       auto* radio = static_cast<QRadioButton*>(w);
       radio->setText(caption);
-      radio->setChecked(o.value != 0);
+      radio->setChecked(look.state != 0);
       break;
     }
-    case ObjectKind::CheckBox: {
+    case ControlKind::CheckBox: {
       auto* check = static_cast<QCheckBox*>(w);
       check->setText(caption);
-      check->setTristate(o.value == 2);
-      check->setCheckState(o.value == 2 ? Qt::PartiallyChecked : o.value ? Qt::Checked : Qt::Unchecked);
+      check->setTristate(look.state == 2);
+      check->setCheckState(look.state == 2 ? Qt::PartiallyChecked : look.state ? Qt::Checked : Qt::Unchecked);
       break;
     }
-    case ObjectKind::Frame:
+    case ControlKind::Frame:
       static_cast<QGroupBox*>(w)->setTitle(caption);
       break;
     default:
       break;
   }
-  if (o.kind == ObjectKind::Radio || o.kind == ObjectKind::CheckBox || o.kind == ObjectKind::Frame) {
-    setColour(w, QPalette::WindowText, o.foreColor);
-    if (o.backColor) {
-      setColour(w, QPalette::Window, o.backColor);
-      w->setAutoFillBackground(true);
-    }
-  }
-  if (o.kind == ObjectKind::ComboBox) setColour(w, QPalette::Text, o.foreColor);
-  applyPosition(w, o);
-  w->setEnabled(o.enabled);
-  w->setVisible(o.visible);
-  applyZOrder(w, o.zOrder);
 }
 
-}  // namespace pemo::page
+void applyColours(QWidget* w, const ControlLook& look) {
+  switch (look.kind) {
+    case ControlKind::Label:
+      setColour(w, QPalette::WindowText, look.foreColor);
+      break;
+    case ControlKind::Radio:
+    case ControlKind::CheckBox:
+    case ControlKind::Frame:
+      setColour(w, QPalette::WindowText, look.foreColor);
+      if (look.backColor) {
+        setColour(w, QPalette::Window, look.backColor);
+        w->setAutoFillBackground(true);
+      }
+      break;
+    case ControlKind::ComboBox:
+      setColour(w, QPalette::Text, look.foreColor);
+      break;
+    case ControlKind::Line:
+      static_cast<LineWidget*>(w)->setPen(look.foreColor ? colourFromBgr(*look.foreColor) : QColor(Qt::black),
+                                          look.geometry.penWidth);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void applyGeometry(QWidget* w, ControlKind kind, const ControlGeometry& g) {
+  if (kind == ControlKind::Line) {
+    static_cast<LineWidget*>(w)->setLine(g);
+    return;
+  }
+  int height = kind == ControlKind::ComboBox ? comboBoxHeight(w) : px(g.height);
+  w->setGeometry(px(g.left), px(g.top), px(g.width), height);
+}
+
+void applyLook(QWidget* w, const ControlLook& look) {
+  if (look.kind != ControlKind::Image && look.kind != ControlKind::Line) {
+    // Most objects use the page's own font, which they inherit; setting it is slow.
+    QFont font = displayFont(look.font);
+    if (w->font() != font) w->setFont(font);
+  }
+  applyCaptionAndPicture(w, look);
+  applyColours(w, look);
+  applyGeometry(w, look.kind, look.geometry);
+  w->setEnabled(look.enabled);
+  w->setVisible(look.visible);
+}
+
+}  // namespace pemo::ui

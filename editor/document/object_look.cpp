@@ -1,0 +1,43 @@
+#include "editor/document/object_look.h"
+
+#include <filesystem>
+
+#include "menufile/control_kind.h"
+#include "menufile/keywords.h"
+#include "platform/fs/windows_path.h"
+#include "platform/text/strings.h"
+
+namespace pemo::editor {
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+
+std::string hostPicture(const std::string& name) {
+  const std::string trimmed = text::Trim(name);
+  if (trimmed.empty()) return {};
+  auto host = fs::toHostPath(trimmed);
+  std::error_code ec;
+  return host && std::filesystem::is_regular_file(*host, ec) ? *host : std::string();
+}
+
+}  // namespace
+
+ui::ControlLook lookOf(const MenuObject& o) {
+  using menufile::Key;
+  ui::ControlLook look;
+  look.kind = menufile::controlKindOf(o.kind);
+  const double scale = o.frame != 0 ? 1 / kTwipsPerPixel : 1;
+  look.geometry = {o.left * scale, o.top * scale, o.width * scale, o.height * scale};
+  look.caption = o.caption;
+  // A kind without the colour key keeps its control's own colour, as in the runtime.
+  if (menufile::isObjectKey(o.kind, Key::ForeColor)) look.foreColor = o.foreColor;
+  if (menufile::isObjectKey(o.kind, Key::BackColor)) look.backColor = o.backColor;
+  look.font = o.font;
+  if (menufile::isObjectKey(o.kind, Key::Picture)) look.picture = hostPicture(o.picture);
+  look.stretch = o.stretch;
+  look.state = o.value;
+  look.visible = o.visible;
+  return look;
+}
+
+}  // namespace pemo::editor

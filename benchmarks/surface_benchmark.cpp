@@ -1,0 +1,83 @@
+// Prints how long a menu window takes to select 500 objects with a band and to follow
+// each pointer move of the group drag that follows, outlines painted.
+//
+//   surface_benchmark            (under X or QT_QPA_PLATFORM=offscreen)
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "editor/workspace/window/editor_windows.h"
+#include "platform/ui/message_port.h"
+
+namespace {
+
+using namespace pemo::editor;
+
+constexpr int kColumns = 25;
+constexpr int kRows = 20;
+constexpr int kMoves = 200;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Settings go to a folder of their own, never the user's.
+  char folder[] = "/tmp/pemo-surface-benchXXXXXX";
+  if (!mkdtemp(folder)) return 1;
+  setenv("XDG_CONFIG_HOME", folder, 1);
+  QApplication app(argc, argv);
+  pemo::ui::RecordingMessagePort noPrompts;
+  noPrompts.answers.assign(10, pemo::ui::kNo);
+  pemo::ui::ScopedMessagePort messages(&noPrompts);
+  {
+    EditorState state;
+    EditorWindows windows(state);
+    windows.start();
+    windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+    MenuWindow& window = *windows.menuWindows.windows().at(0);
+    window.resize(kColumns * 40 + 20, kRows * 24 + 20);
+    ObjectRef first;
+    for (int i = 0; i < kColumns * kRows; ++i) {
+      ObjectRef ref = window.document().addObject(ObjectKind::Label);
+      MenuObject& object = *window.document().find(ref);
+      object.left = 10 + (i % kColumns) * 40;
+      object.top = 10 + (i / kColumns) * 24;
+      object.width = 30;
+      object.height = 16;
+      object.caption = "L" + std::to_string(i);
+      object.visible = true;
+      window.objectAdded(ref);
+      if (i == 0) first = ref;
+    }
+    window.show();
+    QApplication::processEvents();
+
+    EditingSurface& surface = window.surface();
+    QElapsedTimer timer;
+    timer.start();
+    surface.surfacePressed();
+    surface.selectInBand(0, 0, kColumns * 40 + 20, kRows * 24 + 20);
+    window.repaint();
+    double band = timer.nsecsElapsed() / 1e6;
+    std::printf("Band selection of %d objects, marks painted: %.3f ms (target 16 ms)\n",
+                surface.soInfo(-1, 0) + 1, band);
+
+    surface.objectPressed(first, 1, 15, 8);
+    timer.restart();
+    for (int step = 1; step <= kMoves; ++step) {
+      surface.objectMoved(first, 1, 15 + step % 40, 8 + step % 20);
+      window.repaint();
+    }
+    std::printf("Group drag of %d objects, one pointer move with the marks painted: %.3f ms (target 16 ms)\n",
+                surface.soInfo(-1, 0) + 1, timer.nsecsElapsed() / 1e6 / kMoves);
+    timer.restart();
+    surface.objectReleased(first, 1, 55, 28);
+    window.repaint();
+    std::printf("Group drag release, %d objects moved and repainted: %.3f ms\n", surface.soInfo(-1, 0) + 1,
+                timer.nsecsElapsed() / 1e6);
+    window.document().changed = false;
+  }
+  std::filesystem::remove_all(folder);
+  return 0;
+}

@@ -22,7 +22,7 @@ void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read
   ViewSettings settings = loadViewSettings();
   showLaunchSetting_ = settings.showLaunch;
   window.applyViewSettings(settings);
-  window.restoreWindowRect();
+  if (hasStoredWindowRect()) window.restoreWindowRect();
   if (!runtime.hiddenStart) window.showWindow();
   runtime.startFolder = fs::currentFolder();
   if (!runtime.testRun) prepareUserFolder();

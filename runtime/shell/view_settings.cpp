@@ -93,4 +93,13 @@ void saveViewSettings(const ViewSettings& settings, const std::function<void()>&
   registry::closeKey(key);
 }
 
+bool hasStoredWindowRect() {
+  registry::Key key = 0;
+  if (registry::openKey(registry::kUsers, page::kRuntimeRegistryKey, key) != registry::kSuccess) return false;
+  bool stored = true;
+  for (const char* name : {"Left", "Top", "Width", "Height"}) stored = stored && readText(key, name).has_value();
+  registry::closeKey(key);
+  return stored;
+}
+
 }  // namespace pemo::shell

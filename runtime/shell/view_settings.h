@@ -39,4 +39,9 @@ ViewSettings loadViewSettings();
 // maximized or minimized close keeps the rectangle of the last normal one.
 void saveViewSettings(const ViewSettings& settings, const std::function<void()>& storeWindowRect);
 
+// True when the runtime's key holds a window rectangle ("Left", "Top", "Width" and
+// "Height"). A first start has none, and restoring the missing values as zeros would put
+// the window in the screen's corner at its smallest.
+bool hasStoredWindowRect();
+
 }  // namespace pemo::shell

@@ -53,8 +53,9 @@ TEST(RuntimeShell, StartsOnTheStartMenuWithItsTreeInOrder) {
   r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
   startOn(r, m.top);
 
-  EXPECT_EQ(r.calls, (Calls{"applyViewSettings", "restoreWindowRect", "showWindow", "clearRunList", "loadRunList",
-                            "loadFavourites", "createLauncher"}));
+  // A first start has no rectangle to restore.
+  EXPECT_EQ(r.calls, (Calls{"applyViewSettings", "showWindow", "clearRunList", "loadRunList", "loadFavourites",
+                            "createLauncher"}));
   EXPECT_EQ(r.page.state().currentMenuFile, m.top);
   EXPECT_EQ(r.treeView.nodeCount(), 3);
   EXPECT_EQ(r.treeView.expanded, std::vector<int>{1}) << "more than one node: the first is expanded";
@@ -66,6 +67,15 @@ TEST(RuntimeShell, StartsOnTheStartMenuWithItsTreeInOrder) {
   EXPECT_TRUE(r.window.disabled.empty());
   EXPECT_FALSE(r.window.applied.treeView) << "no stored settings: the pane is hidden";
   EXPECT_TRUE(r.messages.shown.empty());
+
+  // Once a close stored one, the next start restores it.
+  reg::Key key = 0;
+  ASSERT_EQ(reg::createKey(reg::kUsers, ".Default\\Software\\Kalvo\\Pemo", "", key), reg::kSuccess);
+  for (const char* name : {"Left", "Top", "Width", "Height"}) reg::setValue(key, name, reg::kString, "300");
+  reg::closeKey(key);
+  ShellRig next;
+  startOn(next, m.top);
+  EXPECT_EQ(next.calls.at(1), "restoreWindowRect");
 }
 
 TEST(RuntimeShell, TestRunLeavesTheUsersPartsAloneAndSwitchesCommandsOff) {

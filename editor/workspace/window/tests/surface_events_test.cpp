@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 
 #include "editor/document/tests/document_fixture.h"
@@ -124,6 +125,24 @@ TEST_F(SurfaceEventsTest, ABandOverThreeLabelsMarksThemAndARightPressOffersTheOb
   EXPECT_TRUE(window->overlay()->outlines().empty());
   EXPECT_EQ(state.activeObject, ObjectRef{});
   EXPECT_TRUE(window->popupItem(0)->isEnabled());
+}
+
+TEST_F(SurfaceEventsTest, ActivatingAnotherMenuWindowSelectsNothingAndEndsTheFirstOnesSelection) {
+  add(ObjectKind::Label, 10, 10, 50, 20);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  drag(window, {5, 5}, {100, 40});
+  ASSERT_TRUE(window->document().selObjFlg);
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  MenuWindow* second = windows.menuWindows.windows().at(1);
+  ObjectRef label = second->document().addObject(ObjectKind::Label);
+  second->objectAdded(label);
+  second->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(second));
+  EXPECT_EQ(state.activeObject, ObjectRef{});
+  EXPECT_EQ(state.activeForm, &second->document());
+  EXPECT_FALSE(window->document().selObjFlg);
+  EXPECT_TRUE(window->overlay()->outlines().empty());
 }
 
 }  // namespace

@@ -172,6 +172,11 @@ TEST_F(EditorWindowTest, TheEditorSettingKeepsTheLastChoiceAfterACancel) {
   EXPECT_EQ(dialog.pathBox()->text(), "C:\\ED\\ED.EXE");
   dialog.acceptPath();
   EXPECT_EQ(state.scriptEditorPath, "C:\\ED\\ED.EXE");
+  // The next start has it, and the window's place.
+  EXPECT_FALSE(settingsWereSaved());
+  EXPECT_TRUE(main().close());
+  EXPECT_TRUE(settingsWereSaved());
+  EXPECT_EQ(loadScriptEditorPath(), "C:\\ED\\ED.EXE");
 }
 
 }  // namespace

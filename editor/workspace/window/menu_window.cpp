@@ -126,7 +126,7 @@ QWidget* MenuWindow::createWidget(const MenuObject& object) {
   if (object.frame > 0) {
     if (QWidget* frame = objectWidget({ObjectKind::Frame, object.frame})) parent = frame;
   }
-  return createObjectWidget(parent, object, state_.twipsPerPixelX);
+  return createObjectWidget(parent, object);
 }
 
 QWidget* MenuWindow::objectWidget(ObjectRef object) const {
@@ -155,7 +155,7 @@ void MenuWindow::objectChanged(ObjectRef ref) {
     objectAdded(ref);
     return;
   }
-  showObject(widget, *object, state_.twipsPerPixelX);
+  showObject(widget, *object);
 }
 
 void MenuWindow::objectRemoved(ObjectRef ref) {

@@ -1,5 +1,6 @@
 #pragma once
-// The widgets that show a menu document's objects on its window.
+// The widgets that show a menu document's objects on its window, drawn by the control
+// look both programs share, so that an object looks here as the runtime shows it.
 #include <QWidget>
 
 #include "editor/document/menu_object.h"
@@ -7,9 +8,8 @@
 namespace pemo::editor {
 
 // A widget of the object's kind under parent, showing the object.
-QWidget* createObjectWidget(QWidget* parent, const MenuObject& object, double twipsPerPixel);
-// Shows the object's attributes (geometry, caption, colours, font, picture, value,
-// visibility) on its widget. Geometry inside a frame is in twips.
-void showObject(QWidget* widget, const MenuObject& object, double twipsPerPixel);
+QWidget* createObjectWidget(QWidget* parent, const MenuObject& object);
+// Shows the object's attributes on its widget.
+void showObject(QWidget* widget, const MenuObject& object);
 
 }  // namespace pemo::editor

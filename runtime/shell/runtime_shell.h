@@ -52,6 +52,8 @@ class RuntimeShell {
   // A command of the menu bar or the popup menu. While a script runs, the commands of
   // "ﾒﾆｭｰ(&M)" other than the tree pane only say so.
   void run(ShellCommand command);
+  // The popup menu is about to show (the right button on the page or the tree).
+  void popupOpening() { parts_.hooks.buildRunningAppsMenu(); }
   // The launcher bar was closed from its own menu.
   void checkOffShowLaunch();
 

@@ -16,6 +16,9 @@ class ShellHooks {
   virtual void loadRunList() {}
   virtual void saveRunList() {}
 
+  // The running-programs submenu of the popup menu, filled right before it shows.
+  virtual void buildRunningAppsMenu() {}
+
   // Favourites: the start menu's list was named (RuntimeState::favouritesFile); load it
   // and build its submenu.
   virtual void loadFavourites() {}

@@ -150,7 +150,10 @@ void RuntimeWindow::run(ShellCommand command) {
   if (shell_) shell_->run(command);
 }
 
-void RuntimeWindow::showPopupMenu(const QPoint& at) { popupMenu_->popup(at); }
+void RuntimeWindow::showPopupMenu(const QPoint& at) {
+  if (shell_) shell_->popupOpening();
+  popupMenu_->popup(at);
+}
 
 bool RuntimeWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tv_->viewport() && shell_) {

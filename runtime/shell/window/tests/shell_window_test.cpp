@@ -83,6 +83,7 @@ TEST(ShellWindow, TreeEventsChangeThePageAndRunPrograms) {
   // The right button opens the popup menu.
   QTest::mousePress(w.tv()->viewport(), Qt::RightButton, {}, w.rectOf(1).center());
   EXPECT_TRUE(w.window.popupMenu()->isVisible());
+  EXPECT_EQ(w.hooks.popupsFilled, 1) << "the running programs are listed first";
   w.window.popupMenu()->hide();
 
   // Ctrl+T hides the pane; the menu item's mark follows.

@@ -22,7 +22,10 @@ struct WindowFixture {
   page::LinkActions links{page, processes, runList, window.tree()};
   ui::RecordingMessagePort messages;
   ui::ScopedMessagePort guard{&messages};
-  ShellHooks hooks;
+  struct : ShellHooks {
+    void buildRunningAppsMenu() override { ++popupsFilled; }
+    int popupsFilled = 0;
+  } hooks;
   struct : process::PowerPort {
     void shutdown() override { requests.push_back("shutdown"); }
     void restart() override { requests.push_back("restart"); }

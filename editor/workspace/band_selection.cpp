@@ -117,6 +117,15 @@ void EditingSurface::endGroupDrag(double x, double y) {
   if (dx != 0 || dy != 0) document_.changed = true;
 }
 
+void EditingSurface::refreshSelectionMarks() {
+  if (!document_.selObjFlg || groupDragging_) return;
+  invertMarks();
+  for (std::size_t i = 0; i < surface_.soInfo.size() && i < surface_.soPos.size(); ++i)
+    if (const MenuObject* object = document_.find(surface_.soInfo[i]))
+      surface_.soPos[i] = toTableRect(placeOf(*object).grown(kMarkMargin));
+  invertMarks();
+}
+
 // Objects of the selection went away during the drag: the marks go back around the
 // objects that remain, which have not moved.
 void EditingSurface::abandonGroupDrag() {

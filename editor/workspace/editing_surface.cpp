@@ -64,9 +64,13 @@ void EditingSurface::showObjectMenu() {
 void EditingSurface::activated() { surface_.ignoreFocusEvent = true; }
 
 void EditingSurface::deactivated(bool toMenuWindow) {
-  if (!toMenuWindow || !document_.selObjFlg) return;
+  if (toMenuWindow && document_.selObjFlg) clearSelection();
+}
+
+void EditingSurface::clearSelection() {
   document_.selObjFlg = false;
-  state_.multiSelection.clear();
+  groupDragging_ = false;
+  if (state_.activeForm == &document_) state_.multiSelection.clear();
   surface_.clearTables();
   view_.clearOutlines();
 }

@@ -26,6 +26,10 @@ class EditingSurface {
   int soPos(int row, int column) const { return soPosValue(surface_, row, column); }
   // Ends a multi-selection as a press and release on the empty surface would.
   void selCancel();
+  // Forgets the multi-selection: its tables, the editor's list and the marks.
+  void clearSelection();
+  // The selected objects' geometry changed elsewhere: their marks follow.
+  void refreshSelectionMarks();
 
   // The objects' events (combo boxes have their own below).
   void objectPressed(ObjectRef object, int button, double x, double y);

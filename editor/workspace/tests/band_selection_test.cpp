@@ -143,5 +143,20 @@ TEST_F(BandTest, TheSelectionEndsOnASurfacePressAnotherMenuWindowOrSelCancel) {
   EXPECT_EQ(surface.soInfo(-1, 0), 1);
 }
 
+TEST_F(BandTest, MarksFollowGeometryChangedElsewhereAndAClearedSelectionLeavesNothing) {
+  surface.selectInBand(0, 0, 205, 55);
+  document.find(label)->left = 40;
+  document.find(button)->width = 60;
+  surface.refreshSelectionMarks();
+  EXPECT_EQ(view.shown, marksAround({label, button}));
+  EXPECT_EQ(surface.soPos(0, 0), 38);
+
+  surface.clearSelection();
+  EXPECT_FALSE(document.selObjFlg);
+  EXPECT_TRUE(view.shown.empty());
+  EXPECT_EQ(surface.soInfo(-1, 0), -1);
+  EXPECT_TRUE(state.multiSelection.empty());
+}
+
 }  // namespace
 }  // namespace pemo::editor

@@ -127,6 +127,20 @@ TEST_F(SurfaceEventsTest, ABandOverThreeLabelsMarksThemAndARightPressOffersTheOb
   EXPECT_TRUE(window->popupItem(0)->isEnabled());
 }
 
+TEST_F(SurfaceEventsTest, AnObjectRemovedFromItsOwnPopupLeavesTheWindowWorking) {
+  ObjectRef label = add(ObjectKind::Label, 10, 10, 50, 20);
+  QTimer::singleShot(0, [&] {
+    window->document().deleteObject(label);
+    window->objectRemoved(label);
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  send(window->objectWidget(label), QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+  QApplication::processEvents();
+  EXPECT_EQ(window->objectWidget(label), nullptr);
+  drag(window, {100, 100}, {100, 100});
+  EXPECT_EQ(state.activeObject, ObjectRef{});
+}
+
 TEST_F(SurfaceEventsTest, ActivatingAnotherMenuWindowSelectsNothingAndEndsTheFirstOnesSelection) {
   add(ObjectKind::Label, 10, 10, 50, 20);
   window->activateWindow();

@@ -78,7 +78,7 @@ TEST(ShellWindow, TreeEventsChangeThePageAndRunPrograms) {
   QTest::mouseClick(w.tv()->viewport(), Qt::LeftButton, {}, w.rectOf(3).center());
   EXPECT_EQ(w.window.windowTitle(), "top") << "a program node opens its menu";
   QTest::mouseDClick(w.tv()->viewport(), Qt::LeftButton, {}, w.rectOf(3).center());
-  EXPECT_EQ(w.processes.started, std::vector<std::string>{"tool.exe /a=b"});
+  EXPECT_EQ(w.programs.started, std::vector<std::string>{"tool.exe /a=b"});
 
   // The right button opens the popup menu.
   QTest::mousePress(w.tv()->viewport(), Qt::RightButton, {}, w.rectOf(1).center());

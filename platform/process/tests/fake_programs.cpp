@@ -2,18 +2,19 @@
 
 namespace pemo::process::testing {
 
-StartResult FakePrograms::record(const std::string& what, bool opener) {
-  started.push_back(what);
+StartResult FakePrograms::record(std::vector<std::string>& list, const std::string& what, bool opener) {
+  list.push_back(what);
   if (refuseAll || failing.count(what)) return StartResult{0, "cannot start " + what};
-  codes[nextPid] = kStillActive;
-  return StartResult{nextPid++, {}, opener};
+  lastPid = nextPid++;
+  codes[lastPid] = kStillActive;
+  return StartResult{lastPid, {}, opener};
 }
 
 StartResult FakePrograms::start(const std::string& commandLine) {
-  return record(commandLine, documents.count(commandLine) > 0);
+  return record(started, commandLine, documents.count(commandLine) > 0);
 }
 
-StartResult FakePrograms::openDocument(const std::string& path) { return record(path, true); }
+StartResult FakePrograms::openDocument(const std::string& path) { return record(opened, path, true); }
 
 std::optional<long> FakePrograms::exitCode(long pid) {
   auto found = codes.find(pid);
@@ -37,6 +38,7 @@ void FakePrograms::waitForExit(long pid) {
 
 bool FakePrograms::terminate(long pid, long exitCode) {
   if (!isRunning(pid)) return false;
+  terminated.push_back(pid);
   finish(pid, exitCode);
   return true;
 }

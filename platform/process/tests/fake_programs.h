@@ -25,18 +25,20 @@ class FakePrograms : public ProgramPort {
   // Ends every running program with `code`.
   void finishAll(long code = 0);
 
-  std::vector<std::string> started;  // command lines and documents, in order
+  std::vector<std::string> started;  // command lines, in order
+  std::vector<std::string> opened;   // documents, in order
   std::set<std::string> failing;     // command lines and documents that cannot start
   bool refuseAll = false;
   std::set<std::string> documents;   // command lines that open documents
   std::map<long, long> codes;        // process id -> exit code (259 while running)
-  std::vector<long> waited;
+  std::vector<long> waited, terminated;
   long exitCodeOnWait = 0;
   std::function<void()> onWait;      // what happens meanwhile, on the page or in the script
   long nextPid = 1000;
+  long lastPid = 0;                  // of the last start that succeeded
 
  private:
-  StartResult record(const std::string& what, bool opener);
+  StartResult record(std::vector<std::string>& list, const std::string& what, bool opener);
   std::multimap<long, std::function<void(long)>> watchers_;
 };
 

@@ -235,7 +235,7 @@ TEST(PageEvents, MissingHelpDocumentIsReported) {
   FakePrograms programs;
   programs.failing.insert("C:\\PEMO\\doc\\pemo.html");
   EXPECT_FALSE(showHelpDocument("C:\\PEMO\\", programs));
-  EXPECT_EQ(programs.started, std::vector<std::string>{"C:\\PEMO\\doc\\pemo.html"});
+  EXPECT_EQ(programs.opened, std::vector<std::string>{"C:\\PEMO\\doc\\pemo.html"});
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
   EXPECT_EQ(messages.shown[0].title, "Pemo");

@@ -111,7 +111,9 @@ TEST(ShellWindow, CloseRefusedThenAllowedAndShiftEscape) {
 TEST(ShellWindow, HelpVersionAndPowerCommands) {
   TreeWindow w;
   QMenu* help = barMenu(w.window, 3);
+  w.programs.failing.insert(w.runtime.appFolder + "doc\\pemo.html");
   item(help, "HTMLﾍﾙﾌﾟ(&H)")->trigger();
+  EXPECT_EQ(w.programs.opened, std::vector<std::string>{w.runtime.appFolder + "doc\\pemo.html"});
   ASSERT_EQ(w.messages.shown.size(), 1u);
   EXPECT_EQ(w.messages.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
 

@@ -16,8 +16,9 @@
 #include <vector>
 
 #include "menufile/lines.h"
+#include "platform/process/qt_programs.h"
 #include "runtime/page/menu_page.h"
-#include "runtime/page/window/runtime_ports.h"
+#include "runtime/page/registry_run_list.h"
 #include "runtime/shell/window/runtime_window.h"
 #include "runtime/shell/window/window_script.h"
 
@@ -140,14 +141,14 @@ int main(int argc, char** argv) {
     readOnly.push_back(t.nsecsElapsed() / 1e6);
 
     RuntimeState windowRuntime;
-    SystemProcesses processes;
+    pemo::process::QtPrograms programs;
     pemo::shell::RuntimeWindow window(windowRuntime);
     RegistryRunList runList(window.registryHandle());
     PageSurface surface(window, window.treeWidget());
     pemo::shell::WindowScript windowScript(surface, window, nullptr);
     MenuPage windowPage(windowRuntime, surface, windowScript.engine());
-    LinkActions links(windowPage, processes, runList, window.tree());
-    window.showPage(surface, windowPage, links, runList, processes);
+    LinkActions links(windowPage, programs, runList, window.tree());
+    window.showPage(surface, windowPage, links, runList, programs);
     window.show();
     QApplication::processEvents();
     t.restart();

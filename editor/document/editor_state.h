@@ -8,7 +8,7 @@
 
 #include "editor/document/menu_document.h"
 #include "editor/document/menu_windows_port.h"
-#include "editor/document/program_port.h"
+#include "platform/process/program_port.h"
 #include "editor/document/recent_files.h"
 #include "editor/document/window_ports.h"
 
@@ -61,7 +61,7 @@ struct EditorState {
   FileDialogPort* fileDialog = nullptr;
   RecentKeyPort* recentKey = nullptr;
   MenuWindowsPort* menuWindows = nullptr;
-  ProgramPort* programs = nullptr;
+  process::ProgramPort* programs = nullptr;
 };
 
 }  // namespace pemo::editor

@@ -122,7 +122,7 @@ void editScript(EditorState& state) {
   if (!ensureScriptWorkFile(*document, state)) return;
   const std::filesystem::path workFile = document->wscFile;
   std::string before = fileBytes(workFile);
-  long pid = state.programs->start(inQuotes(state.scriptEditorPath) + " " + inQuotes(workFile.string()));
+  const long pid = state.programs->start(inQuotes(state.scriptEditorPath) + " " + inQuotes(workFile.string())).pid;
   if (pid == 0) {
     ui::showExclamation(state.scriptEditorPath + "\r" + kCannotStartMessage, kEditorTitle);
     return;
@@ -130,7 +130,7 @@ void editScript(EditorState& state) {
   document->meSeFlg = 1;
   state.scriptEditing = true;
   if (state.mainWindow) state.mainWindow->changeMainSetting();
-  state.programs->whenEnded(pid, [&state, document, workFile, before] {
+  state.programs->whenEnded(pid, [&state, document, workFile, before](long) {
     // The window cannot close while its script is edited; this guards a program end.
     if (!isOpen(state, document)) return;
     document->meSeFlg = 0;

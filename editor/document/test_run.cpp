@@ -50,7 +50,7 @@ void runActiveMenu(EditorState& state) {
     removeHandOverFiles(state);
     return;
   }
-  long pid = state.programs->start("\"" + runtimeProgram(state) + "\" " + kTestRunArgument);
+  const long pid = state.programs->start("\"" + runtimeProgram(state) + "\" " + kTestRunArgument).pid;
   if (pid == 0) {
     removeHandOverFiles(state);
     ui::showExclamation(runtimeProgram(state) + "\r" + kCannotStartMessage, kEditorTitle);
@@ -61,7 +61,7 @@ void runActiveMenu(EditorState& state) {
   if (state.mainWindow) state.mainWindow->showRunState(true);
   state.runActive = 1;
   document->meRun = 1;
-  state.programs->whenEnded(pid, [&state, pid] {
+  state.programs->whenEnded(pid, [&state, pid](long) {
     // A run stopped by the user ends later; its end must not stop a newer run.
     if (state.runActive && state.runProcessId == pid) terminateRun(state);
   });
@@ -73,7 +73,7 @@ void terminateRun(EditorState& state) {
   // Idle before the runtime is stopped, so that its end notification finds no run.
   state.runActive = 0;
   state.runProcessId = 0;
-  if (state.programs && pid) state.programs->terminate(pid);
+  if (state.programs && pid) state.programs->terminate(pid, 0);
   removeHandOverFiles(state);
   if (state.mainWindow) state.mainWindow->showRunState(false);
   if (state.runForm) state.runForm->meRun = 0;

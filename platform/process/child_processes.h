@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace pemo::process {
+#include "platform/process/program_port.h"
 
-// The exit code that means "still running", as the original platform reported it.
-constexpr long kStillActive = 259;
+namespace pemo::process {
 
 // Starts argv[0] (a host path) with the given arguments and returns its process id,
 // or 0 with `error` filled when it cannot be started. The program runs in a session
@@ -28,7 +27,7 @@ bool isRunningChild(long pid);
 bool terminateChild(long pid, long exitCode = 1);
 
 // Blocks the calling thread until the child has ended (returns at once for an ended or
-// unknown one). For threads without an event loop; the window's thread uses waitForExit.
+// unknown one). For threads without an event loop; the window's thread uses QtPrograms.
 void blockUntilExited(long pid);
 
 // Calls `done` once the child has ended: at once when it has already ended or is

@@ -3,14 +3,18 @@
 #include <system_error>
 
 #include "platform/fs/windows_path.h"
+#include "platform/process/windows_programs.h"
 
 namespace pemo::process {
 namespace fs = std::filesystem;
 namespace {
 
-HostPathMapper& mapperSlot() {
-  static HostPathMapper mapper = existingHostPath;
-  return mapper;
+StartResult spawnPlan(const LaunchPlan& plan) {
+  if (plan.argv.empty()) return StartResult{0, plan.error};
+  StartResult result;
+  result.pid = spawnProgram(plan.argv, &result.error);
+  result.opener = plan.opener;
+  return result;
 }
 
 }  // namespace
@@ -22,9 +26,6 @@ fs::path existingHostPath(std::string_view path) {
   return *host;
 }
 
-void setHostPathMapper(HostPathMapper mapper) { mapperSlot() = mapper ? std::move(mapper) : existingHostPath; }
-const HostPathMapper& hostPathMapper() { return mapperSlot(); }
-
 fs::path programFolder() {
   std::error_code ec;
   fs::path self = fs::read_symlink("/proc/self/exe", ec);
@@ -34,11 +35,13 @@ fs::path programFolder() {
 StartResult startCommandLine(std::string_view commandLine) {
   std::error_code ec;
   LookupFolders folders{programFolder(), fs::current_path(ec)};
-  LaunchPlan plan = planLaunch(commandLine, folders, hostPathMapper());
-  if (plan.argv.empty()) return StartResult{0, plan.error};
-  StartResult result;
-  result.pid = spawnProgram(plan.argv, &result.error);
-  return result;
+  return spawnPlan(planLaunch(commandLine, folders, existingHostPath));
+}
+
+StartResult openDocument(std::string_view path) {
+  fs::path host = existingHostPath(path);
+  if (host.empty()) return StartResult{0, "not found: " + std::string(path)};
+  return spawnPlan(openerPlan(host));
 }
 
 }  // namespace pemo::process

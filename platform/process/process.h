@@ -1,18 +1,13 @@
 #pragma once
-// Starting programs and documents from command lines, and waiting for them.
+// Starting programs and documents from command lines.
 #include <string>
 #include <string_view>
 
 #include "platform/process/child_processes.h"
 #include "platform/process/program_lookup.h"
+#include "platform/process/program_port.h"
 
 namespace pemo::process {
-
-struct StartResult {
-  long pid = 0;       // 0 when the start failed
-  std::string error;  // why it failed
-  explicit operator bool() const { return pid != 0; }
-};
 
 // Starts a command line the way the original platform did (see program_lookup.h): a
 // program runs with its arguments, a document or folder opens with xdg-open (the id is
@@ -20,13 +15,12 @@ struct StartResult {
 // folder, then PATH.
 StartResult startCommandLine(std::string_view commandLine);
 
+// Opens an existing document or folder (a Windows or host path) with xdg-open.
+StartResult openDocument(std::string_view path);
+
 // The host path of an existing file or folder named by a Windows or host path (through
 // platform/fs: drives, "\" and letter case); empty when nothing exists there.
 std::filesystem::path existingHostPath(std::string_view path);
-
-// How Windows paths become host paths; the default is existingHostPath.
-void setHostPathMapper(HostPathMapper mapper);
-const HostPathMapper& hostPathMapper();
 
 // The folder of the running program.
 std::filesystem::path programFolder();

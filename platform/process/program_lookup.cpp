@@ -117,9 +117,7 @@ LaunchPlan planLaunch(std::string_view commandLine, const LookupFolders& folders
     return LaunchPlan{argv, {}};
   }
   // A document or a folder: its desktop program opens it.
-  auto opener = documentOpener(found);
-  if (opener.empty()) return LaunchPlan{{}, "xdg-open not found"};
-  return LaunchPlan{opener, {}};
+  return openerPlan(found);
 }
 
 }  // namespace pemo::process

@@ -25,6 +25,7 @@ using HostPathMapper = std::function<std::filesystem::path(std::string_view)>;
 struct LaunchPlan {
   std::vector<std::string> argv;
   std::string error;
+  bool opener = false;  // argv opens a document or folder with the desktop's program
 };
 
 LaunchPlan planLaunch(std::string_view commandLine, const LookupFolders& folders, const HostPathMapper& toHost);

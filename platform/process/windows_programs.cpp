@@ -53,9 +53,7 @@ LaunchPlan explorer(const std::vector<std::string>& args, const HostPathMapper& 
     const char* home = std::getenv("HOME");
     folder = home ? home : "/";
   }
-  auto argv = documentOpener(folder);
-  if (argv.empty()) return failed("xdg-open not found");
-  return LaunchPlan{argv, {}};
+  return openerPlan(folder);
 }
 
 LaunchPlan control() {
@@ -82,10 +80,10 @@ LaunchPlan notepad(const std::vector<std::string>& args, const HostPathMapper& t
 
 }  // namespace
 
-std::vector<std::string> documentOpener(const std::filesystem::path& document) {
+LaunchPlan openerPlan(const std::filesystem::path& document) {
   auto opener = findInPath("xdg-open");
-  if (opener.empty()) return {};
-  return {opener.string(), document.string()};
+  if (opener.empty()) return failed("xdg-open not found");
+  return LaunchPlan{{opener.string(), document.string()}, {}, true};
 }
 
 std::vector<std::string> waitingTextEditor() {

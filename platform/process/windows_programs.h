@@ -15,8 +15,8 @@ namespace pemo::process {
 std::optional<LaunchPlan> planWindowsProgram(std::string_view program, const std::vector<std::string>& args,
                                              const HostPathMapper& toHost);
 
-// The command that opens a document or folder with the desktop's program.
-std::vector<std::string> documentOpener(const std::filesystem::path& document);
+// The plan that opens a document or folder with the desktop's program.
+LaunchPlan openerPlan(const std::filesystem::path& document);
 
 // A text editor that stays open until its window is closed, so that waiting for it
 // waits for the user (PEMO_TEXT_EDITOR overrides the choice); empty when none is found.

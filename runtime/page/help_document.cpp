@@ -1,16 +1,13 @@
 #include "runtime/page/help_document.h"
 
-#include "platform/process/process.h"
 #include "platform/ui/message_port.h"
 #include "runtime/messages.h"
 
 namespace pemo::page {
 
-bool showHelpDocument(const std::string& appFolder) {
-  const std::string document = appFolder + "doc\\pemo.html";
-  // A missing document would only make the viewer fail later, out of sight.
-  bool opened = !process::existingHostPath(document).empty() &&
-                process::startCommandLine("\"" + document + "\"").pid != 0;
+bool showHelpDocument(const std::string& appFolder, process::ProgramPort& programs) {
+  // A missing document fails here, rather than in the viewer out of sight.
+  const bool opened = static_cast<bool>(programs.openDocument(appFolder + "doc\\pemo.html"));
   if (!opened) ui::showExclamation(runtime_messages::kCannotOpenHelp, runtime_messages::kTitle);
   return opened;
 }

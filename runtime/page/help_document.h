@@ -3,10 +3,12 @@
 // desktop's viewer for HTML.
 #include <string>
 
+#include "platform/process/program_port.h"
+
 namespace pemo::page {
 
 // Opens the help document of the program folder (Windows form, ending in "\"). When it
 // cannot be opened the user is told, and the result is false.
-bool showHelpDocument(const std::string& appFolder);
+bool showHelpDocument(const std::string& appFolder, process::ProgramPort& programs);
 
 }  // namespace pemo::page

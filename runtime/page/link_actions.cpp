@@ -20,8 +20,9 @@ int parentMenuNode(MenuTreePort& tree) {
   return isMenuFileLink(tree.nodeFile(node)) ? tree.parentOf(node) : tree.parentOf(tree.parentOf(node));
 }
 
-LinkActions::LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree)
-    : page_(page), processes_(processes), runList_(runList), tree_(tree) {}
+LinkActions::LinkActions(MenuPage& page, process::ProgramPort& programs, RunProcessList& runList,
+                         MenuTreePort& tree)
+    : page_(page), programs_(programs), runList_(runList), tree_(tree) {}
 
 void LinkActions::doLink(ObjectKind kind, int index, std::string link, int style) {
   if (page_.script().scriptRunning()) {
@@ -149,12 +150,12 @@ void LinkActions::executeSelection(ObjectKind kind, int index) {
 }
 
 bool LinkActions::startAndWait(const std::string& link) {
-  long pid = processes_.start(page_.withMenuDrive(link));
-  if (pid == 0) {
+  const process::StartResult started = programs_.start(page_.withMenuDrive(link));
+  if (!started) {
     ui::showExclamation(kStartFailed, kTitle);
     return false;
   }
-  processes_.waitForExit(pid);
+  programs_.waitForExit(started.pid);
   return true;
 }
 
@@ -198,22 +199,22 @@ void LinkActions::executeLinkAndWait(ObjectKind kind, int index) {
 
 void LinkActions::runProgram(const std::string& link) {
   for (const auto& [name, data] : runList_.values()) {
-    if (data == link && processes_.isRunning(static_cast<long>(text::Val(name)))) {
+    if (data == link && programs_.isRunning(static_cast<long>(text::Val(name)))) {
       ui::showExclamation(kAlreadyRunning, kTitle);
       return;
     }
   }
-  long pid = processes_.start(page_.withMenuDrive(link));
-  if (pid == 0) {
+  const process::StartResult started = programs_.start(page_.withMenuDrive(link));
+  if (!started) {
     ui::showExclamation(link + "\r" + kStartFailed, kTitle);
     return;
   }
-  runList_.add(pid, link);
+  runList_.add(started.pid, link);
 }
 
 bool LinkActions::checkRunningPrograms() {
   for (const auto& [name, data] : runList_.values())
-    if (processes_.isRunning(static_cast<long>(text::Val(name)))) return true;
+    if (programs_.isRunning(static_cast<long>(text::Val(name)))) return true;
   return false;
 }
 

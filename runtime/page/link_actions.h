@@ -4,6 +4,7 @@
 // a program unless it still runs from this window.
 #include <string>
 
+#include "platform/process/program_port.h"
 #include "runtime/page/link_ports.h"
 #include "runtime/page/menu_page.h"
 
@@ -15,7 +16,7 @@ int parentMenuNode(MenuTreePort& tree);
 
 class LinkActions {
  public:
-  LinkActions(MenuPage& page, ProcessPort& processes, RunProcessList& runList, MenuTreePort& tree);
+  LinkActions(MenuPage& page, process::ProgramPort& programs, RunProcessList& runList, MenuTreePort& tree);
 
   // The link is taken by value: a menu change removes the object that held it.
   void doLink(ObjectKind kind, int index, std::string link, int style);
@@ -34,6 +35,8 @@ class LinkActions {
   // that cannot be read keeps the page and is reported), then close, open and layout.
   bool changeMenu(const std::string& path);
 
+  process::ProgramPort& programs() { return programs_; }
+
  private:
   bool runSelectedLinks();
   void syncTreeTo(const std::string& link);
@@ -44,7 +47,7 @@ class LinkActions {
   bool startAndWait(const std::string& link);
 
   MenuPage& page_;
-  ProcessPort& processes_;
+  process::ProgramPort& programs_;
   RunProcessList& runList_;
   MenuTreePort& tree_;
 };

@@ -1,23 +1,12 @@
 #pragma once
-// What the link actions need besides the page: starting and watching programs, this
-// window's list of started programs, and the menu tree.
+// What the link actions need besides the page and the program port: this window's list
+// of started programs, and the menu tree.
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace pemo::page {
-
-class ProcessPort {
- public:
-  virtual ~ProcessPort() = default;
-  // Starts a command line; the process id, or 0 when it cannot be started.
-  virtual long start(const std::string& commandLine) = 0;
-  // True only while a program that this runtime started runs (ids are reused).
-  virtual bool isRunning(long pid) = 0;
-  // Returns when the program has ended; the window keeps handling its events meanwhile.
-  virtual void waitForExit(long pid) = 0;
-};
 
 // The window's `Run\<handle>` key: one value per program start, named by the process id
 // in decimal, holding the link as clicked.

@@ -40,10 +40,10 @@ void RegistryRunList::add(long pid, const std::string& link) {
   registry::closeKey(key);
 }
 
-void RegistryRunList::dropEnded(ProcessPort& processes) {
+void RegistryRunList::dropEnded(process::ProgramPort& programs) {
   std::vector<std::string> ended;
   for (const auto& [name, link] : values())
-    if (!processes.isRunning(pidOfValueName(name))) ended.push_back(name);
+    if (!programs.isRunning(pidOfValueName(name))) ended.push_back(name);
   if (ended.empty()) return;
   registry::Key key = 0;
   if (registry::openKey(registry::kUsers, subKey_, key) != registry::kSuccess) return;

@@ -3,6 +3,7 @@
 // runtime's key (HKEY_USERS\.Default\Software\Kalvo\Pemo).
 #include <cstdint>
 
+#include "platform/process/program_port.h"
 #include "runtime/page/link_ports.h"
 #include "runtime/page/runtime_registry_key.h"
 
@@ -14,7 +15,7 @@ class RegistryRunList : public RunProcessList {
   std::vector<std::pair<std::string, std::string>> values() override;
   void add(long pid, const std::string& link) override;
   // Drops the values of programs that no longer run (the window's timer).
-  void dropEnded(ProcessPort& processes);
+  void dropEnded(process::ProgramPort& programs);
   // Deletes the key (at start-up and shutdown).
   void clear();
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/process/process.h"
+#include "platform/process/qt_programs.h"
 #include "platform/ui/qt_message_port.h"
 #include "runtime/messages.h"
 #include "runtime/page/window/page_event_wiring.h"
@@ -40,9 +41,8 @@ int main(int argc, char** argv) {
   if (!shell::checkStartFile(start)) return 0;
 
   // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
-  script::statements::HostPrograms programs;
+  process::QtPrograms programs;
   script::statements::SystemStatements statements(programs);
-  page::SystemProcesses processes;
 
   shell::RuntimeWindow window(runtime);
   page::RegistryRunList runList(window.registryHandle());
@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
   page::PageSurface surface(window, window.treeWidget());
   shell::WindowScript script(surface, window, &statements);
   page::MenuPage page(runtime, surface, script.engine());
-  page::LinkActions links(page, processes, runList, window.tree());
-  window.showPage(surface, page, links, runList, processes);
+  page::LinkActions links(page, programs, runList, window.tree());
+  window.showPage(surface, page, links, runList, programs);
   shell::ShellHooks hooks;
   shell::RuntimeShell shell({runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks,
                              process::systemPower()});

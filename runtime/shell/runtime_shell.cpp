@@ -129,7 +129,7 @@ void RuntimeShell::run(ShellCommand command) {
       parts_.hooks.showLauncher(showLaunchSetting_ == 1);
       break;
     case ShellCommand::TreeFont: parts_.window.chooseTreeFont(); break;
-    case ShellCommand::Help: page::showHelpDocument(parts_.runtime.appFolder); break;
+    case ShellCommand::Help: page::showHelpDocument(parts_.runtime.appFolder, parts_.links.programs()); break;
     case ShellCommand::Version: parts_.window.showVersionDialog(); break;
   }
 }

@@ -40,7 +40,7 @@ TEST_F(TestRunTest, HandsTheMenuOverAndCleansUpWhenTheRuntimeEnds) {
   workspace.run(*menuWindowKeyCommand(kKeyF5, 0), CommandSource::MenuWindow);
   EXPECT_EQ(programs.started.size(), 1u);
 
-  programs.end(programs.lastPid);
+  programs.finish(programs.lastPid, 0);
   EXPECT_FALSE(handOverExists());
   EXPECT_EQ(state.runActive, 0);
   EXPECT_EQ(document->meRun, 0);
@@ -71,7 +71,7 @@ TEST_F(TestRunTest, StoppingTwiceAndTheLateEndLeaveOneIdleState) {
 }
 
 TEST_F(TestRunTest, NoRuntimeMeansAMessageAndNoHandOverFiles) {
-  programs.startable = false;
+  programs.refuseAll = true;
   workspace.run(EditorCommand::RunStart, CommandSource::MainMenu);
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, state.appFolder + "PEMO.EXE\rﾌﾟﾛｸﾞﾗﾑを起動できません");

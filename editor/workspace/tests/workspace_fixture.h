@@ -10,6 +10,7 @@
 #include "editor/document/tests/document_fixture.h"
 #include "editor/workspace/editor_workspace.h"
 #include "platform/fs/windows_path.h"
+#include "platform/process/tests/fake_programs.h"
 
 namespace pemo::editor {
 
@@ -32,39 +33,7 @@ class FakeWindows : public WorkspaceWindowsPort {
   int propertyShown = 0;
 };
 
-// Programs that never really start: each start is recorded and ends when the test says.
-class FakePrograms : public ProgramPort {
- public:
-  long start(const std::string& commandLine) override {
-    started.push_back(commandLine);
-    if (!startable) return 0;
-    running[++lastPid] = true;
-    return lastPid;
-  }
-  bool openDocument(const std::string& path) override {
-    opened.push_back(path);
-    return startable;
-  }
-  long exitCode(long pid) override { return running[pid] ? kStillActive : 0; }
-  void whenEnded(long pid, std::function<void()> ended) override { endings[pid].push_back(std::move(ended)); }
-  void terminate(long pid) override {
-    terminated.push_back(pid);
-    end(pid);
-  }
-  // The process ends; its notifications run (as the event loop would run them later).
-  void end(long pid) {
-    running[pid] = false;
-    auto calls = std::move(endings[pid]);
-    endings.erase(pid);
-    for (auto& call : calls) call();
-  }
-  bool startable = true;
-  long lastPid = 100;
-  std::vector<std::string> started, opened;
-  std::vector<long> terminated;
-  std::map<long, bool> running;
-  std::map<long, std::vector<std::function<void()>>> endings;
-};
+using process::testing::FakePrograms;
 
 // Menu windows as plain documents: opening one loads it and activates it, closing one
 // asks the workspace as the window's unload does.

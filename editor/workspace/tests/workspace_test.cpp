@@ -92,7 +92,7 @@ TEST_F(WorkspaceTest, ScriptEditingGatesSavesClosesAndASecondEditor) {
   // The editor saved a changed script: the menu must ask before its work file goes.
   std::ofstream(document.wscFile, std::ios::app) << "SUB MENU_LOAD()\r\nEND SUB\r\n";
   EXPECT_FALSE(document.changed);
-  programs.end(programs.lastPid);
+  programs.finish(programs.lastPid, 0);
   EXPECT_EQ(document.meSeFlg, 0);
   EXPECT_TRUE(document.changed);
   EXPECT_TRUE(view.commands.isEnabled(Command::EditScript));
@@ -101,7 +101,7 @@ TEST_F(WorkspaceTest, ScriptEditingGatesSavesClosesAndASecondEditor) {
 TEST_F(WorkspaceTest, AnEditorThatCannotStartChangesNothing) {
   workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   state.scriptEditorPath = "C:\\NONE.EXE";
-  programs.startable = false;
+  programs.refuseAll = true;
   workspace.run(EditorCommand::EditScript, CommandSource::MainMenu);
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, "C:\\NONE.EXE\rﾌﾟﾛｸﾞﾗﾑを起動できません");
@@ -180,7 +180,7 @@ TEST_F(WorkspaceTest, HelpOpensTheEditorsDocumentOrSaysSo) {
   workspace.run(EditorCommand::Help, CommandSource::MenuWindow);
   EXPECT_EQ(programs.opened, (std::vector<std::string>{state.appFolder + "doc\\pemokuji.html"}));
   EXPECT_TRUE(shown.shown.empty());
-  programs.startable = false;
+  programs.refuseAll = true;
   workspace.run(EditorCommand::Help, CommandSource::MainMenu);
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");

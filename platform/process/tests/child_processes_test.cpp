@@ -6,9 +6,10 @@
 #include <QTimer>
 #include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "platform/process/process.h"
-#include "platform/process/waiting.h"
+#include "platform/process/qt_programs.h"
 
 namespace p = pemo::process;
 
@@ -65,20 +66,55 @@ TEST(ChildProcesses, WaitingWithAnEventLoopKeepsTimersRunning) {
   timer.start(20);
   auto started = std::chrono::steady_clock::now();
   clock_t cpuBefore = clock();
-  p::waitForExit(pid);
+  p::QtPrograms programs;
+  programs.waitForExit(pid);
   auto elapsed = std::chrono::steady_clock::now() - started;
   EXPECT_FALSE(p::isRunningChild(pid));
   EXPECT_GE(ticks, 3) << "the window's timers keep running during the wait";
   EXPECT_LT(elapsed, std::chrono::seconds(5)) << "the end of the child wakes the wait";
   EXPECT_LT(double(clock() - cpuBefore) / CLOCKS_PER_SEC, 0.25) << "the wait must not spin";
+
+  // The end is told on the window's thread, from its event loop, with the exit code.
+  long told = -1;
+  std::thread::id toldOn;
+  long quick = spawnShell("exit 6");
+  programs.whenEnded(quick, [&](long code) {
+    told = code;
+    toldOn = std::this_thread::get_id();
+    app.quit();
+  });
+  p::blockUntilExited(quick);
+  EXPECT_EQ(told, -1) << "never from inside the call or from the reaping thread";
+  QTimer::singleShot(5000, &app, &QCoreApplication::quit);
+  app.exec();
+  EXPECT_EQ(told, 6);
+  EXPECT_EQ(toldOn, std::this_thread::get_id());
+
+  // An end that comes after the port is gone reaches nobody.
+  bool toldLate = false;
+  long later = spawnShell("sleep 0.1");
+  {
+    p::QtPrograms gone;
+    gone.whenEnded(later, [&toldLate](long) { toldLate = true; });
+  }
+  p::blockUntilExited(later);
+  QTimer::singleShot(200, &app, &QCoreApplication::quit);
+  app.exec();
+  EXPECT_FALSE(toldLate);
 }
 
 TEST(ChildProcesses, StartCommandLineRunsProgramsAndFailsClearly) {
   auto r = p::startCommandLine(R"(/bin/sh -c "exit 5")");
   ASSERT_TRUE(r) << r.error;
-  p::waitForExit(r.pid);
+  EXPECT_FALSE(r.opener);
+  p::blockUntilExited(r.pid);
   EXPECT_EQ(p::childExitCode(r.pid), 5);
   auto bad = p::startCommandLine(R"(C:\NO\SUCH\PROGRAM.EXE)");
   EXPECT_FALSE(bad);
   EXPECT_FALSE(bad.error.empty());
+  // A document that does not exist fails here, not later in a viewer out of sight.
+  p::SystemPrograms programs;
+  auto missing = programs.openDocument(R"(C:\NO\SUCH\help.html)");
+  EXPECT_FALSE(missing);
+  EXPECT_FALSE(missing.error.empty());
 }

@@ -39,12 +39,14 @@ TEST(ProgramLookup, FindsProgramsWithoutRegardToCaseAndBesideTheirWindowsName) {
   plan = p::planLaunch("REPORT a", p::LookupFolders{dir / "Tools", {}}, p::existingHostPath);
   ASSERT_FALSE(plan.argv.empty()) << plan.error;
   EXPECT_EQ(plan.argv[0], (dir / "Tools" / "Report").string());
+  EXPECT_FALSE(plan.opener);
 
   // A document opens with the desktop's opener.
   plan = p::planLaunch(tools + "\\readme.txt", none, p::existingHostPath);
   ASSERT_EQ(plan.argv.size(), 2u) << plan.error;
   EXPECT_EQ(fs::path(plan.argv[0]).filename(), "xdg-open");
   EXPECT_EQ(plan.argv[1], (dir / "Tools" / "Readme.TXT").string());
+  EXPECT_TRUE(plan.opener) << "the opener's exit tells whether the document was shown";
 
   // A document named like a program is not run.
   writeFileBytes(dir / "Tools" / "data.exe", "not a program");

@@ -45,8 +45,8 @@ TEST(LinkActions, ToggledObjectsAreNumberedInClickOrder) {
 
   // Running the selection waits for each link in order, then drops the numbers.
   l.links.doLink(ObjectKind::Button, 9, "", 2);
-  EXPECT_EQ(l.processes.started, (std::vector<std::string>{"x", "PROG.EXE X,Y"}));
-  EXPECT_EQ(l.processes.waited, (std::vector<long>{1000, 1001}));
+  EXPECT_EQ(l.programs.started, (std::vector<std::string>{"x", "PROG.EXE X,Y"}));
+  EXPECT_EQ(l.programs.waited, (std::vector<long>{1000, 1001}));
   EXPECT_EQ(l.caption(ObjectKind::Button, 1), "A");
   EXPECT_EQ(l.caption(ObjectKind::Button, 3), "C");
   EXPECT_TRUE(l.page.selection().empty());
@@ -64,7 +64,7 @@ TEST(LinkActions, SelectionEventsAndFailures) {
 
   l.button(1, "A", "bad.exe");
   l.links.toggleSelection(ObjectKind::Button, 1, "bad.exe");
-  l.processes.failing.insert("bad.exe");
+  l.programs.failing.insert("bad.exe");
   l.links.executeSelection(ObjectKind::Button, 5);
   ASSERT_EQ(l.script.events.size(), 2u);
   EXPECT_EQ(l.script.events[0].event, mf::ScriptEvent::BeforeExecute);
@@ -79,30 +79,30 @@ TEST(LinkActions, SelectionEventsAndFailures) {
   l.script.running = true;
   l.links.doLink(ObjectKind::Button, 1, "a.exe", 0);
   EXPECT_EQ(l.messages.shown.back().prompt, "ｽｸﾘﾌﾟﾄ実行中の為、選択された処理を行うことはできません");
-  EXPECT_EQ(l.processes.started.size(), 1u);
+  EXPECT_EQ(l.programs.started.size(), 1u);
 }
 
 TEST(LinkActions, ProgramsStartOnceWhileTheyRun) {
   Links l;
   l.runtime.menuDrive = "D:";
   l.links.doLink(ObjectKind::Button, 1, "", 0);
-  EXPECT_TRUE(l.processes.started.empty()) << "an empty link does nothing";
+  EXPECT_TRUE(l.programs.started.empty()) << "an empty link does nothing";
   l.links.doLink(ObjectKind::Button, 1, "\\APP\\A.EXE", 0);
-  ASSERT_EQ(l.processes.started, std::vector<std::string>{"D:\\APP\\A.EXE"});
+  ASSERT_EQ(l.programs.started, std::vector<std::string>{"D:\\APP\\A.EXE"});
   ASSERT_EQ(l.runList.list.size(), 1u);
   EXPECT_EQ(l.runList.list[0], (std::pair<std::string, std::string>{"1000", "\\APP\\A.EXE"}));
   EXPECT_TRUE(l.links.checkRunningPrograms());
 
   l.links.doLink(ObjectKind::Button, 1, "\\APP\\A.EXE", 0);
-  EXPECT_EQ(l.processes.started.size(), 1u);
+  EXPECT_EQ(l.programs.started.size(), 1u);
   EXPECT_EQ(l.messages.shown.back().prompt, "このｱﾌﾟﾘｹｰｼｮﾝは既に起動しています");
 
-  l.processes.running.clear();  // the program ended
+  l.programs.finishAll();  // the program ended
   EXPECT_FALSE(l.links.checkRunningPrograms());
   l.links.doLink(ObjectKind::Button, 1, "\\APP\\A.EXE", 0);
   EXPECT_EQ(l.runList.list.size(), 2u);
 
-  l.processes.failing.insert("broken.exe");
+  l.programs.failing.insert("broken.exe");
   l.links.runProgram("broken.exe");
   EXPECT_EQ(l.messages.shown.back().prompt, "broken.exe\r起動に失敗しました");
   EXPECT_EQ(l.runList.list.size(), 2u);
@@ -114,7 +114,7 @@ TEST(LinkActions, ReusedProcessIdsDoNotBlockAStart) {
   l.runList.list.emplace_back("1", "a.exe");
   EXPECT_FALSE(l.links.checkRunningPrograms());
   l.links.runProgram("a.exe");
-  EXPECT_EQ(l.processes.started.size(), 1u);
+  EXPECT_EQ(l.programs.started.size(), 1u);
   EXPECT_TRUE(l.messages.shown.empty());
 }
 
@@ -176,7 +176,7 @@ TEST(LinkActions, SelectionThenLinkGoesOnThroughTheMenuChange) {
   l.links.toggleSelection(ObjectKind::Button, 2, "x.exe");
   // A lower-case ".fil" link is a menu too, and the layout and tree follow.
   l.links.doLink(ObjectKind::Button, 1, sub, 3);
-  EXPECT_EQ(l.processes.started, std::vector<std::string>{"x.exe"});
+  EXPECT_EQ(l.programs.started, std::vector<std::string>{"x.exe"});
   EXPECT_EQ(l.page.state().currentMenuFile, sub);
   EXPECT_EQ(l.view.relayouts, 1);
   EXPECT_EQ(l.tree.selected, child);
@@ -192,8 +192,8 @@ TEST(LinkActions, ExecuteAndWaitLocksThePage) {
   PageObject& image = l.page.objects().load(ObjectKind::Image, 1);
   image.link = "tool.exe";
   l.links.doLink(ObjectKind::Image, 1, "ignored", 5);
-  EXPECT_EQ(l.processes.started, std::vector<std::string>{"tool.exe"});
-  EXPECT_EQ(l.processes.waited.size(), 1u);
+  EXPECT_EQ(l.programs.started, std::vector<std::string>{"tool.exe"});
+  EXPECT_EQ(l.programs.waited.size(), 1u);
   EXPECT_EQ(l.view.enables, (std::vector<bool>{false, true}));
   EXPECT_TRUE(l.runList.list.empty());
 }

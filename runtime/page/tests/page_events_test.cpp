@@ -63,7 +63,7 @@ TEST(PageEvents, AStyleNamingNoLinkStyleDoesNothing) {
   EXPECT_EQ(e.status(), "x.exe");
   e.events.click(ObjectKind::Label, 1);
   e.events.click(ObjectKind::Button, 1);
-  EXPECT_TRUE(e.processes.started.empty());
+  EXPECT_TRUE(e.programs.started.empty());
   EXPECT_EQ(e.page.selection().count(), 0);
 }
 
@@ -73,7 +73,7 @@ TEST(PageEvents, ClickFiresTheScriptEventAndThenFollowsTheLink) {
   e.object(ObjectKind::Button, 1, "first.exe", 0);
   // The SUB runs before the link is read: a link it sets is the one followed.
   e.script.onEvent = [&] {
-    EXPECT_TRUE(e.processes.started.empty());
+    EXPECT_TRUE(e.programs.started.empty());
     e.page.objects().find(ObjectKind::Button, 1)->link = "set-by-sub.exe";
   };
   e.events.click(ObjectKind::Button, 1);
@@ -81,7 +81,7 @@ TEST(PageEvents, ClickFiresTheScriptEventAndThenFollowsTheLink) {
   EXPECT_EQ(e.script.events[0].kind, ObjectKind::Button);
   EXPECT_EQ(e.script.events[0].index, 1);
   EXPECT_EQ(e.script.events[0].event, mf::ScriptEvent::Click);
-  EXPECT_EQ(e.processes.started, std::vector<std::string>{"set-by-sub.exe"});
+  EXPECT_EQ(e.programs.started, std::vector<std::string>{"set-by-sub.exe"});
 
   // A label's style is its style text; a combo box runs its SUB and follows no link;
   // the bare window fires the menu's click; radio buttons fire nothing.
@@ -98,14 +98,14 @@ TEST(PageEvents, ClickFiresTheScriptEventAndThenFollowsTheLink) {
   ASSERT_EQ(e.script.events.size(), 4u);
   EXPECT_EQ(e.script.events[2].kind, ObjectKind::ComboBox);
   EXPECT_EQ(e.script.events[3].kind, ObjectKind::Menu);
-  EXPECT_EQ(e.processes.started.size(), 1u);
+  EXPECT_EQ(e.programs.started.size(), 1u);
 
   // Without a script only the link acts.
   e.script.loaded = false;
   e.object(ObjectKind::Image, 1, "img.exe", 0);
   e.events.click(ObjectKind::Image, 1);
   EXPECT_EQ(e.script.events.size(), 4u);
-  EXPECT_EQ(e.processes.started.back(), "img.exe");
+  EXPECT_EQ(e.programs.started.back(), "img.exe");
 }
 
 TEST(PageEvents, HoverColourMovesFromLabelToLabel) {
@@ -232,8 +232,10 @@ TEST(PageEvents, PressedFrameAndPopupMenu) {
 TEST(PageEvents, MissingHelpDocumentIsReported) {
   pemo::ui::RecordingMessagePort messages;
   pemo::ui::ScopedMessagePort guard{&messages};
-  pemo::testing::TempDir dir;
-  EXPECT_FALSE(showHelpDocument(pemo::fs::toWindowsPath(dir.path().string()) + "\\"));
+  FakePrograms programs;
+  programs.failing.insert("C:\\PEMO\\doc\\pemo.html");
+  EXPECT_FALSE(showHelpDocument("C:\\PEMO\\", programs));
+  EXPECT_EQ(programs.opened, std::vector<std::string>{"C:\\PEMO\\doc\\pemo.html"});
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
   EXPECT_EQ(messages.shown[0].title, "Pemo");

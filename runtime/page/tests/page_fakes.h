@@ -1,5 +1,5 @@
 #pragma once
-// Fakes of the window, the interpreter, processes, the run list and the tree for the
+// Fakes of the window, the interpreter, the run list and the tree for the
 // page logic's tests, and a writer of menu files.
 #include <filesystem>
 #include <functional>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "menufile/lines.h"
+#include "platform/process/tests/fake_programs.h"
 #include "platform/testing/temp_dir.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/link_actions.h"
@@ -18,6 +19,8 @@
 #include "runtime/page/script_port.h"
 
 namespace pemo::page::testing {
+
+using process::testing::FakePrograms;
 
 class FakeView : public PageView {
  public:
@@ -85,27 +88,6 @@ class FakeScript : public ScriptPort {
   std::function<void()> onEvent;
 };
 
-class FakeProcesses : public ProcessPort {
- public:
-  long start(const std::string& commandLine) override {
-    started.push_back(commandLine);
-    if (failing.count(commandLine)) return 0;
-    long pid = nextPid++;
-    running.insert(pid);
-    return pid;
-  }
-  bool isRunning(long pid) override { return running.count(pid) > 0; }
-  void waitForExit(long pid) override {
-    waited.push_back(pid);
-    running.erase(pid);
-  }
-  long nextPid = 1000;
-  std::set<long> running;
-  std::set<std::string> failing;
-  std::vector<std::string> started;
-  std::vector<long> waited;
-};
-
 class MemoryRunList : public RunProcessList {
  public:
   std::vector<std::pair<std::string, std::string>> values() override { return list; }
@@ -143,10 +125,10 @@ struct LinkedPage {
   FakeView view;
   FakeScript script;
   MenuPage page{runtime, view, script};
-  FakeProcesses processes;
+  FakePrograms programs;
   MemoryRunList runList;
   FakeTree tree;
-  LinkActions links{page, processes, runList, tree};
+  LinkActions links{page, programs, runList, tree};
   pemo::ui::RecordingMessagePort messages;
   pemo::ui::ScopedMessagePort guard{&messages};
 };

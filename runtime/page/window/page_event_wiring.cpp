@@ -71,6 +71,7 @@ class PageEventWiring::KeyPreview : public QObject {
 PageEventWiring::PageEventWiring(MenuPage& page, LinkActions& links, MenuTreePort& tree, const Parts& parts)
     : QObject(parts.window),
       page_(page),
+      programs_(links.programs()),
       parts_(parts),
       events_(page, links, tree, *this),
       drag_(page, *this),
@@ -170,7 +171,7 @@ void PageEventWiring::showPopupMenu() {
   if (popup_) popup_(QCursor::pos());
 }
 
-void PageEventWiring::showHelpDocument() { page::showHelpDocument(page_.runtime().appFolder); }
+void PageEventWiring::showHelpDocument() { page::showHelpDocument(page_.runtime().appFolder, programs_); }
 
 void PageEventWiring::drawPressedFrame(ObjectKind kind, int index) {
   erasePressedFrame();  // a press whose release went astray leaves nothing behind

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/ui/outline.h"
+#include "platform/process/program_port.h"
 #include "runtime/page/page_events.h"
 #include "runtime/page/splitter.h"
 
@@ -67,6 +68,7 @@ class PageEventWiring : public QObject, public PageEventPort, public SplitterPor
   class KeyPreview;
 
   MenuPage& page_;
+  process::ProgramPort& programs_;
   Parts parts_;
   PageEvents events_;
   SplitterDrag drag_;

@@ -19,15 +19,14 @@ Flow ProgramStatements::execute(const std::string& argument, ScriptContext& cont
   // A command that failed to evaluate is not run as the raw text left behind.
   if (!evaluateArgument(parts.command, context)) return Flow::Fail;
   const std::string command = withMenuDrive(parts.command, context);
-  std::string error;
-  const long processId = programs_.start(command, error);
-  if (processId == 0) {
+  const process::StartResult started = programs_.start(command);
+  if (!started) {
     scriptError(command, msg::kExecuteFailed);
     return Flow::Fail;
   }
-  processId_ = processId;
+  processId_ = started.pid;
   if (text::UCase(parts.option) != "W") return Flow::Next;
-  programs_.waitForExit(processId);
+  programs_.waitForExit(started.pid);
   // The menu may have been closed or replaced while the program ran.
   return context.yieldToEvents() ? Flow::Next : Flow::Fail;
 }

@@ -3,8 +3,8 @@
 // exit code of the program last started, kept for the whole program run.
 #include <string>
 
+#include "platform/process/program_port.h"
 #include "runtime/script/ports.h"
-#include "runtime/script/statements/program_port.h"
 
 namespace pemo::script::statements {
 
@@ -18,7 +18,7 @@ CommandAndOption splitCommandAndOption(const std::string& argument);
 
 class ProgramStatements {
  public:
-  explicit ProgramStatements(ProgramPort& programs) : programs_(programs) {}
+  explicit ProgramStatements(process::ProgramPort& programs) : programs_(programs) {}
 
   // EXECUTE command [/W]: the option W (either case, nothing else) waits for the end.
   Flow execute(const std::string& argument, ScriptContext& context);
@@ -30,7 +30,7 @@ class ProgramStatements {
   long lastProcessId() const { return processId_; }
 
  private:
-  ProgramPort& programs_;
+  process::ProgramPort& programs_;
   long processId_ = 0;
 };
 

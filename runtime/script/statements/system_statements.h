@@ -6,14 +6,13 @@
 #include <string>
 
 #include "runtime/script/ports.h"
-#include "runtime/script/statements/program_port.h"
 #include "runtime/script/statements/program_statements.h"
 
 namespace pemo::script::statements {
 
 class SystemStatements : public ScriptStatements {
  public:
-  explicit SystemStatements(ProgramPort& programs) : programs_(programs) {}
+  explicit SystemStatements(process::ProgramPort& programs) : programs_(programs) {}
 
   Flow runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) override;
   // GETWINDOWSDIR(), GETSYSTEMDIR(), GETSETTING(file, section, key),

@@ -59,10 +59,10 @@ TEST(MenuTreeEvents, DoubleClickRunsAProgramNodesWholeLink) {
   TreeRig r;
   r.treeView.select(3);
   r.events().doubleClicked();
-  EXPECT_TRUE(r.processes.started.empty()) << "a menu node does nothing on a double click";
+  EXPECT_TRUE(r.programs.started.empty()) << "a menu node does nothing on a double click";
   r.treeView.select(2);
   r.events().doubleClicked();
-  EXPECT_EQ(r.processes.started, std::vector<std::string>{"prog.exe /a=b"});
+  EXPECT_EQ(r.programs.started, std::vector<std::string>{"prog.exe /a=b"});
   EXPECT_TRUE(r.script.events.empty()) << "no click event";
 }
 
@@ -76,7 +76,7 @@ TEST(MenuTreeEvents, RefusedWhileAScriptRunsAndMouseMoves) {
   r.events().doubleClicked();
   EXPECT_EQ(r.messages.shown.size(), 4u);
   EXPECT_TRUE(r.page.state().currentMenuFile.empty());
-  EXPECT_TRUE(r.processes.started.empty());
+  EXPECT_TRUE(r.programs.started.empty());
   EXPECT_EQ(r.treeView.selected, 2);
 
   r.view.statusTexts.clear();

@@ -140,7 +140,7 @@ TEST(RuntimeShell, CloseIsRefusedWhileProgramsRunThenCleansUpInOrder) {
   EXPECT_TRUE(r.calls.empty()) << "a refused close changes nothing";
   EXPECT_TRUE(r.script.events.empty() || r.script.events.back().event != pemo::menufile::ScriptEvent::UnloadMenu);
 
-  r.processes.running.clear();
+  r.programs.finishAll();
   r.window.current.windowState = WindowShowState::Maximized;
   EXPECT_TRUE(r.shell.closeRequested());
   EXPECT_EQ(r.script.events.back().kind, pemo::menufile::ObjectKind::Menu);

@@ -96,7 +96,7 @@ struct ShellRig : page::testing::LinkedPage {
   Calls calls;
   FakeShellWindow window{calls};
   FakeTreeView treeView;
-  page::LinkActions treeLinks{page, processes, runList, treeView};
+  page::LinkActions treeLinks{page, programs, runList, treeView};
   NoPageEventPort eventPort;
   page::PageEvents pageEvents{page, treeLinks, treeView, eventPort};
   RecordingHooks hooks{calls};

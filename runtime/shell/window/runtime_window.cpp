@@ -120,7 +120,7 @@ void RuntimeWindow::buildStatusBar() {
 }
 
 void RuntimeWindow::showPage(page::PageSurface& surface, page::MenuPage& page, page::LinkActions& links,
-                             page::RegistryRunList& runList, page::ProcessPort& processes) {
+                             page::RegistryRunList& runList, process::ProgramPort& programs) {
   surface_ = &surface;
   page_ = &page;
   runList_ = &runList;
@@ -130,7 +130,7 @@ void RuntimeWindow::showPage(page::PageSurface& surface, page::MenuPage& page, p
 
   // Programs that have ended leave the window's list.
   auto* sweep = new QTimer(this);
-  connect(sweep, &QTimer::timeout, this, [this, &processes] { runList_->dropEnded(processes); });
+  connect(sweep, &QTimer::timeout, this, [this, &programs] { runList_->dropEnded(programs); });
   sweep->start(kRunListSweepMs);
 }
 

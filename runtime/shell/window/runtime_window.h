@@ -5,9 +5,9 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "platform/process/program_port.h"
 #include "runtime/page/registry_run_list.h"
 #include "runtime/page/window/page_surface.h"
-#include "runtime/page/window/runtime_ports.h"
 #include "runtime/shell/runtime_shell.h"
 
 class QLabel;
@@ -36,7 +36,7 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   // window's list of started programs, swept while the window is open. The parts must
   // outlive the window's use of them.
   void showPage(page::PageSurface& surface, page::MenuPage& page, page::LinkActions& links,
-                page::RegistryRunList& runList, page::ProcessPort& processes);
+                page::RegistryRunList& runList, process::ProgramPort& programs);
   // From now on the menus, the tree's events and the close go to the shell.
   void attachShell(RuntimeShell& shell);
 

@@ -124,8 +124,9 @@ TEST(PageEventWiring, ShiftEscClosesDespiteRunningProgramsAndF1AsksForHelp) {
   Window w;
   w.surface.openFirstMenu(writeMenu(dir / "P.FIL", page()));
   QTest::mouseClick(w.widget(ObjectKind::Button, 1), Qt::LeftButton);
-  ASSERT_EQ(w.processes.started, std::vector<std::string>{"b.exe"});
+  ASSERT_EQ(w.programs.started, std::vector<std::string>{"b.exe"});
 
+  w.programs.failing.insert(w.runtime.appFolder + "doc\\pemo.html");
   w.widget(ObjectKind::Button, 1)->setFocus();
   QTest::keyClick(w.widget(ObjectKind::Button, 1), Qt::Key_F1, Qt::ShiftModifier);
   ASSERT_EQ(w.messages.shown.size(), 1u);

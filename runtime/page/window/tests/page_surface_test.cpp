@@ -31,7 +31,7 @@ TEST(PageSurface, ToggledButtonsShowTheirNumbers) {
   EXPECT_EQ(w.button(2)->text(), "1 b.exe");
   EXPECT_EQ(w.button(1)->text(), "2 a.exe");
   QTest::mouseClick(w.button(3), Qt::LeftButton);
-  EXPECT_EQ(w.processes.started, (std::vector<std::string>{"b.exe", "a.exe"}));
+  EXPECT_EQ(w.programs.started, (std::vector<std::string>{"b.exe", "a.exe"}));
   EXPECT_EQ(w.button(2)->text(), "b.exe");
   EXPECT_TRUE(w.button(1)->isEnabled());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A shown page surface in a plain frame, on fakes of the interpreter, processes, run
+// A shown page surface in a plain frame, on fakes of the interpreter, programs, run
 // list and tree, with the messages it shows recorded.
 #include <QMainWindow>
 #include <QTest>
@@ -31,13 +31,13 @@ inline QWidget* treePane() {
 struct SurfaceFixture {
   RuntimeState runtime;
   FakeScript script;
-  FakeProcesses processes;
+  FakePrograms programs;
   MemoryRunList runList;
   FakeTree tree;
   FakeFrame window;
   PageSurface surface{window, treePane()};
   MenuPage page{runtime, surface, script};
-  LinkActions links{page, processes, runList, tree};
+  LinkActions links{page, programs, runList, tree};
   pemo::ui::RecordingMessagePort messages;
   pemo::ui::ScopedMessagePort guard{&messages};
   SurfaceFixture() {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/fs/fs.h"
+#include "platform/process/qt_programs.h"
 #include "platform/text/cp932.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/menu_page.h"
@@ -36,7 +37,7 @@ TEST(MenuScriptEndToEnd, LoadedSubSavesSettingsAndWaitsForAProgram) {
   KovanArithmetic arithmetic;
   page::RuntimeState runtime;
   QtScriptHost host([&runtime] { return runtime.menuDrive; });
-  HostPrograms programs;
+  process::QtPrograms programs;
   SystemStatements statements(programs);
   ScriptEngine engine({&files, &arithmetic, &host, nullptr, &statements});
   page::testing::FakeView view;

@@ -24,15 +24,15 @@ TEST(Execute, WaitsOnlyForTheOptionW) {
   f.run({"EXECUTE \"prog a\" /W", "EXECUTE \"prog b\" /w", "EXECUTE \"prog c\" / W", "EXECUTE \"prog d\"",
          "EXECUTE \"prog e /c\"", "EXECUTE \"\\bin\\prog f\""});
   EXPECT_EQ(f.programs.started, (Lines{"prog a", "prog b", "prog c", "prog d", "prog e /c", "D:\\bin\\prog f"}));
-  EXPECT_EQ(f.programs.waitedFor, (std::vector<long>{4000, 4001}));
-  EXPECT_EQ(f.statements.lastProcessId(), 4005);
+  EXPECT_EQ(f.programs.waited, (std::vector<long>{1000, 1001}));
+  EXPECT_EQ(f.statements.lastProcessId(), 1005);
   EXPECT_TRUE(f.errors().empty());
 }
 
 TEST(Execute, FailuresEndTheSub) {
   StatementFixture f;
   f.host.drive = "D:";
-  f.programs.refuseStart = true;
+  f.programs.refuseAll = true;
   EXPECT_TRUE(f.run({"EXECUTE \"\\bin\\none\" /W", "MSGBOX \"not reached\""}).empty());
   EXPECT_EQ(f.errors(), Lines{quotedError("D:\\bin\\none", msg::kExecuteFailed)});
   EXPECT_EQ(f.statements.lastProcessId(), 0);
@@ -51,7 +51,7 @@ TEST(Execute, ExitCodeBeforeDuringAndAfterARun) {
   EXPECT_EQ(f.run({"EXECUTE \"long job\"", "MSGBOX GETEXITCODE()"}), Lines{"259"});
   // The id is kept across events: a later SUB polls the same program.
   EXPECT_EQ(f.run({"MSGBOX GETEXITCODE()"}), Lines{"259"});
-  f.programs.finish(4000, 3);
+  f.programs.finish(1000, 3);
   EXPECT_EQ(f.run({"MSGBOX GETEXITCODE()"}), Lines{"3"});
   f.programs.exitCodeOnWait = 7;
   EXPECT_EQ(f.run({"EXECUTE \"short job\" /W", "MSGBOX GETEXITCODE()"}), Lines{"7"});

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/process/child_processes.h"
+#include "platform/process/qt_programs.h"
 #include "runtime/script/statements/tests/statement_fixture.h"
 
 namespace pemo::script::statements {
@@ -23,7 +24,7 @@ void writeProgram(const TempDrive& t, const std::string& name, const std::string
 TEST(RealPrograms, WaitKeepsTheWindowLiveAndKeepsTheExitCode) {
   TempDrive t;
   writeProgram(t, "job.sh", "sleep 0.3\nexit 7");
-  HostPrograms programs;
+  process::QtPrograms programs;
   StatementFixture f(&programs);
   f.host.drive = "T:";
   bool timerRan = false;
@@ -36,7 +37,7 @@ TEST(RealPrograms, WaitKeepsTheWindowLiveAndKeepsTheExitCode) {
 TEST(RealPrograms, ExitCodeWhileRunningAndAfter) {
   TempDrive t;
   writeProgram(t, "slow.sh", "sleep 1\nexit 3");
-  HostPrograms programs;
+  process::QtPrograms programs;
   StatementFixture f(&programs);
   EXPECT_EQ(f.run({"EXECUTE \"T:\\slow.sh\"", "MSGBOX GETEXITCODE()"}), Lines{"259"});
   process::blockUntilExited(f.statements.lastProcessId());

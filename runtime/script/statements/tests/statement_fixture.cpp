@@ -1,34 +1,11 @@
 #include "runtime/script/statements/tests/statement_fixture.h"
 
 #include "platform/fs/fs.h"
-#include "platform/process/child_processes.h"
 #include "runtime/script/messages.h"
 
 namespace pemo::script::statements::testing {
 
-long FakePrograms::start(const std::string& commandLine, std::string& error) {
-  started.push_back(commandLine);
-  if (refuseStart) {
-    error = "no such program";
-    return 0;
-  }
-  codes[nextId_] = process::kStillActive;
-  return nextId_++;
-}
-
-std::optional<long> FakePrograms::exitCode(long processId) {
-  auto found = codes.find(processId);
-  if (found == codes.end()) return std::nullopt;
-  return found->second;
-}
-
-void FakePrograms::waitForExit(long processId) {
-  waitedFor.push_back(processId);
-  if (onWait) onWait();
-  finish(processId, exitCodeOnWait);
-}
-
-StatementFixture::StatementFixture(ProgramPort* realPrograms)
+StatementFixture::StatementFixture(process::ProgramPort* realPrograms)
     : statements(realPrograms != nullptr ? *realPrograms : programs),
       engine({&files, &arithmetic, &host, &objects, &statements}) {}
 

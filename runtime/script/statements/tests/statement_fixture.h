@@ -7,36 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "platform/process/tests/fake_programs.h"
 #include "platform/testing/temp_dir.h"
 #include "runtime/script/statements/system_statements.h"
 #include "runtime/script/tests/script_fakes.h"
 
 namespace pemo::script::statements::testing {
 
-// Programs that run until the test ends them; waiting ends them with `exitCodeOnWait`.
-class FakePrograms : public ProgramPort {
- public:
-  long start(const std::string& commandLine, std::string& error) override;
-  std::optional<long> exitCode(long processId) override;
-  void waitForExit(long processId) override;
-  void finish(long processId, long code) { codes[processId] = code; }
-
-  std::vector<std::string> started;
-  std::vector<long> waitedFor;
-  std::map<long, long> codes;  // process id -> exit code (259 while running)
-  bool refuseStart = false;
-  long exitCodeOnWait = 0;
-  std::function<void()> onWait;  // what happens on the page while the program runs
-
- private:
-  long nextId_ = 4000;
-};
+using process::testing::FakePrograms;
 
 class StatementFixture {
  public:
   // The statements start their programs through `realPrograms` when given, else
   // through the fake `programs`.
-  explicit StatementFixture(ProgramPort* realPrograms = nullptr);
+  explicit StatementFixture(process::ProgramPort* realPrograms = nullptr);
   // Runs the lines as SUB MENU_CLICK() and returns the prompts of the message boxes that
   // MSGBOX showed (script errors are in errors()).
   std::vector<std::string> run(const std::vector<std::string>& body);

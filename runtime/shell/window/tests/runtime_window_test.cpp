@@ -57,14 +57,14 @@ TEST(RuntimeWindow, ClickingMenuLinksChangesThePage) {
   EXPECT_EQ(w.window.tree().selectedNode(), 1);
 
   QTest::mouseClick(w.button(2), Qt::LeftButton);
-  EXPECT_EQ(w.processes.started, std::vector<std::string>{"tool.exe"});
+  EXPECT_EQ(w.programs.started, std::vector<std::string>{"tool.exe"});
   EXPECT_EQ(w.runList.values().size(), 1u);
 
   // While the program runs the window refuses to close.
   EXPECT_FALSE(w.window.close());
   ASSERT_EQ(w.messages.shown.size(), 1u);
   EXPECT_EQ(w.messages.shown[0].prompt, "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください");
-  w.processes.running.clear();
+  w.programs.finishAll();
   EXPECT_TRUE(w.window.close());
 }
 
@@ -142,12 +142,12 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
 TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
   Window w;
   RegistryRunList& list = w.runList;
-  FakeProcesses& processes = w.processes;
+  FakePrograms& programs = w.programs;
   w.links.runProgram("a.exe");
   w.links.runProgram("b.exe");
   ASSERT_EQ(list.values().size(), 2u);
-  processes.running.erase(1000);
-  list.dropEnded(processes);
+  programs.finish(1000, 0);
+  list.dropEnded(programs);
   ASSERT_EQ(list.values().size(), 1u);
   EXPECT_EQ(list.values()[0].second, "b.exe");
   // Values named by no process id (the key edited by hand) go too, and the sweep
@@ -163,10 +163,10 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
     reg::closeKey(key);
   }
   ASSERT_EQ(list.values().size(), 3u);
-  list.dropEnded(processes);
+  list.dropEnded(programs);
   ASSERT_EQ(list.values().size(), 1u);
   EXPECT_EQ(list.values()[0].second, "b.exe");
-  processes.running.clear();
+  programs.finishAll();
   EXPECT_TRUE(w.window.close());
   EXPECT_TRUE(list.values().empty()) << "the key goes with the window";
 }

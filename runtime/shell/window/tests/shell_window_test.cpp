@@ -78,7 +78,7 @@ TEST(ShellWindow, TreeEventsChangeThePageAndRunPrograms) {
   QTest::mouseClick(w.tv()->viewport(), Qt::LeftButton, {}, w.rectOf(3).center());
   EXPECT_EQ(w.window.windowTitle(), "top") << "a program node opens its menu";
   QTest::mouseDClick(w.tv()->viewport(), Qt::LeftButton, {}, w.rectOf(3).center());
-  EXPECT_EQ(w.processes.started, std::vector<std::string>{"tool.exe /a=b"});
+  EXPECT_EQ(w.programs.started, std::vector<std::string>{"tool.exe /a=b"});
 
   // The right button opens the popup menu.
   QTest::mousePress(w.tv()->viewport(), Qt::RightButton, {}, w.rectOf(1).center());
@@ -111,7 +111,9 @@ TEST(ShellWindow, CloseRefusedThenAllowedAndShiftEscape) {
 TEST(ShellWindow, HelpVersionAndPowerCommands) {
   TreeWindow w;
   QMenu* help = barMenu(w.window, 3);
+  w.programs.failing.insert(w.runtime.appFolder + "doc\\pemo.html");
   item(help, "HTMLﾍﾙﾌﾟ(&H)")->trigger();
+  EXPECT_EQ(w.programs.opened, std::vector<std::string>{w.runtime.appFolder + "doc\\pemo.html"});
   ASSERT_EQ(w.messages.shown.size(), 1u);
   EXPECT_EQ(w.messages.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
 

@@ -1,6 +1,6 @@
 #pragma once
 // The runtime window around its page surface, wired as `pemo` wires them, on fake
-// processes, with the messages it shows recorded.
+// programs, with the messages it shows recorded.
 #include <QTest>
 
 #include "platform/ui/message_port.h"
@@ -13,13 +13,13 @@ namespace pemo::shell::testing {
 
 struct WindowFixture {
   page::RuntimeState runtime;
-  page::testing::FakeProcesses processes;
+  page::testing::FakePrograms programs;
   RuntimeWindow window{runtime};
   page::RegistryRunList runList{window.registryHandle()};
   page::PageSurface surface{window, window.treeWidget()};
   WindowScript script{surface, window, nullptr};
   page::MenuPage page{runtime, surface, script.engine()};
-  page::LinkActions links{page, processes, runList, window.tree()};
+  page::LinkActions links{page, programs, runList, window.tree()};
   ui::RecordingMessagePort messages;
   ui::ScopedMessagePort guard{&messages};
   struct : ShellHooks {
@@ -34,7 +34,7 @@ struct WindowFixture {
   std::unique_ptr<RuntimeShell> shell;
 
   explicit WindowFixture(QSize size = {640, 480}) {
-    window.showPage(surface, page, links, runList, processes);
+    window.showPage(surface, page, links, runList, programs);
     shell = std::make_unique<RuntimeShell>(
         RuntimeShell::Parts{runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks, power});
     window.attachShell(*shell);

@@ -97,8 +97,10 @@ class FakeProcesses : public ProcessPort {
   bool isRunning(long pid) override { return running.count(pid) > 0; }
   void waitForExit(long pid) override {
     waited.push_back(pid);
+    if (whileWaiting) whileWaiting(pid);
     running.erase(pid);
   }
+  std::function<void(long)> whileWaiting;  // what happens while the program runs
   long nextPid = 1000;
   std::set<long> running;
   std::set<std::string> failing;

@@ -52,16 +52,18 @@ int main(int argc, char** argv) {
     }
     window.show();
     QApplication::processEvents();
+    window.repaint();
 
     EditingSurface& surface = window.surface();
     QElapsedTimer timer;
     timer.start();
     surface.surfacePressed();
     surface.selectInBand(0, 0, kColumns * 40 + 20, kRows * 24 + 20);
+    double select = timer.nsecsElapsed() / 1e6;
     window.repaint();
     double band = timer.nsecsElapsed() / 1e6;
-    std::printf("Band selection of %d objects, marks painted: %.3f ms (target 16 ms)\n",
-                surface.soInfo(-1, 0) + 1, band);
+    std::printf("Band selection of %d objects, marks painted: %.3f ms (target 16 ms), of which the selection %.3f ms\n",
+                surface.soInfo(-1, 0) + 1, band, select);
 
     surface.objectPressed(first, 1, 15, 8);
     timer.restart();

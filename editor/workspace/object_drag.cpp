@@ -115,7 +115,9 @@ void EditingSurface::setEdgeCursor(int button, ObjectRef ref, double x, double y
   SurfaceRect rect = objectRect(ref, *object);
   if (auto hit = edgeAt(x, y, width(rect), height(rect))) {
     view_.setPointer(ref, hit->pointer);
-    surface_.dragEdge = hit->edge;
+    // The edge being dragged stays the one pressed, even where the pointer crosses another.
+    bool resizing = button == kLeftButton && surface_.dragged && surface_.dragMode == DragMode::Resize;
+    if (!resizing) surface_.dragEdge = hit->edge;
     return;
   }
   bool moving = button == kLeftButton && surface_.dragMode == DragMode::Move;

@@ -142,7 +142,8 @@ void applyColours(QWidget* w, const ControlLook& look) {
     case ControlKind::Frame:
       setColour(w, QPalette::WindowText, look.foreColor);
       if (look.backColor) {
-        setColour(w, QPalette::Window, look.backColor);
+        // Buttons fill with their button colour, not the window colour a frame fills with.
+        setColour(w, w->backgroundRole(), look.backColor);
         w->setAutoFillBackground(true);
       }
       break;

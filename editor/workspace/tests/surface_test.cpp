@@ -123,7 +123,9 @@ TEST_F(SurfaceTest, MoveFollowsThePointerAndSetsChanged) {
 TEST_F(SurfaceTest, ALeftEdgeDraggedPastTheRightOneGivesANormalisedObject) {
   ObjectRef label = add(ObjectKind::Label, 10, 10, 100, 40);
   surface.objectPressed(label, kLeftButton, 2, 20);
-  surface.objectMoved(label, kLeftButton, 152, 20);
+  // On its way the pointer crosses the right edge's band.
+  for (double x : {40, 98, 152}) surface.objectMoved(label, kLeftButton, x, 20);
+  EXPECT_EQ(surface.state().dragEdge, DragEdge::Left);
   EXPECT_TRUE(document.changed);
   EXPECT_EQ(view.shown, (std::vector<ShownOutline>{{0, {160, 10, 110, 50}, 1}}));
   surface.objectReleased(label, kLeftButton, 152, 20);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -25,6 +28,26 @@ TEST(Controls, AClickedLabelTakesItsReleaseEvenWhenItIsDeletedByTheClick) {
   static_cast<QObject*>(label)->event(&release);  // not through the application: see above
   EXPECT_TRUE(alive.isNull());
   EXPECT_TRUE(release.isAccepted());
+}
+
+TEST(Controls, ChoicesAndFramesPaintTheirBackColour) {
+  QWidget page;
+  ControlLook look;
+  look.caption = "x";
+  look.geometry = {0, 0, 120, 24};
+  look.backColor = 0x00FFFF;  // yellow
+  QCheckBox check(&page);
+  QRadioButton radio(&page);
+  QGroupBox frame(&page);
+  const std::pair<QWidget*, ControlKind> controls[] = {
+      {&check, ControlKind::CheckBox}, {&radio, ControlKind::Radio}, {&frame, ControlKind::Frame}};
+  for (auto [widget, kind] : controls) {
+    look.kind = kind;
+    applyLook(widget, look);
+    const QImage painted = widget->grab().toImage();
+    EXPECT_EQ(painted.pixelColor(painted.width() - 3, painted.height() / 2), QColor(Qt::yellow))
+        << static_cast<int>(kind);
+  }
 }
 
 }  // namespace

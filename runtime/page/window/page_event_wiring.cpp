@@ -45,6 +45,20 @@ void keepMouseEvents(QWidget* w) {
   w->setAttribute(Qt::WA_NoMousePropagation);
 }
 
+bool isMouseEvent(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Enter:
+    case QEvent::Leave:
+      return true;
+    default:
+      return false;
+  }
+}
+
 QWidget* mouseSurface(QWidget* w) {
   auto* area = qobject_cast<QAbstractScrollArea*>(w);
   return area ? area->viewport() : w;
@@ -110,8 +124,11 @@ bool PageEventWiring::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   auto it = watched_.constFind(watched);
-  if (it != watched_.constEnd()) return pageObjectEvent(*it, event);
-  return false;
+  if (it == watched_.constEnd()) return false;
+  // A disabled widget still shows its mouse events to this filter, and then to its
+  // parent, the bare page: while the page is locked they end here.
+  if (objectsLocked_) return isMouseEvent(event->type());
+  return pageObjectEvent(*it, event);
 }
 
 bool PageEventWiring::pageObjectEvent(const Watched& object, QEvent* event) {

@@ -35,6 +35,8 @@ class PageEventWiring : public QObject, public PageEventPort, public SplitterPor
   void watchObject(QWidget* widget, ObjectKind kind, int index);
   // A click on a page object, or on the bare page (kind Menu).
   void clicked(ObjectKind kind, int index) { events_.click(kind, index); }
+  // While the page is locked its objects take no mouse events (the bare page still does).
+  void lockObjects(bool locked) { objectsLocked_ = locked; }
   // The page's widgets are going: an outline drawn on them goes too.
   void pageCleared();
   // The shell's popup menu, shown at a global position; until one is set, none opens.
@@ -77,6 +79,7 @@ class PageEventWiring : public QObject, public PageEventPort, public SplitterPor
   QHash<QObject*, Watched> watched_;
   std::optional<QRect> pressedFrame_;
   std::function<void(QPoint)> popup_;
+  bool objectsLocked_ = false;
 };
 
 }  // namespace pemo::page

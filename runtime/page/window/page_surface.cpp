@@ -22,10 +22,8 @@ void applyZOrder(QWidget* w, ZOrder z) {
   if (z == ZOrder::Back) w->lower();
 }
 
-void applyObject(QWidget* w, const PageObject& o) {
-  ui::applyLook(w, o.look());
-  applyZOrder(w, o.zOrder);
-}
+// Frames and lines stay as they are when the page locks.
+bool isLockedWithPage(ObjectKind kind) { return kind != ObjectKind::Frame && kind != ObjectKind::Line; }
 
 template <class W>
 std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
@@ -179,6 +177,13 @@ QWidget* PageSurface::loadWidget(const PageObject& o) {
   }
 }
 
+void PageSurface::applyObject(QWidget* w, const PageObject& o) {
+  ui::ControlLook look = o.look();
+  if (locked_ && isLockedWithPage(o.kind)) look.enabled = false;
+  ui::applyLook(w, look);
+  applyZOrder(w, o.zOrder);
+}
+
 void PageSurface::setStatusText(const std::string& text) { windowFrame_.setStatusText(text); }
 
 void PageSurface::setPointer(MousePointer pointer) {
@@ -297,9 +302,14 @@ void PageSurface::relayout() {
 }
 
 void PageSurface::enablePage(bool enabled) {
-  forEachObjectArray([enabled](ObjectKind kind, auto& array) {
-    if (kind == ObjectKind::Frame || kind == ObjectKind::Line) return;
-    array.forEachLoaded([enabled](int, QWidget* w) { w->setEnabled(enabled); });
+  locked_ = !enabled;
+  events_->lockObjects(locked_);
+  forEachObjectArray([this](ObjectKind kind, auto& array) {
+    if (!isLockedWithPage(kind)) return;
+    array.forEachLoaded([this, kind](int index, QWidget* w) {
+      const PageObject* o = page_->objects().find(kind, index);
+      w->setEnabled(!locked_ && (!o || o->enabled));
+    });
   });
   tv_->setEnabled(enabled);
   seg_->setEnabled(enabled);

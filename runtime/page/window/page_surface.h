@@ -99,6 +99,9 @@ class PageSurface : public QWidget, public PageView {
  private:
   void buildFixedControls();
   QWidget* loadWidget(const PageObject& object);
+  // Shows the object; while the page is locked an object that the lock switches stays
+  // disabled whatever it says.
+  void applyObject(QWidget* widget, const PageObject& object);
   // Loads an element whose `clicked` signal reaches the page as a click of the object.
   template <class W, class Signal>
   W* loadClickable(ui::ControlArray<W>& array, ObjectKind kind, int index, Signal clicked);
@@ -108,6 +111,7 @@ class PageSurface : public QWidget, public PageView {
   PageFrame& windowFrame_;
   QWidget* tv_;
   bool treeShown_ = true;
+  bool locked_ = false;
   QFrame* seg_ = nullptr;
   QScrollBar* hsc_ = nullptr;
   QScrollBar* vsc_ = nullptr;

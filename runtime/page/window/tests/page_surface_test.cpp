@@ -79,3 +79,40 @@ TEST(PageSurface, TreePaneToggleShiftsThePage) {
   w.surface.showTreePane(true);
   EXPECT_EQ(w.button(1)->x(), 214);
 }
+
+TEST(PageSurface, NoObjectAnswersWhileTheSelectionRuns) {
+  TempDir dir;
+  Surface w;
+  auto label = [](const std::string& caption, int top, const std::string& link, int style) {
+    return std::vector<std::string>{"BEGIN LABEL", "CAPTION=" + caption, "LEFT=10", "TOP=" + std::to_string(top),
+                                    "WIDTH=120", "HEIGHT=20", "LINK=" + link, "STYLE=" + std::to_string(style),
+                                    "ONCURSORCOLOR=ff", "END LABEL"};
+  };
+  std::vector<std::string> lines{"BEGIN MENU", "CAPTION=s", "END MENU"};
+  for (auto block : {label("A", 10, "a.exe", 1), label("C", 40, "c.exe", 1), label("run", 70, "", 2)})
+    lines.insert(lines.end(), block.begin(), block.end());
+  lines.insert(lines.end(), {"BEGIN IMAGE", "LEFT=10", "TOP=100", "WIDTH=40", "HEIGHT=30", "LINK=img.exe",
+                             "END IMAGE"});
+  w.surface.openFirstMenu(writeMenu(dir / "S.FIL", lines));
+  auto widget = [&](ObjectKind kind, int index) { return w.surface.objectWidget(kind, index); };
+  QTest::mouseClick(widget(ObjectKind::Label, 1), Qt::LeftButton, {}, QPoint(3, 3));
+  ASSERT_EQ(w.page.objects().find(ObjectKind::Label, 1)->caption, "1 A");
+
+  std::string statusWhileRunning;
+  w.programs.onWait = [&]() {
+    for (ObjectKind kind : {ObjectKind::Label, ObjectKind::Image})
+      EXPECT_FALSE(widget(kind, 1)->isEnabled()) << "every object kind is locked";
+    QWidget* other = widget(ObjectKind::Label, 2);
+    QTest::mouseMove(other, QPoint(3, 3));
+    QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseMove(widget(ObjectKind::Image, 1), QPoint(3, 3));
+    QTest::mouseClick(widget(ObjectKind::Image, 1), Qt::LeftButton, {}, QPoint(3, 3));
+    statusWhileRunning = w.window.status;
+  };
+  QTest::mouseClick(widget(ObjectKind::Label, 3), Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_EQ(statusWhileRunning, "1 Aを実行中・・・") << "the run's status text stays";
+  EXPECT_EQ(w.programs.started, std::vector<std::string>{"a.exe"});
+  EXPECT_EQ(w.page.objects().find(ObjectKind::Label, 2)->caption, "C") << "the other label did not join the run";
+  EXPECT_TRUE(w.page.selection().empty());
+  EXPECT_TRUE(widget(ObjectKind::Label, 2)->isEnabled());
+}

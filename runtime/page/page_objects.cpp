@@ -62,6 +62,9 @@ PageObject& PageObjects::load(ObjectKind kind, int index) {
     a[index].emplace();
     a[index]->kind = kind;
     a[index]->index = index;
+    if (kind == ObjectKind::Label || kind == ObjectKind::Button || kind == ObjectKind::PictureButton ||
+        kind == ObjectKind::ComboBox || kind == ObjectKind::Radio || kind == ObjectKind::CheckBox)
+      a[index]->font = templateFont_;
   }
   return *a[index];
 }

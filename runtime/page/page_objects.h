@@ -30,10 +30,16 @@ class PageObjects {
   void forEach(const std::function<void(PageObject&)>& f);
   void forEach(const std::function<void(const PageObject&)>& f) const;
 
+  // The font of the templates of labels, buttons, picture buttons, combo boxes, radio
+  // buttons and check boxes: a new element of those kinds starts with it, and the
+  // font keys of its block change it.
+  void setTemplateFont(const menufile::Font& font) { templateFont_ = font; }
+
  private:
   std::vector<std::optional<PageObject>>& array(ObjectKind kind);
   const std::vector<std::optional<PageObject>>& array(ObjectKind kind) const;
   std::array<std::vector<std::optional<PageObject>>, 9> arrays_;
+  menufile::Font templateFont_;
 };
 
 }  // namespace pemo::page

@@ -11,6 +11,22 @@
 namespace pemo::shell {
 using namespace runtime_messages;
 
+namespace {
+
+// The page objects' template font from the tree's stored font; parts not stored stay
+// the template's own (objects have no strikethrough).
+menufile::Font templateFontOf(const TreeFont& tree) {
+  menufile::Font font;
+  font.name = tree.name;
+  font.size = tree.size.value_or(font.size);
+  font.bold = tree.bold.value_or(font.bold);
+  font.italic = tree.italic.value_or(font.italic);
+  font.underline = tree.underline.value_or(font.underline);
+  return font;
+}
+
+}  // namespace
+
 RuntimeShell::RuntimeShell(const Parts& parts)
     : parts_(parts), treeEvents_(parts.page, parts.links, parts.pageEvents, parts.tree) {}
 
@@ -22,6 +38,7 @@ void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read
   ViewSettings settings = loadViewSettings();
   showLaunchSetting_ = settings.showLaunch;
   window.applyViewSettings(settings);
+  if (settings.treeFont) parts_.page.objects().setTemplateFont(templateFontOf(*settings.treeFont));
   if (hasStoredWindowRect()) window.restoreWindowRect();
   if (!runtime.hiddenStart) window.showWindow();
   runtime.startFolder = fs::currentFolder();

@@ -118,12 +118,6 @@ void PageSurface::showTreePane(bool shown) {
   page_->state().splitterLeft = seg_->x();
 }
 
-void PageSurface::setTemplateFont(const QFont& font) {
-  for (QWidget* templ : std::initializer_list<QWidget*>{zc_->templ(), cbtn_->templ(), pbtn_->templ(), cmb_->templ(),
-                                                        radio_->templ(), chk_->templ()})
-    templ->setFont(font);
-}
-
 template <class F>
 void PageSurface::forEachObjectArray(F f) {
   f(ObjectKind::Image, *img_);

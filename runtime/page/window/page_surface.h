@@ -59,9 +59,6 @@ class PageSurface : public QWidget, public PageView {
   void placeTreePane(bool shown, int splitterLeft);
   // Shows or hides the tree pane; the page moves along.
   void showTreePane(bool shown);
-  // The font of the templates of the labels, buttons, picture buttons, combo boxes, radio
-  // buttons and check boxes (the tree's, when one is stored).
-  void setTemplateFont(const QFont& font);
 
   // Widgets of the page objects (the script reads their state; tests click them).
   QWidget* objectWidget(ObjectKind kind, int index) const;

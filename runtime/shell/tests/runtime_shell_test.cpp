@@ -203,3 +203,24 @@ TEST(RuntimeShell, CommandsRefusedWhileAScriptRunsAndTheQuestions) {
   r.shell.run(ShellCommand::Exit);
   EXPECT_EQ(r.view.closeRequests, 1);
 }
+
+TEST(RuntimeShell, AStoredTreeFontIsTheFontOfNewObjectsWithoutOne) {
+  ViewSettings stored;
+  stored.treeFont = TreeFont{"ＭＳ 明朝", 12.0, true, std::nullopt, std::nullopt, std::nullopt};
+  loadViewSettings();
+  saveViewSettings(stored, {});
+  TempDir dir;
+  ShellRig r;
+  startOn(r, writeMenu(dir / "F.FIL", {"BEGIN MENU", "CAPTION=f", "END MENU", "BEGIN BUTTON", "INDEX=1", "END BUTTON",
+                                       "BEGIN LABEL", "INDEX=1", "FONTNAME=ＭＳ ゴシック", "END LABEL"}));
+  const auto* button = r.page.objects().find(pemo::page::ObjectKind::Button, 1);
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->font.name, "ＭＳ 明朝");
+  EXPECT_EQ(button->font.size, 12.0);
+  EXPECT_TRUE(button->font.bold);
+  EXPECT_FALSE(button->font.italic) << "a part not stored stays the template's own";
+  const auto* label = r.page.objects().find(pemo::page::ObjectKind::Label, 1);
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->font.name, "ＭＳ ゴシック") << "the block's own font keys win";
+  EXPECT_EQ(label->font.size, 12.0);
+}

@@ -181,7 +181,6 @@ void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
   if (settings.treeFont) {
     tv_->setFont(appliedTreeFont(tv_->font(), *settings.treeFont));
     treeFontName_ = settings.treeFont->name;
-    surface_->setTemplateFont(tv_->font());
   }
 }
 

@@ -160,7 +160,12 @@ void WindowScriptPage::setListIndex(int comboIndex, int item) {
 }
 
 void WindowScriptPage::insertItem(int comboIndex, const std::string& item, int position) {
-  if (QComboBox* box = combo(comboIndex)) box->insertItem(position, QString::fromStdString(item));
+  QComboBox* box = combo(comboIndex);
+  if (!box) return;
+  // Qt makes the first item of an empty list current; an added item is never chosen.
+  const bool noneChosen = box->currentIndex() < 0;
+  box->insertItem(position, QString::fromStdString(item));
+  if (noneChosen) box->setCurrentIndex(-1);
 }
 
 }  // namespace pemo::shell

@@ -157,6 +157,15 @@ TEST_F(SurfaceEventsTest, ActivatingAnotherMenuWindowSelectsNothingAndEndsTheFir
   EXPECT_EQ(state.activeForm, &second->document());
   EXPECT_FALSE(window->document().selObjFlg);
   EXPECT_TRUE(window->overlay()->outlines().empty());
+
+  // A press on an object of the other window, before its activation arrives.
+  ObjectRef first{ObjectKind::Label, 1};
+  send(window->objectWidget(first), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  send(window->objectWidget(first), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(state.activeForm, &window->document());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  EXPECT_EQ(state.activeObject, first);
 }
 
 }  // namespace

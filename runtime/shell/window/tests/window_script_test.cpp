@@ -88,7 +88,7 @@ TEST(WindowScript, ReadsWhatTheUserChangedAndFindsThePageEmptyOnUnload) {
        "WIDTH=32", "HEIGHT=32", "PICTURE=", "END IMAGE", "BEGIN CHECKBOX", "CAPTION=ﾁｪｯｸ", "LEFT=120", "TOP=10",
        "WIDTH=100", "HEIGHT=20", "VALUE=0", "END CHECKBOX", "BEGIN COMBOBOX", "LEFT=120", "TOP=40", "WIDTH=100",
        "END COMBOBOX", "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()", "COMBOBOX(1).ADDITEM \"a\"",
-       "COMBOBOX(1).ADDITEM \"b\"", "END SUB", "SUB BUTTON_CLICK()",
+       "COMBOBOX(1).ADDITEM \"b\"", "STATUSBAR.PANEL2 = COMBOBOX(1).LISTINDEX", "END SUB", "SUB BUTTON_CLICK()",
        "STATUSBAR.PANEL3 = MENU.BACKCOLOR & \"|\" & LABEL(1).ONCURSORCOLOR & \"|\" & CHECKBOX(1).VALUE & "
        "\"|\" & COMBOBOX(1).LISTINDEX & \"|\" & APP.PATH",
        "IMAGE(1).PICTURE = \"" + picture + "\"", "END SUB", "SUB MENU_UNLOADMENU()",
@@ -96,6 +96,9 @@ TEST(WindowScript, ReadsWhatTheUserChangedAndFindsThePageEmptyOnUnload) {
   ScriptedWindow w;
   w.runtime.appFolder = "C:\\PEMO\\";
   w.surface.openFirstMenu(path);
+  // Adding items selects none of them.
+  EXPECT_EQ(w.window.statusPanel(2), "-1");
+  EXPECT_EQ(w.widget<QComboBox>(ObjectKind::ComboBox, 1)->currentIndex(), -1);
   QTest::mouseClick(w.widget<QCheckBox>(ObjectKind::CheckBox, 1), Qt::LeftButton, {}, QPoint(5, 10));
   w.widget<QComboBox>(ObjectKind::ComboBox, 1)->setCurrentIndex(1);
   w.click(1);

@@ -8,8 +8,32 @@
 #include "kovan/kovan.h"
 #include "platform/fs/windows_path.h"
 #include "platform/process/process.h"
-#include "platform/process/qt_programs.h"
 #include "platform/ui/qt_message_port.h"
+
+#if __has_include("platform/process/qt_programs.h")
+#include "platform/process/qt_programs.h"
+using EditorPrograms = pemo::process::QtPrograms;
+#else
+#include <QMetaObject>
+
+#include "platform/process/child_processes.h"
+namespace {
+// The process table as the editor's program port, its ends told on the window's thread.
+class EditorPrograms : public pemo::editor::ProgramPort {
+ public:
+  long start(const std::string& commandLine) override { return pemo::process::startCommandLine(commandLine).pid; }
+  bool openDocument(const std::string& path) override {
+    return !pemo::process::existingHostPath(path).empty() &&
+           pemo::process::startCommandLine("\"" + path + "\"").pid != 0;
+  }
+  long exitCode(long pid) override { return pemo::process::childExitCode(pid).value_or(0); }
+  void whenEnded(long pid, std::function<void()> ended) override {
+    pemo::process::notifyOnExit(pid, [ended] { QMetaObject::invokeMethod(qApp, ended, Qt::QueuedConnection); });
+  }
+  void terminate(long pid) override { pemo::process::terminateChild(pid, 0); }
+};
+}  // namespace
+#endif
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -20,7 +44,7 @@ int main(int argc, char** argv) {
   std::string programFolder = pemo::fs::toWindowsPath(pemo::process::programFolder().string());
   state.appFolder = pemo::kovan::KovanObject().GetAppPath(programFolder);
   state.scriptEditorPath = pemo::editor::loadScriptEditorPath();
-  pemo::process::QtPrograms programs;
+  EditorPrograms programs;
   pemo::editor::RegistryRecentKey recentKey;
   state.programs = &programs;
   state.recentKey = &recentKey;

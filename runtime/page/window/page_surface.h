@@ -17,7 +17,6 @@
 #include "platform/ui/control_array.h"
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
-#include "runtime/page/registry_run_list.h"
 #include "platform/ui/controls.h"
 
 class QScrollBar;

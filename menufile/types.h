@@ -17,6 +17,10 @@ enum class ObjectKind : int {
   Line = 10,  // lines exist only in the runtime; not a code any Part hands around
 };
 
+// Element numbers are 16-bit: the n-th block of a kind is element n, 1 to 32767. A file
+// with more blocks of one kind than that cannot be read to its end.
+inline constexpr int kLargestElement = 32767;
+
 enum class LinkStyle : int {
   ExecuteLink = 0,
   ToggleSelection = 1,

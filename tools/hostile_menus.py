@@ -31,11 +31,11 @@ def geometry_file(path, keys):
         f.write(MENU + block(b"BUTTON", [b"CAPTION=x"] + keys))
 
 
-def many_objects(path, count):
+def many_objects(path, count, kinds):
     with open(path, "wb") as f:
         f.write(MENU)
         for i in range(count):
-            kind = b"IMAGE" if i % 10 == 0 else b"LABEL"
+            kind = kinds[i % len(kinds)]
             f.write(block(kind, [b"CAPTION=%d" % i, b"LEFT=%d" % (i % 50 * 10), b"TOP=%d" % (i // 50 % 50 * 10)]))
 
 
@@ -61,7 +61,9 @@ CASES = [
     ("HEIGHT=2147483647 on a button", "height.fil", lambda p: geometry_file(p, [b"WIDTH=100", b"HEIGHT=2147483647"])),
     ("WIDTH and HEIGHT 2147483647 on a button", "size.fil",
      lambda p: geometry_file(p, [b"WIDTH=2147483647", b"HEIGHT=2147483647"])),
-    ("100,000 object blocks", "objects.fil", lambda p: many_objects(p, 100_000)),
+    ("100,000 blocks of four kinds", "objects.fil",
+     lambda p: many_objects(p, 100_000, [b"LABEL", b"BUTTON", b"IMAGE", b"CHECKBOX"])),
+    ("100,000 LABEL blocks", "labels.fil", lambda p: many_objects(p, 100_000, [b"LABEL"])),
     ("20 MB of CR bytes", "crs.fil", lambda p: bare_line_ends(p, 20 * 1024 * 1024)),
     ("2,000 INCLUDEs of its own 1.15 MB file", "include.fil", lambda p: self_including(p, 1_150_000, 2000)),
 ]

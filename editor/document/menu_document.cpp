@@ -38,11 +38,16 @@ int MenuDocument::frameFileNumber(int frameIndex) const {
 }
 
 int MenuDocument::frameIndexOfFileNumber(int fileNumber) const {
+  const std::vector<int> frames = framesInFileOrder();
+  return fileNumber > 0 && fileNumber <= static_cast<int>(frames.size()) ? frames[fileNumber - 1] : 0;
+}
+
+std::vector<int> MenuDocument::framesInFileOrder() const {
   const ControlArray& frames = objects(ObjectKind::Frame);
-  int number = 0;
+  std::vector<int> indexes;
   for (int i = 1; i <= frames.upperBound(); ++i)
-    if (frames.exists(i) && ++number == fileNumber) return i;
-  return 0;
+    if (frames.exists(i)) indexes.push_back(i);
+  return indexes;
 }
 
 ObjectRef MenuDocument::addObject(ObjectKind kind, int frameIndex) {
@@ -73,18 +78,28 @@ void MenuDocument::deleteObject(ObjectRef ref) {
   changed = true;
 }
 
+std::vector<ObjectRef> MenuDocument::stacking() const { return {stacking_.begin(), stacking_.end()}; }
+
+std::uint64_t MenuDocument::stackingKey(ObjectRef ref) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(ref.kind)) << 32) |
+         static_cast<std::uint32_t>(ref.index);
+}
+
 void MenuDocument::removeFromStacking(ObjectRef ref) {
-  stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), ref), stacking_.end());
+  auto place = stackingPlaces_.find(stackingKey(ref));
+  if (place == stackingPlaces_.end()) return;
+  stacking_.erase(place->second);
+  stackingPlaces_.erase(place);
 }
 
 void MenuDocument::bringToFront(ObjectRef ref) {
   removeFromStacking(ref);
-  stacking_.push_back(ref);
+  stackingPlaces_[stackingKey(ref)] = stacking_.insert(stacking_.end(), ref);
 }
 
 void MenuDocument::sendToBack(ObjectRef ref) {
   removeFromStacking(ref);
-  stacking_.insert(stacking_.begin(), ref);
+  stackingPlaces_[stackingKey(ref)] = stacking_.insert(stacking_.begin(), ref);
 }
 
 }  // namespace pemo::editor

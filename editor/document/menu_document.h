@@ -6,8 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <list>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/document/control_array.h"
@@ -67,6 +69,8 @@ class MenuDocument {
   int frameFileNumber(int frameIndex) const;
   // The FRA index of the n-th existing frame; 0 when there are fewer.
   int frameIndexOfFileNumber(int fileNumber) const;
+  // The FRA indexes of the existing frames in the order they are written.
+  std::vector<int> framesInFileOrder() const;
 
   // Adds an object of a kind at the first free index, at 0,0, visible and in front, inside
   // the given frame (0: on the page). Marks the document changed.
@@ -74,15 +78,18 @@ class MenuDocument {
   // Deletes an object, leaving a hole; a frame's contents go first. Marks it changed.
   void deleteObject(ObjectRef ref);
 
-  // Stacking, back to front.
-  const std::vector<ObjectRef>& stacking() const { return stacking_; }
+  // Stacking, back to front. Moving an object to either end takes the same time
+  // however many objects the document holds.
+  std::vector<ObjectRef> stacking() const;
   void bringToFront(ObjectRef ref);
   void sendToBack(ObjectRef ref);
 
  private:
   void removeFromStacking(ObjectRef ref);
+  static std::uint64_t stackingKey(ObjectRef ref);
   std::vector<ControlArray> arrays_;
-  std::vector<ObjectRef> stacking_;
+  std::list<ObjectRef> stacking_;
+  std::unordered_map<std::uint64_t, std::list<ObjectRef>::iterator> stackingPlaces_;
 };
 
 }  // namespace pemo::editor

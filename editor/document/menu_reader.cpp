@@ -41,7 +41,7 @@ class MenuFileReader {
         cutShort = readMenuSection();
       } else if (kind && kind != ObjectKind::Line) {
         int& index = nextIndex.try_emplace(*kind, 1).first->second;
-        cutShort = readObjectSection(*kind, index);
+        cutShort = index > menufile::kLargestElement || readObjectSection(*kind, index);
         ++index;
       } else {
         continue;  // a block only the runtime knows, or none at all: its lines are skipped
@@ -136,11 +136,12 @@ class MenuFileReader {
 
   // A PARENT that names no frame leaves the object on the page, visible where it was read.
   void placeLoadedObjects() {
+    // Found once for all: PARENT n names frames[n - 1].
+    const std::vector<int> frames = document_.framesInFileOrder();
     for (const PendingParent& entry : pending_) {
       MenuObject* object = document_.find(entry.object);
-      int frame = entry.frameNumber > 0 && entry.frameNumber <= std::numeric_limits<int>::max()
-                      ? document_.frameIndexOfFileNumber(static_cast<int>(entry.frameNumber))
-                      : 0;
+      const bool named = entry.frameNumber > 0 && entry.frameNumber <= static_cast<long>(frames.size());
+      int frame = named ? frames[entry.frameNumber - 1] : 0;
       if (object && frame > 0) {
         object->frame = frame;
         object->left *= state_.twipsPerPixelX;

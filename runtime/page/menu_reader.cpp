@@ -98,6 +98,7 @@ MenuReadResult MenuReader::read(std::string_view bytes) {
     if (ml.kind == mf::LineKind::BlockBegin) {
       if (auto kind = ml.blockKind()) {
         int& counter = counters.try_emplace(*kind, 1).first->second;
+        if (counter > mf::kLargestElement) throw MenuReadError("more blocks of one kind than elements");
         bool stop = *kind == ObjectKind::Menu ? readMenuBlock(cursor) : readObjectBlock(cursor, *kind, counter);
         ++counter;
         if (stop) {

@@ -180,6 +180,24 @@ TEST_F(ReaderTest, PositionsAndSizesStayWithinSixteenBitCoordinates) {
   EXPECT_EQ(framed.height, -32767 * 15);
 }
 
+TEST_F(ReaderTest, ElementNumbersEndAt32767) {
+  std::string labels;
+  for (int i = 0; i < 32767; ++i) labels += "BEGIN LABEL\nEND LABEL\n";
+  MenuDocument full;
+  EXPECT_EQ(load(full, labels + "BEGIN IMAGE\nEND IMAGE\n"), LoadState::Read);
+  EXPECT_EQ(full.objects(ObjectKind::Label).count(), 32767);
+  EXPECT_EQ(full.stacking().size(), 32768u);
+  EXPECT_EQ(full.stacking().front(), (ObjectRef{ObjectKind::Image, 1})) << "images lie behind";
+  EXPECT_EQ(full.stacking().back(), (ObjectRef{ObjectKind::Label, 32767}));
+
+  MenuDocument over;
+  EXPECT_EQ(load(over, labels + "BEGIN LABEL\n    CAPTION=one too many\nEND LABEL\nBEGIN BUTTON\nEND BUTTON\n"),
+            LoadState::CutShort);
+  EXPECT_EQ(shown.shown.back().prompt, path("m.fil") + "\r" + kCutShortMessage);
+  EXPECT_EQ(over.objects(ObjectKind::Label).upperBound(), 32767);
+  EXPECT_EQ(over.objects(ObjectKind::Button).count(), 0);
+}
+
 TEST_F(ReaderTest, TheScriptEndsOnlyAtItsOwnEndLine) {
   MenuDocument document;
   ASSERT_EQ(load(document,

@@ -221,3 +221,17 @@ TEST(MenuReader, PositionsAndSizesStayWithinSixteenBitCoordinates) {
   EXPECT_EQ(r.state.extent.right, static_cast<long>(pane) + 65534);
   EXPECT_EQ(r.state.extent.bottom, 32767);
 }
+
+TEST(MenuReader, ElementNumbersEndAt32767) {
+  std::vector<std::string> labels;
+  for (int i = 0; i < 32767; ++i) labels.insert(labels.end(), {"BEGIN LABEL", "END LABEL"});
+  Reading full;
+  full.read(join({labels, block("LINE", {})}));
+  EXPECT_NE(full.objects.find(ObjectKind::Label, 32767), nullptr);
+  EXPECT_NE(full.objects.find(ObjectKind::Line, 1), nullptr);
+  Reading over;
+  EXPECT_THROW(over.read(join({labels, block("LABEL", {"CAPTION=one too many"}), block("BUTTON", {})})),
+               MenuReadError);
+  EXPECT_EQ(over.objects.count(ObjectKind::Label), 32768) << "elements 1 to 32767 stay";
+  EXPECT_EQ(over.objects.find(ObjectKind::Button, 1), nullptr);
+}

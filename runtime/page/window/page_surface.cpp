@@ -18,7 +18,9 @@ namespace {
 constexpr int kSplitterTopAbove = 10;  // the splitter starts above the client area
 
 void applyZOrder(QWidget* w, ZOrder z) {
-  if (z == ZOrder::Front) w->raise();
+  // A new widget is already in front of its siblings; raising it would search them all.
+  const bool inFront = w->parentWidget() && w->parentWidget()->children().constLast() == w;
+  if (z == ZOrder::Front && !inFront) w->raise();
   if (z == ZOrder::Back) w->lower();
 }
 

@@ -7,6 +7,7 @@ namespace pemo::script {
 class HostScriptFiles : public ScriptFileSystem {
  public:
   std::optional<std::string> readFile(const std::string& windowsPath) override;
+  std::string resolvedPath(const std::string& windowsPath) override;
   bool anyFileMatches(const std::string& windowsPattern) override;
 };
 

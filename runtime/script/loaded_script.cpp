@@ -1,5 +1,7 @@
 #include "runtime/script/loaded_script.h"
 
+#include <map>
+
 #include "platform/text/strings.h"
 #include "runtime/script/statement_text.h"
 
@@ -24,18 +26,36 @@ std::vector<SubEntry> indexSubLines(ScriptFile& file, long startPosition) {
   return subs;
 }
 
+// Opens the script's files, reading each file once however often and under whatever
+// names the script includes it.
+class SharedFiles {
+ public:
+  explicit SharedFiles(ScriptFileSystem& files) : files_(files) {}
+  ScriptFile open(const std::string& name) {
+    const std::string place = files_.resolvedPath(name);
+    if (auto found = read_.find(place); !place.empty() && found != read_.end()) return ScriptFile(found->second);
+    std::optional<std::string> bytes = files_.readFile(name);
+    if (!bytes) return ScriptFile();
+    auto shared = std::make_shared<const std::string>(std::move(*bytes));
+    if (!place.empty()) read_.emplace(place, shared);
+    return ScriptFile(std::move(shared));
+  }
+
+ private:
+  ScriptFileSystem& files_;
+  std::map<std::string, std::shared_ptr<const std::string>> read_;
+};
+
 }  // namespace
 
 std::shared_ptr<LoadedScript> loadScriptFiles(const page::MenuScriptSource& source, ScriptFileSystem& files) {
-  std::optional<std::string> mainBytes = files.readFile(source.scriptFile);
-  if (!mainBytes) return nullptr;
+  SharedFiles shared(files);
+  ScriptFile main = shared.open(source.scriptFile);
+  if (!main.isOpen()) return nullptr;
   auto script = std::make_shared<LoadedScript>();
-  script->main = ScriptFile(std::move(*mainBytes));
+  script->main = std::move(main);
   script->subs = indexSubLines(script->main, source.startPosition);
-  for (const std::string& name : source.includeFiles) {
-    std::optional<std::string> bytes = files.readFile(name);
-    script->includes.push_back(bytes ? ScriptFile(std::move(*bytes)) : ScriptFile());
-  }
+  for (const std::string& name : source.includeFiles) script->includes.push_back(shared.open(name));
   return script;
 }
 

@@ -14,6 +14,9 @@ class ScriptFileSystem {
   virtual ~ScriptFileSystem() = default;
   // The whole file as stored (code page 932 bytes), or nothing when it cannot be read.
   virtual std::optional<std::string> readFile(const std::string& windowsPath) = 0;
+  // The same text for every name of one file (any letter case, "..", links); "" when
+  // the path names no file.
+  virtual std::string resolvedPath(const std::string& windowsPath) = 0;
   // True when a directory search for normal files finds a name for the path, which
   // may hold the wildcards "*" and "?". A search that fails is no match.
   virtual bool anyFileMatches(const std::string& windowsPattern) = 0;

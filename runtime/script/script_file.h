@@ -2,6 +2,7 @@
 // One script file, read line by line at a byte position. The file's bytes are loaded
 // once when the menu opens; positions are byte positions of the file as stored (code
 // page 932), and each line is decoded to UTF-8 after it has been read.
+#include <memory>
 #include <string>
 
 namespace pemo::script {
@@ -10,8 +11,10 @@ class ScriptFile {
  public:
   ScriptFile() = default;  // a file that could not be opened: it is at its end
   explicit ScriptFile(std::string bytes);
+  // A file whose bytes other readers share: each keeps its own position.
+  explicit ScriptFile(std::shared_ptr<const std::string> bytes);
 
-  bool isOpen() const { return open_; }
+  bool isOpen() const { return bytes_ != nullptr; }
   bool atEnd() const;
   // 1-based byte position of the next read.
   long position() const { return position_; }
@@ -24,9 +27,8 @@ class ScriptFile {
   std::string readLine();
 
  private:
-  std::string bytes_;
+  std::shared_ptr<const std::string> bytes_;
   long position_ = 1;
-  bool open_ = false;
 };
 
 }  // namespace pemo::script

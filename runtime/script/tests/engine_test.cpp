@@ -143,6 +143,17 @@ TEST(ScriptEngine, CallsAndIncludes) {
   EXPECT_EQ(f.errors(), Lines{quotedError("Helper()", msg::kSubNotDefined)});
 }
 
+TEST(ScriptEngine, EachFileIsReadOnceHoweverOftenItIsIncluded) {
+  ScriptFixture f;
+  f.load({"SUB MENU_CLICK()", "FromInclude", "MSGBOX \"back\"", "END SUB"},
+         {"C:\\ONE.SRC", "c:\\one.src", "C:\\MENU\\A.FIL", "C:\\NONE.SRC", "C:\\ONE.SRC"},
+         {{"C:\\ONE.SRC", {"SUB FROMINCLUDE()", "MSGBOX \"one\"", "END SUB"}}});
+  EXPECT_EQ(f.files.reads, (Lines{"C:\\MENU\\A.FIL", "C:\\ONE.SRC", "C:\\NONE.SRC"}));
+  EXPECT_EQ(f.runMenuClick(), (Lines{"one", "back"}));
+  EXPECT_EQ(f.runMenuClick(), (Lines{"one", "back"})) << "each include keeps its own place";
+  EXPECT_TRUE(f.errors().empty());
+}
+
 TEST(ScriptEngine, ACalledSubHasItsOwnConstructsAndSharesTheVariables) {
   ScriptFixture f;
   f.load({"SUB MENU_CLICK()", "IF 1 = 1", "SetUp", "MSGBOX A$", "END IF", "MSGBOX \"end\"", "END SUB",

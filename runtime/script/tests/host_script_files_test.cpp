@@ -29,6 +29,11 @@ TEST(HostScriptFiles, ReadsAndFindsFilesByWindowsPath) {
   fs::changeFolder(folder);
   EXPECT_TRUE(files.anyFileMatches("menu.fil"));  // relative to the current folder
   EXPECT_FALSE(files.anyFileMatches(""));
+  // Every name of one file resolves to one place.
+  EXPECT_FALSE(files.resolvedPath(folder + "\\MENU.FIL").empty());
+  EXPECT_EQ(files.resolvedPath(folder + "\\SUBDIR\\..\\menu.fil"), files.resolvedPath(folder + "\\MENU.FIL"));
+  EXPECT_EQ(files.resolvedPath("menu.fil"), files.resolvedPath(folder + "\\MENU.FIL"));
+  EXPECT_EQ(files.resolvedPath(folder + "\\NONE.FIL"), "");
 }
 
 TEST(QtScriptHost, YieldHandlesWaitingEvents) {

@@ -18,9 +18,14 @@ std::string storedLines(const std::vector<std::string>& lines) {
 }
 
 std::optional<std::string> FakeFileSystem::readFile(const std::string& windowsPath) {
+  reads.push_back(windowsPath);
   auto found = files.find(text::UCase(windowsPath));
   if (found == files.end()) return std::nullopt;
   return found->second;
+}
+
+std::string FakeFileSystem::resolvedPath(const std::string& windowsPath) {
+  return files.count(text::UCase(windowsPath)) ? text::UCase(windowsPath) : std::string();
 }
 
 bool FakeFileSystem::anyFileMatches(const std::string& windowsPattern) {

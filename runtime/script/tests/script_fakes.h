@@ -18,9 +18,11 @@ std::string storedLines(const std::vector<std::string>& lines);
 class FakeFileSystem : public ScriptFileSystem {
  public:
   std::optional<std::string> readFile(const std::string& windowsPath) override;
+  std::string resolvedPath(const std::string& windowsPath) override;
   bool anyFileMatches(const std::string& windowsPattern) override;
   std::map<std::string, std::string> files;  // upper-cased path -> bytes
   std::vector<std::string> searched;
+  std::vector<std::string> reads;
 };
 
 // Works like the library's calculation: +, -, *, /, ^ with precedence, the result cut to

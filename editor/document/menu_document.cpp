@@ -31,9 +31,9 @@ const MenuObject* MenuDocument::find(ObjectRef ref) const {
 
 int MenuDocument::frameFileNumber(int frameIndex) const {
   const ControlArray& frames = objects(ObjectKind::Frame);
-  if (!frames.exists(frameIndex)) return 0;
+  if (!frames.isLoaded(frameIndex)) return 0;
   int number = 0;
-  for (int i = 1; i <= frameIndex; ++i) number += frames.exists(i) ? 1 : 0;
+  for (int i = 1; i <= frameIndex; ++i) number += frames.isLoaded(i) ? 1 : 0;
   return number;
 }
 
@@ -46,7 +46,7 @@ std::vector<int> MenuDocument::framesInFileOrder() const {
   const ControlArray& frames = objects(ObjectKind::Frame);
   std::vector<int> indexes;
   for (int i = 1; i <= frames.upperBound(); ++i)
-    if (frames.exists(i)) indexes.push_back(i);
+    if (frames.isLoaded(i)) indexes.push_back(i);
   return indexes;
 }
 
@@ -56,7 +56,7 @@ ObjectRef MenuDocument::addObject(ObjectKind kind, int frameIndex) {
   MenuObject& object = array.load(ref.index);
   object.left = 0;
   object.top = 0;
-  bool inFrame = kind != ObjectKind::Frame && objects(ObjectKind::Frame).exists(frameIndex);
+  bool inFrame = kind != ObjectKind::Frame && objects(ObjectKind::Frame).isLoaded(frameIndex);
   object.frame = inFrame ? frameIndex : 0;
   object.visible = true;
   bringToFront(ref);
@@ -69,7 +69,7 @@ void MenuDocument::deleteObject(ObjectRef ref) {
   if (ref.kind == ObjectKind::Frame) {
     for (auto& array : arrays_)
       for (int i = 1; i <= array.upperBound(); ++i)
-        if (array.kind() != ObjectKind::Frame && array.exists(i) &&
+        if (array.kind() != ObjectKind::Frame && array.isLoaded(i) &&
             array.at(i).frame == ref.index)
           deleteObject({array.kind(), i});
   }

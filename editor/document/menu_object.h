@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "menufile/font.h"
 #include "menufile/types.h"
+#include "platform/ui/font.h"
 
 namespace pemo::editor {
 
@@ -16,7 +16,7 @@ inline constexpr std::uint32_t kWindowColour = 0x80000005;
 // The colour a label's text takes under the mouse unless the file or the user sets another.
 inline constexpr const char* kDefaultOnCursorColour = "FF0000";
 
-using FontSpec = menufile::Font;
+using FontSpec = ui::Font;
 
 struct MenuObject {
   ObjectKind kind = ObjectKind::Label;

@@ -1,10 +1,11 @@
 #pragma once
-// A control array as the forms of the original held them: element 0 is the hidden
-// design template, elements are loaded by index and unloading one leaves a hole.
+// A control array of widgets: the element array with a hidden template widget, whose
+// elements are widgets made hidden by index and deleted when unloaded.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <vector>
+
+#include "platform/ui/element_array.h"
 
 namespace pemo::ui {
 
@@ -12,30 +13,20 @@ template <class W>
 class ControlArray {
  public:
   // Creates the hidden template as a child of `parent`; `make` builds each element.
-  ControlArray(QWidget* parent, std::function<W*(QWidget* parent)> make) : parent_(parent), make_(std::move(make)) {
-    W* templ = make_(parent_);
-    templ->hide();
-    elements_.push_back(templ);
-  }
+  ControlArray(QWidget* parent, std::function<W*(QWidget* parent)> make)
+      : parent_(parent), make_(std::move(make)), elements_(hidden(make_(parent_))) {}
 
   // Loads element `index` (1 and up) with `parent` as its container (the array's parent
   // when null), or returns the one already loaded.
   W* load(int index, QWidget* parent = nullptr) {
     if (index < 1) return nullptr;
-    if (elements_.size() <= static_cast<size_t>(index)) elements_.resize(index + 1);
-    if (!elements_[index]) {
-      W* w = make_(parent ? parent : parent_);
-      w->hide();
-      elements_[index] = w;
-    }
-    return elements_[index];
+    if (!at(index)) elements_.unload(index);  // a widget that went with its container
+    return elements_.load(index, [&] { return hidden(make_(parent ? parent : parent_)); });
   }
 
   void unload(int index) {
-    if (index < 1 || static_cast<size_t>(index) >= elements_.size() || !elements_[index]) return;
-    delete elements_[index].data();
-    elements_[index] = nullptr;
-    while (elements_.size() > 1 && !elements_.back()) elements_.pop_back();
+    if (QPointer<W>* element = elements_.find(index)) delete element->data();
+    elements_.unload(index);
   }
 
   // Unloads every element from the highest index down.
@@ -45,29 +36,38 @@ class ControlArray {
 
   // The element, or null for a hole (element 0 is the template).
   W* at(int index) const {
-    if (index < 0 || static_cast<size_t>(index) >= elements_.size()) return nullptr;
-    return elements_[index];
+    if (index == 0) return templ();
+    const QPointer<W>* element = elements_.find(index);
+    return element ? element->data() : nullptr;
   }
-  W* templ() const { return elements_[0]; }
+  W* templ() const { return elements_.templ(); }
   bool isLoaded(int index) const { return index >= 1 && at(index) != nullptr; }
-  int upperBound() const { return static_cast<int>(elements_.size()) - 1; }
+  int upperBound() const { return elements_.upperBound(); }
   // The index of a loaded element, or 0 when it is none of this array's.
   int indexOf(const QObject* w) const {
-    for (size_t i = 1; i < elements_.size(); ++i)
-      if (elements_[i] == w) return static_cast<int>(i);
-    return 0;
+    int found = 0;
+    elements_.forEachLoaded([&](int index, const QPointer<W>& element) {
+      if (element == w) found = index;
+    });
+    return found;
   }
 
   template <class F>
   void forEachLoaded(F f) const {
-    for (size_t i = 1; i < elements_.size(); ++i)
-      if (elements_[i]) f(static_cast<int>(i), elements_[i].data());
+    elements_.forEachLoaded([&](int index, const QPointer<W>& element) {
+      if (element) f(index, element.data());
+    });
   }
 
  private:
+  static QPointer<W> hidden(W* w) {
+    w->hide();
+    return w;
+  }
+
   QWidget* parent_;
   std::function<W*(QWidget*)> make_;
-  std::vector<QPointer<W>> elements_;
+  ElementArray<QPointer<W>> elements_;
 };
 
 }  // namespace pemo::ui

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "menufile/font.h"
+#include "platform/ui/font.h"
 
 namespace pemo::ui {
 
@@ -25,7 +25,7 @@ struct ControlLook {
   std::string caption;
   std::optional<std::uint32_t> foreColor;  // BGR; empty: the control's own colour
   std::optional<std::uint32_t> backColor;  // radio buttons, check boxes and frames
-  menufile::Font font;                     // all but images and lines
+  Font font;                               // all but images and lines
   std::string picture;                     // host path of the picture; empty: none
   bool stretch = false;                    // an image's picture fills its box
   int state = 0;                           // radio: 0 or 1; check box: 0, 1 or 2 (greyed)

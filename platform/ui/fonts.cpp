@@ -41,7 +41,7 @@ QString displayFamily(const std::string& storedName) {
   return it->second;
 }
 
-QFont displayFont(const menufile::Font& font) {
+QFont displayFont(const Font& font) {
   QFont f(displayFamily(font.name));
   if (font.size > 0) f.setPointSizeF(font.size);
   f.setBold(font.bold);

@@ -4,13 +4,13 @@
 #include <QFont>
 #include <string>
 
-#include "menufile/font.h"
+#include "platform/ui/font.h"
 
 namespace pemo::ui {
 
 // The installed family that shows a stored font name ("ＭＳ Ｐゴシック" shows as IPA P
 // Gothic); other names are used as they are.
 QString displayFamily(const std::string& storedName);
-QFont displayFont(const menufile::Font& font);
+QFont displayFont(const Font& font);
 
 }  // namespace pemo::ui

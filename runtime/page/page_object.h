@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "menufile/font.h"
 #include "menufile/types.h"
 #include "platform/ui/control_look.h"
+#include "platform/ui/font.h"
 
 namespace pemo::page {
 
@@ -29,7 +29,7 @@ struct PageObject {
   std::string caption;  // an image's CAPTION is its tool tip
   std::optional<std::uint32_t> foreColor;  // BGR; empty: the control's own colour
   std::optional<std::uint32_t> backColor;
-  menufile::Font font;
+  ui::Font font;
 
   std::string link;
   std::string styleText;                   // a label's style, kept as the text read

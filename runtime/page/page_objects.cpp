@@ -49,68 +49,55 @@ size_t slot(ObjectKind kind) {
 }
 }  // namespace
 
-std::vector<std::optional<PageObject>>& PageObjects::array(ObjectKind kind) { return arrays_[slot(kind)]; }
-const std::vector<std::optional<PageObject>>& PageObjects::array(ObjectKind kind) const {
-  return arrays_[slot(kind)];
+PageObjects::PageObjects() {
+  for (ObjectKind kind : kinds()) {
+    PageObject templ;
+    templ.kind = kind;
+    arrays_.emplace_back(templ);
+  }
 }
+
+PageObjects::Array& PageObjects::array(ObjectKind kind) { return arrays_[slot(kind)]; }
+const PageObjects::Array& PageObjects::array(ObjectKind kind) const { return arrays_[slot(kind)]; }
 
 PageObject& PageObjects::load(ObjectKind kind, int index) {
-  if (index < 1) throw std::out_of_range("element 0 is the template");
-  auto& a = array(kind);
-  if (a.size() <= static_cast<size_t>(index)) a.resize(index + 1);
-  if (!a[index]) {
-    a[index].emplace();
-    a[index]->kind = kind;
-    a[index]->index = index;
-    if (kind == ObjectKind::Label || kind == ObjectKind::Button || kind == ObjectKind::PictureButton ||
-        kind == ObjectKind::ComboBox || kind == ObjectKind::Radio || kind == ObjectKind::CheckBox)
-      a[index]->font = templateFont_;
-  }
-  return *a[index];
+  Array& a = array(kind);
+  return a.load(index, [&] {
+    PageObject object = a.templ();
+    object.index = index;
+    return object;
+  });
 }
 
-void PageObjects::unload(ObjectKind kind, int index) {
-  auto& a = array(kind);
-  if (index < 1 || static_cast<size_t>(index) >= a.size()) return;
-  a[index].reset();
-  while (!a.empty() && !a.back()) a.pop_back();
+void PageObjects::setTemplateFont(const ui::Font& font) {
+  for (ObjectKind kind : {ObjectKind::Label, ObjectKind::Button, ObjectKind::PictureButton, ObjectKind::ComboBox,
+                          ObjectKind::Radio, ObjectKind::CheckBox})
+    array(kind).templ().font = font;
 }
+
+void PageObjects::unload(ObjectKind kind, int index) { array(kind).unload(index); }
 
 void PageObjects::clear() {
-  for (auto& a : arrays_) a.clear();
+  for (auto& a : arrays_) a.unloadAll();
 }
 
-PageObject* PageObjects::find(ObjectKind kind, int index) {
-  auto& a = array(kind);
-  if (index < 1 || static_cast<size_t>(index) >= a.size() || !a[index]) return nullptr;
-  return &*a[index];
-}
+PageObject* PageObjects::find(ObjectKind kind, int index) { return array(kind).find(index); }
+const PageObject* PageObjects::find(ObjectKind kind, int index) const { return array(kind).find(index); }
 
-const PageObject* PageObjects::find(ObjectKind kind, int index) const {
-  return const_cast<PageObjects*>(this)->find(kind, index);
-}
-
-int PageObjects::count(ObjectKind kind) const {
-  const auto& a = array(kind);
-  return a.empty() ? 1 : static_cast<int>(a.size());
-}
+int PageObjects::count(ObjectKind kind) const { return array(kind).upperBound() + 1; }
 
 bool PageObjects::empty() const {
   for (const auto& a : arrays_)
-    if (!a.empty()) return false;
+    if (a.upperBound() > 0) return false;
   return true;
 }
 
 void PageObjects::forEach(const std::function<void(PageObject&)>& f) {
-  for (auto& a : arrays_)
-    for (auto& o : a)
-      if (o) f(*o);
+  for (auto& a : arrays_) a.forEachLoaded([&](int, PageObject& object) { f(object); });
 }
 
 void PageObjects::forEach(const std::function<void(const PageObject&)>& f) const {
-  for (const auto& a : arrays_)
-    for (const auto& o : a)
-      if (o) f(*o);
+  for (const auto& a : arrays_) a.forEachLoaded([&](int, const PageObject& object) { f(object); });
 }
 
 }  // namespace pemo::page

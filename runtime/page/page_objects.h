@@ -1,11 +1,11 @@
 #pragma once
-// The page's objects, one array per kind as the window's control arrays hold them:
-// element 0 is the template and never an object; unloading leaves a hole.
+// The page's objects, one element array per kind as the window's control arrays hold
+// them: element 0 is the template and never an object; unloading leaves a hole.
 #include <array>
 #include <functional>
-#include <optional>
 #include <vector>
 
+#include "platform/ui/element_array.h"
 #include "runtime/page/page_object.h"
 
 namespace pemo::page {
@@ -14,6 +14,8 @@ class PageObjects {
  public:
   // The kinds in the order the page walks them (frames after what they may contain).
   static const std::array<ObjectKind, 9>& kinds();
+
+  PageObjects();
 
   // Loads element `index` (1 and up) of the kind, replacing nothing that is loaded.
   PageObject& load(ObjectKind kind, int index);
@@ -33,13 +35,13 @@ class PageObjects {
   // The font of the templates of labels, buttons, picture buttons, combo boxes, radio
   // buttons and check boxes: a new element of those kinds starts with it, and the
   // font keys of its block change it.
-  void setTemplateFont(const menufile::Font& font) { templateFont_ = font; }
+  void setTemplateFont(const ui::Font& font);
 
  private:
-  std::vector<std::optional<PageObject>>& array(ObjectKind kind);
-  const std::vector<std::optional<PageObject>>& array(ObjectKind kind) const;
-  std::array<std::vector<std::optional<PageObject>>, 9> arrays_;
-  menufile::Font templateFont_;
+  using Array = ui::ElementArray<PageObject>;
+  Array& array(ObjectKind kind);
+  const Array& array(ObjectKind kind) const;
+  std::vector<Array> arrays_;  // in the order of kinds()
 };
 
 }  // namespace pemo::page

@@ -15,8 +15,8 @@ namespace {
 
 // The page objects' template font from the tree's stored font; parts not stored stay
 // the template's own (objects have no strikethrough).
-menufile::Font templateFontOf(const TreeFont& tree) {
-  menufile::Font font;
+ui::Font templateFontOf(const TreeFont& tree) {
+  ui::Font font;
   font.name = tree.name;
   font.size = tree.size.value_or(font.size);
   font.bold = tree.bold.value_or(font.bold);

@@ -14,8 +14,8 @@ TEST(MenuDocument, ControlArraysKeepHolesAndReuseTheFirstFreeIndex) {
   document.deleteObject({ObjectKind::Label, 2});
   EXPECT_EQ(labels.upperBound(), 4);
   EXPECT_EQ(labels.count(), 3);
-  EXPECT_FALSE(labels.exists(2));
-  EXPECT_FALSE(labels.exists(0));  // the template is no menu object
+  EXPECT_FALSE(labels.isLoaded(2));
+  EXPECT_FALSE(labels.isLoaded(0));  // the template is no menu object
   EXPECT_EQ(document.addObject(ObjectKind::Label).index, 2);
   document.deleteObject({ObjectKind::Label, 4});
   EXPECT_EQ(labels.upperBound(), 3);

@@ -71,7 +71,7 @@ PropertyWindow::PropertyWindow(PropertySheet& sheet, QWidget* parent)
 PropertyWindow::~PropertyWindow() { sheet_.setView(nullptr); }
 
 void PropertyWindow::buildRows() {
-  menufile::Font labelFont;
+  ui::Font labelFont;
   labelFont.bold = true;
   for (int row = 0; row < kRowCount; ++row) {
     const GridRow& gridRow = gridRows()[row];

@@ -42,7 +42,7 @@ TEST(Fonts, JapaneseSystemFontsMapToInstalledOnes) {
   EXPECT_TRUE(displayFamily("ＭＳ Ｐゴシック").startsWith("IPA"));
   EXPECT_TRUE(displayFamily("ＭＳ 明朝").contains("Mincho"));
   EXPECT_EQ(displayFamily("DejaVu Sans"), "DejaVu Sans");
-  pemo::menufile::Font f;
+  Font f;
   f.size = 10.5;
   f.bold = true;
   QFont q = displayFont(f);

@@ -37,7 +37,7 @@ std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
 PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(frame), tv_(treePane) {
   setObjectName("client");
   setAutoFillBackground(true);
-  setFont(ui::displayFont(menufile::Font{}));
+  setFont(ui::displayFont(ui::Font{}));
   buildFixedControls();
   background_ = new TiledBackground(this);
 }

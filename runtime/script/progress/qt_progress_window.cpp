@@ -22,7 +22,7 @@ constexpr int kBarTop = 34;
 constexpr int kBarHeight = 20;
 
 QFont windowFont() {
-  menufile::Font font;
+  ui::Font font;
   font.name = "ＭＳ ゴシック";
   return ui::displayFont(font);
 }

@@ -34,7 +34,7 @@ using namespace runtime_messages;
 
 constexpr int kRunListSweepMs = 2000;
 // The tree's font as designed; a stored font replaces it.
-const menufile::Font kDesignedTreeFont{};
+const ui::Font kDesignedTreeFont{};
 
 }  // namespace
 

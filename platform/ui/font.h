@@ -1,9 +1,9 @@
 #pragma once
-// The font of a menu object as the FONTNAME, FONTSIZE, FONTBOLD, FONTITALIC and
-// FONTUNDERLINE keys give it, with the font a new object starts with.
+// The font of a control as it is stored (a menu file's FONTNAME, FONTSIZE, FONTBOLD,
+// FONTITALIC and FONTUNDERLINE keys), with the font a new control starts with.
 #include <string>
 
-namespace pemo::menufile {
+namespace pemo::ui {
 
 struct Font {
   std::string name = "ＭＳ Ｐゴシック";
@@ -14,4 +14,4 @@ struct Font {
   bool operator==(const Font&) const = default;
 };
 
-}  // namespace pemo::menufile
+}  // namespace pemo::ui

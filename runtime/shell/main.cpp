@@ -22,17 +22,17 @@ namespace {
 
 // For the start-up benchmark and the checks with hostile menu files: ends the program
 // once the page has been painted. A message shown before it (a menu that cannot be read
-// to its end) is closed at its first paint, so that the run goes on to the page.
+// to its end) is closed, so that the run goes on to the page.
 class QuitAfterFirstPaint : public QObject {
  public:
   explicit QuitAfterFirstPaint(QObject* page) : page_(page) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      if (watched == page_) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-      if (auto* message = qobject_cast<QMessageBox*>(watched)) QTimer::singleShot(0, message, &QDialog::reject);
-    }
+    if (event->type() == QEvent::Paint && watched == page_) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    // A message may show while the page holds back its repaints: it is closed once shown.
+    if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show)
+      QTimer::singleShot(0, message, &QDialog::reject);
     return QObject::eventFilter(watched, event);
   }
 

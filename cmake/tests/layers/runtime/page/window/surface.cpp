@@ -1,0 +1,1 @@
+#include "runtime/page/window/surface.h"

@@ -14,6 +14,7 @@
 
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/large_control_style.h"
 
 namespace pemo::ui {
 
@@ -168,6 +169,7 @@ void applyGeometry(QWidget* w, ControlKind kind, const ControlGeometry& g) {
   }
   int height = kind == ControlKind::ComboBox ? comboBoxHeight(w) : px(g.height);
   w->setGeometry(px(g.left), px(g.top), px(g.width), height);
+  guardOversizedControl(w);
 }
 
 void applyLook(QWidget* w, const ControlLook& look) {

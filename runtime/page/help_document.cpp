@@ -5,11 +5,24 @@
 
 namespace pemo::page {
 
+namespace {
+
+void reportCannotOpen() { ui::showExclamation(runtime_messages::kCannotOpenHelp, runtime_messages::kTitle); }
+
+}  // namespace
+
 bool showHelpDocument(const std::string& appFolder, process::ProgramPort& programs) {
   // A missing document fails here, rather than in the viewer out of sight.
-  const bool opened = static_cast<bool>(programs.openDocument(appFolder + "doc\\pemo.html"));
-  if (!opened) ui::showExclamation(runtime_messages::kCannotOpenHelp, runtime_messages::kTitle);
-  return opened;
+  const process::StartResult started = programs.openDocument(appFolder + "doc\\pemo.html");
+  if (!started) {
+    reportCannotOpen();
+    return false;
+  }
+  // The opener fails when no viewer takes the document; the page goes on meanwhile.
+  programs.whenEnded(started.pid, [](long exitCode) {
+    if (exitCode != 0) reportCannotOpen();
+  });
+  return true;
 }
 
 }  // namespace pemo::page

@@ -156,6 +156,11 @@ bool LinkActions::startAndWait(const std::string& link) {
     return false;
   }
   programs_.waitForExit(started.pid);
+  // A document's opener that fails has shown nothing.
+  if (started.opener && programs_.exitCode(started.pid).value_or(0) != 0) {
+    ui::showExclamation(kStartFailed, kTitle);
+    return false;
+  }
   return true;
 }
 
@@ -210,6 +215,12 @@ void LinkActions::runProgram(const std::string& link) {
     return;
   }
   runList_.add(started.pid, link);
+  if (started.opener) {
+    // Told once the opener has ended; the page does not wait for it.
+    programs_.whenEnded(started.pid, [link](long exitCode) {
+      if (exitCode != 0) ui::showExclamation(link + "\r" + kStartFailed, kTitle);
+    });
+  }
 }
 
 bool LinkActions::checkRunningPrograms() {

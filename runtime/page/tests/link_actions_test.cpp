@@ -215,3 +215,26 @@ TEST(LinkActions, ParentOfAProgramNodeIsTheMenuAboveItsMenu) {
   l.links.goParentMenu();
   EXPECT_EQ(l.view.closeRequests, 1) << "no tree node: the window is asked to close";
 }
+
+TEST(LinkActions, ADocumentWhoseOpenerFailsIsReported) {
+  Links l;
+  l.programs.documents = {"C:\\DOC\\A.TXT", "C:\\DOC\\B.TXT"};
+  l.links.runProgram("C:\\DOC\\A.TXT");
+  EXPECT_TRUE(l.messages.shown.empty()) << "the page does not wait for the opener";
+  EXPECT_TRUE(l.programs.waited.empty());
+  l.programs.finish(l.programs.lastPid, 3);
+  ASSERT_EQ(l.messages.shown.size(), 1u);
+  EXPECT_EQ(l.messages.shown[0].prompt, "C:\\DOC\\A.TXT\r起動に失敗しました");
+  l.links.runProgram("C:\\DOC\\B.TXT");
+  l.programs.finish(l.programs.lastPid, 0);
+  EXPECT_EQ(l.messages.shown.size(), 1u) << "an opener that shows the document says nothing";
+
+  // In a selection run the failed opener stops the run like a failed start.
+  l.button(1, "A", "C:\\DOC\\A.TXT");
+  l.links.toggleSelection(ObjectKind::Button, 1, "C:\\DOC\\A.TXT");
+  l.programs.exitCodeOnWait = 4;
+  l.links.executeSelection(ObjectKind::Button, 1);
+  ASSERT_EQ(l.messages.shown.size(), 2u);
+  EXPECT_EQ(l.messages.shown[1].prompt, "起動に失敗しました");
+  EXPECT_EQ(l.page.selection().count(), 1) << "a failed run keeps its list";
+}

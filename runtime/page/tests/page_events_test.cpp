@@ -240,3 +240,18 @@ TEST(PageEvents, MissingHelpDocumentIsReported) {
   EXPECT_EQ(messages.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
   EXPECT_EQ(messages.shown[0].title, "Pemo");
 }
+
+TEST(PageEvents, AHelpViewerThatFailsIsReportedWithoutWaiting) {
+  pemo::ui::RecordingMessagePort messages;
+  pemo::ui::ScopedMessagePort guard{&messages};
+  FakePrograms programs;
+  EXPECT_TRUE(showHelpDocument("C:\\PEMO\\", programs));
+  EXPECT_TRUE(messages.shown.empty()) << "the page does not wait for the viewer";
+  EXPECT_TRUE(programs.waited.empty());
+  programs.finish(programs.lastPid, 4);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
+  EXPECT_TRUE(showHelpDocument("C:\\PEMO\\", programs));
+  programs.finish(programs.lastPid, 0);
+  EXPECT_EQ(messages.shown.size(), 1u) << "a viewer that shows the page says nothing";
+}

@@ -88,6 +88,8 @@ class ScriptStatements {
   // keyword is one of the statement keywords, upper-cased; argument is the text after
   // the keyword's blank (the handler may overwrite it).
   virtual Flow runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) = 0;
+  // Whether the upper-cased keyword names one of these statements.
+  virtual bool isStatement(const std::string& keyword) const = 0;
   // Reads an operand that may be a function call. NotMine when it is not one.
   virtual OperandStatus callFunction(const std::string& operand, ScriptValue& value, ScriptContext& context) = 0;
 };

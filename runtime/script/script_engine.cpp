@@ -32,6 +32,7 @@ class NoScriptStatements : public ScriptStatements {
     scriptError(keyword + " " + argument, msg::kUndefinedMethod);
     return Flow::Fail;
   }
+  bool isStatement(const std::string&) const override { return false; }
   OperandStatus callFunction(const std::string&, ScriptValue&, ScriptContext&) override {
     return OperandStatus::NotMine;
   }

@@ -1,7 +1,5 @@
 #include "runtime/script/script_run.h"
 
-#include <algorithm>
-#include <array>
 #include <exception>
 
 #include "platform/text/strings.h"
@@ -9,19 +7,6 @@
 #include "runtime/script/statement_text.h"
 
 namespace pemo::script {
-
-namespace {
-
-// The statements that act outside the page; ScriptStatements runs them.
-constexpr std::array<std::string_view, 13> kOutsideStatements = {
-    "EXECUTE", "FILECOPY", "FILECOPYEX", "CREATEFOLDER", "DELETEFILEEX", "DELETEFILE", "MSGBOX",
-    "SAVESETTING", "SETREGDATA", "CHDIR", "CHDRIVE", "OUTPUT", "APPEND"};
-
-bool isOutsideStatement(const std::string& keyword) {
-  return std::find(kOutsideStatements.begin(), kOutsideStatements.end(), keyword) != kOutsideStatements.end();
-}
-
-}  // namespace
 
 ScriptRun::ScriptRun(std::shared_ptr<LoadedScript> script, const ScriptServices& services, int index,
                      std::function<bool()> menuStillOpen)
@@ -69,7 +54,7 @@ Flow ScriptRun::execute(ScriptFile& file, const std::string& line) {
   }
   if (keyword == "IF") return control_.executeIf(split.rest, file);
   if (keyword == "ELSE") return control_.executeElse(file);
-  if (isOutsideStatement(keyword)) {
+  if (services_.statements->isStatement(keyword)) {
     std::string argument = split.rest;
     return services_.statements->runStatement(keyword, argument, *this);
   }

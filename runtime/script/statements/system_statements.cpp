@@ -26,14 +26,23 @@ constexpr NamedHandler kHandlers[] = {
     {"CHDRIVE", changeDrive},     {"OUTPUT", outputLine},           {"APPEND", appendLine},
 };
 
+const NamedHandler* findHandler(const std::string& keyword) {
+  for (const NamedHandler& named : kHandlers) {
+    if (keyword == named.keyword) return &named;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 Flow SystemStatements::runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) {
   if (keyword == "EXECUTE") return programs_.execute(argument, context);
-  for (const NamedHandler& named : kHandlers) {
-    if (keyword == named.keyword) return named.handler(argument, context);
-  }
+  if (const NamedHandler* named = findHandler(keyword)) return named->handler(argument, context);
   return Flow::Fail;  // the dispatcher hands over only the keywords above
+}
+
+bool SystemStatements::isStatement(const std::string& keyword) const {
+  return keyword == "EXECUTE" || findHandler(keyword) != nullptr;
 }
 
 OperandStatus SystemStatements::callFunction(const std::string& operand, ScriptValue& value, ScriptContext& context) {

@@ -15,6 +15,7 @@ class SystemStatements : public ScriptStatements {
   explicit SystemStatements(process::ProgramPort& programs) : programs_(programs) {}
 
   Flow runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) override;
+  bool isStatement(const std::string& keyword) const override;
   // GETWINDOWSDIR(), GETSYSTEMDIR(), GETSETTING(file, section, key),
   // GETREGDATA(root, key, name, type) and GETEXITCODE(). An operand is a call when it
   // holds "(" after a name and ends with ")"; an unknown name is an error.

@@ -63,6 +63,7 @@ class FakeObjects : public ScriptObjects {
 class FakeStatements : public ScriptStatements {
  public:
   Flow runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) override;
+  bool isStatement(const std::string& keyword) const override { return keyword == "MSGBOX" || keyword == "EXECUTE"; }
   OperandStatus callFunction(const std::string& operand, ScriptValue& value, ScriptContext& context) override;
   std::vector<std::string> trace;
   std::function<void()> onExecute;

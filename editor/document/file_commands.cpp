@@ -7,6 +7,7 @@
 #include "editor/document/messages.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
+#include "platform/process/document_opening.h"
 #include "platform/ui/message_port.h"
 
 namespace pemo::editor {
@@ -112,8 +113,9 @@ bool anyScriptBeingEdited(const EditorState& state) {
 
 void showHelp(EditorState& state) {
   const std::string document = state.appFolder + "doc\\pemokuji.html";
-  bool opened = state.programs && state.programs->openDocument(document);
-  if (!opened) ui::showExclamation(kNoHelpMessage, kEditorTitle);
+  auto cannotOpen = [] { ui::showExclamation(kNoHelpMessage, kEditorTitle); };
+  if (!state.programs) return cannotOpen();
+  process::openDocumentOrReport(*state.programs, document, cannotOpen);
 }
 
 void editScript(EditorState& state) {

@@ -1,5 +1,6 @@
 #include "runtime/page/help_document.h"
 
+#include "platform/process/document_opening.h"
 #include "platform/ui/message_port.h"
 #include "runtime/messages.h"
 
@@ -12,17 +13,7 @@ void reportCannotOpen() { ui::showExclamation(runtime_messages::kCannotOpenHelp,
 }  // namespace
 
 bool showHelpDocument(const std::string& appFolder, process::ProgramPort& programs) {
-  // A missing document fails here, rather than in the viewer out of sight.
-  const process::StartResult started = programs.openDocument(appFolder + "doc\\pemo.html");
-  if (!started) {
-    reportCannotOpen();
-    return false;
-  }
-  // The opener fails when no viewer takes the document; the page goes on meanwhile.
-  programs.whenEnded(started.pid, [](long exitCode) {
-    if (exitCode != 0) reportCannotOpen();
-  });
-  return true;
+  return process::openDocumentOrReport(programs, appFolder + "doc\\pemo.html", reportCannotOpen);
 }
 
 }  // namespace pemo::page

@@ -179,11 +179,16 @@ TEST_F(WorkspaceTest, RecentItemsOpenOnlyExistingFiles) {
 TEST_F(WorkspaceTest, HelpOpensTheEditorsDocumentOrSaysSo) {
   workspace.run(EditorCommand::Help, CommandSource::MenuWindow);
   EXPECT_EQ(programs.opened, (std::vector<std::string>{state.appFolder + "doc\\pemokuji.html"}));
+  programs.finish(programs.lastPid, 0);
   EXPECT_TRUE(shown.shown.empty());
-  programs.refuseAll = true;
   workspace.run(EditorCommand::Help, CommandSource::MainMenu);
+  programs.finish(programs.lastPid, 4);  // no viewer took the page
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
+  programs.refuseAll = true;
+  workspace.run(EditorCommand::Help, CommandSource::MainMenu);
+  ASSERT_EQ(shown.shown.size(), 2u);
+  EXPECT_EQ(shown.shown[1].prompt, "HTMLﾄﾞｷｭﾒﾝﾄを開けません");
 }
 
 TEST(EditorSettings, ScriptEditorDefaultsToNotepadUntilSaved) {

@@ -12,15 +12,15 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15;
 
-std::string hostPicture(const std::string& name) {
+}  // namespace
+
+std::string hostPicturePath(const std::string& name) {
   const std::string trimmed = text::Trim(name);
   if (trimmed.empty()) return {};
   auto host = fs::toHostPath(trimmed);
   std::error_code ec;
   return host && std::filesystem::is_regular_file(*host, ec) ? *host : std::string();
 }
-
-}  // namespace
 
 ui::ControlLook lookOf(const MenuObject& o) {
   using menufile::Key;
@@ -33,7 +33,7 @@ ui::ControlLook lookOf(const MenuObject& o) {
   if (menufile::isObjectKey(o.kind, Key::ForeColor)) look.foreColor = o.foreColor;
   if (menufile::isObjectKey(o.kind, Key::BackColor)) look.backColor = o.backColor;
   look.font = o.font;
-  if (menufile::isObjectKey(o.kind, Key::Picture)) look.picture = hostPicture(o.picture);
+  if (menufile::isObjectKey(o.kind, Key::Picture)) look.picture = hostPicturePath(o.picture);
   look.stretch = o.stretch;
   look.state = o.value;
   look.visible = o.visible;

@@ -6,9 +6,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <cmath>
 
 #include "editor/document/document_lifecycle.h"
+#include "editor/document/object_look.h"
 #include "editor/workspace/window/object_widgets.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/window_table.h"
@@ -47,6 +49,7 @@ MenuWindow::MenuWindow(EditorState& state, EditorWorkspace& workspace, std::uniq
   setFocusPolicy(Qt::StrongFocus);
   handle_ = static_cast<std::uint32_t>(ui::registerWindow(this));
   surface_ = std::make_unique<SurfaceEvents>(*this, state_, workspace_);
+  tiles_ = new ui::TiledBackground(this);
   buildPopup();
 }
 
@@ -179,6 +182,12 @@ void MenuWindow::menuAttributesChanged() {
   background.setColor(QPalette::Window, ui::colourFromBgr(document_->backColor));
   setPalette(background);
   setAutoFillBackground(true);
+  // As on the page, painted tiles stay and a new picture paints over them.
+  const std::string tiling = hostPicturePath(document_->tilingImage);
+  if (!tiling.empty() && tiling != tiledPicture_) {
+    tiledPicture_ = tiling;
+    tiles_->tile(tiling, screen() ? screen()->size() : QSize(1024, 768));
+  }
 }
 
 void MenuWindow::run(EditorCommand command, int argument) { workspace_.run(command, CommandSource::MenuWindow, argument); }

@@ -9,6 +9,7 @@
 #include "editor/workspace/editor_workspace.h"
 #include "editor/workspace/window/surface_events.h"
 #include "platform/ui/outline.h"
+#include "platform/ui/tiled_background.h"
 
 class QMenu;
 class QAction;
@@ -76,6 +77,8 @@ class MenuWindow : public QWidget, public MenuViewPort {
   std::map<int, QAction*> popupItems_;
   std::map<std::pair<int, int>, QWidget*> widgets_;
   ui::OutlineOverlay* overlay_ = nullptr;
+  ui::TiledBackground* tiles_ = nullptr;
+  std::string tiledPicture_;  // the host file last tiled
   std::unique_ptr<SurfaceEvents> surface_;
   bool banding_ = false;
   QPoint bandStart_, bandEnd_;

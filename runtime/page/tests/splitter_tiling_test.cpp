@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "runtime/page/splitter.h"
+#include "platform/ui/tiling.h"
 #include "runtime/page/menu_page.h"
-#include "runtime/page/tiling.h"
+#include "runtime/page/splitter.h"
 #include "runtime/page/tests/page_fakes.h"
 
 using namespace pemo::page;
 using namespace pemo::page::testing;
+using namespace pemo::ui;
 
 namespace {
 

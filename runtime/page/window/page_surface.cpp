@@ -10,7 +10,6 @@
 #include "platform/ui/fonts.h"
 #include "runtime/page/splitter.h"
 #include "runtime/page/window/page_event_wiring.h"
-#include "runtime/page/window/tiled_background.h"
 
 namespace pemo::page {
 namespace {
@@ -39,7 +38,7 @@ PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(fra
   setAutoFillBackground(true);
   setFont(ui::displayFont(ui::Font{}));
   buildFixedControls();
-  background_ = new TiledBackground(this);
+  background_ = new ui::TiledBackground(this);
 }
 
 PageSurface::~PageSurface() = default;

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "platform/ui/control_array.h"
+#include "platform/ui/tiled_background.h"
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
 #include "platform/ui/controls.h"
@@ -24,7 +25,6 @@ class QScrollBar;
 namespace pemo::page {
 
 class PageEventWiring;
-class TiledBackground;
 
 // The window around the page surface.
 class PageFrame {
@@ -127,7 +127,7 @@ class PageSurface : public QWidget, public PageView {
 
   MenuPage* page_ = nullptr;
   PageEventWiring* events_ = nullptr;
-  TiledBackground* background_ = nullptr;
+  ui::TiledBackground* background_ = nullptr;
   QElapsedTimer lastYield_;
 };
 

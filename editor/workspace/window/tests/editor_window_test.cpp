@@ -129,6 +129,21 @@ TEST_F(EditorWindowTest, ThePopupFollowsTheClipboardAndTheScript) {
   window.document().meSeFlg = 0;
 }
 
+TEST_F(EditorWindowTest, AMenuWindowTilesItsPictureUnderItsObjects) {
+  QImage tile(8, 8, QImage::Format_RGB32);
+  tile.fill(QColor(0, 128, 0));
+  ASSERT_TRUE(tile.save(QString::fromStdString((dir / "tile.bmp").string())));
+  writeFileBytes(dir / "T.FIL", "BEGIN MENU\r\n    CAPTION=Tiled\r\n    TILINGIMAGE=" +
+                                    fs::toWindowsPath((dir / "tile.bmp").string()) + "\r\nEND MENU\r\n");
+  drop({dir / "T.FIL"});
+  ASSERT_EQ(windows.menuWindows.windows().size(), 1u);
+  MenuWindow& window = *windows.menuWindows.windows()[0];
+  ASSERT_EQ(window.document().tilingImage, fs::toWindowsPath((dir / "tile.bmp").string()));
+  window.resize(120, 80);
+  const QImage shown = window.grab().toImage();
+  EXPECT_EQ(shown.pixelColor(100, 60), QColor(0, 128, 0));
+}
+
 TEST_F(EditorWindowTest, AMenuWindowShowsWhatTheCommandsChange) {
   windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   MenuWindow& window = *windows.menuWindows.windows()[0];

@@ -10,7 +10,7 @@
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/tests/surface_fixture.h"
-#include "runtime/page/window/tiled_background.h"
+#include "platform/ui/tiled_background.h"
 
 using namespace pemo::page;
 using namespace pemo::page::testing;
@@ -158,7 +158,7 @@ TEST(TiledBackground, PaintsTheGridOnceAndKeepsIt) {
   const QString file = QString::fromStdString((dir / "t.png").string());
   ASSERT_TRUE(picture.save(file));
   QWidget area;
-  TiledBackground background(&area);
+  pemo::ui::TiledBackground background(&area);
   EXPECT_EQ(background.tile(file.toStdString(), QSize(1024, 768)), 88);
   QImage painted = background.painted().toImage();
   EXPECT_EQ(painted.size(), QSize(1100, 800));

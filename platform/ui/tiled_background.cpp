@@ -1,13 +1,13 @@
-#include "runtime/page/window/tiled_background.h"
+#include "platform/ui/tiled_background.h"
 
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
 
-#include "runtime/page/tiling.h"
+#include "platform/ui/tiling.h"
 
-namespace pemo::page {
+namespace pemo::ui {
 
 TiledBackground::TiledBackground(QWidget* area) : QObject(area), area_(area) { area_->installEventFilter(this); }
 
@@ -40,4 +40,4 @@ bool TiledBackground::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-}  // namespace pemo::page
+}  // namespace pemo::ui

@@ -3,7 +3,7 @@
 // top-left corner of the client area, row by row, over an area as large as the screen.
 #include <vector>
 
-namespace pemo::page {
+namespace pemo::ui {
 
 struct TileGrid {
   int columns = 0;
@@ -29,4 +29,4 @@ TileGrid tileGrid(int tileWidth, int tileHeight, int screenWidth, int screenHeig
 // The tiles' top-left corners in painting order (row by row, left to right).
 std::vector<TilePosition> tilePositions(const TileGrid& grid);
 
-}  // namespace pemo::page
+}  // namespace pemo::ui

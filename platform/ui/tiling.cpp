@@ -1,8 +1,8 @@
-#include "runtime/page/tiling.h"
+#include "platform/ui/tiling.h"
 
 #include <cstddef>
 
-namespace pemo::page {
+namespace pemo::ui {
 
 TileGrid tileGrid(int tileWidth, int tileHeight, int screenWidth, int screenHeight) {
   TileGrid grid;
@@ -26,4 +26,4 @@ std::vector<TilePosition> tilePositions(const TileGrid& grid) {
   return tiles;
 }
 
-}  // namespace pemo::page
+}  // namespace pemo::ui

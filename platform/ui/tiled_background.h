@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace pemo::page {
+namespace pemo::ui {
 
 class TiledBackground : public QObject {
  public:
@@ -31,4 +31,4 @@ class TiledBackground : public QObject {
   QPixmap canvas_;
 };
 
-}  // namespace pemo::page
+}  // namespace pemo::ui

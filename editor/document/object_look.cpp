@@ -1,7 +1,5 @@
 #include "editor/document/object_look.h"
 
-#include <filesystem>
-
 #include "menufile/control_kind.h"
 #include "menufile/keywords.h"
 #include "platform/fs/windows_path.h"
@@ -17,9 +15,7 @@ constexpr double kTwipsPerPixel = 15;
 std::string hostPicturePath(const std::string& name) {
   const std::string trimmed = text::Trim(name);
   if (trimmed.empty()) return {};
-  auto host = fs::toHostPath(trimmed);
-  std::error_code ec;
-  return host && std::filesystem::is_regular_file(*host, ec) ? *host : std::string();
+  return fs::existingHostFile(trimmed).value_or(std::string());
 }
 
 ui::ControlLook lookOf(const MenuObject& o) {

@@ -1,7 +1,5 @@
 #include "editor/workspace/editor_workspace.h"
 
-#include <filesystem>
-
 #include "editor/document/document_lifecycle.h"
 #include "editor/document/file_commands.h"
 #include "editor/document/messages.h"
@@ -101,9 +99,7 @@ void EditorWorkspace::toggleLock() {
 void EditorWorkspace::openRecent(int slot) {
   if (slot < 0 || slot >= kRecentSlots || !state_.menuWindows) return;
   const std::string path = state_.recentFiles[slot];
-  auto host = path.empty() ? std::nullopt : fs::toHostPath(path);
-  std::error_code ec;
-  if (!host || !std::filesystem::is_regular_file(*host, ec)) {
+  if (path.empty() || !fs::existingHostFile(path)) {
     ui::showExclamation(missingFileMessage(path), kEditorTitle);
     return;
   }

@@ -83,6 +83,13 @@ std::optional<std::string> toHostPath(std::string_view windowsPath) {
   return resolved->host.string();
 }
 
+std::optional<std::string> existingHostFile(std::string_view windowsPath) {
+  auto host = toHostPath(windowsPath);
+  std::error_code ec;
+  if (!host || !stdfs::is_regular_file(*host, ec)) return std::nullopt;
+  return host;
+}
+
 std::string toWindowsPath(std::string_view hostPath) {
   if (!hostPath.empty() && !isHostPath(hostPath)) {
     const auto parsed = parseWindowsPath(hostPath);

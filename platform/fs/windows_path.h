@@ -36,6 +36,8 @@ std::optional<WindowsPath> parseWindowsPath(std::string_view path);
 // nothing stay as written, so new files can be named). A host path comes back as it
 // is. nullopt when the path cannot be parsed or its drive is not defined.
 std::optional<std::string> toHostPath(std::string_view windowsPath);
+// The host path of an existing regular file that the path names; nullopt otherwise.
+std::optional<std::string> existingHostFile(std::string_view windowsPath);
 
 // The Windows path of a host path, through the drive whose target is the longest
 // prefix of it ("/home/u/m.fil" is "C:\home\u\m.fil" while C: is "/"). A relative host

@@ -1,7 +1,6 @@
 #include "runtime/page/menu_reader.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 
 #include "menufile/lines.h"
@@ -45,9 +44,8 @@ long wholeOf(const mf::MenuLine& line, long min, long max) {
 std::string pictureFile(std::string_view value, PageView& view) {
   std::string name = text::Trim(value);
   if (name.empty()) return {};
-  auto host = fs::toHostPath(name);
-  std::error_code ec;
-  if (!host || !std::filesystem::is_regular_file(*host, ec) || !view.isPicture(*host)) return {};
+  auto host = fs::existingHostFile(name);
+  if (!host || !view.isPicture(*host)) return {};
   return *host;
 }
 
@@ -144,9 +142,8 @@ bool MenuReader::readMenuBlock(Cursor& cursor) {
 }
 
 void MenuReader::tileBackground(const std::string& path) {
-  auto host = fs::toHostPath(path);
-  std::error_code ec;
-  if (!host || !std::filesystem::is_regular_file(*host, ec)) return;
+  auto host = fs::existingHostFile(path);
+  if (!host) return;
   std::string upper = text::UCase(path);
   if (upper == runtime_.lastTiledImage) return;
   runtime_.lastTiledImage = upper;

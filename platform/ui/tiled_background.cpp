@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWidget>
 
 #include "platform/ui/tiling.h"
@@ -28,6 +29,11 @@ int TiledBackground::tile(const std::string& hostPath, QSize screen) {
   QPainter(&canvas_).drawTiledPixmap(QRect(QPoint(0, 0), covered), picture);
   area_->update();
   return grid.count();
+}
+
+int TiledBackground::tileOverScreen(const std::string& hostPath) {
+  const QScreen* screen = area_->screen();
+  return tile(hostPath, screen ? screen->size() : QSize(1024, 768));
 }
 
 bool TiledBackground::eventFilter(QObject* watched, QEvent* event) {

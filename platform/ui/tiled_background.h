@@ -21,6 +21,8 @@ class TiledBackground : public QObject {
   // of tiles, or -1 when the file holds no picture that can be drawn. A picture of no
   // width or height paints nothing.
   int tile(const std::string& hostPath, QSize screen);
+  // The same over the screen the area shows on.
+  int tileOverScreen(const std::string& hostPath);
   const QPixmap& painted() const { return canvas_; }
 
  protected:

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 #include <cmath>
 
 #include "editor/document/document_lifecycle.h"
@@ -186,7 +185,7 @@ void MenuWindow::menuAttributesChanged() {
   const std::string tiling = hostPicturePath(document_->tilingImage);
   if (!tiling.empty() && tiling != tiledPicture_) {
     tiledPicture_ = tiling;
-    tiles_->tile(tiling, screen() ? screen()->size() : QSize(1024, 768));
+    tiles_->tileOverScreen(tiling);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QImageReader>
-#include <QScreen>
 #include <QScrollBar>
 
 #include "menufile/control_kind.h"
@@ -216,7 +215,7 @@ void PageSurface::setBackColor(std::uint32_t bgr) {
 }
 
 int PageSurface::tileBackground(const std::string& hostPath) {
-  return background_->tile(hostPath, screen() ? screen()->size() : QSize(1024, 768));
+  return background_->tileOverScreen(hostPath);
 }
 
 bool PageSurface::isPicture(const std::string& hostPath) {

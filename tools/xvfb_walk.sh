@@ -6,27 +6,7 @@
 #
 #     tools/xvfb_walk.sh [build/bin] [shots folder]
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-bin="$(cd "${1:-$root/build/bin}" && pwd)"
-shots="$(mkdir -p "${2:-walk-shots}" && cd "${2:-walk-shots}" && pwd)"
-work="$(mktemp -d)"
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-
-export DISPLAY=:71 XDG_CONFIG_HOME="$work/config" PEMO_POWER_DRY_RUN=1
-cp -r "$root/samples" "$work/menus"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-sleep 1
-
-shot() { sleep "${2:-1}"; import -window root "$shots/$1.png"; echo "  $1.png"; }
-# There is no window manager: keys go to the window that is given the focus.
-focus_on() {
-  local window=""
-  for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | tail -1) && [ -n "$window" ] && break
-    sleep 0.2
-  done
-  [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null || true
-}
+source "$(dirname "$0")/xvfb_lib.sh" 71 "$@"
 
 echo "pemo on the sample start menu:"
 cd "$work/menus"
@@ -38,8 +18,7 @@ xdotool key ctrl+t
 shot pemo-after-ctrl-t
 xdotool key ctrl+t
 shot pemo-after-second-ctrl-t
-kill $pemo 2>/dev/null || true
-wait $pemo 2>/dev/null || true
+stop $pemo
 
 echo "pemoedit with a copy of the start menu:"
 "$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
@@ -56,6 +35,5 @@ shot pemoedit-menu
 xdotool key F5
 shot pemoedit-test-run 3
 ls "$bin" | grep -E '^!\.(tmp|src|FIL)$' | sed 's/^/  hand-over file while running: /' || true
-kill $editor 2>/dev/null || true
-wait $editor 2>/dev/null || true
+stop $editor
 echo "screenshots in $shots"

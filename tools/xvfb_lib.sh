@@ -1,0 +1,32 @@
+# Shared pieces of the walks under a virtual X server; sourced by tools/xvfb_walk*.sh.
+# Sets root, bin, shots and work, starts Xvfb on the display given, and gives each
+# walk its own XDG_CONFIG_HOME and a copy of samples/ in "$work/menus".
+#
+#     source "$(dirname "$0")/xvfb_lib.sh" DISPLAY_NUMBER [build/bin] [shots folder]
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+display_number="$1"
+bin="$(cd "${2:-$root/build/bin}" && pwd)"
+shots="$(mkdir -p "${3:-walk-shots}" && cd "${3:-walk-shots}" && pwd)"
+work="$(mktemp -d)"
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+export DISPLAY=":$display_number" XDG_CONFIG_HOME="$work/config" PEMO_POWER_DRY_RUN=1
+cp -r "$root/samples" "$work/menus"
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+sleep 1
+
+# shot NAME [seconds to wait first]
+shot() { sleep "${2:-1}"; import -window root "$shots/$1.png"; echo "  $1.png"; }
+
+# There is no window manager: keys go to the window that is given the focus.
+focus_on() {
+  local window=""
+  for _ in $(seq 50); do
+    window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | tail -1) && [ -n "$window" ] && break
+    sleep 0.2
+  done
+  [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null || true
+}
+
+# stop PID: ends a program started by the walk and waits for it.
+stop() { kill "$1" 2>/dev/null || true; wait "$1" 2>/dev/null || true; }

@@ -8,6 +8,7 @@
 #include "platform/text/strings.h"
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/page/splitter.h"
+#include "runtime/shell/registry_text.h"
 
 namespace pemo::shell {
 namespace {
@@ -15,12 +16,7 @@ namespace {
 const std::string kSettingsKey = std::string(page::kRuntimeRegistryKey) + "\\SW";
 constexpr int kDefaultSegmentPosition = 200;
 
-std::optional<std::string> readText(registry::Key key, const char* name) {
-  registry::Value value;
-  if (registry::queryValue(key, name, value) != registry::kSuccess || value.type != registry::kString)
-    return std::nullopt;
-  return value.data;
-}
+std::optional<std::string> readText(registry::Key key, const char* name) { return readRegistryText(key, name); }
 
 std::string textOf(registry::Key key, const char* name) { return readText(key, name).value_or(""); }
 
@@ -49,9 +45,7 @@ TreeFont readFont(registry::Key key, std::string name) {
   return font;
 }
 
-void writeText(registry::Key key, const char* name, const std::string& data) {
-  registry::setValue(key, name, registry::kString, data);
-}
+void writeText(registry::Key key, const char* name, const std::string& data) { writeRegistryText(key, name, data); }
 
 }  // namespace
 

@@ -1,0 +1,132 @@
+#include "runtime/shell/launcher/launcher_bar.h"
+
+#include <cmath>
+
+#include "runtime/shell/launcher/launcher_entries.h"
+
+namespace pemo::shell::launcher {
+namespace {
+
+constexpr const char* kExplorerTooltip = "ｴｸｽﾌﾟﾛｰﾗ";
+
+}  // namespace
+
+LauncherBar::LauncherBar(page::RuntimeState& runtime, LauncherView& view, LauncherHost& host,
+                         process::ProgramPort& programs)
+    : runtime_(runtime), view_(view), host_(host), programs_(programs) {}
+
+void LauncherBar::load() {
+  settings_ = LoadLauncherSettings();
+  bar_.left = static_cast<int>(std::lround(settings_.left / runtime_.twipsPerPixelX));
+  bar_.top = static_cast<int>(std::lround(settings_.top / runtime_.twipsPerPixelY));
+  view_.setTopmost(settings_.mostTop);
+  if (settings_.hideMenu) host_.showRuntimeWindow(false);
+  view_.setBackground(settings_.windowColor);
+  LoadAppIcon();
+  // A screen smaller than the one the position was stored on would leave the bar out
+  // of reach.
+  placeBar(keepOnScreen(bar_, view_.screenSize()));
+  if (settings_.edgeDock) CollapseBar();
+}
+
+void LauncherBar::LoadAppIcon() {
+  const int size = settings_.buttonSize;
+  std::vector<LauncherButton> buttons;
+  buttons.push_back({1, kExplorerTooltip, runtime_.explorerPath, {ButtonIcon::Folder, {}}, {}});
+  for (const page::RunListEntry& entry : runtime_.runList)
+    buttons.push_back({static_cast<int>(buttons.size()) + 1, entry.caption, entry.commandLine,
+                       ExtractIconPicture(entry.commandLine), {}});
+  for (LauncherButton& button : buttons) button.rect = buttonRect(button.index, size, settings_.orientation);
+  buttonCount_ = static_cast<int>(buttons.size()) + 1;
+  view_.setButtons(buttons);
+  view_.setButtonsVisible(!(settings_.edgeDock && hover_ == Hover::Idle));
+  const bool strip = settings_.edgeDock && hover_ != Hover::Expanded;
+  placeBar(sizedBar(bar_, settings_.orientation, barLength(buttonCount_, size),
+                    strip ? kCollapsedThickness : barThickness(size)));
+}
+
+bool LauncherBar::unload() {
+  settings_.left = bar_.left * runtime_.twipsPerPixelX;
+  settings_.top = bar_.top * runtime_.twipsPerPixelY;
+  SaveLauncherSettings(settings_);
+  if (HideMode() != 1) return true;
+  // The runtime window refuses while programs it started still run; ending the program
+  // anyway would skip its clean-up and lose the view settings and the run list.
+  if (!host_.closeRuntimeWindow()) return false;
+  host_.endProgram();
+  return true;
+}
+
+void LauncherBar::buttonClicked(int index) {
+  if (index < 1 || index >= buttonCount_) return;
+  const std::string& tag = index == 1 ? runtime_.explorerPath : runtime_.runList[index - 2].commandLine;
+  programs_.start(tag);  // a failed start says nothing
+}
+
+void LauncherBar::rightClicked(int index) { menuButtonIndex_ = index; }
+
+PopupState LauncherBar::popupState() const {
+  PopupState state;
+  state.mostTop = settings_.mostTop;
+  state.edgeDock = settings_.edgeDock;
+  state.orientation = settings_.orientation;
+  state.buttonSize = settings_.buttonSize;
+  state.deleteEnabled = menuButtonIndex_ >= 2 && menuButtonIndex_ < buttonCount_;
+  state.hideMenu = settings_.hideMenu;
+  state.closeCaption = settings_.hideMenu ? "終了(&X)" : "ﾗﾝﾁｬを閉じる(&X)";
+  return state;
+}
+
+void LauncherBar::toggleMostTop() {
+  settings_.mostTop = !settings_.mostTop;
+  view_.setTopmost(settings_.mostTop);
+}
+
+void LauncherBar::setOrientation(Orientation orientation) {
+  settings_.orientation = orientation;
+  LoadAppIcon();
+}
+
+void LauncherBar::setButtonSize(int buttonSize) {
+  settings_.buttonSize = buttonSize == kSmallButton ? kSmallButton : kLargeButton;
+  LoadAppIcon();
+}
+
+void LauncherBar::chooseBackground() {
+  if (auto colour = view_.chooseColour(settings_.windowColor)) {
+    settings_.windowColor = *colour;
+    view_.setBackground(*colour);
+  }
+}
+
+void LauncherBar::editRunInfo() {
+  host_.editRunInfo();
+  afterRunListChange();
+}
+
+void LauncherBar::ToggleHideMenu() {
+  settings_.hideMenu = !settings_.hideMenu;
+  host_.showRuntimeWindow(!settings_.hideMenu);
+  // On top either way, so that the bar is not lost behind other windows; the tick of
+  // "常に手前に表示(&F)" stays as it was.
+  view_.setTopmost(true);
+}
+
+bool LauncherBar::closeItem() {
+  if (settings_.hideMenu) return unload();
+  view_.showBar(false);
+  host_.checkOffShowLaunch();
+  return true;
+}
+
+void LauncherBar::afterRunListChange() {
+  LoadAppIcon();
+  host_.editRunMenu();
+}
+
+void LauncherBar::placeBar(const BarRect& rect) {
+  bar_ = rect;
+  view_.placeBar(bar_);
+}
+
+}  // namespace pemo::shell::launcher

@@ -1,0 +1,74 @@
+#include "runtime/shell/launcher/launcher_entries.h"
+
+#include <filesystem>
+
+#include "platform/fs/windows_path.h"
+#include "platform/process/command_line.h"
+#include "platform/process/program_lookup.h"
+#include "platform/profile/private_profile.h"
+#include "platform/text/strings.h"
+#include "runtime/shell/launcher/launcher_bar.h"
+#include "runtime/shell/launcher/launcher_settings.h"
+
+namespace pemo::shell::launcher {
+namespace {
+
+std::optional<std::filesystem::path> existingFile(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  auto host = fs::toHostPath(path);
+  std::error_code ec;
+  if (!host || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
+  return std::filesystem::path(*host);
+}
+
+}  // namespace
+
+bool isDroppableProgram(const std::string& path) {
+  auto file = existingFile(path);
+  if (!file) return false;
+  const std::string extension = GetFileExtensionStr(path);
+  const bool windowsProgram = extension == "EXE" || extension == "PIF" || extension == "BAT" || extension == "COM";
+  return windowsProgram || process::isExecutableFile(*file);
+}
+
+std::string droppedCaption(const std::string& path) { return text::Replace(process::fileNameOf(path), ",", "，"); }
+
+ButtonIcon ExtractIconPicture(const std::string& fileName) {
+  auto file = existingFile(fileName);
+  if (!file) return {};
+  return {ButtonIcon::File, file->string()};
+}
+
+void writeRunInfoEntry(const page::RuntimeState& runtime, int index) {
+  const page::RunListEntry& entry = runtime.runList[index];
+  profile::writeProfileString("APP", "App" + std::to_string(index), entry.caption + "," + entry.commandLine,
+                              runtime.appFolder + "PemoUser\\PEMORUN.DAT");
+}
+
+bool LauncherBar::AddDroppedFile(const std::string& path) {
+  if (!isDroppableProgram(path)) return false;
+  runtime_.runList.push_back({droppedCaption(path), path});
+  writeRunInfoEntry(runtime_, static_cast<int>(runtime_.runList.size()) - 1);
+  return true;
+}
+
+int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
+  const auto full = [this] { return static_cast<int>(runtime_.runList.size()) >= kMostDroppedEntries; };
+  if (full()) return 0;
+  int added = 0;
+  for (const std::string& path : paths) {
+    if (full()) break;
+    if (AddDroppedFile(path)) ++added;
+  }
+  afterRunListChange();
+  return added;
+}
+
+void LauncherBar::DeleteLauncherEntry() {
+  const int entry = menuButtonIndex_ - 2;
+  if (entry < 0 || entry >= static_cast<int>(runtime_.runList.size())) return;
+  runtime_.runList.erase(runtime_.runList.begin() + entry);
+  afterRunListChange();
+}
+
+}  // namespace pemo::shell::launcher

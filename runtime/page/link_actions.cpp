@@ -5,6 +5,7 @@
 #include "platform/ui/message_port.h"
 #include "runtime/messages.h"
 #include "runtime/page/menu_reader.h"
+#include "runtime/page/program_start.h"
 
 namespace pemo::page {
 namespace {
@@ -209,18 +210,8 @@ void LinkActions::runProgram(const std::string& link) {
       return;
     }
   }
-  const process::StartResult started = programs_.start(page_.withMenuDrive(link));
-  if (!started) {
-    ui::showExclamation(link + "\r" + kStartFailed, kTitle);
-    return;
-  }
-  runList_.add(started.pid, link);
-  if (started.opener) {
-    // Told once the opener has ended; the page does not wait for it.
-    programs_.whenEnded(started.pid, [link](long exitCode) {
-      if (exitCode != 0) ui::showExclamation(link + "\r" + kStartFailed, kTitle);
-    });
-  }
+  const process::StartResult started = startReported(programs_, page_.withMenuDrive(link), link);
+  if (started) runList_.add(started.pid, link);
 }
 
 bool LinkActions::checkRunningPrograms() {

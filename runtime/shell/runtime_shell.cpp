@@ -28,7 +28,10 @@ ui::Font templateFontOf(const TreeFont& tree) {
 }  // namespace
 
 RuntimeShell::RuntimeShell(const Parts& parts)
-    : parts_(parts), treeEvents_(parts.page, parts.links, parts.pageEvents, parts.tree) {}
+    : parts_(parts),
+      treeEvents_(parts.page, parts.links, parts.pageEvents, parts.tree),
+      runMenu_(parts.runtime, parts.links.programs(), parts.window, parts.hooks),
+      favourites_(parts.runtime, parts.page, parts.links, parts.tree, parts.window) {}
 
 void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read) {
   page::RuntimeState& runtime = parts_.runtime;
@@ -44,7 +47,7 @@ void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read
   runtime.startFolder = fs::currentFolder();
   if (!runtime.testRun) prepareUserFolder();
   parts_.hooks.clearRunList();
-  if (!runtime.testRun) parts_.hooks.loadRunList();
+  if (!runtime.testRun) runMenu_.load();
   runtime.explorerPath = fs::windowsFolder() + "\\explorer.exe";
 
   if (noStartFile_) {
@@ -88,8 +91,7 @@ void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileRead
   treeEvents_.openStartMenu();
   if (tree.cut) parts_.page.view().setStatusText(kMenuTreeCutMessage);
   if (parts_.runtime.testRun) return;
-  parts_.runtime.favouritesFile = parts_.runtime.appFolder + "PemoUser\\" + parts_.tree.node(1)->caption + ".USER";
-  parts_.hooks.loadFavourites();
+  favourites_.startWith(parts_.tree.node(1)->caption);
 }
 
 bool RuntimeShell::closeRequested() {
@@ -113,7 +115,7 @@ void RuntimeShell::shutdownCleanup() {
   settings.showLaunch = showLaunchSetting_;
   saveViewSettings(settings, [this] { parts_.window.storeWindowRect(); });
   parts_.window.clearRunProcessList();
-  if (!parts_.runtime.testRun) parts_.hooks.saveRunList();
+  if (!parts_.runtime.testRun) runMenu_.save();
   const std::string& folder = parts_.runtime.startFolder;
   if (folder.size() >= 2 && folder[1] == ':') {
     fs::changeDrive(folder[0]);

@@ -5,8 +5,10 @@
 #include "platform/process/power.h"
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
+#include "runtime/shell/favourites.h"
 #include "runtime/shell/menu_tree_events.h"
 #include "runtime/shell/menu_tree_scan.h"
+#include "runtime/shell/run_menu.h"
 #include "runtime/shell/shell_hooks.h"
 #include "runtime/shell/shell_window.h"
 #include "runtime/shell/startup.h"
@@ -58,6 +60,8 @@ class RuntimeShell {
   void checkOffShowLaunch();
 
   MenuTreeEvents& treeEvents() { return treeEvents_; }
+  RunMenu& runMenu() { return runMenu_; }
+  Favourites& favourites() { return favourites_; }
   int showLaunchSetting() const { return showLaunchSetting_; }
   bool noStartFile() const { return noStartFile_; }
 
@@ -68,6 +72,8 @@ class RuntimeShell {
 
   Parts parts_;
   MenuTreeEvents treeEvents_;
+  RunMenu runMenu_;
+  Favourites favourites_;
   bool noStartFile_ = false;
   int showLaunchSetting_ = 0;
 };

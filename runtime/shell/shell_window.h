@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/page/link_ports.h"
+#include "runtime/shell/run_menu.h"
 #include "runtime/shell/view_settings.h"
 
 namespace pemo::shell {
@@ -43,6 +44,15 @@ class ShellWindowPort {
 
   // Deletes this window's list of started programs (`Run\<handle>`).
   virtual void clearRunProcessList() = 0;
+
+  // The RUN menu's separator and program items (50 to 90) become these.
+  virtual void showRunMenuItems(const std::vector<RunMenuItem>& items) = 0;
+  // The registration dialog RUNREG on the run list, modal: returns once it has closed.
+  virtual void showRunRegistration() = 0;
+  // The favourites' items (0 to 19, with the separator 98 when there is one) become these.
+  virtual void showFavouriteItems(const std::vector<std::string>& captions) = 0;
+  // The dialog DELUSER on the favourites, modal: returns once it has closed.
+  virtual void showFavouritesDeleteDialog() = 0;
 
   // The font dialog for the tree, and the version dialog.
   virtual void chooseTreeFont() = 0;

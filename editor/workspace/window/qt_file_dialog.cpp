@@ -1,12 +1,10 @@
 #include "editor/workspace/window/qt_file_dialog.h"
 
 #include <QFileDialog>
-#include <QFileSystemModel>
-#include <QSortFilterProxyModel>
 
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
-#include "platform/process/file_filters.h"
+#include "platform/ui/qt_file_filter.h"
 
 namespace pemo::editor {
 
@@ -15,24 +13,6 @@ namespace {
 // The dialog flag that keeps the current folder.
 constexpr int kKeepCurrentFolder = 8;
 
-// Lets folders through, and the files that match the patterns.
-class PatternProxy : public QSortFilterProxyModel {
- public:
-  PatternProxy(std::string patterns, QObject* parent) : QSortFilterProxyModel(parent), patterns_(std::move(patterns)) {}
-
- protected:
-  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-    auto* model = qobject_cast<QFileSystemModel*>(sourceModel());
-    if (!model) return true;
-    QModelIndex index = model->index(row, 0, parent);
-    if (model->isDir(index)) return true;
-    return process::matchesFileFilter(model->filePath(index).toStdString(), patterns_);
-  }
-
- private:
-  std::string patterns_;
-};
-
 }  // namespace
 
 std::optional<std::string> QtFileDialog::showOpen(const Request& request) { return show(request, false); }
@@ -40,17 +20,12 @@ std::optional<std::string> QtFileDialog::showSave(const Request& request) { retu
 
 std::optional<std::string> QtFileDialog::show(const Request& request, bool save) {
   QFileDialog dialog(parent_, QString::fromStdString(request.title));
-  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   size_t bar = request.filter.find('|');
   std::string description = request.filter.substr(0, bar);
   std::string patterns = bar == std::string::npos ? "*" : request.filter.substr(bar + 1);
-  // The dialog's own filter would match in one letter case only: it lets everything
-  // through and the proxy decides.
-  dialog.setOption(QFileDialog::HideNameFilterDetails);
-  dialog.setNameFilter(QString::fromStdString(description) + " (*)");
-  dialog.setProxyModel(new PatternProxy(patterns, &dialog));
+  ui::applyFileFilter(dialog, description, patterns);
   if (!lastFolder_.isEmpty()) dialog.setDirectory(lastFolder_);
   if (!request.fileName.empty()) {
     auto host = fs::isAbsoluteWindowsPath(request.fileName) ? fs::toHostPath(request.fileName) : std::nullopt;

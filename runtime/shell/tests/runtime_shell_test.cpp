@@ -54,7 +54,7 @@ TEST(RuntimeShell, StartsOnTheStartMenuWithItsTreeInOrder) {
   startOn(r, m.top);
 
   // A first start has no rectangle to restore.
-  EXPECT_EQ(r.calls, (Calls{"applyViewSettings", "showWindow", "clearRunList", "loadRunList", "loadFavourites",
+  EXPECT_EQ(r.calls, (Calls{"applyViewSettings", "showWindow", "clearRunList", "showRunMenuItems", "showFavouriteItems",
                             "createLauncher"}));
   EXPECT_EQ(r.page.state().currentMenuFile, m.top);
   EXPECT_EQ(r.treeView.nodeCount(), 3);
@@ -88,8 +88,8 @@ TEST(RuntimeShell, TestRunLeavesTheUsersPartsAloneAndSwitchesCommandsOff) {
 
   EXPECT_EQ(r.page.state().currentMenuFile, r.runtime.appFolder + "!.FIL");
   EXPECT_FALSE(std::filesystem::exists(dir / "PemoUser"));
-  EXPECT_FALSE(has(r.calls, "loadRunList"));
-  EXPECT_FALSE(has(r.calls, "loadFavourites"));
+  EXPECT_FALSE(has(r.calls, "showRunMenuItems"));
+  EXPECT_FALSE(has(r.calls, "showFavouriteItems"));
   EXPECT_FALSE(has(r.calls, "createLauncher"));
   EXPECT_EQ(r.window.disabled, (std::vector<ShellItem>{ShellItem::RunMenu, ShellItem::OptionMenu, ShellItem::HelpMenu,
                                                       ShellItem::Favourites, ShellItem::Shutdown, ShellItem::Restart}));
@@ -118,7 +118,7 @@ TEST(RuntimeShell, NoStartFileOrAStartMenuWithoutCaption) {
   bare.shell.createWindow(start);
   EXPECT_EQ(bare.page.state().currentMenuFile, start.menuFile);
   EXPECT_EQ(bare.window.disabled, (std::vector<ShellItem>{ShellItem::TopMenu, ShellItem::Favourites}));
-  EXPECT_FALSE(has(bare.calls, "loadFavourites"));
+  EXPECT_FALSE(has(bare.calls, "showFavouriteItems"));
   bare.shell.run(ShellCommand::TopMenu);
   EXPECT_EQ(bare.page.state().currentMenuFile, start.menuFile);
 }
@@ -146,7 +146,7 @@ TEST(RuntimeShell, CloseIsRefusedWhileProgramsRunThenCleansUpInOrder) {
   EXPECT_EQ(r.script.events.back().kind, pemo::menufile::ObjectKind::Menu);
   EXPECT_EQ(r.script.events.back().event, pemo::menufile::ScriptEvent::UnloadMenu);
   EXPECT_FALSE(r.script.loaded);
-  EXPECT_EQ(r.calls, (Calls{"clearRunProcessList", "saveRunList", "closeLauncher"}));
+  EXPECT_EQ(r.calls, (Calls{"clearRunProcessList", "closeLauncher"}));
   EXPECT_EQ(storedSettingCount(), 10);
   EXPECT_EQ(pemo::fs::currentFolder(), r.runtime.startFolder);
 

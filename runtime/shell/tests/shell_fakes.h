@@ -1,6 +1,7 @@
 #pragma once
 // The shell's logic on fakes: the page's fakes, a window, a tree, hooks and a power port
 // that record what the shell asks of them.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,22 @@ class FakeShellWindow : public ShellWindowPort {
   void setLauncherChecked(bool checked) override { launcherChecked = checked; }
   void toggleTreePane() override { calls_.push_back("toggleTreePane"); }
   void clearRunProcessList() override { calls_.push_back("clearRunProcessList"); }
+  void showRunMenuItems(const std::vector<RunMenuItem>& items) override {
+    runMenuItems = items;
+    calls_.push_back("showRunMenuItems");
+  }
+  void showRunRegistration() override {
+    calls_.push_back("showRunRegistration");
+    if (registration) registration();
+  }
+  void showFavouriteItems(const std::vector<std::string>& captions) override {
+    favouriteItems = captions;
+    calls_.push_back("showFavouriteItems");
+  }
+  void showFavouritesDeleteDialog() override {
+    calls_.push_back("showFavouritesDeleteDialog");
+    if (deleteDialog) deleteDialog();
+  }
   void chooseTreeFont() override { calls_.push_back("chooseTreeFont"); }
   void showVersionDialog() override { calls_.push_back("showVersionDialog"); }
 
@@ -38,6 +55,10 @@ class FakeShellWindow : public ShellWindowPort {
   ViewSettings current;
   std::vector<ShellItem> disabled;
   bool launcherChecked = false;
+  std::vector<RunMenuItem> runMenuItems;
+  std::vector<std::string> favouriteItems;
+  // What the user does in the modal dialogs.
+  std::function<void()> registration, deleteDialog;
 
  private:
   Calls& calls_;
@@ -62,12 +83,10 @@ class RecordingHooks : public ShellHooks {
  public:
   explicit RecordingHooks(Calls& calls) : calls_(calls) {}
   void clearRunList() override { calls_.push_back("clearRunList"); }
-  void loadRunList() override { calls_.push_back("loadRunList"); }
-  void saveRunList() override { calls_.push_back("saveRunList"); }
-  void loadFavourites() override { calls_.push_back("loadFavourites"); }
   void createLauncher(bool show) override { calls_.push_back(show ? "createLauncher shown" : "createLauncher"); }
   void showLauncher(bool show) override { calls_.push_back(show ? "showLauncher" : "hideLauncher"); }
   void closeLauncher() override { calls_.push_back("closeLauncher"); }
+  void loadAppIcon() override { calls_.push_back("loadAppIcon"); }
 
  private:
   Calls& calls_;

@@ -21,7 +21,10 @@
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/page/splitter.h"
 #include "runtime/page/window/page_event_wiring.h"
+#include "runtime/shell/window/favourites_delete_dialog.h"
+#include "runtime/shell/window/menu_item_block.h"
 #include "runtime/shell/window/menu_tree_pane.h"
+#include "runtime/shell/window/run_registration_dialog.h"
 #include "runtime/shell/window/tree_font.h"
 
 // The program's picture lives in this library's resources.
@@ -65,6 +68,23 @@ QAction* RuntimeWindow::addCommand(QMenu* menu, const char* caption, ShellComman
   return action;
 }
 
+QAction* RuntimeWindow::addArrayItem(QMenu* menu, const char* caption, const char* arrayName, int index,
+                                     QKeySequence key, void (RuntimeWindow::*clicked)(int, const std::string&)) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromUtf8(arrayName) + QString::number(index));
+  if (!key.isEmpty()) action->setShortcut(key);
+  connect(action, &QAction::triggered, this, [this, clicked, index] { (this->*clicked)(index, {}); });
+  return action;
+}
+
+void RuntimeWindow::runMenuClicked(int index, const std::string& tag) {
+  if (shell_) shell_->runMenu().clicked(index, tag);
+}
+
+void RuntimeWindow::favouritesClicked(int index, const std::string&) {
+  if (shell_) shell_->favourites().clicked(index);
+}
+
 void RuntimeWindow::buildMenus() {
   menuMenu_ = menuBar()->addMenu(QStringLiteral("ﾒﾆｭｰ(&M)"));
   treePaneItem_ = addCommand(menuMenu_, "ﾘﾝｸﾂﾘｰ(&T)", ShellCommand::TreePane, Qt::CTRL | Qt::Key_T);
@@ -72,19 +92,30 @@ void RuntimeWindow::buildMenus() {
   topMenuItem_ = addCommand(menuMenu_, "最上位ﾒﾆｭｰ表示(&M)", ShellCommand::TopMenu, Qt::CTRL | Qt::Key_M);
   favouritesMenu_ = menuMenu_->addMenu(QStringLiteral("よく使うﾒﾆｭｰ(&U)"));
   connect(favouritesMenu_, &QMenu::aboutToShow, this, [this] { run(ShellCommand::OpenFavourites); });
+  QAction* addFavourite = addArrayItem(favouritesMenu_, "現在のﾒﾆｭｰを登録(&U)", "MNUUSER", kAddFavouriteItem,
+                                       Qt::CTRL | Qt::Key_U, &RuntimeWindow::favouritesClicked);
+  addArrayItem(favouritesMenu_, "登録ﾒﾆｭｰの削除(&D)", "MNUUSER", kDeleteFavouritesItem, {},
+               &RuntimeWindow::favouritesClicked);
+  favouriteItems_ = std::make_unique<MenuItemBlock>(
+      favouritesMenu_, addFavourite, "MNUUSER",
+      [this](int index, const std::string& tag) { favouritesClicked(index, tag); });
   menuMenu_->addSeparator();
   shutdownItem_ = addCommand(menuMenu_, "Windowsの終了(&E)", ShellCommand::Shutdown);
   restartItem_ = addCommand(menuMenu_, "ｺﾝﾋﾟｭｰﾀを再起動(&R)", ShellCommand::Restart);
   menuMenu_->addSeparator();
   addCommand(menuMenu_, "終了(&X)", ShellCommand::Exit);
 
-  // The run list's items (the explorer, the control panel, the registered programs and
-  // their editing) join this menu; the launcher's switch ends it.
+  // The explorer, the control panel, the registered programs and their editing; the
+  // launcher's switch ends the menu.
   runMenu_ = menuBar()->addMenu(QStringLiteral("実行(&R)"));
-  runMenu_->addAction(QStringLiteral("ｴｸｽﾌﾟﾛｰﾗ(&E)"))->setShortcut(Qt::Key_F5);
-  runMenu_->addAction(QStringLiteral("ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ(&C)"))->setShortcut(Qt::Key_F6);
-  runMenu_->addSeparator();
-  runMenu_->addAction(QStringLiteral("実行情報の編集(&R)"))->setShortcut(Qt::CTRL | Qt::Key_R);
+  addArrayItem(runMenu_, "ｴｸｽﾌﾟﾛｰﾗ(&E)", "MNURUN", kExplorerItem, Qt::Key_F5, &RuntimeWindow::runMenuClicked);
+  addArrayItem(runMenu_, "ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ(&C)", "MNURUN", kControlPanelItem, Qt::Key_F6, &RuntimeWindow::runMenuClicked);
+  QAction* runListEnd = runMenu_->addSeparator();
+  runListEnd->setObjectName("MNURUN98");
+  addArrayItem(runMenu_, "実行情報の編集(&R)", "MNURUN", kEditRunListItem, Qt::CTRL | Qt::Key_R,
+               &RuntimeWindow::runMenuClicked);
+  runListItems_ = std::make_unique<MenuItemBlock>(
+      runMenu_, runListEnd, "MNURUN", [this](int index, const std::string& tag) { runMenuClicked(index, tag); });
   launcherItem_ = addCommand(runMenu_, "ﾗﾝﾁｬ表示(&L)", ShellCommand::Launcher, Qt::Key_F2);
   launcherItem_->setCheckable(true);
 
@@ -237,6 +268,26 @@ void RuntimeWindow::toggleTreePane() {
 
 void RuntimeWindow::clearRunProcessList() {
   if (runList_) runList_->clear();
+}
+
+void RuntimeWindow::showRunMenuItems(const std::vector<RunMenuItem>& items) {
+  std::vector<MenuItemBlock::Item> shown;
+  for (const RunMenuItem& item : items) shown.push_back({item.index, item.caption, item.tag});
+  runListItems_->replace(shown);
+}
+
+void RuntimeWindow::showRunRegistration() { editRunList(this, runtime_.runList); }
+
+void RuntimeWindow::showFavouriteItems(const std::vector<std::string>& captions) {
+  std::vector<MenuItemBlock::Item> shown;
+  for (size_t i = 0; i < captions.size(); ++i) shown.push_back({static_cast<int>(i), captions[i], {}});
+  if (!shown.empty()) shown.push_back({kFavouritesSeparatorItem, {}, {}});
+  favouriteItems_->replace(shown);
+}
+
+void RuntimeWindow::showFavouritesDeleteDialog() {
+  FavouritesDeleteDialog dialog(this, runtime_.favouriteMenus, runtime_.favouritesFile);
+  dialog.exec();
 }
 
 void RuntimeWindow::chooseTreeFont() {

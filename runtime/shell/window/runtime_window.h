@@ -18,6 +18,7 @@ class QTreeWidget;
 namespace pemo::shell {
 
 class MenuTreePane;
+class MenuItemBlock;
 
 class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWindowPort {
   Q_OBJECT
@@ -70,6 +71,10 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   void setLauncherChecked(bool checked) override;
   void toggleTreePane() override;
   void clearRunProcessList() override;
+  void showRunMenuItems(const std::vector<RunMenuItem>& items) override;
+  void showRunRegistration() override;
+  void showFavouriteItems(const std::vector<std::string>& captions) override;
+  void showFavouritesDeleteDialog() override;
   void chooseTreeFont() override;
   void showVersionDialog() override;
 
@@ -81,6 +86,11 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   void buildMenus();
   void buildStatusBar();
   QAction* addCommand(QMenu* menu, const char* caption, ShellCommand command, QKeySequence key = {});
+  // A fixed item of an item array ("MNURUN", "MNUUSER") that goes to the array's handler.
+  QAction* addArrayItem(QMenu* menu, const char* caption, const char* arrayName, int index, QKeySequence key,
+                        void (RuntimeWindow::*clicked)(int, const std::string&));
+  void runMenuClicked(int index, const std::string& tag);
+  void favouritesClicked(int index, const std::string& tag);
   void run(ShellCommand command);
   QAction* itemAction(ShellItem item) const;
 
@@ -102,6 +112,8 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   QAction* shutdownItem_ = nullptr;
   QAction* restartItem_ = nullptr;
   QAction* launcherItem_ = nullptr;
+  std::unique_ptr<MenuItemBlock> runListItems_;     // MNURUN 50 to 90
+  std::unique_ptr<MenuItemBlock> favouriteItems_;   // MNUUSER 0 to 19 and 98
 
   page::PageSurface* surface_ = nullptr;
   page::MenuPage* page_ = nullptr;

@@ -1,0 +1,15 @@
+#pragma once
+// A filter of the original file dialogs on Qt's own file dialog: a file matches its
+// patterns in any letter case, and a pattern naming Windows programs also lets the
+// programs of this system (files with the execute bit) through.
+#include <string>
+
+class QFileDialog;
+
+namespace pemo::ui {
+
+// Shows `description` as the dialog's one filter and lets folders and the files that
+// match the ";"-separated patterns through.
+void applyFileFilter(QFileDialog& dialog, const std::string& description, const std::string& patterns);
+
+}  // namespace pemo::ui

@@ -1,0 +1,90 @@
+#include "runtime/shell/favourites.h"
+
+#include "platform/text/strings.h"
+#include "runtime/shell/shell_window.h"
+
+namespace pemo::shell {
+
+Favourites::Favourites(page::RuntimeState& runtime, page::MenuPage& page, page::LinkActions& links,
+                       MenuTreeView& tree, ShellWindowPort& window)
+    : runtime_(runtime), page_(page), links_(links), tree_(tree), window_(window) {}
+
+void Favourites::startWith(const std::string& startMenuCaption) {
+  runtime_.favouritesFile = favouritesFileFor(runtime_.appFolder, startMenuCaption);
+  load();
+  buildMenu();
+}
+
+void Favourites::clicked(int index) {
+  switch (index) {
+    case kAddFavouriteItem:
+      add();
+      buildMenu();
+      return;
+    case kDeleteFavouritesItem:
+      window_.showFavouritesDeleteDialog();
+      load();
+      buildMenu();
+      return;
+    default:
+      if (index >= 0 && index < static_cast<int>(kFavouriteLimit)) open(index);
+  }
+}
+
+void Favourites::load() { runtime_.favouriteMenus = readFavourites(runtime_.favouritesFile); }
+
+void Favourites::buildMenu() {
+  std::vector<std::string> captions;
+  for (const auto& f : listedFavourites(runtime_.favouriteMenus)) captions.push_back(f.caption);
+  window_.showFavouriteItems(captions);
+}
+
+void Favourites::add() {
+  if (addFavourite(runtime_.favouritesFile, {captionForOpenMenu(), page_.state().currentMenuFile})) load();
+}
+
+std::string Favourites::captionForOpenMenu() const {
+  // A program's node stands for the menu that holds it.
+  int node = tree_.selectedNode();
+  const page::MenuTreeNode* selected = tree_.node(node);
+  if (selected && selected->kind == page::MenuTreeNodeKind::Program) selected = tree_.node(selected->parent);
+  if (selected && !selected->caption.empty()) return selected->caption;
+  // An empty caption would end the list when read back and hide the entries after it.
+  const std::string& file = page_.state().currentMenuFile;
+  return file.substr(file.find_last_of("\\/") + 1);
+}
+
+void Favourites::open(int entry) {
+  const page::FavouriteMenu& favourite = runtime_.favouriteMenus.at(static_cast<size_t>(entry));
+  if (favourite.caption.empty()) return;
+  const std::string file = favourite.file;
+  if (!links_.changeMenu(file)) return;
+  page_.state().treeSync = true;
+  const std::string wanted = text::UCase(file);
+  for (int node = 1; node <= tree_.nodeCount(); ++node) {
+    if (text::UCase(tree_.node(node)->file) == wanted) {
+      tree_.selectAndExpand(node);
+      break;
+    }
+  }
+  page_.state().treeSync = false;
+}
+
+FavouriteDeleteList::FavouriteDeleteList(const FavouriteTable& favourites) : entries_(listedFavourites(favourites)) {}
+
+std::vector<std::string> FavouriteDeleteList::captions() const {
+  std::vector<std::string> captions;
+  for (const auto& f : entries_) captions.push_back(f.caption);
+  return captions;
+}
+
+bool FavouriteDeleteList::remove(int position) {
+  if (position < 0 || position >= static_cast<int>(entries_.size())) return false;
+  deletedCaptions_.push_back(entries_[static_cast<size_t>(position)].caption);
+  entries_.erase(entries_.begin() + position);
+  return true;
+}
+
+bool FavouriteDeleteList::write(const std::string& file) const { return writeFavourites(file, entries_); }
+
+}  // namespace pemo::shell

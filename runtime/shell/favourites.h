@@ -1,0 +1,70 @@
+#pragma once
+// The favourite menus of the start menu, under "よく使うﾒﾆｭｰ(&U)": the menus the user
+// added, a separator, "現在のﾒﾆｭｰを登録(&U)" [Ctrl+U] and "登録ﾒﾆｭｰの削除(&D)".
+#include <string>
+#include <vector>
+
+#include "runtime/page/link_actions.h"
+#include "runtime/page/menu_page.h"
+#include "runtime/shell/favourites_file.h"
+
+namespace pemo::shell {
+
+class MenuTreeView;
+class ShellWindowPort;
+
+// The items by their numbers: the favourites are 0 to 19.
+enum FavouritesMenuIndex : int {
+  kFavouritesSeparatorItem = 98,
+  kAddFavouriteItem = 99,
+  kDeleteFavouritesItem = 100,
+};
+
+class Favourites {
+ public:
+  Favourites(page::RuntimeState& runtime, page::MenuPage& page, page::LinkActions& links, MenuTreeView& tree,
+             ShellWindowPort& window);
+
+  // The start menu's list: names its file after the caption, loads it and builds the menu.
+  void startWith(const std::string& startMenuCaption);
+  // A click on item `index`.
+  void clicked(int index);
+
+  void load();
+  void buildMenu();
+  // The open menu as a new entry; a full list refuses it silently.
+  void add();
+  // Opens entry `entry`'s menu and lets the tree follow.
+  void open(int entry);
+
+ private:
+  std::string captionForOpenMenu() const;
+
+  page::RuntimeState& runtime_;
+  page::MenuPage& page_;
+  page::LinkActions& links_;
+  MenuTreeView& tree_;
+  ShellWindowPort& window_;
+};
+
+// The dialog DELUSER's list: the favourites as they were when it opened, with the ones
+// removed since. Entries are removed by their place, so of two equal captions only the
+// chosen one goes.
+class FavouriteDeleteList {
+ public:
+  explicit FavouriteDeleteList(const FavouriteTable& favourites);
+
+  std::vector<std::string> captions() const;
+  // Removes the entry at a place of the list; false when there is none there.
+  bool remove(int position);
+  // The captions removed since the dialog opened, in the order of removal.
+  const std::vector<std::string>& deletedCaptions() const { return deletedCaptions_; }
+  // Stores what is left as the new favourites file.
+  bool write(const std::string& file) const;
+
+ private:
+  std::vector<page::FavouriteMenu> entries_;
+  std::vector<std::string> deletedCaptions_;
+};
+
+}  // namespace pemo::shell

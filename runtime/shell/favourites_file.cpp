@@ -1,0 +1,52 @@
+#include "runtime/shell/favourites_file.h"
+
+#include "runtime/shell/list_file.h"
+
+namespace pemo::shell {
+namespace {
+
+constexpr ListFileFormat kFavouritesFormat{"よく使うﾒﾆｭｰ", "User"};
+
+bool unsafeInFileName(unsigned char c) {
+  return c < 0x20 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string favouritesFileFor(const std::string& appFolder, const std::string& startMenuCaption) {
+  std::string name = startMenuCaption;
+  // Bytes of UTF-8 multi-byte characters are all 0x80 and above: only ASCII is replaced.
+  for (char& c : name)
+    if (unsafeInFileName(static_cast<unsigned char>(c))) c = '_';
+  return appFolder + "PemoUser\\" + name + ".USER";
+}
+
+FavouriteTable readFavourites(const std::string& file) {
+  FavouriteTable table;
+  const auto values = readListFile(file, kFavouritesFormat, kFavouriteLimit);
+  for (size_t i = 0; i < values.size(); ++i) table[i] = {values[i].caption, values[i].rest};
+  return table;
+}
+
+bool addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {
+  const size_t free = readListFile(file, kFavouritesFormat, kFavouriteLimit).size();
+  if (free >= kFavouriteLimit) return false;
+  return writeListEntry(file, kFavouritesFormat, free, {favourite.caption, favourite.file});
+}
+
+bool writeFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& favourites) {
+  std::vector<ListValue> values;
+  for (const auto& f : favourites) values.push_back({f.caption, f.file});
+  return writeListFile(file, kFavouritesFormat, values);
+}
+
+std::vector<page::FavouriteMenu> listedFavourites(const FavouriteTable& table) {
+  std::vector<page::FavouriteMenu> listed;
+  for (const auto& f : table) {
+    if (f.caption.empty()) break;
+    listed.push_back(f);
+  }
+  return listed;
+}
+
+}  // namespace pemo::shell

@@ -1,0 +1,43 @@
+#pragma once
+// The user folder's two list files, the run list and the favourites: one INI section
+// whose keys are a prefix and the entry number (0, 1, ... without gaps), each value a
+// caption, ",", and the rest (a command line or a menu file). Each file is read whole
+// and written whole, so a value of any length comes back as it was stored, and a write
+// that fails leaves the old file as it was.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pemo::shell {
+
+struct ListFileFormat {
+  std::string_view section;  // written as given; read without regard to case
+  std::string_view keyPrefix;
+};
+
+// A value taken apart at its first comma: the caption before it, everything after it
+// (later commas included) as the rest; a value without a comma is all caption.
+struct ListValue {
+  std::string caption;
+  std::string rest;
+};
+ListValue splitListValue(const std::string& value);
+
+// A caption as it can be stored: a comma would end it when read back, so each one
+// becomes the full-width "，".
+std::string storableCaption(const std::string& caption);
+
+// The values from key 0 up to the first key that is missing or empty, at most `limit`.
+// A missing or unreadable file (a Windows path) gives none.
+std::vector<ListValue> readListFile(const std::string& file, const ListFileFormat& format,
+                                    size_t limit = static_cast<size_t>(-1));
+
+// Replaces the file by one holding exactly these entries, keys from 0; no entries
+// remove the file. False when the file could not be replaced (the old one stays).
+bool writeListFile(const std::string& file, const ListFileFormat& format, const std::vector<ListValue>& entries);
+
+// Stores one entry under key `number`, keeping the rest of the file. False on failure.
+bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry);
+
+}  // namespace pemo::shell

@@ -1,0 +1,39 @@
+#pragma once
+// The working copy of the run list that the registration dialog RUNREG edits: at most
+// 20 programs, handed back to the run list only when the dialog is confirmed.
+#include <string>
+#include <vector>
+
+#include "runtime/page/runtime_state.h"
+
+namespace pemo::shell {
+
+class RunEditList {
+ public:
+  static constexpr int kLimit = 20;
+
+  explicit RunEditList(const std::vector<page::RunListEntry>& runList) : entries_(runList) {}
+
+  const std::vector<page::RunListEntry>& entries() const { return entries_; }
+  int count() const { return static_cast<int>(entries_.size()); }
+
+  enum class Registered {
+    Added,     // appended as a new entry
+    Replaced,  // the selected entry replaced
+    Refused,   // a text was blank or the caption held ","; told, the fields stay
+    Full,      // 20 entries and none selected; told
+  };
+  // "登録": the caption and command line as typed (blanks around them are dropped),
+  // replacing the entry at `selected` or, with -1, added at the end.
+  Registered registerEntry(const std::string& caption, const std::string& commandLine, int selected);
+  // "削除": false (and told) when no entry is selected.
+  bool deleteEntry(int selected);
+
+  // "OK": the run list becomes the working copy.
+  void copyOut(std::vector<page::RunListEntry>& runList) const { runList = entries_; }
+
+ private:
+  std::vector<page::RunListEntry> entries_;
+};
+
+}  // namespace pemo::shell

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/fs/windows_path.h"
+#include "platform/text/cp932.h"
+#include "runtime/shell/run_edit_list.h"
+#include "runtime/shell/run_info_file.h"
+#include "runtime/shell/tests/shell_fakes.h"
+
+using namespace pemo::shell;
+using namespace pemo::shell::testing;
+using pemo::page::RunListEntry;
+using pemo::testing::readFileBytes;
+using pemo::testing::TempDir;
+using pemo::testing::writeFileBytes;
+
+namespace {
+
+// A program folder with its user folder, as start-up leaves it.
+struct UserFolder {
+  TempDir dir;
+  std::string appFolder;
+  std::filesystem::path hostFile;
+  UserFolder() {
+    std::filesystem::create_directories(dir / "PemoUser");
+    appFolder = pemo::fs::toWindowsPath(dir.path().string()) + "\\";
+    hostFile = dir / "PemoUser" / "PEMORUN.DAT";
+  }
+  std::string file() const { return runInfoFile(appFolder); }
+  void write(const std::string& utf8) const { writeFileBytes(hostFile, pemo::text::utf8ToCp932(utf8)); }
+};
+
+std::vector<RunListEntry> entries(int count) {
+  std::vector<RunListEntry> list;
+  for (int i = 1; i <= count; ++i) list.push_back({"prog" + std::to_string(i), "C:\\P\\PROG" + std::to_string(i) + ".EXE"});
+  return list;
+}
+
+}  // namespace
+
+TEST(RunInfoFile, ReadsWhatTheWritersLeaveAndStopsAtTheFirstGap) {
+  UserFolder u;
+  EXPECT_TRUE(readRunInfo(u.file()).empty()) << "no file: no programs";
+
+  // Section and keys in any case; the caption ends at the first comma, the command line
+  // keeps every later one; a value without a comma has an empty command line, whatever
+  // the entry before it held; a gap ends the list.
+  u.write("[app]\r\nAPP0=メモ帳,notepad.exe C:\\a,b.txt\r\napp1=bare\r\nApp2=x,y\r\nApp4=after,gap\r\n");
+  const auto list = readRunInfo(u.file());
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].caption, "メモ帳");
+  EXPECT_EQ(list[0].commandLine, "notepad.exe C:\\a,b.txt");
+  EXPECT_EQ(list[1].caption, "bare");
+  EXPECT_EQ(list[1].commandLine, "");
+  EXPECT_EQ(list[2].commandLine, "y");
+
+  // Written back: "APP", keys from App0, CR LF, code page 932; the gap's entry is gone.
+  ASSERT_TRUE(writeRunInfo(u.file(), list));
+  EXPECT_EQ(pemo::text::cp932ToUtf8(readFileBytes(u.hostFile)),
+            "[APP]\r\nApp0=メモ帳,notepad.exe C:\\a,b.txt\r\nApp1=bare,\r\nApp2=x,y\r\n");
+}
+
+TEST(RunInfoFile, KeepsLongCommandLinesAndTheOldFileWhenAWriteFails) {
+  UserFolder u;
+  pemo::page::RuntimeState runtime;
+  runtime.appFolder = u.appFolder;
+  const std::string longLine = "C:\\TOOLS\\RUN.EXE " + std::string(300, 'x');
+  runtime.runList = {{"long", longLine}, {"a,b", "two"}};
+  ASSERT_TRUE(saveRunInfo(runtime));
+  getRunInfo(runtime);
+  ASSERT_EQ(runtime.runList.size(), 2u);
+  EXPECT_EQ(runtime.runList[0].commandLine, longLine) << "nothing is cut to a buffer";
+  EXPECT_EQ(runtime.runList[1].caption, "a，b") << "a comma never reaches the file in a caption";
+
+  // A file that cannot be replaced keeps the old list.
+  const std::string before = readFileBytes(u.hostFile);
+  std::filesystem::permissions(u.hostFile, std::filesystem::perms::owner_read);
+  runtime.runList = entries(1);
+  EXPECT_FALSE(saveRunInfo(runtime));
+  EXPECT_EQ(readFileBytes(u.hostFile), before);
+  std::filesystem::permissions(u.hostFile, std::filesystem::perms::owner_all);
+
+  // An empty list leaves no file; one entry written at once joins the others.
+  runtime.runList.clear();
+  EXPECT_TRUE(saveRunInfo(runtime));
+  EXPECT_FALSE(std::filesystem::exists(u.hostFile));
+  ASSERT_TRUE(writeRunInfo(u.file(), entries(2)));
+  ASSERT_TRUE(writeRunInfoEntry(u.file(), 2, {"dropped", "C:\\D.EXE"}));
+  EXPECT_EQ(readRunInfo(u.file()).size(), 3u);
+}
+
+TEST(RunMenu, ItemsAreNumberedFromOneBehindASeparatorUpToForty) {
+  EXPECT_TRUE(runMenuItems({}).empty()) << "no separator without programs";
+
+  auto items = runMenuItems(entries(10));
+  ASSERT_EQ(items.size(), 11u);
+  EXPECT_TRUE(items[0].isSeparator());
+  EXPECT_EQ(items[1].index, 51);
+  EXPECT_EQ(items[1].caption, "&1 prog1");
+  EXPECT_EQ(items[1].tag, "C:\\P\\PROG1.EXE");
+  EXPECT_EQ(items[10].caption, "&10 prog10") << "the tenth's access key is its first digit";
+
+  items = runMenuItems(entries(45));
+  EXPECT_EQ(items.size(), 41u);
+  EXPECT_EQ(items.back().index, 90);
+}
+
+TEST(RunMenu, StartsItsProgramsAndReportsAFailedStartWithTheItemsTag) {
+  UserFolder u;
+  ShellRig r;
+  r.runtime.appFolder = u.appFolder;
+  r.runtime.explorerPath = "C:\\WIN\\explorer.exe";
+  RunMenu menu(r.runtime, r.programs, r.window, r.hooks);
+
+  u.write("[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE /x\r\n");
+  menu.load();
+  EXPECT_EQ(r.window.runMenuItems.size(), 3u);
+
+  menu.clicked(52, "B.EXE /x");
+  menu.clicked(kExplorerItem, "");
+  menu.clicked(kControlPanelItem, "");
+  ASSERT_EQ(r.programs.started.size(), 3u);
+  EXPECT_EQ(r.programs.started[0], "B.EXE /x");
+  EXPECT_EQ(r.programs.started[1], "C:\\WIN\\explorer.exe");
+  EXPECT_EQ(r.programs.started[2], pemo::fs::windowsFolder() + "\\control.exe");
+  EXPECT_TRUE(r.messages.shown.empty());
+
+  r.programs.failing = {"A.EXE"};
+  menu.clicked(51, "A.EXE");
+  ASSERT_EQ(r.messages.shown.size(), 1u);
+  EXPECT_EQ(r.messages.shown[0].prompt, "A.EXE\r起動に失敗しました");
+  EXPECT_EQ(r.messages.shown[0].title, "Pemo");
+  // The fixed items have no tag: the message starts with the carriage return.
+  r.programs.refuseAll = true;
+  menu.clicked(kControlPanelItem, "");
+  EXPECT_EQ(r.messages.shown.back().prompt, "\r起動に失敗しました");
+
+  // The registration dialog, then the menu and the launcher follow the list.
+  r.calls.clear();
+  r.window.registration = [&] { r.runtime.runList.pop_back(); };
+  menu.clicked(kEditRunListItem, "");
+  EXPECT_EQ(r.calls, (Calls{"showRunRegistration", "showRunMenuItems", "loadAppIcon"}));
+  EXPECT_EQ(r.window.runMenuItems.size(), 2u);
+}
+
+TEST(RunEditList, RegistersReplacesAndDeletesUpToTwenty) {
+  pemo::ui::RecordingMessagePort messages;
+  pemo::ui::ScopedMessagePort guard(&messages);
+  RunEditList edit(entries(19));
+
+  EXPECT_EQ(edit.registerEntry("  new  ", " C:\\NEW.EXE ", -1), RunEditList::Registered::Added);
+  EXPECT_EQ(edit.entries().back().caption, "new") << "blanks around the texts are dropped";
+  EXPECT_EQ(edit.entries().back().commandLine, "C:\\NEW.EXE");
+  EXPECT_EQ(edit.registerEntry("more", "M.EXE", -1), RunEditList::Registered::Full);
+  EXPECT_EQ(messages.shown.back().prompt, "これ以上は登録できません");
+  EXPECT_EQ(edit.registerEntry("more", "M.EXE", 3), RunEditList::Registered::Replaced)
+      << "a selected entry is replaced even with twenty";
+  EXPECT_EQ(edit.entries()[3].caption, "more");
+  EXPECT_EQ(edit.count(), 20);
+
+  for (auto [caption, line] : {std::pair{"", "X.EXE"}, {"x", "   "}, {"a,b", "X.EXE"}}) {
+    EXPECT_EQ(edit.registerEntry(caption, line, 0), RunEditList::Registered::Refused);
+    EXPECT_EQ(messages.shown.back().prompt, "登録情報を正しく入力してください");
+  }
+  EXPECT_EQ(edit.entries()[0].caption, "prog1");
+
+  EXPECT_FALSE(edit.deleteEntry(-1));
+  EXPECT_EQ(messages.shown.back().prompt, "削除する項目を表から選択してください");
+  std::vector<RunListEntry> runList = entries(1);
+  RunEditList only(runList);
+  EXPECT_TRUE(only.deleteEntry(0));
+  EXPECT_EQ(runList.size(), 1u) << "nothing reaches the run list before OK";
+  only.copyOut(runList);
+  EXPECT_TRUE(runList.empty());
+}

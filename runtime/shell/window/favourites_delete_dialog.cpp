@@ -1,0 +1,51 @@
+#include "runtime/shell/window/favourites_delete_dialog.h"
+
+#include <QGridLayout>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "platform/ui/fonts.h"
+
+namespace pemo::shell {
+
+FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTable& favourites, std::string file)
+    : QDialog(owner), list_(favourites), file_(std::move(file)) {
+  setObjectName("DELUSER");
+  setWindowTitle(QStringLiteral("[よく使うﾒﾆｭｰ]の削除"));
+  setFont(ui::displayFont(ui::Font{}));
+  lst_ = new QListWidget(this);
+  lst_->setObjectName("LST");
+  for (const std::string& caption : list_.captions()) lst_->addItem(QString::fromStdString(caption));
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(lst_, 0, 0, 4, 1);
+  const char* captions[] = {"OK", "ｷｬﾝｾﾙ", "削除"};
+  QPushButton* buttons[3];
+  for (int i = 0; i < 3; ++i) {
+    buttons[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
+    buttons[i]->setObjectName(QString("CTLBTN%1").arg(i));
+    buttons[i]->setAutoDefault(false);
+    grid->addWidget(buttons[i], i, 1);
+  }
+  connect(buttons[0], &QPushButton::clicked, this, &FavouritesDeleteDialog::confirm);
+  connect(buttons[1], &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons[2], &QPushButton::clicked, this, &FavouritesDeleteDialog::removeSelected);
+  connect(lst_, &QListWidget::itemDoubleClicked, this, &FavouritesDeleteDialog::removeSelected);
+
+  resize(320, 220);
+  if (owner) move(owner->pos());
+}
+
+void FavouritesDeleteDialog::removeSelected() {
+  const auto selected = lst_->selectedItems();
+  if (selected.isEmpty()) return;
+  const int row = lst_->row(selected.front());
+  if (list_.remove(row)) delete lst_->takeItem(row);
+}
+
+void FavouritesDeleteDialog::confirm() {
+  list_.write(file_);
+  accept();
+}
+
+}  // namespace pemo::shell

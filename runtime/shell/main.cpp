@@ -13,6 +13,7 @@
 #include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/page_surface.h"
 #include "runtime/script/statements/system_statements.h"
+#include "runtime/shell/launcher/qt_launcher_hooks.h"
 #include "runtime/shell/runtime_shell.h"
 #include "runtime/shell/startup.h"
 #include "runtime/shell/window/runtime_window.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
   page::RuntimeState& runtime = page::runtimeState();
   auto start = shell::prepareStartup(runtime, process::programFolder(), shell::commandLineOf(argc, argv));
   if (!shell::checkStartFile(start)) return 0;
+  runtime.hiddenStart = start.hideMenu && !runtime.testRun;
 
   // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
   process::QtPrograms programs;
@@ -64,15 +66,14 @@ int main(int argc, char** argv) {
   page::MenuPage page(runtime, surface, script.engine());
   page::LinkActions links(page, programs, runList, window.tree());
   window.showPage(surface, page, links, runList, programs);
-  shell::ShellHooks hooks;
+  shell::launcher::LauncherHooks hooks(window, runtime, programs);
   shell::RuntimeShell shell({runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks,
                              process::systemPower()});
   window.attachShell(shell);
+  hooks.attachShell(shell);
 
   QuitAfterFirstPaint quitter(&surface);
   if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) qApp->installEventFilter(&quitter);
   shell.createWindow(start);
-  // Until the launcher bar exists a hidden start would leave nothing on the screen.
-  if (!window.isVisible()) window.show();
   return app.exec();
 }

@@ -1,7 +1,5 @@
 #include "runtime/shell/launcher/launcher_entries.h"
 
-#include <filesystem>
-
 #include "platform/fs/windows_path.h"
 #include "platform/process/command_line.h"
 #include "platform/process/program_lookup.h"
@@ -11,20 +9,8 @@
 #include "runtime/shell/launcher/launcher_settings.h"
 
 namespace pemo::shell::launcher {
-namespace {
-
-std::optional<std::filesystem::path> existingFile(const std::string& path) {
-  if (path.empty()) return std::nullopt;
-  auto host = fs::toHostPath(path);
-  std::error_code ec;
-  if (!host || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
-  return std::filesystem::path(*host);
-}
-
-}  // namespace
-
 bool isDroppableProgram(const std::string& path) {
-  auto file = existingFile(path);
+  auto file = fs::existingHostFile(path);
   if (!file) return false;
   const std::string extension = GetFileExtensionStr(path);
   const bool windowsProgram = extension == "EXE" || extension == "PIF" || extension == "BAT" || extension == "COM";
@@ -34,9 +20,9 @@ bool isDroppableProgram(const std::string& path) {
 std::string droppedCaption(const std::string& path) { return text::Replace(process::fileNameOf(path), ",", "，"); }
 
 ButtonIcon ExtractIconPicture(const std::string& fileName) {
-  auto file = existingFile(fileName);
+  auto file = fs::existingHostFile(fileName);
   if (!file) return {};
-  return {ButtonIcon::File, file->string()};
+  return {ButtonIcon::File, *file};
 }
 
 void writeRunInfoEntry(const page::RuntimeState& runtime, int index) {

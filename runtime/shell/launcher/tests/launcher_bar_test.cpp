@@ -18,15 +18,9 @@ namespace pemo::shell::launcher {
 namespace {
 
 namespace stdfs = std::filesystem;
+using testing::storeLaunchValue;
 using testing::FakeLauncherHost;
 using testing::FakeLauncherView;
-
-void storeLaunchValue(const char* name, const std::string& text) {
-  registry::Key key = 0;
-  registry::createKey(registry::kUsers, std::string(page::kRuntimeRegistryKey) + "\\Launch", "", key);
-  registry::setValue(key, name, registry::kString, text);
-  registry::closeKey(key);
-}
 
 class LauncherBarTest : public ::testing::Test {
  protected:

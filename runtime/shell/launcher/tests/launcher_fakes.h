@@ -3,9 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry/registry.h"
+#include "runtime/page/runtime_registry_key.h"
 #include "runtime/shell/launcher/launcher_ports.h"
 
 namespace pemo::shell::launcher::testing {
+
+// Stores a text value under the launcher's settings key, as a user's earlier run left it.
+inline void storeLaunchValue(const char* name, const std::string& text) {
+  registry::Key key = 0;
+  registry::createKey(registry::kUsers, std::string(page::kRuntimeRegistryKey) + "\\Launch", "", key);
+  registry::setValue(key, name, registry::kString, text);
+  registry::closeKey(key);
+}
 
 class FakeLauncherView : public LauncherView {
  public:

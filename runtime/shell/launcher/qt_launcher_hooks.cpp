@@ -1,0 +1,52 @@
+#include "runtime/shell/launcher/qt_launcher_hooks.h"
+
+#include <QCoreApplication>
+
+namespace pemo::shell::launcher {
+
+LauncherHooks::LauncherHooks(QWidget& runtimeWindow, page::RuntimeState& runtime, process::ProgramPort& programs)
+    : runtimeWindow_(runtimeWindow), runtime_(runtime), programs_(programs) {}
+
+LauncherHooks::~LauncherHooks() = default;
+
+void LauncherHooks::loadAppIcon() {
+  if (bar_) bar_->logic().LoadAppIcon();
+}
+
+void LauncherHooks::createLauncher(bool show) {
+  bar_ = std::make_unique<QtLauncherBar>(runtime_, *this, programs_);
+  bar_->logic().load();
+  // In launcher-only mode the bar is the program's only window: it shows whatever the
+  // runtime window's launcher item says.
+  if (show || bar_->logic().HideMode() == 1) bar_->show();
+}
+
+void LauncherHooks::showLauncher(bool show) {
+  if (bar_) bar_->setVisible(show);
+}
+
+void LauncherHooks::closeLauncher() {
+  if (!bar_ || bar_->logic().HideMode() != 0) return;
+  bar_->logic().unload();
+  bar_->hide();
+}
+
+void LauncherHooks::showRuntimeWindow(bool shown) { runtimeWindow_.setVisible(shown); }
+
+bool LauncherHooks::closeRuntimeWindow() { return runtimeWindow_.close(); }
+
+void LauncherHooks::endProgram() { QCoreApplication::quit(); }
+
+void LauncherHooks::checkOffShowLaunch() {
+  if (shell_) shell_->checkOffShowLaunch();
+}
+
+void LauncherHooks::editRunMenu() {
+  if (editRunMenuCommand) editRunMenuCommand();
+}
+
+void LauncherHooks::editRunInfo() {
+  if (editRunInfoCommand) editRunInfoCommand();
+}
+
+}  // namespace pemo::shell::launcher

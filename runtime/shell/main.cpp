@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   page::MenuPage page(runtime, surface, script.engine());
   page::LinkActions links(page, programs, runList, window.tree());
   window.showPage(surface, page, links, runList, programs);
-  shell::launcher::LauncherHooks hooks(window, runtime, programs);
+  shell::launcher::LauncherHooks hooks(window, window, runtime, programs);
   shell::RuntimeShell shell({runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks,
                              process::systemPower()});
   window.attachShell(shell);

@@ -3,10 +3,10 @@
 #include "platform/fs/windows_path.h"
 #include "platform/process/command_line.h"
 #include "platform/process/program_lookup.h"
-#include "platform/profile/private_profile.h"
 #include "platform/text/strings.h"
 #include "runtime/shell/launcher/launcher_bar.h"
 #include "runtime/shell/launcher/launcher_settings.h"
+#include "runtime/shell/run_info_file.h"
 
 namespace pemo::shell::launcher {
 bool isDroppableProgram(const std::string& path) {
@@ -25,16 +25,10 @@ ButtonIcon ExtractIconPicture(const std::string& fileName) {
   return {ButtonIcon::File, *file};
 }
 
-void writeRunInfoEntry(const page::RuntimeState& runtime, int index) {
-  const page::RunListEntry& entry = runtime.runList[index];
-  profile::writeProfileString("APP", "App" + std::to_string(index), entry.caption + "," + entry.commandLine,
-                              runtime.appFolder + "PemoUser\\PEMORUN.DAT");
-}
-
 bool LauncherBar::AddDroppedFile(const std::string& path) {
   if (!isDroppableProgram(path)) return false;
   runtime_.runList.push_back({droppedCaption(path), path});
-  writeRunInfoEntry(runtime_, static_cast<int>(runtime_.runList.size()) - 1);
+  writeRunInfoEntry(runInfoFile(runtime_.appFolder), runtime_.runList.size() - 1, runtime_.runList.back());
   return true;
 }
 

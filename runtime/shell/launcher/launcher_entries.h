@@ -20,7 +20,4 @@ std::string droppedCaption(const std::string& path);
 // command line with arguments (no file has that name).
 ButtonIcon ExtractIconPicture(const std::string& fileName);
 
-// Writes entry `index` of the run list to the run-info file in the user folder.
-void writeRunInfoEntry(const page::RuntimeState& runtime, int index);
-
 }  // namespace pemo::shell::launcher

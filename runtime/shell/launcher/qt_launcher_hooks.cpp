@@ -4,8 +4,9 @@
 
 namespace pemo::shell::launcher {
 
-LauncherHooks::LauncherHooks(QWidget& runtimeWindow, page::RuntimeState& runtime, process::ProgramPort& programs)
-    : runtimeWindow_(runtimeWindow), runtime_(runtime), programs_(programs) {}
+LauncherHooks::LauncherHooks(QWidget& runtimeWindow, ShellWindowPort& windowPort, page::RuntimeState& runtime,
+                             process::ProgramPort& programs)
+    : runtimeWindow_(runtimeWindow), windowPort_(windowPort), runtime_(runtime), programs_(programs) {}
 
 LauncherHooks::~LauncherHooks() = default;
 
@@ -42,11 +43,9 @@ void LauncherHooks::checkOffShowLaunch() {
 }
 
 void LauncherHooks::editRunMenu() {
-  if (editRunMenuCommand) editRunMenuCommand();
+  if (shell_) shell_->runMenu().editRunMenu();
 }
 
-void LauncherHooks::editRunInfo() {
-  if (editRunInfoCommand) editRunInfoCommand();
-}
+void LauncherHooks::editRunInfo() { windowPort_.showRunRegistration(); }
 
 }  // namespace pemo::shell::launcher

@@ -3,7 +3,6 @@
 // command, closed with the runtime window unless the program runs without it; and the
 // runtime window and its RUN menu as the bar reaches them.
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "runtime/shell/launcher/qt_launcher_bar.h"
@@ -13,21 +12,18 @@ namespace pemo::shell::launcher {
 
 class LauncherHooks : public ShellHooks, public LauncherHost {
  public:
-  LauncherHooks(QWidget& runtimeWindow, page::RuntimeState& runtime, process::ProgramPort& programs);
+  // `runtimeWindow` and `windowPort` are the runtime window as a widget and as the shell
+  // reaches it.
+  LauncherHooks(QWidget& runtimeWindow, ShellWindowPort& windowPort, page::RuntimeState& runtime,
+                process::ProgramPort& programs);
   ~LauncherHooks() override;
   // The shell the bar's close item reports to.
   void attachShell(RuntimeShell& shell) { shell_ = &shell; }
 
-  // The run list's RUN menu and registration dialog, where they are built.
-  std::function<void()> editRunMenuCommand;
-  std::function<void()> editRunInfoCommand;
-
   // The bar, once created.
   QtLauncherBar* bar() const { return bar_.get(); }
-  // Rebuilds the bar's buttons after the run list changed elsewhere.
-  void loadAppIcon();
-
   // ShellHooks
+  void loadAppIcon() override;
   void createLauncher(bool show) override;
   void showLauncher(bool show) override;
   void closeLauncher() override;
@@ -42,6 +38,7 @@ class LauncherHooks : public ShellHooks, public LauncherHost {
 
  private:
   QWidget& runtimeWindow_;
+  ShellWindowPort& windowPort_;
   page::RuntimeState& runtime_;
   process::ProgramPort& programs_;
   RuntimeShell* shell_ = nullptr;

@@ -19,6 +19,7 @@
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/shell/launcher/qt_launcher_hooks.h"
 #include "runtime/shell/launcher/tests/launcher_fakes.h"
+#include "runtime/shell/run_info_file.h"
 #include "runtime/shell/view_settings.h"
 #include "runtime/shell/window/tests/window_fixture.h"
 
@@ -160,7 +161,11 @@ TEST_F(QtLauncherBarTest, MouseDragsMoveTheBar) {
 TEST(QtLauncherHooks, LauncherOnlyCloseEndsTheProgramUnlessItsProgramsRun) {
   storeLaunchValue("HideMenu", "1");
   shell::testing::WindowFixture f;
-  LauncherHooks hooks(f.window, f.runtime, f.programs);
+  const stdfs::path folder = stdfs::path(std::getenv("XDG_CONFIG_HOME")) / "app";
+  stdfs::create_directories(folder / "PemoUser");
+  f.runtime.appFolder = fs::toWindowsPath(folder.string()) + "\\";
+  f.runtime.runList = {{"Kept", "C:\\kept.exe"}};
+  LauncherHooks hooks(f.window, f.window, f.runtime, f.programs);
   hooks.attachShell(*f.shell);
   hooks.createLauncher(false);
   QtLauncherBar* bar = hooks.bar();
@@ -184,6 +189,7 @@ TEST(QtLauncherHooks, LauncherOnlyCloseEndsTheProgramUnlessItsProgramsRun) {
   EXPECT_FALSE(keyExists(runKey));   // the clean-up ran
   EXPECT_TRUE(hasStoredWindowRect());  // with the view settings
   EXPECT_TRUE(LoadLauncherSettings().hideMenu);
+  EXPECT_EQ(readRunInfo(runInfoFile(f.runtime.appFolder)).size(), 1u);  // and the run list
 }
 
 }  // namespace

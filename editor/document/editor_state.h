@@ -3,6 +3,7 @@
 // property window. One instance for the program.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,13 @@ struct EditorState {
   // The object the property window shows (its loaders set it; copying one object too).
   DocumentObject activeObjectControl;
   std::vector<ObjectRef> multiSelection;
+  // The object clipboard: one entry per copied object, in copy order, a frame followed by
+  // the objects inside it (their `frame` the frame's index, geometry in twips); the others
+  // in pixels with `frame` 0. An entry of kind Menu stands for a copy of the menu itself.
   std::vector<MenuObject> objectClipboard;
+  // The font of the last copied object that has one; every pasted object with a font
+  // takes it.
+  std::optional<FontSpec> clipboardFont;
   bool clipboardFilled = false;
 
   RecentFiles recentFiles;
@@ -63,5 +70,9 @@ struct EditorState {
   MenuWindowsPort* menuWindows = nullptr;
   process::ProgramPort* programs = nullptr;
 };
+
+// The active window or object changed: the property window reloads, or without one the
+// main window's commands follow.
+void changeActiveObject(EditorState& state);
 
 }  // namespace pemo::editor

@@ -50,17 +50,38 @@ std::vector<int> MenuDocument::framesInFileOrder() const {
   return indexes;
 }
 
+namespace {
+
+// The kinds whose new objects fill the holes that deleted ones left.
+bool reusesHoles(ObjectKind kind) {
+  return kind == ObjectKind::Label || kind == ObjectKind::Button || kind == ObjectKind::PictureButton;
+}
+
+}  // namespace
+
 ObjectRef MenuDocument::addObject(ObjectKind kind, int frameIndex) {
   ControlArray& array = objects(kind);
-  ObjectRef ref{kind, array.firstFreeIndex()};
+  ObjectRef ref{kind, reusesHoles(kind) ? array.firstFreeIndex() : array.upperBound() + 1};
+  if (ref.index > menufile::kLargestElement) return {kind, 0};
   MenuObject& object = array.load(ref.index);
   object.left = 0;
   object.top = 0;
   bool inFrame = kind != ObjectKind::Frame && objects(ObjectKind::Frame).isLoaded(frameIndex);
   object.frame = inFrame ? frameIndex : 0;
   object.visible = true;
-  bringToFront(ref);
+  if (kind == ObjectKind::Image)
+    sendToBack(ref);
+  else
+    bringToFront(ref);
   changed = true;
+  return ref;
+}
+
+ObjectRef MenuDocument::appendObject(ObjectKind kind) {
+  ControlArray& array = objects(kind);
+  ObjectRef ref{kind, array.upperBound() + 1};
+  if (ref.index > menufile::kLargestElement) return {kind, 0};
+  array.load(ref.index);
   return ref;
 }
 

@@ -58,6 +58,9 @@ class MenuDocument {
   int meSeFlg = 0;  // the script is open in the external editor
   int meRun = 0;    // the menu is being test-run
   bool selObjFlg = false;
+  // Blocks only the runtime reads (LINE), as their lines were read from the file, so
+  // that a save writes them back.
+  std::vector<std::vector<std::string>> runtimeBlocks;
 
   ControlArray& objects(ObjectKind kind);
   const ControlArray& objects(ObjectKind kind) const;
@@ -72,9 +75,15 @@ class MenuDocument {
   // The FRA indexes of the existing frames in the order they are written.
   std::vector<int> framesInFileOrder() const;
 
-  // Adds an object of a kind at the first free index, at 0,0, visible and in front, inside
-  // the given frame (0: on the page). Marks the document changed.
+  // Adds an object of a kind, as its template, at 0,0 and visible, inside the given frame
+  // (0: on the page; its size is not converted). Labels, buttons and picture buttons take
+  // the first free index, the other kinds the index after the highest; an image goes
+  // behind everything, the others in front. Marks the document changed. Index 0 (and
+  // nothing added) when the array has no index left.
   ObjectRef addObject(ObjectKind kind, int frameIndex = 0);
+  // Loads the element after the highest of its kind, as its template, hidden, on the page
+  // and not yet stacked. Index 0 (and nothing loaded) when the array has no index left.
+  ObjectRef appendObject(ObjectKind kind);
   // Deletes an object, leaving a hole; a frame's contents go first. Marks it changed.
   void deleteObject(ObjectRef ref);
 

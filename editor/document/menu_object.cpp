@@ -2,35 +2,49 @@
 
 namespace pemo::editor {
 
+namespace {
+
+// The system window and window-text colours a label starts with.
+constexpr std::uint32_t kWindowTextColour = 0x80000008;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+}  // namespace
+
 MenuObject templateObject(ObjectKind kind) {
   MenuObject object;
   object.kind = kind;
+  object.width = 200, object.height = 25;
   switch (kind) {
     case ObjectKind::Label:
-      object.width = 96, object.height = 16;
-      break;
-    case ObjectKind::Button:
-    case ObjectKind::PictureButton:
-      object.width = 80, object.height = 28;
+      object.backColor = kWindowColour;
+      object.foreColor = kWindowTextColour;
       break;
     case ObjectKind::Image:
-      object.width = 32, object.height = 32;
+      object.width = 100, object.height = 100;
       break;
     case ObjectKind::Radio:
     case ObjectKind::CheckBox:
-      object.width = 96, object.height = 20;
+      object.backColor = kWhite;
       break;
     case ObjectKind::Frame:
-      object.width = 200, object.height = 120;
+      object.width = 150, object.height = 150;
       break;
     case ObjectKind::ComboBox:
-      object.width = 120, object.height = 20;
+      object.height = 21;
       object.backColor = kWindowColour;
       break;
     default:
       break;
   }
   return object;
+}
+
+void moveIntoFrame(MenuObject& object, int frameIndex, double twipsPerPixelX, double twipsPerPixelY) {
+  object.frame = frameIndex;
+  object.left *= twipsPerPixelX;
+  object.width *= twipsPerPixelX;
+  object.top *= twipsPerPixelY;
+  object.height *= twipsPerPixelY;
 }
 
 }  // namespace pemo::editor

@@ -43,7 +43,12 @@ struct MenuObject {
   bool operator==(const MenuObject&) const = default;
 };
 
-// The design template (element 0) of a kind: what a new object starts from.
+// The design template (element 0) of a kind: what a new object, and an object read from
+// a file, starts from. Sizes in pixels of the page.
 MenuObject templateObject(ObjectKind kind);
+
+// Puts an object that stands on the page into a frame: it keeps its size and its offset,
+// now measured from the frame's top-left corner in twips.
+void moveIntoFrame(MenuObject& object, int frameIndex, double twipsPerPixelX, double twipsPerPixelY);
 
 }  // namespace pemo::editor

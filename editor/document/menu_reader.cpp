@@ -31,20 +31,32 @@ class MenuFileReader {
   LoadState read() {
     std::map<ObjectKind, int> nextIndex;
     LoadState state = LoadState::NothingRead;
+    // The lines of a runtime-only block being kept, while it lasts.
+    std::vector<std::string>* kept = nullptr;
     while (!lines_.atEnd()) {
-      MenuLine line = menufile::classifyLine(lines_.next().text);
-      if (line.kind != LineKind::BlockBegin) continue;
+      std::string text = lines_.next().text;
+      MenuLine line = menufile::classifyLine(text);
+      if (line.kind != LineKind::BlockBegin) {
+        if (kept) kept->push_back(std::move(text));
+        if (kept && line.kind == LineKind::BlockEnd && line.blockKind() == ObjectKind::Line) kept = nullptr;
+        continue;
+      }
+      closeKeptBlock(kept);
       bool cutShort = false;
+      if (line.blockKind() == ObjectKind::Line) {
+        kept = &document_.runtimeBlocks.emplace_back(std::vector<std::string>{std::move(text)});
+        continue;
+      }
       if (line.opensScript()) {
         readScriptSection();
       } else if (auto kind = line.blockKind(); kind == ObjectKind::Menu) {
         cutShort = readMenuSection();
-      } else if (kind && kind != ObjectKind::Line) {
+      } else if (kind) {
         int& index = nextIndex.try_emplace(*kind, 1).first->second;
         cutShort = index > menufile::kLargestElement || readObjectSection(*kind, index);
         ++index;
       } else {
-        continue;  // a block only the runtime knows, or none at all: its lines are skipped
+        continue;  // no block the menu file knows: its lines are skipped
       }
       if (cutShort) {
         state = LoadState::CutShort;
@@ -52,6 +64,7 @@ class MenuFileReader {
       }
       state = LoadState::Read;
     }
+    closeKeptBlock(kept);
     // Objects are put into their frames even after a cut-short block, so that nothing
     // read stays invisible and is saved at the wrong place.
     placeLoadedObjects();
@@ -59,6 +72,13 @@ class MenuFileReader {
   }
 
  private:
+  // A kept block that the next block or the end of the file cut short gets its end line,
+  // so that it stays one block wherever a save puts it.
+  static void closeKeptBlock(std::vector<std::string>*& kept) {
+    if (kept) kept->push_back(menufile::endLine(ObjectKind::Line));
+    kept = nullptr;
+  }
+
   // Reads the lines of one block and hands each property to apply. True when a line
   // opening another block cut it short; the end of the file ends it normally.
   template <typename Apply>
@@ -142,13 +162,7 @@ class MenuFileReader {
       MenuObject* object = document_.find(entry.object);
       const bool named = entry.frameNumber > 0 && entry.frameNumber <= static_cast<long>(frames.size());
       int frame = named ? frames[entry.frameNumber - 1] : 0;
-      if (object && frame > 0) {
-        object->frame = frame;
-        object->left *= state_.twipsPerPixelX;
-        object->width *= state_.twipsPerPixelX;
-        object->top *= state_.twipsPerPixelY;
-        object->height *= state_.twipsPerPixelY;
-      }
+      if (object && frame > 0) moveIntoFrame(*object, frame, state_.twipsPerPixelX, state_.twipsPerPixelY);
       if (object) showInStack(entry.object);
     }
     pending_.clear();

@@ -106,6 +106,10 @@ std::vector<std::string> menuFileLines(const MenuDocument& document, const Edito
   out.property(Key::TilingImage, document.tilingImage);
   out.line(menufile::endLine(ObjectKind::Menu));
   writeObjectBlocks(out, document, state);
+  for (const auto& block : document.runtimeBlocks) {
+    out.line("");
+    for (const std::string& line : block) out.line(line);
+  }
   if (auto script = documentScript(document)) {
     out.line("");
     out.line(std::string(menufile::kScriptBeginLine));

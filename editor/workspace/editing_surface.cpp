@@ -16,10 +16,7 @@ void EditingSurface::makeActive(ObjectRef object) {
   if (!document_.selObjFlg) changeActiveObject();
 }
 
-void EditingSurface::changeActiveObject() {
-  if (state_.propertyWindow) state_.propertyWindow->changeActiveObject();
-  else if (state_.mainWindow) state_.mainWindow->changeMainSetting();
-}
+void EditingSurface::changeActiveObject() { editor::changeActiveObject(state_); }
 
 void EditingSurface::objectPressed(ObjectRef object, int button, double x, double y) {
   if (!document_.find(object)) return;
@@ -73,6 +70,11 @@ void EditingSurface::clearSelection() {
   if (state_.activeForm == &document_) state_.multiSelection.clear();
   surface_.clearTables();
   view_.clearOutlines();
+}
+
+void EditingSurface::selectionRemoved() {
+  clearSelection();
+  view_.setAddCommandsEnabled(true);
 }
 
 void EditingSurface::surfacePressed() {

@@ -28,6 +28,8 @@ class EditingSurface {
   void selCancel();
   // Forgets the multi-selection: its tables, the editor's list and the marks.
   void clearSelection();
+  // The selected objects were deleted: the selection ends and objects can be added again.
+  void selectionRemoved();
   // The selected objects' geometry changed elsewhere: their marks follow.
   void refreshSelectionMarks();
 

@@ -128,10 +128,6 @@ void EditorWorkspace::menuWindowActivated(MenuDocument& document, std::uint32_t 
   apply();
 }
 
-void EditorWorkspace::bandDrawn(const MenuDocument& document, int fromX, int fromY, int toX, int toY) {
-  if (state_.activeForm == &document) objects_.selectInBand(fromX, fromY, toX, toY);
-}
-
 void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windowHandle) {
   if (document.selObjFlg) return;
   state_.activeWnd = windowHandle;

@@ -37,8 +37,6 @@ class EditorWorkspace : public MainWindowPort {
   // window than the last one also makes the menu itself the active object, so that no
   // command works on an object of the window left.
   void menuWindowActivated(MenuDocument& document, std::uint32_t windowHandle);
-  // A band drawn on a menu window's empty surface, from the press to the release.
-  void bandDrawn(const MenuDocument& document, int fromX, int fromY, int toX, int toY);
   // A click on a menu window's empty surface selects the menu itself.
   void surfaceClicked(MenuDocument& document, std::uint32_t windowHandle);
 

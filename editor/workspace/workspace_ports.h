@@ -32,8 +32,8 @@ class WorkspaceWindowsPort {
   virtual void closeMainWindow() = 0;
 };
 
-// The commands on the objects of the active menu window: selection, adding, the object
-// clipboard and deleting.
+// The commands on the objects of the active menu window: adding, the object clipboard and
+// deleting.
 class ObjectCommandsPort {
  public:
   virtual ~ObjectCommandsPort() = default;
@@ -42,12 +42,9 @@ class ObjectCommandsPort {
   virtual void cut() = 0;
   virtual void paste() = 0;
   virtual void deleteSelection() = 0;
-  // The band the user drew on the active menu window's empty surface, in client pixels,
-  // its corners in drawing order.
-  virtual void selectInBand(int left, int top, int right, int bottom) = 0;
 };
 
-// Until the editing surface has them: the object commands do nothing.
+// Object commands that do nothing, for tests of the other commands.
 class NoObjectCommands : public ObjectCommandsPort {
  public:
   void addObject(ObjectKind) override {}
@@ -55,7 +52,6 @@ class NoObjectCommands : public ObjectCommandsPort {
   void cut() override {}
   void paste() override {}
   void deleteSelection() override {}
-  void selectInBand(int, int, int, int) override {}
 };
 
 }  // namespace pemo::editor

@@ -64,6 +64,14 @@ TEST_F(ReaderTest, BlocksBecomeElementsInFileOrderAndFindTheirFrames) {
   EXPECT_EQ(labels.at(2).labelStyle, "4");
   EXPECT_EQ(labels.at(2).onCursorColor, "FF0000");
   EXPECT_EQ(labels.at(2).frame, 0);
+  // What a block leaves out comes from its kind's template: sizes in pixels, in twips
+  // inside a frame.
+  EXPECT_EQ(labels.at(2).width, 200);
+  EXPECT_EQ(labels.at(2).height, 25);
+  EXPECT_EQ(labels.at(2).foreColor, 0x80000008u);
+  EXPECT_EQ(labels.at(1).width, 3000);
+  EXPECT_EQ(document.objects(ObjectKind::Frame).at(2).width, 150);
+  EXPECT_EQ(document.objects(ObjectKind::Image).at(2).height, 100);
   EXPECT_EQ(document.objects(ObjectKind::Frame).at(2).caption, "second");
   EXPECT_EQ(document.objects(ObjectKind::Frame).at(1).frame, 0);  // frames are never nested
 

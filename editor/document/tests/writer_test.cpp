@@ -42,7 +42,7 @@ TEST_F(WriterTest, TheWorkedExampleByteForByte) {
   f.backColor = 0xFFFFFF, f.foreColor = 0;
   MenuObject& label = *document.find(document.addObject(ObjectKind::Label, frame.index));
   label.caption = "月次", label.left = 8 * 15, label.top = 20 * 15, label.width = 96 * 15;
-  label.height = 16 * 15, label.link = "monthly.fil";
+  label.height = 16 * 15, label.link = "monthly.fil", label.foreColor = 0;
   MenuObject& button = *document.find(document.addObject(ObjectKind::Button));
   button.caption = "終了", button.left = 24, button.top = 200, button.width = 80;
   button.height = 28, button.linkStyle = 4;
@@ -149,7 +149,7 @@ TEST_F(WriterTest, EdgeCasesOfTheFormat) {
   EXPECT_NE(text.find("BEGIN IMAGE\r\n    CAPTION=tip\r\n    INDEX=1\r\n"), std::string::npos);
   EXPECT_NE(text.find("    PICTURE=\r\n    STRETCH=False\r\nEND IMAGE"), std::string::npos);
   EXPECT_NE(text.find("BEGIN COMBOBOX\r\n    INDEX=1\r\n    LEFT=0\r\n    TOP=0\r\n    "
-                      "WIDTH=120\r\n    FORECOLOR=0\r\n"),
+                      "WIDTH=200\r\n    FORECOLOR=0\r\n"),
             std::string::npos);
   EXPECT_EQ(text.substr(text.size() - 14), "END COMBOBOX\r\n");  // no script, no empty line after
 

@@ -54,7 +54,7 @@ TEST_F(LoadersTest, ALabelAfterAPictureButtonShowsOnlyItsOwnRows) {
   EXPECT_EQ(text(row::Picture), "");
   EXPECT_EQ(index(row::Style), 2);
   EXPECT_EQ(text(row::Caption), "Start");
-  EXPECT_EQ(text(row::Width), "96");
+  EXPECT_EQ(text(row::Width), "200");
   EXPECT_EQ(text(row::ForeColor), "FF");
   EXPECT_EQ(text(row::Font), "ＭＳ Ｐゴシック,9,True,False,False");
   EXPECT_EQ(text(row::OnCursorColor), "FF0000");

@@ -5,6 +5,7 @@ namespace pemo::editor {
 EditorWindows::EditorWindows(EditorState& state)
     : mainWindow(state),
       menuWindows(state),
+      objects(state, menuWindows),
       workspace(state, mainWindow, mainWindow, objects),
       propertySheet(state, menuWindows) {
   state.fileDialog = &fileDialog;

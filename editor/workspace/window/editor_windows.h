@@ -23,7 +23,7 @@ class EditorWindows {
   MainWindow mainWindow;
   QtFileDialog fileDialog{&mainWindow};
   MenuWindows menuWindows;
-  NoObjectCommands objects;
+  ObjectCommands objects;
   EditorWorkspace workspace;
   property::PropertySheet propertySheet;
   property::PropertyWindow propertyWindow{propertySheet};

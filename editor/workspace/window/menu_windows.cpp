@@ -40,9 +40,19 @@ std::vector<property::OpenMenuWindow> MenuWindows::openMenuWindows() {
   return all;
 }
 
-bool MenuWindows::closeMenuWindow(MenuDocument& document) {
+MenuWindow* MenuWindows::windowOf(const MenuDocument& document) const {
   auto it = std::find_if(windows_.begin(), windows_.end(), [&](MenuWindow* w) { return &w->document() == &document; });
-  return it != windows_.end() && (*it)->close();
+  return it == windows_.end() ? nullptr : *it;
+}
+
+EditingSurface* MenuWindows::surfaceOf(MenuDocument& document) {
+  MenuWindow* window = windowOf(document);
+  return window ? &window->surface() : nullptr;
+}
+
+bool MenuWindows::closeMenuWindow(MenuDocument& document) {
+  MenuWindow* window = windowOf(document);
+  return window && window->close();
 }
 
 }  // namespace pemo::editor

@@ -4,11 +4,12 @@
 
 #include "editor/document/menu_windows_port.h"
 #include "editor/property/menu_window_directory.h"
+#include "editor/workspace/object_commands.h"
 #include "editor/workspace/window/menu_window.h"
 
 namespace pemo::editor {
 
-class MenuWindows : public MenuWindowsPort, public property::MenuWindowDirectory {
+class MenuWindows : public MenuWindowsPort, public ObjectWindowsPort, public property::MenuWindowDirectory {
  public:
   explicit MenuWindows(EditorState& state) : state_(state) {}
   ~MenuWindows() override;
@@ -18,6 +19,10 @@ class MenuWindows : public MenuWindowsPort, public property::MenuWindowDirectory
   std::vector<MenuDocument*> documents() override;
   bool closeMenuWindow(MenuDocument& document) override;
   std::vector<property::OpenMenuWindow> openMenuWindows() override;
+  MenuViewPort* viewOf(MenuDocument& document) override { return windowOf(document); }
+  EditingSurface* surfaceOf(MenuDocument& document) override;
+  // The window that shows the document; null when none does.
+  MenuWindow* windowOf(const MenuDocument& document) const;
 
   const std::vector<MenuWindow*>& windows() const { return windows_; }
   // Where the windows of menus that give no place open, each a step further.

@@ -1,0 +1,87 @@
+#include "editor/workspace/object_commands.h"
+
+#include "editor/workspace/object_clipboard.h"
+
+namespace pemo::editor {
+
+MenuViewPort* ObjectCommands::activeView() { return state_.activeForm ? windows_.viewOf(*state_.activeForm) : nullptr; }
+
+EditingSurface* ObjectCommands::activeSurface() {
+  return state_.activeForm ? windows_.surfaceOf(*state_.activeForm) : nullptr;
+}
+
+void ObjectCommands::addObject(ObjectKind kind) {
+  MenuDocument* document = state_.activeForm;
+  if (!document) return;
+  ObjectRef active = state_.activeObject;
+  const bool intoFrame = kind != ObjectKind::Frame && active.kind == ObjectKind::Frame && document->find(active);
+  ObjectRef added = document->addObject(kind);
+  if (added.index == 0) return;
+  if (intoFrame) moveIntoFrame(*document->find(added), active.index, state_.twipsPerPixelX, state_.twipsPerPixelY);
+  state_.activeObject = added;
+  if (MenuViewPort* view = activeView()) {
+    view->objectAdded(added);
+    view->objectsRestacked();
+  }
+  changeActiveObject(state_);
+}
+
+std::vector<ObjectRef> ObjectCommands::copySelected() {
+  if (!state_.activeForm->selObjFlg) return copyActiveObject(state_);
+  std::vector<ObjectRef> stored = copySelection(state_);
+  if (EditingSurface* surface = activeSurface()) surface->selCancel();
+  state_.activeForm->selObjFlg = false;
+  return stored;
+}
+
+void ObjectCommands::finishCopy() {
+  state_.clipboardFilled = true;
+  state_.activeObject = {ObjectKind::Menu, 0};
+  changeActiveObject(state_);
+}
+
+void ObjectCommands::copy() {
+  if (!state_.activeForm) return;
+  copySelected();
+  finishCopy();
+}
+
+void ObjectCommands::cut() {
+  if (!state_.activeForm) return;
+  remove(copySelected());
+  finishCopy();
+}
+
+void ObjectCommands::remove(const std::vector<ObjectRef>& objects) {
+  MenuViewPort* view = activeView();
+  for (ObjectRef object : objects) {
+    // A frame's contents went with it.
+    if (!state_.activeForm->find(object)) continue;
+    state_.activeForm->deleteObject(object);
+    if (view) view->objectRemoved(object);
+  }
+}
+
+void ObjectCommands::paste() {
+  if (!state_.clipboardFilled || !state_.activeForm) return;
+  std::vector<ObjectRef> created = pasteClipboard(state_);
+  if (MenuViewPort* view = activeView()) {
+    for (ObjectRef object : created) view->objectAdded(object);
+    view->objectsRestacked();
+  }
+  changeActiveObject(state_);
+}
+
+void ObjectCommands::deleteSelection() {
+  MenuDocument* document = state_.activeForm;
+  if (!document) return;
+  EditingSurface* surface = activeSurface();
+  if (document->selObjFlg && surface) {
+    remove(surface->state().soInfo);
+    surface->selectionRemoved();
+    return;
+  }
+  remove({state_.activeObject});
+}
+
+}  // namespace pemo::editor

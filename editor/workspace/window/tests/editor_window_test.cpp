@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QTest>
 #include <QToolBar>
 #include <QUrl>
 
@@ -168,6 +169,62 @@ TEST_F(EditorWindowTest, AMenuWindowShowsWhatTheCommandsChange) {
   document.caption = "Renamed";
   window.menuAttributesChanged();
   EXPECT_EQ(window.windowTitle(), "Renamed");
+}
+
+TEST_F(EditorWindowTest, ObjectCommandsComeFromThePopupKeysAndToolbarAndTheWidgetsFollow) {
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  MenuWindow& window = *windows.menuWindows.windows()[0];
+  auto key = [&](Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+    QTest::keyClick(&window, pressed, modifiers);
+  };
+  auto activate = [&](ObjectRef object) {
+    state.activeObject = object;
+    windows.workspace.changeMainSetting();
+  };
+  window.popupItem(0)->menu()->actions()[0]->trigger();  // a label
+  ObjectRef label{ObjectKind::Label, 1};
+  ASSERT_TRUE(window.objectWidget(label));
+  EXPECT_EQ(window.objectWidget(label)->size(), QSize(200, 25));
+  EXPECT_EQ(state.activeObject, label);
+  main().toolButton(14)->trigger();  // a frame
+  ObjectRef frame{ObjectKind::Frame, 1};
+  ASSERT_EQ(state.activeObject, frame);
+  main().toolButton(9)->trigger();  // a button, into the active frame
+  ObjectRef button{ObjectKind::Button, 1};
+  ASSERT_TRUE(window.objectWidget(button));
+  EXPECT_EQ(window.objectWidget(button)->parentWidget(), window.objectWidget(frame));
+
+  activate(frame);
+  key(Qt::Key_C);
+  EXPECT_EQ(state.objectClipboard.size(), 2u);
+  EXPECT_EQ(state.activeObject, ObjectRef{});
+  key(Qt::Key_V);
+  ObjectRef pastedFrame{ObjectKind::Frame, 2}, pastedButton{ObjectKind::Button, 2};
+  ASSERT_TRUE(window.objectWidget(pastedButton));
+  EXPECT_EQ(window.objectWidget(pastedButton)->parentWidget(), window.objectWidget(pastedFrame));
+  EXPECT_EQ(window.objectWidget(pastedFrame)->pos(), QPoint(0, 0));
+  EXPECT_TRUE(main().toolButton(19)->isEnabled());
+  main().toolButton(19)->trigger();
+  EXPECT_TRUE(window.objectWidget({ObjectKind::Frame, 3}));
+  EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Button, 3}));
+
+  key(Qt::Key_X);
+  EXPECT_FALSE(window.objectWidget({ObjectKind::Button, 3}));
+  EXPECT_TRUE(window.document().changed);
+  activate(frame);
+  key(Qt::Key_Delete, Qt::NoModifier);
+  EXPECT_FALSE(window.objectWidget(frame));
+  EXPECT_FALSE(window.objectWidget(button));
+  EXPECT_FALSE(window.document().find(button));
+
+  activate(label);
+  main().toolButton(17)->trigger();
+  EXPECT_EQ(state.objectClipboard.size(), 1u);
+  activate(label);
+  main().toolButton(18)->trigger();
+  EXPECT_FALSE(window.objectWidget(label));
+  window.popupItem(4)->trigger();
+  EXPECT_TRUE(window.objectWidget(label));  // the popup pastes it back, into the emptied array
 }
 
 TEST_F(EditorWindowTest, TheEditorSettingKeepsTheLastChoiceAfterACancel) {

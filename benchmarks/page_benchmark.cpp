@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     pemo::shell::WindowScript windowScript(surface, window, nullptr);
     MenuPage windowPage(windowRuntime, surface, windowScript.engine());
     LinkActions links(windowPage, programs, runList, window.tree());
-    window.showPage(surface, windowPage, links, runList, programs);
+    window.showPage(surface, windowPage, links, runList);
     window.show();
     QApplication::processEvents();
     t.restart();

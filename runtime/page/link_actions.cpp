@@ -205,7 +205,7 @@ void LinkActions::executeLinkAndWait(ObjectKind kind, int index) {
 
 void LinkActions::runProgram(const std::string& link) {
   for (const auto& [name, data] : runList_.values()) {
-    if (data == link && programs_.isRunning(static_cast<long>(text::Val(name)))) {
+    if (data == link && programs_.isRunning(pidOfRunListValue(name))) {
       ui::showExclamation(kAlreadyRunning, kTitle);
       return;
     }
@@ -216,7 +216,7 @@ void LinkActions::runProgram(const std::string& link) {
 
 bool LinkActions::checkRunningPrograms() {
   for (const auto& [name, data] : runList_.values())
-    if (programs_.isRunning(static_cast<long>(text::Val(name)))) return true;
+    if (programs_.isRunning(pidOfRunListValue(name))) return true;
   return false;
 }
 

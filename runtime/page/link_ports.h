@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/text/numbers.h"
+
 namespace pemo::page {
 
 // The window's `Run\<handle>` key: one value per program start, named by the process id
@@ -16,7 +18,17 @@ class RunProcessList {
   // The values in order: (name, data).
   virtual std::vector<std::pair<std::string, std::string>> values() = 0;
   virtual void add(long pid, const std::string& link) = 0;
+  // Removes the value of that name (a program that has ended).
+  virtual void remove(const std::string& name) = 0;
 };
+
+// The process id a value of the list is named by; a name that is none (the key can be
+// edited by hand), or a number no process id can be, reads as 0, which no running
+// program has.
+inline long pidOfRunListValue(const std::string& name) {
+  const double pid = text::Val(name);
+  return pid >= 1 && pid <= 2147483647.0 ? static_cast<long>(pid) : 0;
+}
 
 enum class MenuTreeNodeKind {
   Root,         // the start menu

@@ -1,22 +1,8 @@
 #include "runtime/page/registry_run_list.h"
 
-#include <charconv>
-
 #include "platform/registry/registry.h"
 
 namespace pemo::page {
-namespace {
-
-// The process id a value of the run list is named by; 0 for a name that is none (the
-// key can be edited by hand), so that its value is dropped like an ended program's.
-long pidOfValueName(const std::string& name) {
-  long pid = 0;
-  const char* end = name.data() + name.size();
-  auto [rest, error] = std::from_chars(name.data(), end, pid);
-  return error == std::errc() && rest == end ? pid : 0;
-}
-
-}  // namespace
 
 RegistryRunList::RegistryRunList(std::int32_t windowHandle)
     : subKey_(std::string(kRuntimeRegistryKey) + "\\Run\\" + std::to_string(windowHandle)) {}
@@ -40,17 +26,17 @@ void RegistryRunList::add(long pid, const std::string& link) {
   registry::closeKey(key);
 }
 
-void RegistryRunList::dropEnded(process::ProgramPort& programs) {
-  std::vector<std::string> ended;
-  for (const auto& [name, link] : values())
-    if (!programs.isRunning(pidOfValueName(name))) ended.push_back(name);
-  if (ended.empty()) return;
+void RegistryRunList::remove(const std::string& name) {
   registry::Key key = 0;
   if (registry::openKey(registry::kUsers, subKey_, key) != registry::kSuccess) return;
-  for (const auto& name : ended) registry::deleteValue(key, name);
+  registry::deleteValue(key, name);
   registry::closeKey(key);
 }
 
 void RegistryRunList::clear() { registry::deleteKey(registry::kUsers, subKey_); }
+
+void RegistryRunList::clearEveryList() {
+  registry::deleteKey(registry::kUsers, std::string(kRuntimeRegistryKey) + "\\Run");
+}
 
 }  // namespace pemo::page

@@ -3,7 +3,6 @@
 // runtime's key (HKEY_USERS\.Default\Software\Kalvo\Pemo).
 #include <cstdint>
 
-#include "platform/process/program_port.h"
 #include "runtime/page/link_ports.h"
 #include "runtime/page/runtime_registry_key.h"
 
@@ -14,10 +13,11 @@ class RegistryRunList : public RunProcessList {
   explicit RegistryRunList(std::int32_t windowHandle);
   std::vector<std::pair<std::string, std::string>> values() override;
   void add(long pid, const std::string& link) override;
-  // Drops the values of programs that no longer run (the window's timer).
-  void dropEnded(process::ProgramPort& programs);
+  void remove(const std::string& name) override;
   // Deletes the key (at start-up and shutdown).
   void clear();
+  // Deletes every window's list, of every runtime (only when no other runtime runs).
+  static void clearEveryList();
 
  private:
   std::string subKey_;

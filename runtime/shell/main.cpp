@@ -8,7 +8,9 @@
 
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
+#include "platform/process/runtime_instances.h"
 #include "platform/ui/qt_message_port.h"
+#include "platform/ui/qt_other_windows.h"
 #include "runtime/messages.h"
 #include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/page_surface.h"
@@ -16,6 +18,7 @@
 #include "runtime/shell/launcher/qt_launcher_hooks.h"
 #include "runtime/shell/runtime_shell.h"
 #include "runtime/shell/startup.h"
+#include "runtime/shell/window/running_apps_menu.h"
 #include "runtime/shell/window/runtime_window.h"
 #include "runtime/shell/window/window_script.h"
 
@@ -41,6 +44,22 @@ class QuitAfterFirstPaint : public QObject {
   QObject* page_;
 };
 
+// The shell's hooks, each handed to the part that serves it.
+class Hooks : public pemo::shell::launcher::LauncherHooks {
+ public:
+  Hooks(pemo::shell::RuntimeWindow& window, pemo::page::RuntimeState& runtime, pemo::process::ProgramPort& programs,
+        pemo::page::RegistryRunList& runList, pemo::shell::RunningAppsMenu& runningApps)
+      : LauncherHooks(window, window, runtime, programs), runList_(runList), runningApps_(runningApps) {}
+  void clearRunList() override { pemo::shell::clearRunList(runList_, instances_); }
+  void buildRunningAppsMenu() override { runningApps_.rebuild(); }
+
+ private:
+  pemo::page::RegistryRunList& runList_;
+  pemo::shell::RunningAppsMenu& runningApps_;
+  // Held for the whole run, so that a runtime starting later keeps this one's list.
+  pemo::process::RuntimeInstanceLock instances_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,13 +79,15 @@ int main(int argc, char** argv) {
 
   shell::RuntimeWindow window(runtime);
   page::RegistryRunList runList(window.registryHandle());
-  runList.clear();
   page::PageSurface surface(window, window.treeWidget());
   shell::WindowScript script(surface, window, &statements);
   page::MenuPage page(runtime, surface, script.engine());
   page::LinkActions links(page, programs, runList, window.tree());
-  window.showPage(surface, page, links, runList, programs);
-  shell::launcher::LauncherHooks hooks(window, window, runtime, programs);
+  window.showPage(surface, page, links, runList);
+  std::unique_ptr<ui::OtherWindowsPort> otherWindows = ui::desktopOtherWindows();
+  shell::RunningPrograms runningPrograms(runList, programs, *otherWindows);
+  shell::RunningAppsMenu runningApps(*window.runningAppsMenu(), runningPrograms);
+  Hooks hooks(window, runtime, programs, runList, runningApps);
   shell::RuntimeShell shell({runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks,
                              process::systemPower()});
   window.attachShell(shell);

@@ -92,6 +92,9 @@ class MemoryRunList : public RunProcessList {
  public:
   std::vector<std::pair<std::string, std::string>> values() override { return list; }
   void add(long pid, const std::string& link) override { list.emplace_back(std::to_string(pid), link); }
+  void remove(const std::string& name) override {
+    std::erase_if(list, [&](const auto& value) { return value.first == name; });
+  }
   std::vector<std::pair<std::string, std::string>> list;
 };
 

@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "kovan/kovan.h"
@@ -35,7 +34,6 @@ namespace {
 
 using namespace runtime_messages;
 
-constexpr int kRunListSweepMs = 2000;
 // The tree's font as designed; a stored font replaces it.
 const ui::Font kDesignedTreeFont{};
 
@@ -151,18 +149,13 @@ void RuntimeWindow::buildStatusBar() {
 }
 
 void RuntimeWindow::showPage(page::PageSurface& surface, page::MenuPage& page, page::LinkActions& links,
-                             page::RegistryRunList& runList, process::ProgramPort& programs) {
+                             page::RegistryRunList& runList) {
   surface_ = &surface;
   page_ = &page;
   runList_ = &runList;
   setCentralWidget(&surface);
   surface.showPage(page, links, *treePane_);
   surface.pageEvents().setPopupMenu([this](QPoint at) { showPopupMenu(at); });
-
-  // Programs that have ended leave the window's list.
-  auto* sweep = new QTimer(this);
-  connect(sweep, &QTimer::timeout, this, [this, &programs] { runList_->dropEnded(programs); });
-  sweep->start(kRunListSweepMs);
 }
 
 void RuntimeWindow::attachShell(RuntimeShell& shell) {

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "platform/process/program_port.h"
 #include "runtime/page/registry_run_list.h"
 #include "runtime/page/window/page_surface.h"
 #include "runtime/shell/runtime_shell.h"
@@ -34,10 +33,10 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   MenuTreeView& tree();
 
   // Puts the page surface in the window and shows the page on it; the run list is the
-  // window's list of started programs, swept while the window is open. The parts must
+  // window's list of started programs, deleted when the window closes. The parts must
   // outlive the window's use of them.
   void showPage(page::PageSurface& surface, page::MenuPage& page, page::LinkActions& links,
-                page::RegistryRunList& runList, process::ProgramPort& programs);
+                page::RegistryRunList& runList);
   // From now on the menus, the tree's events and the close go to the shell.
   void attachShell(RuntimeShell& shell);
 

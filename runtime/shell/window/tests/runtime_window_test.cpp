@@ -17,6 +17,7 @@
 #include "runtime/shell/window/tests/window_fixture.h"
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/shell/view_settings.h"
+#include "runtime/shell/window/running_apps_menu.h"
 
 using namespace pemo::page;
 using namespace pemo::page::testing;
@@ -143,11 +144,13 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
   Window w;
   RegistryRunList& list = w.runList;
   FakePrograms& programs = w.programs;
+  pemo::ui::NoOtherWindows desktop;
+  RunningPrograms running(list, programs, desktop);
   w.links.runProgram("a.exe");
   w.links.runProgram("b.exe");
   ASSERT_EQ(list.values().size(), 2u);
   programs.finish(1000, 0);
-  list.dropEnded(programs);
+  running.dropEnded();
   ASSERT_EQ(list.values().size(), 1u);
   EXPECT_EQ(list.values()[0].second, "b.exe");
   // Values named by no process id (the key edited by hand) go too, and the sweep
@@ -163,12 +166,47 @@ TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {
     reg::closeKey(key);
   }
   ASSERT_EQ(list.values().size(), 3u);
-  list.dropEnded(programs);
+  running.dropEnded();
   ASSERT_EQ(list.values().size(), 1u);
   EXPECT_EQ(list.values()[0].second, "b.exe");
   programs.finishAll();
   EXPECT_TRUE(w.window.close());
   EXPECT_TRUE(list.values().empty()) << "the key goes with the window";
+}
+
+TEST(RuntimeWindow, RunningAppsSubmenuShowsTitlesAndBringsTheChosenWindowForward) {
+  Window w;
+  struct : pemo::ui::OtherWindowsPort {
+    std::vector<pemo::ui::OtherWindow> topLevelWindows() override { return windows; }
+    void bringToFront(uint32_t id) override { fronted.push_back(id); }
+    std::vector<pemo::ui::OtherWindow> windows;
+    std::vector<uint32_t> fronted;
+  } desktop;
+  RunningPrograms running(w.runList, w.programs, desktop);
+  QMenu& submenu = *w.window.runningAppsMenu();
+  RunningAppsMenu menu(submenu, running);
+  auto captions = [&] {
+    QStringList shown;
+    for (QAction* action : submenu.actions()) shown << action->text();
+    return shown;
+  };
+  ASSERT_EQ(captions(), QStringList{"なし"}) << "the item there from the start";
+
+  w.links.runProgram("edit.exe");
+  w.links.runProgram("calc.exe");
+  desktop.windows = {{40, w.programs.lastPid, false, "Calc & Co"}, {41, w.programs.lastPid - 1, false, "Editor"}};
+  menu.rebuild();
+  ASSERT_EQ(captions(), (QStringList{"Editor", "Calc && Co"})) << "an & in a title is no access key";
+  submenu.actions()[1]->trigger();
+  EXPECT_EQ(desktop.fronted, std::vector<uint32_t>{40});
+
+  // The window's timer drops the ended programs; the next popup says "なし" again.
+  w.programs.finishAll();
+  QTRY_VERIFY(w.runList.values().empty());
+  menu.rebuild();
+  EXPECT_EQ(captions(), QStringList{"なし"});
+  submenu.actions()[0]->trigger();
+  EXPECT_EQ(desktop.fronted.size(), 1u);
 }
 
 TEST(RuntimeWindow, LockedPageAndMinimumSize) {

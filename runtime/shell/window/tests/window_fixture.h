@@ -34,7 +34,7 @@ struct WindowFixture {
   std::unique_ptr<RuntimeShell> shell;
 
   explicit WindowFixture(QSize size = {640, 480}) {
-    window.showPage(surface, page, links, runList, programs);
+    window.showPage(surface, page, links, runList);
     shell = std::make_unique<RuntimeShell>(
         RuntimeShell::Parts{runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks, power});
     window.attachShell(*shell);

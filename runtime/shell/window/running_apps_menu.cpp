@@ -1,0 +1,30 @@
+#include "runtime/shell/window/running_apps_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+namespace pemo::shell {
+namespace {
+
+constexpr int kTimerMs = 500;
+
+}  // namespace
+
+RunningAppsMenu::RunningAppsMenu(QMenu& menu, RunningPrograms& programs)
+    : menu_(menu), programs_(programs), timer_(new QTimer(this)) {
+  connect(timer_, &QTimer::timeout, this, [this] { programs_.dropEnded(); });
+  timer_->start(kTimerMs);
+}
+
+void RunningAppsMenu::rebuild() {
+  menu_.clear();
+  for (const RunningProgramItem& item : programs_.items()) {
+    // "&" in a title is shown, not taken for an access key.
+    QAction* action = menu_.addAction(QString::fromStdString(item.caption).replace('&', QStringLiteral("&&")));
+    action->setData(QVariant::fromValue(item.window));
+    connect(action, &QAction::triggered, this, [this, item] { programs_.bringToFront(item); });
+  }
+}
+
+}  // namespace pemo::shell

@@ -19,10 +19,11 @@ RunningAppsMenu::RunningAppsMenu(QMenu& menu, RunningPrograms& programs)
 
 void RunningAppsMenu::rebuild() {
   menu_.clear();
+  int index = 0;
   for (const RunningProgramItem& item : programs_.items()) {
     // "&" in a title is shown, not taken for an access key.
     QAction* action = menu_.addAction(QString::fromStdString(item.caption).replace('&', QStringLiteral("&&")));
-    action->setData(QVariant::fromValue(item.window));
+    action->setObjectName(QStringLiteral("MNUEXEC%1").arg(index++));
     connect(action, &QAction::triggered, this, [this, item] { programs_.bringToFront(item); });
   }
 }

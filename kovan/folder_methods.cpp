@@ -16,14 +16,6 @@ enum WinSysDirCode : int16_t {
   kSystemFolder = 52,
 };
 
-// Characters the Windows platform refused in a folder name.
-bool isValidFolderName(const std::string& name) {
-  for (unsigned char c : name)
-    if (c < 0x20 || std::string_view("*?\"<>|:").find(char(c)) != std::string_view::npos)
-      return false;
-  return true;
-}
-
 }  // namespace
 
 KOVAN::String KOVAN::GetAppPath(const String& AppPath) { return StringAddYen(AppPath); }
@@ -42,30 +34,14 @@ KOVAN::String KOVAN::GetWinSysDir(const int16_t& Op) {
 }
 
 KOVAN::String KOVAN::GetFileNameFromPath(const String& FilePath, String& ReturnPath) {
-  const long position = std::max(text::InStrRev(FilePath, "\\"), text::InStrRev(FilePath, "/"));
-  if (position == 0) return FilePath;
-  ReturnPath = text::Left(FilePath, position - 1);
-  if (text::Right(ReturnPath, 1) == ":") ReturnPath += "\\";
-  return text::Mid(FilePath, position + 1);
+  fs::FolderAndName parts = fs::splitFolderAndName(FilePath);
+  if (parts.folder) ReturnPath = std::move(*parts.folder);
+  return parts.name;
 }
 
-// Walks down from the drive's root, creating each missing level and stepping into it, so
-// that the current drive and folder end at the folder created, as callers expect. A host
-// path or a relative path is taken as the absolute Windows path it stands for.
 int16_t KOVAN::CreateFolder(const String& rPath) {
   constexpr int16_t kDone = 0, kFailed = 1;
-  const auto path = fs::parseWindowsPath(rPath);
-  if (!path || !fs::changeDrive(path->drive)) return kFailed;
-  if (!fs::changeFolder(fs::WindowsPath{path->drive, {}}.text())) return kFailed;
-  for (const std::string& level : path->parts) {
-    if (!isValidFolderName(level)) return kFailed;
-    const auto host = fs::toHostPath(fs::currentFolder() + "\\" + level);
-    if (!host) return kFailed;
-    std::error_code ec;
-    std::filesystem::create_directory(*host, ec);
-    if (ec || !fs::changeFolder(level)) return kFailed;
-  }
-  return kDone;
+  return fs::createFolderPath(rPath) ? kDone : kFailed;
 }
 
 }  // namespace pemo::kovan

@@ -1,8 +1,10 @@
 // Widths, NUL handling, backslash closing, one-character removal and replacement,
 // and the splitter every reader of menu files, run lists and scripts goes through.
 #include <string>
+#include <vector>
 
 #include "kovan/kovan.h"
+#include "platform/fs/folder_path.h"
 #include "platform/text/strings.h"
 #include "platform/text/utf8.h"
 
@@ -36,12 +38,6 @@ int32_t findNull(const Variant& value) {
 }
 
 bool isOneCharacter(const std::string& pattern) { return text::Len(pattern) == 1; }
-
-size_t firstCharacterBytes(const std::string& text) {
-  size_t pos = 0;
-  text::nextCodePoint(text, pos);
-  return pos;
-}
 
 }  // namespace
 
@@ -80,10 +76,7 @@ KOVAN::String KOVAN::CutNull(const Variant& StrExpr) {
   }
 }
 
-KOVAN::String KOVAN::StringAddYen(const String& StrExpr) {
-  if (!StrExpr.empty() && StrExpr.back() == '\\') return StrExpr;
-  return StrExpr + "\\";
-}
+KOVAN::String KOVAN::StringAddYen(const String& StrExpr) { return fs::withClosingBackslash(StrExpr); }
 
 KOVAN::String KOVAN::OmitAnyString(const String& SendStr, const String& OmitString) {
   if (!isOneCharacter(OmitString)) return SendStr;
@@ -100,42 +93,20 @@ KOVAN::String KOVAN::GetAnyStringData(const String& AnyString, StringArray& RetS
                                       const Variant& Kugiri) {
   // An array without dimensions grows with each field; a sized one keeps its size
   // and takes the unsplit rest in its last element.
-  const bool growing = !RetStr.isDimensioned();
-  int32_t index = 0;
-  auto store = [&](int32_t at, std::string field) {
-    if (growing) RetStr.redimPreserve(at);
-    RetStr[at] = std::move(field);
-  };
+  size_t stored = 0;
+  bool complete = false;
   try {
     const std::string separator = Kugiri.isMissing() ? std::string(",") : Kugiri.toText();
-    if (separator.empty()) {
-      // An empty separator would cut the text into empty fields and lose it.
-      store(0, AnyString);
-      return "1";
-    }
-    // The search goes on one character past the separator's start, not past its
-    // length, so "a::b" at "::" gives "a" and ":b"; the readers rely on this.
-    const size_t step = firstCharacterBytes(separator);
-    size_t start = 0;
-    for (;;) {
-      size_t pos = AnyString.find(separator, start);
-      if (pos == std::string::npos) {
-        store(index, AnyString.substr(start));
-        break;
-      }
-      store(index, AnyString.substr(start, pos - start));
-      if (!growing && index + 1 == RetStr.upperBound()) {
-        store(index + 1, AnyString.substr(pos + step));
-        ++index;
-        break;
-      }
-      start = pos + step;
-      ++index;
-    }
+    const bool growing = !RetStr.isDimensioned();
+    const int32_t upper = growing ? 0 : RetStr.upperBound();
+    const std::vector<std::string> fields = text::SplitFields(AnyString, separator, upper >= 1 ? upper + 1 : 0);
+    if (growing) RetStr.redimPreserve(static_cast<int32_t>(fields.size()) - 1);
+    for (; stored < fields.size(); ++stored) RetStr[static_cast<int32_t>(stored)] = fields[stored];
+    complete = true;
   } catch (const std::exception&) {
     // A store outside a sized array ends the split; the count says how far it got.
   }
-  return std::to_string(index + 1);
+  return std::to_string(complete ? stored : stored + 1);
 }
 
 }  // namespace pemo::kovan

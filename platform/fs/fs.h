@@ -4,6 +4,7 @@
 #include "platform/fs/config_folders.h"
 #include "platform/fs/current_folder.h"
 #include "platform/fs/drives.h"
+#include "platform/fs/folder_path.h"
 #include "platform/fs/listing.h"
 #include "platform/fs/temporary_sibling.h"
 #include "platform/fs/whole_file.h"

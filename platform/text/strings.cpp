@@ -137,4 +137,20 @@ std::string Replace(std::string_view s, std::string_view find, std::string_view 
   return out;
 }
 
+std::vector<std::string> SplitFields(std::string_view s, std::string_view separator, size_t limit) {
+  if (separator.empty()) return {std::string(s)};
+  size_t step = 0;
+  nextCodePoint(separator, step);
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (;;) {
+    const size_t pos = s.find(separator, start);
+    if (pos == std::string_view::npos || fields.size() + 1 == limit) break;
+    fields.emplace_back(s.substr(start, pos - start));
+    start = pos + step;
+  }
+  fields.emplace_back(s.substr(start));
+  return fields;
+}
+
 }  // namespace pemo::text

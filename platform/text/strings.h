@@ -3,6 +3,7 @@
 // lengths count characters (code points of the UTF-8 text), never bytes.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pemo::text {
 
@@ -34,5 +35,11 @@ std::string_view LTrimBlanksAndTabs(std::string_view s);
 std::string_view RTrimBlanksAndTabs(std::string_view s);
 
 std::string Replace(std::string_view s, std::string_view find, std::string_view with);
+
+// The fields of a text cut at each separator, at most `limit` of them (0: no limit), the
+// last taking the rest, separators included. The search goes on one character past a
+// separator's start, not past its length, so "a::b" at "::" gives "a" and ":b"; the
+// readers rely on this. An empty separator keeps the text as one field.
+std::vector<std::string> SplitFields(std::string_view s, std::string_view separator, size_t limit = 0);
 
 }  // namespace pemo::text

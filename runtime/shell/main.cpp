@@ -14,6 +14,7 @@
 #include "runtime/messages.h"
 #include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/page_surface.h"
+#include "runtime/script/statements/kovan_host_settings.h"
 #include "runtime/script/statements/system_statements.h"
 #include "runtime/shell/launcher/qt_launcher_hooks.h"
 #include "runtime/shell/runtime_shell.h"
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
 
   // Kept for the whole run: GETEXITCODE() reads the program last started, in any menu.
   process::QtPrograms programs;
-  script::statements::SystemStatements statements(programs);
+  script::statements::KovanHostSettings settings;
+  script::statements::SystemStatements statements(programs, settings);
 
   shell::RuntimeWindow window(runtime);
   page::RegistryRunList runList(window.registryHandle());

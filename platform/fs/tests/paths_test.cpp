@@ -98,5 +98,17 @@ TEST(Paths, WindowsAndSystemFoldersLiveUnderTheConfigFolder) {
   EXPECT_FALSE(isHostPath("\\x"));
 }
 
+TEST(Paths, FolderPathsAreClosedAndCut) {
+  EXPECT_EQ(withClosingBackslash("C:\\A"), "C:\\A\\");
+  EXPECT_EQ(withClosingBackslash("C:\\"), "C:\\");
+  EXPECT_EQ(withClosingBackslash(""), "\\");
+  const FolderAndName file = splitFolderAndName("C:\\表\\*.TXT");
+  EXPECT_EQ(file.folder, "C:\\表");
+  EXPECT_EQ(file.name, "*.TXT");
+  EXPECT_EQ(splitFolderAndName("C:/x").folder, "C:\\");  // the drive's root, closed
+  EXPECT_EQ(splitFolderAndName("x.txt").folder, std::nullopt);
+  EXPECT_EQ(splitFolderAndName("x.txt").name, "x.txt");
+}
+
 }  // namespace
 }  // namespace pemo::fs

@@ -40,3 +40,16 @@ TEST(Strings, TrimAndReplace) {
   EXPECT_EQ(TrimBlanksAndTabs("\r\n"), "\r\n");  // line ends are not blanks
   EXPECT_EQ(Replace("a,b,,c", ",", ";"), "a;b;;c");
 }
+
+TEST(Strings, SplitFieldsLeavesTheRestToTheLastField) {
+  using Fields = std::vector<std::string>;
+  EXPECT_EQ(SplitFields("a,b,c", ","), (Fields{"a", "b", "c"}));
+  EXPECT_EQ(SplitFields("a,,", ","), (Fields{"a", "", ""}));
+  EXPECT_EQ(SplitFields("", ","), Fields{""});
+  EXPECT_EQ(SplitFields("a,b,c,d", ",", 2), (Fields{"a", "b,c,d"}));
+  EXPECT_EQ(SplitFields("a", ",", 3), Fields{"a"});
+  // The search goes on one character past the separator's start.
+  EXPECT_EQ(SplitFields("a::b", "::"), (Fields{"a", ":b"}));
+  EXPECT_EQ(SplitFields("表、示", "、"), (Fields{"表", "示"}));
+  EXPECT_EQ(SplitFields("a,b", ""), Fields{"a,b"});
+}

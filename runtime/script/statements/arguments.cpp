@@ -1,8 +1,9 @@
 #include "runtime/script/statements/arguments.h"
 
-#include "kovan/kovan.h"
 #include "platform/fs/current_folder.h"
+#include "platform/fs/folder_path.h"
 #include "platform/text/numbers.h"
+#include "platform/text/run_time_error.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/statement_messages.h"
@@ -10,11 +11,10 @@
 namespace pemo::script::statements {
 
 ArgumentSlots splitArguments(const std::string& argument, int count) {
-  kovan::StringArray slots(0, count - 1);
-  const std::string filled = kovan::KovanObject().GetAnyStringData(argument, slots);
   ArgumentSlots result;
-  for (int i = 0; i < count; ++i) result.slots.push_back(slots[i]);
-  result.filled = std::stoi(filled);
+  result.slots = text::SplitFields(argument, ",", static_cast<size_t>(count));
+  result.filled = static_cast<int>(result.slots.size());
+  result.slots.resize(static_cast<size_t>(count));
   return result;
 }
 
@@ -35,7 +35,7 @@ bool evaluateSlots(std::vector<std::string>& slots, size_t first, size_t last, S
 
 int32_t wholeNumber(const std::string& value) {
   const double number = text::RoundHalfEven(text::Val(value));
-  if (!(number >= INT32_MIN && number <= INT32_MAX)) throw kovan::KovanError(kovan::kErrOverflow);
+  if (!(number >= INT32_MIN && number <= INT32_MAX)) throw text::RunTimeError(text::kErrOverflow);
   return static_cast<int32_t>(number);
 }
 
@@ -47,7 +47,7 @@ bool enoughArguments(const ArgumentSlots& arguments, int needed) {
 
 std::string withCurrentFolder(const std::string& path) {
   if (path.find(":\\") != std::string::npos || (!path.empty() && path.front() == '\\')) return path;
-  return kovan::KovanObject().StringAddYen(fs::currentFolder()) + path;
+  return fs::withClosingBackslash(fs::currentFolder()) + path;
 }
 
 }  // namespace pemo::script::statements

@@ -1,7 +1,7 @@
 #include "runtime/script/statements/file_statements.h"
 
-#include "kovan/kovan.h"
 #include "platform/fs/current_folder.h"
+#include "platform/fs/folder_path.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
@@ -48,11 +48,8 @@ Flow fileCopyMatching(const std::string& argument, ScriptContext& context) {
   std::string pattern, destination;
   if (!sourceAndDestination(argument, context, pattern, destination)) return Flow::Fail;
   pattern = withCurrentFolder(pattern);
-  kovan::KOVAN& kovan = kovan::KovanObject();
-  std::string sourceFolder;
-  kovan.GetFileNameFromPath(pattern, sourceFolder);
-  sourceFolder = kovan.StringAddYen(sourceFolder);
-  destination = kovan.StringAddYen(destination);
+  const std::string sourceFolder = fs::withClosingBackslash(fs::splitFolderAndName(pattern).folder.value_or(""));
+  destination = fs::withClosingBackslash(destination);
   // Files copied before a failure stay copied.
   for (const std::string& name : normalFilesMatching(pattern)) {
     if (!copyFileReplacing(sourceFolder + name, destination + name)) return failWith(msg::kCopyFailed);
@@ -66,15 +63,15 @@ Flow createFolder(const std::string& argument, ScriptContext& context) {
   // Creating the folder walks the current drive and folder down to it; both are put back.
   const char drive = fs::currentDrive();
   const std::string folder = fs::currentFolder();
-  int16_t result = 1;
+  bool made = false;
   try {
-    result = kovan::KovanObject().CreateFolder(withCurrentFolder(path));
+    made = fs::createFolderPath(withCurrentFolder(path));
   } catch (const std::exception&) {
-    result = 1;  // ends the SUB without a message, like a folder that cannot be made
+    made = false;  // ends the SUB without a message, like a folder that cannot be made
   }
   fs::changeDrive(drive);
   fs::changeFolder(folder);
-  return result == 0 ? Flow::Next : Flow::Fail;
+  return made ? Flow::Next : Flow::Fail;
 }
 
 Flow deleteTree(const std::string& argument, ScriptContext& context) {

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "kovan/kovan.h"
-#include "kovan/scoped_key.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/arguments.h"
@@ -28,17 +26,13 @@ std::optional<std::string> writtenRootName(const std::string& slot) {
   return std::nullopt;
 }
 
-// Windows folder codes of GetWinSysDir: the folders as the system gives them.
-constexpr int16_t kWindowsFolderCode = 51;
-constexpr int16_t kSystemFolderCode = 52;
-
 }  // namespace
 
-Flow saveSetting(const std::string& argument, ScriptContext& context) {
+Flow SettingStatements::saveSetting(const std::string& argument, ScriptContext& context) {
   ArgumentSlots arguments = splitArguments(argument, 4);
   if (!enoughArguments(arguments, 4) || !evaluateSlots(arguments.slots, 0, 3, context)) return Flow::Fail;
   const std::string file = withMenuDrive(arguments.slots[0], context);
-  if (kovan::KovanObject().SetIni(file, arguments.slots[1], arguments.slots[2], arguments.slots[3]) == 0) {
+  if (settings_.writeIni(file, arguments.slots[1], arguments.slots[2], arguments.slots[3])) {
     return Flow::Next;
   }
   // A value that never reached the file is lost: the script must not go on as if saved.
@@ -46,7 +40,7 @@ Flow saveSetting(const std::string& argument, ScriptContext& context) {
   return Flow::Fail;
 }
 
-Flow setRegistryData(const std::string& argument, ScriptContext& context) {
+Flow SettingStatements::setRegistryData(const std::string& argument, ScriptContext& context) {
   ArgumentSlots arguments = splitArguments(argument, 5);
   if (!enoughArguments(arguments, 5)) return Flow::Fail;
   std::vector<std::string>& slots = arguments.slots;
@@ -56,10 +50,8 @@ Flow setRegistryData(const std::string& argument, ScriptContext& context) {
     return Flow::Fail;
   }
   if (!evaluateSlots(slots, 1, 4, context)) return Flow::Fail;
-  kovan::KOVAN& kovan = kovan::KovanObject();
-  int32_t disposition = 0;
   // Closed however the statement ends, also when the type is not a number that fits.
-  const kovan::ScopedKey key(kovan.RegCreateKey(slots[0] + "\\" + slots[1], "", 0, disposition));
+  const OpenedRegistryKey key(settings_, settings_.createRegistryKey(slots[0] + "\\" + slots[1]));
   // -1: a root the registry does not know; 0: a key it refused. Either way the value
   // would not be written.
   if (!key.isOpen()) {
@@ -68,14 +60,14 @@ Flow setRegistryData(const std::string& argument, ScriptContext& context) {
   }
   // A value the registry did not take (a type it does not know, a refused write) is
   // lost: the script must not go on as if it were stored.
-  if (kovan.RegSetValue(key.get(), slots[2], wholeNumber(slots[3]), slots[4]).numberValue() != 0) {
+  if (!settings_.writeRegistryValue(key.get(), slots[2], wholeNumber(slots[3]), slots[4])) {
     scriptError(slots[2], msg::kRegistryValueNotWritten);
     return Flow::Fail;
   }
   return Flow::Next;
 }
 
-bool getSetting(const std::string& argumentText, ScriptContext& context, std::string& value) {
+bool SettingStatements::getSetting(const std::string& argumentText, ScriptContext& context, std::string& value) {
   ArgumentSlots arguments = splitArguments(argumentText, 3);
   if (!enoughArguments(arguments, 3)) {
     value = "1";
@@ -83,35 +75,29 @@ bool getSetting(const std::string& argumentText, ScriptContext& context, std::st
   }
   if (!evaluateSlots(arguments.slots, 0, 2, context)) return false;
   const std::string file = withMenuDrive(arguments.slots[0], context);
-  value = kovan::KovanObject().GetIni(file, arguments.slots[1], arguments.slots[2]);
+  value = settings_.readIni(file, arguments.slots[1], arguments.slots[2]);
   return true;
 }
 
-bool getRegistryData(const std::string& argumentText, ScriptContext& context, std::string& value) {
+bool SettingStatements::getRegistryData(const std::string& argumentText, ScriptContext& context, std::string& value) {
   ArgumentSlots arguments = splitArguments(argumentText, 4);
   if (!enoughArguments(arguments, 4)) {
     value = "1";
     return true;
   }
   std::vector<std::string>& slots = arguments.slots;
-  kovan::KOVAN& kovan = kovan::KovanObject();
   int32_t root = 0;
   if (const auto name = writtenRootName(slots[0])) {
-    std::string unused;
-    root = kovan.RegGetRootKey(*name, unused);
+    root = settings_.registryRoot(*name);
   } else {
     if (!evaluateArgument(slots[0], context)) return false;
     root = wholeNumber(slots[0]);
   }
   if (!evaluateSlots(slots, 1, 3, context)) return false;
-  const kovan::ScopedKey key(kovan.RegOpenKey(root, slots[1]));
+  const OpenedRegistryKey key(settings_, settings_.openRegistryKey(root, slots[1]));
   // A key that cannot be opened reads as the registry answers for a bad handle.
-  value = kovan.CutNull(kovan::Variant(kovan.RegGetValue(key.get(), slots[2], wholeNumber(slots[3]))));
+  value = settings_.readRegistryValue(key.get(), slots[2], wholeNumber(slots[3]));
   return true;
 }
-
-std::string windowsFolder() { return kovan::KovanObject().GetWinSysDir(kWindowsFolderCode); }
-
-std::string systemFolder() { return kovan::KovanObject().GetWinSysDir(kSystemFolderCode); }
 
 }  // namespace pemo::script::statements

@@ -22,9 +22,15 @@ struct NamedHandler {
 constexpr NamedHandler kHandlers[] = {
     {"FILECOPY", fileCopy},       {"FILECOPYEX", fileCopyMatching}, {"CREATEFOLDER", createFolder},
     {"DELETEFILEEX", deleteTree}, {"DELETEFILE", deleteFiles},      {"MSGBOX", showMessage},
-    {"SAVESETTING", saveSetting}, {"SETREGDATA", setRegistryData},  {"CHDIR", changeFolder},
-    {"CHDRIVE", changeDrive},     {"OUTPUT", outputLine},           {"APPEND", appendLine},
+    {"CHDIR", changeFolder},      {"CHDRIVE", changeDrive},         {"OUTPUT", outputLine},
+    {"APPEND", appendLine},
 };
+
+// The statements run by the parts that keep something or reach the host through a port.
+constexpr char kExecute[] = "EXECUTE";
+constexpr char kSaveSetting[] = "SAVESETTING";
+constexpr char kSetRegistryData[] = "SETREGDATA";
+constexpr const char* kPartKeywords[] = {kExecute, kSaveSetting, kSetRegistryData};
 
 const NamedHandler* findHandler(const std::string& keyword) {
   for (const NamedHandler& named : kHandlers) {
@@ -36,13 +42,18 @@ const NamedHandler* findHandler(const std::string& keyword) {
 }  // namespace
 
 Flow SystemStatements::runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) {
-  if (keyword == "EXECUTE") return programs_.execute(argument, context);
+  if (keyword == kExecute) return programs_.execute(argument, context);
+  if (keyword == kSaveSetting) return settings_.saveSetting(argument, context);
+  if (keyword == kSetRegistryData) return settings_.setRegistryData(argument, context);
   if (const NamedHandler* named = findHandler(keyword)) return named->handler(argument, context);
   return Flow::Fail;  // the dispatcher hands over only the keywords above
 }
 
 bool SystemStatements::isStatement(const std::string& keyword) const {
-  return keyword == "EXECUTE" || findHandler(keyword) != nullptr;
+  for (const char* own : kPartKeywords) {
+    if (keyword == own) return true;
+  }
+  return findHandler(keyword) != nullptr;
 }
 
 OperandStatus SystemStatements::callFunction(const std::string& operand, ScriptValue& value, ScriptContext& context) {
@@ -54,13 +65,13 @@ OperandStatus SystemStatements::callFunction(const std::string& operand, ScriptV
   const std::string arguments = operand.substr(open + 1, operand.size() - open - 2);
   value.kind = ValueKind::String;
   if (name == "GETWINDOWSDIR") {
-    value.text = windowsFolder();
+    value.text = settings_.windowsFolder();
   } else if (name == "GETSYSTEMDIR") {
-    value.text = systemFolder();
+    value.text = settings_.systemFolder();
   } else if (name == "GETSETTING") {
-    if (!getSetting(arguments, context, value.text)) return OperandStatus::Failed;
+    if (!settings_.getSetting(arguments, context, value.text)) return OperandStatus::Failed;
   } else if (name == "GETREGDATA") {
-    if (!getRegistryData(arguments, context, value.text)) return OperandStatus::Failed;
+    if (!settings_.getRegistryData(arguments, context, value.text)) return OperandStatus::Failed;
   } else if (name == "GETEXITCODE") {
     value = {programs_.exitCodeText(), ValueKind::Numeric};
   } else {

@@ -7,12 +7,13 @@
 
 #include "runtime/script/ports.h"
 #include "runtime/script/statements/program_statements.h"
+#include "runtime/script/statements/setting_statements.h"
 
 namespace pemo::script::statements {
 
 class SystemStatements : public ScriptStatements {
  public:
-  explicit SystemStatements(process::ProgramPort& programs) : programs_(programs) {}
+  SystemStatements(process::ProgramPort& programs, HostSettings& settings) : programs_(programs), settings_(settings) {}
 
   Flow runStatement(const std::string& keyword, std::string& argument, ScriptContext& context) override;
   bool isStatement(const std::string& keyword) const override;
@@ -25,6 +26,7 @@ class SystemStatements : public ScriptStatements {
 
  private:
   ProgramStatements programs_;
+  SettingStatements settings_;
 };
 
 // MSGBOX prompt[, buttons[, title]]: the answer is dropped.

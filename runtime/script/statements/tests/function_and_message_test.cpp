@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "kovan/kovan_error.h"
+#include "platform/text/run_time_error.h"
 #include "runtime/script/messages.h"
 #include "runtime/script/statements/statement_messages.h"
 #include "runtime/script/statements/tests/statement_fixture.h"
@@ -31,7 +31,7 @@ TEST(MessageBox, ButtonsBeyondAWholeNumberOverflow) {
   // No box shows with a style cut down from a number that does not fit.
   const std::string line = "MSGBOX \"x\", 99999999999";
   EXPECT_EQ(f.run({line, "MSGBOX \"not reached\""}), Lines{});
-  EXPECT_EQ(f.errors(), Lines{quotedError(line, kovan::errorText(kovan::kErrOverflow))});
+  EXPECT_EQ(f.errors(), Lines{quotedError(line, text::errorText(text::kErrOverflow))});
 }
 
 TEST(Functions, RecognitionAndUnknownNames) {

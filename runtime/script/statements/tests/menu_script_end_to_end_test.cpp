@@ -15,6 +15,7 @@
 #include "runtime/script/kovan_arithmetic.h"
 #include "runtime/script/qt_script_host.h"
 #include "runtime/script/script_engine.h"
+#include "runtime/script/statements/kovan_host_settings.h"
 #include "runtime/script/statements/system_statements.h"
 
 namespace pemo::script::statements {
@@ -38,7 +39,8 @@ TEST(MenuScriptEndToEnd, LoadedSubSavesSettingsAndWaitsForAProgram) {
   page::RuntimeState runtime;
   QtScriptHost host([&runtime] { return runtime.menuDrive; });
   process::QtPrograms programs;
-  SystemStatements statements(programs);
+  KovanHostSettings settings;
+  SystemStatements statements(programs, settings);
   ScriptEngine engine({&files, &arithmetic, &host, nullptr, &statements});
   page::testing::FakeView view;
   page::MenuPage page(runtime, view, engine);

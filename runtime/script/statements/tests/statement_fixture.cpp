@@ -5,8 +5,9 @@
 
 namespace pemo::script::statements::testing {
 
-StatementFixture::StatementFixture(process::ProgramPort* realPrograms)
-    : statements(realPrograms != nullptr ? *realPrograms : programs),
+StatementFixture::StatementFixture(process::ProgramPort* realPrograms, HostSettings* otherSettings)
+    : statements(realPrograms != nullptr ? *realPrograms : programs,
+                 otherSettings != nullptr ? *otherSettings : static_cast<HostSettings&>(settings)),
       engine({&files, &arithmetic, &host, &objects, &statements}) {}
 
 std::vector<std::string> StatementFixture::run(const std::vector<std::string>& body) {

@@ -1,5 +1,5 @@
 #pragma once
-// An engine wired to the real statements with fake programs, and a temporary folder
+// An engine wired to the real statements and settings with fake programs, and a temporary folder
 // mapped as a drive for the statements that touch files.
 #include <filesystem>
 #include <functional>
@@ -9,6 +9,7 @@
 
 #include "platform/process/tests/fake_programs.h"
 #include "platform/testing/temp_dir.h"
+#include "runtime/script/statements/kovan_host_settings.h"
 #include "runtime/script/statements/system_statements.h"
 #include "runtime/script/tests/script_fakes.h"
 
@@ -19,8 +20,9 @@ using process::testing::FakePrograms;
 class StatementFixture {
  public:
   // The statements start their programs through `realPrograms` when given, else
-  // through the fake `programs`.
-  explicit StatementFixture(process::ProgramPort* realPrograms = nullptr);
+  // through the fake `programs`; they keep settings through `otherSettings` when given,
+  // else through the KOVAN object.
+  explicit StatementFixture(process::ProgramPort* realPrograms = nullptr, HostSettings* otherSettings = nullptr);
   // Runs the lines as SUB MENU_CLICK() and returns the prompts of the message boxes that
   // MSGBOX showed (script errors are in errors()).
   std::vector<std::string> run(const std::vector<std::string>& body);
@@ -31,6 +33,7 @@ class StatementFixture {
   script::testing::FakeHost host;
   script::testing::FakeObjects objects;
   FakePrograms programs;
+  KovanHostSettings settings;
   SystemStatements statements;
   ui::RecordingMessagePort boxes;
   ui::ScopedMessagePort scopedBoxes{&boxes};

@@ -1,6 +1,6 @@
-#include "kovan/kovan_error.h"
+#include "platform/text/run_time_error.h"
 
-namespace pemo::kovan {
+namespace pemo::text {
 
 std::string errorText(int32_t number) {
   switch (number) {
@@ -17,9 +17,9 @@ std::string errorText(int32_t number) {
   }
 }
 
-KovanError::KovanError(int32_t number) : KovanError(number, errorText(number)) {}
+RunTimeError::RunTimeError(int32_t number) : RunTimeError(number, errorText(number)) {}
 
-KovanError::KovanError(int32_t number, const std::string& text)
+RunTimeError::RunTimeError(int32_t number, const std::string& text)
     : std::runtime_error(text), number_(number) {}
 
-}  // namespace pemo::kovan
+}  // namespace pemo::text

@@ -38,6 +38,8 @@ void LauncherBar::LoadAppIcon() {
                        ExtractIconPicture(entry.commandLine), {}});
   for (LauncherButton& button : buttons) button.rect = buttonRect(button.index, size, settings_.orientation);
   buttonCount_ = static_cast<int>(buttons.size()) + 1;
+  tags_.clear();
+  for (const LauncherButton& button : buttons) tags_.push_back(button.tag);
   view_.setButtons(buttons);
   view_.setButtonsVisible(!(settings_.edgeDock && hover_ == Hover::Idle));
   const bool strip = settings_.edgeDock && hover_ != Hover::Expanded;
@@ -58,9 +60,9 @@ bool LauncherBar::unload() {
 }
 
 void LauncherBar::buttonClicked(int index) {
-  if (index < 1 || index >= buttonCount_) return;
-  const std::string& tag = index == 1 ? runtime_.explorerPath : runtime_.runList[index - 2].commandLine;
-  programs_.start(tag);  // a failed start says nothing
+  // The tag the button got when it was built, as the run list may have changed since.
+  if (index < 1 || index > static_cast<int>(tags_.size())) return;
+  programs_.start(tags_[index - 1]);  // a failed start says nothing
 }
 
 void LauncherBar::rightClicked(int index) { menuButtonIndex_ = index; }

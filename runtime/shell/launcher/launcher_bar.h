@@ -113,6 +113,7 @@ class LauncherBar {
   LauncherSettings settings_;
   BarRect bar_;
   int buttonCount_ = 1;
+  std::vector<std::string> tags_;  // each button's command line, from 1
   Hover hover_ = Hover::Idle;
   bool watching_ = false;
   int menuButtonIndex_ = 0;

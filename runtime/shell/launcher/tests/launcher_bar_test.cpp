@@ -108,7 +108,8 @@ TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
 
   bar_.buttonClicked(2);
   bar_.buttonClicked(1);
-  EXPECT_EQ(programs_.started, (std::vector<std::string>{runtime_.runList[0].commandLine, runtime_.explorerPath}));
+  const std::string tool = runtime_.runList[0].commandLine;
+  EXPECT_EQ(programs_.started, (std::vector<std::string>{tool, runtime_.explorerPath}));
 
   // The size items and the orientation rebuild the bar.
   bar_.setButtonSize(kSmallButton);
@@ -116,6 +117,11 @@ TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
   bar_.setOrientation(Orientation::Vertical);
   EXPECT_EQ(view_.bar.width, 30);
   EXPECT_EQ(view_.buttons[1].rect, (BarRect{2, 25, 20, 20}));
+  // The run list emptied elsewhere: the buttons keep what they were built with.
+  runtime_.runList.clear();
+  bar_.buttonClicked(4);  // "Gone": its empty command line
+  bar_.buttonClicked(9);
+  EXPECT_EQ(programs_.started.back(), "");
 }
 
 TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce) {

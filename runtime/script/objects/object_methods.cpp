@@ -1,6 +1,4 @@
 // The object methods: MENU.REQUERYAREAYEAR and COMBOBOX(n).ADDITEM.
-#include <vector>
-
 #include "platform/text/numbers.h"
 #include "platform/text/strings.h"
 #include "runtime/script/messages.h"
@@ -8,20 +6,6 @@
 #include "runtime/script/statement_text.h"
 
 namespace pemo::script {
-namespace {
-
-// "file,section,key" as three fields; nothing for a parameter with fewer.
-std::optional<std::vector<std::string>> iniFields(const std::string& parameter) {
-  std::vector<std::string> fields;
-  size_t from = 0;
-  for (size_t comma; (comma = parameter.find(',', from)) != std::string::npos; from = comma + 1)
-    fields.push_back(text::Trim(parameter.substr(from, comma - from)));
-  fields.push_back(text::Trim(parameter.substr(from)));
-  if (fields.size() < 3) return std::nullopt;
-  return fields;
-}
-
-}  // namespace
 
 Flow PageScriptObjects::callMethod(const std::string& statement, ScriptContext& context) {
   const ReferenceParts parts = splitReference(statement);
@@ -38,15 +22,9 @@ Flow PageScriptObjects::callMethod(const std::string& statement, ScriptContext& 
   return Flow::Fail;
 }
 
-Flow PageScriptObjects::requeryAreaYear() {
-  if (auto area = iniFields(page_.areaParam())) {
-    page_.setStatusPanel(2, ini_.readIni((*area)[0], (*area)[1], (*area)[2]));
-  }
-  if (auto year = iniFields(page_.yearParam())) {
-    page_.setStatusPanel(3, ini_.readIni((*year)[0], (*year)[1], (*year)[2]) + "年度");
-  }
-  return Flow::Next;
-}
+// The area and year the method would show in status panels 2 and 3 are named by nothing
+// in the system, so it finds nothing to read and changes nothing.
+Flow PageScriptObjects::requeryAreaYear() { return Flow::Next; }
 
 Flow PageScriptObjects::comboAddItem(int comboIndex, const std::string& arguments, ScriptContext& context) {
   // The item and the position are split at the first "," outside quotes, so a quoted

@@ -18,8 +18,8 @@ int panelNumber(const std::string& property) { return property.back() - '0'; }
 
 }  // namespace
 
-PageScriptObjects::PageScriptObjects(ScriptPage& page, ProgressWindow& progress, IniSource& ini)
-    : page_(page), progress_(progress), ini_(ini) {}
+PageScriptObjects::PageScriptObjects(ScriptPage& page, ProgressWindow& progress)
+    : page_(page), progress_(progress) {}
 
 ValueKind PageScriptObjects::propertyKind(const std::string& reference, ScriptContext&) {
   const ValueKind kind = propertyNameKind(splitReference(reference).property);

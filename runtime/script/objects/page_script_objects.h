@@ -14,7 +14,7 @@ namespace pemo::script {
 class PageScriptObjects : public ScriptObjects {
  public:
   // None is owned; all must outlive this object.
-  PageScriptObjects(ScriptPage& page, ProgressWindow& progress, IniSource& ini);
+  PageScriptObjects(ScriptPage& page, ProgressWindow& progress);
 
   ValueKind propertyKind(const std::string& reference, ScriptContext& context) override;
   Flow setProperty(const std::string& reference, const std::string& value, ScriptContext& context) override;
@@ -44,7 +44,6 @@ class PageScriptObjects : public ScriptObjects {
 
   ScriptPage& page_;
   ProgressWindow& progress_;
-  IniSource& ini_;
 };
 
 }  // namespace pemo::script

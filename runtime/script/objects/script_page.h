@@ -26,9 +26,6 @@ class ScriptPage {
   // Status bar panels 1 to 3.
   virtual std::string statusPanel(int panel) const = 0;
   virtual void setStatusPanel(int panel, const std::string& text) = 0;
-  // The window's area and year parameters: "file,section,key" each, or empty.
-  virtual std::string areaParam() const = 0;
-  virtual std::string yearParam() const = 0;
 
   // The program: its folder (Windows form, ending in "\") and the current folder.
   virtual std::string appFolder() const = 0;
@@ -65,15 +62,6 @@ class ScriptPage {
   virtual void setListIndex(int comboIndex, int item) = 0;
   // Inserts the item before `position` (0 to listCount).
   virtual void insertItem(int comboIndex, const std::string& item, int position) = 0;
-};
-
-// INI files, read through the function library.
-class IniSource {
- public:
-  virtual ~IniSource() = default;
-  // The value of the key in the section of the file ("" when there is none). May throw
-  // when the library fails.
-  virtual std::string readIni(const std::string& file, const std::string& section, const std::string& key) = 0;
 };
 
 }  // namespace pemo::script

@@ -4,7 +4,6 @@
 // engine().
 #include "runtime/script/host_script_files.h"
 #include "runtime/script/kovan_arithmetic.h"
-#include "runtime/script/objects/kovan_ini_source.h"
 #include "runtime/script/objects/page_script_objects.h"
 #include "runtime/script/progress/qt_progress_window.h"
 #include "runtime/script/qt_script_host.h"
@@ -30,7 +29,6 @@ class WindowScript {
   script::QtScriptHost host_;
   WindowScriptPage page_;
   script::QtProgressWindow progress_;
-  script::KovanIniSource ini_;
   script::PageScriptObjects objects_;
   script::ScriptEngine engine_;
 };

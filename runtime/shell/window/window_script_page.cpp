@@ -36,12 +36,6 @@ std::string WindowScriptPage::statusPanel(int panel) const { return window_.stat
 
 void WindowScriptPage::setStatusPanel(int panel, const std::string& text) { window_.setStatusPanel(panel, text); }
 
-// Nothing in the runtime names the INI values of MENU.REQUERYAREAYEAR: the method finds
-// both empty and changes nothing.
-std::string WindowScriptPage::areaParam() const { return {}; }
-
-std::string WindowScriptPage::yearParam() const { return {}; }
-
 std::string WindowScriptPage::appFolder() const { return menuPage().runtime().appFolder; }
 
 std::string WindowScriptPage::currentFolder() const { return fs::currentFolder(); }

@@ -20,8 +20,6 @@ class WindowScriptPage : public script::ScriptPage {
   void setMenuBackColor(std::uint32_t bgr) override;
   std::string statusPanel(int panel) const override;
   void setStatusPanel(int panel, const std::string& text) override;
-  std::string areaParam() const override;
-  std::string yearParam() const override;
   std::string appFolder() const override;
   std::string currentFolder() const override;
 

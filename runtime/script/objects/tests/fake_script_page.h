@@ -34,8 +34,6 @@ class FakeScriptPage : public ScriptPage {
   void setMenuBackColor(std::uint32_t bgr) override { backColor = bgr; }
   std::string statusPanel(int panel) const override { return panels.at(panel); }
   void setStatusPanel(int panel, const std::string& text) override { panels.at(panel) = text; }
-  std::string areaParam() const override { return area; }
-  std::string yearParam() const override { return year; }
   std::string appFolder() const override { return "C:\\PEMO\\"; }
   std::string currentFolder() const override { return "D:\\WORK"; }
 
@@ -65,18 +63,7 @@ class FakeScriptPage : public ScriptPage {
   std::string windowCaption = "メニュー";
   std::uint32_t backColor = 0x8000000F;
   std::array<std::string, 4> panels;  // 1 to 3
-  std::string area, year;
   std::set<std::string> pictures;  // the paths that hold pictures
-};
-
-class FakeIni : public IniSource {
- public:
-  std::string readIni(const std::string& file, const std::string& section, const std::string& key) override {
-    reads.push_back(file + "|" + section + "|" + key);
-    return values[file + "|" + section + "|" + key];
-  }
-  std::map<std::string, std::string> values;
-  std::vector<std::string> reads;
 };
 
 // A screen of 1024 x 768; the window has a 2-pixel frame and a 20-pixel title.
@@ -112,8 +99,7 @@ class ObjectsFixture {
   FakeScriptPage page;
   FakeProgressView progressView;
   ProgressWindow progress{progressView};
-  FakeIni ini;
-  PageScriptObjects objects{page, progress, ini};
+  PageScriptObjects objects{page, progress};
   FakeFileSystem files;
   FakeArithmetic arithmetic;
   FakeHost host;

@@ -81,7 +81,7 @@ TEST_F(EditorProgramsTest, TheScriptEditorIsAwaitedWithoutSpinning) {
 }
 
 TEST_F(EditorProgramsTest, ATestRunHandsOverAndCleansUpHoweverItEnds) {
-  standIn("pemo", "printf '%s' \"$1\" > \"$(dirname \"$0\")/argument\"\nsleep 30\n");
+  standIn("pemo", "printf '%s' \"$1\" > \"$(dirname \"$0\")/argument\"\nexec sleep 30\n");
   windows.workspace.run(EditorCommand::RunStart, CommandSource::Toolbar);
   ASSERT_EQ(state.runActive, 1) << (shown.shown.empty() ? "" : shown.shown[0].prompt);
   ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir / "argument"); }));

@@ -29,6 +29,7 @@ struct GridTarget {
 };
 
 inline constexpr std::uint32_t kLabelWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kLabelHighlight = 0xFFFF00;  // cyan
 
 class PropertyGrid {
  public:
@@ -38,6 +39,8 @@ class PropertyGrid {
   std::array<std::uint32_t, kRowCount> labelBackColors;
   std::string caption = kPropertyCaption;
   bool dialogButtonVisible = false;
+  int dialogButtonRow = -1;  // the row the "..." button was last placed on
+  int highlightedRow = -1;
 
   ObjectList objectList;
   int objectListSelection = -1;

@@ -55,10 +55,11 @@ std::string objectRowText(int row, const MenuObject& object, const EditorState& 
   }
 }
 
-void loadObjectProperties(PropertyGrid& grid, EditorState& state, ObjectKind kind,
-                          bool blankMode) {
-  MenuDocument* document = state.activeForm;
-  ObjectRef ref{kind, state.activeObject.index};
+namespace {
+
+void loadObject(PropertyGrid& grid, EditorState& state, MenuDocument* document, ObjectRef ref,
+                bool blankMode) {
+  const ObjectKind kind = ref.kind;
   const MenuObject* object = document ? document->find(ref) : nullptr;
   if (!blankMode) {
     if (!object) return;
@@ -80,6 +81,17 @@ void loadObjectProperties(PropertyGrid& grid, EditorState& state, ObjectKind kin
       grid.disableRow(row);
     }
   }
+}
+
+}  // namespace
+
+void loadObjectProperties(PropertyGrid& grid, EditorState& state, ObjectKind kind,
+                          bool blankMode) {
+  loadObject(grid, state, state.activeForm, {kind, state.activeObject.index}, blankMode);
+}
+
+void reloadShownObject(PropertyGrid& grid, EditorState& state) {
+  loadObject(grid, state, grid.target.document, grid.target.object, false);
 }
 
 void loadMenuProperties(PropertyGrid& grid, EditorState& state) {

@@ -19,6 +19,9 @@ void loadMenuProperties(PropertyGrid& grid, EditorState& state);
 void loadObjectProperties(PropertyGrid& grid, EditorState& state, ObjectKind kind,
                           bool blankMode);
 
+// The object the grid shows, loaded again from its document.
+void reloadShownObject(PropertyGrid& grid, EditorState& state);
+
 // A row's text as the grid shows it for one object.
 std::string objectRowText(int row, const MenuObject& object, const EditorState& state);
 // A font as the grid's font row shows it: name, size, bold, italic, underline.

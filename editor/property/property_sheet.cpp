@@ -1,6 +1,7 @@
 #include "editor/property/property_sheet.h"
 
 #include "editor/property/property_loaders.h"
+#include "editor/property/selection_rows.h"
 
 namespace pemo::editor::property {
 
@@ -57,7 +58,7 @@ void PropertySheet::changeActiveObject() {
   if (grid_.objectListSelection != -1) loadEntry(grid_.objectListSelection);
   bool multiSelection = state_.activeObject.kind == ObjectKind::Multiple;
   if (multiSelection) {
-    loadMultiSelection();
+    loadMultiSelection(grid_, state_);
     grid_.shownKind = ObjectKind::Multiple;
     grid_.target = {state_.activeForm, state_.activeObject, state_.multiSelection};
   }
@@ -87,43 +88,6 @@ void PropertySheet::loadEntry(int position) {
     loadMenuProperties(grid_, state_);
   else
     loadObjectProperties(grid_, state_, state_.activeObject.kind, false);
-}
-
-// A multi-selection offers no row of its own yet: nothing it shows may be taken for the
-// values of one object.
-void PropertySheet::loadMultiSelection() {
-  for (int row = 0; row < kRowCount; ++row) grid_.disableRow(row);
-}
-
-void PropertySheet::rowFocused(int row) {
-  focusedRow_ = row;
-  rememberFocusedValue();
-}
-
-// A reload under a focused editor starts its editing afresh from what it now shows.
-void PropertySheet::rememberFocusedValue() {
-  if (focusedRow_ < 0) return;
-  const RowState& row = grid_.rows.at(focusedRow_);
-  oldValue_ = isListRow(focusedRow_) ? std::to_string(row.listIndex) : row.text;
-}
-
-void PropertySheet::rowTyped(int row, const std::string& text) {
-  grid_.rows.at(row).text = text;
-  focusedRow_ = row;
-  propChange_ = true;
-}
-
-void PropertySheet::commitPendingRow() {
-  if (!propChange_) return;
-  int row = focusedRow_;
-  if (writeBack_ && grid_.rows[row].text != oldValue_ && isOpen(grid_.target.document)) {
-    writeBack_->applyRow(grid_, row);
-    // A value the write-back refused is back at its old text and changes nothing.
-    if (grid_.rows[row].text != oldValue_) grid_.target.document->changed = true;
-  }
-  // The editor may keep the focus; what it holds now is what it started from.
-  oldValue_ = grid_.rows[row].text;
-  propChange_ = false;
 }
 
 void PropertySheet::showGrid() {

@@ -7,6 +7,7 @@
 #include "editor/document/editor_state.h"
 #include "editor/document/window_ports.h"
 #include "editor/property/menu_window_directory.h"
+#include "editor/property/property_dialogs.h"
 #include "editor/property/property_grid.h"
 
 namespace pemo::editor::property {
@@ -22,11 +23,16 @@ class PropertySheetView {
   virtual void showGrid() = 0;
 };
 
-// Writes an edited text row back to the grid's target.
+// Writes edited rows back to the grid's target.
 class RowWriteBack {
  public:
   virtual ~RowWriteBack() = default;
-  virtual void applyRow(PropertyGrid& grid, int row) = 0;
+  // A text row; false when the value was refused (the user has been told) and nothing
+  // changed.
+  virtual bool applyRow(PropertyGrid& grid, int row) = 0;
+  // The entry the user chose in a list row; the row's index may fall back to another
+  // entry the target takes.
+  virtual void applyChoice(PropertyGrid& grid, int row, int index) {}
 };
 
 class PropertySheet : public PropertyWindowPort {
@@ -35,6 +41,7 @@ class PropertySheet : public PropertyWindowPort {
 
   void setView(PropertySheetView* view) { view_ = view; }
   void setRowWriteBack(RowWriteBack* writeBack) { writeBack_ = writeBack; }
+  void setDialogs(PropertyDialogs* dialogs) { dialogs_ = dialogs; }
 
   // The window's load and unload. Any public member loads the window first.
   void load();
@@ -51,9 +58,19 @@ class PropertySheet : public PropertyWindowPort {
   // grid shows it. The commands are not refreshed.
   void objectListClicked(int position);
 
-  // A row's editor received the focus; a key typed into a text row changed its text.
+  // A row's editor received the focus: its caption is highlighted and its value
+  // remembered; the "..." button moves onto a row that has a dialog.
   void rowFocused(int row);
+  // A control that edits no row (the object list) received the focus.
+  void otherControlFocused();
+  // A key typed into a text row; its text as it now is.
   void rowTyped(int row, const std::string& text);
+  // A text row lost the focus: a changed value is written back.
+  void rowLeft(int row);
+  // The user chose an entry of a list row.
+  void listChosen(int row, int index);
+  // The "..." button: the dialog of the row it sits on, and its answer written back.
+  void dialogButtonClicked();
   bool propChange() const { return propChange_; }
   const std::string& oldValue() const { return oldValue_; }
 
@@ -69,14 +86,21 @@ class PropertySheet : public PropertyWindowPort {
   void ensureLoaded();
   void buildObjectList();
   void loadEntry(int position);
-  void loadMultiSelection();
   void rememberFocusedValue();
+  void highlightFocusedRow(int row);
+  void placeDialogButton(int row);
+  void restoreOldValue(int row);
+  void showPictureSize(int row);
+  // The grid's target, or none when its window has closed since the grid was loaded.
+  MenuDocument* targetDocument();
+  std::optional<std::string> dialogAnswer(int row);
   void showGrid();
 
   EditorState& state_;
   MenuWindowDirectory& windows_;
   PropertySheetView* view_ = nullptr;
   RowWriteBack* writeBack_ = nullptr;
+  PropertyDialogs* dialogs_ = nullptr;
   PropertyGrid grid_;
   bool loaded_ = false;
   bool propChange_ = false;

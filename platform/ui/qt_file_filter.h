@@ -12,4 +12,9 @@ namespace pemo::ui {
 // match the ";"-separated patterns through.
 void applyFileFilter(QFileDialog& dialog, const std::string& description, const std::string& patterns);
 
+// The filter text of the original dialogs, pairs of description and patterns all
+// separated by "|" ("Pictures|*.BMP;*.JPG|All|*.*"): one filter of the dialog per pair,
+// the first chosen. A description without patterns lets every file through.
+void applyFileFilters(QFileDialog& dialog, const std::string& filter);
+
 }  // namespace pemo::ui

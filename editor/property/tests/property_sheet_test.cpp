@@ -16,12 +16,10 @@ struct FakeView : PropertySheetView {
 // Writes a caption row to the object the grid shows; refuses the text "bad".
 struct CaptionWriteBack : RowWriteBack {
   std::string oldValue;
-  void applyRow(PropertyGrid& grid, int row) override {
-    if (grid.rows[row].text == "bad") {
-      grid.rows[row].text = oldValue;
-      return;
-    }
+  bool applyRow(PropertyGrid& grid, int row) override {
+    if (!grid.target.document || grid.rows[row].text == "bad") return false;
     grid.target.document->find(grid.target.object)->caption = grid.rows[row].text;
+    return true;
   }
 };
 

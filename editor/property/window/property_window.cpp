@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -59,6 +60,8 @@ PropertyWindow::PropertyWindow(PropertySheet& sheet, QWidget* parent)
   dialogButton_->setGeometry(0, 0, pixels(kDialogButtonTwips), pixels(kDialogButtonTwips));
   dialogButton_->setFocusPolicy(Qt::NoFocus);
   dialogButton_->hide();
+  connect(dialogButton_, &QToolButton::clicked, this, [this] { sheet_.dialogButtonClicked(); });
+  objectList_->installEventFilter(this);
   placeEditors();
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WindowShortcut);
   connect(help, &QShortcut::activated, this, [this] {
@@ -68,7 +71,12 @@ PropertyWindow::PropertyWindow(PropertySheet& sheet, QWidget* parent)
   sheet_.setView(this);
 }
 
-PropertyWindow::~PropertyWindow() { sheet_.setView(nullptr); }
+PropertyWindow::~PropertyWindow() {
+  // Editors losing the focus while they go must not reach the sheet.
+  for (int row = 0; row < kRowCount; ++row) rowEditor(row)->removeEventFilter(this);
+  objectList_->removeEventFilter(this);
+  sheet_.setView(nullptr);
+}
 
 void PropertyWindow::buildRows() {
   ui::Font labelFont;
@@ -106,6 +114,8 @@ void PropertyWindow::buildRows() {
 
 QComboBox* PropertyWindow::makeList(int row) {
   auto* list = new QComboBox(this);
+  // Only the user's choice counts; the grid's own loading sets the index unheard.
+  connect(list, &QComboBox::activated, this, [this, row](int index) { sheet_.listChosen(row, index); });
   switch (gridRows()[row].list) {
     case ChoiceList::Style: styleList_ = list; break;
     case ChoiceList::UnloadMode: unloadModeList_ = list; break;
@@ -175,12 +185,31 @@ void PropertyWindow::showGrid() {
       showListState(list, grid.entries(gridRow.list), state);
     }
   }
+  showObjectList(grid);
+  showDialogButton(grid);
+}
+
+void PropertyWindow::showObjectList(const PropertyGrid& grid) {
   QSignalBlocker blocker(objectList_);
-  objectList_->clear();
-  for (const std::string& entry : grid.objectList.entries)
-    objectList_->addItem(QString::fromStdString(entry));
+  // Most redraws follow a row's edit: a long list is rebuilt only when it changed.
+  bool same = objectList_->count() == static_cast<int>(grid.objectList.entries.size());
+  for (int i = 0; same && i < objectList_->count(); ++i)
+    same = objectList_->itemText(i).toStdString() == grid.objectList.entries[i];
+  if (!same) {
+    objectList_->clear();
+    for (const std::string& entry : grid.objectList.entries) objectList_->addItem(QString::fromStdString(entry));
+  }
   objectList_->setCurrentIndex(grid.objectListSelection);
   objectList_->setEnabled(grid.objectListEnabled);
+}
+
+// At the right end of the row's text box.
+void PropertyWindow::showDialogButton(const PropertyGrid& grid) {
+  if (grid.dialogButtonVisible && grid.dialogButtonRow >= 0) {
+    const QRect box = rowEditor(grid.dialogButtonRow)->geometry();
+    dialogButton_->move(box.right() + 1 - dialogButton_->width(), box.top());
+    dialogButton_->raise();
+  }
   dialogButton_->setVisible(grid.dialogButtonVisible);
 }
 
@@ -206,10 +235,33 @@ void PropertyWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && onActivated_) onActivated_();
 }
 
+int PropertyWindow::rowOfEditor(const QObject* editor) const {
+  for (int row = 0; row < kRowCount; ++row)
+    if (rowEditor(row) == editor) return row;
+  return -1;
+}
+
 bool PropertyWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    for (int row = 0; row < kRowCount; ++row)
-      if (rowEditor(row) == watched) sheet_.rowFocused(row);
+  const int row = rowOfEditor(watched);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      if (row >= 0)
+        sheet_.rowFocused(row);
+      else if (watched == objectList_)
+        sheet_.otherControlFocused();
+      break;
+    case QEvent::FocusOut:
+      if (row >= 0 && !isListRow(row)) sheet_.rowLeft(row);
+      break;
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (row < 0 || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) break;
+      // Enter is a key typed like any other, then the focus goes on to the next row.
+      if (auto* box = qobject_cast<QLineEdit*>(watched)) sheet_.rowTyped(row, box->text().toStdString());
+      focusNextChild();
+      return true;
+    }
+    default: break;
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -52,6 +52,9 @@ class PropertyWindow : public QWidget, public PropertySheetView {
   void buildRows();
   void placeEditors();
   QComboBox* makeList(int row);
+  int rowOfEditor(const QObject* editor) const;
+  void showObjectList(const PropertyGrid& grid);
+  void showDialogButton(const PropertyGrid& grid);
 
   PropertySheet& sheet_;
   ResizeRule resizeRule_;

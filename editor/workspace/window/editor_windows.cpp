@@ -7,11 +7,15 @@ EditorWindows::EditorWindows(EditorState& state)
       menuWindows(state),
       objects(state, menuWindows),
       workspace(state, mainWindow, mainWindow, objects),
-      propertySheet(state, menuWindows) {
+      propertySheet(state, menuWindows),
+      writeBack(state, pictures, menuWindows),
+      state_(state) {
   state.fileDialog = &fileDialog;
   state.menuWindows = &menuWindows;
   state.mainWindow = &workspace;
   state.propertyWindow = &propertySheet;
+  propertySheet.setRowWriteBack(&writeBack);
+  propertySheet.setDialogs(&propertyDialogs);
   mainWindow.setPropertyWindow(&propertyWindow);
   // The main window's rule for no menu window open holds for the property window too.
   propertyWindow.setActivationHandler([this] { workspace.mainWindowActivated(); });
@@ -20,7 +24,19 @@ EditorWindows::EditorWindows(EditorState& state)
   menuWindows.attach(workspace);
 }
 
-EditorWindows::~EditorWindows() = default;
+EditorWindows::~EditorWindows() {
+  // The menu windows call the workspace and the property window while they go, so they
+  // go first; then the state, which outlives the windows, keeps nothing of them.
+  menuWindows.deleteAll();
+  state_.propertyWindow = nullptr;
+  state_.mainWindow = nullptr;
+  state_.fileDialog = nullptr;
+  state_.menuWindows = nullptr;
+  state_.activeWnd = 0;
+  state_.activeForm = nullptr;
+  state_.activeObjectControl = {};
+  state_.multiSelection.clear();
+}
 
 void EditorWindows::start() {
   mainWindow.restorePlacement();

@@ -3,6 +3,8 @@
 // what pemoedit's main builds, and what the window tests drive.
 #include "editor/property/property_sheet.h"
 #include "editor/property/window/property_window.h"
+#include "editor/property/window/qt_property_dialogs.h"
+#include "editor/property/write_back.h"
 #include "editor/workspace/editor_workspace.h"
 #include "editor/workspace/window/main_window.h"
 #include "editor/workspace/window/menu_windows.h"
@@ -27,6 +29,12 @@ class EditorWindows {
   EditorWorkspace workspace;
   property::PropertySheet propertySheet;
   property::PropertyWindow propertyWindow{propertySheet};
+  property::QtPictures pictures;
+  property::DocumentWriteBack writeBack;
+  property::QtPropertyDialogs propertyDialogs{&propertyWindow, fileDialog};
+
+ private:
+  EditorState& state_;
 };
 
 }  // namespace pemo::editor

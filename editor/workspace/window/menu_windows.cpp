@@ -4,8 +4,26 @@
 
 namespace pemo::editor {
 
-MenuWindows::~MenuWindows() {
-  for (MenuWindow* window : windows_) delete window;
+MenuWindows::~MenuWindows() { deleteAll(); }
+
+void MenuWindows::deleteAll() {
+  while (!windows_.empty()) {
+    MenuWindow* window = windows_.back();
+    windows_.pop_back();
+    delete window;
+  }
+}
+
+void MenuWindows::showObjectChanged(MenuDocument& document, ObjectRef object) {
+  if (MenuWindow* window = windowOf(document)) window->objectChanged(object);
+}
+
+void MenuWindows::showMenuChanged(MenuDocument& document) {
+  if (MenuWindow* window = windowOf(document)) window->menuAttributesChanged();
+}
+
+void MenuWindows::showSelectionMoved(MenuDocument& document) {
+  if (MenuWindow* window = windowOf(document)) window->surface().refreshSelectionMarks();
 }
 
 MenuDocument* MenuWindows::openMenuWindow(const std::string& filePath, const std::string& preCaption) {

@@ -23,6 +23,11 @@ class MenuWindows : public MenuWindowsPort, public ObjectWindowsPort, public pro
   EditingSurface* surfaceOf(MenuDocument& document) override;
   // The window that shows the document; null when none does.
   MenuWindow* windowOf(const MenuDocument& document) const;
+  void showObjectChanged(MenuDocument& document, ObjectRef object) override;
+  void showMenuChanged(MenuDocument& document) override;
+  void showSelectionMoved(MenuDocument& document) override;
+  // Deletes every window, each taken from the list first.
+  void deleteAll();
 
   const std::vector<MenuWindow*>& windows() const { return windows_; }
   // Where the windows of menus that give no place open, each a step further.

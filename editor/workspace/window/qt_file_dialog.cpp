@@ -22,10 +22,7 @@ std::optional<std::string> QtFileDialog::show(const Request& request, bool save)
   QFileDialog dialog(parent_, QString::fromStdString(request.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  size_t bar = request.filter.find('|');
-  std::string description = request.filter.substr(0, bar);
-  std::string patterns = bar == std::string::npos ? "*" : request.filter.substr(bar + 1);
-  ui::applyFileFilter(dialog, description, patterns);
+  ui::applyFileFilters(dialog, request.filter);
   if (!lastFolder_.isEmpty()) dialog.setDirectory(lastFolder_);
   if (!request.fileName.empty()) {
     auto host = fs::isAbsoluteWindowsPath(request.fileName) ? fs::toHostPath(request.fileName) : std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 // The open and save dialogs, as Qt's own (not the desktop's) file dialog. Filters are
-// "description|patterns"; a file matches its patterns in any letter case, and a pattern
+// pairs "description|patterns|..."; a file matches its patterns in any letter case, and a pattern
 // naming Windows programs also lets programs of this system through.
 #include <QWidget>
 

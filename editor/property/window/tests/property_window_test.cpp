@@ -16,9 +16,10 @@ namespace {
 // Writes caption rows to the object the grid shows, noting what the grid showed then.
 struct CaptionWriteBack : RowWriteBack {
   std::vector<ObjectRef> writtenTo;
-  void applyRow(PropertyGrid& grid, int row) override {
+  bool applyRow(PropertyGrid& grid, int row) override {
     writtenTo.push_back(grid.target.object);
     grid.target.document->find(grid.target.object)->caption = grid.rows[row].text;
+    return true;
   }
 };
 

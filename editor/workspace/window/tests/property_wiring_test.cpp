@@ -16,9 +16,10 @@ using pemo::testing::writeFileBytes;
 // Writes caption rows to what the grid shows, noting which object that was.
 struct CaptionWriteBack : property::RowWriteBack {
   std::vector<ObjectRef> writtenTo;
-  void applyRow(property::PropertyGrid& grid, int row) override {
+  bool applyRow(property::PropertyGrid& grid, int row) override {
     writtenTo.push_back(grid.target.object);
     grid.target.document->find(grid.target.object)->caption = grid.rows[row].text;
+    return true;
   }
 };
 

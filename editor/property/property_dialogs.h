@@ -1,0 +1,22 @@
+#pragma once
+// The dialogs behind the grid's "..." button. Each answers nullopt when the user cancels.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "editor/document/menu_object.h"
+
+namespace pemo::editor::property {
+
+class PropertyDialogs {
+ public:
+  virtual ~PropertyDialogs() = default;
+  // A colour (BGR); the dialog does not start from the row's colour.
+  virtual std::optional<std::uint32_t> chooseColour() = 0;
+  virtual std::optional<FontSpec> chooseFont(const FontSpec& start) = 0;
+  // An existing file, as a Windows path. The filter is pairs of description and
+  // patterns, all separated by "|".
+  virtual std::optional<std::string> chooseFile(const std::string& title, const std::string& filter) = 0;
+};
+
+}  // namespace pemo::editor::property

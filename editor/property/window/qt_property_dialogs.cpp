@@ -1,0 +1,53 @@
+#include "editor/property/window/qt_property_dialogs.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QImageReader>
+
+#include "platform/ui/colours.h"
+#include "platform/ui/fonts.h"
+
+namespace pemo::editor::property {
+
+std::optional<std::uint32_t> QtPropertyDialogs::chooseColour() {
+  QColorDialog dialog(parent_);
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return ui::bgrFromColour(dialog.selectedColor());
+}
+
+FontSpec storedFont(const QFont& chosen, const FontSpec& start) {
+  FontSpec font;
+  font.name = chosen.family() == ui::displayFamily(start.name) ? start.name : chosen.family().toStdString();
+  font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : start.size;
+  font.bold = chosen.bold();
+  font.italic = chosen.italic();
+  font.underline = chosen.underline();
+  return font;
+}
+
+std::optional<FontSpec> QtPropertyDialogs::chooseFont(const FontSpec& start) {
+  QFontDialog dialog(ui::displayFont(start), parent_);
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return storedFont(dialog.selectedFont(), start);
+}
+
+std::optional<std::string> QtPropertyDialogs::chooseFile(const std::string& title, const std::string& filter) {
+  return files_.showOpen({0, title, filter, ""});
+}
+
+std::optional<PictureSize> QtPictures::readPicture(const std::string& hostPath) {
+  QImageReader reader(QString::fromStdString(hostPath));
+  if (!reader.canRead()) return std::nullopt;
+  QSize size = reader.size();
+  if (!size.isValid()) {
+    // A format that does not tell its size before it is read.
+    QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    size = image.size();
+  }
+  return PictureSize{size.width(), size.height()};
+}
+
+}  // namespace pemo::editor::property

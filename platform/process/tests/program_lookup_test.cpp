@@ -73,6 +73,18 @@ TEST(ProgramLookup, WindowsProgramsHaveTheirCounterparts) {
   EXPECT_EQ(plan.argv[0], "/bin/cat");
   EXPECT_EQ(plan.argv[1], (dir / "Notes.txt").string());
   unsetenv("PEMO_TEXT_EDITOR");
+
+  // The RUN menu's explorer (the Windows folder's "explorer.exe") opens the home folder;
+  // the control panel is the desktop's settings program, and without one it cannot start.
+  plan = p::planLaunch(pemo::fs::windowsFolder() + "\\explorer.exe", {}, p::existingHostPath);
+  ASSERT_EQ(plan.argv.size(), 2u) << plan.error;
+  EXPECT_EQ(plan.argv[1], std::getenv("HOME") ? std::getenv("HOME") : "/");
+  const std::string path = std::getenv("PATH");
+  setenv("PATH", dir.path().c_str(), 1);
+  plan = p::planLaunch(pemo::fs::windowsFolder() + "\\control.exe", {}, p::existingHostPath);
+  EXPECT_TRUE(plan.argv.empty());
+  EXPECT_FALSE(plan.error.empty());
+  setenv("PATH", path.c_str(), 1);
 }
 
 TEST(FileFilters, ProgramFiltersAcceptExecutables) {

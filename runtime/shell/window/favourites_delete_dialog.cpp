@@ -30,7 +30,10 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   connect(buttons[0], &QPushButton::clicked, this, &FavouritesDeleteDialog::confirm);
   connect(buttons[1], &QPushButton::clicked, this, &QDialog::reject);
   connect(buttons[2], &QPushButton::clicked, this, &FavouritesDeleteDialog::removeSelected);
-  connect(lst_, &QListWidget::itemDoubleClicked, this, &FavouritesDeleteDialog::removeSelected);
+  connect(lst_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    lst_->setCurrentItem(item);
+    removeSelected();
+  });
 
   resize(320, 220);
   if (owner) move(owner->pos());

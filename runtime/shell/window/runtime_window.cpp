@@ -246,8 +246,8 @@ QAction* RuntimeWindow::itemAction(ShellItem item) const {
 }
 
 void RuntimeWindow::setItemEnabled(ShellItem item, bool enabled) {
-  if (item == ShellItem::RunMenu || item == ShellItem::OptionMenu || item == ShellItem::HelpMenu)
-    itemAction(item)->menu()->setEnabled(enabled);
+  // A menu that is off takes its items' keys with it.
+  if (QMenu* menu = itemAction(item)->menu()) menu->setEnabled(enabled);
   itemAction(item)->setEnabled(enabled);
 }
 

@@ -24,7 +24,9 @@ struct WindowFixture {
   ui::ScopedMessagePort guard{&messages};
   struct : ShellHooks {
     void buildRunningAppsMenu() override { ++popupsFilled; }
+    void loadAppIcon() override { ++launcherRebuilt; }
     int popupsFilled = 0;
+    int launcherRebuilt = 0;
   } hooks;
   struct : process::PowerPort {
     void shutdown() override { requests.push_back("shutdown"); }

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/fs/windows_path.h"
+#include "platform/profile/private_profile.h"
+#include "platform/text/strings.h"
+#include "runtime/shell/tests/shell_fakes.h"
+
+using namespace pemo::shell;
+using namespace pemo::shell::testing;
+using pemo::page::MenuTreeNodeKind;
+using pemo::page::testing::writeMenu;
+using pemo::testing::readFileBytes;
+using pemo::testing::TempDir;
+
+namespace {
+
+constexpr const char* kSection = "よく使うﾒﾆｭｰ";
+
+// A start menu "top" with a sub-menu and a program in its tree, and its user folder.
+struct FavouritesRig : ShellRig {
+  TempDir dir;
+  std::string top, sub, other;
+  FavouritesRig() {
+    std::filesystem::create_directories(dir / "PemoUser");
+    runtime.appFolder = pemo::fs::toWindowsPath(dir.path().string()) + "\\";
+    top = writeMenu(dir / "TOP.FIL", {"BEGIN MENU", "CAPTION=top", "END MENU"});
+    sub = writeMenu(dir / "SUB.FIL", {"BEGIN MENU", "CAPTION=sub", "END MENU"});
+    other = writeMenu(dir / "OTHER.FIL", {"BEGIN MENU", "CAPTION=other", "END MENU"});
+    treeView.setNodes({{0, top, "top", MenuTreeNodeKind::Root, ""},
+                       {1, sub, "sub", MenuTreeNodeKind::LinkedMenu, ""},
+                       {2, "prog.exe", "go", MenuTreeNodeKind::Program, "2,1,0"}});
+    favourites().startWith("top");
+  }
+  Favourites& favourites() { return shell.favourites(); }
+  std::string stored(int n) {
+    return pemo::profile::readProfileString(kSection, "User" + std::to_string(n), "", runtime.favouritesFile, 4096);
+  }
+  void openMenu(const std::string& file, int node) {
+    treeLinks.changeMenu(file);
+    treeView.select(node);
+  }
+};
+
+}  // namespace
+
+TEST(Favourites, AddsTheOpenMenuUpToTwentyAndBuildsTheMenu) {
+  FavouritesRig r;
+  EXPECT_EQ(r.runtime.favouritesFile, r.runtime.appFolder + "PemoUser\\top.USER");
+  EXPECT_TRUE(r.window.favouriteItems.empty());
+
+  r.openMenu(r.sub, 2);
+  r.favourites().clicked(kAddFavouriteItem);
+  EXPECT_EQ(r.stored(0), "sub," + r.sub);
+  EXPECT_EQ(r.window.favouriteItems, std::vector<std::string>{"sub"});
+
+  // A program's node stands for the menu it sits in.
+  r.treeView.select(3);
+  r.favourites().clicked(kAddFavouriteItem);
+  EXPECT_EQ(r.stored(1), "sub," + r.sub);
+
+  for (int i = 2; i < 21; ++i) r.favourites().clicked(kAddFavouriteItem);
+  EXPECT_EQ(r.stored(19), "sub," + r.sub);
+  EXPECT_EQ(r.stored(20), "") << "the 21st addition changes nothing";
+  EXPECT_EQ(r.window.favouriteItems.size(), 20u);
+  EXPECT_TRUE(r.messages.shown.empty()) << "a full list refuses silently";
+}
+
+TEST(Favourites, ReadsUpToAGapAndKeepsCommasApart) {
+  FavouritesRig r;
+  namespace pp = pemo::profile;
+  pp::writeProfileString(kSection, "User0", "a," + r.sub, r.runtime.favouritesFile);
+  pp::writeProfileString(kSection, "User2", "c," + r.other, r.runtime.favouritesFile);
+  r.favourites().load();
+  EXPECT_EQ(r.runtime.favouriteMenus[0].caption, "a");
+  EXPECT_EQ(r.runtime.favouriteMenus[1].caption, "") << "entries after a gap are not read";
+
+  // The next addition fills the gap; a caption's comma is stored as "，", and a path
+  // keeps everything after the first comma.
+  const std::string commaFile = writeMenu(r.dir / "A,B.FIL", {"BEGIN MENU", "CAPTION=x,y", "END MENU"});
+  r.treeView.setNodes({{0, commaFile, "x,y", MenuTreeNodeKind::Root, ""}});
+  r.openMenu(commaFile, 1);
+  r.favourites().add();
+  EXPECT_EQ(r.stored(1), "x，y," + commaFile);
+  EXPECT_EQ(r.runtime.favouriteMenus[1].caption, "x，y");
+  EXPECT_EQ(r.runtime.favouriteMenus[1].file, commaFile);
+  EXPECT_EQ(r.runtime.favouriteMenus[2].caption, "c") << "the gap closed, the later entry is read again";
+}
+
+TEST(Favourites, OpensAnEntryAndTheTreeFollowsWhenItCan) {
+  FavouritesRig r;
+  r.treeView.setNodes({{0, r.top, "top", MenuTreeNodeKind::Root, ""},
+                       {1, pemo::text::UCase(r.sub), "sub", MenuTreeNodeKind::LinkedMenu, ""}});
+  r.runtime.favouriteMenus[0] = {"sub", r.sub};
+  r.runtime.favouriteMenus[1] = {"other", r.other};
+  r.runtime.favouriteMenus[2] = {"gone", (r.dir / "GONE.FIL").string()};
+  r.treeView.select(1);
+
+  r.favourites().clicked(0);
+  EXPECT_EQ(r.treeView.selected, 2) << "the node's file matches in any letter case";
+  EXPECT_EQ(r.treeView.expanded.back(), 2);
+  EXPECT_FALSE(r.page.state().treeSync);
+
+  // The same menu again is read again.
+  writeMenu(r.dir / "SUB.FIL", {"BEGIN MENU", "CAPTION=changed", "END MENU"});
+  r.favourites().clicked(0);
+  EXPECT_EQ(r.view.caption, "changed");
+
+  // A menu outside the tree opens; the tree stays where it was.
+  r.favourites().clicked(1);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.other);
+  EXPECT_EQ(r.treeView.selected, 2);
+
+  // A file that has gone keeps the page and says so.
+  r.favourites().clicked(2);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.other);
+  ASSERT_EQ(r.messages.shown.size(), 1u);
+  EXPECT_NE(r.messages.shown[0].prompt.find("ﾒﾆｭｰﾌｧｲﾙを開けません"), std::string::npos);
+}
+
+TEST(Favourites, DeleteListRemovesByPlaceAndWritesOnlyOnOk) {
+  FavouritesRig r;
+  for (const char* c : {"same", "keep", "same"}) {
+    r.treeView.setNodes({{0, r.top, c, MenuTreeNodeKind::Root, ""}});
+    r.openMenu(r.top, 1);
+    r.favourites().add();
+  }
+  const std::string before = readFileBytes(r.dir / "PemoUser" / "top.USER");
+
+  // Cancel: the dialog's list goes, the file stays; the next opening starts afresh.
+  r.window.deleteDialog = [&] {
+    FavouriteDeleteList list(r.runtime.favouriteMenus);
+    list.remove(0);
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  EXPECT_EQ(readFileBytes(r.dir / "PemoUser" / "top.USER"), before);
+
+  r.window.deleteDialog = [&] {
+    FavouriteDeleteList list(r.runtime.favouriteMenus);
+    EXPECT_EQ(list.captions(), (std::vector<std::string>{"same", "keep", "same"}));
+    EXPECT_FALSE(list.remove(3));
+    EXPECT_TRUE(list.remove(2));
+    EXPECT_EQ(list.deletedCaptions(), std::vector<std::string>{"same"});
+    list.write(r.runtime.favouritesFile);
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"same", "keep"})) << "only the chosen one goes";
+
+  // The last one deleted leaves no file.
+  r.window.deleteDialog = [&] {
+    FavouriteDeleteList list(r.runtime.favouriteMenus);
+    list.remove(0);
+    list.remove(0);
+    list.write(r.runtime.favouritesFile);
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  EXPECT_FALSE(std::filesystem::exists(r.dir / "PemoUser" / "top.USER"));
+  EXPECT_TRUE(r.window.favouriteItems.empty());
+}
+
+TEST(Favourites, EachStartMenuHasItsOwnFileInTheUserFolder) {
+  EXPECT_EQ(favouritesFileFor("C:\\P\\", "top"), "C:\\P\\PemoUser\\top.USER");
+  EXPECT_EQ(favouritesFileFor("C:\\P\\", "..\\..\\etc/x:y*?\"<>|\t"), "C:\\P\\PemoUser\\.._.._etc_x_y_______.USER");
+  EXPECT_EQ(favouritesFileFor("C:\\P\\", "ﾒﾆｭｰ一覧"), "C:\\P\\PemoUser\\ﾒﾆｭｰ一覧.USER");
+  EXPECT_NE(favouritesFileFor("C:\\P\\", "a"), favouritesFileFor("C:\\P\\", "b"));
+}

@@ -94,9 +94,24 @@ int main(int argc, char** argv) {
   auto& logic = bar.logic();
   const double settings = timedMs([] { (void)shell::launcher::LoadLauncherSettings(); });
   const double firstLoad = timedMs([&] { logic.load(); });
+  // In pemo the runtime window has shown first: the first window's costs (fonts, style)
+  // are paid by then. A small window stands in for it here.
+  QWidget first;
+  const double firstWindow = timedMs([&] {
+    first.show();
+    (void)QTest::qWaitForWindowExposed(&first);
+  });
   const double firstShow = timedMs([&] {
     bar.show();
     (void)QTest::qWaitForWindowExposed(&bar);
+  });
+  // After it, a bare tool window of 22 labels, as a yardstick of this X server.
+  QWidget bare(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+  for (int i = 0; i < 22; ++i) (new QLabel(QString::number(i), &bare))->setGeometry(4 + 41 * i, 4, 36, 36);
+  bare.resize(22 * 41 + 8, 54);
+  const double bareShow = timedMs([&] {
+    bare.show();
+    (void)QTest::qWaitForWindowExposed(&bare);
   });
   bar.hide();
   QApplication::processEvents();
@@ -128,8 +143,8 @@ int main(int argc, char** argv) {
   }
   std::printf("settings read %.2f ms; LoadAppIcon, 21 entries: first (the icon theme and types read) %.2f ms, "
               "median of 20 %.2f ms\n", settings, firstLoad, median(loads));
-  std::printf("first show %.2f ms; show %.2f ms, hide %.2f ms, expand %.2f ms, collapse %.2f ms (medians of 20)\n", firstShow,
-              median(shows), median(hides), median(expands), median(collapses));
+  std::printf("the process's first window %.2f ms; a bare tool window of 22 labels first shows in %.2f ms, the bar in %.2f ms; show %.2f ms, hide %.2f ms, expand %.2f ms, collapse %.2f ms (medians of 20)\n", firstWindow,
+              bareShow, firstShow, median(shows), median(hides), median(expands), median(collapses));
 
   // pemo idle with a docked bar: the bar shown, docked to the top edge.
   setText("\\SW", "ShowLaunch", "1");

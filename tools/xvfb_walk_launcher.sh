@@ -32,7 +32,7 @@ popup() {
   xdotool mousemove "$1" "$2" click 3
   sleep 0.5
   shift 2
-  xdotool key --delay 150 "$@"
+  [ $# -eq 0 ] || xdotool key --delay 150 "$@"
   sleep 0.5
 }
 # drag FROM_X FROM_Y TO_X TO_Y: the left button pressed, moved in steps, released.
@@ -93,5 +93,16 @@ crop launcher-left-expanded-again 0 230 120 320
 xdotool mousemove 640 700
 shot launcher-left-collapsed-again
 crop launcher-left-collapsed-again 0 230 120 320
-stop $pemo
+
+echo "launcher-only: the menu hidden, the bar the only window; its close item ends pemo:"
+popup 4 400 h
+xdotool mousemove 640 700
+shot launcher-only
+xdotool mousemove 4 400
+sleep 1
+popup 20 400
+shot launcher-only-popup 0.5
+xdotool key x
+sleep 2
+if kill -0 $pemo 2>/dev/null; then echo "  pemo still runs after 終了(&X)"; stop $pemo; else echo "  pemo ended by 終了(&X)"; fi
 echo "screenshots in $shots"

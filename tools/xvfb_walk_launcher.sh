@@ -35,7 +35,8 @@ popup() {
   [ $# -eq 0 ] || xdotool key --delay 150 "$@"
   sleep 0.5
 }
-# drag FROM_X FROM_Y TO_X TO_Y: the left button pressed, moved in steps, released.
+# drag FROM_X FROM_Y TO_X TO_Y [SHOT]: the left button pressed, moved in steps, released;
+# SHOT is taken with the button still down (the ghost showing where the bar goes).
 drag() {
   xdotool mousemove "$1" "$2" mousedown 1
   sleep 0.2
@@ -44,6 +45,7 @@ drag() {
   xdotool mousemove "$3" "$4"
   sleep 0.2
   xdotool mousemove "$3" "$4"
+  [ -z "${5:-}" ] || shot "$5" 0.5
   sleep 0.2
   xdotool mouseup 1
 }
@@ -81,7 +83,7 @@ shot launcher-docked-bottom-expanded
 crop launcher-docked-bottom-expanded 280 944 320 80
 # 10 % / 30 % of the screen: the left edge, vertical; the pointer is off the bar, which
 # then collapses to its strip.
-drag 332 971 128 307
+drag 332 971 128 307 launcher-dragging-ghost
 shot launcher-dragged-left
 crop launcher-dragged-left 0 230 120 320
 xdotool mousemove 640 700

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QApplication>
 #include <QTest>
 
 #include "editor/document/tests/document_fixture.h"
@@ -65,6 +66,79 @@ TEST_F(PropertyWiringTest, ThePropertyWindowFollowsTheMenuWindowsAndCommandsComm
   EXPECT_EQ(state.activeForm->find({ObjectKind::Label, 1})->caption, "Hello!");
   EXPECT_TRUE(state.activeForm->changed);
   windows.propertySheet.setRowWriteBack(nullptr);
+}
+
+MenuWindow* openMenu(EditorWindows& windows, const std::filesystem::path& file, const std::string& text) {
+  writeFileBytes(file, text);
+  windows.menuWindows.openMenuWindow(fs::toWindowsPath(file.string()), "");
+  return windows.menuWindows.windows().back();
+}
+
+void activate(MenuWindow* window) {
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QApplication::processEvents();
+}
+
+TEST_F(PropertyWiringTest, ATitleTypedForOneMenuGoesToItWhenAnotherMenuWindowIsClicked) {
+  MenuWindow* a = openMenu(windows, dir / "A.FIL", "BEGIN MENU\r\n    CAPTION=Menu A\r\nEND MENU\r\n");
+  MenuWindow* b = openMenu(windows, dir / "B.FIL", "BEGIN MENU\r\n    CAPTION=Menu B\r\nEND MENU\r\n");
+  activate(a);
+  ASSERT_EQ(prop.textBox(0)->text().toStdString(), "Menu A");
+  prop.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&prop));
+  prop.textBox(0)->setFocus();
+  prop.textBox(0)->selectAll();
+  QTest::keyClicks(prop.textBox(0), "Title for A");
+
+  // Window B's activation comes before the text box loses the focus.
+  activate(b);
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(a->document().caption, "Title for A");
+  EXPECT_EQ(a->windowTitle().toStdString(), "Title for A");
+  EXPECT_EQ(b->document().caption, "Menu B");
+  EXPECT_TRUE(a->document().changed);
+  EXPECT_FALSE(b->document().changed);
+  EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu B");
+}
+
+TEST_F(PropertyWiringTest, AfterARowMovesTheSelectionItsMarksStandTwoPixelsAroundEachObject) {
+  MenuWindow* menu = openMenu(windows, dir / "C.FIL",
+                              "BEGIN MENU\r\n    CAPTION=Marks\r\nEND MENU\r\n"
+                              "BEGIN LABEL\r\n    INDEX=1\r\n    LEFT=10\r\n    TOP=10\r\n    WIDTH=50\r\n    HEIGHT=20\r\nEND LABEL\r\n"
+                              "BEGIN LABEL\r\n    INDEX=2\r\n    LEFT=80\r\n    TOP=30\r\n    WIDTH=40\r\n    HEIGHT=20\r\nEND LABEL\r\n");
+  activate(menu);
+  menu->surface().selectInBand(0, 0, 300, 200);
+  ASSERT_EQ(state.activeObject.kind, ObjectKind::Multiple);
+  EXPECT_EQ(prop.textBox(2)->text().toStdString(), "");
+  prop.textBox(2)->setFocus();
+  QTest::keyClicks(prop.textBox(2), "120");
+  windows.propertySheet.commitPendingRow();
+  const auto& marks = menu->surface().state().soPos;
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_EQ(marks[0], (TableRect{8, 118, 62, 142}));
+  EXPECT_EQ(marks[1], (TableRect{78, 118, 122, 142}));
+  EXPECT_EQ(menu->objectWidget({ObjectKind::Label, 2})->geometry().top(), 120);
+  EXPECT_TRUE(menu->document().changed);
+}
+
+TEST(EditorWindowsTeardown, TheStateKeepsNothingOfTheWindowsThatWent) {
+  pemo::testing::TempDir dir;
+  EditorState state;
+  state.appFolder = fs::toWindowsPath(dir.path().string()) + "\\";
+  ui::RecordingMessagePort shown;
+  ui::ScopedMessagePort port(&shown);
+  {
+    EditorWindows windows(state);
+    windows.start();
+    openMenu(windows, dir / "D.FIL", "BEGIN MENU\r\n    CAPTION=Left open\r\nEND MENU\r\n");
+    ASSERT_NE(state.activeForm, nullptr);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(state.propertyWindow, nullptr);
+  EXPECT_EQ(state.mainWindow, nullptr);
+  EXPECT_EQ(state.menuWindows, nullptr);
+  EXPECT_EQ(state.activeForm, nullptr);
 }
 
 }  // namespace

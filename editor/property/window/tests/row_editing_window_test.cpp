@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "editor/property/tests/write_back_fixture.h"
+#include "editor/property/window/property_window.h"
+
+namespace pemo::editor::property {
+namespace {
+
+class RowEditingWindowTest : public WriteBackTest {
+ protected:
+  RowEditingWindowTest() {
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  QColor labelColour(int row) const { return window.captionLabel(row)->palette().color(QPalette::Window); }
+  QLineEdit* box(int row) const { return static_cast<QLineEdit*>(window.rowEditor(row)); }
+  void focus(int row) {
+    window.rowEditor(row)->setFocus();
+    QApplication::processEvents();
+  }
+  // The user picks an entry of a list row.
+  void choose(int row, int index) {
+    focus(row);
+    auto* list = static_cast<QComboBox*>(window.rowEditor(row));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+  }
+
+  PropertyWindow window{sheet};
+};
+
+TEST_F(RowEditingWindowTest, TheFocusedRowIsCyanAndTheDialogButtonSitsAtTheRightOfItsBox) {
+  add(ObjectKind::Label);
+  show({ObjectKind::Label, 1});
+  focus(row::Caption);
+  EXPECT_EQ(labelColour(row::Caption), QColor(Qt::cyan));
+  EXPECT_FALSE(window.dialogButton()->isVisible());
+  focus(row::Font);
+  EXPECT_EQ(labelColour(row::Font), QColor(Qt::cyan));
+  EXPECT_EQ(labelColour(row::Caption), QColor(Qt::white));
+  ASSERT_TRUE(window.dialogButton()->isVisible());
+  const QRect button = window.dialogButton()->geometry();
+  EXPECT_EQ(button.right(), box(row::Font)->geometry().right());
+  EXPECT_EQ(button.top(), box(row::Font)->geometry().top());
+
+  // The object list highlights nothing.
+  window.objectList()->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(labelColour(row::Font), QColor(Qt::white));
+}
+
+TEST_F(RowEditingWindowTest, EnterCommitsAndMovesOnAndAnUnchangedRowMarksNothing) {
+  ObjectRef label = add(ObjectKind::Label);
+  object(label).caption = "Old";
+  show(label);
+  focus(row::Caption);
+  focus(row::Left);
+  EXPECT_FALSE(first.changed);
+
+  focus(row::Caption);
+  box(row::Caption)->selectAll();
+  QTest::keyClicks(box(row::Caption), "New title");
+  QTest::keyClick(box(row::Caption), Qt::Key_Return);
+  EXPECT_EQ(object(label).caption, "New title");
+  EXPECT_TRUE(first.changed);
+  EXPECT_TRUE(box(row::Left)->hasFocus());
+  EXPECT_EQ(windows.objectsShown.back(), label);
+
+  // A refused value shows its old text again.
+  first.changed = false;
+  box(row::Left)->selectAll();
+  QTest::keyClicks(box(row::Left), "1e9");
+  QTest::keyClick(box(row::Left), Qt::Key_Return);
+  EXPECT_EQ(box(row::Left)->text().toStdString(), "0");
+  EXPECT_FALSE(first.changed);
+}
+
+TEST_F(RowEditingWindowTest, ListsStoreTheUsersChoiceAndTheImageSizeRowsFollow) {
+  ObjectRef image = add(ObjectKind::Image);
+  object(image).picture = picture("size.bmp", 33, 44);
+  object(image).stretch = true;
+  show(image);
+  choose(row::Style, 2);
+  EXPECT_EQ(messages(), (std::vector<std::string>{kStyleRefusedMessage}));
+  EXPECT_EQ(static_cast<QComboBox*>(window.rowEditor(row::Style))->currentIndex(), 0);
+  EXPECT_EQ(object(image).linkStyle, 0);
+  EXPECT_FALSE(first.changed);
+
+  choose(row::Stretch, 1);
+  EXPECT_FALSE(object(image).stretch);
+  EXPECT_EQ(box(row::Width)->text().toStdString(), "33");
+  EXPECT_EQ(box(row::Height)->text().toStdString(), "44");
+  EXPECT_TRUE(first.changed);
+
+  // Loading the grid sets the lists without a choice being made.
+  first.changed = false;
+  show({ObjectKind::Menu, 0});
+  show(image);
+  EXPECT_FALSE(first.changed);
+}
+
+TEST_F(RowEditingWindowTest, TheDialogButtonOpensTheRowsDialog) {
+  ObjectRef radio = add(ObjectKind::Radio);
+  show(radio);
+  focus(row::BackColor);
+  const std::string before = box(row::BackColor)->text().toStdString();
+  QTest::mouseClick(window.dialogButton(), Qt::LeftButton);
+  EXPECT_EQ(box(row::BackColor)->text().toStdString(), before);
+  EXPECT_FALSE(first.changed);
+
+  dialogs.colour = 0x00FF00;
+  QTest::mouseClick(window.dialogButton(), Qt::LeftButton);
+  EXPECT_EQ(box(row::BackColor)->text().toStdString(), "FF00");
+  EXPECT_EQ(object(radio).backColor, 0xFF00u);
+  EXPECT_TRUE(first.changed);
+
+  // A typed value goes first, then the dialog's.
+  focus(row::Font);
+  box(row::Font)->selectAll();
+  QTest::keyClicks(box(row::Font), "Typed,10,False,False,False");
+  dialogs.font = FontSpec{"Arial", 12, true, false, false};
+  QTest::mouseClick(window.dialogButton(), Qt::LeftButton);
+  EXPECT_EQ(dialogs.fontStarts.back().name, "Typed");
+  EXPECT_EQ(box(row::Font)->text().toStdString(), "Arial,12,True,False,False");
+  EXPECT_EQ(object(radio).font.name, "Arial");
+}
+
+TEST_F(RowEditingWindowTest, ASelectionShowsNoObjectsValues) {
+  ObjectRef l1 = add(ObjectKind::Label), l2 = add(ObjectKind::Label);
+  ObjectRef button = add(ObjectKind::Button);
+  object(l1).caption = "one";
+  show(l1);
+  showSelection({l1, l2}, 1);
+  EXPECT_EQ(box(row::Caption)->text().toStdString(), "");
+  EXPECT_TRUE(box(row::Caption)->isEnabled());
+  EXPECT_FALSE(window.rowEditor(row::Style)->isEnabled());
+  EXPECT_FALSE(window.objectList()->isEnabled());
+  showSelection({l1, button}, 3);
+  EXPECT_FALSE(box(row::Caption)->isEnabled());
+  EXPECT_TRUE(box(row::Top)->isEnabled());
+  EXPECT_FALSE(box(row::Picture)->isEnabled());
+}
+
+}  // namespace
+}  // namespace pemo::editor::property

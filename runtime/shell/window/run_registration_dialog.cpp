@@ -74,6 +74,7 @@ RunRegistrationDialog::RunRegistrationDialog(QWidget* owner, std::vector<page::R
   connect(registerButton_, &QPushButton::clicked, this, &RunRegistrationDialog::registerEntry);
   connect(remove, &QPushButton::clicked, this, &RunRegistrationDialog::deleteEntry);
 
+  txt_[0]->setFocus();
   resize(420, 260);
   if (owner) move(owner->pos() + QPoint(kOffsetFromOwner, kOffsetFromOwner));
 }

@@ -126,6 +126,7 @@ TEST(RuntimeShell, NoStartFileOrAStartMenuWithoutCaption) {
 TEST(RuntimeShell, CloseIsRefusedWhileProgramsRunThenCleansUpInOrder) {
   Menus m;
   ShellRig r;
+  std::filesystem::create_directories(m.dir / "PemoUser");
   startOn(r, m.top);
   r.script.loaded = true;
   r.treeLinks.runProgram("prog.exe");
@@ -142,7 +143,11 @@ TEST(RuntimeShell, CloseIsRefusedWhileProgramsRunThenCleansUpInOrder) {
 
   r.programs.finishAll();
   r.window.current.windowState = WindowShowState::Maximized;
+  r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
+  r.runtime.runList = {{"tool", "C:\\TOOL.EXE"}};
   EXPECT_TRUE(r.shell.closeRequested());
+  EXPECT_EQ(pemo::testing::readFileBytes(m.dir / "PemoUser" / "PEMORUN.DAT"), "[APP]\r\nApp0=tool,C:\\TOOL.EXE\r\n")
+      << "the run list is written back";
   EXPECT_EQ(r.script.events.back().kind, pemo::menufile::ObjectKind::Menu);
   EXPECT_EQ(r.script.events.back().event, pemo::menufile::ScriptEvent::UnloadMenu);
   EXPECT_FALSE(r.script.loaded);

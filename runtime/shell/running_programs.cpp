@@ -1,5 +1,7 @@
 #include "runtime/shell/running_programs.h"
 
+#include <optional>
+
 namespace pemo::shell {
 
 RunningPrograms::RunningPrograms(page::RunProcessList& list, process::ProgramPort& programs,
@@ -14,14 +16,13 @@ const ui::OtherWindow* findProcessWindow(const std::vector<ui::OtherWindow>& win
 
 std::vector<RunningProgramItem> RunningPrograms::items() {
   std::vector<RunningProgramItem> items;
-  std::vector<ui::OtherWindow> windows;
-  bool windowsListed = false;
+  // The desktop is asked once, and only when a program runs.
+  std::optional<std::vector<ui::OtherWindow>> windows;
   for (const auto& [name, link] : list_.values()) {
     const long pid = page::pidOfRunListValue(name);
     if (!programs_.isRunning(pid)) continue;  // the timer drops it
-    // The desktop is asked once, and only when a program runs.
-    if (!windowsListed) windows = windows_.topLevelWindows(), windowsListed = true;
-    if (const ui::OtherWindow* window = findProcessWindow(windows, pid))
+    if (!windows) windows = windows_.topLevelWindows();
+    if (const ui::OtherWindow* window = findProcessWindow(*windows, pid))
       items.push_back({window->title, window->id});
     else
       items.push_back({link, 0});

@@ -4,6 +4,7 @@
    by the caller. Results are 0 (or a handle) on success and -1 on failure; engine
    failures other than not-found and end-of-file are also shown in a message box. */
 #include "support/common/c_export.h"
+#include "support/hapsy/key_description.h"
 
 /* Open modes of the engine. */
 #define BT_MODE_NORMAL 0
@@ -12,12 +13,6 @@
 #define BT_MODE_VERIFY (-3)
 #define BT_MODE_EXCLUSIVE (-4)
 
-/* One key description for VBBtFileCreateOpen: 21 bytes, packed, little-endian:
-   0 key position (from 1, 4 bytes), 4 type letter ("S" string, "I"/"L" integer,
-   "D" floating point), 5 key length (4 bytes), 9 one byte kept in the file
-   layout, 13 duplicates allowed when non-zero (4 bytes), 17 segmented: the
-   next description continues this key when non-zero (4 bytes). */
-#define BT_KEY_DESCRIPTION_SIZE 21
 
 /* Handle-based exports: a handle comes from BtFileOpen or BtFileCreateOpen (0-499). */
 PEMO_C_EXPORT int BtFileOpen(const char* path, int mode);

@@ -5,7 +5,7 @@
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/file_spec.h"
 #include "platform/btrieve/le_bytes.h"
-#include "support/hapsy/bt_exports.h"
+#include "support/hapsy/key_description.h"
 
 namespace pemo::hapsy {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The file layout that VBBtFileCreateOpen builds from its callers' packed key
-// descriptions (see BT_KEY_DESCRIPTION_SIZE in bt_exports.h).
+// descriptions (see key_description.h).
 #include <optional>
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "support/hapsy/bt_exports.h"
+#include "support/hapsy/key_description.h"
 
 namespace pemo::hapsy {
 namespace {

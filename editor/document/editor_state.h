@@ -54,7 +54,6 @@ struct EditorState {
 
   RecentFiles recentFiles;
   std::string scriptEditorPath;
-  bool scriptEditing = false;
   int runActive = 0;
   std::int64_t runProcessId = 0;
   MenuDocument* runForm = nullptr;

@@ -130,13 +130,11 @@ void editScript(EditorState& state) {
     return;
   }
   document->meSeFlg = 1;
-  state.scriptEditing = true;
   if (state.mainWindow) state.mainWindow->changeMainSetting();
   state.programs->whenEnded(pid, [&state, document, workFile, before](long) {
     // The window cannot close while its script is edited; this guards a program end.
     if (!isOpen(state, document)) return;
     document->meSeFlg = 0;
-    state.scriptEditing = anyScriptBeingEdited(state);
     // The edit reaches the menu file only with the next save, so the menu must ask.
     if (fileBytes(workFile) != before) document->changed = true;
     if (state.mainWindow) state.mainWindow->changeMainSetting();

@@ -39,8 +39,6 @@ bool PropertySheet::isOpen(const MenuDocument* document) {
   return false;
 }
 
-bool PropertySheet::noMenuWindowOpen() { return windows_.openMenuWindows().empty(); }
-
 void PropertySheet::changeActiveObject() {
   ensureLoaded();
   // A value typed into a row belongs to what the grid showed while it was typed.

@@ -74,9 +74,6 @@ class PropertySheet : public PropertyWindowPort {
   bool propChange() const { return propChange_; }
   const std::string& oldValue() const { return oldValue_; }
 
-  // True while no menu window is open.
-  bool noMenuWindowOpen();
-
   const PropertyGrid& grid() const { return grid_; }
   PropertyGrid& grid() { return grid_; }
 

@@ -33,7 +33,6 @@ class RecordFile {
   static int open(const std::string& path, int mode, std::unique_ptr<RecordFile>& file);
 
   const FileSpec& spec() const { return spec_; }
-  bool readOnly() const { return readOnly_; }
 
   // Changes, each one committed transaction. `expected` is the record as last read:
   // an update or delete of a record that changed since gives kStatusRecordChanged.

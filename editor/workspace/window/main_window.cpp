@@ -137,12 +137,6 @@ void MainWindow::buildToolBar() {
   addCommandAction(Command::RunStop, button(toolIcon(ToolIcon::Stop), "終了", EditorCommand::RunStop));
 }
 
-QAction* MainWindow::menuItem(const QString& caption) const {
-  for (QAction* action : findChildren<QAction*>())
-    if (action->text() == caption) return action;
-  return nullptr;
-}
-
 void MainWindow::run(EditorCommand command, CommandSource source, int argument) {
   if (workspace_) workspace_->run(command, source, argument);
 }

@@ -43,7 +43,6 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   QToolBar* toolBar() const { return toolBar_; }
   // The toolbar's buttons by their number, 1 to 24 (separators included).
   QAction* toolButton(int number) const { return buttons_.at(number - 1); }
-  QAction* menuItem(const QString& caption) const;
 
  protected:
   void changeEvent(QEvent* event) override;

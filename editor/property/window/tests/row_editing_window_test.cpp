@@ -9,6 +9,8 @@
 
 #include "editor/property/tests/write_back_fixture.h"
 #include "editor/property/window/property_window.h"
+#include "editor/property/window/qt_property_dialogs.h"
+#include "platform/ui/fonts.h"
 
 namespace pemo::editor::property {
 namespace {
@@ -147,6 +149,17 @@ TEST_F(RowEditingWindowTest, ASelectionShowsNoObjectsValues) {
   EXPECT_FALSE(box(row::Caption)->isEnabled());
   EXPECT_TRUE(box(row::Top)->isEnabled());
   EXPECT_FALSE(box(row::Picture)->isEnabled());
+}
+
+TEST(QtPropertyDialogs, AFontChosenInTheFamilyItStartedFromKeepsItsStoredName) {
+  const FontSpec start{"ＭＳ Ｐゴシック", 9, false, false, false};
+  QFont chosen = ui::displayFont(start);
+  chosen.setPointSizeF(12);
+  chosen.setBold(true);
+  EXPECT_EQ(storedFont(chosen, start), (FontSpec{"ＭＳ Ｐゴシック", 12, true, false, false}));
+  chosen.setFamily("Some Other Family");
+  chosen.setUnderline(true);
+  EXPECT_EQ(storedFont(chosen, start), (FontSpec{"Some Other Family", 12, true, false, true}));
 }
 
 }  // namespace

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Walks through the property window under a virtual X server: in a copy of the sample
+# start menu a label gets a new caption (row 0, Enter) and the style "選択ﾘﾝｸ先を実行"
+# (row 9); the three picture buttons are selected with a band and given the top 120
+# (row 2); the menu is saved and pemo shows it. A screenshot of each step goes to the
+# folder given (default: ./walk-shots). Works on a copy of samples/ with its own settings.
+#
+#     tools/xvfb_walk_property.sh [build/bin] [shots folder]
+set -euo pipefail
+source "$(dirname "$0")/xvfb_lib.sh" 76 "$@"
+
+# window_of PID TITLE: the visible window of the program with that title.
+window_of() {
+  local id
+  for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+      if xdotool getwindowname "$id" 2>/dev/null | grep -qx -- "$2"; then echo "$id"; return; fi
+    done
+    sleep 0.2
+  done
+  return 1
+}
+
+# at WINDOW X Y: the pointer to a point of the window's client area.
+at() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3))
+}
+click_in() {
+  at "$1" "$2" "$3"
+  xdotool click 1
+  sleep 0.5
+}
+
+# A row's editor in the property window: 102 pixels from the left, rows 22 pixels apart
+# from 32 down.
+row_y() { echo $((32 + 22 * $1 + 10)); }
+type_into_row() {
+  click_in "$prop" 200 "$(row_y "$1")"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$2"
+  xdotool key Return
+  sleep 0.5
+}
+
+cd "$work/menus"
+echo "pemoedit with a copy of the start menu:"
+"$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
+editor=$!
+focus_on $editor
+sleep 1
+xdotool key ctrl+o
+sleep 1
+xdotool type --delay 20 "$work/menus/START.FIL"
+xdotool key Return
+start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")
+xdotool windowmove "$start" 360 80
+sleep 0.5
+
+# The label "→ ｻﾌﾞﾒﾆｭｰ1 を開く" at (16, 70), 260 x 18 pixels.
+click_in "$start" 100 78
+shot prop-01-label-shown
+type_into_row 0 "Property walk caption"
+shot prop-02-caption-committed
+# The style list: opened by a click, two entries down to "選択ﾘﾝｸ先を実行".
+click_in "$prop" 200 "$(row_y 9)"
+xdotool key Down Down Return
+sleep 0.5
+shot prop-03-style-chosen
+
+# The three picture buttons stand from (220, 92) to (452, 156); the band starts on the
+# empty surface below the last one.
+at "$start" 458 160
+xdotool mousedown 1
+for step in 1 2 3 4 5; do
+  at "$start" $((458 - step * 48)) $((160 - step * 14))
+  sleep 0.1
+done
+at "$start" 214 89
+xdotool mouseup 1
+sleep 0.5
+shot prop-04-buttons-banded
+type_into_row 2 120
+shot prop-05-buttons-moved-marks-follow
+xdotool windowfocus "$start" 2>/dev/null || true
+sleep 0.3
+xdotool key ctrl+s
+sleep 1
+shot prop-06-saved
+stop $editor
+
+echo "  STYLE=2 blocks: $(grep -a -c '^    STYLE=2' START.FIL || true); TOP=120: $(grep -a -c '^    TOP=120' START.FIL || true)"
+iconv -f cp932 -t utf-8 START.FIL | grep -n "Property walk caption" | sed 's/^/  caption at line /'
+
+echo "pemo on the saved file:"
+"$bin/pemo" START.FIL >"$work/pemo-start.log" 2>&1 &
+pemo=$!
+focus_on $pemo
+shot prop-07-pemo-start 2
+stop $pemo
+cp START.FIL "$shots/"
+echo "screenshots and the saved file in $shots"

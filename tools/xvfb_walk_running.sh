@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Walks through the running-programs submenu under a virtual X server without a window
-# manager: a menu link starts a small window program, the popup lists its title under
-# "実行中のｱﾌﾟﾘｹｰｼｮﾝ(&R)", choosing it gives it the focus, and once it has ended the
-# popup says "なし". A second link starts a program without a window, listed by its link.
+# manager (or under the one WM names): a menu link starts a small window program, the
+# popup lists its title under "実行中のｱﾌﾟﾘｹｰｼｮﾝ(&R)", choosing it gives it the focus,
+# and once it has ended the popup says "なし". A second link starts a program without a
+# window, listed by its link.
 # Screenshots go to the folder given (default ./walk-shots). pemo runs from a copy of
 # the program folder, so that what it writes there stays out of the build.
 #
-#     tools/xvfb_walk_running.sh [build/bin] [shots folder]
+#     [WM=openbox] tools/xvfb_walk_running.sh [build/bin] [shots folder]
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 73 "$@"
 
 titled_window="$(cd "$bin/../tests" && pwd)/titled_window"
 mkdir -p "$work/bin"
 cp "$bin"/pemo "$bin"/*.so "$work/bin/"
+
+# WM=openbox (or another window manager) runs the walk under that window manager.
+if [ -n "${WM:-}" ]; then
+  "$WM" >/dev/null 2>&1 &
+  sleep 1
+fi
 
 # A program without a window that says its process id, so the walk can end it.
 printf '#!/bin/sh\necho $$ >"%s/quiet.pid"\nexec sleep 600\n' "$work" >"$work/quiet.sh"
@@ -29,8 +36,8 @@ for index, (caption, link, top) in enumerate([("窓を開く", window_program + 
 open(menu, "wb").write(("\r\n".join(lines) + "\r\n").encode("cp932"))
 PY
 
-# click_page X Y [BUTTON]: a click at a place of the screen (the window sits at its corner).
-click_page() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.7; }
+# click_page X Y [BUTTON]: a click at a place of the runtime window.
+click_page() { xdotool mousemove --window "$pemo_window" "$1" "$2" click "${3:-1}"; sleep 0.7; }
 # running_submenu: the popup at an empty place of the page, with its submenu open.
 running_submenu() {
   focus_on $pemo
@@ -45,27 +52,29 @@ cd "$work/menus"
 pemo=$!
 focus_on $pemo
 sleep 1
-shot running-page
+pemo_window=$(xdotool search --onlyvisible --name "^実行中のｱﾌﾟﾘｹｰｼｮﾝ\$" | head -1)
+shot running${WM:+-$WM}-page
 
 click_page 110 55
 test_window=$(timeout 10 xdotool search --sync --onlyvisible --name "ﾃｽﾄ窓 Test" | head -1)
 click_page 110 95
 running_submenu
-shot running-submenu-two-programs
+shot running${WM:+-$WM}-submenu-two-programs
 
+echo "  focus before choosing the item: $(xdotool getwindowfocus)"
 xdotool key Return
 sleep 0.7
 focused=$(xdotool getwindowfocus)
 echo "  focus after choosing the item: $focused, the test window: $test_window"
 [ "$focused" = "$test_window" ] && echo "  the chosen program has the focus" || echo "  FOCUS NOT GIVEN"
-shot running-after-choosing
+shot running${WM:+-$WM}-after-choosing
 
 echo "the programs end:"
 xdotool key Escape
 kill "$(cat "$work/quiet.pid")"
 sleep 1.2
 running_submenu
-shot running-submenu-none
+shot running${WM:+-$WM}-submenu-none
 xdotool key Escape Escape
 stop $pemo
 echo "screenshots in $shots"

@@ -1,13 +1,14 @@
 # Checks the layer rule: the logic of every area includes no Qt header, neither
-# directly nor through a header of ours. The Qt layers are the window/ folders, the
-# qt_* files, platform/ui and platform/testing; tests and the programs' main.cpp wire
-# the layers and may include anything.
+# directly nor through a header of ours (LayerRules.cmake says which files are logic).
+# With LINK_REPORT, the logic libraries' links written at configure time
+# (LayerLinks.cmake) are checked too: none reaches Qt.
 #
-#   cmake -DSOURCE_DIR=<tree> -P CheckLayers.cmake
+#   cmake -DSOURCE_DIR=<tree> [-DLINK_REPORT=<file>] -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/LayerRules.cmake)
 
 set(areas runtime editor menufile kovan support platform)
 set(files)
@@ -16,15 +17,6 @@ foreach(area IN LISTS areas)
        ${SOURCE_DIR}/${area}/*.c ${SOURCE_DIR}/${area}/*.inc)
   list(APPEND files ${found})
 endforeach()
-
-function(is_logic file out)
-  if(file MATCHES "(^|/)window/" OR file MATCHES "(^|/)tests/" OR file MATCHES "(^|/)qt_[^/]*$"
-     OR file MATCHES "(^|/)main\\.cpp$" OR file MATCHES "^platform/(ui|testing)/")
-    set(${out} FALSE PARENT_SCOPE)
-  else()
-    set(${out} TRUE PARENT_SCOPE)
-  endif()
-endfunction()
 
 # Each file's own headers ("...") and whether it names a Qt header (<Q...>) itself.
 set(reaches_qt)
@@ -70,14 +62,21 @@ endwhile()
 
 set(broken 0)
 foreach(file IN LISTS reaches_qt)
-  is_logic(${file} logic)
+  pemo_is_logic_file(${file} logic)
   if(logic)
     message("${file}: a logic file includes ${why_${file}}")
     math(EXPR broken "${broken} + 1")
   endif()
 endforeach()
+if(LINK_REPORT)
+  file(STRINGS ${LINK_REPORT} link_faults)
+  foreach(fault IN LISTS link_faults)
+    message("${fault}")
+    math(EXPR broken "${broken} + 1")
+  endforeach()
+endif()
 if(broken GREATER 0)
-  message(FATAL_ERROR "${broken} logic file(s) include a Qt header; move the Qt part to a window/ folder or a qt_* file")
+  message(FATAL_ERROR "${broken} layer fault(s): logic that includes a Qt header or links Qt; move the Qt part to a window/ folder or a qt_* file")
 endif()
 list(LENGTH files checked)
 message(STATUS "layers: ${checked} files checked, no Qt header in the logic")

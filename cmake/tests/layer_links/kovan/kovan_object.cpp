@@ -1,0 +1,1 @@
+int unused_kovan_object = 0;

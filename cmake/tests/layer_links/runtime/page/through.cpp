@@ -1,0 +1,1 @@
+int unused_through = 0;

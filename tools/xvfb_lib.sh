@@ -30,3 +30,28 @@ focus_on() {
 
 # stop PID: ends a program started by the walk and waits for it.
 stop() { kill "$1" 2>/dev/null || true; wait "$1" 2>/dev/null || true; }
+
+# window_of PID TITLE: the visible window of the program with that title.
+window_of() {
+  local id
+  for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+      if xdotool getwindowname "$id" 2>/dev/null | grep -qx -- "$2"; then echo "$id"; return; fi
+    done
+    sleep 0.2
+  done
+  return 1
+}
+
+# at WINDOW X Y: the pointer to a point of the window's client area.
+at() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  xdotool mousemove $((X + $2)) $((Y + $3))
+}
+
+# click_in WINDOW X Y [BUTTON]: a click at a point of the window's client area.
+click_in() {
+  at "$1" "$2" "$3"
+  xdotool click "${4:-1}"
+  sleep 0.5
+}

@@ -9,25 +9,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 75 "$@"
 
-# window_of PID TITLE: the visible window of the program with that title.
-window_of() {
-  local id
-  for _ in $(seq 50); do
-    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-      if xdotool getwindowname "$id" 2>/dev/null | grep -qx -- "$2"; then echo "$id"; return; fi
-    done
-    sleep 0.2
-  done
-  return 1
-}
-
-# click_in WINDOW X Y [BUTTON]: a click at a point of the window's client area.
-click_in() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + $2)) $((Y + $3)) click "${4:-1}"
-  sleep 0.5
-}
-
 # keys_to WINDOW KEY...: the window gets the focus, then the keys.
 keys_to() {
   local window="$1"

@@ -9,29 +9,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 76 "$@"
 
-# window_of PID TITLE: the visible window of the program with that title.
-window_of() {
-  local id
-  for _ in $(seq 50); do
-    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-      if xdotool getwindowname "$id" 2>/dev/null | grep -qx -- "$2"; then echo "$id"; return; fi
-    done
-    sleep 0.2
-  done
-  return 1
-}
-
-# at WINDOW X Y: the pointer to a point of the window's client area.
-at() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove $((X + $2)) $((Y + $3))
-}
-click_in() {
-  at "$1" "$2" "$3"
-  xdotool click 1
-  sleep 0.5
-}
-
 # A row's editor in the property window: 102 pixels from the left, rows 22 pixels apart
 # from 32 down.
 row_y() { echo $((32 + 22 * $1 + 10)); }

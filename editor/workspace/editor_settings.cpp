@@ -1,6 +1,7 @@
 #include "editor/workspace/editor_settings.h"
 
 #include "editor/document/registry_recent_key.h"
+#include "platform/fs/folder_path.h"
 #include "platform/fs/windows_path.h"
 #include "platform/registry/registry.h"
 
@@ -30,9 +31,7 @@ std::string loadScriptEditorPath() {
     registry::closeKey(key);
   }
   if (!path.empty()) return path;
-  std::string windows = fs::windowsFolder();
-  if (windows.empty() || windows.back() != '\\') windows += '\\';
-  return windows + "NOTEPAD.EXE";
+  return fs::withClosingBackslash(fs::windowsFolder()) + "NOTEPAD.EXE";
 }
 
 void saveScriptEditorPath(const std::string& path) {

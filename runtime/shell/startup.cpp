@@ -1,6 +1,7 @@
 #include "runtime/shell/startup.h"
 
 #include "platform/fs/current_folder.h"
+#include "platform/fs/folder_path.h"
 #include "platform/fs/windows_path.h"
 #include "platform/registry/registry.h"
 #include "platform/text/numbers.h"
@@ -50,7 +51,7 @@ std::string commandLineOf(int argc, char** argv) {
 Startup prepareStartup(page::RuntimeState& runtime, const std::filesystem::path& programFolder,
                        const std::string& commandLine) {
   runtime.appFolder = fs::toWindowsPath(programFolder.string());
-  if (!runtime.appFolder.empty() && runtime.appFolder.back() != '\\') runtime.appFolder += '\\';
+  if (!runtime.appFolder.empty()) runtime.appFolder = fs::withClosingBackslash(runtime.appFolder);
   runtime.twipsPerPixelX = runtime.twipsPerPixelY = 15;
   runtime.testRun = commandLine == std::string(1, menufile::kTestRunArgument);
 

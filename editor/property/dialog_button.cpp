@@ -43,7 +43,7 @@ void PropertySheet::dialogButtonClicked() {
   // A value typed into the row goes first.
   commitPendingRow();
   const int row = grid_.dialogButtonRow;
-  if (!dialogs_ || !writeBack_ || row < 0) return;
+  if (!dialogs_ || !writeBack_ || row < 0 || !grid_.dialogButtonVisible) return;
   auto answer = dialogAnswer(row);
   if (!answer) return;
   const std::string previous = grid_.rows[row].text;

@@ -89,6 +89,9 @@ void PropertySheet::loadEntry(int position) {
 }
 
 void PropertySheet::showGrid() {
+  // The button goes with the row it sits on when a reload turns that row off.
+  const int buttonRow = grid_.dialogButtonRow;
+  if (buttonRow >= 0 && !grid_.rows[buttonRow].enabled) grid_.dialogButtonVisible = false;
   if (view_) view_->showGrid();
 }
 

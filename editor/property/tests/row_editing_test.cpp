@@ -33,8 +33,20 @@ TEST_F(WriteBackTest, TheFocusedRowIsHighlightedAndTheDialogButtonStandsOnDialog
     sheet.rowFocused(row);
     EXPECT_FALSE(sheet.grid().dialogButtonVisible) << row;
   }
+  show({ObjectKind::Menu, 0});
   sheet.rowFocused(row::TilingImage);
   EXPECT_TRUE(sheet.grid().dialogButtonVisible);
+
+  // A reload that turns the button's row off takes the button away; it opens nothing.
+  add(ObjectKind::Radio);
+  show({ObjectKind::Radio, 1});
+  sheet.rowFocused(row::BackColor);
+  show({ObjectKind::Label, 1});
+  EXPECT_FALSE(sheet.grid().dialogButtonVisible);
+  dialogs.colour = 0xFF;
+  sheet.dialogButtonClicked();
+  EXPECT_EQ(rowText(row::BackColor), "");
+  EXPECT_FALSE(first.changed);
 }
 
 TEST_F(WriteBackTest, ListChoicesAreStoredAndMarkTheMenuOnlyWhenTheyDiffer) {

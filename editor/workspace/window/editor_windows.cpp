@@ -28,6 +28,8 @@ EditorWindows::~EditorWindows() {
   // The menu windows call the workspace and the property window while they go, so they
   // go first; then the state, which outlives the windows, keeps nothing of them.
   menuWindows.deleteAll();
+  propertySheet.setRowWriteBack(nullptr);
+  propertySheet.setDialogs(nullptr);
   state_.propertyWindow = nullptr;
   state_.mainWindow = nullptr;
   state_.fileDialog = nullptr;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Walks through the property window under a virtual X server: in a copy of the sample
 # start menu a label gets a new caption (row 0, Enter) and the style "選択ﾘﾝｸ先を実行"
-# (row 9); the three picture buttons are selected with a band and given the top 120
+# (row 9) and is refused a negative width (row 3); the three picture buttons are selected with a band and given the top 120
 # (row 2); the menu is saved and pemo shows it. A screenshot of each step goes to the
 # folder given (default: ./walk-shots). Works on a copy of samples/ with its own settings.
 #
@@ -15,7 +15,7 @@ row_y() { echo $((32 + 22 * $1 + 10)); }
 type_into_row() {
   click_in "$prop" 200 "$(row_y "$1")"
   xdotool key ctrl+a
-  xdotool type --delay 20 "$2"
+  xdotool type --delay 20 -- "$2"
   xdotool key Return
   sleep 0.5
 }
@@ -45,6 +45,14 @@ click_in "$prop" 200 "$(row_y 9)"
 xdotool key Down Down Return
 sleep 0.5
 shot prop-03-style-chosen
+# A negative width is refused with a message, and the row shows its old value again.
+type_into_row 3 -5
+shot prop-04-width-refused
+box=$(window_of $editor "PemoEdit" || true)
+[ -n "$box" ] && xdotool windowfocus "$box" 2>/dev/null || true
+xdotool key Return
+sleep 0.5
+shot prop-05-width-back
 
 # The three picture buttons stand from (220, 92) to (452, 156); the band starts on the
 # empty surface below the last one.
@@ -57,14 +65,14 @@ done
 at "$start" 214 89
 xdotool mouseup 1
 sleep 0.5
-shot prop-04-buttons-banded
+shot prop-06-buttons-banded
 type_into_row 2 120
-shot prop-05-buttons-moved-marks-follow
+shot prop-07-buttons-moved-marks-follow
 xdotool windowfocus "$start" 2>/dev/null || true
 sleep 0.3
 xdotool key ctrl+s
 sleep 1
-shot prop-06-saved
+shot prop-08-saved
 stop $editor
 
 echo "  STYLE=2 blocks: $(grep -a -c '^    STYLE=2' START.FIL || true); TOP=120: $(grep -a -c '^    TOP=120' START.FIL || true)"
@@ -74,7 +82,7 @@ echo "pemo on the saved file:"
 "$bin/pemo" START.FIL >"$work/pemo-start.log" 2>&1 &
 pemo=$!
 focus_on $pemo
-shot prop-07-pemo-start 2
+shot prop-09-pemo-start 2
 stop $pemo
 cp START.FIL "$shots/"
 echo "screenshots and the saved file in $shots"

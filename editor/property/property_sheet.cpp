@@ -41,6 +41,11 @@ bool PropertySheet::isOpen(const MenuDocument* document) {
 
 void PropertySheet::changeActiveObject() {
   ensureLoaded();
+  if (committing_) {
+    reloadPending_ = true;
+    return;
+  }
+  reloadPending_ = false;
   // A value typed into a row belongs to what the grid showed while it was typed.
   commitPendingRow();
   state_.activeForm = menuWindowOfHandle(state_.activeWnd);

@@ -101,6 +101,8 @@ class PropertySheet : public PropertyWindowPort {
   PropertyGrid grid_;
   bool loaded_ = false;
   bool propChange_ = false;
+  bool committing_ = false;
+  bool reloadPending_ = false;
   int focusedRow_ = -1;
   std::string oldValue_;
 };

@@ -77,7 +77,9 @@ MenuDocument* PropertySheet::targetDocument() {
 }
 
 void PropertySheet::commitPendingRow() {
-  if (!propChange_) return;
+  // A refusal's message takes the focus from the row while the commit runs.
+  if (!propChange_ || committing_) return;
+  committing_ = true;
   const int row = focusedRow_;
   if (writeBack_ && grid_.rows[row].text != oldValue_) {
     // The value goes to what the grid showed while it was typed, even when another menu
@@ -94,6 +96,9 @@ void PropertySheet::commitPendingRow() {
   // The editor may keep the focus; what it holds now is what it started from.
   oldValue_ = grid_.rows[row].text;
   propChange_ = false;
+  committing_ = false;
+  // A reload asked for meanwhile shows what is active now.
+  if (reloadPending_) changeActiveObject();
 }
 
 // An image that does not stretch has taken its new picture's size: the size rows show it.

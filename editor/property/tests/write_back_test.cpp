@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "editor/property/tests/write_back_fixture.h"
 
 namespace pemo::editor::property {
@@ -240,6 +242,40 @@ TEST_F(WriteBackTest, ATargetThatIsGoneIsRefusedAndTheWindowOfTheGridIsWrittenAn
   EXPECT_EQ(second.caption, "MENU2");
   EXPECT_TRUE(first.changed);
   EXPECT_FALSE(second.changed);
+}
+
+// A message box takes the focus from the row it refuses, and the window under it may
+// become active meanwhile.
+struct FocusTakingMessages : ui::MessagePort {
+  std::function<void()> meanwhile;
+  int shown = 0;
+  int show(const std::string&, int, const std::string&) override {
+    ++shown;
+    if (meanwhile) meanwhile();
+    return ui::kOk;
+  }
+};
+
+TEST_F(WriteBackTest, TheRefusalsMessageNeitherCommitsTheRowAgainNorReloadsUnderIt) {
+  ObjectRef l1 = add(ObjectKind::Label), l2 = add(ObjectKind::Label);
+  object(l1).width = 8;
+  object(l2).caption = "second";
+  object(l2).width = 3;
+  FocusTakingMessages focusTaking;
+  ui::ScopedMessagePort port(&focusTaking);
+  show(l1);
+  focusTaking.meanwhile = [this, l2] {
+    sheet.rowLeft(row::Width);
+    show(l2);
+  };
+  type(row::Width, "-4");
+  EXPECT_EQ(focusTaking.shown, 1);
+  EXPECT_EQ(object(l1).width, 8);
+  EXPECT_FALSE(first.changed);
+  // The reload asked for meanwhile comes after the commit.
+  EXPECT_EQ(sheet.grid().target.object, l2);
+  EXPECT_EQ(rowText(row::Caption), "second");
+  EXPECT_EQ(rowText(row::Width), "3");
 }
 
 }  // namespace

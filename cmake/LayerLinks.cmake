@@ -1,5 +1,6 @@
 # Writes what each logic library reaches of Qt through what it links, for the layer
-# check. A logic library is one whose every source file is logic (LayerRules.cmake). It
+# check. A library holds logic files or Qt layer files, never both (LayerRules.cmake
+# says which are which); a logic library is one of logic files. It
 # may reach Qt only through libkovanc, whose window methods need the window table; and
 # only KOVAN adapters (libraries of kovan_* files) and libkovanc's own area link it, so
 # that no other logic library takes the window table with it.
@@ -17,13 +18,14 @@ function(pemo_collect_targets dir out)
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
-# The source files of a target relative to the tree's top; `kind` becomes logic, adapter
-# (logic, all kovan_* files) or qt.
+# What a library's source files are: `kind` becomes logic, adapter (logic, all kovan_*
+# files), qt, or mixed (logic and Qt layer files both).
 function(pemo_library_kind target kind)
   get_target_property(sources ${target} SOURCES)
   get_target_property(dir ${target} SOURCE_DIR)
   set(result adapter)
-  set(any FALSE)
+  set(logicFiles FALSE)
+  set(qt FALSE)
   foreach(source IN LISTS sources)
     if(NOT source MATCHES "\\.(cpp|c)$" OR source MATCHES "\\$<")
       continue()
@@ -33,18 +35,23 @@ function(pemo_library_kind target kind)
     if(relative MATCHES "^\\.\\.")
       continue()  # generated files
     endif()
-    set(any TRUE)
     pemo_is_logic_file(${relative} logic)
     if(NOT logic)
-      set(${kind} qt PARENT_SCOPE)
-      return()
+      set(qt TRUE)
+      continue()
     endif()
+    set(logicFiles TRUE)
     get_filename_component(name ${relative} NAME)
     if(NOT name MATCHES "^kovan_")
       set(result logic)
     endif()
   endforeach()
-  if(NOT any)
+  if(qt)
+    set(result qt)
+    if(logicFiles)
+      set(result mixed)
+    endif()
+  elseif(NOT logicFiles)
     set(result logic)
   endif()
   set(${kind} ${result} PARENT_SCOPE)
@@ -109,7 +116,10 @@ function(pemo_write_layer_links file)
       continue()
     endif()
     pemo_library_kind(${target} kind)
-    if(kind STREQUAL "qt")
+    if(kind STREQUAL "mixed")
+      string(APPEND report "${target}: a library mixes logic files with Qt layer files; give each its own library\n")
+      continue()
+    elseif(kind STREQUAL "qt")
       continue()
     endif()
     set(PEMO_SEEN "")

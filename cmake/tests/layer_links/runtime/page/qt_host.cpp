@@ -1,0 +1,1 @@
+int unused_qt_host = 0;

@@ -1,1 +1,2 @@
+#include "runtime/page/window/surface.h"
 int unused_through = 0;

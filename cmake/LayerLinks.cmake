@@ -1,9 +1,13 @@
-# Writes what each logic library reaches of Qt through what it links, for the layer
-# check. A library holds logic files or Qt layer files, never both (LayerRules.cmake
-# says which are which); a logic library is one of logic files. It
+# What the layer checks need of the build's libraries, written at configure time.
+#
+# pemo_write_layer_links: the faults of each library's links. A library holds logic files
+# or Qt layer files, never both (LayerRules.cmake says which are which). A logic library
 # may reach Qt only through libkovanc, whose window methods need the window table; and
-# only KOVAN adapters (libraries of kovan_* files) and libkovanc's own area link it, so
-# that no other logic library takes the window table with it.
+# only KOVAN adapters (libraries of kovan_* files) link libkovanc, so that no other logic
+# library takes the window table with it.
+#
+# pemo_write_library_map: each library's files and what it links, for the check that a
+# library includes only headers of what it links.
 include(${CMAKE_CURRENT_LIST_DIR}/LayerRules.cmake)
 
 set(PEMO_QT_GATEWAY kovanc)
@@ -16,6 +20,19 @@ function(pemo_collect_targets dir out)
     list(APPEND found ${more})
   endforeach()
   set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# The libraries of the tree, those that only pass on links (INTERFACE) included.
+function(pemo_libraries out)
+  pemo_collect_targets(${PROJECT_SOURCE_DIR} targets)
+  set(libraries "")
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(type MATCHES "_LIBRARY$")
+      list(APPEND libraries ${target})
+    endif()
+  endforeach()
+  set(${out} ${libraries} PARENT_SCOPE)
 endfunction()
 
 # What a library's source files are: `kind` becomes logic, adapter (logic, all kovan_*
@@ -57,63 +74,62 @@ function(pemo_library_kind target kind)
   set(${kind} ${result} PARENT_SCOPE)
 endfunction()
 
-# The first Qt target reached through what `target` links, with the way there; libkovanc
-# is not looked into.
-function(pemo_reached_qt target path out)
+# The targets `target` names as links, imported ones (Qt's) included, PRIVATE links of
+# static libraries too.
+function(pemo_direct_links target out)
   get_target_property(links ${target} LINK_LIBRARIES)
-  foreach(link IN LISTS links)
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  set(result "")
+  foreach(link IN LISTS links interface)
     string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
-    if(link MATCHES "^Qt6::")
-      set(${out} "${path} -> ${link}" PARENT_SCOPE)
-      return()
+    if(NOT link MATCHES "\\$<" AND TARGET ${link} AND NOT link IN_LIST result)
+      list(APPEND result ${link})
     endif()
-    if(NOT TARGET ${link} OR link STREQUAL PEMO_QT_GATEWAY OR link IN_LIST PEMO_SEEN)
-      continue()
-    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# Every library of ours that `target` links, directly or through others; a library named
+# in PEMO_CLOSURE_STOP is listed but not looked into.
+function(pemo_link_closure target out)
+  pemo_direct_links(${target} links)
+  foreach(link IN LISTS links)
     get_target_property(imported ${link} IMPORTED)
-    if(imported)
+    if(imported OR link IN_LIST PEMO_SEEN)
       continue()
     endif()
     list(APPEND PEMO_SEEN ${link})
-    set(PEMO_SEEN ${PEMO_SEEN} PARENT_SCOPE)
-    pemo_reached_qt(${link} "${path} -> ${link}" found)
-    if(found)
-      set(${out} "${found}" PARENT_SCOPE)
-      return()
+    if(NOT link IN_LIST PEMO_CLOSURE_STOP)
+      pemo_link_closure(${link} PEMO_SEEN)
     endif()
+  endforeach()
+  set(${out} ${PEMO_SEEN} PARENT_SCOPE)
+endfunction()
+
+# The first Qt target that `target` or a library in `closure` links, and through which.
+function(pemo_reached_qt target closure out)
+  foreach(library IN ITEMS ${target} LISTS closure)
+    if(library STREQUAL PEMO_QT_GATEWAY)
+      continue()
+    endif()
+    pemo_direct_links(${library} links)
+    foreach(link IN LISTS links)
+      if(link MATCHES "^Qt6::")
+        set(${out} "${link} through ${library}" PARENT_SCOPE)
+        return()
+      endif()
+    endforeach()
   endforeach()
   set(${out} "" PARENT_SCOPE)
 endfunction()
 
-# Whether `target` links libkovanc, directly or through other libraries of ours.
-function(pemo_links_gateway target out)
-  get_target_property(links ${target} LINK_LIBRARIES)
-  foreach(link IN LISTS links)
-    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
-    if(link STREQUAL PEMO_QT_GATEWAY)
-      set(${out} TRUE PARENT_SCOPE)
-      return()
-    endif()
-    if(TARGET ${link} AND NOT link MATCHES "::" AND NOT link IN_LIST PEMO_SEEN)
-      list(APPEND PEMO_SEEN ${link})
-      set(PEMO_SEEN ${PEMO_SEEN} PARENT_SCOPE)
-      pemo_links_gateway(${link} found)
-      if(found)
-        set(${out} TRUE PARENT_SCOPE)
-        return()
-      endif()
-    endif()
-  endforeach()
-  set(${out} FALSE PARENT_SCOPE)
-endfunction()
-
 function(pemo_write_layer_links file)
-  pemo_collect_targets(${PROJECT_SOURCE_DIR} targets)
+  pemo_libraries(libraries)
   set(report "")
-  foreach(target IN LISTS targets)
+  foreach(target IN LISTS libraries)
     get_target_property(type ${target} TYPE)
-    if(NOT type MATCHES "^(STATIC|SHARED|MODULE|OBJECT)_LIBRARY$")
-      continue()
+    if(type STREQUAL "INTERFACE_LIBRARY")
+      continue()  # no files of its own; what it passes on is checked where it is linked
     endif()
     pemo_library_kind(${target} kind)
     if(kind STREQUAL "mixed")
@@ -123,42 +139,20 @@ function(pemo_write_layer_links file)
       continue()
     endif()
     set(PEMO_SEEN "")
+    set(PEMO_CLOSURE_STOP ${PEMO_QT_GATEWAY})
+    pemo_link_closure(${target} closure)
     set(reached "")
     if(NOT target STREQUAL PEMO_QT_GATEWAY)
-      pemo_reached_qt(${target} ${target} reached)
+      pemo_reached_qt(${target} "${closure}" reached)
     endif()
     if(reached)
-      string(APPEND report "${target}: a logic library reaches Qt: ${reached}\n")
+      string(APPEND report "${target}: a logic library reaches ${reached}\n")
     endif()
-    if(kind STREQUAL "logic" AND NOT target STREQUAL PEMO_QT_GATEWAY)
-      set(PEMO_SEEN "")
-      pemo_links_gateway(${target} gateway)
-      if(gateway)
-        string(APPEND report "${target}: a logic library links ${PEMO_QT_GATEWAY}; reach it through a KOVAN adapter\n")
-      endif()
+    if(kind STREQUAL "logic" AND NOT target STREQUAL PEMO_QT_GATEWAY AND PEMO_QT_GATEWAY IN_LIST closure)
+      string(APPEND report "${target}: a logic library links ${PEMO_QT_GATEWAY}; reach it through a KOVAN adapter\n")
     endif()
   endforeach()
   file(WRITE ${file} "${report}")
-endfunction()
-
-# Every library of ours that `target` links, directly or through others, PRIVATE links of
-# static libraries included.
-function(pemo_link_closure target out)
-  get_target_property(links ${target} LINK_LIBRARIES)
-  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
-  foreach(link IN LISTS links interface)
-    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
-    if(link MATCHES "\\$<" OR NOT TARGET ${link} OR link IN_LIST PEMO_SEEN)
-      continue()
-    endif()
-    get_target_property(imported ${link} IMPORTED)
-    if(imported)
-      continue()
-    endif()
-    list(APPEND PEMO_SEEN ${link})
-    pemo_link_closure(${link} PEMO_SEEN)
-  endforeach()
-  set(${out} ${PEMO_SEEN} PARENT_SCOPE)
 endfunction()
 
 # Writes each library's source files and the libraries it links, for the check that a
@@ -166,14 +160,11 @@ endfunction()
 #   library|<target>|<linked libraries, ";" between>
 #   source|<target>|<file from the tree's top>
 function(pemo_write_library_map file)
-  pemo_collect_targets(${PROJECT_SOURCE_DIR} targets)
+  pemo_libraries(libraries)
   set(map "")
-  foreach(target IN LISTS targets)
-    get_target_property(type ${target} TYPE)
-    if(NOT type MATCHES "^(STATIC|SHARED|MODULE|OBJECT|INTERFACE)_LIBRARY$")
-      continue()
-    endif()
+  foreach(target IN LISTS libraries)
     set(PEMO_SEEN "")
+    set(PEMO_CLOSURE_STOP "")
     pemo_link_closure(${target} linked)
     string(APPEND map "library|${target}|${linked}\n")
     get_target_property(sources ${target} SOURCES)

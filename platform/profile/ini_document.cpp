@@ -5,9 +5,11 @@
 
 namespace pemo::profile {
 
+// A line ends in LF, CR LF or a CR alone (files from old Macintosh editors).
 IniDocument::IniDocument(std::string_view bytes) {
   while (!bytes.empty()) {
-    const size_t end = bytes.find('\n');
+    size_t end = bytes.find_first_of("\r\n");
+    if (end != std::string_view::npos && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
     const size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
     lines_.emplace_back(bytes.substr(0, length));
     bytes.remove_prefix(length);
@@ -61,6 +63,15 @@ std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
   for (size_t i = range->header + 1; i < range->end; ++i)
     if (auto entry = keyValue(lines_[i])) names.push_back(std::move(entry->key));
   return names;
+}
+
+std::vector<KeyValue> IniDocument::entries(std::string_view section) const {
+  std::vector<KeyValue> entries;
+  const auto range = findSection(section);
+  if (!range) return entries;
+  for (size_t i = range->header + 1; i < range->end; ++i)
+    if (auto entry = keyValue(lines_[i])) entries.push_back(std::move(*entry));
+  return entries;
 }
 
 // Inserts a line after the given one, ending that one first when it was the file's

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/profile/ini_line.h"
+
 namespace pemo::profile {
 
 class IniDocument {
@@ -21,6 +23,9 @@ class IniDocument {
   std::optional<std::string> value(std::string_view section, std::string_view key) const;
   std::vector<std::string> sectionNames() const;
   std::vector<std::string> keyNames(std::string_view section) const;
+  // Every entry of a section in file order, read in one pass (a lookup per key would
+  // read the section once for each).
+  std::vector<KeyValue> entries(std::string_view section) const;
 
   // Replaces the key's value in place, or adds the key at the end of its section, or
   // the section at the end of the document.

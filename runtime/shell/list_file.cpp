@@ -1,6 +1,7 @@
 #include "runtime/shell/list_file.h"
 
 #include <filesystem>
+#include <unordered_map>
 
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/whole_file.h"
@@ -23,8 +24,41 @@ std::string oneLine(std::string text) {
   return text;
 }
 
+// Reading trims blanks and tabs around a value and takes off one pair of quotes around
+// it; a value that would lose either is stored inside a pair of quotes of its own.
+std::string protectedValue(std::string value) {
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  const bool blankEnds = !value.empty() && text::TrimBlanksAndTabs(value).size() != value.size();
+  return quoted || blankEnds ? "\"" + value + "\"" : value;
+}
+
 std::string storedValue(const ListValue& entry) {
-  return oneLine(storableCaption(entry.caption) + "," + entry.rest);
+  return protectedValue(oneLine(storableCaption(entry.caption) + "," + entry.rest));
+}
+
+// The file's bytes; "" for a missing file, nullopt for one that is there but cannot be
+// read (a folder, no permission, a device).
+std::optional<std::string> fileBytes(const std::filesystem::path& file) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(file, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return std::string();
+  if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
+  return fs::readWholeFile(file);
+}
+
+// The values of a file's contents from key 0 up to the first missing or empty key.
+std::vector<ListValue> listValues(std::string_view bytes, const ListFileFormat& format, size_t limit) {
+  // Keys compare without regard to case, and the first of equal keys counts.
+  std::unordered_map<std::string, std::string> values;
+  for (profile::KeyValue& entry : profile::IniDocument(bytes).entries(format.section))
+    values.emplace(text::UCase(entry.key), std::move(entry.value));
+  std::vector<ListValue> entries;
+  while (entries.size() < limit) {
+    const auto value = values.find(text::UCase(keyOf(format, entries.size())));
+    if (value == values.end() || value->second.empty()) break;
+    entries.push_back(splitListValue(value->second));
+  }
+  return entries;
 }
 
 }  // namespace
@@ -38,31 +72,30 @@ ListValue splitListValue(const std::string& value) {
 std::string storableCaption(const std::string& caption) { return text::Replace(caption, ",", "，"); }
 
 std::vector<ListValue> readListFile(const std::string& file, const ListFileFormat& format, size_t limit) {
-  std::vector<ListValue> entries;
   const auto host = fs::toHostPath(file);
-  if (!host) return entries;
-  const auto bytes = fs::readWholeFile(*host);
-  if (!bytes) return entries;
-  const profile::IniDocument document(*bytes);
-  while (entries.size() < limit) {
-    const auto value = document.value(format.section, keyOf(format, entries.size()));
-    if (!value || value->empty()) break;
-    entries.push_back(splitListValue(*value));
-  }
-  return entries;
+  const auto bytes = host ? fileBytes(*host) : std::nullopt;
+  return bytes ? listValues(*bytes, format, limit) : std::vector<ListValue>{};
 }
 
 bool writeListFile(const std::string& file, const ListFileFormat& format, const std::vector<ListValue>& entries) {
   const auto host = fs::toHostPath(file);
-  if (!host) return false;
+  // Contents that could not be read are never replaced, nor a file the user made
+  // read-only.
+  const auto old = host ? fileBytes(*host) : std::nullopt;
+  if (!old || fs::isWriteProtected(*host)) return false;
   if (entries.empty()) {
+    // A file that yields no list (another program's, or damaged) holds nothing of
+    // ours to remove.
+    if (listValues(*old, format, 1).empty()) return true;
     std::error_code ec;
     std::filesystem::remove(*host, ec);
     return !ec;
   }
-  profile::IniDocument document;
-  for (size_t i = 0; i < entries.size(); ++i) document.setValue(format.section, keyOf(format, i), storedValue(entries[i]));
-  return fs::writeFileAtomically(*host, document.bytes());
+  // Written line by line: the keys are new and in order, and a document would look each
+  // one up before adding it.
+  std::string bytes = profile::headerLine(format.section);
+  for (size_t i = 0; i < entries.size(); ++i) bytes += profile::entryLine(keyOf(format, i), storedValue(entries[i]));
+  return fs::writeFileAtomically(*host, bytes);
 }
 
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry) {

@@ -34,7 +34,9 @@ std::vector<ListValue> readListFile(const std::string& file, const ListFileForma
                                     size_t limit = static_cast<size_t>(-1));
 
 // Replaces the file by one holding exactly these entries, keys from 0; no entries
-// remove the file. False when the file could not be replaced (the old one stays).
+// remove the file when it holds a list (one that yields none is left as it is). False,
+// with the old file kept, when it could not be replaced: a file that cannot be read or
+// is write-protected is never replaced.
 bool writeListFile(const std::string& file, const ListFileFormat& format, const std::vector<ListValue>& entries);
 
 // Stores one entry under key `number`, keeping the rest of the file. False on failure.

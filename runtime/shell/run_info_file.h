@@ -15,8 +15,8 @@ std::string runInfoFile(const std::string& appFolder);
 // The run list the file holds, up to the first missing or empty key; empty when the file
 // is missing or unreadable.
 std::vector<page::RunListEntry> readRunInfo(const std::string& file);
-// Replaces the file by the list; an empty list removes it. False when the file could
-// not be replaced, which leaves the old one.
+// Replaces the file by the list; an empty list removes it (see writeListFile). False
+// when the file could not be replaced, which leaves the old one.
 bool writeRunInfo(const std::string& file, const std::vector<page::RunListEntry>& runList);
 // Stores one entry at once under its number, keeping the others (a program dropped on
 // the launcher bar).

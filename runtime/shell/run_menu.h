@@ -23,6 +23,10 @@ enum RunMenuIndex : int {
   kEditRunListItem = 99,       // "実行情報の編集(&R)" [Ctrl+R]
 };
 
+// The most programs the RUN menu lists; the launcher bar shows as many. A longer list
+// (a hand-made file) keeps the rest, unshown, and writes it back.
+inline constexpr int kMostListedPrograms = kLastProgramItem - kFirstProgramItem + 1;
+
 // One item of the rebuilt part of the menu; the separator has no caption.
 struct RunMenuItem {
   int index = 0;

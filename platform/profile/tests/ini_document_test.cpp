@@ -44,6 +44,22 @@ TEST(IniDocument, ReadsWithoutRegardToCaseAndTheFirstMatchWins) {
             (std::vector<std::string>{"Path", "path", "Quoted", "Single", "Mixed", "Expr"}));
 }
 
+TEST(IniDocument, CarriageReturnsAloneEndLinesAndASectionReadsInOnePass) {
+  IniDocument ini("[A]\rk=1\rApp0=x\r\n[b]\rK=hidden\rlast=2\r");
+  EXPECT_EQ(ini.value("a", "K"), "1");
+  EXPECT_EQ(ini.value("B", "last"), "2");
+  EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"A", "b"}));
+  const auto entries = ini.entries("a");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[1].key, "App0");
+  EXPECT_EQ(entries[1].value, "x");
+  EXPECT_TRUE(ini.entries("missing").empty());
+
+  // A change keeps the other lines' own endings.
+  ini.setValue("b", "k", "3");
+  EXPECT_EQ(ini.bytes(), "[A]\rk=1\rApp0=x\r\n[b]\rK=3\r\nlast=2\r");
+}
+
 TEST(IniDocument, WritesTouchOnlyTheirOwnLines) {
   const std::string before =
       "[A]\n"

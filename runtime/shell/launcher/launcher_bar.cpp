@@ -1,8 +1,7 @@
 #include "runtime/shell/launcher/launcher_bar.h"
 
-#include <cmath>
-
 #include "runtime/shell/launcher/launcher_entries.h"
+#include "runtime/shell/run_menu.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -17,8 +16,8 @@ LauncherBar::LauncherBar(page::RuntimeState& runtime, LauncherView& view, Launch
 
 void LauncherBar::load() {
   settings_ = LoadLauncherSettings();
-  bar_.left = static_cast<int>(std::lround(settings_.left / runtime_.twipsPerPixelX));
-  bar_.top = static_cast<int>(std::lround(settings_.top / runtime_.twipsPerPixelY));
+  bar_.left = pixelsOf(settings_.left, runtime_.twipsPerPixelX);
+  bar_.top = pixelsOf(settings_.top, runtime_.twipsPerPixelY);
   view_.setTopmost(settings_.mostTop);
   if (settings_.hideMenu) host_.showRuntimeWindow(false);
   view_.setBackground(settings_.windowColor);
@@ -33,9 +32,11 @@ void LauncherBar::LoadAppIcon() {
   const int size = settings_.buttonSize;
   std::vector<LauncherButton> buttons;
   buttons.push_back({1, kExplorerTooltip, runtime_.explorerPath, {ButtonIcon::Folder, {}}, {}});
-  for (const page::RunListEntry& entry : runtime_.runList)
+  for (const page::RunListEntry& entry : runtime_.runList) {
+    if (static_cast<int>(buttons.size()) > kMostListedPrograms) break;
     buttons.push_back({static_cast<int>(buttons.size()) + 1, entry.caption, entry.commandLine,
                        ExtractIconPicture(entry.commandLine), {}});
+  }
   for (LauncherButton& button : buttons) button.rect = buttonRect(button.index, size, settings_.orientation);
   buttonCount_ = static_cast<int>(buttons.size()) + 1;
   tags_.clear();

@@ -1,6 +1,7 @@
 #include "runtime/shell/launcher/launcher_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/text/numbers.h"
 
@@ -72,6 +73,13 @@ DockDrag dockDragRect(const BarRect& bar, const BarRect& full, int x, int y, int
     case Edge::Right: break;
   }
   return {{screen.width - w, bar.top + dy, w, h}, Orientation::Vertical};
+}
+
+int pixelsOf(double twips, double twipsPerPixel) {
+  constexpr double kFar = 1 << 20;
+  const double pixels = twips / twipsPerPixel;
+  if (std::isnan(pixels)) return 0;
+  return static_cast<int>(std::lround(std::clamp(pixels, -kFar, kFar)));
 }
 
 BarRect keepOnScreen(BarRect bar, ui::ScreenSize screen) {

@@ -60,6 +60,10 @@ struct DockDrag {
 // pixels. `full` is the bar's full size in the orientation it had before this move.
 DockDrag dockDragRect(const BarRect& bar, const BarRect& full, int x, int y, int dx, int dy, ui::ScreenSize screen);
 
+// A stored position in twips as whole pixels. A damaged value far beyond any screen
+// (or not a number at all) stays a whole number that the screen check can bring back.
+int pixelsOf(double twips, double twipsPerPixel);
+
 // A bar wholly or partly beyond the screen (stored on a larger one) is moved back onto it.
 BarRect keepOnScreen(BarRect bar, ui::ScreenSize screen);
 

@@ -90,6 +90,47 @@ TEST(RunInfoFile, KeepsLongCommandLinesAndTheOldFileWhenAWriteFails) {
   EXPECT_EQ(readRunInfo(u.file()).size(), 3u);
 }
 
+TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
+  UserFolder u;
+  // A hundred thousand keys with CR alone as the line end: read whole, written back whole.
+  std::string many = "[APP]\r";
+  for (int i = 0; i < 100000; ++i) many += "App" + std::to_string(i) + "=p" + std::to_string(i) + ",C:\\P.EXE\r";
+  writeFileBytes(u.hostFile, many);
+  auto list = readRunInfo(u.file());
+  ASSERT_EQ(list.size(), 100000u);
+  EXPECT_EQ(list.back().caption, "p99999");
+  ASSERT_TRUE(writeRunInfo(u.file(), list));
+  EXPECT_EQ(readRunInfo(u.file()).size(), 100000u);
+
+  // A file that yields no list is another program's or damaged: an empty list at
+  // shutdown leaves it as it was.
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
+  writeFileBytes(u.hostFile, garbage);
+  EXPECT_TRUE(readRunInfo(u.file()).empty());
+  EXPECT_TRUE(writeRunInfo(u.file(), {}));
+  EXPECT_EQ(readFileBytes(u.hostFile), garbage);
+
+  // A folder in the file's place is neither read, removed nor replaced.
+  std::filesystem::remove(u.hostFile);
+  std::filesystem::create_directory(u.hostFile);
+  EXPECT_TRUE(readRunInfo(u.file()).empty());
+  EXPECT_FALSE(writeRunInfo(u.file(), entries(1)));
+  writeRunInfo(u.file(), {});
+  EXPECT_TRUE(std::filesystem::is_directory(u.hostFile));
+  std::filesystem::remove(u.hostFile);
+
+  // Values that reading would trim or unquote come back as they were stored.
+  const std::vector<RunListEntry> odd = {{"\"quoted", "C:\\A B\\X.EXE\""}, {"\tlead", "X.EXE "}, {"'a", "b'"}};
+  ASSERT_TRUE(writeRunInfo(u.file(), odd));
+  list = readRunInfo(u.file());
+  ASSERT_EQ(list.size(), 3u);
+  for (size_t i = 0; i < odd.size(); ++i) {
+    EXPECT_EQ(list[i].caption, odd[i].caption);
+    EXPECT_EQ(list[i].commandLine, odd[i].commandLine);
+  }
+}
+
 TEST(RunMenu, ItemsAreNumberedFromOneBehindASeparatorUpToForty) {
   EXPECT_TRUE(runMenuItems({}).empty()) << "no separator without programs";
 

@@ -124,6 +124,30 @@ TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
   EXPECT_EQ(programs_.started.back(), "");
 }
 
+TEST_F(LauncherBarTest, DamagedSettingsAndAHandMadeLongListKeepTheBarInReach) {
+  // Positions far beyond any screen, or beyond what a number holds, come back onto it.
+  for (auto [left, top] : {std::pair{"1e400", "-1e400"}, {"-99999999999999", "99999999999999"}, {"&HFFFFFFFF", "x"}}) {
+    storeLaunchValue("Left", left);
+    storeLaunchValue("Top", top);
+    LauncherBar bar{runtime_, view_, host_, programs_};
+    bar.load();
+    EXPECT_GE(view_.bar.left, 0) << left;
+    EXPECT_LE(view_.bar.right(), 1000) << left;
+    EXPECT_GE(view_.bar.top, 0) << top;
+    EXPECT_LE(view_.bar.bottom(), 1000) << top;
+  }
+  EXPECT_EQ(pixelsOf(1e300, 15), 1 << 20);
+  EXPECT_EQ(pixelsOf(-1e300, 15), -(1 << 20));
+
+  // A file of a thousand programs: the bar has a button for each one the RUN menu lists,
+  // and the rest stay in the list.
+  runtime_.runList.assign(1000, {"P", "C:\\p.exe"});
+  bar_.load();
+  EXPECT_EQ(view_.buttons.size(), 41u);
+  EXPECT_EQ(bar_.ButtonCount(), 42);
+  EXPECT_EQ(runtime_.runList.size(), 1000u);
+}
+
 TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce) {
   runtime_.runList = {{"Old", "C:\\old.exe"}};
   profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", runtime_.appFolder + "PemoUser\\PEMORUN.DAT");

@@ -20,7 +20,7 @@ bool rowReaches(int row, ObjectKind kind);
 
 // The object as it is with the row's text given to it; nullopt when it refuses the value
 // (a negative size, a position out of reach, a colour that is none, a font text whose
-// flags are no truth words or whose size is not above 0, a check state outside 0 to 2, a
+// flags are no truth words or whose size is out of range, a check state outside 0 to 2, a
 // picture file that is missing or no picture). A row that does not reach the object
 // leaves it as it is; so does a font text without five fields.
 std::optional<MenuObject> objectWithRow(MenuObject object, int row, const std::string& text,

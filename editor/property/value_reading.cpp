@@ -25,6 +25,8 @@ bool nonEmpty(std::string_view text) { return !text::Trim(text).empty(); }
 namespace {
 
 constexpr std::size_t kFontFields = 5;
+// The largest size in points a font takes; a larger one draws nothing.
+constexpr double kLargestFontSize = 2160;
 
 // Up to five fields split at ","; the last keeps whatever follows. The count found.
 std::size_t splitFontFields(std::string_view text, std::array<std::string, kFontFields>& fields) {
@@ -50,7 +52,7 @@ FontText fontOf(std::string_view text) {
   auto italic = truthWordOf(fields[3]);
   auto underline = truthWordOf(fields[4]);
   double size = numberOf(fields[1]);
-  if (!bold || !italic || !underline || !(size > 0) || !std::isfinite(size)) return result;
+  if (!bold || !italic || !underline || !(size > 0 && size <= kLargestFontSize)) return result;
   result.font = {fields[0], size, *bold, *italic, *underline};
   result.reading = FontText::Reading::Font;
   return result;

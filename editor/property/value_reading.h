@@ -25,7 +25,7 @@ bool nonEmpty(std::string_view text);
 
 // The font text "name,size,bold,italic,underline". Not five fields, or nothing at all:
 // the row changes nothing. Five fields that are no font (a flag no truth word, a size of
-// 0 or less): refused.
+// 0 or less or above 2160 points): refused.
 struct FontText {
   enum class Reading { Ignored, Refused, Font } reading = Reading::Ignored;
   FontSpec font;

@@ -84,10 +84,16 @@ TEST_F(WriteBackTest, AFontTextNeedsFiveFieldsAndIsTakenWholeOrNotAtAll) {
   first.changed = false;
   type(row::Font, "Arial,12,yes,False,False");
   type(row::Font, "Arial,0,True,False,False");
+  // Sizes no font takes: one that draws nothing and one the file cannot even hold.
+  type(row::Font, "Arial,1e30,True,False,False");
+  type(row::Font, "Arial,1e308,True,False,False");
+  type(row::Font, "Arial,2161,True,False,False");
   EXPECT_EQ(object(button).font, (FontSpec{"Old", 9, true, false, false}));
   EXPECT_EQ(rowText(row::Font), "Arial,12,True,False");
   EXPECT_FALSE(first.changed);
-  EXPECT_EQ(messages().size(), 2u);
+  EXPECT_EQ(messages().size(), 5u);
+  type(row::Font, "Arial,2160,True,False,False");
+  EXPECT_EQ(object(button).font.size, 2160);
 
   type(row::Font, "Arial,12.5,false,1,TRUE");
   EXPECT_EQ(object(button).font, (FontSpec{"Arial", 12.5, false, true, true}));

@@ -21,7 +21,6 @@ class ResizeRule {
   std::optional<Outcome> resized(double widthTwips);
 
   int fixedHeight() const { return fixedHeight_; }
-  int lastWidth() const { return lastWidth_; }
 
  private:
   int fixedHeight_ = 0;

@@ -60,22 +60,10 @@ int soInfoValue(const SurfaceState& state, int row, int column) {
   return row == 0 ? static_cast<int>(entry.kind) : entry.index;
 }
 
-void setSoInfoValue(SurfaceState& state, int row, int column, int value) {
-  if (!inTable(state.soInfo.size(), 2, row, column)) return;
-  ObjectRef& entry = state.soInfo[column];
-  if (row == 0) entry.kind = static_cast<ObjectKind>(value);
-  else entry.index = value;
-}
-
 int soPosValue(const SurfaceState& state, int row, int column) {
   if (row == -1) return lastColumn(state.soPos.size());
   if (!inTable(state.soPos.size(), 4, row, column)) return 0;
   return state.soPos[column][row];
-}
-
-void setSoPosValue(SurfaceState& state, int row, int column, int value) {
-  if (!inTable(state.soPos.size(), 4, row, column)) return;
-  state.soPos[column][row] = toInt16(value);
 }
 
 }  // namespace pemo::editor

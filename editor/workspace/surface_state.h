@@ -73,12 +73,9 @@ struct SurfaceState {
   void clearTables();
 };
 
-// The tables as other windows read and write them: row -1 gives the last column's number
-// (-1 when the table is empty); a row or column outside the table reads 0 and is not
-// written.
+// The tables as other windows read them: row -1 gives the last column's number (-1 when
+// the table is empty); a row or column outside the table reads 0.
 int soInfoValue(const SurfaceState& state, int row, int column);
-void setSoInfoValue(SurfaceState& state, int row, int column, int value);
 int soPosValue(const SurfaceState& state, int row, int column);
-void setSoPosValue(SurfaceState& state, int row, int column, int value);
 
 }  // namespace pemo::editor

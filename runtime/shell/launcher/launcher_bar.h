@@ -96,7 +96,6 @@ class LauncherBar {
   int MenuButtonIndex() const { return menuButtonIndex_; }
   const LauncherSettings& settings() const { return settings_; }
   bool docked() const { return settings_.edgeDock; }
-  bool hoverWatchRunning() const { return watching_; }
 
  private:
   void placeBar(const BarRect& rect);

@@ -12,6 +12,7 @@
 
 #include "platform/fs/windows_path.h"
 #include "platform/ui/colours.h"
+#include "platform/ui/shown_text.h"
 #include "platform/ui/window_port.h"
 
 namespace pemo::shell::launcher {
@@ -160,7 +161,7 @@ void QtLauncherBar::setButtons(const std::vector<LauncherButton>& buttons) {
     label->setGeometry(b.rect.left, b.rect.top, b.rect.width, b.rect.height);
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(pictureOf(b.icon, b.rect.width));
-    label->setToolTip(QString::fromStdString(b.tooltip));
+    label->setToolTip(ui::shownText(b.tooltip));
     label->setMouseTracking(true);
     label->installEventFilter(this);
     label->setVisible(buttonsVisible_);

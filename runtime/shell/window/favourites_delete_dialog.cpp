@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/ui/fonts.h"
+#include "platform/ui/shown_text.h"
 
 namespace pemo::shell {
 
@@ -15,7 +16,7 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   setFont(ui::displayFont(ui::Font{}));
   lst_ = new QListWidget(this);
   lst_->setObjectName("LST");
-  for (const std::string& caption : list_.captions()) lst_->addItem(QString::fromStdString(caption));
+  for (const std::string& caption : list_.captions()) lst_->addItem(ui::shownText(caption));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(lst_, 0, 0, 4, 1);

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include "platform/ui/shown_text.h"
+
 namespace pemo::shell {
 
 MenuItemBlock::MenuItemBlock(QMenu* menu, QAction* before, QString arrayName, Clicked clicked)
@@ -15,7 +17,7 @@ void MenuItemBlock::replace(const std::vector<Item>& items) {
   }
   actions_.clear();
   for (const Item& item : items) {
-    auto* action = new QAction(QString::fromStdString(item.caption), menu_);
+    auto* action = new QAction(ui::shownText(item.caption), menu_);
     action->setObjectName(arrayName_ + QString::number(item.index));
     action->setSeparator(item.caption.empty());
     QObject::connect(action, &QAction::triggered, menu_,

@@ -9,6 +9,7 @@
 #include "platform/fs/windows_path.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/qt_file_filter.h"
+#include "platform/ui/shown_text.h"
 
 namespace pemo::shell {
 namespace {
@@ -64,7 +65,7 @@ RunRegistrationDialog::RunRegistrationDialog(QWidget* owner, std::vector<page::R
   grid->addWidget(remove, 5, 2);
   grid->setColumnStretch(0, 1);
 
-  for (const auto& entry : edit_.entries()) lst_->addItem(QString::fromStdString(entry.caption));
+  for (const auto& entry : edit_.entries()) lst_->addItem(ui::shownText(entry.caption));
   connect(lst_, &QListWidget::itemClicked, this, &RunRegistrationDialog::showSelected);
   connect(txt_[0], &QLineEdit::returnPressed, txt_[1], [this] { txt_[1]->setFocus(); });
   connect(txt_[1], &QLineEdit::returnPressed, registerButton_, [this] { registerButton_->setFocus(); });
@@ -108,8 +109,8 @@ void RunRegistrationDialog::registerEntry() {
   switch (edit_.registerEntry(typed.toStdString(), txt_[1]->text().toStdString(), row)) {
     case RunEditList::Registered::Refused: return;
     // The list shows the caption as typed until the dialog opens again.
-    case RunEditList::Registered::Replaced: lst_->item(row)->setText(typed); break;
-    case RunEditList::Registered::Added: lst_->addItem(typed); break;
+    case RunEditList::Registered::Replaced: lst_->item(row)->setText(ui::shownText(typed)); break;
+    case RunEditList::Registered::Added: lst_->addItem(ui::shownText(typed)); break;
     case RunEditList::Registered::Full: break;
   }
   clearEntry();

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include "platform/ui/shown_text.h"
+
 namespace pemo::shell {
 namespace {
 
@@ -22,7 +24,7 @@ void RunningAppsMenu::rebuild() {
   int index = 0;
   for (const RunningProgramItem& item : programs_.items()) {
     // "&" in a title is shown, not taken for an access key.
-    QAction* action = menu_.addAction(QString::fromStdString(item.caption).replace('&', QStringLiteral("&&")));
+    QAction* action = menu_.addAction(ui::shownText(item.caption).replace('&', QStringLiteral("&&")));
     action->setObjectName(QStringLiteral("MNUEXEC%1").arg(index++));
     connect(action, &QAction::triggered, this, [this, item] { programs_.bringToFront(item); });
   }

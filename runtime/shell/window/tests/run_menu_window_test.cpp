@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "platform/fs/windows_path.h"
+#include "platform/ui/shown_text.h"
 #include "runtime/shell/favourites_file.h"
 #include "runtime/shell/run_info_file.h"
 #include "runtime/shell/window/favourites_delete_dialog.h"
@@ -145,6 +146,29 @@ TEST(RunMenuWindow, CtrlRRegistersAProgramAndTheMenuAndLauncherFollow) {
   item(w.window.runMenu(), "MNURUN99")->trigger();
   EXPECT_EQ(w.runtime.runList.size(), 2u);
   EXPECT_EQ(w.hooks.launcherRebuilt, 2);
+}
+
+TEST(RunMenuWindow, AVeryLongCaptionShowsItsStartAndIsKeptWhole) {
+  WindowFixture w;
+  const std::string huge(10 << 20, 'x');
+  w.runtime.runList = {{huge, "A.EXE"}, {std::string(300, 'y'), "B.EXE"}};
+  w.shell->runMenu().editRunMenu();
+  const QString shown = item(w.window.runMenu(), "MNURUN51")->text();
+  EXPECT_EQ(shown.size(), pemo::ui::kMostShownCharacters + 1);
+  EXPECT_TRUE(shown.startsWith("&1 xxx"));
+  EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+  w.window.runMenu()->grab();  // laid out and painted without stalling
+
+  whenModal([](QWidget* dialog) {
+    auto* list = child<QListWidget>(dialog, "LST");
+    EXPECT_EQ(list->item(1)->text().size(), pemo::ui::kMostShownCharacters + 1);
+    dialog->grab();
+    click(dialog, "CTLBTN0");
+  });
+  item(w.window.runMenu(), "MNURUN99")->trigger();
+  ASSERT_EQ(w.runtime.runList.size(), 2u);
+  EXPECT_EQ(w.runtime.runList[0].caption, huge) << "only the display is cut";
+  EXPECT_EQ(pemo::ui::shownText(std::string("短い")), "短い");
 }
 
 TEST(RunRegistrationDialog, ReplacesTheSelectedEntryAndRefusesWhatCannotBeStored) {

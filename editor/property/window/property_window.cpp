@@ -1,6 +1,7 @@
 #include "editor/property/window/property_window.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -243,6 +244,11 @@ int PropertyWindow::rowOfEditor(const QObject* editor) const {
 
 bool PropertyWindow::eventFilter(QObject* watched, QEvent* event) {
   const int row = rowOfEditor(watched);
+  // A text box's own context menu takes the focus only while it is open: the row is
+  // still being edited, and what it pastes belongs to the same value.
+  if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason && row >= 0 && !isListRow(row))
+    return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::FocusIn:
       if (row >= 0)

@@ -83,6 +83,23 @@ TEST_F(RowEditingWindowTest, EnterCommitsAndMovesOnAndAnUnchangedRowMarksNothing
   QTest::keyClick(box(row::Left), Qt::Key_Return);
   EXPECT_EQ(box(row::Left)->text().toStdString(), "0");
   EXPECT_FALSE(first.changed);
+
+  // The box's context menu opened and closed in the middle of a value commits nothing;
+  // the value is finished after it and goes when the row is left.
+  shown.shown.clear();
+  focus(row::Left);
+  box(row::Left)->selectAll();
+  QTest::keyClicks(box(row::Left), "99999");
+  QFocusEvent popupOut(QEvent::FocusOut, Qt::PopupFocusReason);
+  QApplication::sendEvent(box(row::Left), &popupOut);
+  QFocusEvent popupIn(QEvent::FocusIn, Qt::PopupFocusReason);
+  QApplication::sendEvent(box(row::Left), &popupIn);
+  EXPECT_TRUE(messages().empty());
+  QTest::keyClick(box(row::Left), Qt::Key_Backspace);
+  QTest::keyClick(box(row::Left), Qt::Key_Backspace);
+  QTest::keyClick(box(row::Left), Qt::Key_Return);
+  EXPECT_EQ(object(label).left, 999);
+  EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(RowEditingWindowTest, ListsStoreTheUsersChoiceAndTheImageSizeRowsFollow) {

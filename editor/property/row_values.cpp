@@ -101,8 +101,9 @@ void fitImageToPicture(MenuObject& object, const RowContext& context) {
   auto size = host.empty() ? std::nullopt : context.pictures.readPicture(host);
   if (!size) return;
   const bool twips = inFrame(object);
-  object.width = size->width * (twips ? context.twipsPerPixelX : 1);
-  object.height = size->height * (twips ? context.twipsPerPixelY : 1);
+  // A picture's header may claim any size; the object stays within the page's reach.
+  object.width = menufile::clampCoordinate(size->width) * (twips ? context.twipsPerPixelX : 1);
+  object.height = menufile::clampCoordinate(size->height) * (twips ? context.twipsPerPixelY : 1);
 }
 
 bool applyMenuRow(MenuDocument& document, int row, const std::string& text) {

@@ -158,6 +158,15 @@ TEST_F(WriteBackTest, AnImageThatDoesNotStretchTakesItsPicturesSize) {
   show(image);
   type(row::Picture, picture("d.bmp", 99, 99));
   EXPECT_EQ(object(image).width, 10);
+
+  // A picture whose header claims a size beyond any place on the page is measured up to
+  // the largest size an object takes, as a typed size would be.
+  object(framed).stretch = false;
+  show(framed);
+  type(row::Picture, picture("huge.png", 100000, 40000));
+  EXPECT_EQ(object(framed).width, 32767 * 15);
+  EXPECT_EQ(object(framed).height, 32767 * 15);
+  EXPECT_EQ(rowText(row::Width), "32767");
 }
 
 TEST_F(WriteBackTest, ACheckStateOutsideZeroToTwoIsRefused) {

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <cstdlib>
 #include <filesystem>
@@ -125,6 +127,26 @@ TEST_F(QtLauncherBarTest, PopupFollowsTheButtonAndTheSettings) {
     EXPECT_TRUE(other.sizeItem(kLargeButton)->isChecked()) << stored;
     EXPECT_FALSE(other.sizeItem(kSmallButton)->isChecked()) << stored;
   }
+}
+
+TEST_F(QtLauncherBarTest, DeletingTheRightClickedButtonFromItsOwnPopup) {
+  runtime_.runList = {{"A", "C:\\a.exe"}, {"B", "C:\\b.exe"}};
+  QtLauncherBar bar(runtime_, host_, programs_);
+  bar.logic().load();
+  bar.show();
+  // The popup runs inside the button's own mouse event; the rebuild that "削除(&D)"
+  // causes must not pull the button out from under that event.
+  QTimer::singleShot(0, [&bar] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    bar.popupItem(8)->trigger();
+    popup->close();
+  });
+  QTest::mouseClick(bar.button(2), Qt::RightButton, {}, QPoint(5, 5));
+  ASSERT_EQ(runtime_.runList.size(), 1u);
+  EXPECT_EQ(runtime_.runList[0].caption, "B");
+  QTest::mouseClick(bar.button(2), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(programs_.started, (std::vector<std::string>{"C:\\b.exe"}));
 }
 
 TEST_F(QtLauncherBarTest, MouseDragsMoveTheBar) {

@@ -15,19 +15,11 @@ mkdir -p "$work/bin/PemoUser"
 cp "$bin"/pemo "$bin"/*.so "$work/bin/"
 run_list="$work/bin/PemoUser/PEMORUN.DAT"
 
-# The runtime window: the first window pemo shows (the launcher bar comes later).
-runtime_window() {
-  local window=""
-  for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.2
-  done
-  echo "$window"
-}
 start_pemo() {
   (cd "$work/menus" && exec "$work/bin/pemo" START.FIL >>"$work/pemo.log" 2>&1) &
   pemo=$!
-  window=$(runtime_window $pemo)
+  # The runtime window, titled by the start menu (the launcher bar is "Pemo").
+  window=$(window_of $pemo 'Pemo .\+')
   [ -n "$window" ] || { echo "  NO WINDOW"; return 1; }
   xdotool windowfocus "$window"
 }

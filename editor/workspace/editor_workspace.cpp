@@ -150,6 +150,9 @@ void EditorWorkspace::menuWindowResized() {
 }
 
 bool EditorWorkspace::menuWindowMayClose(MenuDocument& document) {
+  // A close that activates nothing (the window manager's, the main window's) finds a value
+  // still being typed into the property window: it counts for the question below.
+  if (state_.propertyWindow) state_.propertyWindow->commitPendingRow();
   if (document.meSeFlg == 1) {
     ui::showExclamation(kScriptEditingMessage, kEditorTitle);
     return false;

@@ -102,6 +102,24 @@ TEST_F(PropertyWiringTest, ATitleTypedForOneMenuGoesToItWhenAnotherMenuWindowIsC
   EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu B");
 }
 
+TEST_F(PropertyWiringTest, AMenuWindowClosedWhileItsTitleIsTypedAsksToSaveTheTypedTitle) {
+  MenuWindow* a = openMenu(windows, dir / "E.FIL", "BEGIN MENU\r\n    CAPTION=Menu E\r\nEND MENU\r\n");
+  activate(a);
+  prop.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&prop));
+  prop.textBox(0)->setFocus();
+  prop.textBox(0)->selectAll();
+  QTest::keyClicks(prop.textBox(0), "Typed title");
+
+  // Closed as the window manager closes it: nothing is activated first.
+  shown.answers = {ui::kCancel};
+  a->close();
+  ASSERT_EQ(shown.shown.size(), 1u);
+  EXPECT_NE(shown.shown[0].prompt.find("Typed title"), std::string::npos);
+  EXPECT_TRUE(a->isVisible());
+  EXPECT_EQ(a->document().caption, "Typed title");
+}
+
 TEST_F(PropertyWiringTest, AfterARowMovesTheSelectionItsMarksStandTwoPixelsAroundEachObject) {
   MenuWindow* menu = openMenu(windows, dir / "C.FIL",
                               "BEGIN MENU\r\n    CAPTION=Marks\r\nEND MENU\r\n"

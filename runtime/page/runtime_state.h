@@ -11,6 +11,7 @@ namespace pemo::page {
 struct RunListEntry {
   std::string caption;
   std::string commandLine;
+  bool operator==(const RunListEntry&) const = default;
 };
 
 struct FavouriteMenu {

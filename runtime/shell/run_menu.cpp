@@ -33,10 +33,16 @@ RunMenu::RunMenu(page::RuntimeState& runtime, process::ProgramPort& programs, Sh
 
 void RunMenu::load() {
   getRunInfo(runtime_);
+  loaded_ = runtime_.runList;
   editRunMenu();
 }
 
-bool RunMenu::save() { return saveRunInfo(runtime_); }
+bool RunMenu::save() {
+  // Two runtimes share the file: one that changed nothing must not undo the other's
+  // changes by writing back the list it read at its start.
+  if (runtime_.runList == loaded_ && readRunInfo(runInfoFile(runtime_.appFolder)) != loaded_) return true;
+  return saveRunInfo(runtime_);
+}
 
 void RunMenu::editRunMenu() { window_.showRunMenuItems(runMenuItems(runtime_.runList)); }
 

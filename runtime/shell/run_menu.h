@@ -44,7 +44,8 @@ class RunMenu {
 
   // Start-up: the run list from its file, then the menu.
   void load();
-  // Shutdown: the run list back to its file; false when it could not be written.
+  // Shutdown: the run list back to its file; false when it could not be written. A list
+  // that did not change leaves a file that another runtime has written since.
   bool save();
   // Rebuilds the program items from the run list.
   void editRunMenu();
@@ -56,6 +57,7 @@ class RunMenu {
   process::ProgramPort& programs_;
   ShellWindowPort& window_;
   ShellHooks& hooks_;
+  std::vector<page::RunListEntry> loaded_;  // the list as the file gave it at start-up
 };
 
 }  // namespace pemo::shell

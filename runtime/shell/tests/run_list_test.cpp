@@ -185,6 +185,33 @@ TEST(RunMenu, StartsItsProgramsAndReportsAFailedStartWithTheItemsTag) {
   EXPECT_EQ(r.window.runMenuItems.size(), 2u);
 }
 
+TEST(RunMenu, ARuntimeThatChangedNothingKeepsWhatAnotherWroteSince) {
+  UserFolder u;
+  ShellRig first;
+  ShellRig second;
+  for (ShellRig* r : {&first, &second}) r->runtime.appFolder = u.appFolder;
+  RunMenu firstMenu(first.runtime, first.programs, first.window, first.hooks);
+  RunMenu secondMenu(second.runtime, second.programs, second.window, second.hooks);
+
+  // A gap: what follows it goes at the next save, as always.
+  u.write("[APP]\r\nApp0=a,A.EXE\r\nApp2=c,C.EXE\r\n");
+  firstMenu.load();
+  secondMenu.load();
+  EXPECT_TRUE(secondMenu.save());
+  EXPECT_EQ(readRunInfo(u.file()).size(), 1u);
+  EXPECT_EQ(readFileBytes(u.hostFile), "[APP]\r\nApp0=a,A.EXE\r\n");
+
+  second.runtime.runList.push_back({"b", "B.EXE"});
+  EXPECT_TRUE(secondMenu.save());
+  // The first runtime closes later without a change: the second one's program stays.
+  EXPECT_TRUE(firstMenu.save());
+  EXPECT_EQ(readRunInfo(u.file()), second.runtime.runList);
+  // A change of its own is written, whoever wrote before.
+  first.runtime.runList.clear();
+  EXPECT_TRUE(firstMenu.save());
+  EXPECT_FALSE(std::filesystem::exists(u.hostFile));
+}
+
 TEST(RunEditList, RegistersReplacesAndDeletesUpToTwenty) {
   pemo::ui::RecordingMessagePort messages;
   pemo::ui::ScopedMessagePort guard(&messages);

@@ -1,5 +1,6 @@
 #include "runtime/shell/list_file.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <unordered_map>
 
@@ -8,6 +9,7 @@
 #include "platform/fs/windows_path.h"
 #include "platform/profile/ini_document.h"
 #include "platform/profile/private_profile.h"
+#include "platform/text/cp932.h"
 #include "platform/text/strings.h"
 
 namespace pemo::shell {
@@ -67,6 +69,11 @@ ListValue splitListValue(const std::string& value) {
   const size_t comma = value.find(',');
   if (comma == std::string::npos) return {value, {}};
   return {value.substr(0, comma), value.substr(comma + 1)};
+}
+
+bool storableText(const std::string& text) {
+  const auto questionMarks = [](std::string_view s) { return std::count(s.begin(), s.end(), '?'); };
+  return questionMarks(text::utf8ToCp932(text)) == questionMarks(text);
 }
 
 std::string storableCaption(const std::string& caption) { return text::Replace(caption, ",", "，"); }

@@ -28,6 +28,10 @@ ListValue splitListValue(const std::string& value);
 // becomes the full-width "，".
 std::string storableCaption(const std::string& caption);
 
+// Whether the file keeps a text as it is: a character without a code page 932 form is
+// stored as "?", and a command line changed so no longer starts its program.
+bool storableText(const std::string& text);
+
 // The values from key 0 up to the first key that is missing or empty, at most `limit`.
 // A missing or unreadable file (a Windows path) gives none.
 std::vector<ListValue> readListFile(const std::string& file, const ListFileFormat& format,

@@ -2,6 +2,7 @@
 
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
+#include "runtime/shell/list_file.h"
 #include "runtime/messages.h"
 
 namespace pemo::shell {
@@ -17,8 +18,10 @@ RunEditList::Registered RunEditList::registerEntry(const std::string& caption, c
                                                    int selected) {
   using runtime_messages::kTitle;
   page::RunListEntry entry{text::Trim(caption), text::Trim(commandLine)};
-  // A comma in the caption would split the entry differently when the file is read back.
-  if (entry.caption.empty() || entry.commandLine.empty() || entry.caption.find(',') != std::string::npos) {
+  // A comma in the caption would split the entry differently when the file is read back,
+  // and a command line the file cannot hold would not start its program after a restart.
+  if (entry.caption.empty() || entry.commandLine.empty() || entry.caption.find(',') != std::string::npos ||
+      !storableText(entry.commandLine)) {
     ui::showExclamation(kEnterRegistration, kTitle);
     return Registered::Refused;
   }

@@ -20,7 +20,8 @@ class RunEditList {
   enum class Registered {
     Added,     // appended as a new entry
     Replaced,  // the selected entry replaced
-    Refused,   // a text was blank or the caption held ","; told, the fields stay
+    Refused,   // a text was blank, the caption held "," or the command line a character
+               // the file cannot hold; told, the fields stay
     Full,      // 20 entries and none selected; told
   };
   // "登録": the caption and command line as typed (blanks around them are dropped),

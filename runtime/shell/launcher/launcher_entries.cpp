@@ -6,10 +6,13 @@
 #include "platform/text/strings.h"
 #include "runtime/shell/launcher/launcher_bar.h"
 #include "runtime/shell/launcher/launcher_settings.h"
+#include "runtime/shell/list_file.h"
 #include "runtime/shell/run_info_file.h"
 
 namespace pemo::shell::launcher {
 bool isDroppableProgram(const std::string& path) {
+  // The run-info file could not keep the path: the entry would fail after a restart.
+  if (!storableText(path)) return false;
   auto file = fs::existingHostFile(path);
   if (!file) return false;
   const std::string extension = GetFileExtensionStr(path);

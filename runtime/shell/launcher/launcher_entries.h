@@ -9,7 +9,7 @@
 namespace pemo::shell::launcher {
 
 // A program: a file (not a folder) named like a Windows program, or one with the
-// execute bit. `path` is a Windows path.
+// execute bit, whose path the run-info file can hold. `path` is a Windows path.
 bool isDroppableProgram(const std::string& path);
 
 // The file name, with "，" for each "," (the run-info file separates the caption from

@@ -227,11 +227,13 @@ TEST(RunEditList, RegistersReplacesAndDeletesUpToTwenty) {
   EXPECT_EQ(edit.entries()[3].caption, "more");
   EXPECT_EQ(edit.count(), 20);
 
-  for (auto [caption, line] : {std::pair{"", "X.EXE"}, {"x", "   "}, {"a,b", "X.EXE"}}) {
+  for (auto [caption, line] : {std::pair{"", "X.EXE"}, {"x", "   "}, {"a,b", "X.EXE"}, {"café", "C:\\Café\\X.EXE"}}) {
     EXPECT_EQ(edit.registerEntry(caption, line, 0), RunEditList::Registered::Refused);
     EXPECT_EQ(messages.shown.back().prompt, "登録情報を正しく入力してください");
   }
   EXPECT_EQ(edit.entries()[0].caption, "prog1");
+  EXPECT_EQ(edit.registerEntry("メモ?", "C:\\ツール\\X.EXE /q?", 0), RunEditList::Registered::Replaced)
+      << "code page 932's own characters and question marks are kept";
 
   EXPECT_FALSE(edit.deleteEntry(-1));
   EXPECT_EQ(messages.shown.back().prompt, "削除する項目を表から選択してください");

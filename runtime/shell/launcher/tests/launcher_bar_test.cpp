@@ -153,7 +153,8 @@ TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce)
   profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", runtime_.appFolder + "PemoUser\\PEMORUN.DAT");
   bar_.load();
   std::vector<std::string> drops = {makeFile("a.EXE"), makeFile("notes.txt"), makeFile("run,me", true),
-                                    makeFile("picture.png"), makeFile("b.bat")};
+                                    makeFile("picture.png"), makeFile("b.bat"),
+                                    makeFile("café.exe")};  // "é" has no place in the run-info file
   stdfs::create_directory(folder_ / "folder.exe");
   drops.push_back(fs::toWindowsPath((folder_ / "folder.exe").string()));
   EXPECT_EQ(bar_.dropFiles(drops), 3);

@@ -2,6 +2,7 @@
 
 #include "editor/document/messages.h"
 #include "editor/property/grid_rows.h"
+#include "editor/property/value_reading.h"
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
 
@@ -35,6 +36,32 @@ bool DocumentWriteBack::applyMenuProperty(const GridTarget& target, int row, con
   return true;
 }
 
+namespace {
+
+// A radio button that is set clears the others of its container, as option buttons do.
+// The radio buttons changed besides it.
+std::vector<ObjectRef> setRadioAlone(MenuDocument& document, ObjectRef radio) {
+  std::vector<ObjectRef> cleared;
+  const MenuObject* set = document.find(radio);
+  if (!set || set->kind != ObjectKind::Radio || set->value == 0) return cleared;
+  const int container = set->frame;
+  ControlArray& radios = document.objects(ObjectKind::Radio);
+  for (int i = 1; i <= radios.upperBound(); ++i) {
+    MenuObject* other = radios.find(i);
+    if (i == radio.index || !other || other->frame != container || other->value == 0) continue;
+    other->value = 0;
+    cleared.push_back({ObjectKind::Radio, i});
+  }
+  return cleared;
+}
+
+}  // namespace
+
+void DocumentWriteBack::showRadiosCleared(MenuDocument& document, int row, ObjectRef object) {
+  if (row != row::Value) return;
+  for (ObjectRef cleared : setRadioAlone(document, object)) windows_.showObjectChanged(document, cleared);
+}
+
 bool DocumentWriteBack::applyObjectProperty(const GridTarget& target, int row, const std::string& text) {
   MenuObject* object = target.document->find(target.object);
   if (!object) return false;
@@ -42,6 +69,7 @@ bool DocumentWriteBack::applyObjectProperty(const GridTarget& target, int row, c
   if (!changed) return false;
   *object = std::move(*changed);
   windows_.showObjectChanged(*target.document, target.object);
+  showRadiosCleared(*target.document, row, target.object);
   return true;
 }
 
@@ -64,8 +92,14 @@ bool DocumentWriteBack::applySelectionProperty(const GridTarget& target, int row
   std::vector<std::pair<MenuObject*, MenuObject>> changes;
   if (!selectionWithRow(target, row, text, changes)) return false;
   for (auto& [object, changed] : changes) *object = std::move(changed);
-  for (ObjectRef entry : target.selection)
-    if (entry.kind != ObjectKind::ComboBox && rowReaches(row, entry.kind)) windows_.showObjectChanged(*target.document, entry);
+  for (ObjectRef entry : target.selection) {
+    if (entry.kind == ObjectKind::ComboBox || !rowReaches(row, entry.kind)) continue;
+    // Set one after another: of several in one container the last stays set.
+    const bool radioSet = entry.kind == ObjectKind::Radio && row == row::Value && numberOf(text) != 0;
+    if (radioSet) target.document->find(entry)->value = 1;
+    windows_.showObjectChanged(*target.document, entry);
+    if (radioSet) showRadiosCleared(*target.document, row, entry);
+  }
   if (row >= row::Left && row <= row::Height) windows_.showSelectionMoved(*target.document);
   return true;
 }

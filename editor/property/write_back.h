@@ -30,6 +30,8 @@ class DocumentWriteBack : public RowWriteBack {
   bool selectionWithRow(const GridTarget& target, int row, const std::string& text,
                         std::vector<std::pair<MenuObject*, MenuObject>>& changes);
   void storeStyle(PropertyGrid& grid, MenuObject& object, int index);
+  // After a set radio button on the Value row: the others of its container are shown cleared.
+  void showRadiosCleared(MenuDocument& document, int row, ObjectRef object);
   RowContext context() const;
 
   const EditorState& state_;

@@ -184,6 +184,32 @@ TEST_F(WriteBackTest, ACheckStateOutsideZeroToTwoIsRefused) {
   EXPECT_EQ(object(radio).value, 1);
   type(row::Value, "0");
   EXPECT_EQ(object(radio).value, 0);
+
+  // A radio button set clears the others of its container only, shown anew; of several
+  // set at once in one container the last stays set.
+  ObjectRef frame = add(ObjectKind::Frame);
+  ObjectRef other = add(ObjectKind::Radio);
+  ObjectRef framed = add(ObjectKind::Radio, frame.index);
+  object(radio).value = 1;
+  object(framed).value = 1;
+  show(other);
+  windows.objectsShown.clear();
+  type(row::Value, "-1");
+  EXPECT_EQ(object(other).value, 1);
+  EXPECT_EQ(object(radio).value, 0);
+  EXPECT_EQ(object(framed).value, 1);
+  EXPECT_EQ(windows.objectsShown, (std::vector<ObjectRef>{other, radio}));
+  showSelection({radio, other}, 16);
+  type(row::Value, "1");
+  EXPECT_EQ(object(radio).value, 0);
+  EXPECT_EQ(object(other).value, 1);
+  showSelection({other, radio}, 16);
+  windows.objectsShown.clear();
+  type(row::Value, "1");
+  EXPECT_EQ(windows.objectsShown, (std::vector<ObjectRef>{other, radio, radio, other}));
+  EXPECT_EQ(object(radio).value, 1);
+  EXPECT_EQ(object(other).value, 0);
+  EXPECT_EQ(object(framed).value, 1);
 }
 
 TEST_F(WriteBackTest, ASelectionTakesTheValueInEveryObjectOrInNone) {

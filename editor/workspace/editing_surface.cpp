@@ -72,7 +72,7 @@ void EditingSurface::clearSelection() {
   view_.clearOutlines();
 }
 
-void EditingSurface::selectionRemoved() {
+void EditingSurface::selectionEnded() {
   clearSelection();
   view_.setAddCommandsEnabled(true);
 }

@@ -28,8 +28,9 @@ class EditingSurface {
   void selCancel();
   // Forgets the multi-selection: its tables, the editor's list and the marks.
   void clearSelection();
-  // The selected objects were deleted: the selection ends and objects can be added again.
-  void selectionRemoved();
+  // The selected objects were deleted, copied or cut: the selection ends, nothing of it
+  // stays in the tables, and objects can be added again.
+  void selectionEnded();
   // The selected objects' geometry changed elsewhere: their marks follow.
   void refreshSelectionMarks();
 

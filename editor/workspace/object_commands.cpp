@@ -29,7 +29,7 @@ void ObjectCommands::addObject(ObjectKind kind) {
 std::vector<ObjectRef> ObjectCommands::copySelected() {
   if (!state_.activeForm->selObjFlg) return copyActiveObject(state_);
   std::vector<ObjectRef> stored = copySelection(state_);
-  if (EditingSurface* surface = activeSurface()) surface->selCancel();
+  if (EditingSurface* surface = activeSurface()) surface->selectionEnded();
   state_.activeForm->selObjFlg = false;
   return stored;
 }
@@ -78,7 +78,7 @@ void ObjectCommands::deleteSelection() {
   EditingSurface* surface = activeSurface();
   if (document->selObjFlg && surface) {
     remove(surface->state().soInfo);
-    surface->selectionRemoved();
+    surface->selectionEnded();
     return;
   }
   remove({state_.activeObject});

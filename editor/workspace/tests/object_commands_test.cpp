@@ -259,6 +259,26 @@ TEST_F(ObjectCommandsTest, ASelectionCopiesWithoutComboBoxesAndNothingOfAnEarlie
   EXPECT_EQ(first.view.removed, (std::vector<ObjectRef>{label, button}));
 }
 
+TEST_F(ObjectCommandsTest, CopyOrCutOfABandSelectionEndsItWholeAndGivesBackTheAddCommands) {
+  ObjectRef label = add(ObjectKind::Label, 10, 10);
+  ObjectRef button = add(ObjectKind::Button, 10, 50);
+  for (bool cutting : {false, true}) {
+    select(first, 250, 100);
+    ASSERT_TRUE(document().selObjFlg);
+    ASSERT_FALSE(first.surfaceView.addCommands);
+    cutting ? commands.cut() : commands.copy();
+    EXPECT_EQ(state.objectClipboard.size(), 2u);
+    EXPECT_FALSE(document().selObjFlg);
+    EXPECT_TRUE(first.surfaceView.shown.empty());
+    // Nothing is left that names the objects, which a cut has removed.
+    EXPECT_TRUE(state.multiSelection.empty());
+    EXPECT_EQ(first.surface.soInfo(-1, 0), -1);
+    EXPECT_TRUE(first.surfaceView.addCommands);
+  }
+  EXPECT_FALSE(document().find(label));
+  EXPECT_FALSE(document().find(button));
+}
+
 TEST_F(ObjectCommandsTest, CutTakesAFrameWithItsContentsAndWithTheMenuActiveRemovesNothing) {
   ObjectRef frame = add(ObjectKind::Frame, 300, 300, 150, 150);
   ObjectRef inside = add(ObjectKind::Label, 15, 15, 1500, 375, frame.index);

@@ -55,3 +55,13 @@ click_in() {
   xdotool click "${4:-1}"
   sleep 0.5
 }
+
+# keys_to WINDOW KEY...: the window gets the focus, then the keys.
+keys_to() {
+  local window="$1"
+  shift
+  xdotool windowfocus "$window" 2>/dev/null || true
+  sleep 0.3
+  xdotool key "$@"
+  sleep 0.5
+}

@@ -9,16 +9,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 75 "$@"
 
-# keys_to WINDOW KEY...: the window gets the focus, then the keys.
-keys_to() {
-  local window="$1"
-  shift
-  xdotool windowfocus "$window" 2>/dev/null || true
-  sleep 0.3
-  xdotool key "$@"
-  sleep 0.5
-}
-
 blocks() { iconv -f cp932 -t utf-8 "$1" | grep -c '^BEGIN' || true; }
 
 cd "$work/menus"

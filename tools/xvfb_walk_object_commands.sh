@@ -11,15 +11,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 78 "$@"
 
-keys_to() {
-  local window="$1"
-  shift
-  xdotool windowfocus "$window" 2>/dev/null || true
-  sleep 0.3
-  xdotool key "$@"
-  sleep 0.5
-}
-
 # open_menu FILE: Ctrl+O where the focus is, the file name typed.
 open_menu() {
   xdotool key ctrl+o

@@ -15,7 +15,7 @@ using FavouriteTable = std::array<page::FavouriteMenu, kFavouriteLimit>;
 
 // The file for a start menu's caption. Characters a file name cannot hold ("\", "/",
 // ":", "*", "?", """, "<", ">", "|" and control characters) become "_", so the file
-// always stays in the user folder.
+// always stays in the user folder; a caption too long for a file name gives its start.
 std::string favouritesFileFor(const std::string& appFolder, const std::string& startMenuCaption);
 
 // The entries up to the first missing or empty key; the rest of the table empty.

@@ -164,4 +164,16 @@ TEST(Favourites, EachStartMenuHasItsOwnFileInTheUserFolder) {
   EXPECT_EQ(favouritesFileFor("C:\\P\\", "..\\..\\etc/x:y*?\"<>|\t"), "C:\\P\\PemoUser\\.._.._etc_x_y_______.USER");
   EXPECT_EQ(favouritesFileFor("C:\\P\\", "ﾒﾆｭｰ一覧"), "C:\\P\\PemoUser\\ﾒﾆｭｰ一覧.USER");
   EXPECT_NE(favouritesFileFor("C:\\P\\", "a"), favouritesFileFor("C:\\P\\", "b"));
+
+  // A caption longer than a file name holds: its start, whole characters only, and the
+  // favourites work.
+  pemo::testing::TempDir dir;
+  std::filesystem::create_directories(dir / "PemoUser");
+  std::string caption;
+  for (int i = 0; i < 100; ++i) caption += "あ";
+  const std::string file = favouritesFileFor(pemo::fs::toWindowsPath(dir.path().string()) + "\\", caption);
+  const std::string name = file.substr(file.rfind('\\') + 1);
+  EXPECT_EQ(name, caption.substr(0, 195) + ".USER");
+  EXPECT_TRUE(addFavourite(file, {"menu", "C:\\M.FIL"}));
+  EXPECT_EQ(readFavourites(file)[0].caption, "menu");
 }

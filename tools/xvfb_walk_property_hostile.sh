@@ -3,7 +3,8 @@
 # range and odd texts typed into rows by keyboard alone, a row left half-typed while
 # another menu window is clicked, while its object is deleted and while its window is
 # released, the "..." dialogs cancelled, and a band of mixed kinds moved; the saved menu
-# is opened again in pemoedit and in pemo. Screenshots go to the folder given (default
+# is opened again in pemoedit and in pemo. A radio button is set alone in its frame, and a
+# width is typed around the row's context menu. Screenshots go to the folder given (default
 # ./walk-shots); the editor's log is copied beside them.
 #
 #     tools/xvfb_walk_property_hostile.sh [build/bin] [shots folder]
@@ -133,6 +134,20 @@ sleep 0.5
 shot hostile-12-dialogs-cancelled
 alive
 
+echo "the second radio button set through its Value row; its width half-typed around a context menu:"
+click_in "$start" 60 276
+type_into_row 14 -1
+shot hostile-13-radio-set-alone
+put_into_row 3 99999
+click_in "$prop" 200 "$(row_y 3)" 3
+shot hostile-14-context-menu-no-commit
+xdotool key Escape
+sleep 0.3
+xdotool key End BackSpace BackSpace BackSpace Return
+sleep 0.5
+shot hostile-15-width-after-context-menu
+alive
+
 echo "a band over a button and two images, given rows 1 and 2:"
 at "$start" 200 214
 xdotool mousedown 1
@@ -143,12 +158,12 @@ done
 at "$start" 8 92
 xdotool mouseup 1
 sleep 0.5
-shot hostile-13-mixed-band
+shot hostile-16-mixed-band
 type_into_row 1 "１２"
 type_into_row 2 99999999999
 answer_box
 type_into_row 2 20
-shot hostile-14-mixed-moved
+shot hostile-17-mixed-moved
 alive
 
 xdotool windowfocus "$start"
@@ -156,7 +171,7 @@ sleep 0.3
 xdotool key ctrl+s
 sleep 1
 answer_box
-shot hostile-15-saved
+shot hostile-18-saved
 stop $editor
 cp START.FIL "$shots/hostile-START.FIL"
 cp "$work/pemoedit.log" "$shots/hostile-pemoedit.log"
@@ -167,13 +182,13 @@ editor=$!
 focus_on $editor
 sleep 1
 open_menu START.FIL
-shot hostile-16-reopened-in-pemoedit
+shot hostile-19-reopened-in-pemoedit
 stop $editor
 
 echo "and in pemo:"
 "$bin/pemo" START.FIL >"$work/pemo.log" 2>&1 &
 pemo=$!
 focus_on $pemo
-shot hostile-17-pemo 2
+shot hostile-20-pemo 2
 stop $pemo
 echo "screenshots in $shots"

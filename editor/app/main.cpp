@@ -9,9 +9,11 @@
 #include "platform/fs/windows_path.h"
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
+#include "platform/ui/paint_stack.h"
 #include "platform/ui/qt_message_port.h"
 
 int main(int argc, char** argv) {
+  pemo::ui::raiseStackLimitForPainting();
   QApplication app(argc, argv);
   QApplication::setApplicationName("PemoEdit");
   pemo::ui::installQtMessagePort();

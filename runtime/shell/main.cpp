@@ -9,6 +9,7 @@
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
 #include "platform/process/runtime_instances.h"
+#include "platform/ui/paint_stack.h"
 #include "platform/ui/qt_message_port.h"
 #include "platform/ui/qt_other_windows.h"
 #include "runtime/messages.h"
@@ -65,6 +66,7 @@ class Hooks : public pemo::shell::launcher::LauncherHooks {
 
 int main(int argc, char** argv) {
   using namespace pemo;
+  ui::raiseStackLimitForPainting();
   QApplication app(argc, argv);
   QApplication::setApplicationName(runtime_messages::kTitle);
   ui::installQtMessagePort();

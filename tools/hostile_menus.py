@@ -39,6 +39,15 @@ def many_objects(path, count, kinds):
             f.write(block(kind, [b"CAPTION=%d" % i, b"LEFT=%d" % (i % 50 * 10), b"TOP=%d" % (i // 50 % 50 * 10)]))
 
 
+def overlapping_labels(path, count):
+    """Labels piled on one another: painting them once recursed past the stack."""
+    with open(path, "wb") as f:
+        f.write(MENU)
+        for i in range(count):
+            f.write(block(b"LABEL", [b"CAPTION=%d" % i, b"LEFT=%d" % (i % 40 * 12), b"TOP=%d" % (i // 40 % 40 * 12),
+                                     b"WIDTH=10", b"HEIGHT=10"]))
+
+
 def bare_line_ends(path, size):
     with open(path, "wb") as f:
         f.write(b"\r" * size)
@@ -64,6 +73,7 @@ CASES = [
     ("100,000 blocks of four kinds", "objects.fil",
      lambda p: many_objects(p, 100_000, [b"LABEL", b"BUTTON", b"IMAGE", b"CHECKBOX"])),
     ("100,000 LABEL blocks", "labels.fil", lambda p: many_objects(p, 100_000, [b"LABEL"])),
+    ("32,767 overlapping small labels", "overlapping.fil", lambda p: overlapping_labels(p, 32767)),
     ("20 MB of CR bytes", "crs.fil", lambda p: bare_line_ends(p, 20 * 1024 * 1024)),
     ("2,000 INCLUDEs of its own 1.15 MB file", "include.fil", lambda p: self_including(p, 1_150_000, 2000)),
 ]

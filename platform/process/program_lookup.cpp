@@ -20,6 +20,9 @@ bool hasFolder(std::string_view program) {
 
 // An entry of `folder` whose name equals `name` without regard to letter case.
 fs::path findNoCase(const fs::path& folder, std::string_view name) {
+  // No folder holds a longer name; comparing one with every file would take ages.
+  constexpr size_t kLongestFileName = 255;
+  if (name.size() > kLongestFileName) return {};
   std::error_code ec;
   fs::path exact = folder / std::string(name);
   if (fs::exists(exact, ec)) return exact;
@@ -58,6 +61,9 @@ std::vector<fs::path> searchFolders(const LookupFolders& folders) {
 }
 
 fs::path locate(std::string_view program, const LookupFolders& folders, const HostPathMapper& toHost) {
+  // No file has a longer path (a damaged run list can hold megabytes).
+  constexpr size_t kLongestPath = 4096;
+  if (program.size() > kLongestPath) return {};
   if (hasFolder(program)) {
     fs::path host = toHost(program);
     if (host.empty()) {

@@ -44,13 +44,20 @@ QMessageBox::Icon iconFor(int style) {
   }
 }
 
+// The most characters a line of a message shows, as many as the original boxes held.
+constexpr qsizetype kMostLineCharacters = 1024;
+
 // Messages break lines with a carriage return alone, as the original boxes did; a Qt
-// label breaks only at line feeds.
+// label breaks only at line feeds. A very long line (a command line of megabytes that
+// failed to start) shows its start: laid out whole it would stall the program.
 QString displayText(const std::string& prompt) {
   QString text = QString::fromStdString(prompt);
   text.replace("\r\n", "\n");
   text.replace('\r', '\n');
-  return text;
+  QStringList lines = text.split('\n');
+  for (QString& line : lines)
+    if (line.size() > kMostLineCharacters) line = line.left(kMostLineCharacters) + QChar(0x2026);
+  return lines.join('\n');
 }
 
 }  // namespace

@@ -57,6 +57,11 @@ TEST(ProgramLookup, FindsProgramsWithoutRegardToCaseAndBesideTheirWindowsName) {
   EXPECT_TRUE(plan.argv.empty());
   EXPECT_FALSE(plan.error.empty());
   EXPECT_TRUE(p::planLaunch("   ", none, p::existingHostPath).argv.empty());
+
+  // A name of ten megabytes (a damaged run list) is in no folder, found out at once.
+  plan = p::planLaunch(std::string(10 << 20, 'x'), p::LookupFolders{dir / "Tools", dir / "Tools"}, p::existingHostPath);
+  EXPECT_TRUE(plan.argv.empty());
+  EXPECT_FALSE(plan.error.empty());
 }
 
 TEST(ProgramLookup, WindowsProgramsHaveTheirCounterparts) {

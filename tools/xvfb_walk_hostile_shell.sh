@@ -56,12 +56,13 @@ close_pemo
 [ "$(tr -d '\r\n' <"$run_list" | md5sum)" = "$(tr -d '\r\n' <"$work/many.dat" | md5sum)" ] &&
   echo "  all hundred thousand written back" || echo "  THE LIST CHANGED"
 
-echo "a ten-megabyte caption, commas, ampersands, a tab:"
+echo "a ten-megabyte caption and command line, commas, ampersands, a tab:"
 {
   printf '[APP]\r\n'
   printf 'App0=%s,/bin/true\r\n' "$(head -c 10485760 /dev/zero | tr '\0' y)"
   printf 'App1=a，b & c\td,/bin/echo a,b\r\n' | iconv -f UTF-8 -t CP932
   printf 'App2=&&&,xclock -geometry 100x100+1100+50\r\n'
+  printf 'App3=huge,%s\r\n' "$(head -c 10485760 /dev/zero | tr '\0' x)"
 } >"$run_list"
 cp "$run_list" "$work/long.dat"
 SECONDS=0
@@ -70,6 +71,13 @@ xdotool key alt+r
 shot hostile-run-menu-long-caption
 echo "  the RUN menu after ${SECONDS}s"
 xdotool key Escape
+# A command line of ten megabytes fails to start with its start in the message.
+xdotool windowfocus "$window"
+SECONDS=0
+xdotool key alt+r 4
+shot hostile-huge-command-line-failed
+echo "  the failed start told after ${SECONDS}s"
+xdotool key Return
 xdotool windowfocus "$window"
 xdotool key ctrl+r
 shot hostile-runreg-long-caption

@@ -1,4 +1,5 @@
 #include "platform/process/child_processes.h"
+#include "platform/process/stack_limit.h"
 
 #include <signal.h>
 #include <spawn.h>
@@ -85,6 +86,7 @@ long spawnProgram(const std::vector<std::string>& argv, std::string* error) {
     // Registered under the lock so that a very short-lived child is known before its
     // reaper records the end.
     std::lock_guard lock(table().mutex);
+    GivenStackLimit given;
     rc = posix_spawn(&pid, argv[0].c_str(), nullptr, &attr, args.data(), environ);
     if (rc == 0) table().children[pid] = Child{};
   }

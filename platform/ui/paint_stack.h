@@ -5,9 +5,9 @@
 
 namespace pemo::ui {
 
-// Raises the process's soft stack limit, up to which the main thread's stack grows, to
-// what the largest page needs (or to the hard limit when that is lower). Called first
-// thing in a program's main; threads started later keep their usual size.
+// Raises the stack limit of the program, up to which its main thread's stack grows, to
+// what the largest page needs; the programs it starts keep the limit it was given.
+// Called first thing in main.
 void raiseStackLimitForPainting();
 
 }  // namespace pemo::ui

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
+#include "platform/process/stack_limit.h"
 
 namespace p = pemo::process;
 
@@ -52,6 +54,22 @@ TEST(ChildProcesses, ForeignProcessIdsNeverCountAsRunning) {
   EXPECT_FALSE(p::isRunningChild(getppid()));
   EXPECT_FALSE(p::terminateChild(getppid()));
   EXPECT_EQ(p::spawnProgram({"/nonexistent/program"}), 0);
+}
+
+TEST(ChildProcesses, AProgramStartedKeepsTheStackLimitThisOneWasGivenBeforeRaisingIt) {
+  rlimit given{};
+  ASSERT_EQ(getrlimit(RLIMIT_STACK, &given), 0);
+  p::raiseStackLimit(std::size_t{1} << 30);
+  rlimit now{};
+  getrlimit(RLIMIT_STACK, &now);
+  if (given.rlim_cur != RLIM_INFINITY && given.rlim_cur < given.rlim_max) EXPECT_GT(now.rlim_cur, given.rlim_cur);
+  const std::string shown = given.rlim_cur == RLIM_INFINITY ? "unlimited" : std::to_string(given.rlim_cur / 1024);
+  long pid = spawnShell("test \"$(ulimit -s)\" = " + shown);
+  p::blockUntilExited(pid);
+  EXPECT_EQ(p::childExitCode(pid), 0);
+  rlimit after{};
+  getrlimit(RLIMIT_STACK, &after);
+  EXPECT_EQ(after.rlim_cur, now.rlim_cur);
 }
 
 TEST(ChildProcesses, WaitingWithAnEventLoopKeepsTimersRunning) {

@@ -65,3 +65,15 @@ keys_to() {
   xdotool key "$@"
   sleep 0.5
 }
+
+# open_menu FILE: Ctrl+O in the editor window that has the focus, the file's name typed
+# (a name without a folder is taken from "$work/menus").
+open_menu() {
+  local file="$1"
+  [[ "$file" == */* ]] || file="$work/menus/$file"
+  xdotool key ctrl+o
+  sleep 1
+  xdotool type --delay 20 "$file"
+  xdotool key Return
+  sleep 1
+}

@@ -25,10 +25,7 @@ echo "pemoedit with a copy of the start menu:"
 editor=$!
 focus_on $editor
 shot pemoedit-strip 2
-xdotool key ctrl+o
-sleep 1
-xdotool type --delay 20 "$work/menus/START.FIL"
-xdotool key Return
+open_menu START.FIL
 sleep 2
 focus_on $editor
 shot pemoedit-menu

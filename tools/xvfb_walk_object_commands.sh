@@ -11,15 +11,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 78 "$@"
 
-# open_menu FILE: Ctrl+O where the focus is, the file name typed.
-open_menu() {
-  xdotool key ctrl+o
-  sleep 1
-  xdotool type --delay 20 "$1"
-  xdotool key Return
-  sleep 1
-}
-
 # add_by_popup WINDOW X Y LETTER: the surface's popup, its add submenu, the kind's item.
 add_by_popup() {
   click_in "$1" "$2" "$3" 3

@@ -26,10 +26,7 @@ echo "pemoedit with a copy of the start menu:"
 editor=$!
 focus_on $editor
 sleep 1
-xdotool key ctrl+o
-sleep 1
-xdotool type --delay 20 "$work/menus/START.FIL"
-xdotool key Return
+open_menu START.FIL
 start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
 prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")
 xdotool windowmove "$start" 360 80

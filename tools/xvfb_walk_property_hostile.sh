@@ -27,23 +27,15 @@ answer_box() {
   if [ -n "$box" ]; then xdotool windowfocus "$box" 2>/dev/null || true; xdotool key "${1:-Return}"; sleep 0.5; fi
 }
 alive() { kill -0 "$editor" 2>/dev/null && echo "  pemoedit still runs" || { echo "  PEMOEDIT ENDED"; exit 1; }; }
-open_menu() {
-  focus_on $editor
-  xdotool key ctrl+o
-  sleep 1
-  xdotool type --delay 10 "$work/menus/$1"
-  xdotool key Return
-  sleep 1
-}
 
 cd "$work/menus"
 "$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
 editor=$!
 focus_on $editor
 sleep 1
-open_menu START.FIL
+focus_on $editor; open_menu START.FIL
 start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
-open_menu SUB1.FIL
+focus_on $editor; open_menu SUB1.FIL
 sub=$(window_of $editor "ｻﾌﾞﾒﾆｭｰ1")
 prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")
 main=$(window_of $editor "PemoEdit.*" | head -1)
@@ -181,7 +173,7 @@ echo "the saved menu in pemoedit again:"
 editor=$!
 focus_on $editor
 sleep 1
-open_menu START.FIL
+focus_on $editor; open_menu START.FIL
 shot hostile-19-reopened-in-pemoedit
 stop $editor
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "benchmarks/label_grid.h"
 #include "editor/property/window/property_window.h"
 #include "editor/workspace/window/editor_windows.h"
 #include "platform/ui/message_port.h"
@@ -37,8 +38,7 @@ double millisecondsPerCall(EditorState& state, PropertyWindowPort& sheet,
   return timer.nsecsElapsed() / 1e6 / objects.size();
 }
 
-constexpr int kColumns = 25;
-constexpr int kRows = 20;
+constexpr benchmark::LabelGrid kGrid;
 constexpr int kEdits = 20;
 
 // A menu window of 500 labels, all selected with a band; the top row typed and left again
@@ -49,20 +49,11 @@ double millisecondsPerSelectionEdit() {
   windows.start();
   windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   MenuWindow& window = *windows.menuWindows.windows().at(0);
-  window.resize(kColumns * 40 + 20, kRows * 24 + 400);
-  for (int i = 0; i < kColumns * kRows; ++i) {
-    ObjectRef ref = window.document().addObject(ObjectKind::Label);
-    MenuObject& object = *window.document().find(ref);
-    object.left = 10 + (i % kColumns) * 40;
-    object.top = 10 + (i / kColumns) * 24;
-    object.width = 30;
-    object.height = 16;
-    object.caption = "L" + std::to_string(i);
-    window.objectAdded(ref);
-  }
+  window.resize(kGrid.bandRight(), kGrid.bandBottom() + 380);
+  benchmark::addLabelGrid(window, kGrid);
   window.show();
   QApplication::processEvents();
-  window.surface().selectInBand(0, 0, kColumns * 40 + 20, kRows * 24 + 20);
+  window.surface().selectInBand(0, 0, kGrid.bandRight(), kGrid.bandBottom());
   window.repaint();
   std::printf("Band selection: %zu objects\n", state.multiSelection.size());
   PropertySheet& sheet = windows.propertySheet;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "benchmarks/label_grid.h"
 #include "editor/workspace/window/editor_windows.h"
 #include "platform/ui/message_port.h"
 
@@ -16,8 +17,7 @@ namespace {
 
 using namespace pemo::editor;
 
-constexpr int kColumns = 25;
-constexpr int kRows = 20;
+constexpr benchmark::LabelGrid kGrid;
 constexpr int kMoves = 200;
 
 }  // namespace
@@ -37,20 +37,8 @@ int main(int argc, char** argv) {
     windows.start();
     windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
     MenuWindow& window = *windows.menuWindows.windows().at(0);
-    window.resize(kColumns * 40 + 20, kRows * 24 + 20);
-    ObjectRef first;
-    for (int i = 0; i < kColumns * kRows; ++i) {
-      ObjectRef ref = window.document().addObject(ObjectKind::Label);
-      MenuObject& object = *window.document().find(ref);
-      object.left = 10 + (i % kColumns) * 40;
-      object.top = 10 + (i / kColumns) * 24;
-      object.width = 30;
-      object.height = 16;
-      object.caption = "L" + std::to_string(i);
-      object.visible = true;
-      window.objectAdded(ref);
-      if (i == 0) first = ref;
-    }
+    window.resize(kGrid.bandRight(), kGrid.bandBottom());
+    ObjectRef first = benchmark::addLabelGrid(window, kGrid);
     window.show();
     QApplication::processEvents();
     window.repaint();
@@ -59,7 +47,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     timer.start();
     surface.surfacePressed();
-    surface.selectInBand(0, 0, kColumns * 40 + 20, kRows * 24 + 20);
+    surface.selectInBand(0, 0, kGrid.bandRight(), kGrid.bandBottom());
     double select = timer.nsecsElapsed() / 1e6;
     window.repaint();
     double band = timer.nsecsElapsed() / 1e6;
@@ -80,7 +68,7 @@ int main(int argc, char** argv) {
     std::printf("Group drag release, %d objects moved and repainted: %.3f ms\n", surface.soInfo(-1, 0) + 1,
                 timer.nsecsElapsed() / 1e6);
 
-    surface.selectInBand(0, 0, kColumns * 40 + 80, kRows * 24 + 60);
+    surface.selectInBand(0, 0, kGrid.bandRight() + 60, kGrid.bandBottom() + 40);
     const int selected = surface.soInfo(-1, 0) + 1;
     timer.restart();
     windows.workspace.run(EditorCommand::Copy, CommandSource::MenuWindow);

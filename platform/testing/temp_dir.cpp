@@ -18,6 +18,18 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+ConfigFolder::ConfigFolder() {
+  if (const char* value = getenv("XDG_CONFIG_HOME")) before_ = value;
+  setenv("XDG_CONFIG_HOME", dir_.path().c_str(), 1);
+}
+
+ConfigFolder::~ConfigFolder() {
+  if (before_)
+    setenv("XDG_CONFIG_HOME", before_->c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
+}
+
 std::string readFileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::ostringstream s;

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace pemo::testing {
@@ -16,6 +17,22 @@ class TempDir {
 
  private:
   std::filesystem::path path_;
+};
+
+// A fresh configuration folder (XDG_CONFIG_HOME) for as long as it lives, so that what
+// one test saves (the registry, the drives) is not what the next test starts from when
+// several run in one process; the folder before it comes back at its end.
+class ConfigFolder {
+ public:
+  ConfigFolder();
+  ~ConfigFolder();
+  ConfigFolder(const ConfigFolder&) = delete;
+  ConfigFolder& operator=(const ConfigFolder&) = delete;
+  const std::filesystem::path& path() const { return dir_.path(); }
+
+ private:
+  TempDir dir_;
+  std::optional<std::string> before_;
 };
 
 // Reads and writes whole files as bytes.

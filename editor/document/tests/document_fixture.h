@@ -49,6 +49,8 @@ class DocumentTest : public ::testing::Test {
   }
   std::string path(const std::string& name) const { return (dir / name).string(); }
 
+  // First, so that every test starts as the editor's first start does.
+  pemo::testing::ConfigFolder config;
   pemo::testing::TempDir dir;
   ui::RecordingMessagePort shown;
   FakeRecentKey recentKey;

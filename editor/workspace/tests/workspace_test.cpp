@@ -192,6 +192,7 @@ TEST_F(WorkspaceTest, HelpOpensTheEditorsDocumentOrSaysSo) {
 }
 
 TEST(EditorSettings, ScriptEditorDefaultsToNotepadUntilSaved) {
+  pemo::testing::ConfigFolder firstStart;
   EXPECT_FALSE(settingsWereSaved());
   std::string notepad = loadScriptEditorPath();
   EXPECT_TRUE(notepad.ends_with("\\NOTEPAD.EXE")) << notepad;

@@ -166,7 +166,11 @@ void MenuWindow::objectRemoved(ObjectRef ref) {
   QWidget* widget = it->second;
   // A frame's widget takes the widgets inside it along.
   std::erase_if(widgets_, [widget](const auto& entry) { return entry.second == widget || widget->isAncestorOf(entry.second); });
-  delete widget;
+  // The widget may be the one whose press is being handled (its own popup deletes it):
+  // it goes once that press is over.
+  widget->hide();
+  widget->removeEventFilter(surface_.get());
+  widget->deleteLater();
 }
 
 void MenuWindow::objectsRestacked() {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -139,6 +140,30 @@ TEST_F(SurfaceEventsTest, AnObjectRemovedFromItsOwnPopupLeavesTheWindowWorking) 
   EXPECT_EQ(window->objectWidget(label), nullptr);
   drag(window, {100, 100}, {100, 100});
   EXPECT_EQ(state.activeObject, ObjectRef{});
+}
+
+TEST_F(SurfaceEventsTest, TheObjectPopupsDeleteItemKeepsThePressedWidgetUntilItsPressIsOver) {
+  ObjectRef label = add(ObjectKind::Label, 10, 10, 50, 20);
+  ObjectRef other = add(ObjectKind::Label, 10, 40, 50, 20);
+  QPointer<QWidget> pressed = window->objectWidget(label);
+  // The window system goes on handling the press with its widget once the popup closes.
+  bool aliveAfterDelete = false;
+  QTimer::singleShot(0, [&] {
+    window->popupItem(6)->trigger();
+    aliveAfterDelete = !pressed.isNull();
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  send(pressed, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+  EXPECT_TRUE(aliveAfterDelete);
+  EXPECT_EQ(window->document().find(label), nullptr);
+  EXPECT_EQ(window->objectWidget(label), nullptr);
+  EXPECT_EQ(state.activeObject, ObjectRef{});
+  ASSERT_FALSE(pressed.isNull());
+  EXPECT_FALSE(pressed->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(pressed.isNull());
+  send(window->objectWidget(other), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(state.activeObject, other);
 }
 
 TEST_F(SurfaceEventsTest, ActivatingAnotherMenuWindowSelectsNothingAndEndsTheFirstOnesSelection) {

@@ -77,3 +77,20 @@ open_menu() {
   xdotool key Return
   sleep 1
 }
+
+# start_editor_with_both_samples: pemoedit with copies of the start and script menus side
+# by side; sets editor, start and script (the process and the two menu windows).
+start_editor_with_both_samples() {
+  "$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
+  editor=$!
+  focus_on $editor
+  sleep 1
+  open_menu "$work/menus/START.FIL"
+  start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+  xdotool windowmove "$start" 300 120
+  xdotool windowfocus "$start"
+  sleep 0.3
+  open_menu "$work/menus/SCRIPT.FIL"
+  script=$(window_of $editor "ｽｸﾘﾌﾟﾄのｻﾝﾌﾟﾙ")
+  xdotool windowmove "$script" 800 120
+}

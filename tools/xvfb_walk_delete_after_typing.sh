@@ -13,18 +13,7 @@ source "$(dirname "$0")/xvfb_lib.sh" 81 "$@"
 row_y() { echo $((32 + 22 * $1 + 10)); }
 
 cd "$work/menus"
-"$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
-editor=$!
-focus_on $editor
-sleep 1
-open_menu "$work/menus/START.FIL"
-start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
-xdotool windowmove "$start" 300 120
-xdotool windowfocus "$start"
-sleep 0.3
-open_menu "$work/menus/SCRIPT.FIL"
-script=$(window_of $editor "ｽｸﾘﾌﾟﾄのｻﾝﾌﾟﾙ")
-xdotool windowmove "$script" 800 120
+start_editor_with_both_samples
 prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")
 xdotool windowmove "$prop" 0 120
 shot delete-01-both-open

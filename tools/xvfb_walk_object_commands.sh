@@ -23,18 +23,7 @@ add_by_popup() {
 blocks() { iconv -f cp932 -t utf-8 "$1" | grep -c '^BEGIN' || true; }
 
 cd "$work/menus"
-"$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
-editor=$!
-focus_on $editor
-sleep 1
-open_menu "$work/menus/START.FIL"
-start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
-xdotool windowmove "$start" 300 120
-xdotool windowfocus "$start"
-sleep 0.3
-open_menu "$work/menus/SCRIPT.FIL"
-script=$(window_of $editor "ｽｸﾘﾌﾟﾄのｻﾝﾌﾟﾙ")
-xdotool windowmove "$script" 800 120
+start_editor_with_both_samples
 shot objects-01-both-open
 
 # The title label of the start menu, copied and pasted into the script menu.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/ui/qt_message_port.h"
@@ -34,6 +36,37 @@ TEST(QtMessagePort, ShowsTheBoxWithCarriageReturnsAsLineBreaks) {
   });
   port.show(std::string(10 << 20, 'x') + "\r起動に失敗しました", kOkOnly | kExclamation, "Pemo");
   EXPECT_EQ(shownText, QString(1024, 'x') + QChar(0x2026) + QString::fromUtf8("\n起動に失敗しました"));
+}
+
+}  // namespace
+}  // namespace pemo::ui
+
+namespace pemo::ui {
+namespace {
+
+TEST(QtMessagePort, GivesTheKeyboardBackToTheWindowItWasShownFrom) {
+  QWidget window;
+  auto* first = new QLineEdit(&window);
+  auto* typedInto = new QLineEdit(&window);
+  first->move(0, 40);
+  window.show();
+  window.activateWindow();
+  typedInto->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_EQ(QApplication::focusWidget(), typedInto);
+
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->accept();
+  });
+  QtMessagePort().show("登録情報を正しく入力してください", kOkOnly | kExclamation, "Pemo");
+
+  // Without a window manager nobody else hands the focus back, and the next keys are lost.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 1000));
+  ASSERT_EQ(QApplication::focusWidget(), typedInto);
+  QTest::keyClicks(QApplication::focusWidget(), "clock");
+  EXPECT_EQ(typedInto->text(), "clock");
 }
 
 }  // namespace

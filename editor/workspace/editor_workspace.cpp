@@ -139,6 +139,14 @@ void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windo
   apply();
 }
 
+void EditorWorkspace::menuWindowDelete(MenuDocument& document, std::uint32_t windowHandle) {
+  if (state_.propertyWindow) state_.propertyWindow->commitPendingRow();
+  if (state_.activeForm != &document) state_.activeObject = {ObjectKind::Menu, 0};
+  state_.activeWnd = windowHandle;
+  state_.activeForm = &document;
+  run(EditorCommand::Delete, CommandSource::MenuWindow);
+}
+
 void EditorWorkspace::setAddCommandsEnabled(bool enabled) {
   commands_.set(Command::AddObject, enabled);
   apply();

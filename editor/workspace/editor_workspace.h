@@ -39,6 +39,11 @@ class EditorWorkspace : public MainWindowPort {
   void menuWindowActivated(MenuDocument& document, std::uint32_t windowHandle);
   // A click on a menu window's empty surface selects the menu itself.
   void surfaceClicked(MenuDocument& document, std::uint32_t windowHandle);
+  // Delete pressed in a menu window (its key or its popup's item): deletes what is selected
+  // in that window, then the window's menu is the active object. When another window's
+  // object was the active one (the window's activation has not been seen yet), nothing
+  // of either window is deleted.
+  void menuWindowDelete(MenuDocument& document, std::uint32_t windowHandle);
 
   // The main window's add-object commands: a band selection turns them off.
   void setAddCommandsEnabled(bool enabled);

@@ -193,7 +193,10 @@ void MenuWindow::menuAttributesChanged() {
   }
 }
 
-void MenuWindow::run(EditorCommand command, int argument) { workspace_.run(command, CommandSource::MenuWindow, argument); }
+void MenuWindow::run(EditorCommand command, int argument) {
+  if (command == EditorCommand::Delete) workspace_.menuWindowDelete(*document_, handle_);
+  else workspace_.run(command, CommandSource::MenuWindow, argument);
+}
 
 void MenuWindow::showSurfacePopup(const QPoint& globalPosition) {
   SurfacePopupState state = surfacePopupState(state_, *document_);

@@ -102,6 +102,43 @@ TEST_F(PropertyWiringTest, ATitleTypedForOneMenuGoesToItWhenAnotherMenuWindowIsC
   EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu B");
 }
 
+TEST_F(PropertyWiringTest, DeleteInAMenuWindowCommitsTheTypedCaptionAndShowsThatMenu) {
+  const std::string labels = "BEGIN LABEL\r\n    INDEX=1\r\n    CAPTION=One\r\nEND LABEL\r\n"
+                             "BEGIN LABEL\r\n    INDEX=2\r\n    CAPTION=Two\r\nEND LABEL\r\n";
+  MenuWindow* a = openMenu(windows, dir / "C.FIL", "BEGIN MENU\r\n    CAPTION=Menu C\r\nEND MENU\r\n" + labels);
+  MenuWindow* b = openMenu(windows, dir / "D.FIL", "BEGIN MENU\r\n    CAPTION=Menu D\r\nEND MENU\r\n" + labels);
+  activate(a);
+  QTest::mouseClick(a->objectWidget({ObjectKind::Label, 1}), Qt::LeftButton);
+  ASSERT_EQ(prop.textBox(0)->text().toStdString(), "One");
+  prop.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&prop));
+  prop.textBox(0)->setFocus();
+  prop.textBox(0)->selectAll();
+  QTest::keyClicks(prop.textBox(0), "Typed");
+  activate(a);
+  QTest::keyClick(a, Qt::Key_Delete);
+  EXPECT_EQ(a->document().find({ObjectKind::Label, 1}), nullptr);
+  EXPECT_EQ(b->document().find({ObjectKind::Label, 1})->caption, "One");
+  EXPECT_TRUE(a->document().changed);
+  EXPECT_EQ(prop.objectList()->currentText().toStdString(), "Menu C Menu");
+  EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu C");
+
+  // The key reaches a menu window whose activation has not been seen: what is selected
+  // belongs to the other window and stays; the grid shows the window the key was pressed in.
+  QTest::mouseClick(b->objectWidget({ObjectKind::Label, 2}), Qt::LeftButton);
+  ASSERT_EQ(state.activeForm, &b->document());
+  QTest::keyClick(a, Qt::Key_Delete);
+  EXPECT_NE(a->document().find({ObjectKind::Label, 2}), nullptr);
+  EXPECT_NE(b->document().find({ObjectKind::Label, 2}), nullptr);
+  EXPECT_EQ(state.activeForm, &a->document());
+  EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu C");
+  // Deleted by the popup of the window whose object is selected.
+  QTest::mouseClick(b->objectWidget({ObjectKind::Label, 2}), Qt::LeftButton);
+  b->popupItem(6)->trigger();
+  EXPECT_EQ(b->document().find({ObjectKind::Label, 2}), nullptr);
+  EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu D");
+}
+
 TEST_F(PropertyWiringTest, AMenuWindowClosedWhileItsTitleIsTypedAsksToSaveTheTypedTitle) {
   MenuWindow* a = openMenu(windows, dir / "E.FIL", "BEGIN MENU\r\n    CAPTION=Menu E\r\nEND MENU\r\n");
   activate(a);

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
+
+#include "platform/ui/qt_keyboard_return.h"
 
 namespace pemo::ui {
 namespace {
@@ -62,26 +63,6 @@ QString displayText(const std::string& prompt) {
 }
 
 }  // namespace
-
-// A window manager gives the keyboard back to the window a closed box was shown from;
-// without one (a kiosk, a virtual screen) it goes nowhere and the next keys are lost.
-// Handing it back ourselves does nothing where a window manager already did.
-class KeyboardReturn {
- public:
-  KeyboardReturn() : window_(QApplication::activeWindow()), focus_(QApplication::focusWidget()) {}
-  ~KeyboardReturn() {
-    if (!window_ || !window_->isVisible()) return;
-    // Another modal window opened meanwhile keeps the keyboard.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != window_) return;
-    window_->activateWindow();
-    if (focus_ && focus_->window() == window_) focus_->setFocus(Qt::ActiveWindowFocusReason);
-  }
-  QWidget* window() const { return window_; }
-
- private:
-  QPointer<QWidget> window_;
-  QPointer<QWidget> focus_;
-};
 
 int QtMessagePort::show(const std::string& prompt, int style, const std::string& title) {
   KeyboardReturn keyboard;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
+#include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/qt_message_port.h"
 
 namespace pemo::ui {
@@ -67,6 +69,16 @@ TEST(QtMessagePort, GivesTheKeyboardBackToTheWindowItWasShownFrom) {
   ASSERT_EQ(QApplication::focusWidget(), typedInto);
   QTest::keyClicks(QApplication::focusWidget(), "clock");
   EXPECT_EQ(typedInto->text(), "clock");
+
+  // A dialog of our own gives it back in the same way.
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  {
+    KeyboardReturn keyboard;
+    QDialog dialog(&window);
+    dialog.exec();
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 1000));
+  EXPECT_EQ(QApplication::focusWidget(), typedInto);
 }
 
 }  // namespace

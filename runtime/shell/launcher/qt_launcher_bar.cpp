@@ -12,6 +12,7 @@
 
 #include "platform/fs/windows_path.h"
 #include "platform/ui/colours.h"
+#include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/shown_text.h"
 #include "platform/ui/window_port.h"
 
@@ -193,6 +194,7 @@ void QtLauncherBar::setBackground(std::uint32_t bgr) {
 }
 
 std::optional<std::uint32_t> QtLauncherBar::chooseColour(std::uint32_t current) {
+  ui::KeyboardReturn keyboard;
   QColor colour = QColorDialog::getColor(ui::colourFromBgr(current), this);
   if (!colour.isValid()) return std::nullopt;
   return ui::bgrFromColour(colour);

@@ -9,6 +9,7 @@
 #include "platform/fs/windows_path.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/qt_file_filter.h"
+#include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/shown_text.h"
 
 namespace pemo::shell {
@@ -33,6 +34,7 @@ QString commandLineOf(const std::string& windowsPath) {
 }  // namespace
 
 bool editRunList(QWidget* owner, std::vector<page::RunListEntry>& runList) {
+  ui::KeyboardReturn keyboard;
   RunRegistrationDialog dialog(owner, runList);
   return dialog.exec() == QDialog::Accepted;
 }
@@ -94,6 +96,7 @@ void RunRegistrationDialog::showSelected() {
 }
 
 void RunRegistrationDialog::browse() {
+  ui::KeyboardReturn keyboard;
   QFileDialog dialog(this, QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの選択"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   ui::applyFileFilter(dialog, "実行可能ﾌｧｲﾙ(*.EXE,*.BAT,*PIF,*COM)", "*.exe;*.bat;*.pif;*.com");

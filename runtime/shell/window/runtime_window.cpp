@@ -14,6 +14,7 @@
 
 #include "kovan/kovan.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/qt_version_dialog.h"
 #include "platform/ui/window_table.h"
 #include "runtime/messages.h"
@@ -279,11 +280,13 @@ void RuntimeWindow::showFavouriteItems(const std::vector<std::string>& captions)
 }
 
 void RuntimeWindow::showFavouritesDeleteDialog() {
+  ui::KeyboardReturn keyboard;
   FavouritesDeleteDialog dialog(this, runtime_.favouriteMenus, runtime_.favouritesFile);
   dialog.exec();
 }
 
 void RuntimeWindow::chooseTreeFont() {
+  ui::KeyboardReturn keyboard;
   bool chosen = false;
   QFont font = QFontDialog::getFont(&chosen, tv_->font(), this);
   if (!chosen) return;
@@ -292,6 +295,7 @@ void RuntimeWindow::chooseTreeFont() {
 }
 
 void RuntimeWindow::showVersionDialog() {
+  ui::KeyboardReturn keyboard;
   ui::VersionDialog dialog(this, QStringLiteral("バージョン情報"), kTitle, windowIcon().pixmap(32, 32));
   kovan::KovanObject().MoveToCenter(ui::registerWindow(&dialog));
   dialog.exec();

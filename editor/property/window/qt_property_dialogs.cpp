@@ -6,10 +6,12 @@
 
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/qt_keyboard_return.h"
 
 namespace pemo::editor::property {
 
 std::optional<std::uint32_t> QtPropertyDialogs::chooseColour() {
+  ui::KeyboardReturn keyboard;
   QColorDialog dialog(parent_);
   dialog.setOption(QColorDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -27,6 +29,7 @@ FontSpec storedFont(const QFont& chosen, const FontSpec& start) {
 }
 
 std::optional<FontSpec> QtPropertyDialogs::chooseFont(const FontSpec& start) {
+  ui::KeyboardReturn keyboard;
   QFontDialog dialog(ui::displayFont(start), parent_);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

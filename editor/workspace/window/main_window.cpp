@@ -17,6 +17,7 @@
 #include "kovan/kovan.h"
 #include "platform/fs/windows_path.h"
 #include "platform/ui/window_table.h"
+#include "platform/ui/qt_keyboard_return.h"
 
 namespace pemo::editor {
 
@@ -177,11 +178,13 @@ void MainWindow::showPropertyWindow() {
 }
 
 void MainWindow::showSetEditorDialog() {
+  ui::KeyboardReturn keyboard;
   SetEditorDialog dialog(state_, this);
   dialog.exec();
 }
 
 void MainWindow::showAboutBox() {
+  ui::KeyboardReturn keyboard;
   AboutDialog dialog(this);
   dialog.exec();
 }

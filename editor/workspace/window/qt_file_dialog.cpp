@@ -5,6 +5,7 @@
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
 #include "platform/ui/qt_file_filter.h"
+#include "platform/ui/qt_keyboard_return.h"
 
 namespace pemo::editor {
 
@@ -19,6 +20,7 @@ std::optional<std::string> QtFileDialog::showOpen(const Request& request) { retu
 std::optional<std::string> QtFileDialog::showSave(const Request& request) { return show(request, true); }
 
 std::optional<std::string> QtFileDialog::show(const Request& request, bool save) {
+  ui::KeyboardReturn keyboard;
   QFileDialog dialog(parent_, QString::fromStdString(request.title));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

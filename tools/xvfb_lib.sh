@@ -94,3 +94,16 @@ start_editor_with_both_samples() {
   script=$(window_of $editor "ｽｸﾘﾌﾟﾄのｻﾝﾌﾟﾙ")
   xdotool windowmove "$script" 800 120
 }
+
+# The property window's rows, in the window "$prop": a row's editor stands 102 pixels
+# from the left, the rows 22 pixels apart from 32 down.
+row_y() { echo $((32 + 22 * $1 + 10)); }
+# put_into_row ROW TEXT: the row's editor clicked and its text replaced by keyboard.
+put_into_row() {
+  click_in "$prop" 200 "$(row_y "$1")"
+  xdotool key ctrl+a
+  xdotool type --delay 10 -- "$2"
+  sleep 0.3
+}
+# type_into_row ROW TEXT: as put_into_row, then Enter.
+type_into_row() { put_into_row "$1" "$2"; xdotool key Return; sleep 0.5; }

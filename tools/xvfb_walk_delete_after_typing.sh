@@ -10,8 +10,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 81 "$@"
 
-row_y() { echo $((32 + 22 * $1 + 10)); }
-
 cd "$work/menus"
 start_editor_with_both_samples
 prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")

@@ -9,17 +9,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 76 "$@"
 
-# A row's editor in the property window: 102 pixels from the left, rows 22 pixels apart
-# from 32 down.
-row_y() { echo $((32 + 22 * $1 + 10)); }
-type_into_row() {
-  click_in "$prop" 200 "$(row_y "$1")"
-  xdotool key ctrl+a
-  xdotool type --delay 20 -- "$2"
-  xdotool key Return
-  sleep 0.5
-}
-
 cd "$work/menus"
 echo "pemoedit with a copy of the start menu:"
 "$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &

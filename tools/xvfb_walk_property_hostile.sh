@@ -11,15 +11,6 @@
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 80 "$@"
 
-row_y() { echo $((32 + 22 * $1 + 10)); }
-# Puts the text into a row by keyboard: the row's editor clicked, its text replaced.
-put_into_row() {
-  click_in "$prop" 200 "$(row_y "$1")"
-  xdotool key ctrl+a
-  xdotool type --delay 5 -- "$2"
-  sleep 0.3
-}
-type_into_row() { put_into_row "$1" "$2"; xdotool key Return; sleep 0.5; }
 # Answers an open message box with Enter, when there is one.
 answer_box() {
   local box

@@ -8,14 +8,11 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <vector>
 
-#include "benchmarks/label_grid.h"
+#include "benchmarks/editor_benchmark.h"
 #include "editor/property/window/property_window.h"
 #include "editor/workspace/window/editor_windows.h"
-#include "platform/ui/message_port.h"
 
 namespace {
 
@@ -72,14 +69,7 @@ double millisecondsPerSelectionEdit() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Settings go to a folder of their own, never the user's.
-  char folder[] = "/tmp/pemo-property-benchXXXXXX";
-  if (!mkdtemp(folder)) return 1;
-  setenv("XDG_CONFIG_HOME", folder, 1);
-  QApplication app(argc, argv);
-  pemo::ui::RecordingMessagePort noPrompts;
-  noPrompts.answers.assign(10, pemo::ui::kNo);
-  pemo::ui::ScopedMessagePort messages(&noPrompts);
+  benchmark::QuietRun run(argc, argv);
   MenuDocument document;
   document.caption = "BENCH";
   std::vector<ObjectRef> objects;
@@ -107,6 +97,5 @@ int main(int argc, char** argv) {
   std::printf("Top row typed for a 500-object selection, written back, widgets moved, marks drawn and "
               "painted: %.3f ms (target 100 ms)\n",
               millisecondsPerSelectionEdit());
-  std::filesystem::remove_all(folder);
   return 0;
 }

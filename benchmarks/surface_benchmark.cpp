@@ -6,12 +6,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
-#include "benchmarks/label_grid.h"
+#include "benchmarks/editor_benchmark.h"
 #include "editor/workspace/window/editor_windows.h"
-#include "platform/ui/message_port.h"
 
 namespace {
 
@@ -23,14 +20,7 @@ constexpr int kMoves = 200;
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Settings go to a folder of their own, never the user's.
-  char folder[] = "/tmp/pemo-surface-benchXXXXXX";
-  if (!mkdtemp(folder)) return 1;
-  setenv("XDG_CONFIG_HOME", folder, 1);
-  QApplication app(argc, argv);
-  pemo::ui::RecordingMessagePort noPrompts;
-  noPrompts.answers.assign(10, pemo::ui::kNo);
-  pemo::ui::ScopedMessagePort messages(&noPrompts);
+  benchmark::QuietRun run(argc, argv);
   {
     EditorState state;
     EditorWindows windows(state);
@@ -81,6 +71,5 @@ int main(int argc, char** argv) {
                 selected, pasted, copied);
     window.document().changed = false;
   }
-  std::filesystem::remove_all(folder);
   return 0;
 }

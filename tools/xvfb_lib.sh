@@ -107,3 +107,17 @@ put_into_row() {
 }
 # type_into_row ROW TEXT: as put_into_row, then Enter.
 type_into_row() { put_into_row "$1" "$2"; xdotool key Return; sleep 0.5; }
+
+# band WINDOW X1 Y1 X2 Y2: a band drawn with the left button from one point of the window
+# to the other, the pointer moved there in steps as a hand would.
+band() {
+  local window="$1" x1="$2" y1="$3" x2="$4" y2="$5"
+  at "$window" "$x1" "$y1"
+  xdotool mousedown 1
+  for step in 1 2 3 4 5; do
+    at "$window" $((x1 + (x2 - x1) * step / 5)) $((y1 + (y2 - y1) * step / 5))
+    sleep 0.1
+  done
+  xdotool mouseup 1
+  sleep 0.5
+}

@@ -41,13 +41,7 @@ shot objects-04-frame-pasted-back
 
 # A band around everything on the page, then Delete.
 click_in "$start" 440 440
-at "$start" 440 440
-xdotool mousedown 1
-at "$start" 300 300
-at "$start" 100 100
-at "$start" 2 2
-xdotool mouseup 1
-sleep 0.5
+band "$start" 440 440 2 2
 shot objects-05-all-selected
 keys_to "$start" Delete
 shot objects-06-all-deleted
@@ -65,12 +59,7 @@ shot objects-08-pasted-ten-times
 
 # The script menu's buttons copied by a band, the script menu released without saving.
 click_in "$script" 300 250
-at "$script" 10 55
-xdotool mousedown 1
-at "$script" 100 150
-at "$script" 175 240
-xdotool mouseup 1
-sleep 0.5
+band "$script" 10 55 175 240
 keys_to "$script" ctrl+c
 shot objects-09-script-buttons-copied
 # The main window's file menu, at the top left of the screen: "ﾒﾆｭｰの解放(&R)".

@@ -42,15 +42,7 @@ shot prop-05-width-back
 
 # The three picture buttons stand from (220, 92) to (452, 156); the band starts on the
 # empty surface below the last one.
-at "$start" 458 160
-xdotool mousedown 1
-for step in 1 2 3 4 5; do
-  at "$start" $((458 - step * 48)) $((160 - step * 14))
-  sleep 0.1
-done
-at "$start" 214 89
-xdotool mouseup 1
-sleep 0.5
+band "$start" 458 160 214 89
 shot prop-06-buttons-banded
 type_into_row 2 120
 shot prop-07-buttons-moved-marks-follow

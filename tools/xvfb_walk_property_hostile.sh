@@ -132,15 +132,7 @@ shot hostile-15-width-after-context-menu
 alive
 
 echo "a band over a button and two images, given rows 1 and 2:"
-at "$start" 200 214
-xdotool mousedown 1
-for step in 1 2 3 4 5; do
-  at "$start" $((200 - step * 38)) $((214 - step * 24))
-  sleep 0.1
-done
-at "$start" 8 92
-xdotool mouseup 1
-sleep 0.5
+band "$start" 200 214 8 92
 shot hostile-16-mixed-band
 type_into_row 1 "１２"
 type_into_row 2 99999999999

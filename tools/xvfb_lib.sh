@@ -78,15 +78,21 @@ open_menu() {
   sleep 1
 }
 
-# start_editor_with_both_samples: pemoedit with copies of the start and script menus side
-# by side; sets editor, start and script (the process and the two menu windows).
-start_editor_with_both_samples() {
+# start_editor_on_start_menu: pemoedit ("$editor") with the copy of START.FIL open in a menu
+# window ("$start"); its output goes to "$work/pemoedit.log".
+start_editor_on_start_menu() {
   "$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
   editor=$!
   focus_on $editor
   sleep 1
   open_menu "$work/menus/START.FIL"
   start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+}
+
+# start_editor_with_both_samples: pemoedit with copies of the start and script menus side
+# by side; sets editor, start and script (the process and the two menu windows).
+start_editor_with_both_samples() {
+  start_editor_on_start_menu
   xdotool windowmove "$start" 300 120
   xdotool windowfocus "$start"
   sleep 0.3

@@ -13,12 +13,7 @@ blocks() { iconv -f cp932 -t utf-8 "$1" | grep -c '^BEGIN' || true; }
 
 cd "$work/menus"
 echo "pemoedit with a copy of the start menu ($(blocks START.FIL) blocks):"
-"$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
-editor=$!
-focus_on $editor
-sleep 1
-open_menu START.FIL
-start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+start_editor_on_start_menu
 shot edit-01-start-menu
 
 # The frame "設定" stands at (16, 220) with 280 x 180 pixels; its lower right is empty.

@@ -11,12 +11,7 @@ source "$(dirname "$0")/xvfb_lib.sh" 76 "$@"
 
 cd "$work/menus"
 echo "pemoedit with a copy of the start menu:"
-"$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
-editor=$!
-focus_on $editor
-sleep 1
-open_menu START.FIL
-start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+start_editor_on_start_menu
 prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")
 xdotool windowmove "$start" 360 80
 sleep 0.5

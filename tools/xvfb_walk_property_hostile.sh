@@ -20,12 +20,7 @@ answer_box() {
 alive() { kill -0 "$editor" 2>/dev/null && echo "  pemoedit still runs" || { echo "  PEMOEDIT ENDED"; exit 1; }; }
 
 cd "$work/menus"
-"$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
-editor=$!
-focus_on $editor
-sleep 1
-focus_on $editor; open_menu START.FIL
-start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+start_editor_on_start_menu
 focus_on $editor; open_menu SUB1.FIL
 sub=$(window_of $editor "ｻﾌﾞﾒﾆｭｰ1")
 prop=$(window_of $editor "ﾌﾟﾛﾊﾟﾃｨ")

@@ -71,7 +71,7 @@ class ClipboardFiller {
 void carryFields(const MenuObject& from, MenuObject& to) {
   to.width = from.width;
   if (from.kind != ObjectKind::ComboBox) to.height = from.height;
-  if (from.kind != ObjectKind::Image) to.caption = from.caption;
+  to.caption = from.caption;
   switch (from.kind) {
     case ObjectKind::Label:
       to.foreColor = from.foreColor;
@@ -88,7 +88,6 @@ void carryFields(const MenuObject& from, MenuObject& to) {
       to.linkStyle = from.linkStyle;
       break;
     case ObjectKind::Image:
-      to.caption = from.caption;
       to.link = from.link;
       to.picture = from.picture;
       to.stretch = from.stretch;

@@ -3,9 +3,13 @@
 # walk its own XDG_CONFIG_HOME and a copy of samples/ in "$work/menus".
 #
 #     source "$(dirname "$0")/xvfb_lib.sh" DISPLAY_NUMBER [build/bin] [shots folder]
+#
+# With PEMO_SANITIZE=1 the walks run the sanitizer build (build-sanitize/bin).
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 display_number="$1"
-bin="$(cd "${2:-$root/build/bin}" && pwd)"
+# PEMO_SANITIZE=1 walks the sanitizer build, with its options.
+bin="$(cd "${2:-$root/$(bash "$root/scripts/build_dir.sh")/bin}" && pwd)"
+if [ "${PEMO_SANITIZE:-0}" = 1 ]; then source "$root/scripts/sanitizer/environment.sh"; fi
 shots="$(mkdir -p "${3:-walk-shots}" && cd "${3:-walk-shots}" && pwd)"
 work="$(mktemp -d)"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT

@@ -55,7 +55,14 @@ QtLauncherBar::QtLauncherBar(page::RuntimeState& runtime, LauncherHost& host, pr
   buildPopup();
 }
 
-QtLauncherBar::~QtLauncherBar() = default;
+// The buttons die after the bar's own part is gone; they must not call back into it.
+QtLauncherBar::~QtLauncherBar() { stopWatchingButtons(); }
+
+// A button being deleted still delivers events; the bar stops watching first, so that it never
+// asks a half-destroyed label which button it is.
+void QtLauncherBar::stopWatchingButtons() {
+  imgLau_.forEachLoaded([this](int, QLabel* label) { label->removeEventFilter(this); });
+}
 
 void QtLauncherBar::buildPopup() {
   popup_ = new QMenu(this);
@@ -156,6 +163,7 @@ QPixmap QtLauncherBar::pictureOf(const ButtonIcon& icon, int size) {
 }
 
 void QtLauncherBar::setButtons(const std::vector<LauncherButton>& buttons) {
+  stopWatchingButtons();
   imgLau_.unloadAll();
   for (const LauncherButton& b : buttons) {
     QLabel* label = imgLau_.load(b.index);

@@ -58,6 +58,7 @@ class QtLauncherBar : public QWidget, public LauncherView {
 
  private:
   void buildPopup();
+  void stopWatchingButtons();
   // A submenu of two ticked choices.
   void choiceMenu(int index, const char* caption, std::array<const char*, 2> choices, QAction* (&items)[2],
                   std::function<void(int)> chosen);

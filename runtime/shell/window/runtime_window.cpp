@@ -53,6 +53,7 @@ RuntimeWindow::RuntimeWindow(page::RuntimeState& runtime) : runtime_(runtime), h
   tv_->setFont(ui::displayFont(kDesignedTreeFont));
   tv_->viewport()->setMouseTracking(true);
   tv_->viewport()->installEventFilter(this);
+  treeViewport_ = tv_->viewport();
   treePane_ = std::make_unique<MenuTreePane>(tv_);
   setMinimumSize(page::kMinimumWindowSize, page::kMinimumWindowSize);
   resize(720, 540);
@@ -181,7 +182,9 @@ void RuntimeWindow::showPopupMenu(const QPoint& at) {
 }
 
 bool RuntimeWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == tv_->viewport() && shell_) {
+  // Compared with the pointer kept at install: the tree may be in the middle of its destruction
+  // (the page surface owns it), when asking it for its viewport is no longer valid.
+  if (watched == treeViewport_ && shell_) {
     if (event->type() == QEvent::MouseMove) shell_->treeEvents().mouseMoved();
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
       showPopupMenu(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
@@ -279,10 +282,11 @@ void RuntimeWindow::showFavouriteItems(const std::vector<std::string>& captions)
   favouriteItems_->replace(shown);
 }
 
-void RuntimeWindow::showFavouritesDeleteDialog() {
+std::optional<std::vector<page::FavouriteMenu>> RuntimeWindow::showFavouritesDeleteDialog() {
   ui::KeyboardReturn keyboard;
-  FavouritesDeleteDialog dialog(this, runtime_.favouriteMenus, runtime_.favouritesFile);
-  dialog.exec();
+  FavouritesDeleteDialog dialog(this, runtime_.favouriteMenus);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.list().entries();
 }
 
 void RuntimeWindow::chooseTreeFont() {

@@ -73,7 +73,7 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   void showRunMenuItems(const std::vector<RunMenuItem>& items) override;
   void showRunRegistration() override;
   void showFavouriteItems(const std::vector<std::string>& captions) override;
-  void showFavouritesDeleteDialog() override;
+  std::optional<std::vector<page::FavouriteMenu>> showFavouritesDeleteDialog() override;
   void chooseTreeFont() override;
   void showVersionDialog() override;
 
@@ -96,6 +96,7 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
   page::RuntimeState& runtime_;
   std::int32_t handle_;
   QTreeWidget* tv_ = nullptr;
+  const QObject* treeViewport_ = nullptr;  // where the tree's mouse is watched
   std::unique_ptr<MenuTreePane> treePane_;
   QLabel* panels_[3] = {};
 

@@ -45,11 +45,9 @@ struct EditorState {
   std::vector<ObjectRef> multiSelection;
   // The object clipboard: one entry per copied object, in copy order, a frame followed by
   // the objects inside it (their `frame` the frame's index, geometry in twips); the others
-  // in pixels with `frame` 0. An entry of kind Menu stands for a copy of the menu itself.
+  // in pixels with `frame` 0, each with its own font. An entry of kind Menu stands for a
+  // copy of the menu itself.
   std::vector<MenuObject> objectClipboard;
-  // The font of the last copied object that has one; every pasted object with a font
-  // takes it.
-  std::optional<FontSpec> clipboardFont;
   bool clipboardFilled = false;
 
   RecentFiles recentFiles;

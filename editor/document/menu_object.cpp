@@ -1,5 +1,7 @@
 #include "editor/document/menu_object.h"
 
+#include "menufile/values.h"
+
 namespace pemo::editor {
 
 namespace {
@@ -37,6 +39,18 @@ MenuObject templateObject(ObjectKind kind) {
       break;
   }
   return object;
+}
+
+void clampGeometry(MenuObject& object, double twipsPerPixelX, double twipsPerPixelY) {
+  const double perPixelX = object.frame > 0 ? twipsPerPixelX : 1;
+  const double perPixelY = object.frame > 0 ? twipsPerPixelY : 1;
+  const auto clamp = [](double& units, double perPixel) {
+    units = menufile::clampCoordinate(units / perPixel) * perPixel;
+  };
+  clamp(object.left, perPixelX);
+  clamp(object.width, perPixelX);
+  clamp(object.top, perPixelY);
+  clamp(object.height, perPixelY);
 }
 
 void moveIntoFrame(MenuObject& object, int frameIndex, double twipsPerPixelX, double twipsPerPixelY) {

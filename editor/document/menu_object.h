@@ -51,4 +51,9 @@ MenuObject templateObject(ObjectKind kind);
 // now measured from the frame's top-left corner in twips.
 void moveIntoFrame(MenuObject& object, int frameIndex, double twipsPerPixelX, double twipsPerPixelY);
 
+// Brings the object's position and size within the coordinate rule that the readers and
+// the property rows keep (menufile::kLargestCoordinate pixels either way; inside a frame
+// the same distance in twips), so that a drag or a paste cannot store what no reader takes.
+void clampGeometry(MenuObject& object, double twipsPerPixelX, double twipsPerPixelY);
+
 }  // namespace pemo::editor

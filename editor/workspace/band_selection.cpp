@@ -110,6 +110,7 @@ void EditingSurface::endGroupDrag(double x, double y) {
     MenuObject* object = document_.find(entry);
     object->left += dx;
     object->top += dy;
+    clampGeometry(*object, state_.twipsPerPixelX, state_.twipsPerPixelY);
     view_.objectChanged(entry);
   }
   view_.clearOutlines();

@@ -22,7 +22,6 @@ class ClipboardFiller {
  public:
   explicit ClipboardFiller(EditorState& state) : state_(state) {
     state_.objectClipboard.clear();
-    state_.clipboardFont.reset();
   }
 
   // One entry for the object: its geometry divided by these factors, its frame link.
@@ -35,7 +34,9 @@ class ClipboardFiller {
     entry.width /= perPixelX;
     entry.height /= perPixelY;
     entry.frame = frameLink;
-    if (hasFont(object.kind)) state_.clipboardFont = object.font;
+    // Each entry keeps its own font: a title and the small text under it copied together
+    // are pasted as they were.
+    if (hasFont(object.kind)) entry.font = object.font;
     state_.objectClipboard.push_back(std::move(entry));
     stored_.push_back(ref);
   }
@@ -164,7 +165,7 @@ std::vector<ObjectRef> pasteClipboard(EditorState& state) {
     if (ref.index == 0) continue;
     MenuObject& object = *document.find(ref);
     carryFields(entry, object);
-    if (hasFont(entry.kind) && state.clipboardFont) object.font = *state.clipboardFont;
+    if (hasFont(entry.kind)) object.font = entry.font;
     if (child) {
       object.frame = lastFrame;
       object.left = entry.left;
@@ -174,6 +175,7 @@ std::vector<ObjectRef> pasteClipboard(EditorState& state) {
       object.top = entry.top - cornerY;
       if (!frame && activeFrame != 0) moveIntoFrame(object, activeFrame, state.twipsPerPixelX, state.twipsPerPixelY);
     }
+    clampGeometry(object, state.twipsPerPixelX, state.twipsPerPixelY);
     object.visible = true;
     if (entry.kind == ObjectKind::Image)
       document.sendToBack(ref);

@@ -174,6 +174,7 @@ void EditingSurface::endDrag(ObjectRef ref, double x, double y) {
     object->left += unitsX(*object, dx);
     object->top += unitsY(*object, dy);
   }
+  clampGeometry(*object, state_.twipsPerPixelX, state_.twipsPerPixelY);
   if (dx != 0 || dy != 0) document_.changed = true;
   view_.setPointer(ref, PointerShape::Default);
   view_.objectChanged(ref);

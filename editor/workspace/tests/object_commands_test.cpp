@@ -202,8 +202,9 @@ TEST_F(ObjectCommandsTest, CopyStoresTheFieldsOfItsKindInPixelsOrAsItsFrameGives
   expected.kind = ObjectKind::Label;
   expected.caption = "Start", expected.left = 10, expected.top = 20, expected.width = 200, expected.height = 25;
   expected.foreColor = 0xFF, expected.link = "SUB.FIL", expected.labelStyle = "2";
+  expected.font = at(label).font;
   EXPECT_EQ(state.objectClipboard[0], expected);
-  EXPECT_EQ(state.clipboardFont->size, 14);
+  EXPECT_EQ(state.objectClipboard[0].font.size, 14);
   EXPECT_TRUE(state.clipboardFilled);
   EXPECT_EQ(state.activeObject, ObjectRef{});
   EXPECT_EQ(property.reloads, 1);
@@ -250,7 +251,8 @@ TEST_F(ObjectCommandsTest, ASelectionCopiesWithoutComboBoxesAndNothingOfAnEarlie
   EXPECT_EQ(state.objectClipboard[0].kind, ObjectKind::Label);
   EXPECT_EQ(state.objectClipboard[1].kind, ObjectKind::Button);
   EXPECT_EQ(state.objectClipboard[1].frame, 0);
-  EXPECT_EQ(state.clipboardFont->name, "B");  // the last object copied with a font
+  EXPECT_EQ(state.objectClipboard[0].font.name, "A");  // each entry with its own font
+  EXPECT_EQ(state.objectClipboard[1].font.name, "B");
   EXPECT_FALSE(document().find(label));
   EXPECT_FALSE(document().find(button));
   EXPECT_TRUE(document().find(combo));
@@ -409,6 +411,14 @@ TEST_F(ObjectCommandsTest, TheCornerIsRoundedAndStaysFarOutWhenEveryObjectLiesBe
   commands.paste();
   EXPECT_EQ(at(state.activeObject).left, 500);
   EXPECT_EQ(at(state.activeObject).top, 10000);
+
+  // A group wider than the coordinate rule allows from its corner stops at the rule.
+  ObjectRef west = add(ObjectKind::Label, -32000, 0);
+  ObjectRef east = add(ObjectKind::Label, 32000, 0);
+  state.multiSelection = {west, east};
+  copySelection(state);
+  commands.paste();
+  EXPECT_EQ(at(state.activeObject).left, 32767);
 }
 
 TEST_F(ObjectCommandsTest, PasteKeepsAMultiSelectionAndMakesNothingWhereAnArrayIsFull) {
@@ -449,6 +459,28 @@ TEST_F(ObjectCommandsTest, APictureButtonsLinkAndPictureComeBackApartThroughTheC
   EXPECT_EQ(back.link, "prog.exe a,b");
   EXPECT_EQ(back.picture, "pic.bmp");
   EXPECT_EQ(back.linkStyle, 5);
+}
+
+TEST_F(ObjectCommandsTest, ObjectsCopiedTogetherKeepTheirOwnFontsThroughThePasteAndAFile) {
+  ObjectRef title = add(ObjectKind::Label, 10, 10);
+  ObjectRef text = add(ObjectKind::Label, 10, 50);
+  at(title).font.size = 16, at(title).font.bold = true;
+  at(text).font.size = 9, at(text).font.bold = false;
+  select(first, 250, 80);
+  commands.copy();
+  activate(second);
+  commands.paste();
+  pemo::testing::TempDir dir;
+  const std::string file = (dir / "menu.fil").string();
+  ASSERT_TRUE(writeMenuFile(file, document(), WriteMode::TestRun, state));
+  MenuDocument reread;
+  ASSERT_EQ(loadMenuFile(reread, state, file), LoadState::Read);
+  const auto& labels = reread.objects(ObjectKind::Label);
+  ASSERT_TRUE(labels.isLoaded(1) && labels.isLoaded(2));
+  EXPECT_EQ(labels.at(1).font.size, 16);
+  EXPECT_TRUE(labels.at(1).font.bold);
+  EXPECT_EQ(labels.at(2).font.size, 9);
+  EXPECT_FALSE(labels.at(2).font.bold);
 }
 
 }  // namespace

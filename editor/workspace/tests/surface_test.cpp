@@ -120,6 +120,35 @@ TEST_F(SurfaceTest, MoveFollowsThePointerAndSetsChanged) {
   EXPECT_EQ(view.changedObjects, std::vector<ObjectRef>{button});
 }
 
+TEST_F(SurfaceTest, DragsStopAtTheFarthestCoordinateAFileHolds) {
+  ObjectRef label = add(ObjectKind::Label, -32600, 10, 100, 40);
+  surface.objectPressed(label, kLeftButton, 50, 20);
+  surface.objectReleased(label, kLeftButton, 50 - 380, 20);
+  EXPECT_EQ(at(label).left, -32767);
+
+  ObjectRef wide = add(ObjectKind::Label, 32000, 10, 700, 40);
+  surface.objectPressed(wide, kLeftButton, 698, 20);
+  surface.objectMoved(wide, kLeftButton, 1698, 20);
+  surface.objectReleased(wide, kLeftButton, 1698, 20);
+  EXPECT_EQ(at(wide).width, 1700) << "a size is kept within the rule, not the right edge";
+  ObjectRef far = add(ObjectKind::Label, 32700, 100, 100, 40);
+  surface.objectPressed(far, kLeftButton, 50, 20);
+  surface.objectReleased(far, kLeftButton, 250, 20);
+  EXPECT_EQ(at(far).left, 32767);
+
+  // Inside a frame the same distance in twips; a band-selected group stops there too.
+  ObjectRef frame = add(ObjectKind::Frame, 0, 200, 300, 200);
+  ObjectRef child = add(ObjectKind::CheckBox, -32700 * 15, 300, 1500, 600, frame.index);
+  surface.objectPressed(child, kLeftButton, 50, 20);
+  surface.objectReleased(child, kLeftButton, -50, 20);
+  EXPECT_EQ(at(child).left, -32767 * 15);
+  ObjectRef low = add(ObjectKind::Button, 10, 32700, 100, 40);
+  surface.selectInBand(0, 32650, 200, 32750);
+  surface.objectPressed(low, kLeftButton, 50, 20);
+  surface.objectReleased(low, kLeftButton, 50, 220);
+  EXPECT_EQ(at(low).top, 32767);
+}
+
 TEST_F(SurfaceTest, ALeftEdgeDraggedPastTheRightOneGivesANormalisedObject) {
   ObjectRef label = add(ObjectKind::Label, 10, 10, 100, 40);
   surface.objectPressed(label, kLeftButton, 2, 20);

@@ -17,6 +17,8 @@ inline constexpr const char* kStartFailed = "起動に失敗しました";
 inline constexpr const char* kCloseProgramsFirst = "起動したｱﾌﾟﾘｹｰｼｮﾝを先に終了してください";
 inline constexpr const char* kCannotOpenHelp = "HTMLﾄﾞｷｭﾒﾝﾄを開けません";
 inline constexpr const char* kStartFileMissing = "ｽﾀｰﾄｱｯﾌﾟﾌｧｲﾙが見つかりません";
+// After the path of a file that could not be written.
+inline constexpr const char* kCannotSaveFile = "ﾌｧｲﾙを保存できませんでした";
 
 // Questions with Yes and No.
 inline constexpr const char* kAskShutdown = "Windowsを終了しますか？";

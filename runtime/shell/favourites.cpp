@@ -1,6 +1,7 @@
 #include "runtime/shell/favourites.h"
 
 #include "platform/text/strings.h"
+#include "runtime/shell/list_file.h"
 #include "runtime/shell/shell_window.h"
 
 namespace pemo::shell {
@@ -22,8 +23,10 @@ void Favourites::clicked(int index) {
       buildMenu();
       return;
     case kDeleteFavouritesItem:
-      window_.showFavouritesDeleteDialog();
-      load();
+      if (auto kept = window_.showFavouritesDeleteDialog())
+        store(*kept);
+      else
+        load();
       buildMenu();
       return;
     default:
@@ -40,7 +43,27 @@ void Favourites::buildMenu() {
 }
 
 void Favourites::add() {
-  if (addFavourite(runtime_.favouritesFile, {captionForOpenMenu(), page_.state().currentMenuFile})) load();
+  const page::FavouriteMenu favourite{captionForOpenMenu(), page_.state().currentMenuFile};
+  switch (addFavourite(runtime_.favouritesFile, favourite)) {
+    case FavouriteAdded::Stored: load(); return;
+    case FavouriteAdded::ListFull: return;
+    case FavouriteAdded::NotStored: break;
+  }
+  tellNotStored(runtime_.favouritesFile);
+  // The menu keeps it for this session, after the ones it shows.
+  const size_t shown = listedFavourites(runtime_.favouriteMenus).size();
+  if (shown < kFavouriteLimit) runtime_.favouriteMenus[shown] = favourite;
+}
+
+void Favourites::store(const std::vector<page::FavouriteMenu>& kept) {
+  if (writeFavourites(runtime_.favouritesFile, kept)) {
+    load();
+    return;
+  }
+  tellNotStored(runtime_.favouritesFile);
+  // The menu shows what the user chose to keep, for this session.
+  runtime_.favouriteMenus = {};
+  for (size_t i = 0; i < kept.size() && i < kFavouriteLimit; ++i) runtime_.favouriteMenus[i] = kept[i];
 }
 
 std::string Favourites::captionForOpenMenu() const {
@@ -85,6 +108,5 @@ bool FavouriteDeleteList::remove(int position) {
   return true;
 }
 
-bool FavouriteDeleteList::write(const std::string& file) const { return writeFavourites(file, entries_); }
 
 }  // namespace pemo::shell

@@ -32,8 +32,12 @@ class Favourites {
 
   void load();
   void buildMenu();
-  // The open menu as a new entry; a full list refuses it silently.
+  // The open menu as a new entry; a full list refuses it silently. A file that cannot be
+  // written is told, and the menu keeps the entry for this session.
   void add();
+  // The entries left by the dialog DELUSER become the list; as with add, a file that
+  // cannot be written is told and the menu shows them for this session.
+  void store(const std::vector<page::FavouriteMenu>& kept);
   // Opens entry `entry`'s menu and lets the tree follow.
   void open(int entry);
 
@@ -59,8 +63,8 @@ class FavouriteDeleteList {
   bool remove(int position);
   // The captions removed since the dialog opened, in the order of removal.
   const std::vector<std::string>& deletedCaptions() const { return deletedCaptions_; }
-  // Stores what is left as the new favourites file.
-  bool write(const std::string& file) const;
+  // What is left, in the order of the list.
+  const std::vector<page::FavouriteMenu>& entries() const { return entries_; }
 
  private:
   std::vector<page::FavouriteMenu> entries_;

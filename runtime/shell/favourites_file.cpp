@@ -37,10 +37,14 @@ FavouriteTable readFavourites(const std::string& file) {
   return table;
 }
 
-bool addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {
+FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {
   const size_t free = readListFile(file, kFavouritesFormat, kFavouriteLimit).size();
-  if (free >= kFavouriteLimit) return false;
-  return writeListEntry(file, kFavouritesFormat, free, {favourite.caption, favourite.file});
+  if (free >= kFavouriteLimit) return FavouriteAdded::ListFull;
+  // The rules of a whole write hold for one entry too: a file that could not be read or that
+  // the user made read-only is left as it is.
+  if (!listFileStorable(file)) return FavouriteAdded::NotStored;
+  return writeListEntry(file, kFavouritesFormat, free, {favourite.caption, favourite.file}) ? FavouriteAdded::Stored
+                                                                                              : FavouriteAdded::NotStored;
 }
 
 bool writeFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& favourites) {

@@ -20,8 +20,9 @@ std::string favouritesFileFor(const std::string& appFolder, const std::string& s
 
 // The entries up to the first missing or empty key; the rest of the table empty.
 FavouriteTable readFavourites(const std::string& file);
-// Adds an entry under the first free key. False when 20 are stored, or on failure.
-bool addFavourite(const std::string& file, const page::FavouriteMenu& favourite);
+// Adds an entry under the first free key, unless 20 are stored.
+enum class FavouriteAdded { Stored, ListFull, NotStored };
+FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite);
 // Replaces the file by these entries, keys from User0; none remove the file. False
 // when it could not be replaced (the old one stays).
 bool writeFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& favourites);

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <unordered_map>
 
+#include <unistd.h>
+
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
@@ -11,6 +13,8 @@
 #include "platform/profile/private_profile.h"
 #include "platform/text/cp932.h"
 #include "platform/text/strings.h"
+#include "platform/ui/message_port.h"
+#include "runtime/messages.h"
 
 namespace pemo::shell {
 namespace {
@@ -107,6 +111,17 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
 
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry) {
   return profile::writeProfileString(format.section, keyOf(format, number), storedValue(entry), file);
+}
+
+bool listFileStorable(const std::string& file) {
+  const auto host = fs::toHostPath(file);
+  if (!host || !fileBytes(*host) || fs::isWriteProtected(*host)) return false;
+  // The file is replaced by a new one written beside it.
+  return ::access(std::filesystem::path(*host).parent_path().c_str(), W_OK) == 0;
+}
+
+void tellNotStored(const std::string& file) {
+  ui::showExclamation(file + "\r" + runtime_messages::kCannotSaveFile, runtime_messages::kTitle);
 }
 
 }  // namespace pemo::shell

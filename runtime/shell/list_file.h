@@ -46,4 +46,11 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
 // Stores one entry under key `number`, keeping the rest of the file. False on failure.
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry);
 
+// Whether writeListFile could replace the file now (nothing is written): its contents
+// readable or no file yet, the file not write-protected, its folder open for writing.
+bool listFileStorable(const std::string& file);
+
+// Tells the user that `file` could not be stored: its path and "ﾌｧｲﾙを保存できませんでした".
+void tellNotStored(const std::string& file);
+
 }  // namespace pemo::shell

@@ -36,4 +36,9 @@ bool saveRunInfo(const page::RuntimeState& runtime) {
   return writeRunInfo(runInfoFile(runtime.appFolder), runtime.runList);
 }
 
+void warnIfRunInfoCannotBeStored(const page::RuntimeState& runtime) {
+  const std::string file = runInfoFile(runtime.appFolder);
+  if (!listFileStorable(file)) tellNotStored(file);
+}
+
 }  // namespace pemo::shell

@@ -26,4 +26,8 @@ bool writeRunInfoEntry(const std::string& file, size_t number, const page::RunLi
 void getRunInfo(page::RuntimeState& runtime);
 bool saveRunInfo(const page::RuntimeState& runtime);
 
+// A change to the run list reaches its file only at shutdown. When the file could not be
+// written then, the user is told now, while the new entries are in front of them.
+void warnIfRunInfoCannotBeStored(const page::RuntimeState& runtime);
+
 }  // namespace pemo::shell

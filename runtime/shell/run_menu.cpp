@@ -2,6 +2,7 @@
 
 #include "platform/fs/windows_path.h"
 #include "runtime/page/program_start.h"
+#include "runtime/shell/list_file.h"
 #include "runtime/shell/run_info_file.h"
 #include "runtime/shell/shell_hooks.h"
 #include "runtime/shell/shell_window.h"
@@ -40,8 +41,18 @@ void RunMenu::load() {
 bool RunMenu::save() {
   // Two runtimes share the file: one that changed nothing must not undo the other's
   // changes by writing back the list it read at its start.
-  if (runtime_.runList == loaded_ && readRunInfo(runInfoFile(runtime_.appFolder)) != loaded_) return true;
-  return saveRunInfo(runtime_);
+  const bool changed = runtime_.runList != loaded_;
+  if (!changed && readRunInfo(runInfoFile(runtime_.appFolder)) != loaded_) return true;
+  const bool saved = saveRunInfo(runtime_);
+  // Only a change is lost when the file stays as it was.
+  if (!saved && changed) tellNotStored(runInfoFile(runtime_.appFolder));
+  return saved;
+}
+
+void RunMenu::editRunList() {
+  const std::vector<page::RunListEntry> before = runtime_.runList;
+  window_.showRunRegistration();
+  if (runtime_.runList != before) warnIfRunInfoCannotBeStored(runtime_);
 }
 
 void RunMenu::editRunMenu() { window_.showRunMenuItems(runMenuItems(runtime_.runList)); }
@@ -52,7 +63,7 @@ void RunMenu::clicked(int index, const std::string& tag) {
     case kControlPanelItem: page::startReported(programs_, programCommand(fs::windowsFolder() + "\\control.exe"), tag); return;
     case kEditRunListItem:
       // The menu and the launcher follow the list whether it was changed or not.
-      window_.showRunRegistration();
+      editRunList();
       editRunMenu();
       hooks_.loadAppIcon();
       return;

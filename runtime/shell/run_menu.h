@@ -44,9 +44,13 @@ class RunMenu {
 
   // Start-up: the run list from its file, then the menu.
   void load();
-  // Shutdown: the run list back to its file; false when it could not be written. A list
-  // that did not change leaves a file that another runtime has written since.
+  // Shutdown: the run list back to its file; false when it could not be written, and the
+  // user is told when that loses a change. A list that did not change leaves a file that
+  // another runtime has written since.
   bool save();
+  // The registration dialog RUNREG on the run list; a change that its file could not take
+  // is told at once.
+  void editRunList();
   // Rebuilds the program items from the run list.
   void editRunMenu();
   // A click on item `index`; `tag` is the item's command line (empty for the fixed items).

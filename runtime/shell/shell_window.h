@@ -2,10 +2,12 @@
 // What the shell's logic needs of the runtime window beyond the page: its menus, its
 // view settings, its placement on the screen and its dialogs. The Qt window implements
 // it; tests use a fake.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "runtime/page/link_ports.h"
+#include "runtime/page/runtime_state.h"
 #include "runtime/shell/run_menu.h"
 #include "runtime/shell/view_settings.h"
 
@@ -51,8 +53,9 @@ class ShellWindowPort {
   virtual void showRunRegistration() = 0;
   // The favourites' items (0 to 19, with the separator 98 when there is one) become these.
   virtual void showFavouriteItems(const std::vector<std::string>& captions) = 0;
-  // The dialog DELUSER on the favourites, modal: returns once it has closed.
-  virtual void showFavouritesDeleteDialog() = 0;
+  // The dialog DELUSER on the favourites, modal: the entries left on "OK", nothing on
+  // "ｷｬﾝｾﾙ".
+  virtual std::optional<std::vector<page::FavouriteMenu>> showFavouritesDeleteDialog() = 0;
 
   // The font dialog for the tree, and the version dialog.
   virtual void chooseTreeFont() = 0;

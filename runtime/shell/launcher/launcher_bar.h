@@ -116,6 +116,7 @@ class LauncherBar {
   Hover hover_ = Hover::Idle;
   bool watching_ = false;
   int menuButtonIndex_ = 0;
+  bool dropNotStored_ = false;  // a program of the drop under way missed the run-info file
 
   bool dragging_ = false;
   Orientation dragStartOrientation_ = Orientation::Horizontal;

@@ -31,7 +31,8 @@ ButtonIcon ExtractIconPicture(const std::string& fileName) {
 bool LauncherBar::AddDroppedFile(const std::string& path) {
   if (!isDroppableProgram(path)) return false;
   runtime_.runList.push_back({droppedCaption(path), path});
-  writeRunInfoEntry(runInfoFile(runtime_.appFolder), runtime_.runList.size() - 1, runtime_.runList.back());
+  if (!writeRunInfoEntry(runInfoFile(runtime_.appFolder), runtime_.runList.size() - 1, runtime_.runList.back()))
+    dropNotStored_ = true;
   return true;
 }
 
@@ -39,10 +40,13 @@ int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
   const auto full = [this] { return static_cast<int>(runtime_.runList.size()) >= kMostDroppedEntries; };
   if (full()) return 0;
   int added = 0;
+  dropNotStored_ = false;
   for (const std::string& path : paths) {
     if (full()) break;
     if (AddDroppedFile(path)) ++added;
   }
+  // Once for the whole drop: the programs stay on the bar for this session.
+  if (dropNotStored_) tellNotStored(runInfoFile(runtime_.appFolder));
   afterRunListChange();
   return added;
 }
@@ -51,6 +55,7 @@ void LauncherBar::DeleteLauncherEntry() {
   const int entry = menuButtonIndex_ - 2;
   if (entry < 0 || entry >= static_cast<int>(runtime_.runList.size())) return;
   runtime_.runList.erase(runtime_.runList.begin() + entry);
+  warnIfRunInfoCannotBeStored(runtime_);
   afterRunListChange();
 }
 

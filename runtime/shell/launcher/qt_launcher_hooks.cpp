@@ -46,6 +46,11 @@ void LauncherHooks::editRunMenu() {
   if (shell_) shell_->runMenu().editRunMenu();
 }
 
-void LauncherHooks::editRunInfo() { windowPort_.showRunRegistration(); }
+void LauncherHooks::editRunInfo() {
+  if (shell_)
+    shell_->runMenu().editRunList();
+  else
+    windowPort_.showRunRegistration();
+}
 
 }  // namespace pemo::shell::launcher

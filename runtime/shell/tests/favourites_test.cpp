@@ -129,20 +129,21 @@ TEST(Favourites, DeleteListRemovesByPlaceAndWritesOnlyOnOk) {
   const std::string before = readFileBytes(r.dir / "PemoUser" / "top.USER");
 
   // Cancel: the dialog's list goes, the file stays; the next opening starts afresh.
-  r.window.deleteDialog = [&] {
+  r.window.deleteDialog = [&]() -> std::optional<std::vector<pemo::page::FavouriteMenu>> {
     FavouriteDeleteList list(r.runtime.favouriteMenus);
     list.remove(0);
+    return std::nullopt;
   };
   r.favourites().clicked(kDeleteFavouritesItem);
   EXPECT_EQ(readFileBytes(r.dir / "PemoUser" / "top.USER"), before);
 
-  r.window.deleteDialog = [&] {
+  r.window.deleteDialog = [&]() -> std::optional<std::vector<pemo::page::FavouriteMenu>> {
     FavouriteDeleteList list(r.runtime.favouriteMenus);
     EXPECT_EQ(list.captions(), (std::vector<std::string>{"same", "keep", "same"}));
     EXPECT_FALSE(list.remove(3));
     EXPECT_TRUE(list.remove(2));
     EXPECT_EQ(list.deletedCaptions(), std::vector<std::string>{"same"});
-    list.write(r.runtime.favouritesFile);
+    return list.entries();
   };
   r.favourites().clicked(kDeleteFavouritesItem);
   EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"same", "keep"})) << "only the chosen one goes";
@@ -152,7 +153,7 @@ TEST(Favourites, DeleteListRemovesByPlaceAndWritesOnlyOnOk) {
     FavouriteDeleteList list(r.runtime.favouriteMenus);
     list.remove(0);
     list.remove(0);
-    list.write(r.runtime.favouritesFile);
+    return std::optional(list.entries());
   };
   r.favourites().clicked(kDeleteFavouritesItem);
   EXPECT_FALSE(std::filesystem::exists(r.dir / "PemoUser" / "top.USER"));
@@ -174,6 +175,35 @@ TEST(Favourites, EachStartMenuHasItsOwnFileInTheUserFolder) {
   const std::string file = favouritesFileFor(pemo::fs::toWindowsPath(dir.path().string()) + "\\", caption);
   const std::string name = file.substr(file.rfind('\\') + 1);
   EXPECT_EQ(name, caption.substr(0, 195) + ".USER");
-  EXPECT_TRUE(addFavourite(file, {"menu", "C:\\M.FIL"}));
+  EXPECT_EQ(addFavourite(file, {"menu", "C:\\M.FIL"}), FavouriteAdded::Stored);
   EXPECT_EQ(readFavourites(file)[0].caption, "menu");
+}
+
+TEST(Favourites, AFileThatCannotBeWrittenIsToldAndTheMenuKeepsTheChange) {
+  FavouritesRig r;
+  r.openMenu(r.sub, 2);
+  r.favourites().add();
+  const std::filesystem::path file = r.dir / "PemoUser" / "top.USER";
+  const std::string before = readFileBytes(file);
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  const std::string notStored = r.runtime.favouritesFile + "\rﾌｧｲﾙを保存できませんでした";
+
+  r.openMenu(r.other, 1);
+  r.favourites().clicked(kAddFavouriteItem);
+  ASSERT_EQ(r.messages.shown.size(), 1u);
+  EXPECT_EQ(r.messages.shown[0].prompt, notStored);
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "top"}));
+  r.favourites().clicked(1);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.other) << "the entry kept for the session opens its menu";
+
+  r.window.deleteDialog = [&] {
+    FavouriteDeleteList list(r.runtime.favouriteMenus);
+    list.remove(0);
+    return std::optional(list.entries());
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  ASSERT_EQ(r.messages.shown.size(), 2u);
+  EXPECT_EQ(r.messages.shown[1].prompt, notStored);
+  EXPECT_EQ(r.window.favouriteItems, std::vector<std::string>{"top"});
+  EXPECT_EQ(readFileBytes(file), before);
 }

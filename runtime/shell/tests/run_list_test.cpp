@@ -244,3 +244,43 @@ TEST(RunEditList, RegistersReplacesAndDeletesUpToTwenty) {
   only.copyOut(runList);
   EXPECT_TRUE(runList.empty());
 }
+
+TEST(RunMenu, AChangeItsFileCannotTakeIsToldAtOnceAndStaysInTheMenu) {
+  for (const bool folderInPlace : {false, true}) {
+    SCOPED_TRACE(folderInPlace ? "a folder in the file's place" : "a read-only file");
+    UserFolder u;
+    ShellRig r;
+    r.runtime.appFolder = u.appFolder;
+    RunMenu menu(r.runtime, r.programs, r.window, r.hooks);
+    if (folderInPlace) {
+      std::filesystem::create_directories(u.hostFile);
+    } else {
+      u.write("[APP]\r\nApp0=a,A.EXE\r\n");
+      std::filesystem::permissions(u.hostFile, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    }
+    const std::string before = folderInPlace ? "" : readFileBytes(u.hostFile);
+    menu.load();
+    const std::string notStored = u.file() + "\rﾌｧｲﾙを保存できませんでした";
+
+    r.window.registration = [&] { r.runtime.runList.push_back({"new", "NEW.EXE"}); };
+    menu.clicked(kEditRunListItem, "");
+    ASSERT_EQ(r.messages.shown.size(), 1u) << "told when OK is pressed, not only at the close";
+    EXPECT_EQ(r.messages.shown[0].prompt, notStored);
+    EXPECT_EQ(r.messages.shown[0].title, "Pemo");
+    ASSERT_FALSE(r.window.runMenuItems.empty());
+    EXPECT_EQ(r.window.runMenuItems.back().tag, "NEW.EXE") << "the new program stays in the menu";
+
+    // Registering changes nothing more: the dialog closed as it was.
+    r.window.registration = [] {};
+    menu.clicked(kEditRunListItem, "");
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+
+    EXPECT_FALSE(menu.save());
+    ASSERT_EQ(r.messages.shown.size(), 2u) << "and again when the close loses the change";
+    EXPECT_EQ(r.messages.shown[1].prompt, notStored);
+    if (folderInPlace)
+      EXPECT_TRUE(std::filesystem::is_directory(u.hostFile));
+    else
+      EXPECT_EQ(readFileBytes(u.hostFile), before) << "a write-protected file is never replaced";
+  }
+}

@@ -44,9 +44,9 @@ class FakeShellWindow : public ShellWindowPort {
     favouriteItems = captions;
     calls_.push_back("showFavouriteItems");
   }
-  void showFavouritesDeleteDialog() override {
+  std::optional<std::vector<page::FavouriteMenu>> showFavouritesDeleteDialog() override {
     calls_.push_back("showFavouritesDeleteDialog");
-    if (deleteDialog) deleteDialog();
+    return deleteDialog ? deleteDialog() : std::nullopt;
   }
   void chooseTreeFont() override { calls_.push_back("chooseTreeFont"); }
   void showVersionDialog() override { calls_.push_back("showVersionDialog"); }
@@ -58,7 +58,9 @@ class FakeShellWindow : public ShellWindowPort {
   std::vector<RunMenuItem> runMenuItems;
   std::vector<std::string> favouriteItems;
   // What the user does in the modal dialogs.
-  std::function<void()> registration, deleteDialog;
+  std::function<void()> registration;
+  // The entries left on "OK", or nothing for "ｷｬﾝｾﾙ".
+  std::function<std::optional<std::vector<page::FavouriteMenu>>()> deleteDialog;
 
  private:
   Calls& calls_;

@@ -9,8 +9,8 @@
 
 namespace pemo::shell {
 
-FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTable& favourites, std::string file)
-    : QDialog(owner), list_(favourites), file_(std::move(file)) {
+FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTable& favourites)
+    : QDialog(owner), list_(favourites) {
   setObjectName("DELUSER");
   setWindowTitle(QStringLiteral("[よく使うﾒﾆｭｰ]の削除"));
   setFont(ui::displayFont(ui::Font{}));
@@ -28,7 +28,7 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
     buttons[i]->setAutoDefault(false);
     grid->addWidget(buttons[i], i, 1);
   }
-  connect(buttons[0], &QPushButton::clicked, this, &FavouritesDeleteDialog::confirm);
+  connect(buttons[0], &QPushButton::clicked, this, &QDialog::accept);
   connect(buttons[1], &QPushButton::clicked, this, &QDialog::reject);
   connect(buttons[2], &QPushButton::clicked, this, &FavouritesDeleteDialog::removeSelected);
   connect(lst_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -45,11 +45,6 @@ void FavouritesDeleteDialog::removeSelected() {
   if (selected.isEmpty()) return;
   const int row = lst_->row(selected.front());
   if (list_.remove(row)) delete lst_->takeItem(row);
-}
-
-void FavouritesDeleteDialog::confirm() {
-  list_.write(file_);
-  accept();
 }
 
 }  // namespace pemo::shell

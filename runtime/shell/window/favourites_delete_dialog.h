@@ -1,6 +1,6 @@
 #pragma once
 // The dialog DELUSER "[よく使うﾒﾆｭｰ]の削除": the favourites listed, entries removed with
-// "削除" or a double click, the rest stored on "OK"; "ｷｬﾝｾﾙ" stores nothing.
+// "削除" or a double click; "OK" accepts what is left, "ｷｬﾝｾﾙ" leaves the list as it was.
 #include <QDialog>
 #include <string>
 
@@ -14,16 +14,14 @@ class FavouritesDeleteDialog : public QDialog {
   Q_OBJECT
  public:
   // Placed at the owner's top-left corner.
-  FavouritesDeleteDialog(QWidget* owner, const FavouriteTable& favourites, std::string file);
+  FavouritesDeleteDialog(QWidget* owner, const FavouriteTable& favourites);
 
   const FavouriteDeleteList& list() const { return list_; }
 
  private:
   void removeSelected();
-  void confirm();
 
   FavouriteDeleteList list_;
-  std::string file_;
   QListWidget* lst_;
 };
 

@@ -44,7 +44,10 @@ sleep 1
 echo "  caption after closing the script menu: $(main_caption)"
 shot "$tag-02-after-closing-one"
 
-# The start menu's own colour: its surface clicked, then the "..." of the colour row.
+# The start menu's own colour: its surface clicked, then the "..." of the colour row
+# (the menu window moved clear of the property window first).
+xdotool windowmove "$start" 420 120
+sleep 0.5
 click_in "$start" 560 300
 click_in "$prop" 200 "$(row_y 5)"
 click_in "$prop" 328 "$(row_y 5)"

@@ -11,12 +11,14 @@
 #include "platform/process/qt_programs.h"
 #include "platform/ui/paint_stack.h"
 #include "platform/ui/qt_message_port.h"
+#include "platform/ui/qt_translations.h"
 
 int main(int argc, char** argv) {
   pemo::ui::raiseStackLimitForPainting();
   QApplication app(argc, argv);
   QApplication::setApplicationName("PemoEdit");
   pemo::ui::installQtMessagePort();
+  pemo::ui::installQtJapaneseTexts(app);
 
   pemo::editor::EditorState state;
   std::string programFolder = pemo::fs::toWindowsPath(pemo::process::programFolder().string());

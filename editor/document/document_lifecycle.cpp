@@ -1,15 +1,17 @@
 #include "editor/document/document_lifecycle.h"
 
 #include "editor/document/document_script.h"
+#include "editor/document/file_commands.h"
 #include "editor/document/menu_reader.h"
 
 namespace pemo::editor {
 
 void loadMenuDocument(MenuDocument& document, EditorState& state, std::uint32_t windowHandle) {
   document.caption = document.preCaption;
-  if (!document.filePath.empty())
-    loadMenuFile(document, state, document.filePath);
-  else
+  if (!document.filePath.empty()) {
+    if (loadMenuFile(document, state, document.filePath) != LoadState::NothingRead)
+      rememberFileFolder(state, document.filePath);
+  } else
     attachScriptWorkFile(document, state, document.preCaption + ".WSC", {});
   state.activeWnd = windowHandle;
   state.activeForm = &document;

@@ -51,6 +51,9 @@ struct EditorState {
   bool clipboardFilled = false;
 
   RecentFiles recentFiles;
+  // The folder of the menu file last opened or saved: the open and save dialogs start
+  // there.
+  std::string lastFileFolder;
   std::string scriptEditorPath;
   int runActive = 0;
   std::int64_t runProcessId = 0;

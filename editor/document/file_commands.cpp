@@ -5,6 +5,7 @@
 #include "editor/document/document_script.h"
 #include "editor/document/menu_writer.h"
 #include "editor/document/messages.h"
+#include "platform/fs/folder_path.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/process/document_opening.h"
@@ -35,7 +36,8 @@ std::vector<MenuDocument*> openDocuments(const EditorState& state) {
 std::optional<std::string> askSaveName(const MenuDocument& document, EditorState& state) {
   if (!state.fileDialog) return std::nullopt;
   FileDialogPort::Request request{kSaveDialogFlags, kSaveDialogTitle, kMenuFileFilter,
-                                  document.filePath.empty() ? document.caption : document.filePath};
+                                  document.filePath.empty() ? document.caption : document.filePath,
+                                  state.lastFileFolder};
   auto chosen = state.fileDialog->showSave(request);
   if (!chosen || chosen->empty()) return std::nullopt;
   return withMenuFileExtension(*chosen);
@@ -72,6 +74,13 @@ std::string fileBytes(const std::filesystem::path& file) {
 
 }  // namespace
 
+void rememberFileFolder(EditorState& state, const std::string& path) {
+  // A host path (a dropped file, the command line) counts by the folder it stands for.
+  auto absolute = fs::absoluteWindowsPath(path);
+  if (!absolute) return;
+  if (auto folder = fs::splitFolderAndName(*absolute).folder) state.lastFileFolder = *folder;
+}
+
 void newMenu(EditorState& state) {
   if (!state.menuWindows) return;
   int count = 0;
@@ -82,7 +91,8 @@ void newMenu(EditorState& state) {
 
 void openMenu(EditorState& state) {
   if (!state.fileDialog || !state.menuWindows) return;
-  auto chosen = state.fileDialog->showOpen({kOpenDialogFlags, kOpenDialogTitle, kMenuFileFilter, ""});
+  auto chosen =
+      state.fileDialog->showOpen({kOpenDialogFlags, kOpenDialogTitle, kMenuFileFilter, "", state.lastFileFolder});
   if (!chosen || chosen->empty()) return;
   state.menuWindows->openMenuWindow(*chosen, "");
 }
@@ -96,6 +106,7 @@ bool saveDocument(MenuDocument& document, EditorState& state, bool askName) {
   }
   if (!writeMenuFile(path, document, WriteMode::Save, state)) return false;
   document.filePath = path;
+  rememberFileFolder(state, path);
   if (state.activeForm == &document && state.mainWindow) state.mainWindow->setCaption(mainCaptionFor(document));
   return true;
 }

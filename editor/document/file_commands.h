@@ -20,6 +20,9 @@ std::string mainCaptionFor(const MenuDocument& document);
 // A name typed without extension is a menu file: ".FIL" is added.
 std::string withMenuFileExtension(const std::string& path);
 
+// A menu file was opened or saved: the next open or save dialog starts in its folder.
+void rememberFileFolder(EditorState& state, const std::string& path);
+
 // Opens a new menu window named "MENU" and one more than the open menus so named.
 void newMenu(EditorState& state);
 // Asks for a menu file and opens it in a new window; nothing on cancel.

@@ -20,6 +20,9 @@ class MenuWindowsPort {
   // Closes the document's window through its unload, with its save prompt. False when
   // the window stays open.
   virtual bool closeMenuWindow(MenuDocument& document) = 0;
+  // Raises the document's window and makes it the active menu window now, as its
+  // activation would: with no window manager nothing else activates a window.
+  virtual void bringToFront(MenuDocument& document) = 0;
 };
 
 // What a menu window shows of its document changes: the editing commands tell the window

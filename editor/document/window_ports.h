@@ -30,6 +30,8 @@ class FileDialogPort {
     std::string title;
     std::string filter;
     std::string fileName;
+    // Where the dialog starts (a Windows folder); empty: where the last one ended.
+    std::string folder;
   };
   virtual std::optional<std::string> showOpen(const Request& request) = 0;
   virtual std::optional<std::string> showSave(const Request& request) = 0;

@@ -10,6 +10,8 @@ PropertySheet::PropertySheet(EditorState& state, MenuWindowDirectory& windows)
 
 void PropertySheet::load() {
   loaded_ = true;
+  // Every showing starts with no row highlighted, whatever the last one left.
+  highlightFocusedRow(-1);
   if (view_) view_->restorePlace();
   grid_.fillChoiceLists();
   changeActiveObject();

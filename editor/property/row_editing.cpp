@@ -39,6 +39,7 @@ void PropertySheet::otherControlFocused() {
 
 void PropertySheet::highlightFocusedRow(int row) {
   if (grid_.highlightedRow >= 0) grid_.labelBackColors[grid_.highlightedRow] = kLabelWhite;
+  grid_.highlightedRow = -1;
   if (row < 0) return;
   grid_.labelBackColors.at(row) = kLabelHighlight;
   grid_.highlightedRow = row;

@@ -60,6 +60,8 @@ void EditorWorkspace::run(EditorCommand command, CommandSource source, int argum
       windows_.showPropertyWindow();
       // The toolbar button only shows the window.
       if (source == CommandSource::Toolbar) break;
+      // The grid turns to the menu: no marks may stay for a Delete to act on unseen.
+      objects_.endSelection();
       state_.activeObject = {ObjectKind::Menu, 0};
       changeActiveObject();
       return;
@@ -108,12 +110,18 @@ void EditorWorkspace::openRecent(int slot) {
 
 void EditorWorkspace::mainWindowActivated() {
   if (state_.menuWindows && !state_.menuWindows->documents().empty()) return;
+  showNoMenu();
+}
+
+void EditorWorkspace::showNoMenu() {
   view_.showCaption(kEditorTitle);
   commands_.set(Command::SaveAllButton, false);
   apply();
 }
 
 void EditorWorkspace::menuWindowActivated(MenuDocument& document, std::uint32_t windowHandle) {
+  std::erase(activationOrder_, &document);
+  activationOrder_.push_back(&document);
   bool switched = state_.activeForm != &document;
   state_.activeWnd = windowHandle;
   state_.activeForm = &document;
@@ -180,9 +188,18 @@ void EditorWorkspace::menuWindowClosed(MenuDocument& document) {
   if (document.meRun == 1) terminateRun(state_);
   document.meRun = 0;
   document.selObjFlg = false;
+  const bool wasActive = state_.activeForm == &document || !state_.activeForm;
   if (state_.activeForm == &document) state_.multiSelection.clear();
   closeMenuDocument(document, state_);
+  std::erase(activationOrder_, &document);
   changeActiveObject();
+  if (!wasActive) return;
+  // The window manager, if any, may hand the focus to the main or property window: the
+  // user still expects to go on with the menu window left in front.
+  if (!activationOrder_.empty() && state_.menuWindows)
+    state_.menuWindows->bringToFront(*activationOrder_.back());
+  else
+    showNoMenu();
 }
 
 bool EditorWorkspace::mainWindowMayClose() {

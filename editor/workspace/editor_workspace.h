@@ -3,6 +3,7 @@
 // recent-file items and caption, the activation and closing of menu windows and the
 // main window's close sequence. The Qt windows forward their events here.
 #include <cstdint>
+#include <vector>
 
 #include "editor/document/editor_state.h"
 #include "editor/workspace/command_state.h"
@@ -54,8 +55,9 @@ class EditorWorkspace : public MainWindowPort {
   // Asked before a menu window closes: refuses while its script is being edited, and
   // for a changed menu asks whether to save it. False keeps the window open.
   bool menuWindowMayClose(MenuDocument& document);
-  // After a menu window closed: its test run stops, its work file goes and the editor
-  // has no active menu window.
+  // After a menu window closed: its test run stops and its work file goes. When it was
+  // the active one, the menu window last active before it comes to the front and holds
+  // the active menu; with none left the main window shows its plain title.
   void menuWindowClosed(MenuDocument& document);
 
   // The main window's close: every menu window is closed in turn; false (the program
@@ -67,12 +69,16 @@ class EditorWorkspace : public MainWindowPort {
   void toggleLock();
   void openRecent(int slot);
   void apply();
+  // No menu window is open: the plain title, and no save-all button.
+  void showNoMenu();
 
   EditorState& state_;
   MainWindowView& view_;
   WorkspaceWindowsPort& windows_;
   ObjectCommandsPort& objects_;
   CommandState commands_ = startupCommandState();
+  // The open menu windows, the one active last at the end.
+  std::vector<MenuDocument*> activationOrder_;
 };
 
 // The property window's reload as far as the workspace needs it while there is no

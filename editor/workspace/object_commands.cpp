@@ -72,6 +72,11 @@ void ObjectCommands::paste() {
   changeActiveObject(state_);
 }
 
+void ObjectCommands::endSelection() {
+  EditingSurface* surface = activeSurface();
+  if (state_.activeForm && state_.activeForm->selObjFlg && surface) surface->selectionEnded();
+}
+
 void ObjectCommands::deleteSelection() {
   MenuDocument* document = state_.activeForm;
   if (!document) return;

@@ -35,6 +35,7 @@ class ObjectCommands : public ObjectCommandsPort {
   // Removes the multi-selection, or else the active object; a frame goes with its
   // contents. The caller makes the menu itself the active object.
   void deleteSelection() override;
+  void endSelection() override;
 
  private:
   // Copies what the active menu window has selected; the objects stored.

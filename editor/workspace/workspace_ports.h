@@ -42,6 +42,9 @@ class ObjectCommandsPort {
   virtual void cut() = 0;
   virtual void paste() = 0;
   virtual void deleteSelection() = 0;
+  // The active menu window's band selection ends, marks and all, as a click on its
+  // empty surface ends it.
+  virtual void endSelection() = 0;
 };
 
 // Object commands that do nothing, for tests of the other commands.
@@ -52,6 +55,7 @@ class NoObjectCommands : public ObjectCommandsPort {
   void cut() override {}
   void paste() override {}
   void deleteSelection() override {}
+  void endSelection() override {}
 };
 
 }  // namespace pemo::editor

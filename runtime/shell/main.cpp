@@ -11,6 +11,7 @@
 #include "platform/process/runtime_instances.h"
 #include "platform/ui/paint_stack.h"
 #include "platform/ui/qt_message_port.h"
+#include "platform/ui/qt_translations.h"
 #include "platform/ui/qt_other_windows.h"
 #include "runtime/messages.h"
 #include "runtime/page/window/page_event_wiring.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(runtime_messages::kTitle);
   ui::installQtMessagePort();
+  ui::installQtJapaneseTexts(app);
 
   page::RuntimeState& runtime = page::runtimeState();
   auto start = shell::prepareStartup(runtime, process::programFolder(), shell::commandLineOf(argc, argv));

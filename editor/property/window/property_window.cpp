@@ -15,6 +15,7 @@
 #include "kovan/kovan.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/shown_text.h"
 #include "platform/ui/window_table.h"
 
 namespace pemo::editor::property {
@@ -192,13 +193,14 @@ void PropertyWindow::showGrid() {
 
 void PropertyWindow::showObjectList(const PropertyGrid& grid) {
   QSignalBlocker blocker(objectList_);
-  // Most redraws follow a row's edit: a long list is rebuilt only when it changed.
+  // Most redraws follow a row's edit: a long list is rebuilt only when it changed. A
+  // caption of any length is shown cut, as every list shows it.
   bool same = objectList_->count() == static_cast<int>(grid.objectList.entries.size());
   for (int i = 0; same && i < objectList_->count(); ++i)
-    same = objectList_->itemText(i).toStdString() == grid.objectList.entries[i];
+    same = objectList_->itemText(i) == ui::shownText(grid.objectList.entries[i]);
   if (!same) {
     objectList_->clear();
-    for (const std::string& entry : grid.objectList.entries) objectList_->addItem(QString::fromStdString(entry));
+    for (const std::string& entry : grid.objectList.entries) objectList_->addItem(ui::shownText(entry));
   }
   objectList_->setCurrentIndex(grid.objectListSelection);
   objectList_->setEnabled(grid.objectListEnabled);
@@ -215,6 +217,9 @@ void PropertyWindow::showDialogButton(const PropertyGrid& grid) {
 }
 
 void PropertyWindow::closeEvent(QCloseEvent* event) {
+  // The next showing starts with no row in hand: a focus kept here would come back with
+  // the window and highlight its row again. Leaving the row commits what was typed.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
   sheet_.unload();
   event->accept();
 }

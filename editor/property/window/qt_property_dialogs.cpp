@@ -37,7 +37,7 @@ std::optional<FontSpec> QtPropertyDialogs::chooseFont(const FontSpec& start) {
 }
 
 std::optional<std::string> QtPropertyDialogs::chooseFile(const std::string& title, const std::string& filter) {
-  return files_.showOpen({0, title, filter, ""});
+  return files_.showOpen({0, title, filter, "", ""});
 }
 
 std::optional<PictureSize> QtPictures::readPicture(const std::string& hostPath) {

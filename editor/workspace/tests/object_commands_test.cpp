@@ -7,6 +7,7 @@
 #include "editor/workspace/object_clipboard.h"
 #include "editor/workspace/object_commands.h"
 #include "editor/workspace/tests/surface_fixture.h"
+#include "editor/workspace/tests/workspace_fixture.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::editor {
@@ -279,6 +280,34 @@ TEST_F(ObjectCommandsTest, CopyOrCutOfABandSelectionEndsItWholeAndGivesBackTheAd
   }
   EXPECT_FALSE(document().find(label));
   EXPECT_FALSE(document().find(button));
+}
+
+TEST_F(ObjectCommandsTest, TurningThePropertyWindowToTheMenuEndsABandSelection) {
+  FakeView mainView;
+  FakeWindows otherWindows;
+  EditorWorkspace workspace(state, mainView, otherWindows, commands);
+  ObjectRef label = add(ObjectKind::Label, 10, 10);
+  ObjectRef button = add(ObjectKind::Button, 10, 50);
+  for (CommandSource source : {CommandSource::MenuWindow, CommandSource::MainMenu}) {
+    select(first, 250, 100);
+    ASSERT_TRUE(document().selObjFlg);
+    workspace.run(EditorCommand::ShowProperties, source);
+    EXPECT_FALSE(document().selObjFlg);
+    EXPECT_TRUE(first.surfaceView.shown.empty());
+    EXPECT_TRUE(state.multiSelection.empty());
+    EXPECT_TRUE(first.surfaceView.addCommands);
+    EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Menu, 0}));
+  }
+  // What the grid does not show is not deleted.
+  workspace.run(EditorCommand::Delete, CommandSource::MenuWindow);
+  EXPECT_TRUE(document().find(label));
+  EXPECT_TRUE(document().find(button));
+
+  // The toolbar's button only shows the window: the selection stays.
+  select(first, 250, 100);
+  workspace.run(EditorCommand::ShowProperties, CommandSource::Toolbar);
+  EXPECT_TRUE(document().selObjFlg);
+  EXPECT_EQ(first.surfaceView.shown.size(), 2u);
 }
 
 TEST_F(ObjectCommandsTest, CutTakesAFrameWithItsContentsAndWithTheMenuActiveRemovesNothing) {

@@ -61,7 +61,12 @@ class FakeMenuWindows : public MenuWindowsPort {
     std::erase_if(windows_, [&](auto& window) { return window.get() == &document; });
     return true;
   }
+  void bringToFront(MenuDocument& document) override {
+    broughtToFront.push_back(&document);
+    activate(document);
+  }
   void activate(MenuDocument& document) { workspace_->menuWindowActivated(document, handleOf(&document)); }
+  std::vector<MenuDocument*> broughtToFront;
   std::uint32_t handleOf(const MenuDocument* document) {
     auto [it, added] = handles_.emplace(document, static_cast<std::uint32_t>(handles_.size() + 1));
     return it->second;

@@ -131,6 +131,35 @@ TEST_F(WorkspaceTest, ActivatingAnotherMenuWindowMakesItsMenuActive) {
   EXPECT_FALSE(view.commands.lockChecked);
 }
 
+TEST_F(WorkspaceTest, ClosingTheActiveMenuWindowHandsTheMenuToTheOneActiveBefore) {
+  for (int i = 0; i < 3; ++i) workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  auto documents = menuWindows.documents();
+  menuWindows.activate(*documents[0]);  // last active: MENU2, MENU3, MENU1
+  state.activeObject = {ObjectKind::Label, 1};
+
+  ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[0]));
+  EXPECT_EQ(menuWindows.broughtToFront, std::vector<MenuDocument*>{documents[2]});
+  EXPECT_EQ(state.activeForm, documents[2]);
+  EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Menu, 0}));
+  EXPECT_EQ(view.caption, "PemoEdit - 新規ﾒﾆｭｰ(MENU3)");
+  for (Command command : {Command::SaveMenus, Command::AddObject, Command::EditScript, Command::RunStart,
+                          Command::SaveAllButton, Command::CloseMenu})
+    EXPECT_TRUE(view.commands.isEnabled(command)) << static_cast<int>(command);
+
+  // A window behind the active one closes: the active menu stays where it is.
+  ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[1]));
+  EXPECT_EQ(menuWindows.broughtToFront.size(), 1u);
+  EXPECT_EQ(state.activeForm, documents[2]);
+  EXPECT_EQ(view.caption, "PemoEdit - 新規ﾒﾆｭｰ(MENU3)");
+
+  // The last one: nothing is left to name.
+  ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[2]));
+  EXPECT_EQ(state.activeForm, nullptr);
+  EXPECT_EQ(view.caption, "PemoEdit");
+  EXPECT_FALSE(view.commands.isEnabled(Command::SaveMenus));
+  EXPECT_FALSE(view.commands.isEnabled(Command::SaveAllButton));
+}
+
 TEST_F(WorkspaceTest, MainWindowActivationKeepsTheCaptionWhileAMenuIsOpen) {
   workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   workspace.mainWindowActivated();
@@ -159,6 +188,31 @@ TEST_F(WorkspaceTest, SavingNamesTheFileAndListsItAsRecent) {
   workspace.run(EditorCommand::SaveMenu, CommandSource::MenuWindow);
   EXPECT_EQ(dialog.requests.size(), 1u);
   EXPECT_FALSE(document.changed);
+}
+
+TEST_F(WorkspaceTest, FileDialogsStartInTheFolderOfTheLastFileOpenedOrSaved) {
+  std::filesystem::create_directories(path("a"));
+  std::filesystem::create_directories(path("b"));
+  workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  dialog.answers = {windowsPath("a/first")};  // a full path typed into the dialog
+  workspace.run(EditorCommand::SaveMenuAs, CommandSource::MainMenu);
+  workspace.run(EditorCommand::OpenMenu, CommandSource::MainMenu);
+  EXPECT_EQ(dialog.requests.back().folder, windowsPath("a"));
+
+  std::filesystem::copy_file(path("a/first.FIL"), path("b/second.fil"));
+  dialog.answers = {windowsPath("b/second.fil")};
+  workspace.run(EditorCommand::OpenMenu, CommandSource::MainMenu);
+  workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  workspace.run(EditorCommand::SaveMenu, CommandSource::MainMenu);
+  EXPECT_EQ(dialog.requests.back().folder, windowsPath("b"));
+
+  // A file that could not be read moves nothing; a host path counts by its folder.
+  menuWindows.openMenuWindow(windowsPath("a/missing.fil"), "");
+  workspace.run(EditorCommand::OpenMenu, CommandSource::MainMenu);
+  EXPECT_EQ(dialog.requests.back().folder, windowsPath("b"));
+  menuWindows.openMenuWindow(path("a/first.FIL"), "");
+  workspace.run(EditorCommand::OpenMenu, CommandSource::MainMenu);
+  EXPECT_EQ(dialog.requests.back().folder, windowsPath("a"));
 }
 
 TEST_F(WorkspaceTest, RecentItemsOpenOnlyExistingFiles) {

@@ -1,5 +1,6 @@
 #include "editor/workspace/window/menu_windows.h"
 
+#include <QTimer>
 #include <algorithm>
 
 namespace pemo::editor {
@@ -71,6 +72,17 @@ EditingSurface* MenuWindows::surfaceOf(MenuDocument& document) {
 bool MenuWindows::closeMenuWindow(MenuDocument& document) {
   MenuWindow* window = windowOf(document);
   return window && window->close();
+}
+
+void MenuWindows::bringToFront(MenuDocument& document) {
+  MenuWindow* window = windowOf(document);
+  if (!window || !workspace_) return;
+  workspace_->menuWindowActivated(document, window->handle());
+  // Once the closing window is gone, so that its going does not take the focus along.
+  QTimer::singleShot(0, window, [window] {
+    window->raise();
+    window->activateWindow();
+  });
 }
 
 }  // namespace pemo::editor

@@ -18,6 +18,7 @@ class MenuWindows : public MenuWindowsPort, public ObjectWindowsPort, public pro
   MenuDocument* openMenuWindow(const std::string& filePath, const std::string& preCaption) override;
   std::vector<MenuDocument*> documents() override;
   bool closeMenuWindow(MenuDocument& document) override;
+  void bringToFront(MenuDocument& document) override;
   std::vector<property::OpenMenuWindow> openMenuWindows() override;
   MenuViewPort* viewOf(MenuDocument& document) override { return windowOf(document); }
   EditingSurface* surfaceOf(MenuDocument& document) override;

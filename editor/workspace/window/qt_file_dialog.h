@@ -16,6 +16,8 @@ class QtFileDialog : public FileDialogPort {
 
  private:
   std::optional<std::string> show(const Request& request, bool save);
+  // The request's folder when it exists, else where the last dialog's file was.
+  QString startFolder(const Request& request) const;
   QWidget* parent_;
   QString lastFolder_;
 };

@@ -42,7 +42,7 @@ SetEditorDialog::SetEditorDialog(EditorState& state, QWidget* parent, FileDialog
 
 void SetEditorDialog::browse() {
   if (dialogs_) {
-    auto chosen = dialogs_->showOpen({kEditorDialogFlags, "ｴﾃﾞｨｯﾀの選択", kEditorProgramFilter, lastChosen_});
+    auto chosen = dialogs_->showOpen({kEditorDialogFlags, "ｴﾃﾞｨｯﾀの選択", kEditorProgramFilter, lastChosen_, ""});
     if (chosen) lastChosen_ = *chosen;
     // Also after a cancel: the box then shows what the dialog last returned.
     path_->setText(QString::fromStdString(lastChosen_));

@@ -9,6 +9,8 @@
 
 #include "editor/property/tests/property_fakes.h"
 #include "editor/property/window/property_window.h"
+#include "platform/ui/colours.h"
+#include "platform/ui/shown_text.h"
 
 namespace pemo::editor::property {
 namespace {
@@ -166,6 +168,46 @@ TEST_F(PropertyWindowTest, ATypedRowIsCommittedToItsObjectBeforeTheGridShowsAnot
   state.propertyWindow->commitPendingRow();
   EXPECT_EQ(document.objects(ObjectKind::CheckBox).at(1).caption, "Box!");
   EXPECT_FALSE(sheet.propChange());
+}
+
+TEST_F(PropertyWindowTest, ShowingTheWindowAgainStartsWithNoRowHighlighted) {
+  document.objects(ObjectKind::Label).load(1);
+  window.show();
+  activate({ObjectKind::Label, 1});
+  const QColor white(Qt::white);
+  const QColor highlight = ui::colourFromBgr(kLabelHighlight);
+  window.textBox(0)->setFocus();
+  settle();
+  ASSERT_EQ(window.captionLabel(0)->palette().color(QPalette::Window), highlight);
+
+  window.close();
+  window.show();
+  window.activateWindow();
+  settle();
+  for (int row = 0; row < kRowCount; ++row)
+    EXPECT_EQ(window.captionLabel(row)->palette().color(QPalette::Window), white) << row;
+
+  // The next row focused is the only one highlighted.
+  window.textBox(1)->setFocus();
+  settle();
+  EXPECT_EQ(window.captionLabel(1)->palette().color(QPalette::Window), highlight);
+  EXPECT_EQ(window.captionLabel(0)->palette().color(QPalette::Window), white);
+}
+
+TEST_F(PropertyWindowTest, TheObjectListCutsCaptionsOfAnyLength) {
+  document.objects(ObjectKind::Label).load(1).caption = std::string(5'000'000, 'x');
+  document.objects(ObjectKind::Button).load(1).caption = "Start";
+  window.show();
+  activate({ObjectKind::Label, 1});
+  ASSERT_EQ(window.objectList()->count(), 3);
+  const QString cut = window.objectList()->itemText(1);
+  EXPECT_EQ(cut, ui::shownText(QString(ui::kMostShownCharacters + 1, 'x')));
+  EXPECT_EQ(window.objectList()->currentIndex(), 1);
+  EXPECT_EQ(window.objectList()->itemText(2).toStdString(), "Start    Button(1)");
+  // A reload that changes nothing keeps the list's entries and its choice.
+  activate({ObjectKind::Button, 1});
+  EXPECT_EQ(window.objectList()->itemText(1), cut);
+  EXPECT_EQ(window.objectList()->currentIndex(), 2);
 }
 
 }  // namespace

@@ -145,6 +145,31 @@ TEST_F(EditorWindowTest, AMenuWindowTilesItsPictureUnderItsObjects) {
   EXPECT_EQ(shown.pixelColor(100, 60), QColor(0, 128, 0));
 }
 
+TEST_F(EditorWindowTest, ClosingTheActiveMenuWindowBringsTheOtherForwardAsTheActiveMenu) {
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  MenuWindow* first = windows.menuWindows.windows()[0];
+  MenuWindow* second = windows.menuWindows.windows()[1];
+  ASSERT_EQ(state.activeForm, &second->document());
+  auto saveItem = [&] {
+    for (QAction* item : fileMenuItems())
+      if (item->text() == "ﾒﾆｭｰの上書き保存(&U)") return item;
+    return static_cast<QAction*>(nullptr);
+  };
+  ASSERT_TRUE(saveItem());
+
+  ASSERT_TRUE(second->close());
+  EXPECT_EQ(state.activeForm, &first->document());
+  EXPECT_EQ(main().windowTitle().toStdString(), "PemoEdit - 新規ﾒﾆｭｰ(MENU1)");
+  EXPECT_TRUE(saveItem()->isEnabled());
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_TRUE(first->isVisible());
+
+  ASSERT_TRUE(first->close());
+  EXPECT_EQ(main().windowTitle().toStdString(), "PemoEdit");
+  EXPECT_FALSE(saveItem()->isEnabled());
+}
+
 TEST_F(EditorWindowTest, AMenuWindowShowsWhatTheCommandsChange) {
   windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   MenuWindow& window = *windows.menuWindows.windows()[0];

@@ -15,6 +15,7 @@
 #include "kovan/kovan.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/screen_reach.h"
 #include "platform/ui/window_table.h"
 
 namespace pemo::editor::property {
@@ -161,6 +162,7 @@ void PropertyWindow::restorePlace() {
   placeEditors();
   kovan::KovanObject().GetWindowPositionReg(ui::registerWindow(this), propertyWindowKey(), true,
                                             kovan::Variant(true));
+  ui::bringWithinReach(ui::registerWindow(this));
 }
 
 void PropertyWindow::savePlace() {

@@ -74,4 +74,14 @@ for n in 1 2 3 4; do
   [ -n "$first" ] || first="$places"
 done
 compare_starts "$first" "$places"
+
+echo "a new menu window ($label) opens below the strip, beside the property window:"
+"$bin/pemoedit" >>"$work/pemoedit.log" 2>&1 &
+editor=$!
+strip=$(window_of $editor "PemoEdit")
+xdotool windowfocus "$strip" 2>/dev/null || true
+sleep 1
+xdotool key ctrl+n
+shot "places-$label-pemoedit-new-menu" 1.5
+stop $editor
 echo "screenshots in $shots"

@@ -1,5 +1,8 @@
 #include "platform/ui/qt_window_port.h"
 
+#include "platform/ui/qt_outer_place.h"
+#include "platform/ui/screen_reach.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -33,9 +36,13 @@ bool QtWindowPort::windowRect(WindowHandle handle, WindowRect& rect) {
 bool QtWindowPort::moveWindow(WindowHandle handle, int32_t left, int32_t top) {
   QWidget* w = windowFromHandle(handle);
   if (!w) return false;
-  // A window's position is its frame's; a child's is in its parent's coordinates.
   QPoint target(left, top);
-  if (!w->isWindow() && w->parentWidget()) target = w->parentWidget()->mapFromGlobal(target);
+  if (w->isWindow()) {
+    moveOuter(w, target);
+    return true;
+  }
+  // A child's position is in its parent's coordinates.
+  if (w->parentWidget()) target = w->parentWidget()->mapFromGlobal(target);
   w->move(target);
   return true;
 }
@@ -43,11 +50,8 @@ bool QtWindowPort::moveWindow(WindowHandle handle, int32_t left, int32_t top) {
 bool QtWindowPort::resizeWindow(WindowHandle handle, int32_t width, int32_t height) {
   QWidget* w = windowFromHandle(handle);
   if (!w) return false;
-  // The outer size includes the frame; the widget's own size does not.
-  QRect outer = outerRect(w);
-  int frameWidth = outer.width() - w->width();
-  int frameHeight = outer.height() - w->height();
-  w->resize(std::max(0, width - frameWidth), std::max(0, height - frameHeight));
+  if (w->isWindow()) resizeOuter(w, QSize(width, height));
+  else w->resize(std::max(0, width), std::max(0, height));
   return true;
 }
 
@@ -57,6 +61,18 @@ ScreenSize QtWindowPort::screenSize() {
                         : nullptr;
   if (!screen) return {};
   return {screen->geometry().width(), screen->geometry().height()};
+}
+
+bool bringWithinReach(WindowHandle handle) {
+  WindowPort& windows = windowPort();
+  WindowRect rect;
+  if (!windows.windowRect(handle, rect)) return false;
+  const ScreenSize screen = windows.screenSize();
+  // Without a screen there is nothing to be within.
+  if (screen.width <= 0 || screen.height <= 0) return true;
+  const WindowRect reachable = withinScreen(rect, screen);
+  if (reachable.left != rect.left || reachable.top != rect.top) windows.moveWindow(handle, reachable.left, reachable.top);
+  return true;
 }
 
 }  // namespace pemo::ui

@@ -47,7 +47,8 @@ void EditorWindows::start() {
   workspace.changeMainSetting();
   mainWindow.show();
   // Menu windows open beside the property window, below the strip.
-  menuWindows.setFirstPlace(QPoint(propertyWindow.frameGeometry().right() + 1, mainWindow.frameGeometry().bottom() + 1));
+  menuWindows.setFirstPlace(
+      [this] { return QPoint(propertyWindow.frameGeometry().right() + 1, mainWindow.frameGeometry().bottom() + 1); });
 }
 
 }  // namespace pemo::editor

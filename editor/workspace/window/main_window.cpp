@@ -16,6 +16,9 @@
 #include "editor/workspace/window/toolbar_icons.h"
 #include "kovan/kovan.h"
 #include "platform/fs/windows_path.h"
+#include "platform/ui/qt_frame_watch.h"
+#include "platform/ui/qt_outer_place.h"
+#include "platform/ui/screen_reach.h"
 #include "platform/ui/window_table.h"
 #include "platform/ui/qt_keyboard_return.h"
 
@@ -194,17 +197,24 @@ void MainWindow::closeMainWindow() { close(); }
 void MainWindow::restorePlacement() {
   if (!settingsWereSaved()) {
     QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
-    move(0, 0);
-    resize(screen.width(), stripHeight());
-    if (propertyWindow_) propertyWindow_->move(0, frameGeometry().height());
+    ui::moveOuter(this, QPoint(0, 0));
+    ui::resizeOuter(this, QSize(screen.width(), stripHeight()));
+    placePropertyWindowBelow();
+    // The strip's caption and frame come from the window manager once it is shown.
+    ui::whenFrameKnown(this, QStringLiteral("property window below"), [this] { placePropertyWindowBelow(); });
     return;
   }
   kovan::KovanObject().GetWindowPositionReg(ui::handleOfWindow(this), settingKeyName(), true, true);
+  ui::bringWithinReach(ui::handleOfWindow(this));
 }
 
 void MainWindow::saveSettings() {
   kovan::KovanObject().SetWindowPositionReg(ui::handleOfWindow(this), settingKeyName());
   saveScriptEditorPath(state_.scriptEditorPath);
+}
+
+void MainWindow::placePropertyWindowBelow() {
+  if (propertyWindow_) ui::moveOuter(propertyWindow_, QPoint(0, frameGeometry().bottom() + 1));
 }
 
 int MainWindow::stripHeight() const { return menuBar()->sizeHint().height() + toolBar_->sizeHint().height(); }

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   void buildToolBar();
   void run(EditorCommand command, CommandSource source, int argument = 0);
   int stripHeight() const;
+  void placePropertyWindowBelow();
 
   EditorState& state_;
   EditorWorkspace* workspace_ = nullptr;

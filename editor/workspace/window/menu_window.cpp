@@ -12,6 +12,7 @@
 #include "editor/document/object_look.h"
 #include "editor/workspace/window/object_widgets.h"
 #include "platform/ui/colours.h"
+#include "platform/ui/qt_outer_place.h"
 #include "platform/ui/window_table.h"
 
 namespace pemo::editor {
@@ -109,8 +110,9 @@ void MenuWindow::placeWindow(const QPoint& place) {
     }
     resize(extent);
   }
-  if (twips.left && twips.top) move(px(*twips.left / tx), px(*twips.top / ty));
-  else move(place);
+  // The menu's place is its frame's, as the strip and the property window count theirs.
+  if (twips.left && twips.top) ui::moveOuter(this, QPoint(px(*twips.left / tx), px(*twips.top / ty)));
+  else ui::moveOuter(this, place);
 }
 
 void MenuWindow::showDocument() {

@@ -39,7 +39,7 @@ MenuDocument* MenuWindows::openMenuWindow(const std::string& filePath, const std
     closed->deleteLater();
   });
   const int step = 24 * (opened_++ % 8);
-  window->load(firstPlace_ + QPoint(step, step));
+  window->load((firstPlace_ ? firstPlace_() : QPoint()) + QPoint(step, step));
   window->show();
   window->activateWindow();
   // The activation may come later or, off screen, not at all; the caption follows now.

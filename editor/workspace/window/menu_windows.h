@@ -1,5 +1,6 @@
 #pragma once
 // The open menu windows, in the order they were created.
+#include <functional>
 #include <vector>
 
 #include "editor/document/menu_windows_port.h"
@@ -31,14 +32,15 @@ class MenuWindows : public MenuWindowsPort, public ObjectWindowsPort, public pro
   void deleteAll();
 
   const std::vector<MenuWindow*>& windows() const { return windows_; }
-  // Where the windows of menus that give no place open, each a step further.
-  void setFirstPlace(const QPoint& place) { firstPlace_ = place; }
+  // Where the windows of menus that give no place open, each a step further; asked at
+  // each opening, as the frames around the place may be known only by then.
+  void setFirstPlace(std::function<QPoint()> place) { firstPlace_ = std::move(place); }
 
  private:
   EditorState& state_;
   EditorWorkspace* workspace_ = nullptr;
   std::vector<MenuWindow*> windows_;
-  QPoint firstPlace_;
+  std::function<QPoint()> firstPlace_;
   int opened_ = 0;
 };
 

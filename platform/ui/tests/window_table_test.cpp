@@ -2,13 +2,17 @@
 
 #include <stdlib.h>
 
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
 
 #include "platform/testing/temp_dir.h"
 
+#include "platform/ui/qt_frame_watch.h"
 #include "platform/ui/qt_window_port.h"
+#include "platform/ui/screen_reach.h"
 #include "platform/ui/window_table.h"
 
 namespace pemo::ui {
@@ -85,6 +89,33 @@ TEST(WindowTable, PlacesWindowsByOuterRectangle) {
   EXPECT_FALSE(port.windowRect(0, rect));
   EXPECT_FALSE(port.moveWindow(123456789, 0, 0));
   EXPECT_GT(port.screenSize().width, 0);
+}
+
+// Stored places are restored before the window is shown, when nobody knows its frame yet.
+TEST(WindowTable, AnOuterPlaceGivenBeforeTheFrameIsKnownHoldsOnceItIsAndStaysWithinReach) {
+  QWidget window;
+  QtWindowPort port;
+  WindowHandle w = registerWindow(&window);
+  EXPECT_TRUE(port.moveWindow(w, 100, 80));
+  EXPECT_TRUE(port.resizeWindow(w, 500, 400));
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QApplication::processEvents();
+  ASSERT_TRUE(frameKnown(&window)) << "the offscreen platform frames its windows";
+  WindowRect rect;
+  ASSERT_TRUE(port.windowRect(w, rect));
+  EXPECT_EQ(rect.left, 100);
+  EXPECT_EQ(rect.top, 80);
+  EXPECT_EQ(rect.width(), 500);
+  EXPECT_EQ(rect.height(), 400);
+
+  // Beyond the left and bottom edges: the whole window comes back.
+  EXPECT_TRUE(port.moveWindow(w, -60, port.screenSize().height - 100));
+  EXPECT_TRUE(bringWithinReach(w));
+  ASSERT_TRUE(port.windowRect(w, rect));
+  EXPECT_EQ(rect.left, 0);
+  EXPECT_EQ(rect.top, port.screenSize().height - 400);
+  EXPECT_FALSE(bringWithinReach(0));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/text/numbers.h"
+#include "platform/ui/screen_reach.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -83,8 +84,8 @@ int pixelsOf(double twips, double twipsPerPixel) {
 }
 
 BarRect keepOnScreen(BarRect bar, ui::ScreenSize screen) {
-  bar.left = std::max(0, std::min(bar.left, screen.width - bar.width));
-  bar.top = std::max(0, std::min(bar.top, screen.height - bar.height));
+  bar.left = ui::withinScreen(bar.left, bar.width, screen.width);
+  bar.top = ui::withinScreen(bar.top, bar.height, screen.height);
   return bar;
 }
 

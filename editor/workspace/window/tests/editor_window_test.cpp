@@ -12,10 +12,12 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "editor/document/registry_recent_key.h"
 #include "editor/document/tests/document_fixture.h"
 #include "editor/workspace/editor_settings.h"
 #include "editor/workspace/window/editor_windows.h"
 #include "editor/workspace/window/set_editor_dialog.h"
+#include "kovan/tests/stored_window_place.h"
 #include "platform/fs/windows_path.h"
 
 namespace pemo::editor {
@@ -71,6 +73,63 @@ TEST_F(EditorWindowTest, FirstStartSpansTheScreenTopWithNoRecentFiles) {
   // The strip shows the menu bar and the toolbar and nothing more.
   main().resize(main().width(), 400);
   EXPECT_EQ(main().height(), main().menuBar()->sizeHint().height() + main().toolBar()->sizeHint().height());
+}
+
+// The editor started and closed again and again, as a user would, on one settings store.
+class EditorStartsTest : public DocumentTest {
+ protected:
+  EditorStartsTest() {
+    state.appFolder = fs::toWindowsPath(dir.path().string()) + "\\";
+    shown.answers.assign(10, ui::kNo);
+  }
+  static void waitUntilFramed(QWidget& window) {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+  }
+};
+
+TEST_F(EditorStartsTest, FirstStartPlacesCountTheFramesAndStoredPlacesComeBackExactly) {
+  {
+    EditorWindows first(state);
+    first.start();
+    QWidget& main = first.mainWindow;
+    QWidget& property = first.propertyWindow;
+    waitUntilFramed(main);
+    waitUntilFramed(property);
+    // Directly below the strip, frame to frame, and the menu windows below it too.
+    EXPECT_EQ(property.frameGeometry().topLeft(), QPoint(0, main.frameGeometry().bottom() + 1));
+    first.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+    ASSERT_EQ(first.menuWindows.windows().size(), 1u);
+    MenuWindow& menu = *first.menuWindows.windows()[0];
+    waitUntilFramed(menu);
+    EXPECT_EQ(menu.frameGeometry().top(), main.frameGeometry().bottom() + 1);
+    EXPECT_EQ(menu.frameGeometry().left(), property.frameGeometry().right() + 1);
+    first.menuWindows.deleteAll();
+    ASSERT_TRUE(main.close());
+  }
+
+  // Places of the user's own, then start after start with nobody moving anything.
+  using kovan::testing::StoredPlace;
+  const std::string setting = settingKeyName();
+  const std::string propertyKey = std::string(kEditorRegistrySubKey) + "\\Property Window";
+  StoredPlace strip = kovan::testing::storedPlace(setting);
+  strip.left = 30;
+  strip.top = 200;
+  strip.width -= 100;
+  StoredPlace sheet = kovan::testing::storedPlace(propertyKey);
+  sheet.left = 50;
+  sheet.top = 300;
+  kovan::testing::storePlace(setting, strip);
+  kovan::testing::storePlace(propertyKey, sheet);
+  for (int start = 1; start <= 5; ++start) {
+    EditorWindows again(state);
+    again.start();
+    waitUntilFramed(again.mainWindow);
+    waitUntilFramed(again.propertyWindow);
+    ASSERT_TRUE(again.mainWindow.close());
+    EXPECT_EQ(kovan::testing::storedPlace(setting), strip) << "start " << start;
+    EXPECT_EQ(kovan::testing::storedPlace(propertyKey), sheet) << "start " << start;
+  }
 }
 
 TEST_F(EditorWindowTest, RecentFilesFollowTheKeyWithTheirAmpersandsAsWritten) {

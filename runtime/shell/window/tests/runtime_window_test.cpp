@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "kovan/tests/stored_window_place.h"
 #include "platform/registry/registry.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/tests/page_fakes.h"
@@ -138,6 +139,30 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
   Window w;
   w.shell->createWindow(Startup{});
   EXPECT_LT(w.surface.splitterLeft(), w.window.screen()->availableGeometry().width());
+}
+
+TEST(RuntimeWindow, AStoredPlaceComesBackExactlyStartAfterStartAndOffScreenWithinReach) {
+  using pemo::kovan::testing::StoredPlace;
+  const StoredPlace place{100, 80, 500, 400};
+  pemo::kovan::testing::storePlace(kRuntimeRegistryKey, place);
+  auto startAndClose = [] {
+    WindowFixture w({640, 480}, false);
+    w.shell->createWindow(Startup{});
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w.window));
+    QApplication::processEvents();
+    EXPECT_TRUE(w.window.close());
+  };
+  for (int start = 1; start <= 5; ++start) {
+    startAndClose();
+    EXPECT_EQ(pemo::kovan::testing::storedPlace(kRuntimeRegistryKey), place) << "start " << start;
+  }
+
+  // Stored on a larger screen, all but a corner beyond this one: the whole window comes back.
+  const QSize screen = QApplication::primaryScreen()->size();
+  pemo::kovan::testing::storePlace(kRuntimeRegistryKey, {screen.width() - 40, screen.height() - 30, 500, 400});
+  startAndClose();
+  EXPECT_EQ(pemo::kovan::testing::storedPlace(kRuntimeRegistryKey),
+            (StoredPlace{screen.width() - 500, screen.height() - 400, 500, 400}));
 }
 
 TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {

@@ -35,12 +35,14 @@ struct WindowFixture {
   } power;
   std::unique_ptr<RuntimeShell> shell;
 
-  explicit WindowFixture(QSize size = {640, 480}) {
+  // Unshown, the window waits for the shell to show it, as at a start of pemo.
+  explicit WindowFixture(QSize size = {640, 480}, bool shown = true) {
     window.showPage(surface, page, links, runList);
     shell = std::make_unique<RuntimeShell>(
         RuntimeShell::Parts{runtime, page, links, surface.pageEvents().events(), window, window.tree(), hooks, power});
     window.attachShell(*shell);
     window.resize(size);
+    if (!shown) return;
     window.show();
     (void)QTest::qWaitForWindowExposed(&window);
   }

@@ -1,0 +1,52 @@
+#include "platform/ui/qt_outer_place.h"
+
+#include <QVariant>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/ui/qt_frame_watch.h"
+
+namespace pemo::ui {
+namespace {
+
+// The outer place still waiting for the frame, kept on the window itself.
+constexpr const char* kWaitingTopLeft = "pemoOuterTopLeft";
+constexpr const char* kWaitingSize = "pemoOuterSize";
+
+void resizeClientTo(QWidget* window, QSize outer) {
+  const QMargins frame = frameMargins(window);
+  window->resize(std::max(0, outer.width() - frame.left() - frame.right()),
+                 std::max(0, outer.height() - frame.top() - frame.bottom()));
+}
+
+void placeWaitingOuter(QWidget* window) {
+  const QVariant size = window->property(kWaitingSize);
+  const QVariant topLeft = window->property(kWaitingTopLeft);
+  window->setProperty(kWaitingSize, {});
+  window->setProperty(kWaitingTopLeft, {});
+  // The size first: a frame that grew with the window must not move it again.
+  if (size.isValid()) resizeClientTo(window, size.toSize());
+  if (topLeft.isValid()) window->move(topLeft.toPoint());
+}
+
+// Until the frame is known, the place is kept to be applied again once it is.
+void waitForFrame(QWidget* window, const char* part, const QVariant& value) {
+  if (frameKnown(window)) return;
+  window->setProperty(part, value);
+  whenFrameKnown(window, QStringLiteral("outer place"), [window] { placeWaitingOuter(window); });
+}
+
+}  // namespace
+
+void moveOuter(QWidget* window, QPoint topLeft) {
+  // A window's position is its frame's: Qt counts the frame once it knows it.
+  window->move(topLeft);
+  waitForFrame(window, kWaitingTopLeft, topLeft);
+}
+
+void resizeOuter(QWidget* window, QSize size) {
+  resizeClientTo(window, size);
+  waitForFrame(window, kWaitingSize, size);
+}
+
+}  // namespace pemo::ui

@@ -1,0 +1,16 @@
+#pragma once
+// Placing a top-level window by its outer rectangle, frame included, as stored places
+// and first-start places mean it. Before the window manager has framed the window its
+// frame is unknown: the window then goes there as if it had none, and is set right once
+// the frame is known, so that a place stored from the frame comes back unchanged.
+#include <QPoint>
+#include <QSize>
+
+class QWidget;
+
+namespace pemo::ui {
+
+void moveOuter(QWidget* window, QPoint topLeft);
+void resizeOuter(QWidget* window, QSize size);
+
+}  // namespace pemo::ui

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "menufile/lines.h"
+#include "platform/fs/lookup_scope.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/numbers.h"
@@ -147,6 +148,8 @@ int wholeNumber(const std::string& text) {
 }  // namespace
 
 MenuTree scanMenuTree(const std::string& startFile, const MenuFileReader& read, int nodeLimit) {
+  // Links name files in a handful of folders; each folder is looked up once, not per link.
+  fs::PathLookupScope lookups;
   Scan scan(read, nodeLimit);
   scan.addTreeNode(startFile, 0);
   return std::move(scan.tree);

@@ -82,14 +82,15 @@ struct MenuOutline {
   std::vector<MenuEntry> entries;
 };
 
-// The outline of a menu file; nothing when it has no menu caption.
-std::optional<MenuOutline> outlineOf(const std::string& bytes) {
+// The outline of a menu file; nothing when it has no menu caption. Entries beyond
+// `maxEntries` could never become nodes and are not kept.
+std::optional<MenuOutline> outlineOf(const std::string& bytes, int maxEntries) {
   auto caption = menuCaption(bytes);
   if (!caption) return std::nullopt;
   MenuOutline outline{*caption, {}};
   Block block;
   mf::MenuLine ml;
-  for (MenuLines lines(bytes); lines.next(ml);) {
+  for (MenuLines lines(bytes); static_cast<int>(outline.entries.size()) < maxEntries && lines.next(ml);) {
     if (ml.kind == mf::LineKind::BlockBegin) {
       block = Block{ml.word, {}, {}, {}, block.index, false};
     } else if (ml.kind == mf::LineKind::BlockEnd && ml.word == block.word) {
@@ -152,7 +153,7 @@ class Scan {
   const ScannedFile& scannedFile(const std::string& path) {
     auto [it, added] = files_.try_emplace(path);
     if (added && !path.empty())
-      if (auto bytes = read_(path)) it->second = {true, outlineOf(*bytes)};
+      if (auto bytes = read_(path)) it->second = {true, outlineOf(*bytes, limit_)};
     return it->second;
   }
 

@@ -119,6 +119,15 @@ TEST(MenuTreeScan, StopsAtTheNodeLimitAndReadsEachFileOnce) {
   EXPECT_TRUE(tree.cut);
   for (const auto& [file, count] : files.reads) EXPECT_EQ(count, 1) << file;
 
+  // One file with more programs than the limit: cut there all the same.
+  std::vector<Block> programs;
+  for (int i = 0; i < 30; ++i) programs.push_back(button("p.exe", "0", std::to_string(i)));
+  files.bytes["WIDE.FIL"] = menu("wide", programs);
+  tree = scanMenuTree("WIDE.FIL", files.reader(), 10);
+  EXPECT_EQ(tree.nodes.size(), 10u);
+  EXPECT_TRUE(tree.cut);
+  EXPECT_EQ(tree.nodes.back().programTag, "2,8,0");
+
   // Small enough to end: every path is there, and the missing file at the bottom shows
   // under each of its parents while it is read once.
   files.bytes["L3.FIL"] = menu("l", {button("GONE.FIL"), button("x.exe", "0", "2")});

@@ -1,10 +1,16 @@
-// Prints how long the runtime takes to build its menu tree for 1000 menu files with 10
-// program links each (11000 nodes): the scan of the files, and the scan with the tree
-// pane filled.
+// Prints how long the runtime takes to build its menu tree: in this process, the scan of
+// 1000 menu files with 10 program links each, alone and with the tree pane filled; then
+// whole `pemo` processes from their start to the first painted page, each beside its
+// pair (the same start menu without what makes the tree large) and its target:
+//   - a start menu with 3,000 links to missing menu files in a folder of 8,000 other files;
+//   - a chain of 20 menus, each linking twice to the next, the last to a missing file,
+//     among 500 other files;
+//   - a tree of 1 + 10 + 100 + 1,000 menus with 10 program links each.
 //
-//   tree_benchmark            (under X or QT_QPA_PLATFORM=offscreen)
+//   tree_benchmark [runs]     (under X or QT_QPA_PLATFORM=offscreen)
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
@@ -17,15 +23,29 @@
 
 namespace {
 
-void writeMenu(const std::filesystem::path& file, const std::string& caption, const std::vector<std::string>& menus) {
+namespace stdfs = std::filesystem;
+
+// A menu file whose buttons link first to the given menus, then to `programs` programs.
+void writeMenu(const stdfs::path& file, const std::string& caption, const std::vector<std::string>& menus,
+               int programs = 10) {
   std::vector<std::string> lines{"BEGIN MENU", "CAPTION=" + caption, "END MENU"};
   int index = 0;
   for (const auto& link : menus)
     lines.insert(lines.end(), {"BEGIN BUTTON", "INDEX=" + std::to_string(++index), "LINK=" + link, "END BUTTON"});
-  for (int p = 0; p < 10; ++p)
+  for (int p = 0; p < programs; ++p)
     lines.insert(lines.end(), {"BEGIN BUTTON", "INDEX=" + std::to_string(++index), "CAPTION=program " + std::to_string(p),
                                "LINK=tool" + std::to_string(p) + ".exe /x=" + std::to_string(p), "STYLE=0", "END BUTTON"});
   std::ofstream(file, std::ios::binary) << pemo::menufile::encodeLines(lines);
+}
+
+void writeOtherFiles(const stdfs::path& folder, int count) {
+  for (int i = 0; i < count; ++i) std::ofstream(folder / ("other" + std::to_string(i) + ".txt")) << "x";
+}
+
+std::vector<std::string> numberedNames(const std::string& prefix, int from, int count) {
+  std::vector<std::string> names;
+  for (int i = from; i < from + count; ++i) names.push_back(prefix + std::to_string(i) + ".FIL");
+  return names;
 }
 
 double median(std::vector<double> v) {
@@ -33,12 +53,9 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  auto dir = std::filesystem::temp_directory_path() / ("pemo-tree-" + std::to_string(QCoreApplication::applicationPid()));
-  std::filesystem::create_directories(dir);
+// The in-process scan of 1000 menu files (11000 nodes), alone and into the tree pane.
+void scanInProcess(const stdfs::path& dir, int runs) {
+  stdfs::create_directories(dir);
   std::vector<std::string> menus;
   for (int i = 1; i < 1000; ++i) {
     auto file = dir / ("M" + std::to_string(i) + ".FIL");
@@ -48,7 +65,6 @@ int main(int argc, char** argv) {
   const std::string start = (dir / "START.FIL").string();
   writeMenu(start, "start", menus);
 
-  const int runs = 5;
   std::vector<double> scanOnly, scanAndPane;
   size_t nodes = 0;
   for (int i = 0; i < runs; ++i) {
@@ -67,6 +83,118 @@ int main(int argc, char** argv) {
   std::printf("menu tree of %zu nodes from 1000 files: scan %.1f ms, scan and tree pane %.1f ms "
               "(median of %d; target 500 ms)\n",
               nodes, median(scanOnly), median(scanAndPane), runs);
+}
+
+// Runs `pemo` on a start file in its own settings folder until its first paint.
+class PemoRun {
+ public:
+  PemoRun(const stdfs::path& config) {
+    const QString self = QCoreApplication::applicationFilePath();
+    program_ = QString::fromStdString((stdfs::path(self.toStdString()).parent_path() / "pemo").string());
+    env_ = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : env_.keys())
+      if (name.startsWith("PEMO_")) env_.remove(name);
+    env_.insert("PEMO_QUIT_AFTER_FIRST_PAINT", "1");
+    env_.insert("QT_QPA_PLATFORM", "offscreen");
+    env_.insert("XDG_CONFIG_HOME", QString::fromStdString(config.string()));
+  }
+
+  // Milliseconds from the start to the end (the first paint); negative when it did not end.
+  double milliseconds(const stdfs::path& startFile) const {
+    QProcess p;
+    p.setProcessEnvironment(env_);
+    p.setWorkingDirectory(QString::fromStdString(startFile.parent_path().string()));
+    QElapsedTimer t;
+    t.start();
+    p.start(program_, {QString::fromStdString(startFile.string())});
+    if (!p.waitForFinished(120000)) {
+      p.kill();
+      p.waitForFinished();
+      return -1;
+    }
+    return t.nsecsElapsed() / 1e6;
+  }
+
+ private:
+  QString program_;
+  QProcessEnvironment env_;
+};
+
+// One case and its pair, run in turn; prints the medians, the ratio and the target.
+void compare(const PemoRun& pemo, const char* what, const stdfs::path& start, const char* pairWhat,
+             const stdfs::path& pairStart, const char* target, int runs) {
+  pemo.milliseconds(start);  // warm-up: the file cache and the settings folder
+  pemo.milliseconds(pairStart);
+  std::vector<double> a, b;
+  for (int i = 0; i < runs; ++i) {
+    a.push_back(pemo.milliseconds(start));
+    b.push_back(pemo.milliseconds(pairStart));
+  }
+  const double ma = median(a), mb = median(b);
+  std::printf("%s: %.0f ms; %s: %.0f ms (%.2fx; target %s)\n", what, ma, pairWhat, mb, ma / mb, target);
+  std::fflush(stdout);
+}
+
+// 3,000 links to missing menu files, with and without 8,000 other files beside them.
+void missingLinks(const PemoRun& pemo, const stdfs::path& dir, int runs) {
+  const stdfs::path crowded = dir / "crowded", bare = dir / "bare";
+  for (const auto& folder : {crowded, bare}) {
+    stdfs::create_directories(folder);
+    writeMenu(folder / "START.FIL", "start", numberedNames("MISSING", 1, 3000), 0);
+  }
+  writeOtherFiles(crowded, 8000);
+  compare(pemo, "pemo, 3,000 missing menu links among 8,000 files", crowded / "START.FIL",
+          "without the other files", bare / "START.FIL", "within 1 s", runs);
+}
+
+// 20 menus, each linking twice to the next, the last to a missing file; with and without
+// 500 other files beside them.
+void chainOfMenus(const PemoRun& pemo, const stdfs::path& dir, int runs) {
+  const stdfs::path crowded = dir / "chain-crowded", bare = dir / "chain-bare";
+  for (const auto& folder : {crowded, bare}) {
+    stdfs::create_directories(folder);
+    for (int i = 1; i < 20; ++i) {
+      const std::string next = "CHAIN" + std::to_string(i + 1) + ".FIL";
+      writeMenu(folder / ("CHAIN" + std::to_string(i) + ".FIL"), "chain " + std::to_string(i), {next, next}, 0);
+    }
+    writeMenu(folder / "CHAIN20.FIL", "chain 20", {"MISSING.FIL"}, 0);
+  }
+  writeOtherFiles(crowded, 500);
+  compare(pemo, "pemo, chain of 20 menus linked twice among 500 files", crowded / "CHAIN1.FIL",
+          "without the other files", bare / "CHAIN1.FIL", "within 1 s", runs);
+}
+
+// 1 + 10 + 100 + 1,000 menus with 10 program links each; the pair is the same start menu
+// without the files it links to.
+void wideTree(const PemoRun& pemo, const stdfs::path& dir, int runs) {
+  const stdfs::path tree = dir / "tree", alone = dir / "alone";
+  stdfs::create_directories(tree);
+  stdfs::create_directories(alone);
+  writeMenu(tree / "START.FIL", "start", numberedNames("A", 0, 10));
+  writeMenu(alone / "START.FIL", "start", numberedNames("A", 0, 10));
+  for (int a = 0; a < 10; ++a) {
+    writeMenu(tree / ("A" + std::to_string(a) + ".FIL"), "a", numberedNames("B", a * 10, 10));
+    for (int b = a * 10; b < a * 10 + 10; ++b) {
+      writeMenu(tree / ("B" + std::to_string(b) + ".FIL"), "b", numberedNames("C", b * 10, 10));
+      for (int c = b * 10; c < b * 10 + 10; ++c) writeMenu(tree / ("C" + std::to_string(c) + ".FIL"), "c", {});
+    }
+  }
+  compare(pemo, "pemo, tree of 1,111 menus with 10 program links each", tree / "START.FIL",
+          "the start menu alone", alone / "START.FIL", "1.5x", runs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  const auto dir = stdfs::temp_directory_path() / ("pemo-tree-" + std::to_string(QCoreApplication::applicationPid()));
+  scanInProcess(dir / "scan", runs);
+
+  const PemoRun pemo(dir / "config");
+  missingLinks(pemo, dir, runs);
+  chainOfMenus(pemo, dir, runs);
+  wideTree(pemo, dir, runs);
   std::filesystem::remove_all(dir);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "platform/fs/drives.h"
+#include "platform/fs/lookup_cache.h"
 #include "platform/fs/resolve.h"
 #include "platform/fs/windows_path.h"
 
@@ -59,7 +60,7 @@ std::optional<detail::ResolvedPath> existingFolder(std::string_view path) {
 
 // The Windows form of the process's current folder: the one it was reached by while
 // that still names the same folder, else the one the drive folder maps it to.
-std::string processFolder() {
+std::string findProcessFolder() {
   std::error_code ec;
   const stdfs::path here = stdfs::current_path(ec);
   if (ec) return rootOf('C');
@@ -71,9 +72,18 @@ std::string processFolder() {
   return mapped.empty() ? rootOf('C') : mapped;
 }
 
+// The same, taken once while a path lookup scope is open.
+std::string processFolder() {
+  detail::LookupCache* cache = detail::activeLookupCache();
+  if (!cache) return findProcessFolder();
+  if (!cache->processFolder) cache->processFolder = findProcessFolder();
+  return *cache->processFolder;
+}
+
 // Moves the process into a folder and remembers it as its drive's current folder.
 bool enter(const detail::ResolvedPath& folder) {
   if (::chdir(folder.host.c_str()) != 0) return false;
+  detail::forgetLookups();
   const std::string text = folder.onDisk.text();
   setenv(kCurrentFolderVariable, text.c_str(), 1);
   setenv(driveVariable(folder.onDisk.drive).c_str(), text.c_str(), 1);
@@ -126,6 +136,7 @@ bool changeFolder(std::string_view path) {
 void resetCurrentFolders() {
   std::lock_guard guard(lock());
   unsetenv(kCurrentFolderVariable);
+  detail::forgetLookups();
   for (char drive = 'A'; drive <= 'Z'; ++drive) unsetenv(driveVariable(drive).c_str());
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/fs/config_folders.h"
+#include "platform/fs/lookup_cache.h"
 
 namespace pemo::fs {
 
@@ -89,6 +90,7 @@ bool mapDrive(char letter, const std::filesystem::path& target) {
   letter = driveLetter(letter);
   if (!letter) return false;
   unmapDrive(letter);
+  detail::forgetLookups();
   std::error_code ec;
   std::filesystem::create_directory_symlink(target, drivesFolder() / linkName(letter), ec);
   return !ec;
@@ -101,6 +103,7 @@ bool unmapDrive(char letter) {
     if (!std::filesystem::remove(*entry, ec)) break;
     removed = true;
   }
+  if (removed) detail::forgetLookups();
   return removed;
 }
 

@@ -2,9 +2,9 @@
 
 #include "platform/fs/config_folders.h"
 #include "platform/fs/drives.h"
+#include "platform/fs/lookup_cache.h"
 #include "platform/fs/resolve.h"
 #include "platform/fs/windows_path.h"
-#include "platform/text/strings.h"
 
 namespace pemo::fs {
 
@@ -17,16 +17,26 @@ bool entryExists(const stdfs::path& path) {
   return stdfs::symlink_status(path, ec).type() != stdfs::file_type::not_found && !ec;
 }
 
-// The name in folder that equals name without regard to case; the alphabetically first
-// one when several differ only by case, so the choice does not depend on the disk's order.
+// The name in folder that equals name without regard to case, through the open
+// scope's listings when there is one.
 std::optional<std::string> findNoCase(const stdfs::path& folder, const std::string& name) {
-  std::optional<std::string> found;
-  std::error_code ec;
-  for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string candidate = it->path().filename().string();
-    if (text::EqualsNoCase(candidate, name) && (!found || candidate < *found)) found = candidate;
-  }
-  return found;
+  if (auto* cache = detail::activeLookupCache()) return cache->findNoCase(folder, name);
+  return detail::FolderNames::list(folder).findNoCase(name);
+}
+
+// Adds a name to a resolved path as the disk spells it: the exact name when it exists,
+// else a name that differs only by case, else as written. True when it exists.
+bool appendName(detail::ResolvedPath& path, const std::string& name) {
+  std::string onDisk = name;
+  bool exists = entryExists(path.host / name);
+  if (!exists)
+    if (auto match = findNoCase(path.host, name)) {
+      onDisk = std::move(*match);
+      exists = true;
+    }
+  path.host /= onDisk;
+  path.onDisk.parts.push_back(std::move(onDisk));
+  return exists;
 }
 
 stdfs::path withoutTrailingSlash(stdfs::path path) {
@@ -58,17 +68,21 @@ std::vector<stdfs::path> drivePrefixes(const stdfs::path& target) {
 
 namespace detail {
 
+// The folder above the last name is looked up once per scope, as long as it exists;
+// the last name is always checked on the disk.
 std::optional<ResolvedPath> resolve(const WindowsPath& path) {
-  const auto target = driveTarget(path.drive);
-  if (!target) return std::nullopt;
-  ResolvedPath result{*target, WindowsPath{path.drive, {}}};
-  for (const std::string& name : path.parts) {
-    std::string onDisk = name;
-    if (!entryExists(result.host / name))
-      if (auto match = findNoCase(result.host, name)) onDisk = *match;
-    result.host /= onDisk;
-    result.onDisk.parts.push_back(onDisk);
+  LookupCache* cache = activeLookupCache();
+  const size_t folderNames = path.parts.empty() ? 0 : path.parts.size() - 1;
+  std::optional<ResolvedPath> result = cache ? cache->resolvedFolder(path, folderNames) : std::nullopt;
+  if (!result) {
+    const auto target = driveTarget(path.drive);
+    if (!target) return std::nullopt;
+    result = ResolvedPath{*target, WindowsPath{path.drive, {}}};
+    bool allExist = true;
+    for (size_t i = 0; i < folderNames; ++i) allExist = appendName(*result, path.parts[i]) && allExist;
+    if (cache && allExist) cache->rememberFolder(path, folderNames, *result);
   }
+  for (size_t i = folderNames; i < path.parts.size(); ++i) appendName(*result, path.parts[i]);
   return result;
 }
 

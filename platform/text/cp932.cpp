@@ -42,18 +42,26 @@ bool isLeadByte(unsigned char byte) { return leadRow(byte) >= 0; }
 std::string cp932ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 3 / 2);
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    auto b = static_cast<unsigned char>(bytes[i]);
+  size_t i = 0;
+  while (i < bytes.size()) {
+    // Menu files are mostly ASCII: each run of it is copied at once.
+    size_t plainEnd = i;
+    while (plainEnd < bytes.size() && static_cast<unsigned char>(bytes[plainEnd]) < 0x80) ++plainEnd;
+    out.append(bytes.substr(i, plainEnd - i));
+    i = plainEnd;
+    if (i == bytes.size()) break;
+
+    auto b = static_cast<unsigned char>(bytes[i++]);
     int row = leadRow(b);
     if (row < 0) {
       appendUtf8(out, singleByteToUnicode(b));
       continue;
     }
-    if (i + 1 >= bytes.size()) {
+    if (i >= bytes.size()) {
       appendUtf8(out, kUndefined);
       break;
     }
-    auto trail = static_cast<unsigned char>(bytes[i + 1]);
+    auto trail = static_cast<unsigned char>(bytes[i]);
     char32_t c = 0;
     if (trail >= 0x40 && trail <= 0xFC) c = kDoubleByteToUnicode[row][trail - 0x40];
     if (c == 0) {

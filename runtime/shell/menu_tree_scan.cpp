@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <filesystem>
+#include <unordered_map>
 
 #include "menufile/lines.h"
+#include "platform/fs/lookup_scope.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/numbers.h"
@@ -66,17 +68,72 @@ struct Block {
   }
 };
 
+// What a menu file gives the tree, in the order of its lines: the links to menu files
+// (each entered at its LINK line) and the program nodes (each at its block's END line).
+struct MenuEntry {
+  bool isMenu = false;
+  std::string link;
+  std::string caption;  // of a program
+  std::string tag;      // of a program
+};
+
+struct MenuOutline {
+  std::string caption;
+  std::vector<MenuEntry> entries;
+};
+
+// The outline of a menu file; nothing when it has no menu caption. Entries beyond
+// `maxEntries` could never become nodes and are not kept.
+std::optional<MenuOutline> outlineOf(const std::string& bytes, int maxEntries) {
+  auto caption = menuCaption(bytes);
+  if (!caption) return std::nullopt;
+  MenuOutline outline{*caption, {}};
+  Block block;
+  mf::MenuLine ml;
+  for (MenuLines lines(bytes); static_cast<int>(outline.entries.size()) < maxEntries && lines.next(ml);) {
+    if (ml.kind == mf::LineKind::BlockBegin) {
+      block = Block{ml.word, {}, {}, {}, block.index, false};
+    } else if (ml.kind == mf::LineKind::BlockEnd && ml.word == block.word) {
+      if (block.givesProgram()) outline.entries.push_back({false, block.link, block.caption, block.tag()});
+    } else if (ml.kind == mf::LineKind::Property) {
+      switch (ml.knownKey()) {
+        case mf::Key::Link: {
+          std::string link = page::menuLinkOf(ml.value);
+          if (!page::isMenuFileLink(link)) {
+            block.link = link;
+            break;
+          }
+          block.linked = true;
+          outline.entries.push_back({true, std::move(link), {}, {}});
+          break;
+        }
+        case mf::Key::Caption: block.caption = ml.value; break;
+        case mf::Key::Style: block.style = ml.value; break;
+        case mf::Key::Index: block.index = ml.value; break;
+        default: break;
+      }
+    }
+  }
+  return outline;
+}
+
+// A menu file as the scan found it.
+struct ScannedFile {
+  bool found = false;
+  std::optional<MenuOutline> outline;  // nothing for a file without a menu caption
+};
+
 class Scan {
  public:
   Scan(const MenuFileReader& read, int limit) : read_(read), limit_(limit) {}
 
   void addTreeNode(const std::string& path, int parent) {
-    auto bytes = path.empty() ? std::nullopt : read_(path);
-    if (!bytes) {
+    const ScannedFile& file = scannedFile(path);
+    if (!file.found) {
       if (parent != 0) add({parent, path, kMissingMenuPrefix + path, MenuTreeNodeKind::MissingMenu, {}});
       return;
     }
-    scanMenuLinks(path, parent, *bytes);
+    if (file.outline) addMenu(path, parent, *file.outline);
   }
 
   MenuTree tree;
@@ -91,38 +148,26 @@ class Scan {
     return true;
   }
 
-  void scanMenuLinks(const std::string& path, int parent, const std::string& bytes) {
-    auto caption = menuCaption(bytes);
-    if (!caption) return;
-    if (!add({parent, path, *caption, parent == 0 ? MenuTreeNodeKind::Root : MenuTreeNodeKind::LinkedMenu, {}}))
+  // A file linked many times over (menus that each link twice to the next) is read and
+  // taken apart once per scan, however often it shows in the tree.
+  const ScannedFile& scannedFile(const std::string& path) {
+    auto [it, added] = files_.try_emplace(path);
+    if (added && !path.empty())
+      if (auto bytes = read_(path)) it->second = {true, outlineOf(*bytes, limit_)};
+    return it->second;
+  }
+
+  void addMenu(const std::string& path, int parent, const MenuOutline& outline) {
+    if (!add({parent, path, outline.caption, parent == 0 ? MenuTreeNodeKind::Root : MenuTreeNodeKind::LinkedMenu, {}}))
       return;
     const int self = static_cast<int>(tree.nodes.size());
     onTheWay_.push_back(text::UCase(path));
-    Block block;
-    mf::MenuLine ml;
-    for (MenuLines lines(bytes); !tree.cut && lines.next(ml);) {
-      if (ml.kind == mf::LineKind::BlockBegin) {
-        block = Block{ml.word, {}, {}, {}, block.index, false};
-      } else if (ml.kind == mf::LineKind::BlockEnd && ml.word == block.word) {
-        if (block.givesProgram()) add({self, block.link, block.caption, MenuTreeNodeKind::Program, block.tag()});
-      } else if (ml.kind == mf::LineKind::Property) {
-        switch (ml.knownKey()) {
-          case mf::Key::Link: {
-            std::string link = page::menuLinkOf(ml.value);
-            if (!page::isMenuFileLink(link)) {
-              block.link = link;
-              break;
-            }
-            block.linked = true;
-            if (!isOnTheWay(link)) addTreeNode(link, self);
-            break;
-          }
-          case mf::Key::Caption: block.caption = ml.value; break;
-          case mf::Key::Style: block.style = ml.value; break;
-          case mf::Key::Index: block.index = ml.value; break;
-          default: break;
-        }
-      }
+    for (const MenuEntry& entry : outline.entries) {
+      if (tree.cut) break;
+      if (!entry.isMenu)
+        add({self, entry.link, entry.caption, MenuTreeNodeKind::Program, entry.tag});
+      else if (!isOnTheWay(entry.link))
+        addTreeNode(entry.link, self);
     }
     onTheWay_.pop_back();
   }
@@ -137,6 +182,7 @@ class Scan {
   const MenuFileReader& read_;
   const int limit_;
   std::vector<std::string> onTheWay_;  // upper-cased files from the top to the menu scanned
+  std::unordered_map<std::string, ScannedFile> files_;  // by the link that named them
 };
 
 int wholeNumber(const std::string& text) {
@@ -147,6 +193,8 @@ int wholeNumber(const std::string& text) {
 }  // namespace
 
 MenuTree scanMenuTree(const std::string& startFile, const MenuFileReader& read, int nodeLimit) {
+  // Links name files in a handful of folders; each folder is looked up once, not per link.
+  fs::PathLookupScope lookups;
   Scan scan(read, nodeLimit);
   scan.addTreeNode(startFile, 0);
   return std::move(scan.tree);

@@ -29,6 +29,9 @@ TEST(Cp932, WindowsOnlyCodes) {
 TEST(Cp932, MalformedInputIsDefined) {
   EXPECT_EQ(cp932ToUtf8("a\x82"), "a・");       // lone lead byte at the end
   EXPECT_EQ(cp932ToUtf8("\x82\x20" "b"), "・ b");  // a trail byte that is a character stays
+  // Plain runs around characters, a lead byte whose trail starts the next run, a zero byte.
+  EXPECT_EQ(cp932ToUtf8(std::string("LINK=\x82\xA0\xB1 x\x82\x31" "23\x00z\x88\x9F", 18)),
+            std::string("LINK=あｱ x・123\0z亜", 24));
   EXPECT_EQ(utf8ToCp932("€"), "?");             // no code page 932 form
   EXPECT_EQ(utf8ToCp932(std::string("a\xFF" "b")), "a?b");
   EXPECT_EQ(cp932Length("あa"), 3u);

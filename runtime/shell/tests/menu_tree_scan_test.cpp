@@ -32,8 +32,10 @@ Block button(const std::string& link, const std::string& style = "0", const std:
 
 struct Files {
   std::map<std::string, std::string> bytes;
+  std::map<std::string, int> reads;
   MenuFileReader reader() {
     return [this](const std::string& p) -> std::optional<std::string> {
+      ++reads[p];
       auto it = bytes.find(p);
       if (it == bytes.end()) return std::nullopt;
       return it->second;
@@ -105,7 +107,7 @@ TEST(MenuTreeScan, CyclesRepeatsAndFilesWithoutCaption) {
   EXPECT_TRUE(scanMenuTree("", files.reader()).nodes.empty());
 }
 
-TEST(MenuTreeScan, StopsAtTheNodeLimitAndSaysSo) {
+TEST(MenuTreeScan, StopsAtTheNodeLimitAndReadsEachFileOnce) {
   // Each level links the next one twice: without a cycle the tree doubles per level.
   Files files;
   for (int level = 0; level < 20; ++level) {
@@ -115,6 +117,32 @@ TEST(MenuTreeScan, StopsAtTheNodeLimitAndSaysSo) {
   auto tree = scanMenuTree("L0.FIL", files.reader(), 1000);
   EXPECT_EQ(tree.nodes.size(), 1000u);
   EXPECT_TRUE(tree.cut);
+  for (const auto& [file, count] : files.reads) EXPECT_EQ(count, 1) << file;
+
+  // One file with more programs than the limit: cut there all the same.
+  std::vector<Block> programs;
+  for (int i = 0; i < 30; ++i) programs.push_back(button("p.exe", "0", std::to_string(i)));
+  files.bytes["WIDE.FIL"] = menu("wide", programs);
+  tree = scanMenuTree("WIDE.FIL", files.reader(), 10);
+  EXPECT_EQ(tree.nodes.size(), 10u);
+  EXPECT_TRUE(tree.cut);
+  EXPECT_EQ(tree.nodes.back().programTag, "2,8,0");
+
+  // Small enough to end: every path is there, and the missing file at the bottom shows
+  // under each of its parents while it is read once.
+  files.bytes["L3.FIL"] = menu("l", {button("GONE.FIL"), button("x.exe", "0", "2")});
+  files.reads.clear();
+  tree = scanMenuTree("L0.FIL", files.reader());
+  EXPECT_FALSE(tree.cut);
+  ASSERT_EQ(tree.nodes.size(), 1u + 2 + 4 + 8 * 3);
+  EXPECT_EQ(files.reads, (std::map<std::string, int>{{"L0.FIL", 1}, {"L1.FIL", 1}, {"L2.FIL", 1}, {"L3.FIL", 1},
+                                                      {"GONE.FIL", 1}}));
+  EXPECT_EQ(tree.nodes[3].file, "L3.FIL");
+  EXPECT_EQ(tree.nodes[4].kind, Kind::MissingMenu);
+  EXPECT_EQ(tree.nodes[4].parent, 4);
+  EXPECT_EQ(tree.nodes[5].kind, Kind::Program);
+  EXPECT_EQ(tree.nodes[5].parent, 4);
+  EXPECT_EQ(tree.nodes.back().kind, Kind::Program);
 }
 
 TEST(MenuTreeScan, ProgramNodeTagsTakeApartAsWholeNumbers) {

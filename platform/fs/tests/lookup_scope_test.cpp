@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/fs/fs.h"
+#include "platform/fs/lookup_cache.h"
+#include "platform/fs/lookup_scope.h"
+#include "platform/testing/temp_dir.h"
+
+namespace pemo::fs {
+namespace {
+
+using pemo::testing::TempDir;
+using pemo::testing::writeFileBytes;
+namespace stdfs = std::filesystem;
+
+// A folder last changed an hour ago: its listing is kept, so a name added later is
+// found only if the scope notices that the folder changed.
+void settle(const stdfs::path& folder) {
+  stdfs::last_write_time(folder, stdfs::file_time_type::clock::now() - std::chrono::hours(1));
+}
+
+TEST(PathLookupScope, FindsWhatLookupsOutsideAScopeFind) {
+  TempDir tree;
+  stdfs::create_directories(tree / "Menus" / "Sub");
+  for (const char* name : {"a.fil", "B.FIL", "mixed.fil", "Mixed.Fil", "Sub/deep.fil"})
+    writeFileBytes(tree / "Menus" / name, "x");
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+  ASSERT_TRUE(changeFolder("M:\\MENUS"));
+  ASSERT_TRUE(changeDrive('M'));
+  settle(tree / "Menus");
+
+  const std::vector<std::string> paths{"M:\\MENUS\\A.FIL",  "m:\\menus\\b.fil",     "M:\\menus\\MIXED.FIL",
+                                       "M:\\Menus\\mixed.fil", "M:\\Menus\\none.fil", "M:\\NoFolder\\x.fil",
+                                       "M:\\MENUS\\SUB\\DEEP.FIL", "a.FIL", "sub\\Deep.fil", "\\menus\\b.fil",
+                                       "..\\MENUS\\a.fil", "M:\\",  "Q:\\x.fil"};
+  std::vector<std::optional<std::string>> outside, absoluteOutside;
+  for (const auto& path : paths) {
+    outside.push_back(toHostPath(path));
+    absoluteOutside.push_back(absoluteWindowsPath(path));
+  }
+  EXPECT_EQ(outside[2], (tree / "Menus" / "Mixed.Fil").string()) << "the alphabetically first of names differing by case";
+  EXPECT_EQ(outside[3], (tree / "Menus" / "mixed.fil").string()) << "an exact name wins";
+
+  PathLookupScope scope;
+  for (int round = 0; round < 2; ++round)  // the second round answers from what the first kept
+    for (size_t i = 0; i < paths.size(); ++i) {
+      EXPECT_EQ(toHostPath(paths[i]), outside[i]) << paths[i] << " round " << round;
+      EXPECT_EQ(absoluteWindowsPath(paths[i]), absoluteOutside[i]) << paths[i] << " round " << round;
+    }
+}
+
+TEST(PathLookupScope, SeesNamesAddedAndRemovedWhileItIsOpen) {
+  TempDir tree;
+  stdfs::create_directories(tree / "menus");
+  for (int i = 0; i < 50; ++i) writeFileBytes(tree / "menus" / ("other" + std::to_string(i) + ".txt"), "x");
+  writeFileBytes(tree / "menus" / "old.fil", "x");
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+  settle(tree / "menus");
+
+  PathLookupScope scope;
+  EXPECT_EQ(toHostPath("M:\\MENUS\\NEW.FIL"), (tree / "menus" / "NEW.FIL").string()) << "not there yet";
+  EXPECT_EQ(toHostPath("M:\\MENUS\\OLD.FIL"), (tree / "menus" / "old.fil").string());
+
+  writeFileBytes(tree / "menus" / "new.fil", "x");
+  EXPECT_EQ(toHostPath("M:\\MENUS\\NEW.FIL"), (tree / "menus" / "new.fil").string()) << "added after the listing";
+  EXPECT_TRUE(fileExists("M:\\Menus\\New.Fil"));
+
+  stdfs::remove(tree / "menus" / "old.fil");
+  writeFileBytes(tree / "menus" / "Old.fil", "x");
+  EXPECT_EQ(toHostPath("M:\\MENUS\\OLD.FIL"), (tree / "menus" / "Old.fil").string()) << "renamed after the listing";
+  stdfs::remove(tree / "menus" / "Old.fil");
+  EXPECT_FALSE(fileExists("M:\\MENUS\\OLD.FIL")) << "removed after the listing";
+
+  EXPECT_EQ(toHostPath("M:\\LATER\\X.FIL"), (tree / "LATER" / "X.FIL").string());
+  stdfs::create_directories(tree / "later");
+  writeFileBytes(tree / "later" / "x.fil", "x");
+  EXPECT_EQ(toHostPath("M:\\LATER\\X.FIL"), (tree / "later" / "x.fil").string()) << "a folder made after the lookup";
+}
+
+TEST(PathLookupScope, FollowsTheCurrentFolderAndTheDrivesAsTheyChange) {
+  TempDir tree;
+  stdfs::create_directories(tree / "one");
+  stdfs::create_directories(tree / "two");
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+  ASSERT_TRUE(mapDrive('N', tree / "one"));
+  ASSERT_TRUE(changeFolder("M:\\ONE"));
+  ASSERT_TRUE(changeDrive('M'));
+
+  PathLookupScope scope;
+  EXPECT_EQ(toHostPath("x.fil"), (tree / "one" / "x.fil").string());
+  EXPECT_EQ(toHostPath("N:\\x.fil"), (tree / "one" / "x.fil").string());
+  ASSERT_TRUE(changeFolder("M:\\TWO"));
+  EXPECT_EQ(toHostPath("x.fil"), (tree / "two" / "x.fil").string());
+  ASSERT_TRUE(mapDrive('N', tree / "two"));
+  EXPECT_EQ(toHostPath("N:\\x.fil"), (tree / "two" / "x.fil").string());
+  ASSERT_TRUE(unmapDrive('N'));
+  EXPECT_FALSE(toHostPath("N:\\x.fil").has_value());
+}
+
+TEST(PathLookupScope, AnInnerScopeLeavesTheOuterOneOpen) {
+  EXPECT_EQ(detail::activeLookupCache(), nullptr);
+  {
+    PathLookupScope outer;
+    detail::LookupCache* cache = detail::activeLookupCache();
+    ASSERT_NE(cache, nullptr);
+    {
+      PathLookupScope inner;
+      EXPECT_EQ(detail::activeLookupCache(), cache);
+    }
+    EXPECT_EQ(detail::activeLookupCache(), cache);
+  }
+  EXPECT_EQ(detail::activeLookupCache(), nullptr);
+}
+
+}  // namespace
+}  // namespace pemo::fs

@@ -1,6 +1,7 @@
 #include "runtime/page/splitter.h"
 
 #include "runtime/page/menu_page.h"
+#include "runtime/page/page_layout.h"
 
 namespace pemo::page {
 
@@ -8,6 +9,11 @@ int clampSplitterLeft(int left, int verticalBarLeft) {
   if (left < kSplitterMinimumLeft) return kSplitterMinimumLeft;
   if (left > verticalBarLeft - kSplitterRoomBeforeBar) return verticalBarLeft - kSplitterRoomBeforeBar;
   return left;
+}
+
+int splitterLeftWithin(int left, int clientWidth) {
+  // The vertical scroll bar stands at the window's right edge, shown or not.
+  return clampSplitterLeft(left, clientWidth - kScrollBarSize);
 }
 
 void SplitterDrag::drawOutline(int outlineX) {

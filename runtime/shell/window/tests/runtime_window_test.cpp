@@ -132,12 +132,30 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
   EXPECT_EQ(saved.treeFont->name, "ＭＳ ゴシック") << "the stored name, not the font shown for it";
   EXPECT_EQ(saved.treeFont->size, 12.0);
 
-  // A damaged position never puts the splitter out of the mouse's reach.
-  stored.segmentPosition = 99999;
+  // A position beyond the window (a damaged setting) keeps the splitter and some of the
+  // page in the window, and the close stores where it then stood.
+  for (int far : {99999, 700}) {
+    stored.treeView = true;
+    stored.segmentPosition = far;
+    saveViewSettings(stored, {});
+    {
+      Window w;
+      w.shell->createWindow(Startup{});
+      QWidget* tree = w.window.treeWidget();
+      EXPECT_EQ(w.surface.splitterLeft(), 640 - 17 - 8) << far;
+      EXPECT_EQ(tree->width(), w.surface.splitterLeft());
+      EXPECT_TRUE(tree->isVisible());
+      EXPECT_LT(w.surface.splitterLeft() + w.surface.splitterWidth(), w.surface.width() - 17) << "the page shows";
+      EXPECT_TRUE(w.window.close());
+    }
+    EXPECT_EQ(loadViewSettings().segmentPosition, 640 - 17 - 8) << far;
+  }
+  // A narrow one stays where it was.
+  stored.segmentPosition = 150;
   saveViewSettings(stored, {});
   Window w;
   w.shell->createWindow(Startup{});
-  EXPECT_LT(w.surface.splitterLeft(), w.window.screen()->availableGeometry().width());
+  EXPECT_EQ(w.surface.splitterLeft(), 150);
 }
 
 TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {

@@ -42,12 +42,16 @@ start_pemo() {
   focus_on $pemo
   sleep 1.5
   win=$(window_of $pemo "ｼｪﾙの確認")
+  # Clear of the launcher bar, which starts in the screen's top left corner.
+  xdotool windowmove "$win" 200 150
+  sleep 0.5
 }
 close_pemo() {
   xdotool windowfocus "$win" 2>/dev/null || true
   sleep 0.3
   xdotool key --delay 150 alt+m x
   for _ in $(seq 25); do kill -0 $pemo 2>/dev/null || break; sleep 0.2; done
+  if kill -0 $pemo 2>/dev/null; then echo "  PEMO DID NOT CLOSE FROM ITS MENU"; shot "$name-not-closed" 0; fi
   stop $pemo
 }
 # set_setting KEY NAME TEXT: a text value under the runtime's registry key, as a close
@@ -64,7 +68,8 @@ c.commit()
 print(f"  {key}\\{name} = {text}" + ("" if changed else " (NOT FOUND)"))
 PY
 }
-# message_boxes: the number of visible windows of pemo titled "Pemo" (its message boxes).
+# message_boxes: the number of visible windows of pemo titled "Pemo" (its message boxes
+# and the launcher bar).
 message_boxes() {
   local count=0 id
   for id in $(xdotool search --onlyvisible --pid $pemo 2>/dev/null); do
@@ -96,7 +101,8 @@ running_apps_submenu $pemo "$win"
 shot "$name-02-running-apps-lists-xmessage"
 choose_running_item "$xmessage_window"
 shot "$name-03-xmessage-brought-forward"
-kill "$(xdotool getwindowpid "$xmessage_window" 2>/dev/null || xprop -id "$xmessage_window" _NET_WM_PID | sed 's/.*= *//')" 2>/dev/null || true
+# xmessage is pemo's child; the window itself does not say its process.
+for child in $(pgrep -P $pemo); do stop "$child"; done
 close_pemo
 
 echo "settings as a damaged or hand-edited registry leaves them:"
@@ -116,9 +122,11 @@ shot "$name-04-segment-99999-page-visible"
 echo "keypad * on the tree's root:"
 click_in "$win" 30 36
 caption_before=$(xdotool getwindowname "$win")
+boxes_before=$(message_boxes)
 xdotool key KP_Multiply
 sleep 1.5
-echo "  caption before: $caption_before, after: $(xdotool getwindowname "$win"), message boxes: $(message_boxes)"
+echo "  caption before: $caption_before, after: $(xdotool getwindowname "$win")"
+echo "  windows titled Pemo (the launcher bar; a message box would add one): before $boxes_before, after $(message_boxes)"
 shot "$name-05-keypad-star-page-unchanged"
 
 echo "the docked 21-button bar dragged from the top to the left edge (10 % / 30 %):"

@@ -13,7 +13,9 @@ int clampSplitterLeft(int left, int verticalBarLeft) {
 
 int splitterLeftWithin(int left, int clientWidth) {
   // The vertical scroll bar stands at the window's right edge, shown or not.
-  return clampSplitterLeft(left, clientWidth - kScrollBarSize);
+  const int verticalBarLeft = clientWidth - kScrollBarSize;
+  if (left > verticalBarLeft - kSplitterRoomBeforeBar) left = verticalBarLeft / 2;
+  return clampSplitterLeft(left, verticalBarLeft);
 }
 
 void SplitterDrag::drawOutline(int outlineX) {

@@ -132,9 +132,9 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
   EXPECT_EQ(saved.treeFont->name, "ＭＳ ゴシック") << "the stored name, not the font shown for it";
   EXPECT_EQ(saved.treeFont->size, 12.0);
 
-  // A position beyond the window (a damaged setting) keeps the splitter and some of the
-  // page in the window, and the close stores where it then stood.
-  for (int far : {99999, 700}) {
+  // A position beyond the window (a damaged setting) puts the splitter in the middle, with
+  // the page beside the tree, and the close stores where it then stood.
+  for (int far : {99999, 616}) {
     stored.treeView = true;
     stored.segmentPosition = far;
     saveViewSettings(stored, {});
@@ -142,20 +142,20 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
       Window w;
       w.shell->createWindow(Startup{});
       QWidget* tree = w.window.treeWidget();
-      EXPECT_EQ(w.surface.splitterLeft(), 640 - 17 - 8) << far;
+      EXPECT_EQ(w.surface.splitterLeft(), (640 - 17) / 2) << far;
       EXPECT_EQ(tree->width(), w.surface.splitterLeft());
       EXPECT_TRUE(tree->isVisible());
       EXPECT_LT(w.surface.splitterLeft() + w.surface.splitterWidth(), w.surface.width() - 17) << "the page shows";
       EXPECT_TRUE(w.window.close());
     }
-    EXPECT_EQ(loadViewSettings().segmentPosition, 640 - 17 - 8) << far;
+    EXPECT_EQ(loadViewSettings().segmentPosition, (640 - 17) / 2) << far;
   }
-  // A narrow one stays where it was.
-  stored.segmentPosition = 150;
+  // One that a drag in this window could give stays where it was.
+  stored.segmentPosition = 615;
   saveViewSettings(stored, {});
   Window w;
   w.shell->createWindow(Startup{});
-  EXPECT_EQ(w.surface.splitterLeft(), 150);
+  EXPECT_EQ(w.surface.splitterLeft(), 615);
 }
 
 TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {

@@ -130,9 +130,10 @@ echo "  windows titled Pemo (the launcher bar; a message box would add one): bef
 shot "$name-05-keypad-star-page-unchanged"
 
 echo "the docked 21-button bar dragged from the top to the left edge (10 % / 30 %):"
+# The pointer expands the strip; the drag starts on the margin above the buttons.
 xdotool mousemove 500 4
 sleep 0.5
-xdotool mousemove 500 5 mousedown 1
+xdotool mousemove 500 1 mousedown 1
 sleep 0.2
 xdotool mousemove 300 150
 sleep 0.2

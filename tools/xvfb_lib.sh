@@ -32,6 +32,37 @@ focus_on() {
   [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null || true
 }
 
+# start_window_manager: WM=openbox (or another window manager) runs the walk under it;
+# without WM the walk has no window manager.
+start_window_manager() {
+  if [ -n "${WM:-}" ]; then
+    "$WM" >/dev/null 2>&1 &
+    sleep 1
+  fi
+}
+
+# running_apps_submenu PID WINDOW: the runtime window's popup at an empty place of the
+# page, with its submenu "実行中のｱﾌﾟﾘｹｰｼｮﾝ(&R)" open.
+running_apps_submenu() {
+  focus_on "$1"
+  xdotool mousemove --window "$2" 400 300 click 3
+  sleep 0.7
+  xdotool key Down Right
+  sleep 0.5
+}
+
+# choose_running_item WINDOW: Return on the submenu's highlighted item, and whether the
+# program's WINDOW then has the focus.
+choose_running_item() {
+  echo "  focus before choosing the item: $(xdotool getwindowfocus)"
+  xdotool key Return
+  sleep 0.7
+  local focused
+  focused=$(xdotool getwindowfocus)
+  echo "  focus after choosing the item: $focused, the program's window: $1"
+  [ "$focused" = "$1" ] && echo "  the chosen program has the focus" || echo "  FOCUS NOT GIVEN"
+}
+
 # stop PID: ends a program started by the walk and waits for it.
 stop() { kill "$1" 2>/dev/null || true; wait "$1" 2>/dev/null || true; }
 

@@ -15,11 +15,7 @@ titled_window="$(cd "$bin/../tests" && pwd)/titled_window"
 mkdir -p "$work/bin"
 cp "$bin"/pemo "$bin"/*.so "$work/bin/"
 
-# WM=openbox (or another window manager) runs the walk under that window manager.
-if [ -n "${WM:-}" ]; then
-  "$WM" >/dev/null 2>&1 &
-  sleep 1
-fi
+start_window_manager
 
 # A program without a window that says its process id, so the walk can end it.
 printf '#!/bin/sh\necho $$ >"%s/quiet.pid"\nexec sleep 600\n' "$work" >"$work/quiet.sh"
@@ -38,13 +34,6 @@ PY
 
 # click_page X Y [BUTTON]: a click at a place of the runtime window.
 click_page() { xdotool mousemove --window "$pemo_window" "$1" "$2" click "${3:-1}"; sleep 0.7; }
-# running_submenu: the popup at an empty place of the page, with its submenu open.
-running_submenu() {
-  focus_on $pemo
-  click_page 400 300 3
-  xdotool key Down Right
-  sleep 0.5
-}
 
 echo "pemo with two program links:"
 cd "$work/menus"
@@ -58,22 +47,17 @@ shot running${WM:+-$WM}-page
 click_page 110 55
 test_window=$(timeout 10 xdotool search --sync --onlyvisible --name "ﾃｽﾄ窓 Test" | head -1)
 click_page 110 95
-running_submenu
+running_apps_submenu $pemo "$pemo_window"
 shot running${WM:+-$WM}-submenu-two-programs
 
-echo "  focus before choosing the item: $(xdotool getwindowfocus)"
-xdotool key Return
-sleep 0.7
-focused=$(xdotool getwindowfocus)
-echo "  focus after choosing the item: $focused, the test window: $test_window"
-[ "$focused" = "$test_window" ] && echo "  the chosen program has the focus" || echo "  FOCUS NOT GIVEN"
+choose_running_item "$test_window"
 shot running${WM:+-$WM}-after-choosing
 
 echo "the programs end:"
 xdotool key Escape
 kill "$(cat "$work/quiet.pid")"
 sleep 1.2
-running_submenu
+running_apps_submenu $pemo "$pemo_window"
 shot running${WM:+-$WM}-submenu-none
 xdotool key Escape Escape
 stop $pemo

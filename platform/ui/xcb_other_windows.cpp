@@ -1,9 +1,11 @@
 #include "platform/ui/xcb_other_windows.h"
 
+#include <xcb/res.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace pemo::ui {
 namespace {
@@ -41,6 +43,8 @@ struct XcbOtherWindows::Connection {
   xcb_connection_t* c = nullptr;
   xcb_window_t root = 0;
   xcb_atom_t clientList = 0, wmPid = 0, netWmName = 0, utf8String = 0, activeWindow = 0, wmCheck = 0;
+  // The server can name the process behind any window of a local client (X-Resource 1.2).
+  bool serverKnowsClients = false;
 
   xcb_atom_t atom(const char* name) {
     auto reply = own(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr));
@@ -92,6 +96,37 @@ struct XcbOtherWindows::Connection {
     return shown;
   }
 
+  // Asks the server which local process owns the window; nothing is sent to a server
+  // without the extension.
+  std::optional<xcb_res_query_client_ids_cookie_t> askOwner(xcb_window_t window) {
+    if (!serverKnowsClients) return std::nullopt;
+    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    return xcb_res_query_client_ids(c, 1, &spec);
+  }
+
+  // The process id in the server's answer, or 0 (a remote client, a window gone).
+  long ownerPid(const std::optional<xcb_res_query_client_ids_cookie_t>& cookie) {
+    if (!cookie) return 0;
+    xcb_generic_error_t* error = nullptr;
+    auto reply = own(xcb_res_query_client_ids_reply(c, *cookie, &error));
+    std::free(error);
+    if (!reply) return 0;
+    for (auto ids = xcb_res_query_client_ids_ids_iterator(reply.get()); ids.rem; xcb_res_client_id_value_next(&ids)) {
+      if (ids.data->spec.mask == XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID &&
+          xcb_res_client_id_value_value_length(ids.data) >= 1)
+        return static_cast<long>(*xcb_res_client_id_value_value(ids.data));
+    }
+    return 0;
+  }
+
+  // Client ids came with version 1.2 of the extension.
+  bool serverHasClientIds() {
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(c, &xcb_res_id);
+    if (!extension || !extension->present) return false;
+    auto version = own(xcb_res_query_version_reply(c, xcb_res_query_version(c, 1, 2), nullptr));
+    return version && (version->server_major > 1 || (version->server_major == 1 && version->server_minor >= 2));
+  }
+
   bool viewable(xcb_window_t window) {
     auto attributes = own(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
     return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
@@ -115,6 +150,7 @@ XcbOtherWindows::XcbOtherWindows(const char* display) : x_(std::make_unique<Conn
   x_->utf8String = x_->atom("UTF8_STRING");
   x_->activeWindow = x_->atom("_NET_ACTIVE_WINDOW");
   x_->wmCheck = x_->atom("_NET_SUPPORTING_WM_CHECK");
+  x_->serverKnowsClients = x_->serverHasClientIds();
 }
 
 XcbOtherWindows::~XcbOtherWindows() {
@@ -128,16 +164,19 @@ std::vector<OtherWindow> XcbOtherWindows::topLevelWindows() {
   Connection& x = *x_;
   const std::vector<xcb_window_t> ids = x.windowManagerRuns() ? x.managedWindows() : x.mappedChildren();
 
-  // Every question goes out before the first answer is read: one round trip in all.
+  // Every question goes out before the first answer is read: one round trip in all. The
+  // server is asked for each window's owner as well, since many X programs (Xt and
+  // Athena ones among them) never set _NET_WM_PID.
   struct Asked {
     xcb_get_property_cookie_t pid, transientFor, netName, name;
+    std::optional<xcb_res_query_client_ids_cookie_t> owner;
   };
   std::vector<Asked> asked;
   asked.reserve(ids.size());
   for (xcb_window_t id : ids)
     asked.push_back({x.ask(id, x.wmPid, XCB_ATOM_CARDINAL, 1), x.ask(id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 1),
                      x.ask(id, x.netWmName, x.utf8String, kLongLength),
-                     x.ask(id, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, kLongLength)});
+                     x.ask(id, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, kLongLength), x.askOwner(id)});
 
   std::vector<OtherWindow> windows;
   windows.reserve(ids.size());
@@ -145,6 +184,9 @@ std::vector<OtherWindow> XcbOtherWindows::topLevelWindows() {
     OtherWindow window;
     window.id = ids[i];
     window.pid = static_cast<long>(Connection::firstValue(x.answer(asked[i].pid).get()));
+    // Read either way, so that no answer is left waiting on the connection.
+    const long owner = x.ownerPid(asked[i].owner);
+    if (window.pid == 0) window.pid = owner;
     window.hasParent = Connection::firstValue(x.answer(asked[i].transientFor).get()) != 0;
     auto netName = x.answer(asked[i].netName);
     auto name = x.answer(asked[i].name);

@@ -1,6 +1,7 @@
 #include "runtime/page/splitter.h"
 
 #include "runtime/page/menu_page.h"
+#include "runtime/page/page_layout.h"
 
 namespace pemo::page {
 
@@ -8,6 +9,13 @@ int clampSplitterLeft(int left, int verticalBarLeft) {
   if (left < kSplitterMinimumLeft) return kSplitterMinimumLeft;
   if (left > verticalBarLeft - kSplitterRoomBeforeBar) return verticalBarLeft - kSplitterRoomBeforeBar;
   return left;
+}
+
+int splitterLeftWithin(int left, int clientWidth) {
+  // The vertical scroll bar stands at the window's right edge, shown or not.
+  const int verticalBarLeft = clientWidth - kScrollBarSize;
+  if (left > verticalBarLeft - kSplitterRoomBeforeBar) left = verticalBarLeft / 2;
+  return clampSplitterLeft(left, verticalBarLeft);
 }
 
 void SplitterDrag::drawOutline(int outlineX) {

@@ -19,6 +19,12 @@ constexpr int kSplitterFarthestLeft = 16384;
 // the vertical scroll bar's left edge (which stays at its place when the bar is hidden).
 int clampSplitterLeft(int left, int verticalBarLeft);
 
+// A splitter put into a window `clientWidth` pixels wide (a stored position). Within the
+// limits of a drop it stays; beyond them no drag in this window can have put it (a
+// damaged setting), and it goes to the window's middle, so that the page shows beside
+// the tree.
+int splitterLeftWithin(int left, int clientWidth);
+
 // What the drag needs of the window.
 class SplitterPort {
  public:

@@ -1,5 +1,6 @@
 #include "runtime/shell/menu_tree_events.h"
 
+#include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/menu_reader.h"
 #include "runtime/shell/menu_tree_scan.h"
@@ -18,23 +19,49 @@ bool MenuTreeEvents::refused() {
   return true;
 }
 
-void MenuTreeEvents::openNodeMenu(const std::string& file) {
+void MenuTreeEvents::openNodeMenu(int node, const std::string& file) {
   // A missing file keeps the page and is reported, as every menu change is.
-  if (file != page_.state().currentMenuFile) links_.changeMenu(file);
+  if (file == page_.state().currentMenuFile || links_.changeMenu(file)) return;
+  // Left on the failed node, the selection would disagree with the page, and a favourite
+  // added now would pair that node's caption with the shown menu's file.
+  if (int shown = shownMenuNode(node)) tree_.select(shown);
+}
+
+int MenuTreeEvents::shownMenuNode(int from) {
+  const std::string shown = text::UCase(page_.state().currentMenuFile);
+  if (shown.empty()) return 0;
+  auto showsIt = [&](int node) { return text::UCase(tree_.nodeFile(node)) == shown; };
+  for (int node = tree_.parentOf(from); node != 0; node = tree_.parentOf(node))
+    if (showsIt(node)) return node;
+  for (int node = 1; node <= tree_.nodeCount(); ++node)
+    if (showsIt(node)) return node;
+  return 0;
 }
 
 void MenuTreeEvents::nodeClicked(int node) {
   if (!tree_.node(node) || refused()) return;
   std::string file = tree_.nodeFile(node);
   if (!page::isMenuFileLink(file)) file = tree_.nodeFile(tree_.parentOf(node));
-  openNodeMenu(file);
+  openNodeMenu(node, file);
 }
 
 void MenuTreeEvents::expanded(int node) {
+  // Nodes a key expanded besides the one it acted on were not chosen: opening each would
+  // run through menus (and their messages) and leave the page on an arbitrary one.
+  if (keyPressNode_ && *keyPressNode_ != node) return;
   if (!tree_.node(node) || refused() || page_.state().treeSync) return;
   tree_.select(node);
   std::string file = tree_.nodeFile(node);
-  if (page::isMenuFileLink(file)) openNodeMenu(file);
+  if (page::isMenuFileLink(file)) openNodeMenu(node, file);
+}
+
+void MenuTreeEvents::keyPressed(int actedOn, const std::function<void()>& handleKey) {
+  keyPressNode_ = actedOn;
+  struct Reset {
+    std::optional<int>& node;
+    ~Reset() { node.reset(); }
+  } reset{keyPressNode_};
+  handleKey();
 }
 
 void MenuTreeEvents::collapsed(int node) {

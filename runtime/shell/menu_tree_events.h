@@ -4,6 +4,9 @@
 // moving the tree, a double click on a program node runs its link as the object would,
 // and a mouse move over the tree ends the page's hover effects. While a script runs
 // every one of them only says so.
+#include <functional>
+#include <optional>
+
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
 #include "runtime/page/page_events.h"
@@ -21,6 +24,10 @@ class MenuTreeEvents {
   // On the selected node.
   void doubleClicked();
   void mouseMoved();
+  // A key press on the tree: `handleKey` is the tree's own handling of it. Of the
+  // expansions it makes (keypad "*" expands a whole branch) only that of `actedOn`,
+  // the node the key acted on, opens a menu.
+  void keyPressed(int actedOn, const std::function<void()>& handleKey);
 
   // The start menu after the tree was built: one node opens through the click, more
   // select the first and open it through its expansion.
@@ -29,12 +36,18 @@ class MenuTreeEvents {
  private:
   // True (and the user told) while a script runs.
   bool refused();
-  void openNodeMenu(const std::string& file);
+  // Opens the menu of `file`, reached through `node`. When it cannot be opened the
+  // selection goes back to a node of the menu still shown.
+  void openNodeMenu(int node, const std::string& file);
+  // The node of the menu the page shows: the nearest above `from`, else the first in
+  // the tree; 0 when the tree has none.
+  int shownMenuNode(int from);
 
   page::MenuPage& page_;
   page::LinkActions& links_;
   page::PageEvents& pageEvents_;
   MenuTreeView& tree_;
+  std::optional<int> keyPressNode_;  // while a key press is handled
 };
 
 }  // namespace pemo::shell

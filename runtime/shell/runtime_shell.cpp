@@ -40,9 +40,10 @@ void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read
 
   ViewSettings settings = loadViewSettings();
   showLaunchSetting_ = settings.showLaunch;
+  // The window takes its size first: the splitter is placed within it.
+  if (hasStoredWindowRect()) window.restoreWindowRect();
   window.applyViewSettings(settings);
   if (settings.treeFont) parts_.page.objects().setTemplateFont(templateFontOf(*settings.treeFont));
-  if (hasStoredWindowRect()) window.restoreWindowRect();
   if (!runtime.hiddenStart) window.showWindow();
   runtime.startFolder = fs::currentFolder();
   if (!runtime.testRun) prepareUserFolder();

@@ -82,6 +82,15 @@ TEST(Splitter, DropIsClampedBetweenTheMinimumAndTheScrollBar) {
   EXPECT_EQ(clampSplitterLeft(575, 583), 575);
   EXPECT_EQ(clampSplitterLeft(100, 583), 100);
   EXPECT_EQ(clampSplitterLeft(300, 583), 300);
+  // A stored place in a 600-pixel window, whose scroll bar takes the right 17 pixels: one
+  // a drop could give stays, one beyond splits the window between tree and page.
+  EXPECT_EQ(splitterLeftWithin(575, 600), 575);
+  EXPECT_EQ(splitterLeftWithin(420, 600), 420);
+  EXPECT_EQ(splitterLeftWithin(-5, 600), 100);
+  EXPECT_EQ(splitterLeftWithin(576, 600), 291);
+  EXPECT_EQ(splitterLeftWithin(99999, 600), 291);
+  EXPECT_EQ(splitterLeftWithin(99999, 230), 106);
+  EXPECT_EQ(splitterLeftWithin(99999, 200), 100) << "never narrower than the narrowest tree";
 
   Splitter s;
   s.drag.press(2);

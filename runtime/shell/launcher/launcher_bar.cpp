@@ -21,10 +21,7 @@ void LauncherBar::load() {
   view_.setTopmost(settings_.mostTop);
   if (settings_.hideMenu) host_.showRuntimeWindow(false);
   view_.setBackground(settings_.windowColor);
-  LoadAppIcon();
-  // A screen smaller than the one the position was stored on would leave the bar out
-  // of reach.
-  placeBar(keepOnScreen(bar_, view_.screenSize()));
+  LoadAppIcon();  // placed on the screen even when stored on a larger one
   if (settings_.edgeDock) CollapseBar();
 }
 
@@ -128,7 +125,9 @@ void LauncherBar::afterRunListChange() {
 }
 
 void LauncherBar::placeBar(const BarRect& rect) {
-  bar_ = rect;
+  // Wherever a load, a drag, a rebuild or a turn puts the bar, all of it stays on the
+  // screen: a button beyond the edge could never be clicked.
+  bar_ = keepOnScreen(rect, view_.screenSize());
   view_.placeBar(bar_);
 }
 

@@ -43,6 +43,9 @@ QtLauncherBar::QtLauncherBar(page::RuntimeState& runtime, LauncherHost& host, pr
       imgLau_(this, [](QWidget* parent) { return new QLabel(parent); }),
       bar_(runtime, *this, host, programs) {
   setAcceptDrops(true);
+  // Buttons of programs started with arguments have no icon: the caption in the tooltip
+  // is what tells them apart, and the bar is rarely the active window when it is pointed at.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   setMouseTracking(true);
   setAutoFillBackground(true);
   hoverWatch_.setInterval(kHoverLookMs);

@@ -207,3 +207,15 @@ TEST(Favourites, AFileThatCannotBeWrittenIsToldAndTheMenuKeepsTheChange) {
   EXPECT_EQ(r.window.favouriteItems, std::vector<std::string>{"top"});
   EXPECT_EQ(readFileBytes(file), before);
 }
+
+TEST(Favourites, AfterAMenuThatCannotOpenTheFavouriteIsTheShownMenu) {
+  FavouritesRig r;
+  r.treeView.setNodes({{0, r.top, "top", MenuTreeNodeKind::Root, ""},
+                       {1, "NOFILE.FIL", "(ﾌｧｲﾙなし) NOFILE.FIL", MenuTreeNodeKind::MissingMenu, ""}});
+  r.treeView.select(1);
+  r.shell.treeEvents().nodeClicked(1);
+  r.treeView.select(2);
+  r.shell.treeEvents().nodeClicked(2);
+  r.favourites().add();
+  EXPECT_EQ(r.stored(0), "top," + r.top) << "caption and file of one menu";
+}

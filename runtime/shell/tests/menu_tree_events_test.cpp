@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/text/strings.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -53,6 +54,62 @@ TEST(MenuTreeEvents, ClicksAndExpansionsOpenTheNodesMenu) {
   EXPECT_EQ(r.page.state().currentMenuFile, r.sub) << "a collapse opens nothing";
   r.events().nodeClicked(99);
   EXPECT_EQ(r.messages.shown.size(), 1u);
+}
+
+TEST(MenuTreeEvents, OneKeyPressOpensOnlyTheMenuOfTheNodeItActedOn) {
+  TreeRig r;
+  r.treeView.select(1);
+  r.events().nodeClicked(1);
+  // Keypad "*" on the root: every other node the key expands opens nothing, selects
+  // nothing and reports nothing (the missing file among them).
+  r.events().keyPressed(1, [&] {
+    r.events().expanded(3);
+    r.events().expanded(4);
+  });
+  EXPECT_EQ(r.page.state().currentMenuFile, r.top);
+  EXPECT_EQ(r.treeView.selected, 1);
+  EXPECT_TRUE(r.messages.shown.empty());
+  // The node the key acted on opens as any expansion does.
+  r.treeView.select(3);
+  r.events().keyPressed(3, [&] {
+    r.events().expanded(3);
+    r.events().expanded(1);
+  });
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
+  // Once the key was handled, expansions by the mouse open their menus again, and a
+  // script running during a key press refuses only for the acted-on node.
+  r.events().expanded(1);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.top);
+  r.script.running = true;
+  r.events().keyPressed(1, [&] {
+    r.events().expanded(3);
+    r.events().expanded(1);
+  });
+  EXPECT_EQ(r.messages.shown.size(), 1u);
+}
+
+TEST(MenuTreeEvents, AMenuThatCannotOpenGivesTheSelectionBackToTheShownMenu) {
+  TreeRig r;
+  r.treeView.setNodes({{0, r.top, "top", MenuTreeNodeKind::Root, ""},
+                       {1, r.sub, "sub", MenuTreeNodeKind::LinkedMenu, ""},
+                       {2, "NOFILE.FIL", "(ﾌｧｲﾙなし) NOFILE.FIL", MenuTreeNodeKind::MissingMenu, ""},
+                       {1, "GONE.FIL", "(ﾌｧｲﾙなし) GONE.FIL", MenuTreeNodeKind::MissingMenu, ""}});
+  r.events().nodeClicked(2);
+  // The missing node under the shown menu: back to that menu's node.
+  r.treeView.select(3);
+  r.events().nodeClicked(3);
+  EXPECT_EQ(r.treeView.selected, 2);
+  // Under another menu: back to the first node of the shown menu.
+  r.treeView.select(4);
+  r.events().nodeClicked(4);
+  EXPECT_EQ(r.treeView.selected, 2);
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
+  EXPECT_EQ(r.messages.shown.size(), 2u);
+  // A menu opened by other means, named in another letter case, is found all the same.
+  r.page.state().currentMenuFile = pemo::text::LCase(r.sub);
+  r.treeView.select(3);
+  r.events().nodeClicked(3);
+  EXPECT_EQ(r.treeView.selected, 2);
 }
 
 TEST(MenuTreeEvents, DoubleClickRunsAProgramNodesWholeLink) {

@@ -75,7 +75,8 @@ TEST(RuntimeShell, StartsOnTheStartMenuWithItsTreeInOrder) {
   reg::closeKey(key);
   ShellRig next;
   startOn(next, m.top);
-  EXPECT_EQ(next.calls.at(1), "restoreWindowRect");
+  EXPECT_EQ(next.calls.at(0), "restoreWindowRect") << "the splitter is placed within the restored size";
+  EXPECT_EQ(next.calls.at(1), "applyViewSettings");
 }
 
 TEST(RuntimeShell, TestRunLeavesTheUsersPartsAloneAndSwitchesCommandsOff) {

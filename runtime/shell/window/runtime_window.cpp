@@ -25,6 +25,7 @@
 #include "runtime/shell/window/favourites_delete_dialog.h"
 #include "runtime/shell/window/menu_item_block.h"
 #include "runtime/shell/window/menu_tree_pane.h"
+#include "runtime/shell/window/menu_tree_widget.h"
 #include "runtime/shell/window/run_registration_dialog.h"
 #include "runtime/shell/window/tree_font.h"
 
@@ -48,7 +49,7 @@ RuntimeWindow::RuntimeWindow(page::RuntimeState& runtime) : runtime_(runtime), h
   setObjectName("CMENU");
   buildMenus();
   buildStatusBar();
-  tv_ = new QTreeWidget(this);
+  tv_ = new MenuTreeWidget(this);
   tv_->setObjectName("TV");
   tv_->setHeaderHidden(true);
   tv_->setFont(ui::displayFont(kDesignedTreeFont));
@@ -171,6 +172,9 @@ void RuntimeWindow::attachShell(RuntimeShell& shell) {
   connect(tv_, &QTreeWidget::itemCollapsed, this,
           [this, &events](QTreeWidgetItem* item) { events.collapsed(treePane_->nodeOf(item)); });
   connect(tv_, &QTreeWidget::itemDoubleClicked, this, [&events] { events.doubleClicked(); });
+  tv_->setKeyHandling([this, &events](const std::function<void()>& handleKey) {
+    events.keyPressed(treePane_->selectedNode(), handleKey);
+  });
 }
 
 void RuntimeWindow::run(ShellCommand command) {
@@ -200,10 +204,12 @@ QWidget* RuntimeWindow::treeWidget() const { return tv_; }
 MenuTreeView& RuntimeWindow::tree() { return *treePane_; }
 
 void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
-  // A stored position beyond the screen would leave the splitter out of the mouse's reach.
-  int left = settings.segmentPosition;
-  if (QScreen* shown = screen()) left = page::clampSplitterLeft(left, shown->availableGeometry().width());
-  surface_->placeTreePane(settings.treeView, left);
+  // A stored position beyond the window would leave the splitter out of the mouse's
+  // reach and hide the page; the window stores the position it then has.
+  int clientWidth = width();
+  if (QScreen* shown = screen(); shown && settings.windowState == WindowShowState::Maximized)
+    clientWidth = shown->availableGeometry().width();
+  surface_->placeTreePane(settings.treeView, page::splitterLeftWithin(settings.segmentPosition, clientWidth));
   treePaneItem_->setChecked(settings.treeView);
   launcherItem_->setChecked(settings.showLaunch == 1);
   if (settings.windowState == WindowShowState::Maximized) setWindowState(windowState() | Qt::WindowMaximized);

@@ -12,11 +12,11 @@
 class QLabel;
 class QMenu;
 class QAction;
-class QTreeWidget;
 
 namespace pemo::shell {
 
 class MenuTreePane;
+class MenuTreeWidget;
 class MenuItemBlock;
 
 class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWindowPort {
@@ -95,7 +95,7 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
 
   page::RuntimeState& runtime_;
   std::int32_t handle_;
-  QTreeWidget* tv_ = nullptr;
+  MenuTreeWidget* tv_ = nullptr;
   const QObject* treeViewport_ = nullptr;  // where the tree's mouse is watched
   std::unique_ptr<MenuTreePane> treePane_;
   QLabel* panels_[3] = {};

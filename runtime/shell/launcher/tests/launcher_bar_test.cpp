@@ -267,6 +267,54 @@ TEST_F(LauncherBarTest, DragsMoveTheBarFreelyOrAlongTheEdges) {
   EXPECT_EQ(view_.bar, (BarRect{0, 235, 10, 176}));
 }
 
+TEST_F(LauncherBarTest, DragsTurnsAndRebuildsKeepTheWholeBarOnTheScreen) {
+  view_.screen = {1280, 1024};
+  runtime_.runList.assign(20, {"P", "C:\\p.exe -x"});  // 21 buttons: 864 pixels long at 36
+
+  // Docked at the top and dragged to 10 % / 30 %: the bar turns vertical at the left edge
+  // and is pulled up, so that its last button stays within reach.
+  storeLaunchValue("Edge", "1");
+  storeLaunchValue("Left", "1500");
+  storeLaunchValue("Top", "0");
+  bar_.load();
+  EXPECT_EQ(view_.bar, (BarRect{100, 0, 864, 10}));
+  bar_.mouseMoved();
+  bar_.pressed(50, 5);
+  bar_.dragMoved(50, 300, 128, 307);
+  bar_.dragMoved(50, 300, 128, 307);
+  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 295, 54, 864}));
+  bar_.released();
+  EXPECT_EQ(view_.bar, (BarRect{0, 160, 54, 864}));
+  bar_.hoverTick(600, 600);
+  EXPECT_EQ(view_.bar, (BarRect{0, 160, 10, 864}));
+
+  // Undocked and vertical near the right edge, turned horizontal: it moves left.
+  storeLaunchValue("Edge", "0");
+  storeLaunchValue("WindowVec", "1");
+  storeLaunchValue("Left", "13890");  // 926 pixels
+  storeLaunchValue("Top", "1500");
+  LauncherBar undocked{runtime_, view_, host_, programs_};
+  undocked.load();
+  EXPECT_EQ(view_.bar, (BarRect{926, 100, 54, 864}));
+  undocked.setOrientation(Orientation::Horizontal);
+  EXPECT_EQ(view_.bar, (BarRect{416, 100, 864, 54}));
+
+  // Dragged far beyond the bottom right corner: it stops in the corner.
+  undocked.pressed(10, 10);
+  undocked.dragMoved(3010, 3010, 3000, 3000);
+  undocked.released();
+  EXPECT_EQ(view_.bar, (BarRect{416, 970, 864, 54}));
+  // Rebuilt with small buttons and back with large ones: the longer bar stays in the corner.
+  undocked.setButtonSize(kSmallButton);
+  EXPECT_EQ(view_.bar, (BarRect{416, 970, 480, 30}));
+  undocked.pressed(0, 0);
+  undocked.dragMoved(800, 0, 0, 0);
+  undocked.released();
+  EXPECT_EQ(view_.bar.right(), 1280);
+  undocked.setButtonSize(kLargeButton);
+  EXPECT_EQ(view_.bar, (BarRect{416, 970, 864, 54}));
+}
+
 TEST_F(LauncherBarTest, CloseItemHidesTheBarOrEndsTheLauncherOnlyProgram) {
   bar_.load();
   EXPECT_EQ(bar_.popupState().closeCaption, std::string("ﾗﾝﾁｬを閉じる(&X)"));

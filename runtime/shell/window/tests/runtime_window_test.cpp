@@ -133,12 +133,30 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
   EXPECT_EQ(saved.treeFont->name, "ＭＳ ゴシック") << "the stored name, not the font shown for it";
   EXPECT_EQ(saved.treeFont->size, 12.0);
 
-  // A damaged position never puts the splitter out of the mouse's reach.
-  stored.segmentPosition = 99999;
+  // A position beyond the window (a damaged setting) puts the splitter in the middle, with
+  // the page beside the tree, and the close stores where it then stood.
+  for (int far : {99999, 616}) {
+    stored.treeView = true;
+    stored.segmentPosition = far;
+    saveViewSettings(stored, {});
+    {
+      Window w;
+      w.shell->createWindow(Startup{});
+      QWidget* tree = w.window.treeWidget();
+      EXPECT_EQ(w.surface.splitterLeft(), (640 - 17) / 2) << far;
+      EXPECT_EQ(tree->width(), w.surface.splitterLeft());
+      EXPECT_TRUE(tree->isVisible());
+      EXPECT_LT(w.surface.splitterLeft() + w.surface.splitterWidth(), w.surface.width() - 17) << "the page shows";
+      EXPECT_TRUE(w.window.close());
+    }
+    EXPECT_EQ(loadViewSettings().segmentPosition, (640 - 17) / 2) << far;
+  }
+  // One that a drag in this window could give stays where it was.
+  stored.segmentPosition = 615;
   saveViewSettings(stored, {});
   Window w;
   w.shell->createWindow(Startup{});
-  EXPECT_LT(w.surface.splitterLeft(), w.window.screen()->availableGeometry().width());
+  EXPECT_EQ(w.surface.splitterLeft(), 615);
 }
 
 TEST(RuntimeWindow, AStoredPlaceComesBackExactlyStartAfterStartAndOffScreenWithinReach) {

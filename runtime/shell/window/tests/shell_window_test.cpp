@@ -146,3 +146,35 @@ TEST(ShellWindow, ATestRunSwitchesTheUsersCommandsOff) {
   EXPECT_TRUE(item(menu, "ﾘﾝｸﾂﾘｰ(&T)")->isEnabled());
   EXPECT_TRUE(item(menu, "終了(&X)")->isEnabled());
 }
+
+TEST(ShellWindow, KeypadStarExpandsTheTreeAndAFailedNodeGivesTheSelectionBack) {
+  WindowFixture w;
+  TempDir dir;
+  std::string sub = writeMenu(dir / "SUB.FIL", {"BEGIN MENU", "CAPTION=sub", "END MENU", "BEGIN BUTTON", "INDEX=1",
+                                                "CAPTION=g", "LINK=GONE.FIL", "END BUTTON"});
+  std::string top = writeMenu(dir / "TOP.FIL", {"BEGIN MENU", "CAPTION=top", "END MENU", "BEGIN BUTTON", "INDEX=1",
+                                                "CAPTION=s", "LINK=" + sub, "END BUTTON"});
+  w.runtime.appFolder = pemo::fs::toWindowsPath(dir.path().string()) + "\\";
+  Startup start;
+  start.menuFile = top;
+  w.shell->createWindow(start);
+  auto* tv = static_cast<QTreeWidget*>(w.window.treeWidget());
+  QTreeWidgetItem* root = tv->topLevelItem(0);
+  QTreeWidgetItem* subItem = root->child(0);
+  ASSERT_NE(subItem, nullptr);
+  ASSERT_EQ(subItem->childCount(), 1);
+
+  // Keypad "*" on the root expands the whole branch; no menu opens, nothing is reported.
+  tv->setCurrentItem(root);
+  QTest::keyClick(tv, Qt::Key_Asterisk, Qt::KeypadModifier);
+  EXPECT_TRUE(subItem->isExpanded());
+  EXPECT_EQ(w.window.windowTitle(), "top");
+  EXPECT_EQ(tv->currentItem(), root);
+  EXPECT_TRUE(w.messages.shown.empty());
+
+  // The missing file's node: reported, and the selection is back on the shown menu's node.
+  QTest::mouseClick(tv->viewport(), Qt::LeftButton, {}, tv->visualItemRect(subItem->child(0)).center());
+  EXPECT_EQ(w.messages.shown.size(), 1u);
+  EXPECT_EQ(w.window.windowTitle(), "top");
+  EXPECT_EQ(tv->currentItem(), root);
+}

@@ -9,7 +9,7 @@
 #
 #     [WM=openbox] tools/xvfb_walk_dialogs.sh [build/bin] [shots folder]
 set -euo pipefail
-source "$(dirname "$0")/xvfb_lib.sh" 81 "$@"
+source "$(dirname "$0")/xvfb_lib.sh" 83 "$@"
 
 # WM=openbox (or another window manager) runs the walk under that window manager.
 if [ -n "${WM:-}" ]; then

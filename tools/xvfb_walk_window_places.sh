@@ -8,7 +8,7 @@
 #
 #     [WM=openbox] tools/xvfb_walk_window_places.sh [build/bin] [shots folder]
 set -euo pipefail
-source "$(dirname "$0")/xvfb_lib.sh" 74 "$@"
+source "$(dirname "$0")/xvfb_lib.sh" 84 "$@"
 
 mkdir -p "$work/bin"
 cp "$bin"/pemo "$bin"/pemoedit "$bin"/*.so "$work/bin/"

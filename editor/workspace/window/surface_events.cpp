@@ -93,6 +93,11 @@ void SurfaceEvents::mouseEvent(ObjectRef object, QEvent::Type type, const QMouse
   double x = event.position().x(), y = event.position().y();
   bool combo = object.kind == ObjectKind::ComboBox;
   int button = mouseButton(event.button());
+  ui::OutlineOverlay* overlay = window_.overlay();
+  // A drag's outlines paint over a held picture of the window; the objects move (and
+  // repaint) only once it is let go.
+  if (overlay && type == QEvent::MouseMove && (event.buttons() & Qt::LeftButton)) overlay->holdBackground();
+  if (overlay && type == QEvent::MouseButtonRelease && button == kLeftButton) overlay->releaseBackground();
   switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -160,7 +160,10 @@ bool OutlineOverlay::eventFilter(QObject* watched, QEvent* event) {
     // A picture of the old size no longer covers the host.
     releaseBackground();
   }
-  if (watched == parentWidget() && event->type() == QEvent::ChildAdded) stayOnTop();
+  // With nothing to show, where the overlay stands does not matter: the next outline
+  // raises it. That spares a paste of many objects a search through the host's children
+  // for each one.
+  if (watched == parentWidget() && event->type() == QEvent::ChildAdded && (held_ || !set_.empty())) stayOnTop();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -153,11 +153,14 @@ void MenuWindow::objectAdded(ObjectRef ref) {
 }
 
 // Beneath the nearest object stacked above it in the same container, if any: the cost
-// follows what was added, not how many objects the window holds.
+// follows what was added, not how many objects the window holds. An object above with no
+// widget yet comes in the same paste, later, and its widget will go on top: this one
+// stays where it was made, on top for now.
 void MenuWindow::placeInStacking(ObjectRef ref, QWidget* widget) {
   for (ObjectRef above = document_->stackedAbove(ref); above.index != 0; above = document_->stackedAbove(above)) {
     QWidget* aboveWidget = objectWidget(above);
-    if (aboveWidget && aboveWidget->parentWidget() == widget->parentWidget()) {
+    if (!aboveWidget) return;
+    if (aboveWidget->parentWidget() == widget->parentWidget()) {
       widget->stackUnder(aboveWidget);
       return;
     }

@@ -4,9 +4,10 @@
 // followed by a _NET_WM_PING round trip; the toolkit answers the ping only after it has
 // handled every event before it, so the time up to the answer is what the user waits.
 //
-//   drag_driver WINDOW BAND_X1 BAND_Y1 BAND_X2 BAND_Y2 GRAB_X GRAB_Y [STEPS] [LABEL]
+//   drag_driver WINDOW BAND_X1 BAND_Y1 BAND_X2 BAND_Y2 GRAB_X GRAB_Y [STEPS] [LABEL] [PAUSE_MS]
 //
-// The points are in the window's client area. Run it from tools/xvfb_drag_benchmark.sh.
+// The points are in the window's client area. PAUSE_MS holds the button down that long
+// before the release, for a screenshot of the outlines. Run it from tools/xvfb_drag_benchmark.sh.
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -132,7 +134,8 @@ double largest(const std::vector<double>& values) {
 
 int main(int argc, char** argv) {
   if (argc < 8) {
-    std::fprintf(stderr, "usage: drag_driver WINDOW BAND_X1 BAND_Y1 BAND_X2 BAND_Y2 GRAB_X GRAB_Y [STEPS] [LABEL]\n");
+    std::fprintf(stderr,
+                 "usage: drag_driver WINDOW BAND_X1 BAND_Y1 BAND_X2 BAND_Y2 GRAB_X GRAB_Y [STEPS] [LABEL] [PAUSE_MS]\n");
     return 1;
   }
   const auto window = static_cast<xcb_window_t>(std::strtoul(argv[1], nullptr, 0));
@@ -140,6 +143,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 6; ++i) number[i] = std::atoi(argv[2 + i]);
   const int steps = argc > 8 ? std::max(1, std::atoi(argv[8])) : 20;
   const std::string label = argc > 9 ? argv[9] : "objects";
+  const int pauseMs = argc > 10 ? std::max(0, std::atoi(argv[10])) : 0;
   const auto [x1, y1, x2, y2, grabX, grabY] = number;
 
   int screenNumber = 0;
@@ -170,6 +174,7 @@ int main(int argc, char** argv) {
   std::vector<double> dragSteps;
   for (int step = 1; step <= steps; ++step)
     dragSteps.push_back(timed(driver, [&] { driver.moveTo(grabX + 3 * step, grabY + 2 * step); }));
+  if (pauseMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
   const double dropped = timed(driver, [&] { driver.release(); });
   // What the release left to paint.
   const double settled = timed(driver, [] {});

@@ -4,7 +4,7 @@
 # frames) and one of 500 labels, and build/bin/drag_driver draws a band around all of
 # them and drags the selection in 20 pointer steps through XTest, each step followed by
 # a _NET_WM_PING round trip. Prints the figures with the machine's load; a screenshot of
-# each menu after its drag goes to the folder given (default: ./walk-shots).
+# each menu during and after its drag goes to the folder given (default: ./walk-shots).
 #
 #     tools/xvfb_drag_benchmark.sh [build/bin] [shots folder]
 set -euo pipefail
@@ -26,8 +26,12 @@ for menu in MIXED LABELS; do
   window=$(window_of $editor "DRAG $menu")
   xdotool windowmove "$window" 0 0
   sleep 1
-  "$bin/drag_driver" "$window" 2 2 1215 655 30 22 20 "500 $(echo $menu | tr A-Z a-z)"
-  shot "drag-$menu" 0.5
+  # The button stays down three seconds before the release, for the outlines' picture.
+  "$bin/drag_driver" "$window" 2 2 1215 655 30 22 20 "500 $(echo $menu | tr A-Z a-z)" 3000 &
+  driver=$!
+  shot "drag-$menu-outlines" 2
+  wait $driver
+  shot "drag-$menu-dropped" 0.5
   xdotool key --window "$window" ctrl+w 2>/dev/null || true
   stop $editor
 done

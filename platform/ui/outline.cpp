@@ -1,5 +1,7 @@
 #include "platform/ui/outline.h"
 
+#include <QBackingStore>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -108,19 +110,43 @@ void OutlineOverlay::clear() {
 
 void OutlineOverlay::holdBackground() {
   if (held_) return;
-  QWidget* host = parentWidget();
-  const qreal ratio = host->devicePixelRatioF();
-  beneath_ = QImage(host->size() * ratio, QImage::Format_RGB32);
-  beneath_.setDevicePixelRatio(ratio);
-  renderingBeneath_ = true;
-  host->render(&beneath_, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  renderingBeneath_ = false;
+  beneath_ = pictureBeneath();
   held_ = true;
   heldDirty_ = QRect();
-  setGeometry(host->rect());
+  setGeometry(parentWidget()->rect());
   setAttribute(Qt::WA_OpaquePaintEvent, true);
   show();
   stayOnTop();
+}
+
+QImage OutlineOverlay::pictureBeneath() {
+  QWidget* host = parentWidget();
+  const qreal ratio = host->devicePixelRatioF();
+  const QRect hostPixels(host->mapTo(host->window(), QPoint(0, 0)) * ratio, host->size() * ratio);
+  // The window's own buffer already holds the picture, once what waits to be painted is
+  // painted: a copy costs far less than painting every object again.
+  QCoreApplication::sendPostedEvents(host->window(), QEvent::UpdateRequest);
+  QBackingStore* store = host->window()->backingStore();
+  QPaintDevice* device = store ? store->paintDevice() : nullptr;
+  if (device && device->devType() == QInternal::Image) {
+    const QImage& buffer = *static_cast<QImage*>(device);
+    if (buffer.rect().contains(hostPixels)) {
+      QImage picture = buffer.copy(hostPixels).convertToFormat(QImage::Format_RGB32);
+      picture.setDevicePixelRatio(ratio);
+      // The buffer shows the outlines too: inverting them again leaves what lies beneath.
+      QPainter painter(&picture);
+      painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+      for (const OutlineSet::Outline& o : set_.outlines())
+        for (const QRect& strip : outlineStripRects(o.rect, o.penWidth)) painter.fillRect(strip, Qt::black);
+      return picture;
+    }
+  }
+  QImage picture(host->size() * ratio, QImage::Format_RGB32);
+  picture.setDevicePixelRatio(ratio);
+  renderingBeneath_ = true;
+  host->render(&picture, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  renderingBeneath_ = false;
+  return picture;
 }
 
 void OutlineOverlay::releaseBackground() {

@@ -67,6 +67,7 @@ class OutlineOverlay : public QWidget {
 
  private:
   void stayOnTop();
+  QImage pictureBeneath();
   void repaintStrips(const QRect& hostRect, int penWidth);
 
   OutlineSet set_;

@@ -123,8 +123,8 @@ void SurfaceEvents::invertOutline(int frame, const SurfaceRect& rect, int penWid
 }
 
 void SurfaceEvents::clearOutlines() {
+  // Only where the outlines were: a repaint of the whole window costs every object.
   if (window_.overlay()) window_.overlay()->clear();
-  window_.update();
 }
 
 void SurfaceEvents::setPointer(ObjectRef object, PointerShape shape) {

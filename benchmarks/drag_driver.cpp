@@ -106,12 +106,14 @@ class XDriver {
   uint32_t pingStamp_ = 0;
 };
 
-// One step and its round trip, in milliseconds; exits when the program stops answering.
+// One step and its round trips, in milliseconds; exits when the program stops answering.
+// The first answer comes once the toolkit has handled the step, the second once it has
+// also done what that posted for later: the painting.
 template <typename Step>
 double timed(XDriver& driver, Step step) {
   const auto start = Clock::now();
   step();
-  if (!driver.ping()) {
+  if (!driver.ping() || !driver.ping()) {
     std::fprintf(stderr, "drag_driver: the window stopped answering\n");
     std::exit(3);
   }

@@ -18,12 +18,8 @@ echo "load: $(uptime)"
 # The grid: 25 by 20 cells of 48 by 32 pixels from (10, 10); the band takes it whole, the
 # drag holds the first object.
 for menu in MIXED LABELS; do
-  "$bin/pemoedit" >"$work/pemoedit-$menu.log" 2>&1 &
-  editor=$!
-  focus_on $editor
-  sleep 1
-  open_menu "$work/menus/$menu.FIL"
-  window=$(window_of $editor "DRAG $menu")
+  start_editor_on "$work/menus/$menu.FIL" "DRAG $menu"
+  window=$menu_window
   xdotool windowmove "$window" 0 0
   sleep 1
   # The button stays down three seconds before the release, for the outlines' picture.

@@ -16,6 +16,15 @@ long area(const QRegion& region) {
   return sum;
 }
 
+// A window of 200 by 150 pixels, white.
+void paintWhite(QWidget& window) {
+  window.resize(200, 150);
+  window.setAutoFillBackground(true);
+  QPalette p = window.palette();
+  p.setColor(QPalette::Window, Qt::white);
+  window.setPalette(p);
+}
+
 // Pixels of the widget as shown, overlay included.
 QImage shown(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -40,11 +49,7 @@ TEST(Outline, StripsLieInsideAndNeverOverlap) {
 
 TEST(Outline, OverlayInvertsAlongTheWidgetsRealPlaceAndErasesOnTheSecondDraw) {
   QWidget window;
-  window.resize(200, 150);
-  window.setAutoFillBackground(true);
-  QPalette p = window.palette();
-  p.setColor(QPalette::Window, Qt::white);
-  window.setPalette(p);
+  paintWhite(window);
   QWidget frame(&window);
   frame.setGeometry(10, 10, 120, 100);
   QWidget object(&frame);
@@ -93,11 +98,7 @@ class CountingWidget : public QWidget {
 
 TEST(Outline, HeldOverlayMovesOutlinesWithoutRepaintingTheObjectsAndLetsChangesShowAfter) {
   QWidget window;
-  window.resize(200, 150);
-  window.setAutoFillBackground(true);
-  QPalette p = window.palette();
-  p.setColor(QPalette::Window, Qt::white);
-  window.setPalette(p);
+  paintWhite(window);
   CountingWidget object(&window);
   object.setGeometry(20, 20, 100, 80);
   OutlineOverlay overlay(&window);

@@ -110,11 +110,21 @@ void SurfaceEvents::mouseEvent(ObjectRef object, QEvent::Type type, const QMouse
       else surface_.objectMoved(object, mouseButtons(event.buttons()), x, y);
       break;
     case QEvent::MouseButtonRelease:
-      if (!combo) surface_.objectReleased(object, button, x, y);
+      if (!combo) releaseObject(object, button, x, y);
       else if (button == kLeftButton) surface_.comboReleased(object, x, y);
       break;
     default: break;
   }
+}
+
+void SurfaceEvents::releaseObject(ObjectRef object, int button, double x, double y) {
+  // A group dropped moves many widgets: each move would add two rectangles to the region
+  // waiting to be painted, at a cost that grows with the region. One repaint of the
+  // window costs less.
+  const bool batch = button == kLeftButton && window_.document().selObjFlg && window_.updatesEnabled();
+  if (batch) window_.setUpdatesEnabled(false);
+  surface_.objectReleased(object, button, x, y);
+  if (batch) window_.setUpdatesEnabled(true);
 }
 
 void SurfaceEvents::invertOutline(int frame, const SurfaceRect& rect, int penWidth) {

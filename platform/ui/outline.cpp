@@ -45,12 +45,6 @@ bool OutlineSet::toggle(const QRect& rect, int penWidth) {
   return true;
 }
 
-QRegion OutlineSet::region() const {
-  QRegion all;
-  for (const Outline& o : outlines_) all += outlineStrips(o.rect, o.penWidth);
-  return all;
-}
-
 OutlineOverlay::OutlineOverlay(QWidget* host) : QWidget(host) {
   setObjectName("outlineOverlay");
   setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -31,7 +31,6 @@ class OutlineSet {
   void clear() { outlines_.clear(); }
   bool empty() const { return outlines_.empty(); }
   const std::vector<Outline>& outlines() const { return outlines_; }
-  QRegion region() const;
 
  private:
   std::vector<Outline> outlines_;

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building, testing and running Pemo need.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config python3 qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev
-          libxcb1-dev libxcb-res0-dev liblhasa-dev fonts-ipafont-gothic qt6-translations-l10n xdg-utils xvfb xauth)
+          libxcb1-dev libxcb-res0-dev libxcb-xtest0-dev liblhasa-dev fonts-ipafont-gothic qt6-translations-l10n
+          xdg-utils xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

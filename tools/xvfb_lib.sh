@@ -113,15 +113,22 @@ open_menu() {
   sleep 1
 }
 
-# start_editor_on_start_menu: pemoedit ("$editor") with the copy of START.FIL open in a menu
-# window ("$start"); its output goes to "$work/pemoedit.log".
-start_editor_on_start_menu() {
+# start_editor_on FILE TITLE: pemoedit ("$editor") with the menu file open in a menu window
+# ("$menu_window", the one with that title); its output goes to "$work/pemoedit.log".
+start_editor_on() {
   "$bin/pemoedit" >"$work/pemoedit.log" 2>&1 &
   editor=$!
   focus_on $editor
   sleep 1
-  open_menu "$work/menus/START.FIL"
-  start=$(window_of $editor "Pemo ｻﾝﾌﾟﾙ")
+  open_menu "$1"
+  menu_window=$(window_of $editor "$2")
+}
+
+# start_editor_on_start_menu: pemoedit ("$editor") with the copy of START.FIL open in a menu
+# window ("$start").
+start_editor_on_start_menu() {
+  start_editor_on "$work/menus/START.FIL" "Pemo ｻﾝﾌﾟﾙ"
+  start=$menu_window
 }
 
 # start_editor_with_both_samples: pemoedit with copies of the start and script menus side

@@ -118,6 +118,13 @@ void MenuDocument::bringToFront(ObjectRef ref) {
   stackingPlaces_[stackingKey(ref)] = stacking_.insert(stacking_.end(), ref);
 }
 
+ObjectRef MenuDocument::stackedAbove(ObjectRef ref) const {
+  auto place = stackingPlaces_.find(stackingKey(ref));
+  if (place == stackingPlaces_.end()) return {};
+  auto above = std::next(place->second);
+  return above == stacking_.end() ? ObjectRef{} : *above;
+}
+
 void MenuDocument::sendToBack(ObjectRef ref) {
   removeFromStacking(ref);
   stackingPlaces_[stackingKey(ref)] = stacking_.insert(stacking_.begin(), ref);

@@ -92,6 +92,9 @@ class MenuDocument {
   std::vector<ObjectRef> stacking() const;
   void bringToFront(ObjectRef ref);
   void sendToBack(ObjectRef ref);
+  // The object stacked just above this one; index 0 when none is, or this one is not
+  // stacked.
+  ObjectRef stackedAbove(ObjectRef ref) const;
 
  private:
   void removeFromStacking(ObjectRef ref);

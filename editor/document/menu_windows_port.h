@@ -30,11 +30,10 @@ class MenuWindowsPort {
 class MenuViewPort {
  public:
   virtual ~MenuViewPort() = default;
+  // Shows a new object where the document stacks it.
   virtual void objectAdded(ObjectRef object) = 0;
   virtual void objectChanged(ObjectRef object) = 0;
   virtual void objectRemoved(ObjectRef object) = 0;
-  // The stacking order of the objects changed.
-  virtual void objectsRestacked() = 0;
   // The menu's own attributes (caption, back colour, tiling image) changed.
   virtual void menuAttributesChanged() = 0;
 };

@@ -19,10 +19,7 @@ void ObjectCommands::addObject(ObjectKind kind) {
   if (added.index == 0) return;
   if (intoFrame) moveIntoFrame(*document->find(added), active.index, state_.twipsPerPixelX, state_.twipsPerPixelY);
   state_.activeObject = added;
-  if (MenuViewPort* view = activeView()) {
-    view->objectAdded(added);
-    view->objectsRestacked();
-  }
+  if (MenuViewPort* view = activeView()) view->objectAdded(added);
   changeActiveObject(state_);
 }
 
@@ -65,10 +62,8 @@ void ObjectCommands::remove(const std::vector<ObjectRef>& objects) {
 void ObjectCommands::paste() {
   if (!state_.clipboardFilled || !state_.activeForm) return;
   std::vector<ObjectRef> created = pasteClipboard(state_);
-  if (MenuViewPort* view = activeView()) {
+  if (MenuViewPort* view = activeView())
     for (ObjectRef object : created) view->objectAdded(object);
-    view->objectsRestacked();
-  }
   changeActiveObject(state_);
 }
 

@@ -19,7 +19,7 @@ class SurfaceView {
   // on the window's client area, frame k inside frame k, in that frame's pixels. Drawing
   // the same outline again takes it away.
   virtual void invertOutline(int frame, const SurfaceRect& rect, int penWidth) = 0;
-  // Repaints the window: every outline goes.
+  // Every outline goes; what lay beneath them shows again.
   virtual void clearOutlines() = 0;
   virtual void setPointer(ObjectRef object, PointerShape shape) = 0;
   virtual void setToolTip(ObjectRef object, const std::string& text) = 0;

@@ -4,6 +4,7 @@
 // the launcher bar. Inverting an outline a second time erases it, so callers draw and
 // erase the same way. Inside a window the outline is an overlay that inverts what lies
 // beneath; on the screen it is a small shaped top-level window.
+#include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
@@ -15,6 +16,8 @@ namespace pemo::ui {
 // The outline of `rect` with a pen `penWidth` pixels wide drawn inside the rectangle:
 // four strips that do not overlap, so that inverting them twice restores every pixel.
 QRegion outlineStrips(const QRect& rect, int penWidth);
+// The same strips as rectangles, empty ones left out.
+std::vector<QRect> outlineStripRects(const QRect& rect, int penWidth);
 
 // The outlines now shown; drawing one again takes it away.
 class OutlineSet {
@@ -28,7 +31,6 @@ class OutlineSet {
   void clear() { outlines_.clear(); }
   bool empty() const { return outlines_.empty(); }
   const std::vector<Outline>& outlines() const { return outlines_; }
-  QRegion region() const;
 
  private:
   std::vector<Outline> outlines_;
@@ -36,6 +38,11 @@ class OutlineSet {
 
 // Outlines over the widgets of one window. The overlay covers its host, lets every mouse
 // event through and inverts the pixels beneath the outlines.
+//
+// While the pointer drags outlines across many objects, `holdBackground` keeps a picture
+// of what lies beneath and the overlay paints from it, opaque: a moving outline then costs
+// a copy of pixels, not a repaint of every object it crosses. Nothing beneath may change
+// on the screen until `releaseBackground`.
 class OutlineOverlay : public QWidget {
  public:
   explicit OutlineOverlay(QWidget* host);
@@ -49,12 +56,26 @@ class OutlineOverlay : public QWidget {
   void clear();
   const OutlineSet& outlines() const { return set_; }
 
+  void holdBackground();
+  void releaseBackground();
+  bool holdsBackground() const { return held_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void stayOnTop();
+  QImage pictureBeneath();
+  void repaintStrips(const QRect& hostRect, int penWidth);
+
   OutlineSet set_;
+  bool held_ = false;
+  bool renderingBeneath_ = false;
+  QImage beneath_;
+  // What changed since the last paint while the background is held: one rectangle, so
+  // that many outlines cost no region arithmetic.
+  QRect heldDirty_;
 };
 
 // Outlines on the screen, over other programs' windows too. The screen beneath cannot be

@@ -195,14 +195,23 @@ void PropertyWindow::showGrid() {
 
 void PropertyWindow::showObjectList(const PropertyGrid& grid) {
   QSignalBlocker blocker(objectList_);
-  // Most redraws follow a row's edit: a long list is rebuilt only when it changed. A
-  // caption of any length is shown cut, as every list shows it.
-  bool same = objectList_->count() == static_cast<int>(grid.objectList.entries.size());
-  for (int i = 0; same && i < objectList_->count(); ++i)
-    same = objectList_->itemText(i) == ui::shownText(grid.objectList.entries[i]);
-  if (!same) {
-    objectList_->clear();
-    for (const std::string& entry : grid.objectList.entries) objectList_->addItem(ui::shownText(entry));
+  // Most redraws follow a row's edit and leave the list as it was; a paste or a delete
+  // changes one stretch of it. Only that stretch is replaced, so that a long list costs
+  // what changed in it. A caption of any length is shown cut, as every list shows it.
+  const std::vector<std::string>& entries = grid.objectList.entries;
+  if (entries != shownObjectList_) {
+    const std::size_t oldSize = shownObjectList_.size(), newSize = entries.size();
+    std::size_t head = 0;
+    while (head < oldSize && head < newSize && shownObjectList_[head] == entries[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < oldSize - head && tail < newSize - head &&
+           shownObjectList_[oldSize - 1 - tail] == entries[newSize - 1 - tail])
+      ++tail;
+    objectList_->model()->removeRows(static_cast<int>(head), static_cast<int>(oldSize - head - tail));
+    QStringList inserted;
+    for (std::size_t i = head; i < newSize - tail; ++i) inserted << ui::shownText(entries[i]);
+    objectList_->insertItems(static_cast<int>(head), inserted);
+    shownObjectList_ = entries;
   }
   objectList_->setCurrentIndex(grid.objectListSelection);
   objectList_->setEnabled(grid.objectListEnabled);

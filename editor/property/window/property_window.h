@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "editor/property/property_sheet.h"
 #include "editor/property/resize_rule.h"
@@ -65,6 +67,8 @@ class PropertyWindow : public QWidget, public PropertySheetView {
   QComboBox* unloadModeList_ = nullptr;
   QComboBox* pictureSizeList_ = nullptr;
   QComboBox* objectList_ = nullptr;
+  // The entries the object list shows, to compare a new list with at no cost per item.
+  std::vector<std::string> shownObjectList_;
   QToolButton* dialogButton_ = nullptr;
   std::function<void()> onActivated_;
   std::function<void()> onHelp_;

@@ -120,8 +120,8 @@ void MenuWindow::showDocument() {
   // Frames first, so that the objects inside them find their container.
   for (bool frames : {true, false})
     for (ObjectRef ref : document_->stacking())
-      if ((ref.kind == ObjectKind::Frame) == frames) objectAdded(ref);
-  objectsRestacked();
+      if ((ref.kind == ObjectKind::Frame) == frames) addWidget(ref);
+  restackAll();
   overlay_ = new ui::OutlineOverlay(this);
 }
 
@@ -138,15 +138,35 @@ QWidget* MenuWindow::objectWidget(ObjectRef object) const {
   return it == widgets_.end() ? nullptr : it->second;
 }
 
-void MenuWindow::objectAdded(ObjectRef ref) {
+QWidget* MenuWindow::addWidget(ObjectRef ref) {
   const MenuObject* object = document_->find(ref);
-  if (!object) return;
+  if (!object) return nullptr;
   objectRemoved(ref);
+  // A new child is the last of its container's, so on top of the others (the outline
+  // overlay raises itself above it).
   QWidget* widget = createWidget(*object);
   widgets_[key(ref)] = widget;
   surface_->watch(widget, ref);
-  widget->raise();
-  if (overlay_) overlay_->raise();
+  return widget;
+}
+
+void MenuWindow::objectAdded(ObjectRef ref) {
+  if (QWidget* widget = addWidget(ref)) placeInStacking(ref, widget);
+}
+
+// Beneath the nearest object stacked above it in the same container, if any: the cost
+// follows what was added, not how many objects the window holds. An object above with no
+// widget yet comes in the same paste, later, and its widget will go on top: this one
+// stays where it was made, on top for now.
+void MenuWindow::placeInStacking(ObjectRef ref, QWidget* widget) {
+  for (ObjectRef above = document_->stackedAbove(ref); above.index != 0; above = document_->stackedAbove(above)) {
+    QWidget* aboveWidget = objectWidget(above);
+    if (!aboveWidget) return;
+    if (aboveWidget->parentWidget() == widget->parentWidget()) {
+      widget->stackUnder(aboveWidget);
+      return;
+    }
+  }
 }
 
 void MenuWindow::objectChanged(ObjectRef ref) {
@@ -175,7 +195,7 @@ void MenuWindow::objectRemoved(ObjectRef ref) {
   widget->deleteLater();
 }
 
-void MenuWindow::objectsRestacked() {
+void MenuWindow::restackAll() {
   for (ObjectRef ref : document_->stacking())
     if (QWidget* widget = objectWidget(ref)) widget->raise();
   if (overlay_) overlay_->raise();
@@ -220,6 +240,8 @@ void MenuWindow::showObjectPopup(const SurfacePopupState& items) {
 void MenuWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !loaded_) return;
+  // Another window may change the objects; they must show.
+  if (!isActiveWindow() && overlay_) overlay_->releaseBackground();
   if (isActiveWindow()) {
     surface().activated();
     workspace_.menuWindowActivated(*document_, handle_);
@@ -262,6 +284,7 @@ void MenuWindow::mousePressEvent(QMouseEvent* event) {
 
 void MenuWindow::mouseMoveEvent(QMouseEvent* event) {
   if (!banding_ || event->buttons() != Qt::LeftButton) return;
+  overlay_->holdBackground();
   if (!band_.isNull()) overlay_->invert(band_, 1);
   bandEnd_ = event->position().toPoint();
   band_ = QRect(bandStart_, bandEnd_).normalized();
@@ -273,8 +296,10 @@ void MenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   banding_ = false;
   if (!band_.isNull()) {
     overlay_->invert(band_, 1);
+    // The marks go on the held picture too: selecting changes no object.
     surface().selectInBand(bandStart_.x(), bandStart_.y(), bandEnd_.x(), bandEnd_.y());
   }
+  overlay_->releaseBackground();
   band_ = QRect();
   // A click on the empty surface selects the menu itself.
   if (!surface().surfaceClicked()) return;

@@ -35,7 +35,6 @@ class MenuWindow : public QWidget, public MenuViewPort {
   void objectAdded(ObjectRef object) override;
   void objectChanged(ObjectRef object) override;
   void objectRemoved(ObjectRef object) override;
-  void objectsRestacked() override;
   void menuAttributesChanged() override;
   // The widget that shows an object; nullptr for none.
   QWidget* objectWidget(ObjectRef object) const;
@@ -64,6 +63,11 @@ class MenuWindow : public QWidget, public MenuViewPort {
   void buildPopup();
   void showDocument();
   QWidget* createWidget(const MenuObject& object);
+  // Makes and watches the object's widget, on top of its container's objects.
+  QWidget* addWidget(ObjectRef ref);
+  void placeInStacking(ObjectRef ref, QWidget* widget);
+  // Puts every widget in the document's stacking order.
+  void restackAll();
   static std::pair<int, int> key(ObjectRef object) { return {static_cast<int>(object.kind), object.index}; }
   void placeWindow(const QPoint& place);
   void run(EditorCommand command, int argument = 0);

@@ -93,6 +93,11 @@ void SurfaceEvents::mouseEvent(ObjectRef object, QEvent::Type type, const QMouse
   double x = event.position().x(), y = event.position().y();
   bool combo = object.kind == ObjectKind::ComboBox;
   int button = mouseButton(event.button());
+  ui::OutlineOverlay* overlay = window_.overlay();
+  // A drag's outlines paint over a held picture of the window; the objects move (and
+  // repaint) only once it is let go.
+  if (overlay && type == QEvent::MouseMove && (event.buttons() & Qt::LeftButton)) overlay->holdBackground();
+  if (overlay && type == QEvent::MouseButtonRelease && button == kLeftButton) overlay->releaseBackground();
   switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -105,11 +110,21 @@ void SurfaceEvents::mouseEvent(ObjectRef object, QEvent::Type type, const QMouse
       else surface_.objectMoved(object, mouseButtons(event.buttons()), x, y);
       break;
     case QEvent::MouseButtonRelease:
-      if (!combo) surface_.objectReleased(object, button, x, y);
+      if (!combo) releaseObject(object, button, x, y);
       else if (button == kLeftButton) surface_.comboReleased(object, x, y);
       break;
     default: break;
   }
+}
+
+void SurfaceEvents::releaseObject(ObjectRef object, int button, double x, double y) {
+  // A group dropped moves many widgets: each move would add two rectangles to the region
+  // waiting to be painted, at a cost that grows with the region. One repaint of the
+  // window costs less.
+  const bool batch = button == kLeftButton && window_.document().selObjFlg && window_.updatesEnabled();
+  if (batch) window_.setUpdatesEnabled(false);
+  surface_.objectReleased(object, button, x, y);
+  if (batch) window_.setUpdatesEnabled(true);
 }
 
 void SurfaceEvents::invertOutline(int frame, const SurfaceRect& rect, int penWidth) {
@@ -118,8 +133,8 @@ void SurfaceEvents::invertOutline(int frame, const SurfaceRect& rect, int penWid
 }
 
 void SurfaceEvents::clearOutlines() {
+  // Only where the outlines were: a repaint of the whole window costs every object.
   if (window_.overlay()) window_.overlay()->clear();
-  window_.update();
 }
 
 void SurfaceEvents::setPointer(ObjectRef object, PointerShape shape) {

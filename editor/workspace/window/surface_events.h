@@ -40,6 +40,7 @@ class SurfaceEvents : public QObject, public SurfaceView {
 
  private:
   void mouseEvent(ObjectRef object, QEvent::Type type, const QMouseEvent& event);
+  void releaseObject(ObjectRef object, int button, double x, double y);
 
   MenuWindow& window_;
   EditorWorkspace& workspace_;

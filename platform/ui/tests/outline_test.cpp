@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 
 #include "platform/ui/outline.h"
 
@@ -13,6 +14,15 @@ long area(const QRegion& region) {
   long sum = 0;
   for (const QRect& r : region) sum += long(r.width()) * r.height();
   return sum;
+}
+
+// A window of 200 by 150 pixels, white.
+void paintWhite(QWidget& window) {
+  window.resize(200, 150);
+  window.setAutoFillBackground(true);
+  QPalette p = window.palette();
+  p.setColor(QPalette::Window, Qt::white);
+  window.setPalette(p);
 }
 
 // Pixels of the widget as shown, overlay included.
@@ -39,11 +49,7 @@ TEST(Outline, StripsLieInsideAndNeverOverlap) {
 
 TEST(Outline, OverlayInvertsAlongTheWidgetsRealPlaceAndErasesOnTheSecondDraw) {
   QWidget window;
-  window.resize(200, 150);
-  window.setAutoFillBackground(true);
-  QPalette p = window.palette();
-  p.setColor(QPalette::Window, Qt::white);
-  window.setPalette(p);
+  paintWhite(window);
   QWidget frame(&window);
   frame.setGeometry(10, 10, 120, 100);
   QWidget object(&frame);
@@ -67,11 +73,69 @@ TEST(Outline, OverlayInvertsAlongTheWidgetsRealPlaceAndErasesOnTheSecondDraw) {
 
   overlay.invert(&object, object.rect(), 1);
   EXPECT_EQ(shown(window), before);
-  EXPECT_TRUE(overlay.isHidden());
 
   overlay.invert(QRect(0, 0, 4, 150), 2);
   overlay.clear();
   EXPECT_EQ(shown(window), before);
+}
+
+namespace {
+
+// An object that counts how often it paints itself.
+class CountingWidget : public QWidget {
+ public:
+  using QWidget::QWidget;
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    ++paints;
+    QPainter(this).fillRect(rect(), Qt::darkBlue);
+  }
+};
+
+}  // namespace
+
+TEST(Outline, HeldOverlayMovesOutlinesWithoutRepaintingTheObjectsAndLetsChangesShowAfter) {
+  QWidget window;
+  paintWhite(window);
+  CountingWidget object(&window);
+  object.setGeometry(20, 20, 100, 80);
+  OutlineOverlay overlay(&window);
+  window.show();
+  QApplication::processEvents();
+  const QImage before = shown(window);
+  overlay.invert(QRect(10, 10, 50, 40), 2);
+  QApplication::processEvents();
+  const QImage marked = shown(window);
+
+  overlay.holdBackground();
+  QApplication::processEvents();
+  object.paints = 0;
+  for (int step = 1; step <= 5; ++step) {
+    overlay.invert(QRect(10 + step - 1, 10, 50, 40), 2);
+    overlay.invert(QRect(10 + step, 10, 50, 40), 2);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(object.paints, 0) << "the objects beneath stay as they were painted";
+  overlay.invert(QRect(15, 10, 50, 40), 2);
+  overlay.invert(QRect(10, 10, 50, 40), 2);
+  EXPECT_EQ(shown(window), marked) << "held or not, the outline inverts the same pixels";
+  overlay.invert(QRect(10, 10, 50, 40), 2);
+  EXPECT_EQ(shown(window), before);
+
+  overlay.releaseBackground();
+  EXPECT_FALSE(overlay.holdsBackground());
+  object.paints = 0;
+  object.update();
+  QApplication::processEvents();
+  EXPECT_GT(object.paints, 0) << "once let go, a change beneath shows again";
+
+  overlay.holdBackground();
+  overlay.invert(QRect(30, 30, 20, 20), 1);
+  window.resize(220, 160);
+  EXPECT_FALSE(overlay.holdsBackground()) << "a picture of the old size no longer fits";
+  overlay.clear();
 }
 
 TEST(Outline, ScreenOutlineIsAShapedWindowUntilDrawnAgain) {

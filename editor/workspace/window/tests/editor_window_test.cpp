@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +15,7 @@
 
 #include "editor/document/registry_recent_key.h"
 #include "editor/document/tests/document_fixture.h"
+#include "editor/property/object_list.h"
 #include "editor/workspace/editor_settings.h"
 #include "editor/workspace/window/editor_windows.h"
 #include "editor/workspace/window/set_editor_dialog.h"
@@ -309,6 +311,54 @@ TEST_F(EditorWindowTest, ObjectCommandsComeFromThePopupKeysAndToolbarAndTheWidge
   EXPECT_FALSE(window.objectWidget(label));
   window.popupItem(4)->trigger();
   EXPECT_TRUE(window.objectWidget(label));  // the popup pastes it back, into the emptied array
+}
+
+TEST_F(EditorWindowTest, PastedWidgetsStackAsTheDocumentAndTheObjectListFollows) {
+  windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
+  MenuWindow& window = *windows.menuWindows.windows()[0];
+  MenuDocument& document = window.document();
+  for (ObjectKind kind : {ObjectKind::Label, ObjectKind::Image, ObjectKind::Button, ObjectKind::Image}) {
+    ObjectRef added = document.addObject(kind);
+    document.find(added)->left = 10 + 40 * added.index;
+    document.find(added)->top = 10;
+    document.find(added)->width = 30;
+    document.find(added)->height = 20;
+    window.objectAdded(added);
+  }
+  auto shownOrder = [&] {
+    std::vector<ObjectRef> order;
+    for (QObject* child : window.children())
+      for (ObjectRef ref : document.stacking())
+        if (window.objectWidget(ref) == child) order.push_back(ref);
+    return order;
+  };
+  auto listed = [&] {
+    std::vector<std::string> entries;
+    for (int i = 0; i < windows.propertyWindow.objectList()->count(); ++i)
+      entries.push_back(windows.propertyWindow.objectList()->itemText(i).toStdString());
+    return entries;
+  };
+  EXPECT_EQ(shownOrder(), document.stacking());
+
+  window.surface().surfacePressed();
+  window.surface().selectInBand(0, 0, 200, 100);
+  windows.workspace.run(EditorCommand::Copy, CommandSource::MenuWindow);
+  windows.workspace.run(EditorCommand::Paste, CommandSource::MenuWindow);
+  ASSERT_EQ(document.stacking().size(), 8u);
+  EXPECT_EQ(document.stacking().front().kind, ObjectKind::Image) << "pasted images go behind everything";
+  EXPECT_EQ(shownOrder(), document.stacking());
+  EXPECT_EQ(listed(), property::buildObjectList(document).entries);
+
+  windows.workspace.run(EditorCommand::Paste, CommandSource::MenuWindow);
+  EXPECT_EQ(shownOrder(), document.stacking());
+  state.activeObject = {ObjectKind::Button, 1};
+  windows.workspace.run(EditorCommand::Delete, CommandSource::MenuWindow);
+  ASSERT_FALSE(document.find({ObjectKind::Button, 1}));
+  EXPECT_EQ(listed(), property::buildObjectList(document).entries) << "a stretch taken out of the middle";
+
+  window.surface().selectInBand(0, 0, 400, 100);
+  ASSERT_TRUE(document.selObjFlg);
+  EXPECT_EQ(window.children().constLast(), window.overlay()) << "marks drawn after a paste stand above its objects";
 }
 
 TEST_F(EditorWindowTest, TheEditorSettingKeepsTheLastChoiceAfterACancel) {

@@ -128,6 +128,32 @@ TEST_F(SurfaceEventsTest, ABandOverThreeLabelsMarksThemAndARightPressOffersTheOb
   EXPECT_TRUE(window->popupItem(0)->isEnabled());
 }
 
+TEST_F(SurfaceEventsTest, AGroupDropMovesEveryWidgetAndLeavesTheWindowPaintingAgain) {
+  window->show();
+  std::vector<ObjectRef> labels;
+  for (int left : {10, 70, 130}) labels.push_back(add(ObjectKind::Label, left, 10, 50, 20));
+  drag(window, {5, 5}, {200, 40});
+  ASSERT_TRUE(window->document().selObjFlg);
+  QWidget* grabbed = window->objectWidget(labels[0]);
+  send(grabbed, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  send(grabbed, QEvent::MouseMove, {15, 10}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_TRUE(window->overlay()->holdsBackground()) << "the outlines move over a held picture";
+  send(grabbed, QEvent::MouseMove, {25, 15}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(window->objectWidget(labels[1])->pos(), QPoint(70, 10)) << "nothing moves before the drop";
+  send(grabbed, QEvent::MouseButtonRelease, {25, 15}, Qt::LeftButton, Qt::NoButton);
+
+  EXPECT_FALSE(window->overlay()->holdsBackground());
+  EXPECT_TRUE(window->updatesEnabled());
+  for (ObjectRef ref : labels) EXPECT_TRUE(window->objectWidget(ref)->updatesEnabled());
+  std::vector<QRect> marks;
+  for (const auto& outline : window->overlay()->outlines().outlines()) marks.push_back(outline.rect);
+  ASSERT_EQ(marks.size(), 3u);
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    EXPECT_EQ(window->objectWidget(labels[i])->pos(), QPoint(30 + 60 * static_cast<int>(i), 20));
+    EXPECT_EQ(marks[i], window->objectWidget(labels[i])->geometry().adjusted(-2, -2, 2, 2));
+  }
+}
+
 TEST_F(SurfaceEventsTest, AnObjectRemovedFromItsOwnPopupLeavesTheWindowWorking) {
   ObjectRef label = add(ObjectKind::Label, 10, 10, 50, 20);
   QTimer::singleShot(0, [&] {

@@ -63,6 +63,13 @@ class ObjectCommandsTest : public ::testing::Test {
     return ref;
   }
   MenuObject& at(ObjectRef ref) { return *document().find(ref); }
+  // Reads into `reread` the active document as a menu file gives it back.
+  void saveAndReadBack(MenuDocument& reread) {
+    pemo::testing::TempDir dir;
+    const std::string file = (dir / "menu.fil").string();
+    ASSERT_TRUE(writeMenuFile(file, document(), WriteMode::TestRun, state));
+    ASSERT_EQ(loadMenuFile(reread, state, file), LoadState::Read);
+  }
   void select(TestWindow& window, double right, double bottom) { window.surface.selectInBand(0, 0, right, bottom); }
   void copyOf(ObjectRef object) {
     state.activeObject = object;
@@ -476,11 +483,8 @@ TEST_F(ObjectCommandsTest, APictureButtonsLinkAndPictureComeBackApartThroughTheC
   copyOf(button);
   activate(second);
   commands.paste();
-  pemo::testing::TempDir dir;
-  const std::string file = (dir / "menu.fil").string();
-  ASSERT_TRUE(writeMenuFile(file, document(), WriteMode::TestRun, state));
   MenuDocument reread;
-  ASSERT_EQ(loadMenuFile(reread, state, file), LoadState::Read);
+  saveAndReadBack(reread);
   const MenuObject& back = reread.objects(ObjectKind::PictureButton).at(1);
   EXPECT_EQ(back.link, "prog.exe a,b");
   EXPECT_EQ(back.picture, "pic.bmp");
@@ -496,11 +500,8 @@ TEST_F(ObjectCommandsTest, ObjectsCopiedTogetherKeepTheirOwnFontsThroughThePaste
   commands.copy();
   activate(second);
   commands.paste();
-  pemo::testing::TempDir dir;
-  const std::string file = (dir / "menu.fil").string();
-  ASSERT_TRUE(writeMenuFile(file, document(), WriteMode::TestRun, state));
   MenuDocument reread;
-  ASSERT_EQ(loadMenuFile(reread, state, file), LoadState::Read);
+  saveAndReadBack(reread);
   const auto& labels = reread.objects(ObjectKind::Label);
   ASSERT_TRUE(labels.isLoaded(1) && labels.isLoaded(2));
   EXPECT_EQ(labels.at(1).font.size, 16);

@@ -203,4 +203,15 @@ int64_t KeyStore::nextCounterValue(std::string_view counter) {
   return value;
 }
 
+void KeyStore::beginBatch() {
+  if (batchDepth_ == 0) batch_ = std::make_unique<Transaction>(db_, Transaction::kWrite);
+  ++batchDepth_;
+}
+
+void KeyStore::endBatch() {
+  if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+  std::unique_ptr<Transaction> batch = std::move(batch_);
+  batch->commit();
+}
+
 }  // namespace pemo::registry

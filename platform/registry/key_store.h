@@ -2,6 +2,7 @@
 // Keys and values of one registry database, addressed by the keys' row ids. The
 // registry functions turn handles into ids and these calls into status codes.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,10 +46,17 @@ class KeyStore {
 
   int64_t nextCounterValue(std::string_view counter);
 
+  // Holds one write transaction open; every change until endBatch is part of it.
+  // Batches nest; the outermost end commits.
+  void beginBatch();
+  void endBatch();
+
  private:
   std::optional<int64_t> child(int64_t parent, std::string_view name);
 
   sqlite::Database db_;
+  std::unique_ptr<sqlite::Transaction> batch_;
+  int batchDepth_ = 0;
 };
 
 // The form names are compared in.

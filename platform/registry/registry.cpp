@@ -264,6 +264,26 @@ Status deleteKey(Key key, std::string_view subKey) {
   });
 }
 
+WriteBatch::WriteBatch() {
+  Registry& r = registry();
+  std::lock_guard lock(r.mutex);
+  try {
+    r.store(Registry::currentFile()).beginBatch();
+    open_ = true;
+  } catch (const std::exception&) {
+  }
+}
+
+WriteBatch::~WriteBatch() {
+  if (!open_) return;
+  Registry& r = registry();
+  std::lock_guard lock(r.mutex);
+  try {
+    r.store(Registry::currentFile()).endBatch();
+  } catch (const std::exception&) {
+  }
+}
+
 int64_t nextCounterValue(std::string_view counter) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);

@@ -89,6 +89,21 @@ Status deleteKey(Key key, std::string_view subKey);
 // its terminating NUL, the data's bytes for every other type.
 size_t storedSize(const Value& value);
 
+// Writes made while a batch lives reach the disk together, in one transaction, when
+// it ends; others' writes wait for it. Meant for a few settings written at once, not
+// to be held across anything slow. A batch that cannot start leaves each write on
+// its own.
+class WriteBatch {
+ public:
+  WriteBatch();
+  ~WriteBatch();
+  WriteBatch(const WriteBatch&) = delete;
+  WriteBatch& operator=(const WriteBatch&) = delete;
+
+ private:
+  bool open_ = false;
+};
+
 // The next number (1, 2, 3, ...) of a counter shared by every Pemo process of the
 // user; 0 when the database cannot be used.
 int64_t nextCounterValue(std::string_view counter);

@@ -119,16 +119,20 @@ std::string Statement::bytes(int column) const {
 }
 
 Transaction::Transaction(Database& db, Kind kind) : db_(db) {
-  db_.execute(kind == kWrite ? "BEGIN IMMEDIATE" : "BEGIN");
+  // Inside a transaction already open (a batch of writes), this one is a savepoint of
+  // it: its own failure still undoes only its own changes.
+  nested_ = sqlite3_get_autocommit(db_.handle()) == 0;
+  db_.execute(nested_ ? "SAVEPOINT nested" : kind == kWrite ? "BEGIN IMMEDIATE" : "BEGIN");
   open_ = true;
 }
 
 Transaction::~Transaction() {
-  if (open_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!open_) return;
+  sqlite3_exec(db_.handle(), nested_ ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Transaction::commit() {
-  db_.execute("COMMIT");
+  db_.execute(nested_ ? "RELEASE nested" : "COMMIT");
   open_ = false;
 }
 

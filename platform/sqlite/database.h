@@ -91,7 +91,8 @@ class Statement {
 
 // A transaction that rolls back unless committed. A write transaction takes the
 // write lock at once (waiting up to the busy timeout), so it never fails later for
-// want of it; a read transaction sees one consistent state of the file.
+// want of it; a read transaction sees one consistent state of the file. Opened while
+// another transaction is open, it is a savepoint inside that one.
 class Transaction {
  public:
   enum Kind { kRead, kWrite };
@@ -104,6 +105,7 @@ class Transaction {
  private:
   Database& db_;
   bool open_ = false;
+  bool nested_ = false;
 };
 
 }  // namespace pemo::sqlite

@@ -4,6 +4,7 @@
 
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
+#include "platform/registry/registry.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/help_document.h"
 #include "runtime/messages.h"
@@ -37,18 +38,21 @@ void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read
   page::RuntimeState& runtime = parts_.runtime;
   ShellWindowPort& window = parts_.window;
   noStartFile_ = start.noStartFile;
-
-  ViewSettings settings = loadViewSettings();
-  showLaunchSetting_ = settings.showLaunch;
-  // The window takes its size first: the splitter is placed within it.
-  if (hasStoredWindowRect()) window.restoreWindowRect();
-  window.applyViewSettings(settings);
-  if (settings.treeFont) parts_.page.objects().setTemplateFont(templateFontOf(*settings.treeFont));
-  if (!runtime.hiddenStart) window.showWindow();
-  runtime.startFolder = fs::currentFolder();
-  if (!runtime.testRun) prepareUserFolder();
-  parts_.hooks.clearRunList();
-  if (!runtime.testRun) runMenu_.load();
+  {
+    // The settings a start reads and writes reach the disk at once.
+    registry::WriteBatch batch;
+    ViewSettings settings = loadViewSettings();
+    showLaunchSetting_ = settings.showLaunch;
+    // The window takes its size first: the splitter is placed within it.
+    if (hasStoredWindowRect()) window.restoreWindowRect();
+    window.applyViewSettings(settings);
+    if (settings.treeFont) parts_.page.objects().setTemplateFont(templateFontOf(*settings.treeFont));
+    if (!runtime.hiddenStart) window.showWindow();
+    runtime.startFolder = fs::currentFolder();
+    if (!runtime.testRun) prepareUserFolder();
+    parts_.hooks.clearRunList();
+    if (!runtime.testRun) runMenu_.load();
+  }
   runtime.explorerPath = fs::windowsFolder() + "\\explorer.exe";
 
   if (noStartFile_) {
@@ -112,11 +116,15 @@ void RuntimeShell::shutdownCleanup() {
     script.fireScriptEvent(page::ObjectKind::Menu, 0, menufile::ScriptEvent::UnloadMenu);
     script.closeScript();
   }
-  ViewSettings settings = parts_.window.currentViewSettings();
-  settings.showLaunch = showLaunchSetting_;
-  saveViewSettings(settings, [this] { parts_.window.storeWindowRect(); });
-  parts_.window.clearRunProcessList();
-  if (!parts_.runtime.testRun) runMenu_.save();
+  {
+    // The settings a close writes reach the disk at once.
+    registry::WriteBatch batch;
+    ViewSettings settings = parts_.window.currentViewSettings();
+    settings.showLaunch = showLaunchSetting_;
+    saveViewSettings(settings, [this] { parts_.window.storeWindowRect(); });
+    parts_.window.clearRunProcessList();
+    if (!parts_.runtime.testRun) runMenu_.save();
+  }
   const std::string& folder = parts_.runtime.startFolder;
   if (folder.size() >= 2 && folder[1] == ':') {
     fs::changeDrive(folder[0]);

@@ -83,3 +83,41 @@ TEST(RegistryProcesses, SharedCountersNeverRepeat) {
 
 }  // namespace
 }  // namespace pemo::registry
+
+namespace pemo::registry {
+namespace {
+
+// A batch's writes are read back at once by the process that makes them, reach other
+// processes when the batch ends, and a write that fails inside it undoes nothing else.
+TEST(RegistryProcesses, ABatchsWritesAreAllKeptAndReachOthersWhenItEnds) {
+  const std::string path = ".Default\\Software\\Kalvo\\Pemo\\SW";
+  Key key = 0;
+  ASSERT_EQ(createKey(kUsers, path, "", key), kSuccess);
+  ASSERT_EQ(setValue(key, "TreeView", kString, "True"), kSuccess);
+  {
+    WriteBatch batch;
+    {
+      WriteBatch inner;
+      EXPECT_EQ(setValue(key, "SegmentPosition", kString, "200"), kSuccess);
+    }
+    Key gone = 0;
+    ASSERT_EQ(createKey(kUsers, path + "\\gone", "", gone), kSuccess);
+    ASSERT_EQ(deleteKey(kUsers, path + "\\gone"), kSuccess);
+    EXPECT_EQ(setValue(gone, "x", kString, "y"), kKeyDeleted);
+    EXPECT_EQ(setValue(key, "ShowLaunch", kString, "1"), kSuccess);
+    EXPECT_EQ(setValue(key, "TreeView", kString, "False"), kSuccess);
+    Value value;
+    ASSERT_EQ(queryValue(key, "SegmentPosition", value), kSuccess);
+    EXPECT_EQ(value.data, "200");
+  }
+  EXPECT_EQ(clientOutput("count '" + path + "'"), "3\n");
+  std::string name;
+  Value value;
+  std::vector<std::string> stored;
+  for (uint32_t i = 0; enumValue(key, i, name, value) == kSuccess; ++i) stored.push_back(name + "=" + value.data);
+  EXPECT_EQ(stored, (std::vector<std::string>{"TreeView=False", "SegmentPosition=200", "ShowLaunch=1"}));
+  closeKey(key);
+}
+
+}  // namespace
+}  // namespace pemo::registry

@@ -30,6 +30,23 @@ std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
   return std::make_unique<ui::ControlArray<W>>(parent, [](QWidget* p) { return new W(p); });
 }
 
+// While it lives, drops the posted repaint requests of the widgets inside a container
+// (the container's own request and everyone else's go through).
+class DropRepaintRequests : public QObject {
+ public:
+  explicit DropRepaintRequests(QWidget* container) : container_(container) { qApp->installEventFilter(this); }
+  ~DropRepaintRequests() override { qApp->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::UpdateLater || !watched->isWidgetType()) return false;
+    return container_->isAncestorOf(static_cast<QWidget*>(watched));
+  }
+
+ private:
+  QWidget* container_;
+};
+
 }  // namespace
 
 PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(frame), tv_(treePane) {
@@ -191,7 +208,27 @@ void PageSurface::setPointer(MousePointer pointer) {
 void PageSurface::setOpening(bool opening) {
   // Painting a page that grows by a thousand objects over and over is what made
   // opening slow; the page is painted once it is complete.
-  setUpdatesEnabled(!opening);
+  if (opening) pictureChecks_.clear();  // a picture may have changed since the last page
+  if (opening || updatesEnabled()) {
+    setUpdatesEnabled(!opening);
+    return;
+  }
+  // Turning repaints back on asks every object for a repaint of its own, and so does
+  // showing an object. In a window already on the screen Qt then compares each object
+  // painted on its own with all the objects above it, which grows with the square of
+  // the page. The page is taken off the screen while repaints come back on (no object
+  // then asks), its objects' own requests are dropped, and it is painted as a whole.
+  QWidget* focused = QApplication::focusWidget();
+  const bool visible = isVisible();
+  if (visible) hide();
+  setUpdatesEnabled(true);
+  if (visible) show();
+  {
+    DropRepaintRequests drop(this);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+  }
+  update();
+  if (focused && isAncestorOf(focused) && focused->isVisible()) focused->setFocus();
 }
 
 void PageSurface::yieldToEvents() {
@@ -219,7 +256,13 @@ int PageSurface::tileBackground(const std::string& hostPath) {
 }
 
 bool PageSurface::isPicture(const std::string& hostPath) {
-  return QImageReader(QString::fromStdString(hostPath)).canRead();
+  // A page shows the same few pictures on many buttons: each file is tried once per
+  // opening (trying means asking every picture format to read its start).
+  auto known = pictureChecks_.find(hostPath);
+  if (known != pictureChecks_.end()) return known->second;
+  const bool picture = QImageReader(QString::fromStdString(hostPath)).canRead();
+  pictureChecks_.emplace(hostPath, picture);
+  return picture;
 }
 
 void PageSurface::objectLoaded(const PageObject& o) {

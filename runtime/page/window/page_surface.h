@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "platform/ui/control_array.h"
 #include "platform/ui/tiled_background.h"
@@ -129,6 +131,8 @@ class PageSurface : public QWidget, public PageView {
   PageEventWiring* events_ = nullptr;
   ui::TiledBackground* background_ = nullptr;
   QElapsedTimer lastYield_;
+  // Whether each picture file tried while the page opens can be shown.
+  std::unordered_map<std::string, bool> pictureChecks_;
 };
 
 }  // namespace pemo::page

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
@@ -115,4 +116,64 @@ TEST(PageSurface, NoObjectAnswersWhileTheSelectionRuns) {
   EXPECT_EQ(w.page.objects().find(ObjectKind::Label, 2)->caption, "C") << "the other label did not join the run";
   EXPECT_TRUE(w.page.selection().empty());
   EXPECT_TRUE(widget(ObjectKind::Label, 2)->isEnabled());
+}
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+std::vector<std::string> overlappingPage(const char* caption) {
+  return {"BEGIN MENU", "END MENU",
+          "BEGIN LABEL", "CAPTION=" + std::string(caption), "LEFT=20", "TOP=20", "WIDTH=100", "HEIGHT=20", "END LABEL",
+          "BEGIN IMAGE", "LEFT=10", "TOP=10", "WIDTH=200", "HEIGHT=100", "END IMAGE",
+          "BEGIN FRAME", "LEFT=300", "TOP=10", "WIDTH=150", "HEIGHT=100", "END FRAME",
+          "BEGIN BUTTON", "PARENT=1", "LEFT=10", "TOP=30", "WIDTH=80", "HEIGHT=24", "END BUTTON"};
+}
+
+}  // namespace
+
+// The page is built inside a window already on the screen, then painted as a whole.
+TEST(PageSurface, APageOpenedInAShownWindowShowsItsObjectsInOrderPaintsThemAndKeepsTheKeyboard) {
+  TempDir dir;
+  Surface w;
+  QWidget* tree = w.window.findChild<QWidget*>("TV");
+  tree->setFocusPolicy(Qt::StrongFocus);
+  w.window.activateWindow();
+  tree->setFocus();
+  ASSERT_TRUE(tree->hasFocus());
+
+  for (const char* caption : {"first", "second"}) {
+    w.surface.openFirstMenu(writeMenu(dir / (std::string(caption) + ".FIL"), overlappingPage(caption)));
+    QWidget* label = w.surface.objectWidget(ObjectKind::Label, 1);
+    QWidget* image = w.surface.objectWidget(ObjectKind::Image, 1);
+    QWidget* frame = w.surface.objectWidget(ObjectKind::Frame, 1);
+    ASSERT_TRUE(label && image && frame && w.button(1));
+    EXPECT_EQ(static_cast<QLabel*>(label)->text(), caption);
+    for (QWidget* object : {label, image, frame, static_cast<QWidget*>(w.button(1))})
+      EXPECT_TRUE(object->isVisible()) << caption;
+    EXPECT_TRUE(w.surface.isVisible());
+    EXPECT_TRUE(w.surface.updatesEnabled());
+    EXPECT_EQ(w.button(1)->parentWidget(), frame) << "an object in a frame lies in its frame";
+    // The picture lies behind the label that was read before it.
+    EXPECT_EQ(w.surface.childAt(label->geometry().center()), label);
+    EXPECT_EQ(w.surface.childAt(QPoint(image->x() + 150, image->y() + 80)), image);
+    EXPECT_TRUE(tree->hasFocus()) << "opening a page took the keyboard from the tree";
+
+    PaintCounter labelPaints, buttonPaints;
+    label->installEventFilter(&labelPaints);
+    w.button(1)->installEventFilter(&buttonPaints);
+    for (int i = 0; i < 20 && (labelPaints.paints == 0 || buttonPaints.paints == 0); ++i) QTest::qWait(10);
+    EXPECT_GT(labelPaints.paints, 0) << "the page was not painted after it opened";
+    EXPECT_GT(buttonPaints.paints, 0) << "an object in a frame was not painted";
+  }
 }

@@ -123,8 +123,10 @@ void RuntimeShell::shutdownCleanup() {
     settings.showLaunch = showLaunchSetting_;
     saveViewSettings(settings, [this] { parts_.window.storeWindowRect(); });
     parts_.window.clearRunProcessList();
-    if (!parts_.runtime.testRun) runMenu_.save();
   }
+  // After the batch: a run list that cannot be written is told in a message box, which must
+  // not keep other programs waiting for the registry.
+  if (!parts_.runtime.testRun) runMenu_.save();
   const std::string& folder = parts_.runtime.startFolder;
   if (folder.size() >= 2 && folder[1] == ':') {
     fs::changeDrive(folder[0]);

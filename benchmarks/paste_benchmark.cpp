@@ -32,7 +32,7 @@ double pasteInto(const benchmark::LabelGrid& grid) {
   EditingSurface& surface = window.surface();
   surface.surfacePressed();
   surface.selectInBand(0, 0, kBandRight, kBandBottom);
-  const int selected = surface.soInfo(-1, 0) + 1;
+  const int selected = surface.selectedObjectsCell(-1, 0) + 1;
   windows.workspace.run(EditorCommand::Copy, CommandSource::MenuWindow);
   QApplication::processEvents();
   QElapsedTimer timer;

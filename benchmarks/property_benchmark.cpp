@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     objects.push_back(ref);
   }
   EditorState state;
-  state.activeWnd = 1;
+  state.activeMenuWindow = 1;
   OneWindow windows;
   windows.document = &document;
 

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     window.repaint();
     double band = timer.nsecsElapsed() / 1e6;
     std::printf("Band selection of %d objects, marks painted: %.3f ms (target 16 ms), of which the selection %.3f ms\n",
-                surface.soInfo(-1, 0) + 1, band, select);
+                surface.selectedObjectsCell(-1, 0) + 1, band, select);
 
     // The pointer goes through the window's own wiring, as the user's does.
     QWidget* grabbed = window.objectWidget(first);
@@ -59,14 +59,14 @@ int main(int argc, char** argv) {
     timer.restart();
     for (int step = 1; step <= kMoves; ++step) pointer(QEvent::MouseMove, 15 + step % 40, 8 + step % 20, Qt::LeftButton);
     std::printf("Group drag of %d objects, one pointer move with the marks painted: %.3f ms (target 16 ms)\n",
-                surface.soInfo(-1, 0) + 1, timer.nsecsElapsed() / 1e6 / kMoves);
+                surface.selectedObjectsCell(-1, 0) + 1, timer.nsecsElapsed() / 1e6 / kMoves);
     timer.restart();
     pointer(QEvent::MouseButtonRelease, 55, 28, Qt::NoButton);
-    std::printf("Group drag release, %d objects moved and repainted: %.3f ms\n", surface.soInfo(-1, 0) + 1,
+    std::printf("Group drag release, %d objects moved and repainted: %.3f ms\n", surface.selectedObjectsCell(-1, 0) + 1,
                 timer.nsecsElapsed() / 1e6);
 
     surface.selectInBand(0, 0, kGrid.bandRight() + 60, kGrid.bandBottom() + 40);
-    const int selected = surface.soInfo(-1, 0) + 1;
+    const int selected = surface.selectedObjectsCell(-1, 0) + 1;
     timer.restart();
     windows.workspace.run(EditorCommand::Copy, CommandSource::MenuWindow);
     double copied = timer.nsecsElapsed() / 1e6;

@@ -7,25 +7,25 @@
 namespace pemo::editor {
 
 void loadMenuDocument(MenuDocument& document, EditorState& state, std::uint32_t windowHandle) {
-  document.caption = document.preCaption;
+  document.caption = document.untitledCaption;
   if (!document.filePath.empty()) {
     if (loadMenuFile(document, state, document.filePath) != LoadState::NothingRead)
       rememberFileFolder(state, document.filePath);
   } else
-    attachScriptWorkFile(document, state, document.preCaption + ".WSC", {});
-  state.activeWnd = windowHandle;
-  state.activeForm = &document;
+    attachScriptWorkFile(document, state, document.untitledCaption + ".WSC", {});
+  state.activeMenuWindow = windowHandle;
+  state.activeDocument = &document;
   state.activeObject = {ObjectKind::Menu, 0};
   if (state.propertyWindow) state.propertyWindow->changeActiveObject();
 }
 
 void closeMenuDocument(MenuDocument& document, EditorState& state) {
   removeScriptWorkFile(document);
-  if (state.activeForm == &document) {
-    state.activeForm = nullptr;
-    state.activeWnd = 0;
+  if (state.activeDocument == &document) {
+    state.activeDocument = nullptr;
+    state.activeMenuWindow = 0;
   }
-  if (state.runForm == &document) state.runForm = nullptr;
+  if (state.testRunDocument == &document) state.testRunDocument = nullptr;
   if (state.activeObjectControl.document == &document) state.activeObjectControl = {};
   state.activeObject = {ObjectKind::Menu, 0};
 }

@@ -6,9 +6,9 @@
 
 namespace pemo::editor {
 
-// The loading of a menu window: the caption starts as preCaption; a document with a
+// The loading of a menu window: the caption starts as untitledCaption; a document with a
 // filePath reads that file, a new one gets an empty script work file named after
-// preCaption; then the window becomes the active one, the menu itself the active object,
+// untitledCaption; then the window becomes the active one, the menu itself the active object,
 // and the property window reloads.
 void loadMenuDocument(MenuDocument& document, EditorState& state, std::uint32_t windowHandle);
 

@@ -7,10 +7,10 @@
 namespace pemo::editor {
 
 void removeScriptWorkFile(MenuDocument& document) {
-  if (document.wscFile.empty()) return;
+  if (document.scriptWorkFile.empty()) return;
   std::error_code ec;
-  std::filesystem::remove(document.wscFile, ec);
-  document.wscFile.clear();
+  std::filesystem::remove(document.scriptWorkFile, ec);
+  document.scriptWorkFile.clear();
 }
 
 void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
@@ -18,7 +18,7 @@ void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
   removeScriptWorkFile(document);
   auto file = createScriptWorkFile(state.scriptWorkFolder, scriptWorkFileName(menuPath), lines);
   if (file) {
-    document.wscFile = *file;
+    document.scriptWorkFile = *file;
     document.scriptWithoutWorkFile.reset();
   } else {
     ui::showExclamation(kWorkFileMessage, kEditorTitle);
@@ -27,16 +27,16 @@ void attachScriptWorkFile(MenuDocument& document, const EditorState& state,
 }
 
 bool ensureScriptWorkFile(MenuDocument& document, const EditorState& state) {
-  if (!document.wscFile.empty() && std::filesystem::exists(document.wscFile)) return true;
+  if (!document.scriptWorkFile.empty() && std::filesystem::exists(document.scriptWorkFile)) return true;
   std::string name = document.filePath.empty() ? document.caption + ".WSC" : document.filePath;
   attachScriptWorkFile(document, state, name,
                        document.scriptWithoutWorkFile.value_or(std::vector<std::string>{}));
-  return !document.wscFile.empty();
+  return !document.scriptWorkFile.empty();
 }
 
 std::optional<std::vector<std::string>> documentScript(const MenuDocument& document) {
-  if (!document.wscFile.empty()) {
-    if (auto lines = readScriptWorkFile(document.wscFile)) return lines;
+  if (!document.scriptWorkFile.empty()) {
+    if (auto lines = readScriptWorkFile(document.scriptWorkFile)) return lines;
   }
   return document.scriptWithoutWorkFile;
 }

@@ -37,9 +37,9 @@ struct EditorState {
   // that is always writable.
   std::filesystem::path scriptWorkFolder = defaultScriptWorkFolder();
 
-  std::uint32_t activeWnd = 0;          // handle of the active menu window
-  MenuDocument* activeForm = nullptr;   // the active menu window's document
-  ObjectRef activeObject;               // (0, 0) is the menu itself
+  std::uint32_t activeMenuWindow = 0;      // handle of the active menu window
+  MenuDocument* activeDocument = nullptr;  // the active menu window's document
+  ObjectRef activeObject;                  // (0, 0) is the menu itself
   // The object the property window shows (its loaders set it; copying one object too).
   DocumentObject activeObjectControl;
   std::vector<ObjectRef> multiSelection;
@@ -55,9 +55,9 @@ struct EditorState {
   // there.
   std::string lastFileFolder;
   std::string scriptEditorPath;
-  int runActive = 0;
-  std::int64_t runProcessId = 0;
-  MenuDocument* runForm = nullptr;
+  bool testRunActive = false;
+  std::int64_t testRunProcessId = 0;
+  MenuDocument* testRunDocument = nullptr;
   // 1 while the main window closes the menu windows, 2 when a save prompt was cancelled
   // during that.
   int closeAllState = 0;

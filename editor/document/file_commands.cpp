@@ -52,9 +52,9 @@ void saveAll(EditorState& state, bool askName) {
 }
 
 void saveActive(EditorState& state, bool askName) {
-  MenuDocument* document = state.activeForm;
+  MenuDocument* document = state.activeDocument;
   if (!document) return;
-  if (document->meSeFlg == 1) {
+  if (document->scriptBeingEdited) {
     ui::showExclamation(kScriptEditingMessage, kEditorTitle);
     return;
   }
@@ -107,7 +107,7 @@ bool saveDocument(MenuDocument& document, EditorState& state, bool askName) {
   if (!writeMenuFile(path, document, WriteMode::Save, state)) return false;
   document.filePath = path;
   rememberFileFolder(state, path);
-  if (state.activeForm == &document && state.mainWindow) state.mainWindow->setCaption(mainCaptionFor(document));
+  if (state.activeDocument == &document && state.mainWindow) state.mainWindow->setCaption(mainCaptionFor(document));
   return true;
 }
 
@@ -118,7 +118,7 @@ void saveAllMenusAs(EditorState& state) { saveAll(state, true); }
 
 bool anyScriptBeingEdited(const EditorState& state) {
   for (const MenuDocument* document : openDocuments(state))
-    if (document->meSeFlg == 1) return true;
+    if (document->scriptBeingEdited) return true;
   return false;
 }
 
@@ -130,22 +130,22 @@ void showHelp(EditorState& state) {
 }
 
 void editScript(EditorState& state) {
-  MenuDocument* document = state.activeForm;
-  if (!document || document->meSeFlg == 1 || !state.programs) return;
+  MenuDocument* document = state.activeDocument;
+  if (!document || document->scriptBeingEdited || !state.programs) return;
   if (!ensureScriptWorkFile(*document, state)) return;
-  const std::filesystem::path workFile = document->wscFile;
+  const std::filesystem::path workFile = document->scriptWorkFile;
   std::string before = fileBytes(workFile);
   const long pid = state.programs->start(inQuotes(state.scriptEditorPath) + " " + inQuotes(workFile.string())).pid;
   if (pid == 0) {
     ui::showExclamation(state.scriptEditorPath + "\r" + kCannotStartMessage, kEditorTitle);
     return;
   }
-  document->meSeFlg = 1;
+  document->scriptBeingEdited = true;
   if (state.mainWindow) state.mainWindow->changeMainSetting();
   state.programs->whenEnded(pid, [&state, document, workFile, before](long) {
     // The window cannot close while its script is edited; this guards a program end.
     if (!isOpen(state, document)) return;
-    document->meSeFlg = 0;
+    document->scriptBeingEdited = false;
     // The edit reaches the menu file only with the next save, so the menu must ask.
     if (fileBytes(workFile) != before) document->changed = true;
     if (state.mainWindow) state.mainWindow->changeMainSetting();

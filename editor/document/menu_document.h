@@ -38,8 +38,8 @@ class MenuDocument {
   std::uint32_t backColor = kButtonFaceColour;  // page background (BGR)
   std::int32_t unloadMode = 0;                  // UnloadMode
   std::string tilingImage;                      // picture tiled over the page, "" for none
-  std::string chiku;                            // AREA as read; never written back
-  std::string nendo;                            // YEAR as read; never written back
+  std::string area;                             // AREA as read; never written back
+  std::string year;                             // YEAR as read; never written back
   // The window's position and size in twips, when the file gave them (read only).
   struct {
     std::optional<double> left, top, width, height;
@@ -47,17 +47,17 @@ class MenuDocument {
 
   // Per-document state.
   std::string filePath;   // the menu file (a Windows path); "" for a menu never saved
-  std::string preCaption; // "MENU" and a number for a new menu, "" for one from a file
+  std::string untitledCaption;  // "MENU" and a number for a new menu, "" for one from a file
   bool changed = false;
-  bool lockFlg = false;
+  bool locked = false;
   // This window's own script work file (a host path), "" when there is none.
-  std::filesystem::path wscFile;
+  std::filesystem::path scriptWorkFile;
   // The script held in memory when no work file could be created for it, so that a
   // save still writes it.
   std::optional<std::vector<std::string>> scriptWithoutWorkFile;
-  int meSeFlg = 0;  // the script is open in the external editor
-  int meRun = 0;    // the menu is being test-run
-  bool selObjFlg = false;
+  bool scriptBeingEdited = false;  // the script is open in the external editor
+  bool beingTestRun = false;       // the menu is being test-run
+  bool bandSelectionActive = false;
   // Blocks only the runtime reads (LINE), as their lines were read from the file, so
   // that a save writes them back.
   std::vector<std::vector<std::string>> runtimeBlocks;

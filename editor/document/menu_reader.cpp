@@ -118,8 +118,8 @@ class MenuFileReader {
             d.unloadMode = static_cast<std::int32_t>(*mode);
           break;
         case Key::TilingImage: d.tilingImage = value; break;
-        case Key::Area: d.chiku = value; break;
-        case Key::Year: d.nendo = value; break;
+        case Key::Area: d.area = value; break;
+        case Key::Year: d.year = value; break;
         default: break;
       }
     });

@@ -11,10 +11,10 @@ namespace pemo::editor {
 class MenuWindowsPort {
  public:
   virtual ~MenuWindowsPort() = default;
-  // Creates a menu window, gives it filePath ("" for a new menu) and preCaption and shows
+  // Creates a menu window, gives it filePath ("" for a new menu) and untitledCaption and shows
   // it; its load reads the file or makes the new menu's work file and makes it the
   // active window. The window's document, or nullptr when no window could be made.
-  virtual MenuDocument* openMenuWindow(const std::string& filePath, const std::string& preCaption) = 0;
+  virtual MenuDocument* openMenuWindow(const std::string& filePath, const std::string& untitledCaption) = 0;
   // The documents of the open menu windows, in the order the windows were created.
   virtual std::vector<MenuDocument*> documents() = 0;
   // Closes the document's window through its unload, with its save prompt. False when

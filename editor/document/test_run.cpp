@@ -43,8 +43,8 @@ bool writeHandOverScript(const MenuDocument& document, const EditorState& state)
 }  // namespace
 
 void runActiveMenu(EditorState& state) {
-  MenuDocument* document = state.activeForm;
-  if (state.runActive || !document || !state.programs) return;
+  MenuDocument* document = state.activeDocument;
+  if (state.testRunActive || !document || !state.programs) return;
   if (!writeMenuFile(state.appFolder + kTestRunMenuFile, *document, WriteMode::TestRun, state) ||
       !writeHandOverScript(*document, state)) {
     removeHandOverFiles(state);
@@ -56,28 +56,28 @@ void runActiveMenu(EditorState& state) {
     ui::showExclamation(runtimeProgram(state) + "\r" + kCannotStartMessage, kEditorTitle);
     return;
   }
-  state.runForm = document;
-  state.runProcessId = pid;
+  state.testRunDocument = document;
+  state.testRunProcessId = pid;
   if (state.mainWindow) state.mainWindow->showRunState(true);
-  state.runActive = 1;
-  document->meRun = 1;
+  state.testRunActive = true;
+  document->beingTestRun = true;
   state.programs->whenEnded(pid, [&state, pid](long) {
     // A run stopped by the user ends later; its end must not stop a newer run.
-    if (state.runActive && state.runProcessId == pid) terminateRun(state);
+    if (state.testRunActive && state.testRunProcessId == pid) terminateRun(state);
   });
 }
 
 void terminateRun(EditorState& state) {
-  if (!state.runActive) return;
-  long pid = state.runProcessId;
+  if (!state.testRunActive) return;
+  long pid = state.testRunProcessId;
   // Idle before the runtime is stopped, so that its end notification finds no run.
-  state.runActive = 0;
-  state.runProcessId = 0;
+  state.testRunActive = false;
+  state.testRunProcessId = 0;
   if (state.programs && pid) state.programs->terminate(pid, 0);
   removeHandOverFiles(state);
   if (state.mainWindow) state.mainWindow->showRunState(false);
-  if (state.runForm) state.runForm->meRun = 0;
-  state.runForm = nullptr;
+  if (state.testRunDocument) state.testRunDocument->beingTestRun = false;
+  state.testRunDocument = nullptr;
 }
 
 }  // namespace pemo::editor

@@ -87,7 +87,7 @@ void loadObject(PropertyGrid& grid, EditorState& state, MenuDocument* document, 
 
 void loadObjectProperties(PropertyGrid& grid, EditorState& state, ObjectKind kind,
                           bool blankMode) {
-  loadObject(grid, state, state.activeForm, {kind, state.activeObject.index}, blankMode);
+  loadObject(grid, state, state.activeDocument, {kind, state.activeObject.index}, blankMode);
 }
 
 void reloadShownObject(PropertyGrid& grid, EditorState& state) {
@@ -95,7 +95,7 @@ void reloadShownObject(PropertyGrid& grid, EditorState& state) {
 }
 
 void loadMenuProperties(PropertyGrid& grid, EditorState& state) {
-  MenuDocument* document = state.activeForm;
+  MenuDocument* document = state.activeDocument;
   if (!document) return;
   const auto shown = rowsShownFor(ObjectKind::Menu);
   for (int row = 0; row < kRowCount; ++row) {

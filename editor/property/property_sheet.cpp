@@ -50,8 +50,8 @@ void PropertySheet::changeActiveObject() {
   reloadPending_ = false;
   // A value typed into a row belongs to what the grid showed while it was typed.
   commitPendingRow();
-  state_.activeForm = menuWindowOfHandle(state_.activeWnd);
-  if (!state_.activeForm) {
+  state_.activeDocument = menuWindowOfHandle(state_.activeMenuWindow);
+  if (!state_.activeDocument) {
     if (state_.mainWindow) state_.mainWindow->changeMainSetting();
     grid_.showNothing();
     grid_.target = {};
@@ -65,7 +65,7 @@ void PropertySheet::changeActiveObject() {
   if (multiSelection) {
     loadMultiSelection(grid_, state_);
     grid_.shownKind = ObjectKind::Multiple;
-    grid_.target = {state_.activeForm, state_.activeObject, state_.multiSelection};
+    grid_.target = {state_.activeDocument, state_.activeObject, state_.multiSelection};
   }
   grid_.objectListEnabled = !multiSelection;
   rememberFocusedValue();
@@ -73,14 +73,14 @@ void PropertySheet::changeActiveObject() {
   if (state_.mainWindow) state_.mainWindow->changeMainSetting();
 }
 
-void PropertySheet::buildObjectList() { grid_.objectList = property::buildObjectList(*state_.activeForm); }
+void PropertySheet::buildObjectList() { grid_.objectList = property::buildObjectList(*state_.activeDocument); }
 
 void PropertySheet::objectListClicked(int position) {
   ensureLoaded();
   if (position < 0 || position >= static_cast<int>(grid_.objectList.table.size())) return;
   commitPendingRow();
   // The list describes the window of the last reload, which may have closed since.
-  if (!isOpen(state_.activeForm)) return;
+  if (!isOpen(state_.activeDocument)) return;
   grid_.objectListSelection = position;
   loadEntry(position);
   rememberFocusedValue();

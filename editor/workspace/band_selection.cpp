@@ -31,11 +31,11 @@ SurfaceRect placeOf(const MenuObject& object) {
 }  // namespace
 
 void EditingSurface::invertMarks() {
-  for (const TableRect& mark : surface_.soPos) view_.invertOutline(0, fromTableRect(mark), kMarkPen);
+  for (const TableRect& mark : surface_.selectedRects) view_.invertOutline(0, fromTableRect(mark), kMarkPen);
 }
 
 void EditingSurface::selectInBand(double x1, double y1, double x2, double y2) {
-  document_.selObjFlg = false;
+  document_.bandSelectionActive = false;
   SurfaceRect band{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
   std::vector<ObjectRef> found;
   std::vector<TableRect> marks;
@@ -53,11 +53,11 @@ void EditingSurface::selectInBand(double x1, double y1, double x2, double y2) {
     }
   }
   if (found.empty()) return;
-  document_.selObjFlg = true;
-  surface_.soInfo = found;
-  surface_.soPos = marks;
-  state_.activeWnd = windowHandle_;
-  state_.activeForm = &document_;
+  document_.bandSelectionActive = true;
+  surface_.selectedObjects = found;
+  surface_.selectedRects = marks;
+  state_.activeMenuWindow = windowHandle_;
+  state_.activeDocument = &document_;
   state_.activeObject = multiSelectionObject(kindMask);
   state_.multiSelection = found;
   changeActiveObject();
@@ -65,18 +65,18 @@ void EditingSurface::selectInBand(double x1, double y1, double x2, double y2) {
 }
 
 bool EditingSurface::groupPresent() const {
-  return std::all_of(surface_.soInfo.begin(), surface_.soInfo.end(),
+  return std::all_of(surface_.selectedObjects.begin(), surface_.selectedObjects.end(),
                      [this](ObjectRef entry) { return document_.find(entry) != nullptr; });
 }
 
 void EditingSurface::beginGroupDrag() {
-  surface_.groupStart.assign(surface_.soInfo.size(), TableRect{});
-  if (!groupPresent() || surface_.soPos.size() != surface_.soInfo.size()) {
+  surface_.groupStart.assign(surface_.selectedObjects.size(), TableRect{});
+  if (!groupPresent() || surface_.selectedRects.size() != surface_.selectedObjects.size()) {
     abandonGroupDrag();
     return;
   }
-  for (std::size_t i = 0; i < surface_.soInfo.size(); ++i) {
-    ObjectRef entry = surface_.soInfo[i];
+  for (std::size_t i = 0; i < surface_.selectedObjects.size(); ++i) {
+    ObjectRef entry = surface_.selectedObjects[i];
     if (kindMaskBit(entry.kind) == 0) continue;
     surface_.groupStart[i] = toTableRect(placeOf(*document_.find(entry)));
   }
@@ -90,11 +90,11 @@ void EditingSurface::drawGroupRects(double x, double y) {
     return;
   }
   double dx = x - surface_.dragOffsetX, dy = y - surface_.dragOffsetY;
-  for (std::size_t i = 0; i < surface_.soPos.size(); ++i) {
-    view_.invertOutline(0, fromTableRect(surface_.soPos[i]), kMarkPen);
+  for (std::size_t i = 0; i < surface_.selectedRects.size(); ++i) {
+    view_.invertOutline(0, fromTableRect(surface_.selectedRects[i]), kMarkPen);
     SurfaceRect moved = fromTableRect(surface_.groupStart[i]).grown(kMarkMargin).shifted(dx, dy);
     view_.invertOutline(0, moved, kMarkPen);
-    surface_.soPos[i] = toTableRect(moved);
+    surface_.selectedRects[i] = toTableRect(moved);
   }
 }
 
@@ -105,7 +105,7 @@ void EditingSurface::endGroupDrag(double x, double y) {
   if (!groupDragging_) return;
   groupDragging_ = false;
   double dx = x - surface_.dragOffsetX, dy = y - surface_.dragOffsetY;
-  for (ObjectRef entry : surface_.soInfo) {
+  for (ObjectRef entry : surface_.selectedObjects) {
     if (kindMaskBit(entry.kind) == 0) continue;
     MenuObject* object = document_.find(entry);
     object->left += dx;
@@ -119,11 +119,11 @@ void EditingSurface::endGroupDrag(double x, double y) {
 }
 
 void EditingSurface::refreshSelectionMarks() {
-  if (!document_.selObjFlg || groupDragging_) return;
+  if (!document_.bandSelectionActive || groupDragging_) return;
   invertMarks();
-  for (std::size_t i = 0; i < surface_.soInfo.size() && i < surface_.soPos.size(); ++i)
-    if (const MenuObject* object = document_.find(surface_.soInfo[i]))
-      surface_.soPos[i] = toTableRect(placeOf(*object).grown(kMarkMargin));
+  for (std::size_t i = 0; i < surface_.selectedObjects.size() && i < surface_.selectedRects.size(); ++i)
+    if (const MenuObject* object = document_.find(surface_.selectedObjects[i]))
+      surface_.selectedRects[i] = toTableRect(placeOf(*object).grown(kMarkMargin));
   invertMarks();
 }
 
@@ -134,17 +134,17 @@ void EditingSurface::abandonGroupDrag() {
   view_.clearOutlines();
   std::vector<ObjectRef> kept;
   std::vector<TableRect> marks;
-  for (ObjectRef entry : surface_.soInfo) {
+  for (ObjectRef entry : surface_.selectedObjects) {
     const MenuObject* object = document_.find(entry);
     if (!object) continue;
     kept.push_back(entry);
     marks.push_back(toTableRect(placeOf(*object).grown(kMarkMargin)));
   }
-  surface_.soInfo = kept;
-  surface_.soPos = marks;
+  surface_.selectedObjects = kept;
+  surface_.selectedRects = marks;
   surface_.groupStart.clear();
-  if (state_.activeForm == &document_) state_.multiSelection = kept;
-  document_.selObjFlg = !kept.empty();
+  if (state_.activeDocument == &document_) state_.multiSelection = kept;
+  document_.bandSelectionActive = !kept.empty();
   invertMarks();
 }
 

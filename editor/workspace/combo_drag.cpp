@@ -21,7 +21,7 @@ void EditingSurface::comboPressed(ObjectRef combo, double x, double y) {
   if (!object) return;
   makeActive(combo);
   // A locked combo box is only made active.
-  if (document_.lockFlg) return;
+  if (document_.locked) return;
   abandonDrag();
   SurfaceRect rect = objectRect(combo, *object);
   surface_.dragged = combo;

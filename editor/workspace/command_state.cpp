@@ -5,14 +5,14 @@ namespace pemo::editor {
 CommandState startupCommandState() { return CommandState{}; }
 
 CommandState changeMainSetting(const EditorState& state, CommandState commands) {
-  const MenuDocument* active = state.activeWnd ? state.activeForm : nullptr;
+  const MenuDocument* active = state.activeMenuWindow ? state.activeDocument : nullptr;
   bool open = active != nullptr;
   for (Command command : {Command::CloseMenu, Command::SaveMenus, Command::AddObject, Command::Lock})
     commands.set(command, open);
   if (!open) commands.lockChecked = false;
-  commands.set(Command::EditScript, open && active->meSeFlg == 0);
+  commands.set(Command::EditScript, open && !active->scriptBeingEdited);
   // While a run is active its stop stays reachable, whichever window is active.
-  if (!state.runActive) {
+  if (!state.testRunActive) {
     commands.set(Command::RunStart, open);
     commands.set(Command::RunStop, false);
   }
@@ -24,7 +24,7 @@ CommandState changeMainSetting(const EditorState& state, CommandState commands) 
 }
 
 SurfacePopupState surfacePopupState(const EditorState& state, const MenuDocument& document) {
-  return {state.clipboardFilled, document.meSeFlg != 1, document.lockFlg};
+  return {state.clipboardFilled, !document.scriptBeingEdited, document.locked};
 }
 
 CommandState withRunState(CommandState commands, bool running) {

@@ -9,11 +9,11 @@ EditingSurface::EditingSurface(EditorState& state, MenuDocument& document, std::
     : state_(state), document_(document), windowHandle_(windowHandle), view_(view) {}
 
 void EditingSurface::makeActive(ObjectRef object) {
-  state_.activeWnd = windowHandle_;
-  state_.activeForm = &document_;
+  state_.activeMenuWindow = windowHandle_;
+  state_.activeDocument = &document_;
   state_.activeObject = object;
   // A multi-selection keeps the property window on its own view.
-  if (!document_.selObjFlg) changeActiveObject();
+  if (!document_.bandSelectionActive) changeActiveObject();
 }
 
 void EditingSurface::changeActiveObject() { editor::changeActiveObject(state_); }
@@ -33,14 +33,14 @@ void EditingSurface::objectMoved(ObjectRef object, int buttons, double x, double
   }
   view_.setToolTip(object, "X=" + text::FormatGeneral(found->left) + ",Y=" + text::FormatGeneral(found->top));
   if (buttons == kLeftButton) trackDrag(object, x, y);
-  if (document_.lockFlg) view_.setPointer(object, PointerShape::Default);
+  if (document_.locked) view_.setPointer(object, PointerShape::Default);
   else setEdgeCursor(buttons, object, x, y);
 }
 
 void EditingSurface::objectReleased(ObjectRef object, int button, double x, double y) {
   if (button != kLeftButton) return;
   endDrag(object, x, y);
-  if (!document_.selObjFlg && document_.find(object)) changeActiveObject();
+  if (!document_.bandSelectionActive && document_.find(object)) changeActiveObject();
 }
 
 void EditingSurface::objectFocused(ObjectRef object) {
@@ -61,13 +61,13 @@ void EditingSurface::showObjectMenu() {
 void EditingSurface::activated() { surface_.ignoreFocusEvent = true; }
 
 void EditingSurface::deactivated(bool toMenuWindow) {
-  if (toMenuWindow && document_.selObjFlg) clearSelection();
+  if (toMenuWindow && document_.bandSelectionActive) clearSelection();
 }
 
 void EditingSurface::clearSelection() {
-  document_.selObjFlg = false;
+  document_.bandSelectionActive = false;
   groupDragging_ = false;
-  if (state_.activeForm == &document_) state_.multiSelection.clear();
+  if (state_.activeDocument == &document_) state_.multiSelection.clear();
   surface_.clearTables();
   view_.clearOutlines();
 }
@@ -78,24 +78,24 @@ void EditingSurface::selectionEnded() {
 }
 
 void EditingSurface::surfacePressed() {
-  if (!document_.selObjFlg) return;
+  if (!document_.bandSelectionActive) return;
   endSelectionMarks();
 }
 
 void EditingSurface::endSelectionMarks() {
-  surface_.soPos.clear();
+  surface_.selectedRects.clear();
   groupDragging_ = false;
   view_.clearOutlines();
-  document_.selObjFlg = false;
+  document_.bandSelectionActive = false;
 }
 
 bool EditingSurface::surfaceClicked() {
-  if (surface_.popupShowing || document_.selObjFlg) return false;
+  if (surface_.popupShowing || document_.bandSelectionActive) return false;
   surface_.clearTables();
   return true;
 }
 
 // The release that follows the press draws an empty band, which selects nothing.
-void EditingSurface::selCancel() { surfacePressed(); }
+void EditingSurface::cancelBandSelection() { surfacePressed(); }
 
 }  // namespace pemo::editor

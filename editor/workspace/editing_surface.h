@@ -22,10 +22,10 @@ class EditingSurface {
 
   const SurfaceState& state() const { return surface_; }
   // The selection tables as other windows read them (row -1: the last column).
-  int soInfo(int row, int column) const { return soInfoValue(surface_, row, column); }
-  int soPos(int row, int column) const { return soPosValue(surface_, row, column); }
+  int selectedObjectsCell(int row, int column) const { return cellOfSelectedObjects(surface_, row, column); }
+  int selectedRectsCell(int row, int column) const { return cellOfSelectedRects(surface_, row, column); }
   // Ends a multi-selection as a press and release on the empty surface would.
-  void selCancel();
+  void cancelBandSelection();
   // Forgets the multi-selection: its tables, the editor's list and the marks.
   void clearSelection();
   // The selected objects were deleted, copied or cut: the selection ends, nothing of it

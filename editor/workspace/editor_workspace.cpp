@@ -48,7 +48,7 @@ void EditorWorkspace::run(EditorCommand command, CommandSource source, int argum
     case EditorCommand::NewMenu: newMenu(state_); break;
     case EditorCommand::OpenMenu: openMenu(state_); break;
     case EditorCommand::CloseMenu:
-      if (state_.activeForm && state_.menuWindows) state_.menuWindows->closeMenuWindow(*state_.activeForm);
+      if (state_.activeDocument && state_.menuWindows) state_.menuWindows->closeMenuWindow(*state_.activeDocument);
       break;
     case EditorCommand::SaveAllMenus: saveAllMenus(state_); break;
     case EditorCommand::SaveAllMenusAs: saveAllMenusAs(state_); break;
@@ -92,9 +92,9 @@ void EditorWorkspace::run(EditorCommand command, CommandSource source, int argum
 }
 
 void EditorWorkspace::toggleLock() {
-  if (!state_.activeForm) return;
-  state_.activeForm->lockFlg = !state_.activeForm->lockFlg;
-  commands_.lockChecked = state_.activeForm->lockFlg;
+  if (!state_.activeDocument) return;
+  state_.activeDocument->locked = !state_.activeDocument->locked;
+  commands_.lockChecked = state_.activeDocument->locked;
   apply();
 }
 
@@ -122,10 +122,10 @@ void EditorWorkspace::showNoMenu() {
 void EditorWorkspace::menuWindowActivated(MenuDocument& document, std::uint32_t windowHandle) {
   std::erase(activationOrder_, &document);
   activationOrder_.push_back(&document);
-  bool switched = state_.activeForm != &document;
-  state_.activeWnd = windowHandle;
-  state_.activeForm = &document;
-  commands_.lockChecked = document.lockFlg;
+  bool switched = state_.activeDocument != &document;
+  state_.activeMenuWindow = windowHandle;
+  state_.activeDocument = &document;
+  commands_.lockChecked = document.locked;
   commands_.set(Command::SaveAllButton, true);
   view_.showCaption(mainCaptionFor(document));
   if (switched) {
@@ -137,9 +137,9 @@ void EditorWorkspace::menuWindowActivated(MenuDocument& document, std::uint32_t 
 }
 
 void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windowHandle) {
-  if (document.selObjFlg) return;
-  state_.activeWnd = windowHandle;
-  state_.activeForm = &document;
+  if (document.bandSelectionActive) return;
+  state_.activeMenuWindow = windowHandle;
+  state_.activeDocument = &document;
   state_.multiSelection.clear();
   state_.activeObject = {ObjectKind::Menu, 0};
   changeActiveObject();
@@ -149,9 +149,9 @@ void EditorWorkspace::surfaceClicked(MenuDocument& document, std::uint32_t windo
 
 void EditorWorkspace::menuWindowDelete(MenuDocument& document, std::uint32_t windowHandle) {
   if (state_.propertyWindow) state_.propertyWindow->commitPendingRow();
-  if (state_.activeForm != &document) state_.activeObject = {ObjectKind::Menu, 0};
-  state_.activeWnd = windowHandle;
-  state_.activeForm = &document;
+  if (state_.activeDocument != &document) state_.activeObject = {ObjectKind::Menu, 0};
+  state_.activeMenuWindow = windowHandle;
+  state_.activeDocument = &document;
   run(EditorCommand::Delete, CommandSource::MenuWindow);
 }
 
@@ -169,7 +169,7 @@ bool EditorWorkspace::menuWindowMayClose(MenuDocument& document) {
   // A close that activates nothing (the window manager's, the main window's) finds a value
   // still being typed into the property window: it counts for the question below.
   if (state_.propertyWindow) state_.propertyWindow->commitPendingRow();
-  if (document.meSeFlg == 1) {
+  if (document.scriptBeingEdited) {
     ui::showExclamation(kScriptEditingMessage, kEditorTitle);
     return false;
   }
@@ -185,11 +185,11 @@ bool EditorWorkspace::menuWindowMayClose(MenuDocument& document) {
 }
 
 void EditorWorkspace::menuWindowClosed(MenuDocument& document) {
-  if (document.meRun == 1) terminateRun(state_);
-  document.meRun = 0;
-  document.selObjFlg = false;
-  const bool wasActive = state_.activeForm == &document || !state_.activeForm;
-  if (state_.activeForm == &document) state_.multiSelection.clear();
+  if (document.beingTestRun) terminateRun(state_);
+  document.beingTestRun = false;
+  document.bandSelectionActive = false;
+  const bool wasActive = state_.activeDocument == &document || !state_.activeDocument;
+  if (state_.activeDocument == &document) state_.multiSelection.clear();
   closeMenuDocument(document, state_);
   std::erase(activationOrder_, &document);
   changeActiveObject();

@@ -109,14 +109,14 @@ void carryFields(const MenuObject& from, MenuObject& to) {
 
 std::vector<ObjectRef> copyActiveObject(EditorState& state) {
   ClipboardFiller clipboard(state);
-  state.activeObjectControl = {state.activeForm, state.activeObject};
+  state.activeObjectControl = {state.activeDocument, state.activeObject};
   const MenuObject* object = state.activeObjectControl.resolve();
   if (!object) {
     clipboard.storeNothing();
     return {};
   }
   if (object->kind == ObjectKind::Frame)
-    clipboard.storeFrame(*state.activeForm, state.activeObject, *object);
+    clipboard.storeFrame(*state.activeDocument, state.activeObject, *object);
   else if (object->frame != 0)
     // Taken out of its frame: pixels from the frame's corner, as if on the page.
     clipboard.store(state.activeObject, *object, state.twipsPerPixelX, state.twipsPerPixelY);
@@ -127,8 +127,8 @@ std::vector<ObjectRef> copyActiveObject(EditorState& state) {
 
 std::vector<ObjectRef> copySelection(EditorState& state) {
   ClipboardFiller clipboard(state);
-  if (!state.activeForm) return {};
-  MenuDocument& document = *state.activeForm;
+  if (!state.activeDocument) return {};
+  MenuDocument& document = *state.activeDocument;
   for (ObjectRef entry : state.multiSelection) {
     const MenuObject* object = document.find(entry);
     if (!object || entry.kind == ObjectKind::ComboBox) continue;
@@ -142,8 +142,8 @@ std::vector<ObjectRef> copySelection(EditorState& state) {
 
 std::vector<ObjectRef> pasteClipboard(EditorState& state) {
   std::vector<ObjectRef> created;
-  if (!state.clipboardFilled || !state.activeForm) return created;
-  MenuDocument& document = *state.activeForm;
+  if (!state.clipboardFilled || !state.activeDocument) return created;
+  MenuDocument& document = *state.activeDocument;
   double cornerX = kCornerStart, cornerY = kCornerStart;
   for (const MenuObject& entry : state.objectClipboard) {
     if (entry.frame != 0) continue;

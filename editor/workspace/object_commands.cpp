@@ -4,14 +4,14 @@
 
 namespace pemo::editor {
 
-MenuViewPort* ObjectCommands::activeView() { return state_.activeForm ? windows_.viewOf(*state_.activeForm) : nullptr; }
+MenuViewPort* ObjectCommands::activeView() { return state_.activeDocument ? windows_.viewOf(*state_.activeDocument) : nullptr; }
 
 EditingSurface* ObjectCommands::activeSurface() {
-  return state_.activeForm ? windows_.surfaceOf(*state_.activeForm) : nullptr;
+  return state_.activeDocument ? windows_.surfaceOf(*state_.activeDocument) : nullptr;
 }
 
 void ObjectCommands::addObject(ObjectKind kind) {
-  MenuDocument* document = state_.activeForm;
+  MenuDocument* document = state_.activeDocument;
   if (!document) return;
   ObjectRef active = state_.activeObject;
   const bool intoFrame = kind != ObjectKind::Frame && active.kind == ObjectKind::Frame && document->find(active);
@@ -24,10 +24,10 @@ void ObjectCommands::addObject(ObjectKind kind) {
 }
 
 std::vector<ObjectRef> ObjectCommands::copySelected() {
-  if (!state_.activeForm->selObjFlg) return copyActiveObject(state_);
+  if (!state_.activeDocument->bandSelectionActive) return copyActiveObject(state_);
   std::vector<ObjectRef> stored = copySelection(state_);
   if (EditingSurface* surface = activeSurface()) surface->selectionEnded();
-  state_.activeForm->selObjFlg = false;
+  state_.activeDocument->bandSelectionActive = false;
   return stored;
 }
 
@@ -38,13 +38,13 @@ void ObjectCommands::finishCopy() {
 }
 
 void ObjectCommands::copy() {
-  if (!state_.activeForm) return;
+  if (!state_.activeDocument) return;
   copySelected();
   finishCopy();
 }
 
 void ObjectCommands::cut() {
-  if (!state_.activeForm) return;
+  if (!state_.activeDocument) return;
   remove(copySelected());
   finishCopy();
 }
@@ -53,14 +53,14 @@ void ObjectCommands::remove(const std::vector<ObjectRef>& objects) {
   MenuViewPort* view = activeView();
   for (ObjectRef object : objects) {
     // A frame's contents went with it.
-    if (!state_.activeForm->find(object)) continue;
-    state_.activeForm->deleteObject(object);
+    if (!state_.activeDocument->find(object)) continue;
+    state_.activeDocument->deleteObject(object);
     if (view) view->objectRemoved(object);
   }
 }
 
 void ObjectCommands::paste() {
-  if (!state_.clipboardFilled || !state_.activeForm) return;
+  if (!state_.clipboardFilled || !state_.activeDocument) return;
   std::vector<ObjectRef> created = pasteClipboard(state_);
   if (MenuViewPort* view = activeView())
     for (ObjectRef object : created) view->objectAdded(object);
@@ -69,15 +69,15 @@ void ObjectCommands::paste() {
 
 void ObjectCommands::endSelection() {
   EditingSurface* surface = activeSurface();
-  if (state_.activeForm && state_.activeForm->selObjFlg && surface) surface->selectionEnded();
+  if (state_.activeDocument && state_.activeDocument->bandSelectionActive && surface) surface->selectionEnded();
 }
 
 void ObjectCommands::deleteSelection() {
-  MenuDocument* document = state_.activeForm;
+  MenuDocument* document = state_.activeDocument;
   if (!document) return;
   EditingSurface* surface = activeSurface();
-  if (document->selObjFlg && surface) {
-    remove(surface->state().soInfo);
+  if (document->bandSelectionActive && surface) {
+    remove(surface->state().selectedObjects);
     surface->selectionEnded();
     return;
   }

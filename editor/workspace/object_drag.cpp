@@ -83,13 +83,13 @@ MenuObject* EditingSurface::draggedObject(ObjectRef object) {
 }
 
 void EditingSurface::beginDrag(ObjectRef ref, double x, double y) {
-  if (document_.lockFlg) return;
+  if (document_.locked) return;
   const MenuObject* object = document_.find(ref);
   if (!object) return;
   abandonDrag();
   surface_.dragOffsetX = x;
   surface_.dragOffsetY = y;
-  if (document_.selObjFlg) {
+  if (document_.bandSelectionActive) {
     beginGroupDrag();
     return;
   }
@@ -125,8 +125,8 @@ void EditingSurface::setEdgeCursor(int button, ObjectRef ref, double x, double y
 }
 
 void EditingSurface::trackDrag(ObjectRef ref, double x, double y) {
-  if (document_.lockFlg) return;
-  if (document_.selObjFlg) {
+  if (document_.locked) return;
+  if (document_.bandSelectionActive) {
     drawGroupRects(x, y);
     return;
   }
@@ -151,8 +151,8 @@ void EditingSurface::trackDrag(ObjectRef ref, double x, double y) {
 }
 
 void EditingSurface::endDrag(ObjectRef ref, double x, double y) {
-  if (document_.lockFlg) return;
-  if (document_.selObjFlg) {
+  if (document_.locked) return;
+  if (document_.bandSelectionActive) {
     endGroupDrag(x, y);
     return;
   }

@@ -48,22 +48,22 @@ int kindMaskBit(ObjectKind kind) {
 ObjectRef multiSelectionObject(int kindMask) { return {ObjectKind::Multiple, -kindMask}; }
 
 void SurfaceState::clearTables() {
-  soInfo.clear();
-  soPos.clear();
+  selectedObjects.clear();
+  selectedRects.clear();
   groupStart.clear();
 }
 
-int soInfoValue(const SurfaceState& state, int row, int column) {
-  if (row == -1) return lastColumn(state.soInfo.size());
-  if (!inTable(state.soInfo.size(), 2, row, column)) return 0;
-  const ObjectRef& entry = state.soInfo[column];
+int cellOfSelectedObjects(const SurfaceState& state, int row, int column) {
+  if (row == -1) return lastColumn(state.selectedObjects.size());
+  if (!inTable(state.selectedObjects.size(), 2, row, column)) return 0;
+  const ObjectRef& entry = state.selectedObjects[column];
   return row == 0 ? static_cast<int>(entry.kind) : entry.index;
 }
 
-int soPosValue(const SurfaceState& state, int row, int column) {
-  if (row == -1) return lastColumn(state.soPos.size());
-  if (!inTable(state.soPos.size(), 4, row, column)) return 0;
-  return state.soPos[column][row];
+int cellOfSelectedRects(const SurfaceState& state, int row, int column) {
+  if (row == -1) return lastColumn(state.selectedRects.size());
+  if (!inTable(state.selectedRects.size(), 4, row, column)) return 0;
+  return state.selectedRects[column][row];
 }
 
 }  // namespace pemo::editor

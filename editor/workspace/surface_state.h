@@ -47,8 +47,8 @@ ObjectRef multiSelectionObject(int kindMask);
 struct SurfaceState {
   // One entry per selected object, in selection order: its kind and index (SoInfo), the
   // mark drawn around it (SoPos), and its place when the group drag began (GroupStart).
-  std::vector<ObjectRef> soInfo;
-  std::vector<TableRect> soPos;
+  std::vector<ObjectRef> selectedObjects;
+  std::vector<TableRect> selectedRects;
   std::vector<TableRect> groupStart;
 
   bool ignoreFocusEvent = false;
@@ -75,7 +75,7 @@ struct SurfaceState {
 
 // The tables as other windows read them: row -1 gives the last column's number (-1 when
 // the table is empty); a row or column outside the table reads 0.
-int soInfoValue(const SurfaceState& state, int row, int column);
-int soPosValue(const SurfaceState& state, int row, int column);
+int cellOfSelectedObjects(const SurfaceState& state, int row, int column);
+int cellOfSelectedRects(const SurfaceState& state, int row, int column);
 
 }  // namespace pemo::editor

@@ -82,25 +82,25 @@ ScrollBarLayout setScrollBars(const ScrollBarInput& in) {
     out.treeHeight = H - S;
   }
   // The extents already carry the pane offset, so they are compared with the whole width.
-  const double room = in.vscVisible ? W - bar : W;
-  out.hscVisible = in.extent.right > room;
-  if (out.hscVisible) out.hscMaximum = toScrollMaximum(in.extent.right - room + 16.0);
+  const double room = in.verticalBarVisible ? W - bar : W;
+  out.horizontalBarVisible = in.extent.right > room;
+  if (out.horizontalBarVisible) out.horizontalBarMaximum = toScrollMaximum(in.extent.right - room + 16.0);
 
-  const double height = out.hscVisible ? H - S - bar : H - S;
-  out.vscVisible = in.extent.bottom > height;
-  if (out.vscVisible)
-    out.vscMaximum = toScrollMaximum(S + (static_cast<double>(in.extent.bottom) - H) + (out.hscVisible ? bar : 0) + 16);
+  const double height = out.horizontalBarVisible ? H - S - bar : H - S;
+  out.verticalBarVisible = in.extent.bottom > height;
+  if (out.verticalBarVisible)
+    out.verticalBarMaximum = toScrollMaximum(S + (static_cast<double>(in.extent.bottom) - H) + (out.horizontalBarVisible ? bar : 0) + 16);
 
-  out.hscLeft = paneWidth;
-  out.hscTop = H - S - bar;
-  out.hscWidth = (out.vscVisible ? W - bar : W) - paneWidth;
-  out.vscLeft = W - bar;
-  out.vscHeight = out.hscVisible ? H - S - bar : H - S;
-  out.exitVisible = out.hscVisible && out.vscVisible;
-  out.exitLeft = out.vscLeft;
-  out.exitTop = out.hscTop;
-  out.fraLeft = in.treeShown ? in.splitterLeft : 0;
-  out.fraWidth = in.treeShown ? W - in.splitterLeft : W;
+  out.horizontalBarLeft = paneWidth;
+  out.horizontalBarTop = H - S - bar;
+  out.horizontalBarWidth = (out.verticalBarVisible ? W - bar : W) - paneWidth;
+  out.verticalBarLeft = W - bar;
+  out.verticalBarHeight = out.horizontalBarVisible ? H - S - bar : H - S;
+  out.exitVisible = out.horizontalBarVisible && out.verticalBarVisible;
+  out.exitLeft = out.verticalBarLeft;
+  out.exitTop = out.horizontalBarTop;
+  out.topStripLeft = in.treeShown ? in.splitterLeft : 0;
+  out.topStripWidth = in.treeShown ? W - in.splitterLeft : W;
   return out;
 }
 

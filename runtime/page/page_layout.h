@@ -50,21 +50,21 @@ struct ScrollBarInput {
   bool treeShown = false;
   int splitterLeft = 0;     // also the tree width
   int splitterWidth = kSplitterWidth;
-  bool vscVisible = false;  // the vertical bar's visibility before this set-up
+  bool verticalBarVisible = false;  // the vertical bar's visibility before this set-up
   int scrollBarSize = kScrollBarSize;
   PageExtent extent;
 };
 
 struct ScrollBarLayout {
-  bool hscVisible = false;
-  int hscMaximum = 0;
-  int hscLeft = 0, hscTop = 0, hscWidth = 0;
-  bool vscVisible = false;
-  int vscMaximum = 0;
-  int vscLeft = 0, vscHeight = 0;
+  bool horizontalBarVisible = false;
+  int horizontalBarMaximum = 0;
+  int horizontalBarLeft = 0, horizontalBarTop = 0, horizontalBarWidth = 0;
+  bool verticalBarVisible = false;
+  int verticalBarMaximum = 0;
+  int verticalBarLeft = 0, verticalBarHeight = 0;
   bool exitVisible = false;
   int exitLeft = 0, exitTop = 0;
-  int fraLeft = 0, fraWidth = 0;
+  int topStripLeft = 0, topStripWidth = 0;
   // With the tree pane shown.
   int treeWidth = 0, treeHeight = 0, splitterHeight = 0;
 };

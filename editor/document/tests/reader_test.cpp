@@ -26,7 +26,7 @@ class ReaderTest : public DocumentTest {
     return loadMenuFile(document, state, path(name));
   }
   std::vector<std::string> script(const MenuDocument& document) {
-    return *readScriptWorkFile(document.wscFile);
+    return *readScriptWorkFile(document.scriptWorkFile);
   }
 };
 
@@ -48,8 +48,8 @@ TEST_F(ReaderTest, BlocksBecomeElementsInFileOrderAndFindTheirFrames) {
   EXPECT_EQ(document.caption, "売上");
   EXPECT_EQ(document.backColor, 0xFFFFFFu);
   EXPECT_EQ(document.unloadMode, 1);
-  EXPECT_EQ(document.chiku, "北");
-  EXPECT_EQ(document.nendo, "2026");
+  EXPECT_EQ(document.area, "北");
+  EXPECT_EQ(document.year, "2026");
   EXPECT_EQ(document.windowTwips.left, 150);
   EXPECT_EQ(document.windowTwips.width, 4500);
   EXPECT_FALSE(document.windowTwips.top);
@@ -87,7 +87,7 @@ TEST_F(ReaderTest, BlocksBecomeElementsInFileOrderAndFindTheirFrames) {
   // Images lie behind everything else.
   EXPECT_EQ(document.stacking().front().kind, ObjectKind::Image);
   EXPECT_TRUE(shown.shown.empty());
-  EXPECT_TRUE(document.wscFile.empty());
+  EXPECT_TRUE(document.scriptWorkFile.empty());
 
   // AREA and YEAR are not written back.
   writeMenuFile(path("m.fil"), document, WriteMode::Save, state);
@@ -213,13 +213,13 @@ TEST_F(ReaderTest, TheScriptEndsOnlyAtItsOwnEndLine) {
                  "  MSG \"BEGIN LABEL\"\n\nEND SUB\n  end script \nBEGIN LABEL\nEND LABEL\n",
                  "A.B.FIL"),
             LoadState::Read);
-  EXPECT_EQ(document.wscFile.filename(), "A.WSC");
-  EXPECT_EQ(document.wscFile.parent_path(), state.scriptWorkFolder);
+  EXPECT_EQ(document.scriptWorkFile.filename(), "A.WSC");
+  EXPECT_EQ(document.scriptWorkFile.parent_path(), state.scriptWorkFolder);
   EXPECT_EQ(script(document),
             (std::vector<std::string>{"SUB MENU_LOADED()", "  ' end script here? no",
                                       "  MSG \"BEGIN LABEL\"", "", "END SUB"}));
   EXPECT_EQ(document.objects(ObjectKind::Label).count(), 1);
-  EXPECT_EQ(readFileBytes(document.wscFile).substr(0, 19), "SUB MENU_LOADED()\r\n");
+  EXPECT_EQ(readFileBytes(document.scriptWorkFile).substr(0, 19), "SUB MENU_LOADED()\r\n");
 }
 
 // Two windows must never share a work file: closing one would delete the other's script.
@@ -229,27 +229,27 @@ TEST_F(ReaderTest, EveryWindowHasItsOwnWorkFile) {
   load(first, menu, "A.B.FIL");
   load(second, menu, "A.B.FIL");
   load(other, menu, "A.C.FIL");
-  EXPECT_NE(first.wscFile, second.wscFile);
-  EXPECT_NE(first.wscFile, other.wscFile);
-  EXPECT_NE(second.wscFile, other.wscFile);
+  EXPECT_NE(first.scriptWorkFile, second.scriptWorkFile);
+  EXPECT_NE(first.scriptWorkFile, other.scriptWorkFile);
+  EXPECT_NE(second.scriptWorkFile, other.scriptWorkFile);
   closeMenuDocument(first, state);
   EXPECT_EQ(script(second), std::vector<std::string>{"SUB X()"});
   EXPECT_EQ(script(other), std::vector<std::string>{"SUB X()"});
 
   MenuDocument new1, new2;
-  new1.preCaption = new2.preCaption = "MENU2";
+  new1.untitledCaption = new2.untitledCaption = "MENU2";
   loadMenuDocument(new1, state, 11);
-  writeFileBytes(new1.wscFile, "SUB MINE()\r\n");
+  writeFileBytes(new1.scriptWorkFile, "SUB MINE()\r\n");
   loadMenuDocument(new2, state, 12);
   state.activeObjectControl = {&new2, {ObjectKind::Label, 1}};
   EXPECT_EQ(new1.caption, "MENU2");
-  EXPECT_EQ(new1.wscFile.filename(), "MENU2.WSC");
-  EXPECT_NE(new1.wscFile, new2.wscFile);
-  EXPECT_EQ(state.activeForm, &new2);
+  EXPECT_EQ(new1.scriptWorkFile.filename(), "MENU2.WSC");
+  EXPECT_NE(new1.scriptWorkFile, new2.scriptWorkFile);
+  EXPECT_EQ(state.activeDocument, &new2);
   closeMenuDocument(new2, state);
   EXPECT_EQ(script(new1), std::vector<std::string>{"SUB MINE()"});
-  EXPECT_FALSE(std::filesystem::exists(new2.wscFile.empty() ? dir / "none" : new2.wscFile));
-  EXPECT_EQ(state.activeForm, nullptr);
+  EXPECT_FALSE(std::filesystem::exists(new2.scriptWorkFile.empty() ? dir / "none" : new2.scriptWorkFile));
+  EXPECT_EQ(state.activeDocument, nullptr);
   EXPECT_EQ(state.activeObjectControl.document, nullptr);
 }
 
@@ -260,7 +260,7 @@ TEST_F(ReaderTest, AScriptWithoutWorkFileIsStillSaved) {
   MenuDocument document;
   ASSERT_EQ(load(document, "BEGIN MENU\nEND MENU\nBegin Script\nSUB KEEP()\nEnd Script\n"),
             LoadState::Read);
-  EXPECT_TRUE(document.wscFile.empty());
+  EXPECT_TRUE(document.scriptWorkFile.empty());
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, kWorkFileMessage);
   ASSERT_TRUE(writeMenuFile(path("m.fil"), document, WriteMode::Save, state));
@@ -270,14 +270,14 @@ TEST_F(ReaderTest, AScriptWithoutWorkFileIsStillSaved) {
   // Once the folder can be used again, the script editor gets a work file with the script.
   state.scriptWorkFolder = dir / "work";
   ASSERT_TRUE(ensureScriptWorkFile(document, state));
-  EXPECT_EQ(document.wscFile.filename(), "m.WSC");
+  EXPECT_EQ(document.scriptWorkFile.filename(), "m.WSC");
   EXPECT_EQ(script(document), std::vector<std::string>{"SUB KEEP()"});
 
   // A menu without a script gets an empty one, named after its caption while it has no file.
   MenuDocument fresh;
   fresh.caption = "MENU4";
   ASSERT_TRUE(ensureScriptWorkFile(fresh, state));
-  EXPECT_EQ(fresh.wscFile.filename(), "MENU4.WSC");
+  EXPECT_EQ(fresh.scriptWorkFile.filename(), "MENU4.WSC");
   EXPECT_TRUE(script(fresh).empty());
 }
 

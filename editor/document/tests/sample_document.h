@@ -46,7 +46,7 @@ inline void fillSampleDocument(MenuDocument& d, const std::filesystem::path& wor
   cb.left = 45, cb.top = 60, cb.width = 1500, cb.foreColor = 0x123456;
   d.deleteObject(frame1);
 
-  d.wscFile = *createScriptWorkFile(workFolder, "SAMPLE.WSC",
+  d.scriptWorkFile = *createScriptWorkFile(workFolder, "SAMPLE.WSC",
                                     {"SUB BUTTON1_CLICK()", "  MSG \"売上, 完了=OK\"", "",
                                      "\tEND SUB", "' BEGIN LABEL in a comment"});
 }

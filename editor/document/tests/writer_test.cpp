@@ -24,7 +24,7 @@ std::string joinLines(std::initializer_list<const char*> lines) {
 class WriterTest : public DocumentTest {
  protected:
   void giveScript(MenuDocument& document, const std::vector<std::string>& lines) {
-    document.wscFile = *createScriptWorkFile(state.scriptWorkFolder, "T.WSC", lines);
+    document.scriptWorkFile = *createScriptWorkFile(state.scriptWorkFolder, "T.WSC", lines);
   }
   std::string written(MenuDocument& document) {
     EXPECT_TRUE(writeMenuFile(path("out.fil"), document, WriteMode::TestRun, state));
@@ -154,7 +154,7 @@ TEST_F(WriterTest, EdgeCasesOfTheFormat) {
   EXPECT_EQ(text.substr(text.size() - 14), "END COMBOBOX\r\n");  // no script, no empty line after
 
   // A work file that is gone writes no script; an empty one an empty section.
-  document.wscFile = dir / "gone.WSC";
+  document.scriptWorkFile = dir / "gone.WSC";
   EXPECT_EQ(text::cp932ToUtf8(written(document)), text);
   giveScript(document, {});
   EXPECT_NE(written(document).find("END COMBOBOX\r\n\r\nBegin Script\r\nEnd Script\r\n"),

@@ -8,7 +8,7 @@ namespace {
 class LoadersTest : public ::testing::Test {
  protected:
   LoadersTest() {
-    state.activeForm = &document;
+    state.activeDocument = &document;
     grid.fillChoiceLists();
   }
   MenuObject& add(ObjectKind kind, int frame = 0) {

@@ -33,7 +33,7 @@ class PropertySheetTest : public ::testing::Test {
     windows.windows = {{11, &first}, {12, &second}};
   }
   void activate(std::uint32_t handle, ObjectRef object) {
-    state.activeWnd = handle;
+    state.activeMenuWindow = handle;
     state.activeObject = object;
     sheet.changeActiveObject();
   }
@@ -54,7 +54,7 @@ TEST_F(PropertySheetTest, AnyCallLoadsTheWindowOnceAndTheGridFollowsTheActiveObj
   EXPECT_TRUE(sheet.loaded());
   EXPECT_EQ(view.restored, 1);
   EXPECT_EQ(grid().entries(ChoiceList::Style).size(), 6u);
-  EXPECT_EQ(state.activeForm, &first);
+  EXPECT_EQ(state.activeDocument, &first);
   EXPECT_EQ(grid().objectList.entries.size(), 3u);
   EXPECT_EQ(grid().objectListSelection, 1);
   EXPECT_TRUE(grid().objectListEnabled);
@@ -87,7 +87,7 @@ TEST_F(PropertySheetTest, WithNoMenuWindowTheCommandsAreRefreshedBeforeTheGridEm
   windows.windows.clear();
   activate(11, {ObjectKind::Label, 1});
   EXPECT_TRUE(rowsStillShown);
-  EXPECT_EQ(state.activeForm, nullptr);
+  EXPECT_EQ(state.activeDocument, nullptr);
   EXPECT_EQ(grid().caption, "ﾌﾟﾛﾊﾟﾃｨ");
   for (int row = 0; row < kRowCount; ++row) {
     EXPECT_FALSE(grid().rows[row].enabled);

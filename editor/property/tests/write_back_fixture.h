@@ -38,7 +38,7 @@ class WriteBackTest : public ::testing::Test {
     return *(document ? *document : first).find(ref);
   }
   void show(ObjectRef ref, std::uint32_t window = 11) {
-    state.activeWnd = window;
+    state.activeMenuWindow = window;
     state.activeObject = ref;
     sheet.changeActiveObject();
   }

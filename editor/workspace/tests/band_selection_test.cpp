@@ -27,28 +27,28 @@ class BandTest : public SurfaceTest {
 TEST_F(BandTest, ABandSelectsWhatLiesWhollyInsideItFromEitherCorner) {
   surface.selectInBand(210, 200, 10, 10);
   std::vector<ObjectRef> selected{label, button, frame};
-  EXPECT_TRUE(document.selObjFlg);
-  EXPECT_EQ(surface.state().soInfo, selected);
+  EXPECT_TRUE(document.bandSelectionActive);
+  EXPECT_EQ(surface.state().selectedObjects, selected);
   EXPECT_EQ(state.multiSelection, selected);
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Multiple, -67}));
   EXPECT_EQ(view.shown, marksAround(selected));
   EXPECT_EQ(property.reloads, 1);
   EXPECT_FALSE(view.addCommands);
-  EXPECT_EQ(surface.soInfo(-1, 0), 2);
-  EXPECT_EQ(surface.soInfo(0, 2), 8);
-  EXPECT_EQ(surface.soInfo(1, 1), button.index);
-  EXPECT_EQ(surface.soPos(-1, 0), 2);
-  EXPECT_EQ(surface.soPos(2, 0), 112);
-  EXPECT_EQ(surface.soPos(3, 2), 202);
-  EXPECT_EQ(surface.soPos(4, 0), 0);
+  EXPECT_EQ(surface.selectedObjectsCell(-1, 0), 2);
+  EXPECT_EQ(surface.selectedObjectsCell(0, 2), 8);
+  EXPECT_EQ(surface.selectedObjectsCell(1, 1), button.index);
+  EXPECT_EQ(surface.selectedRectsCell(-1, 0), 2);
+  EXPECT_EQ(surface.selectedRectsCell(2, 0), 112);
+  EXPECT_EQ(surface.selectedRectsCell(3, 2), 202);
+  EXPECT_EQ(surface.selectedRectsCell(4, 0), 0);
 
   view.shown.clear();
   surface.selectInBand(10, 10, 210, 200);
-  EXPECT_EQ(surface.state().soInfo, selected);
+  EXPECT_EQ(surface.state().selectedObjects, selected);
 
   // One pixel short on the right leaves the frame out; the label touching the edge stays.
   surface.selectInBand(10, 10, 209, 200);
-  EXPECT_EQ(surface.state().soInfo, (std::vector<ObjectRef>{label, button}));
+  EXPECT_EQ(surface.state().selectedObjects, (std::vector<ObjectRef>{label, button}));
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Multiple, -3}));
 }
 
@@ -58,18 +58,18 @@ TEST_F(BandTest, KindMasksOfLabelsWithFramesAndOfButtonsWithPictureButtons) {
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Multiple, -65}));
   ObjectRef picture = add(ObjectKind::PictureButton, 400, 10, 50, 50);
   surface.selectInBand(250, 0, 500, 90);
-  EXPECT_EQ(surface.state().soInfo, (std::vector<ObjectRef>{button, picture}));
+  EXPECT_EQ(surface.state().selectedObjects, (std::vector<ObjectRef>{button, picture}));
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Multiple, -6}));
 }
 
 TEST_F(BandTest, AnEmptyBandSelectsNothingAndTellsNoOne) {
   surface.selectInBand(300, 300, 400, 400);
-  EXPECT_FALSE(document.selObjFlg);
+  EXPECT_FALSE(document.bandSelectionActive);
   EXPECT_TRUE(view.shown.empty());
   EXPECT_EQ(property.reloads, 0);
   EXPECT_TRUE(view.addCommands);
-  EXPECT_EQ(surface.soInfo(-1, 0), -1);
-  EXPECT_EQ(surface.soInfo(0, 0), 0);
+  EXPECT_EQ(surface.selectedObjectsCell(-1, 0), -1);
+  EXPECT_EQ(surface.selectedObjectsCell(0, 0), 0);
 }
 
 TEST_F(BandTest, AGroupMoveKeepsOffsetsAndMarksAndMovesNotAnUnselectedPressedObject) {
@@ -86,9 +86,9 @@ TEST_F(BandTest, AGroupMoveKeepsOffsetsAndMarksAndMovesNotAnUnselectedPressedObj
   EXPECT_EQ(at(button).top, 0);
   EXPECT_EQ(at(frame).left, 10);
   EXPECT_TRUE(document.changed);
-  EXPECT_TRUE(document.selObjFlg);
+  EXPECT_TRUE(document.bandSelectionActive);
   EXPECT_EQ(view.shown, marksAround({label, button}));
-  EXPECT_EQ(surface.soPos(0, 1), 138);
+  EXPECT_EQ(surface.selectedRectsCell(0, 1), 138);
   // The release in a multi-selection does not reload the property window.
   EXPECT_EQ(property.reloads, 1);
 
@@ -111,7 +111,7 @@ TEST_F(BandTest, AnObjectDeletedDuringAGroupDragLeavesTheOthersMarkedWhereTheyAr
   surface.objectReleased(label, kLeftButton, 70, 20);
   EXPECT_EQ(at(label).left, 10);
   EXPECT_FALSE(document.changed);
-  EXPECT_EQ(surface.state().soInfo, std::vector<ObjectRef>{label});
+  EXPECT_EQ(surface.state().selectedObjects, std::vector<ObjectRef>{label});
   EXPECT_EQ(state.multiSelection, std::vector<ObjectRef>{label});
   EXPECT_EQ(view.shown, marksAround({label}));
 }
@@ -119,28 +119,28 @@ TEST_F(BandTest, AnObjectDeletedDuringAGroupDragLeavesTheOthersMarkedWhereTheyAr
 TEST_F(BandTest, TheSelectionEndsOnASurfacePressAnotherMenuWindowOrSelCancel) {
   surface.selectInBand(0, 0, 205, 55);
   surface.deactivated(false);
-  EXPECT_TRUE(document.selObjFlg);
+  EXPECT_TRUE(document.bandSelectionActive);
   EXPECT_FALSE(surface.surfaceClicked());
 
   surface.surfacePressed();
-  EXPECT_FALSE(document.selObjFlg);
+  EXPECT_FALSE(document.bandSelectionActive);
   EXPECT_TRUE(view.shown.empty());
-  EXPECT_EQ(surface.soPos(-1, 0), -1);
+  EXPECT_EQ(surface.selectedRectsCell(-1, 0), -1);
   EXPECT_TRUE(surface.surfaceClicked());
-  EXPECT_EQ(surface.soInfo(-1, 0), -1);
+  EXPECT_EQ(surface.selectedObjectsCell(-1, 0), -1);
 
   surface.selectInBand(0, 0, 205, 55);
   surface.deactivated(true);
-  EXPECT_FALSE(document.selObjFlg);
+  EXPECT_FALSE(document.bandSelectionActive);
   EXPECT_TRUE(state.multiSelection.empty());
   EXPECT_TRUE(view.shown.empty());
 
   surface.selectInBand(0, 0, 205, 55);
-  surface.selCancel();
-  EXPECT_FALSE(document.selObjFlg);
+  surface.cancelBandSelection();
+  EXPECT_FALSE(document.bandSelectionActive);
   EXPECT_TRUE(view.shown.empty());
   // Copy and cut read the entries before they cancel; the cancel keeps them.
-  EXPECT_EQ(surface.soInfo(-1, 0), 1);
+  EXPECT_EQ(surface.selectedObjectsCell(-1, 0), 1);
 }
 
 TEST_F(BandTest, MarksFollowGeometryChangedElsewhereAndAClearedSelectionLeavesNothing) {
@@ -149,12 +149,12 @@ TEST_F(BandTest, MarksFollowGeometryChangedElsewhereAndAClearedSelectionLeavesNo
   document.find(button)->width = 60;
   surface.refreshSelectionMarks();
   EXPECT_EQ(view.shown, marksAround({label, button}));
-  EXPECT_EQ(surface.soPos(0, 0), 38);
+  EXPECT_EQ(surface.selectedRectsCell(0, 0), 38);
 
   surface.clearSelection();
-  EXPECT_FALSE(document.selObjFlg);
+  EXPECT_FALSE(document.bandSelectionActive);
   EXPECT_TRUE(view.shown.empty());
-  EXPECT_EQ(surface.soInfo(-1, 0), -1);
+  EXPECT_EQ(surface.selectedObjectsCell(-1, 0), -1);
   EXPECT_TRUE(state.multiSelection.empty());
 }
 

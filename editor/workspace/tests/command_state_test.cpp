@@ -23,8 +23,8 @@ TEST(CommandState, FollowsTheActiveMenuObjectScriptRunAndClipboard) {
 
   // The menu itself active: copy and cut off, paste only with something copied.
   MenuDocument document;
-  state.activeWnd = 7;
-  state.activeForm = &document;
+  state.activeMenuWindow = 7;
+  state.activeDocument = &document;
   CommandState menu = changeMainSetting(state, none);
   EXPECT_TRUE(menu.isEnabled(Command::AddObject));
   EXPECT_TRUE(menu.isEnabled(Command::EditScript));
@@ -40,14 +40,14 @@ TEST(CommandState, FollowsTheActiveMenuObjectScriptRunAndClipboard) {
   EXPECT_TRUE(object.isEnabled(Command::Paste));
 
   // The script being edited disables its command; a run keeps its own switch.
-  document.meSeFlg = 1;
-  state.runActive = 1;
+  document.scriptBeingEdited = true;
+  state.testRunActive = true;
   CommandState running = changeMainSetting(state, withRunState(object, true));
   EXPECT_FALSE(running.isEnabled(Command::EditScript));
   EXPECT_FALSE(running.isEnabled(Command::RunStart));
   EXPECT_TRUE(running.isEnabled(Command::RunStop));
   // Even with no menu window active the running test can be stopped.
-  state.activeWnd = 0;
+  state.activeMenuWindow = 0;
   EXPECT_TRUE(changeMainSetting(state, running).isEnabled(Command::RunStop));
 }
 

@@ -48,11 +48,11 @@ class ObjectCommandsTest : public ::testing::Test {
     activate(first);
   }
   void activate(TestWindow& window) {
-    state.activeForm = &window.document;
-    state.activeWnd = window.handle;
+    state.activeDocument = &window.document;
+    state.activeMenuWindow = window.handle;
     state.activeObject = {};
   }
-  MenuDocument& document() { return *state.activeForm; }
+  MenuDocument& document() { return *state.activeDocument; }
   // An object of the active document at this place and size (pixels on the page, twips
   // inside a frame), the document unchanged.
   ObjectRef add(ObjectKind kind, double left, double top, double width = 200, double height = 25, int frame = 0) {
@@ -115,15 +115,15 @@ TEST_F(ObjectCommandsTest, DeletingAMultiSelectionTakesFrameContentsAndGivesBack
   ObjectRef inside = add(ObjectKind::Button, 150, 150, 1500, 375, frame.index);
   ObjectRef outside = add(ObjectKind::Button, 400, 400);
   select(first, 300, 300);
-  ASSERT_TRUE(document().selObjFlg);
+  ASSERT_TRUE(document().bandSelectionActive);
   EXPECT_FALSE(first.surfaceView.addCommands);
 
   commands.deleteSelection();
   for (ObjectRef gone : {label, frame, inside}) EXPECT_FALSE(document().find(gone));
   EXPECT_TRUE(document().find(outside));
-  EXPECT_FALSE(document().selObjFlg);
+  EXPECT_FALSE(document().bandSelectionActive);
   EXPECT_TRUE(state.multiSelection.empty());
-  EXPECT_EQ(first.surface.soInfo(-1, 0), -1);
+  EXPECT_EQ(first.surface.selectedObjectsCell(-1, 0), -1);
   EXPECT_TRUE(first.surfaceView.shown.empty());
   EXPECT_TRUE(first.surfaceView.addCommands);
 }
@@ -133,7 +133,7 @@ TEST_F(ObjectCommandsTest, AddFindsItsIndexByKindAndPlacesTheObjectOnThePageOrIn
   document().deleteObject({ObjectKind::Label, 2});
   document().deleteObject({ObjectKind::Image, 2});
   document().changed = false;
-  document().lockFlg = true;  // not consulted
+  document().locked = true;   // not consulted
   commands.addObject(ObjectKind::Label);
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Label, 2}));
   EXPECT_TRUE(document().changed);
@@ -185,7 +185,7 @@ TEST_F(ObjectCommandsTest, AddIntoAFullArrayOrAnEmptyOneAndWithoutAMenuWindow) {
   commands.addObject(ObjectKind::CheckBox);
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::CheckBox, 1}));
   EXPECT_FALSE(document().changed);
-  state.activeForm = nullptr;
+  state.activeDocument = nullptr;
   commands.addObject(ObjectKind::Label);
   commands.paste();
   commands.copy();
@@ -200,7 +200,7 @@ TEST_F(ObjectCommandsTest, CopyStoresTheFieldsOfItsKindInPixelsOrAsItsFrameGives
   at(label).link = "SUB.FIL";
   at(label).font.size = 14;
   at(label).value = 1;
-  document().lockFlg = true;
+  document().locked = true;
   copyOf(label);
   ASSERT_EQ(state.objectClipboard.size(), 1u);
   MenuObject expected;
@@ -261,7 +261,7 @@ TEST_F(ObjectCommandsTest, ASelectionCopiesWithoutComboBoxesAndNothingOfAnEarlie
   EXPECT_FALSE(document().find(label));
   EXPECT_FALSE(document().find(button));
   EXPECT_TRUE(document().find(combo));
-  EXPECT_FALSE(document().selObjFlg);
+  EXPECT_FALSE(document().bandSelectionActive);
   EXPECT_TRUE(document().changed);  // a cut is a change
   EXPECT_EQ(first.view.removed, (std::vector<ObjectRef>{label, button}));
 }
@@ -271,15 +271,15 @@ TEST_F(ObjectCommandsTest, CopyOrCutOfABandSelectionEndsItWholeAndGivesBackTheAd
   ObjectRef button = add(ObjectKind::Button, 10, 50);
   for (bool cutting : {false, true}) {
     select(first, 250, 100);
-    ASSERT_TRUE(document().selObjFlg);
+    ASSERT_TRUE(document().bandSelectionActive);
     ASSERT_FALSE(first.surfaceView.addCommands);
     cutting ? commands.cut() : commands.copy();
     EXPECT_EQ(state.objectClipboard.size(), 2u);
-    EXPECT_FALSE(document().selObjFlg);
+    EXPECT_FALSE(document().bandSelectionActive);
     EXPECT_TRUE(first.surfaceView.shown.empty());
     // Nothing is left that names the objects, which a cut has removed.
     EXPECT_TRUE(state.multiSelection.empty());
-    EXPECT_EQ(first.surface.soInfo(-1, 0), -1);
+    EXPECT_EQ(first.surface.selectedObjectsCell(-1, 0), -1);
     EXPECT_TRUE(first.surfaceView.addCommands);
   }
   EXPECT_FALSE(document().find(label));
@@ -294,9 +294,9 @@ TEST_F(ObjectCommandsTest, TurningThePropertyWindowToTheMenuEndsABandSelection) 
   ObjectRef button = add(ObjectKind::Button, 10, 50);
   for (CommandSource source : {CommandSource::MenuWindow, CommandSource::MainMenu}) {
     select(first, 250, 100);
-    ASSERT_TRUE(document().selObjFlg);
+    ASSERT_TRUE(document().bandSelectionActive);
     workspace.run(EditorCommand::ShowProperties, source);
-    EXPECT_FALSE(document().selObjFlg);
+    EXPECT_FALSE(document().bandSelectionActive);
     EXPECT_TRUE(first.surfaceView.shown.empty());
     EXPECT_TRUE(state.multiSelection.empty());
     EXPECT_TRUE(first.surfaceView.addCommands);
@@ -310,7 +310,7 @@ TEST_F(ObjectCommandsTest, TurningThePropertyWindowToTheMenuEndsABandSelection) 
   // The toolbar's button only shows the window: the selection stays.
   select(first, 250, 100);
   workspace.run(EditorCommand::ShowProperties, CommandSource::Toolbar);
-  EXPECT_TRUE(document().selObjFlg);
+  EXPECT_TRUE(document().bandSelectionActive);
   EXPECT_EQ(first.surfaceView.shown.size(), 2u);
 }
 
@@ -459,7 +459,7 @@ TEST_F(ObjectCommandsTest, PasteKeepsAMultiSelectionAndMakesNothingWhereAnArrayI
   add(ObjectKind::Label, 15, 15, 1500, 375, frame.index);
   ObjectRef button = add(ObjectKind::Button, 310, 310);
   state.multiSelection = {frame, button};
-  document().selObjFlg = true;
+  document().bandSelectionActive = true;
   commands.copy();
   ASSERT_EQ(state.objectClipboard.size(), 3u);
 
@@ -468,7 +468,7 @@ TEST_F(ObjectCommandsTest, PasteKeepsAMultiSelectionAndMakesNothingWhereAnArrayI
   select(second, 100, 100);
   document().objects(ObjectKind::Frame).load(32767);
   commands.paste();
-  EXPECT_TRUE(document().selObjFlg);
+  EXPECT_TRUE(document().bandSelectionActive);
   EXPECT_EQ(state.multiSelection, (std::vector<ObjectRef>{kept}));
   EXPECT_EQ(document().objects(ObjectKind::Label).count(), 0);  // its frame could not be made
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Button, 1}));

@@ -10,7 +10,7 @@ TEST_F(SurfaceTest, PressMakesTheObjectActiveAndReloadsOnlyWithoutAMultiSelectio
   ObjectRef button = add(ObjectKind::Button, 200, 10, 80, 30);
   surface.objectPressed(label, kLeftButton, 20, 20);
   EXPECT_EQ(state.activeObject, label);
-  EXPECT_EQ(state.activeWnd, kHandle);
+  EXPECT_EQ(state.activeMenuWindow, kHandle);
   EXPECT_EQ(property.reloads, 1);
   surface.objectReleased(label, kLeftButton, 20, 20);
   EXPECT_EQ(property.reloads, 2);
@@ -23,7 +23,7 @@ TEST_F(SurfaceTest, PressMakesTheObjectActiveAndReloadsOnlyWithoutAMultiSelectio
   EXPECT_EQ(property.reloads, afterBand);
 
   // The middle button only makes the object active.
-  document.selObjFlg = false;
+  document.bandSelectionActive = false;
   view.shown.clear();
   surface.objectPressed(label, kMiddleButton, 20, 20);
   EXPECT_EQ(state.activeObject, label);
@@ -37,7 +37,7 @@ TEST_F(SurfaceTest, RightButtonShowsTheObjectPopupWithPasteOnlyAfterACopy) {
   view.duringPopup = [&] { showingSeen = surface.state().popupShowing; };
   surface.objectPressed(label, kRightButton, 20, 20);
   state.clipboardFilled = true;
-  document.meSeFlg = 1;
+  document.scriptBeingEdited = true;
   surface.objectPressed(label, kRightButton, 20, 20);
   ASSERT_EQ(view.popups.size(), 2u);
   EXPECT_FALSE(view.popups[0].paste);
@@ -187,7 +187,7 @@ TEST_F(SurfaceTest, ResizingInsideAFrameStaysInTheFramesTwips) {
 
 TEST_F(SurfaceTest, ALockedObjectIsMadeActiveButNeverMoves) {
   ObjectRef button = add(ObjectKind::Button, 10, 10, 100, 40);
-  document.lockFlg = true;
+  document.locked = true;
   surface.objectPressed(button, kLeftButton, 2, 20);
   EXPECT_EQ(state.activeObject, button);
   EXPECT_EQ(property.reloads, 1);
@@ -259,7 +259,7 @@ TEST_F(SurfaceTest, AComboBoxInAFrameMovesInTwipsALockedOneStaysARightPressMakes
   EXPECT_EQ(at(combo).left, 210);
   EXPECT_EQ(at(combo).top, 330);
 
-  document.lockFlg = true;
+  document.locked = true;
   document.changed = false;
   state.activeObject = {};
   surface.comboPressed(combo, 10, 5);

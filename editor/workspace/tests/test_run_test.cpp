@@ -25,15 +25,15 @@ class TestRunTest : public WorkspaceTest {
 };
 
 TEST_F(TestRunTest, HandsTheMenuOverAndCleansUpWhenTheRuntimeEnds) {
-  std::ofstream(document->wscFile) << "SUB MENU_LOAD()\n' 日本\nEND SUB\n";
+  std::ofstream(document->scriptWorkFile) << "SUB MENU_LOAD()\n' 日本\nEND SUB\n";
   workspace.run(EditorCommand::RunStart, CommandSource::Toolbar);
   ASSERT_EQ(programs.started.size(), 1u);
   EXPECT_EQ(programs.started[0], "\"" + state.appFolder + "PEMO.EXE\" \xFF");
   EXPECT_NE(readFileBytes(dir / "!.tmp").find("BEGIN MENU"), std::string::npos);
   EXPECT_EQ(readFileBytes(dir / "!.src"),
             "SUB MENU_LOAD()\r\n' " + text::utf8ToCp932("日本") + "\r\nEND SUB\r\n");
-  EXPECT_EQ(state.runActive, 1);
-  EXPECT_EQ(document->meRun, 1);
+  EXPECT_TRUE(state.testRunActive);
+  EXPECT_TRUE(document->beingTestRun);
   EXPECT_TRUE(view.commands.isEnabled(Command::RunStop));
   EXPECT_FALSE(view.commands.isEnabled(Command::RunStart));
   // F5 during the run starts nothing.
@@ -42,8 +42,8 @@ TEST_F(TestRunTest, HandsTheMenuOverAndCleansUpWhenTheRuntimeEnds) {
 
   programs.finish(programs.lastPid, 0);
   EXPECT_FALSE(handOverExists());
-  EXPECT_EQ(state.runActive, 0);
-  EXPECT_EQ(document->meRun, 0);
+  EXPECT_FALSE(state.testRunActive);
+  EXPECT_FALSE(document->beingTestRun);
   EXPECT_TRUE(view.commands.isEnabled(Command::RunStart));
   EXPECT_FALSE(view.commands.isEnabled(Command::RunStop));
   // A test run is no save.
@@ -63,10 +63,10 @@ TEST_F(TestRunTest, StoppingTwiceAndTheLateEndLeaveOneIdleState) {
 
   // A second run; closing the window being run stops it first.
   workspace.run(EditorCommand::RunStart, CommandSource::MainMenu);
-  EXPECT_EQ(state.runActive, 1);
+  EXPECT_TRUE(state.testRunActive);
   shown.answers = {ui::kNo};
   ASSERT_TRUE(menuWindows.closeMenuWindow(*document));
-  EXPECT_EQ(state.runActive, 0);
+  EXPECT_FALSE(state.testRunActive);
   EXPECT_FALSE(handOverExists());
 }
 
@@ -76,8 +76,8 @@ TEST_F(TestRunTest, NoRuntimeMeansAMessageAndNoHandOverFiles) {
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, state.appFolder + "PEMO.EXE\rﾌﾟﾛｸﾞﾗﾑを起動できません");
   EXPECT_FALSE(handOverExists());
-  EXPECT_EQ(state.runActive, 0);
-  EXPECT_EQ(document->meRun, 0);
+  EXPECT_FALSE(state.testRunActive);
+  EXPECT_FALSE(document->beingTestRun);
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ class FakeMenuWindows : public MenuWindowsPort {
   FakeMenuWindows(EditorState& state) : state_(state) {}
   void attach(EditorWorkspace& workspace) { workspace_ = &workspace; }
 
-  MenuDocument* openMenuWindow(const std::string& filePath, const std::string& preCaption) override {
+  MenuDocument* openMenuWindow(const std::string& filePath, const std::string& untitledCaption) override {
     auto& window = windows_.emplace_back(std::make_unique<MenuDocument>());
     window->filePath = filePath;
-    window->preCaption = preCaption;
+    window->untitledCaption = untitledCaption;
     loadMenuDocument(*window, state_, handleOf(window.get()));
     if (workspace_) workspace_->menuWindowActivated(*window, handleOf(window.get()));
     return window.get();

@@ -22,7 +22,7 @@ TEST_F(WorkspaceTest, NewMenusAreNumberedAfterTheOpenOnes) {
   EXPECT_EQ(documents[2]->caption, "MENU3");
   EXPECT_EQ(view.caption, "PemoEdit - 新規ﾒﾆｭｰ(MENU3)");
   EXPECT_TRUE(view.commands.isEnabled(Command::SaveMenus));
-  std::filesystem::path workFile = documents[0]->wscFile;
+  std::filesystem::path workFile = documents[0]->scriptWorkFile;
   ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[0]));
   EXPECT_FALSE(std::filesystem::exists(workFile));
   workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
@@ -64,7 +64,7 @@ TEST_F(WorkspaceTest, AFailedSaveInTheClosePromptKeepsTheWindow) {
   EXPECT_TRUE(document.changed);
   shown.answers = {ui::kNo};
   EXPECT_TRUE(menuWindows.closeMenuWindow(document));
-  EXPECT_EQ(state.activeWnd, 0u);
+  EXPECT_EQ(state.activeMenuWindow, 0u);
   EXPECT_FALSE(view.commands.isEnabled(Command::SaveMenus));
 }
 
@@ -74,8 +74,8 @@ TEST_F(WorkspaceTest, ScriptEditingGatesSavesClosesAndASecondEditor) {
   state.scriptEditorPath = "C:\\EDIT.EXE";
   workspace.run(EditorCommand::EditScript, CommandSource::Toolbar);
   ASSERT_EQ(programs.started.size(), 1u);
-  EXPECT_EQ(programs.started[0], "\"C:\\EDIT.EXE\" \"" + document.wscFile.string() + "\"");
-  EXPECT_EQ(document.meSeFlg, 1);
+  EXPECT_EQ(programs.started[0], "\"C:\\EDIT.EXE\" \"" + document.scriptWorkFile.string() + "\"");
+  EXPECT_TRUE(document.scriptBeingEdited);
   EXPECT_FALSE(view.commands.isEnabled(Command::EditScript));
 
   auto key = menuWindowKeyCommand('E', kCtrlBit);
@@ -90,10 +90,10 @@ TEST_F(WorkspaceTest, ScriptEditingGatesSavesClosesAndASecondEditor) {
   EXPECT_TRUE(dialog.requests.empty());
 
   // The editor saved a changed script: the menu must ask before its work file goes.
-  std::ofstream(document.wscFile, std::ios::app) << "SUB MENU_LOAD()\r\nEND SUB\r\n";
+  std::ofstream(document.scriptWorkFile, std::ios::app) << "SUB MENU_LOAD()\r\nEND SUB\r\n";
   EXPECT_FALSE(document.changed);
   programs.finish(programs.lastPid, 0);
-  EXPECT_EQ(document.meSeFlg, 0);
+  EXPECT_FALSE(document.scriptBeingEdited);
   EXPECT_TRUE(document.changed);
   EXPECT_TRUE(view.commands.isEnabled(Command::EditScript));
 }
@@ -105,17 +105,17 @@ TEST_F(WorkspaceTest, AnEditorThatCannotStartChangesNothing) {
   workspace.run(EditorCommand::EditScript, CommandSource::MainMenu);
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, "C:\\NONE.EXE\rﾌﾟﾛｸﾞﾗﾑを起動できません");
-  EXPECT_EQ(menuWindows.documents()[0]->meSeFlg, 0);
+  EXPECT_FALSE(menuWindows.documents()[0]->scriptBeingEdited);
 }
 
 TEST_F(WorkspaceTest, ActivatingAnotherMenuWindowMakesItsMenuActive) {
   workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   auto documents = menuWindows.documents();
-  documents[0]->lockFlg = true;
+  documents[0]->locked = true;
   state.activeObject = {ObjectKind::Button, 3};
   menuWindows.activate(*documents[0]);
-  EXPECT_EQ(state.activeForm, documents[0]);
+  EXPECT_EQ(state.activeDocument, documents[0]);
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Menu, 0}));
   EXPECT_TRUE(view.commands.lockChecked);
   EXPECT_FALSE(view.commands.isEnabled(Command::Copy));
@@ -127,7 +127,7 @@ TEST_F(WorkspaceTest, ActivatingAnotherMenuWindowMakesItsMenuActive) {
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Label, 1}));
 
   workspace.run(EditorCommand::ToggleLock, CommandSource::MainMenu);
-  EXPECT_FALSE(documents[0]->lockFlg);
+  EXPECT_FALSE(documents[0]->locked);
   EXPECT_FALSE(view.commands.lockChecked);
 }
 
@@ -139,7 +139,7 @@ TEST_F(WorkspaceTest, ClosingTheActiveMenuWindowHandsTheMenuToTheOneActiveBefore
 
   ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[0]));
   EXPECT_EQ(menuWindows.broughtToFront, std::vector<MenuDocument*>{documents[2]});
-  EXPECT_EQ(state.activeForm, documents[2]);
+  EXPECT_EQ(state.activeDocument, documents[2]);
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Menu, 0}));
   EXPECT_EQ(view.caption, "PemoEdit - 新規ﾒﾆｭｰ(MENU3)");
   for (Command command : {Command::SaveMenus, Command::AddObject, Command::EditScript, Command::RunStart,
@@ -149,12 +149,12 @@ TEST_F(WorkspaceTest, ClosingTheActiveMenuWindowHandsTheMenuToTheOneActiveBefore
   // A window behind the active one closes: the active menu stays where it is.
   ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[1]));
   EXPECT_EQ(menuWindows.broughtToFront.size(), 1u);
-  EXPECT_EQ(state.activeForm, documents[2]);
+  EXPECT_EQ(state.activeDocument, documents[2]);
   EXPECT_EQ(view.caption, "PemoEdit - 新規ﾒﾆｭｰ(MENU3)");
 
   // The last one: nothing is left to name.
   ASSERT_TRUE(menuWindows.closeMenuWindow(*documents[2]));
-  EXPECT_EQ(state.activeForm, nullptr);
+  EXPECT_EQ(state.activeDocument, nullptr);
   EXPECT_EQ(view.caption, "PemoEdit");
   EXPECT_FALSE(view.commands.isEnabled(Command::SaveMenus));
   EXPECT_FALSE(view.commands.isEnabled(Command::SaveAllButton));

@@ -34,8 +34,8 @@ EditorWindows::~EditorWindows() {
   state_.mainWindow = nullptr;
   state_.fileDialog = nullptr;
   state_.menuWindows = nullptr;
-  state_.activeWnd = 0;
-  state_.activeForm = nullptr;
+  state_.activeMenuWindow = 0;
+  state_.activeDocument = nullptr;
   state_.activeObjectControl = {};
   state_.multiSelection.clear();
 }

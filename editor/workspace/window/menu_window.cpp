@@ -266,7 +266,7 @@ void MenuWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
-  if (*command == EditorCommand::RunStart && state_.runActive) return;
+  if (*command == EditorCommand::RunStart && state_.testRunActive) return;
   run(*command);
 }
 

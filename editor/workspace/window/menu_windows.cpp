@@ -27,11 +27,11 @@ void MenuWindows::showSelectionMoved(MenuDocument& document) {
   if (MenuWindow* window = windowOf(document)) window->surface().refreshSelectionMarks();
 }
 
-MenuDocument* MenuWindows::openMenuWindow(const std::string& filePath, const std::string& preCaption) {
+MenuDocument* MenuWindows::openMenuWindow(const std::string& filePath, const std::string& untitledCaption) {
   if (!workspace_) return nullptr;
   auto document = std::make_unique<MenuDocument>();
   document->filePath = filePath;
-  document->preCaption = preCaption;
+  document->untitledCaption = untitledCaption;
   auto* window = new MenuWindow(state_, *workspace_, std::move(document));
   windows_.push_back(window);
   window->onClosed([this](MenuWindow* closed) {

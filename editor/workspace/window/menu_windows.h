@@ -16,7 +16,7 @@ class MenuWindows : public MenuWindowsPort, public ObjectWindowsPort, public pro
   ~MenuWindows() override;
   void attach(EditorWorkspace& workspace) { workspace_ = &workspace; }
 
-  MenuDocument* openMenuWindow(const std::string& filePath, const std::string& preCaption) override;
+  MenuDocument* openMenuWindow(const std::string& filePath, const std::string& untitledCaption) override;
   std::vector<MenuDocument*> documents() override;
   bool closeMenuWindow(MenuDocument& document) override;
   void bringToFront(MenuDocument& document) override;

@@ -121,7 +121,7 @@ void SurfaceEvents::releaseObject(ObjectRef object, int button, double x, double
   // A group dropped moves many widgets: each move would add two rectangles to the region
   // waiting to be painted, at a cost that grows with the region. One repaint of the
   // window costs less.
-  const bool batch = button == kLeftButton && window_.document().selObjFlg && window_.updatesEnabled();
+  const bool batch = button == kLeftButton && window_.document().bandSelectionActive && window_.updatesEnabled();
   if (batch) window_.setUpdatesEnabled(false);
   surface_.objectReleased(object, button, x, y);
   if (batch) window_.setUpdatesEnabled(true);

@@ -78,40 +78,40 @@ TEST(PageLayout, ScrollBarsAppearWhenThePageDoesNotFit) {
   ScrollBarInput in;
   in.clientWidth = 400, in.clientHeight = 300, in.statusHeight = 20;
   auto empty = setScrollBars(in);
-  EXPECT_FALSE(empty.hscVisible);
-  EXPECT_FALSE(empty.vscVisible);
+  EXPECT_FALSE(empty.horizontalBarVisible);
+  EXPECT_FALSE(empty.verticalBarVisible);
   EXPECT_FALSE(empty.exitVisible);
-  EXPECT_EQ(empty.vscHeight, 280);
-  EXPECT_EQ(empty.hscWidth, 400);
+  EXPECT_EQ(empty.verticalBarHeight, 280);
+  EXPECT_EQ(empty.horizontalBarWidth, 400);
 
   // Just wide enough without the vertical bar: the horizontal bar comes one resize later.
   in.extent = {395, 500};
   auto first = setScrollBars(in);
-  EXPECT_FALSE(first.hscVisible);
-  EXPECT_TRUE(first.vscVisible);
-  EXPECT_EQ(first.vscMaximum, 20 + 500 - 300 + 16);
-  in.vscVisible = first.vscVisible;
+  EXPECT_FALSE(first.horizontalBarVisible);
+  EXPECT_TRUE(first.verticalBarVisible);
+  EXPECT_EQ(first.verticalBarMaximum, 20 + 500 - 300 + 16);
+  in.verticalBarVisible = first.verticalBarVisible;
   auto second = setScrollBars(in);
-  EXPECT_TRUE(second.hscVisible);
-  EXPECT_EQ(second.hscMaximum, 395 - 400 + 17 + 16);
-  EXPECT_EQ(second.vscMaximum, 20 + (500 - 300) + 17 + 16);
+  EXPECT_TRUE(second.horizontalBarVisible);
+  EXPECT_EQ(second.horizontalBarMaximum, 395 - 400 + 17 + 16);
+  EXPECT_EQ(second.verticalBarMaximum, 20 + (500 - 300) + 17 + 16);
   EXPECT_TRUE(second.exitVisible);
-  EXPECT_EQ(second.hscTop, 300 - 20 - 17);
-  EXPECT_EQ(second.hscWidth, 400 - 17);
-  EXPECT_EQ(second.vscLeft, 383);
-  EXPECT_EQ(second.vscHeight, 300 - 20 - 17);
+  EXPECT_EQ(second.horizontalBarTop, 300 - 20 - 17);
+  EXPECT_EQ(second.horizontalBarWidth, 400 - 17);
+  EXPECT_EQ(second.verticalBarLeft, 383);
+  EXPECT_EQ(second.verticalBarHeight, 300 - 20 - 17);
 
   // With the tree pane the bars start right of it; the extents carry the pane offset.
   in.treeShown = true, in.splitterLeft = 200;
   auto tree = setScrollBars(in);
-  EXPECT_EQ(tree.hscLeft, 204);
-  EXPECT_EQ(tree.hscWidth, 400 - 17 - 204);
+  EXPECT_EQ(tree.horizontalBarLeft, 204);
+  EXPECT_EQ(tree.horizontalBarWidth, 400 - 17 - 204);
   EXPECT_EQ(tree.treeWidth, 200);
   EXPECT_EQ(tree.treeHeight, 280);
   EXPECT_EQ(tree.splitterHeight, 296);
-  EXPECT_EQ(tree.fraLeft, 200);
-  EXPECT_EQ(tree.fraWidth, 200);
+  EXPECT_EQ(tree.topStripLeft, 200);
+  EXPECT_EQ(tree.topStripWidth, 200);
 
   in.extent = {100000, 10};
-  EXPECT_EQ(setScrollBars(in).hscMaximum, 32767) << "maxima stay within the 16-bit range";
+  EXPECT_EQ(setScrollBars(in).horizontalBarMaximum, 32767) << "maxima stay within the 16-bit range";
 }

@@ -49,7 +49,7 @@ class DropRepaintRequests : public QObject {
 
 }  // namespace
 
-PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(frame), tv_(treePane) {
+PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(frame), tree_(treePane) {
   setObjectName("client");
   setAutoFillBackground(true);
   setFont(ui::displayFont(ui::Font{}));
@@ -61,29 +61,29 @@ PageSurface::~PageSurface() = default;
 
 void PageSurface::buildFixedControls() {
   // The page's objects are children of the client area itself, in their arrays.
-  zc_ = makeArray<ui::ClickableLabel>(this);
-  cbtn_ = makeArray<QPushButton>(this);
-  pbtn_ = makeArray<QToolButton>(this);
-  img_ = makeArray<ui::ClickableLabel>(this);
-  radio_ = makeArray<QRadioButton>(this);
-  chk_ = makeArray<QCheckBox>(this);
-  frame_ = makeArray<QGroupBox>(this);
-  cmb_ = makeArray<QComboBox>(this);
-  ln_ = makeArray<ui::LineWidget>(this);
+  labels_ = makeArray<ui::ClickableLabel>(this);
+  buttons_ = makeArray<QPushButton>(this);
+  pictureButtons_ = makeArray<QToolButton>(this);
+  images_ = makeArray<ui::ClickableLabel>(this);
+  radios_ = makeArray<QRadioButton>(this);
+  checkBoxes_ = makeArray<QCheckBox>(this);
+  frames_ = makeArray<QGroupBox>(this);
+  comboBoxes_ = makeArray<QComboBox>(this);
+  lines_ = makeArray<ui::LineWidget>(this);
 
-  tv_->setParent(this);
+  tree_->setParent(this);
 
-  seg_ = new QFrame(this);
-  seg_->setObjectName("SEG");
-  seg_->setFrameShape(QFrame::VLine);
-  seg_->setCursor(Qt::SplitHCursor);
-  seg_->setGeometry(200, -kSplitterTopAbove, kSplitterWidth, 100);
+  splitter_ = new QFrame(this);
+  splitter_->setObjectName("SEG");
+  splitter_->setFrameShape(QFrame::VLine);
+  splitter_->setCursor(Qt::SplitHCursor);
+  splitter_->setGeometry(200, -kSplitterTopAbove, kSplitterWidth, 100);
 
-  hsc_ = new QScrollBar(Qt::Horizontal, this);
-  hsc_->setObjectName("HSC");
-  vsc_ = new QScrollBar(Qt::Vertical, this);
-  vsc_->setObjectName("VSC");
-  for (QScrollBar* bar : {hsc_, vsc_}) {
+  horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
+  horizontalBar_->setObjectName("HSC");
+  verticalBar_ = new QScrollBar(Qt::Vertical, this);
+  verticalBar_->setObjectName("VSC");
+  for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
     bar->setMinimum(0);
     bar->setMaximum(0);
     bar->setSingleStep(10);
@@ -91,24 +91,24 @@ void PageSurface::buildFixedControls() {
     bar->hide();
   }
 
-  exitBtn_ = new QPushButton(this);
-  exitBtn_->setObjectName("EXITBTN");
-  exitBtn_->setFocusPolicy(Qt::NoFocus);
-  exitBtn_->resize(kScrollBarSize, kScrollBarSize);
-  exitBtn_->hide();
+  exitButton_ = new QPushButton(this);
+  exitButton_->setObjectName("EXITBTN");
+  exitButton_->setFocusPolicy(Qt::NoFocus);
+  exitButton_->resize(kScrollBarSize, kScrollBarSize);
+  exitButton_->hide();
 
-  fra_ = new QFrame(this);
-  fra_->setObjectName("FRA");
-  fra_->setFrameShape(QFrame::HLine);
-  fra_->setGeometry(0, -3, 640, 5);
+  topStrip_ = new QFrame(this);
+  topStrip_->setObjectName("FRA");
+  topStrip_->setFrameShape(QFrame::HLine);
+  topStrip_->setGeometry(0, -3, 640, 5);
 }
 
 void PageSurface::showPage(MenuPage& page, LinkActions& links, MenuTreePort& tree) {
   page_ = &page;
-  connect(hsc_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollX(v); });
-  connect(vsc_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollY(v); });
-  events_ = new PageEventWiring(page, links, tree, {window(), this, seg_, vsc_, fra_, tv_});
-  page.state().splitterLeft = seg_->x();
+  connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollX(v); });
+  connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int v) { page_->scrollY(v); });
+  events_ = new PageEventWiring(page, links, tree, {window(), this, splitter_, verticalBar_, topStrip_, tree_});
+  page.state().splitterLeft = splitter_->x();
 }
 
 void PageSurface::openFirstMenu(const std::string& path) {
@@ -118,47 +118,47 @@ void PageSurface::openFirstMenu(const std::string& path) {
 }
 
 void PageSurface::placeTreePane(bool shown, int splitterLeft) {
-  seg_->move(splitterLeft, seg_->y());
-  tv_->resize(splitterLeft, tv_->height());
+  splitter_->move(splitterLeft, splitter_->y());
+  tree_->resize(splitterLeft, tree_->height());
   treeShown_ = shown;
-  tv_->setVisible(shown);
-  seg_->setVisible(shown);
+  tree_->setVisible(shown);
+  splitter_->setVisible(shown);
 }
 
 void PageSurface::showTreePane(bool shown) {
   treeShown_ = shown;
-  tv_->setVisible(shown);
-  seg_->setVisible(shown);
-  if (shown) tv_->resize(seg_->x(), tv_->height());
-  page_->shiftForTreePane(shown, seg_->x() + seg_->width());
+  tree_->setVisible(shown);
+  splitter_->setVisible(shown);
+  if (shown) tree_->resize(splitter_->x(), tree_->height());
+  page_->shiftForTreePane(shown, splitter_->x() + splitter_->width());
   relayout();
-  page_->state().splitterLeft = seg_->x();
+  page_->state().splitterLeft = splitter_->x();
 }
 
 template <class F>
 void PageSurface::forEachObjectArray(F f) {
-  f(ObjectKind::Image, *img_);
-  f(ObjectKind::Label, *zc_);
-  f(ObjectKind::Button, *cbtn_);
-  f(ObjectKind::PictureButton, *pbtn_);
-  f(ObjectKind::Radio, *radio_);
-  f(ObjectKind::CheckBox, *chk_);
-  f(ObjectKind::ComboBox, *cmb_);
-  f(ObjectKind::Line, *ln_);
-  f(ObjectKind::Frame, *frame_);
+  f(ObjectKind::Image, *images_);
+  f(ObjectKind::Label, *labels_);
+  f(ObjectKind::Button, *buttons_);
+  f(ObjectKind::PictureButton, *pictureButtons_);
+  f(ObjectKind::Radio, *radios_);
+  f(ObjectKind::CheckBox, *checkBoxes_);
+  f(ObjectKind::ComboBox, *comboBoxes_);
+  f(ObjectKind::Line, *lines_);
+  f(ObjectKind::Frame, *frames_);
 }
 
 QWidget* PageSurface::objectWidget(ObjectKind kind, int index) const {
   switch (kind) {
-    case ObjectKind::Label: return zc_->at(index);
-    case ObjectKind::Button: return cbtn_->at(index);
-    case ObjectKind::PictureButton: return pbtn_->at(index);
-    case ObjectKind::Image: return img_->at(index);
-    case ObjectKind::Radio: return radio_->at(index);
-    case ObjectKind::CheckBox: return chk_->at(index);
-    case ObjectKind::Frame: return frame_->at(index);
-    case ObjectKind::ComboBox: return cmb_->at(index);
-    case ObjectKind::Line: return ln_->at(index);
+    case ObjectKind::Label: return labels_->at(index);
+    case ObjectKind::Button: return buttons_->at(index);
+    case ObjectKind::PictureButton: return pictureButtons_->at(index);
+    case ObjectKind::Image: return images_->at(index);
+    case ObjectKind::Radio: return radios_->at(index);
+    case ObjectKind::CheckBox: return checkBoxes_->at(index);
+    case ObjectKind::Frame: return frames_->at(index);
+    case ObjectKind::ComboBox: return comboBoxes_->at(index);
+    case ObjectKind::Line: return lines_->at(index);
     default: return nullptr;
   }
 }
@@ -175,15 +175,15 @@ QWidget* PageSurface::loadWidget(const PageObject& o) {
   if (QWidget* existing = objectWidget(o.kind, o.index)) return existing;
   const int i = o.index;
   switch (o.kind) {
-    case ObjectKind::Label: return loadClickable(*zc_, o.kind, i, &ui::ClickableLabel::clicked);
-    case ObjectKind::Image: return loadClickable(*img_, o.kind, i, &ui::ClickableLabel::clicked);
-    case ObjectKind::Button: return loadClickable(*cbtn_, o.kind, i, &QPushButton::clicked);
-    case ObjectKind::PictureButton: return loadClickable(*pbtn_, o.kind, i, &QToolButton::clicked);
-    case ObjectKind::ComboBox: return loadClickable(*cmb_, o.kind, i, &QComboBox::activated);
-    case ObjectKind::Radio: return radio_->load(i);
-    case ObjectKind::CheckBox: return chk_->load(i);
-    case ObjectKind::Frame: return frame_->load(i);
-    case ObjectKind::Line: return ln_->load(i);
+    case ObjectKind::Label: return loadClickable(*labels_, o.kind, i, &ui::ClickableLabel::clicked);
+    case ObjectKind::Image: return loadClickable(*images_, o.kind, i, &ui::ClickableLabel::clicked);
+    case ObjectKind::Button: return loadClickable(*buttons_, o.kind, i, &QPushButton::clicked);
+    case ObjectKind::PictureButton: return loadClickable(*pictureButtons_, o.kind, i, &QToolButton::clicked);
+    case ObjectKind::ComboBox: return loadClickable(*comboBoxes_, o.kind, i, &QComboBox::activated);
+    case ObjectKind::Radio: return radios_->load(i);
+    case ObjectKind::CheckBox: return checkBoxes_->load(i);
+    case ObjectKind::Frame: return frames_->load(i);
+    case ObjectKind::Line: return lines_->load(i);
     default: return nullptr;
   }
 }
@@ -239,8 +239,8 @@ void PageSurface::yieldToEvents() {
   lastYield_.start();
 }
 
-int PageSurface::splitterLeft() const { return seg_->x(); }
-int PageSurface::splitterWidth() const { return seg_->width(); }
+int PageSurface::splitterLeft() const { return splitter_->x(); }
+int PageSurface::splitterWidth() const { return splitter_->width(); }
 
 void PageSurface::setCaption(const std::string& caption) { windowFrame_.setCaption(caption); }
 
@@ -275,7 +275,7 @@ void PageSurface::objectLoaded(const PageObject& o) {
 void PageSurface::objectChanged(const PageObject& o) {
   QWidget* w = objectWidget(o.kind, o.index);
   if (!w) return;
-  QWidget* container = o.parentFrame ? static_cast<QWidget*>(frame_->at(o.parentFrame)) : this;
+  QWidget* container = o.parentFrame ? static_cast<QWidget*>(frames_->at(o.parentFrame)) : this;
   if (container && w->parentWidget() != container) w->setParent(container);
   applyObject(w, o);
 }
@@ -290,14 +290,14 @@ void PageSurface::objectsMoved() {
 void PageSurface::pageCleared() {
   events_->pageCleared();
   forEachObjectArray([](ObjectKind, auto& array) { array.unloadAll(); });
-  for (QScrollBar* bar : {hsc_, vsc_}) {
+  for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
     QSignalBlocker block(bar);
     bar->setValue(0);
   }
 }
 
 void PageSurface::raiseFixedControls() {
-  for (QWidget* w : std::initializer_list<QWidget*>{tv_, seg_, hsc_, vsc_, exitBtn_}) w->raise();
+  for (QWidget* w : std::initializer_list<QWidget*>{tree_, splitter_, horizontalBar_, verticalBar_, exitButton_}) w->raise();
 }
 
 void PageSurface::relayout() {
@@ -307,35 +307,35 @@ void PageSurface::relayout() {
   in.clientWidth = width();
   in.clientHeight = height() + in.statusHeight;
   in.treeShown = treePaneShown();
-  in.splitterLeft = seg_->x();
-  in.splitterWidth = seg_->width();
-  in.vscVisible = !vsc_->isHidden();
+  in.splitterLeft = splitter_->x();
+  in.splitterWidth = splitter_->width();
+  in.verticalBarVisible = !verticalBar_->isHidden();
   in.extent = page_->state().extent;
   const ScrollBarLayout L = setScrollBars(in);
 
   if (in.treeShown) {
-    tv_->setGeometry(0, 0, L.treeWidth, L.treeHeight);
-    seg_->setGeometry(seg_->x(), -kSplitterTopAbove, seg_->width(), L.splitterHeight);
+    tree_->setGeometry(0, 0, L.treeWidth, L.treeHeight);
+    splitter_->setGeometry(splitter_->x(), -kSplitterTopAbove, splitter_->width(), L.splitterHeight);
   }
-  hsc_->setVisible(L.hscVisible);
-  if (L.hscVisible) {
-    hsc_->setMaximum(L.hscMaximum);
+  horizontalBar_->setVisible(L.horizontalBarVisible);
+  if (L.horizontalBarVisible) {
+    horizontalBar_->setMaximum(L.horizontalBarMaximum);
   } else {
-    hsc_->setValue(0);
+    horizontalBar_->setValue(0);
     if (page_->state().scrollX > 0) page_->undoScrollX();
   }
-  vsc_->setVisible(L.vscVisible);
-  if (L.vscVisible) {
-    vsc_->setMaximum(L.vscMaximum);
+  verticalBar_->setVisible(L.verticalBarVisible);
+  if (L.verticalBarVisible) {
+    verticalBar_->setMaximum(L.verticalBarMaximum);
   } else {
-    vsc_->setValue(0);
+    verticalBar_->setValue(0);
     if (page_->state().scrollY > 0) page_->undoScrollY();
   }
-  hsc_->setGeometry(L.hscLeft, L.hscTop, std::max(0, L.hscWidth), kScrollBarSize);
-  vsc_->setGeometry(L.vscLeft, 0, kScrollBarSize, std::max(0, L.vscHeight));
-  exitBtn_->setVisible(L.exitVisible);
-  exitBtn_->move(L.exitLeft, L.exitTop);
-  fra_->setGeometry(L.fraLeft, -3, L.fraWidth, 5);
+  horizontalBar_->setGeometry(L.horizontalBarLeft, L.horizontalBarTop, std::max(0, L.horizontalBarWidth), kScrollBarSize);
+  verticalBar_->setGeometry(L.verticalBarLeft, 0, kScrollBarSize, std::max(0, L.verticalBarHeight));
+  exitButton_->setVisible(L.exitVisible);
+  exitButton_->move(L.exitLeft, L.exitTop);
+  topStrip_->setGeometry(L.topStripLeft, -3, L.topStripWidth, 5);
 }
 
 void PageSurface::enablePage(bool enabled) {
@@ -348,8 +348,8 @@ void PageSurface::enablePage(bool enabled) {
       w->setEnabled(!locked_ && (!o || o->enabled));
     });
   });
-  tv_->setEnabled(enabled);
-  seg_->setEnabled(enabled);
+  tree_->setEnabled(enabled);
+  splitter_->setEnabled(enabled);
   windowFrame_.enableMenus(enabled);
 }
 

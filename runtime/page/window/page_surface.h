@@ -63,8 +63,8 @@ class PageSurface : public QWidget, public PageView {
 
   // Widgets of the page objects (the script reads their state; tests click them).
   QWidget* objectWidget(ObjectKind kind, int index) const;
-  QScrollBar* horizontalBar() const { return hsc_; }
-  QScrollBar* verticalBar() const { return vsc_; }
+  QScrollBar* horizontalBar() const { return horizontalBar_; }
+  QScrollBar* verticalBar() const { return verticalBar_; }
   // The page's mouse and key events, the splitter drag and the pressed frame.
   PageEventWiring& pageEvents() { return *events_; }
   // The page's background colour as last set (BGR; the system's window colour at first).
@@ -107,25 +107,25 @@ class PageSurface : public QWidget, public PageView {
   void forEachObjectArray(F f);
 
   PageFrame& windowFrame_;
-  QWidget* tv_;
+  QWidget* tree_;
   bool treeShown_ = true;
   bool locked_ = false;
-  QFrame* seg_ = nullptr;
-  QScrollBar* hsc_ = nullptr;
-  QScrollBar* vsc_ = nullptr;
-  QPushButton* exitBtn_ = nullptr;
-  QFrame* fra_ = nullptr;
+  QFrame* splitter_ = nullptr;
+  QScrollBar* horizontalBar_ = nullptr;
+  QScrollBar* verticalBar_ = nullptr;
+  QPushButton* exitButton_ = nullptr;
+  QFrame* topStrip_ = nullptr;
   std::uint32_t backColor_ = 0x8000000F;
 
-  std::unique_ptr<ui::ControlArray<ui::ClickableLabel>> zc_;
-  std::unique_ptr<ui::ControlArray<QPushButton>> cbtn_;
-  std::unique_ptr<ui::ControlArray<QToolButton>> pbtn_;
-  std::unique_ptr<ui::ControlArray<ui::ClickableLabel>> img_;
-  std::unique_ptr<ui::ControlArray<QRadioButton>> radio_;
-  std::unique_ptr<ui::ControlArray<QCheckBox>> chk_;
-  std::unique_ptr<ui::ControlArray<QGroupBox>> frame_;
-  std::unique_ptr<ui::ControlArray<QComboBox>> cmb_;
-  std::unique_ptr<ui::ControlArray<ui::LineWidget>> ln_;
+  std::unique_ptr<ui::ControlArray<ui::ClickableLabel>> labels_;
+  std::unique_ptr<ui::ControlArray<QPushButton>> buttons_;
+  std::unique_ptr<ui::ControlArray<QToolButton>> pictureButtons_;
+  std::unique_ptr<ui::ControlArray<ui::ClickableLabel>> images_;
+  std::unique_ptr<ui::ControlArray<QRadioButton>> radios_;
+  std::unique_ptr<ui::ControlArray<QCheckBox>> checkBoxes_;
+  std::unique_ptr<ui::ControlArray<QGroupBox>> frames_;
+  std::unique_ptr<ui::ControlArray<QComboBox>> comboBoxes_;
+  std::unique_ptr<ui::ControlArray<ui::LineWidget>> lines_;
 
   MenuPage* page_ = nullptr;
   PageEventWiring* events_ = nullptr;

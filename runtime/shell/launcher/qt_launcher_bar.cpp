@@ -40,7 +40,7 @@ enum PopupItem {
 
 QtLauncherBar::QtLauncherBar(page::RuntimeState& runtime, LauncherHost& host, process::ProgramPort& programs)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      imgLau_(this, [](QWidget* parent) { return new QLabel(parent); }),
+      buttons_(this, [](QWidget* parent) { return new QLabel(parent); }),
       bar_(runtime, *this, host, programs) {
   setAcceptDrops(true);
   // Buttons of programs started with arguments have no icon: the caption in the tooltip
@@ -64,7 +64,7 @@ QtLauncherBar::~QtLauncherBar() { stopWatchingButtons(); }
 // A button being deleted still delivers events; the bar stops watching first, so that it never
 // asks a half-destroyed label which button it is.
 void QtLauncherBar::stopWatchingButtons() {
-  imgLau_.forEachLoaded([this](int, QLabel* label) { label->removeEventFilter(this); });
+  buttons_.forEachLoaded([this](int, QLabel* label) { label->removeEventFilter(this); });
 }
 
 void QtLauncherBar::buildPopup() {
@@ -167,9 +167,9 @@ QPixmap QtLauncherBar::pictureOf(const ButtonIcon& icon, int size) {
 
 void QtLauncherBar::setButtons(const std::vector<LauncherButton>& buttons) {
   stopWatchingButtons();
-  imgLau_.unloadAll();
+  buttons_.unloadAll();
   for (const LauncherButton& b : buttons) {
-    QLabel* label = imgLau_.load(b.index);
+    QLabel* label = buttons_.load(b.index);
     label->setGeometry(b.rect.left, b.rect.top, b.rect.width, b.rect.height);
     label->setAlignment(Qt::AlignCenter);
     label->setPixmap(pictureOf(b.icon, b.rect.width));
@@ -182,7 +182,7 @@ void QtLauncherBar::setButtons(const std::vector<LauncherButton>& buttons) {
 
 void QtLauncherBar::setButtonsVisible(bool visible) {
   buttonsVisible_ = visible;
-  imgLau_.forEachLoaded([visible](int, QLabel* label) { label->setVisible(visible); });
+  buttons_.forEachLoaded([visible](int, QLabel* label) { label->setVisible(visible); });
 }
 
 void QtLauncherBar::placeBar(const BarRect& rect) { setGeometry(rect.left, rect.top, rect.width, rect.height); }
@@ -261,7 +261,7 @@ void QtLauncherBar::dropEvent(QDropEvent* event) {
 void QtLauncherBar::closeEvent(QCloseEvent* event) { event->setAccepted(bar_.unload()); }
 
 bool QtLauncherBar::eventFilter(QObject* watched, QEvent* event) {
-  const int index = imgLau_.indexOf(watched);
+  const int index = buttons_.indexOf(watched);
   if (index == 0) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::Enter:

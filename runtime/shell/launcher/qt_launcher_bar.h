@@ -26,7 +26,7 @@ class QtLauncherBar : public QWidget, public LauncherView {
 
   LauncherBar& logic() { return bar_; }
   // imgLau: the button of index k (1 the Explorer button), or null.
-  QLabel* button(int index) const { return imgLau_.at(index); }
+  QLabel* button(int index) const { return buttons_.at(index); }
   // The popup as it shows for button `index` (0: the background); the widget's own
   // right button runs it modally.
   QMenu* preparePopup(int index);
@@ -66,7 +66,7 @@ class QtLauncherBar : public QWidget, public LauncherView {
   QPixmap pictureOf(const ButtonIcon& icon, int size);
   void popupItemChosen(int item);
 
-  ui::ControlArray<QLabel> imgLau_;
+  ui::ControlArray<QLabel> buttons_;
   QFileIconProvider icons_;
   ui::ScreenOutline ghost_;
   QTimer hoverWatch_;

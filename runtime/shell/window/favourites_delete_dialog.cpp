@@ -14,12 +14,12 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   setObjectName("DELUSER");
   setWindowTitle(QStringLiteral("[よく使うﾒﾆｭｰ]の削除"));
   setFont(ui::displayFont(ui::Font{}));
-  lst_ = new QListWidget(this);
-  lst_->setObjectName("LST");
-  for (const std::string& caption : list_.captions()) lst_->addItem(ui::shownText(caption));
+  entryList_ = new QListWidget(this);
+  entryList_->setObjectName("LST");
+  for (const std::string& caption : list_.captions()) entryList_->addItem(ui::shownText(caption));
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(lst_, 0, 0, 4, 1);
+  grid->addWidget(entryList_, 0, 0, 4, 1);
   const char* captions[] = {"OK", "ｷｬﾝｾﾙ", "削除"};
   QPushButton* buttons[3];
   for (int i = 0; i < 3; ++i) {
@@ -31,8 +31,8 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   connect(buttons[0], &QPushButton::clicked, this, &QDialog::accept);
   connect(buttons[1], &QPushButton::clicked, this, &QDialog::reject);
   connect(buttons[2], &QPushButton::clicked, this, &FavouritesDeleteDialog::removeSelected);
-  connect(lst_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    lst_->setCurrentItem(item);
+  connect(entryList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    entryList_->setCurrentItem(item);
     removeSelected();
   });
 
@@ -41,10 +41,10 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
 }
 
 void FavouritesDeleteDialog::removeSelected() {
-  const auto selected = lst_->selectedItems();
+  const auto selected = entryList_->selectedItems();
   if (selected.isEmpty()) return;
-  const int row = lst_->row(selected.front());
-  if (list_.remove(row)) delete lst_->takeItem(row);
+  const int row = entryList_->row(selected.front());
+  if (list_.remove(row)) delete entryList_->takeItem(row);
 }
 
 }  // namespace pemo::shell

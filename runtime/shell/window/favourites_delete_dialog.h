@@ -22,7 +22,7 @@ class FavouritesDeleteDialog : public QDialog {
   void removeSelected();
 
   FavouriteDeleteList list_;
-  QListWidget* lst_;
+  QListWidget* entryList_;
 };
 
 }  // namespace pemo::shell

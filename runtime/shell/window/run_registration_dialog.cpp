@@ -44,11 +44,11 @@ RunRegistrationDialog::RunRegistrationDialog(QWidget* owner, std::vector<page::R
   setObjectName("RUNREG");
   setWindowTitle(QStringLiteral("実行ｱﾌﾟﾘｹｰｼｮﾝの登録"));
   setFont(ui::displayFont(ui::Font{}));
-  lst_ = new QListWidget(this);
-  lst_->setObjectName("LST");
+  entryList_ = new QListWidget(this);
+  entryList_->setObjectName("LST");
   for (int i = 0; i < 2; ++i) {
-    txt_[i] = new QLineEdit(this);
-    txt_[i]->setObjectName(QString("TXT%1").arg(i));
+    entryFields_[i] = new QLineEdit(this);
+    entryFields_[i]->setObjectName(QString("TXT%1").arg(i));
   }
   auto* browse = button("参照", "BROWBTN", this);
   auto* ok = button("OK", "CTLBTN0", this);
@@ -57,9 +57,9 @@ RunRegistrationDialog::RunRegistrationDialog(QWidget* owner, std::vector<page::R
   auto* remove = button("削除", "CTLBTN3", this);
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(lst_, 0, 0, 4, 2);
-  grid->addWidget(txt_[0], 4, 0, 1, 2);
-  grid->addWidget(txt_[1], 5, 0);
+  grid->addWidget(entryList_, 0, 0, 4, 2);
+  grid->addWidget(entryFields_[0], 4, 0, 1, 2);
+  grid->addWidget(entryFields_[1], 5, 0);
   grid->addWidget(browse, 5, 1);
   grid->addWidget(ok, 0, 2);
   grid->addWidget(cancel, 1, 2);
@@ -67,32 +67,32 @@ RunRegistrationDialog::RunRegistrationDialog(QWidget* owner, std::vector<page::R
   grid->addWidget(remove, 5, 2);
   grid->setColumnStretch(0, 1);
 
-  for (const auto& entry : edit_.entries()) lst_->addItem(ui::shownText(entry.caption));
-  connect(lst_, &QListWidget::itemClicked, this, &RunRegistrationDialog::showSelected);
-  connect(txt_[0], &QLineEdit::returnPressed, txt_[1], [this] { txt_[1]->setFocus(); });
-  connect(txt_[1], &QLineEdit::returnPressed, registerButton_, [this] { registerButton_->setFocus(); });
+  for (const auto& entry : edit_.entries()) entryList_->addItem(ui::shownText(entry.caption));
+  connect(entryList_, &QListWidget::itemClicked, this, &RunRegistrationDialog::showSelected);
+  connect(entryFields_[0], &QLineEdit::returnPressed, entryFields_[1], [this] { entryFields_[1]->setFocus(); });
+  connect(entryFields_[1], &QLineEdit::returnPressed, registerButton_, [this] { registerButton_->setFocus(); });
   connect(browse, &QPushButton::clicked, this, &RunRegistrationDialog::browse);
   connect(ok, &QPushButton::clicked, this, &RunRegistrationDialog::confirm);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(registerButton_, &QPushButton::clicked, this, &RunRegistrationDialog::registerEntry);
   connect(remove, &QPushButton::clicked, this, &RunRegistrationDialog::deleteEntry);
 
-  txt_[0]->setFocus();
+  entryFields_[0]->setFocus();
   resize(420, 260);
   if (owner) move(owner->pos() + QPoint(kOffsetFromOwner, kOffsetFromOwner));
 }
 
 int RunRegistrationDialog::selectedRow() const {
-  const auto selected = lst_->selectedItems();
-  return selected.isEmpty() ? -1 : lst_->row(selected.front());
+  const auto selected = entryList_->selectedItems();
+  return selected.isEmpty() ? -1 : entryList_->row(selected.front());
 }
 
 void RunRegistrationDialog::showSelected() {
   const int row = selectedRow();
   if (row < 0) return;
   const page::RunListEntry& entry = edit_.entries()[static_cast<size_t>(row)];
-  txt_[0]->setText(QString::fromStdString(entry.caption));
-  txt_[1]->setText(QString::fromStdString(entry.commandLine));
+  entryFields_[0]->setText(QString::fromStdString(entry.caption));
+  entryFields_[1]->setText(QString::fromStdString(entry.commandLine));
 }
 
 void RunRegistrationDialog::browse() {
@@ -103,17 +103,17 @@ void RunRegistrationDialog::browse() {
   // A cancelled choice leaves the command line as it was.
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const std::string path = fs::toWindowsPath(dialog.selectedFiles().front().toStdString());
-  if (!path.empty()) txt_[1]->setText(commandLineOf(path));
+  if (!path.empty()) entryFields_[1]->setText(commandLineOf(path));
 }
 
 void RunRegistrationDialog::registerEntry() {
   const int row = selectedRow();
-  const QString typed = txt_[0]->text();
-  switch (edit_.registerEntry(typed.toStdString(), txt_[1]->text().toStdString(), row)) {
+  const QString typed = entryFields_[0]->text();
+  switch (edit_.registerEntry(typed.toStdString(), entryFields_[1]->text().toStdString(), row)) {
     case RunEditList::Registered::Refused: return;
     // The list shows the caption as typed until the dialog opens again.
-    case RunEditList::Registered::Replaced: lst_->item(row)->setText(ui::shownText(typed)); break;
-    case RunEditList::Registered::Added: lst_->addItem(ui::shownText(typed)); break;
+    case RunEditList::Registered::Replaced: entryList_->item(row)->setText(ui::shownText(typed)); break;
+    case RunEditList::Registered::Added: entryList_->addItem(ui::shownText(typed)); break;
     case RunEditList::Registered::Full: break;
   }
   clearEntry();
@@ -122,16 +122,16 @@ void RunRegistrationDialog::registerEntry() {
 void RunRegistrationDialog::deleteEntry() {
   const int row = selectedRow();
   if (!edit_.deleteEntry(row)) return;
-  delete lst_->takeItem(row);
+  delete entryList_->takeItem(row);
   clearEntry();
 }
 
 void RunRegistrationDialog::clearEntry() {
-  txt_[0]->clear();
-  txt_[1]->clear();
-  lst_->clearSelection();
-  lst_->setCurrentRow(-1);
-  txt_[0]->setFocus();
+  entryFields_[0]->clear();
+  entryFields_[1]->clear();
+  entryList_->clearSelection();
+  entryList_->setCurrentRow(-1);
+  entryFields_[0]->setFocus();
 }
 
 void RunRegistrationDialog::confirm() {

@@ -36,8 +36,8 @@ class RunRegistrationDialog : public QDialog {
 
   std::vector<page::RunListEntry>& runList_;
   RunEditList edit_;
-  QListWidget* lst_;
-  QLineEdit* txt_[2];
+  QListWidget* entryList_;
+  QLineEdit* entryFields_[2];
   QPushButton* registerButton_;
 };
 

@@ -49,14 +49,14 @@ RuntimeWindow::RuntimeWindow(page::RuntimeState& runtime) : runtime_(runtime), h
   setObjectName("CMENU");
   buildMenus();
   buildStatusBar();
-  tv_ = new MenuTreeWidget(this);
-  tv_->setObjectName("TV");
-  tv_->setHeaderHidden(true);
-  tv_->setFont(ui::displayFont(kDesignedTreeFont));
-  tv_->viewport()->setMouseTracking(true);
-  tv_->viewport()->installEventFilter(this);
-  treeViewport_ = tv_->viewport();
-  treePane_ = std::make_unique<MenuTreePane>(tv_);
+  tree_ = new MenuTreeWidget(this);
+  tree_->setObjectName("TV");
+  tree_->setHeaderHidden(true);
+  tree_->setFont(ui::displayFont(kDesignedTreeFont));
+  tree_->viewport()->setMouseTracking(true);
+  tree_->viewport()->installEventFilter(this);
+  treeViewport_ = tree_->viewport();
+  treePane_ = std::make_unique<MenuTreePane>(tree_);
   setMinimumSize(page::kMinimumWindowSize, page::kMinimumWindowSize);
   resize(720, 540);
 }
@@ -165,14 +165,14 @@ void RuntimeWindow::showPage(page::PageSurface& surface, page::MenuPage& page, p
 void RuntimeWindow::attachShell(RuntimeShell& shell) {
   shell_ = &shell;
   MenuTreeEvents& events = shell.treeEvents();
-  connect(tv_, &QTreeWidget::itemClicked, this,
+  connect(tree_, &QTreeWidget::itemClicked, this,
           [this, &events](QTreeWidgetItem* item) { events.nodeClicked(treePane_->nodeOf(item)); });
-  connect(tv_, &QTreeWidget::itemExpanded, this,
+  connect(tree_, &QTreeWidget::itemExpanded, this,
           [this, &events](QTreeWidgetItem* item) { events.expanded(treePane_->nodeOf(item)); });
-  connect(tv_, &QTreeWidget::itemCollapsed, this,
+  connect(tree_, &QTreeWidget::itemCollapsed, this,
           [this, &events](QTreeWidgetItem* item) { events.collapsed(treePane_->nodeOf(item)); });
-  connect(tv_, &QTreeWidget::itemDoubleClicked, this, [&events] { events.doubleClicked(); });
-  tv_->setKeyHandling([this, &events](const std::function<void()>& handleKey) {
+  connect(tree_, &QTreeWidget::itemDoubleClicked, this, [&events] { events.doubleClicked(); });
+  tree_->setKeyHandling([this, &events](const std::function<void()>& handleKey) {
     events.keyPressed(treePane_->selectedNode(), handleKey);
   });
 }
@@ -199,7 +199,7 @@ bool RuntimeWindow::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-QWidget* RuntimeWindow::treeWidget() const { return tv_; }
+QWidget* RuntimeWindow::treeWidget() const { return tree_; }
 
 MenuTreeView& RuntimeWindow::tree() { return *treePane_; }
 
@@ -214,7 +214,7 @@ void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
   launcherItem_->setChecked(settings.showLaunch == 1);
   if (settings.windowState == WindowShowState::Maximized) setWindowState(windowState() | Qt::WindowMaximized);
   if (settings.treeFont) {
-    tv_->setFont(appliedTreeFont(tv_->font(), *settings.treeFont));
+    tree_->setFont(appliedTreeFont(tree_->font(), *settings.treeFont));
     treeFontName_ = settings.treeFont->name;
   }
 }
@@ -227,7 +227,7 @@ ViewSettings RuntimeWindow::currentViewSettings() {
   settings.windowState = isMinimized()   ? WindowShowState::Minimized
                          : isMaximized() ? WindowShowState::Maximized
                                          : WindowShowState::Normal;
-  settings.treeFont = storedTreeFont(tv_->font(), treeFontName_);
+  settings.treeFont = storedTreeFont(tree_->font(), treeFontName_);
   return settings;
 }
 
@@ -300,9 +300,9 @@ std::optional<std::vector<page::FavouriteMenu>> RuntimeWindow::showFavouritesDel
 void RuntimeWindow::chooseTreeFont() {
   ui::KeyboardReturn keyboard;
   bool chosen = false;
-  QFont font = QFontDialog::getFont(&chosen, tv_->font(), this);
+  QFont font = QFontDialog::getFont(&chosen, tree_->font(), this);
   if (!chosen) return;
-  tv_->setFont(font);
+  tree_->setFont(font);
   treeFontName_ = font.family().toStdString();
 }
 

@@ -95,7 +95,7 @@ class RuntimeWindow : public QMainWindow, public page::PageFrame, public ShellWi
 
   page::RuntimeState& runtime_;
   std::int32_t handle_;
-  MenuTreeWidget* tv_ = nullptr;
+  MenuTreeWidget* tree_ = nullptr;
   const QObject* treeViewport_ = nullptr;  // where the tree's mouse is watched
   std::unique_ptr<MenuTreePane> treePane_;
   QLabel* panels_[3] = {};

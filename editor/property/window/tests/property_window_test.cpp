@@ -34,7 +34,7 @@ class PropertyWindowTest : public ::testing::Test {
     sheet.setRowWriteBack(&writeBack);
   }
   void activate(ObjectRef object) {
-    state.activeWnd = 21;
+    state.activeMenuWindow = 21;
     state.activeObject = object;
     sheet.changeActiveObject();
   }

@@ -30,7 +30,7 @@ class EditorProgramsTest : public DocumentTest {
     state.programs = &programs;
     windows.start();
     windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
-    document = state.activeForm;
+    document = state.activeDocument;
   }
   ~EditorProgramsTest() override {
     shown.answers.assign(10, ui::kNo);
@@ -67,12 +67,12 @@ TEST_F(EditorProgramsTest, TheScriptEditorIsAwaitedWithoutSpinning) {
   ASSERT_TRUE(editButton->isEnabled());
   QTest::qWait(300);  // the windows' first paint is no part of the wait
   editButton->trigger();
-  EXPECT_EQ(document->meSeFlg, 1);
+  EXPECT_TRUE(document->scriptBeingEdited);
   EXPECT_FALSE(editButton->isEnabled());
   double cpuBefore = cpuSeconds();
   QElapsedTimer wall;
   wall.start();
-  ASSERT_TRUE(waitFor([&] { return document->meSeFlg == 0; }));
+  ASSERT_TRUE(waitFor([&] { return !document->scriptBeingEdited; }));
   double share = (cpuSeconds() - cpuBefore) / (wall.elapsed() / 1000.0);
   std::printf("CPU while the script editor ran: %.2f %%\n", share * 100);
   EXPECT_LT(share, 0.10);  // a spinning wait takes a whole core
@@ -83,25 +83,25 @@ TEST_F(EditorProgramsTest, TheScriptEditorIsAwaitedWithoutSpinning) {
 TEST_F(EditorProgramsTest, ATestRunHandsOverAndCleansUpHoweverItEnds) {
   standIn("pemo", "printf '%s' \"$1\" > \"$(dirname \"$0\")/argument\"\nexec sleep 30\n");
   windows.workspace.run(EditorCommand::RunStart, CommandSource::Toolbar);
-  ASSERT_EQ(state.runActive, 1) << (shown.shown.empty() ? "" : shown.shown[0].prompt);
+  ASSERT_TRUE(state.testRunActive) << (shown.shown.empty() ? "" : shown.shown[0].prompt);
   ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(dir / "argument"); }));
   ASSERT_TRUE(waitFor([&] { return readFileBytes(dir / "argument") == "\xFF"; }));
   EXPECT_TRUE(handOverExists());
   EXPECT_TRUE(windows.mainWindow.toolButton(24)->isEnabled());
-  long pid = state.runProcessId;
+  long pid = state.testRunProcessId;
   windows.mainWindow.toolButton(24)->trigger();
   windows.workspace.run(EditorCommand::RunStop, CommandSource::MainMenu);
   EXPECT_FALSE(handOverExists());
-  EXPECT_EQ(state.runActive, 0);
+  EXPECT_FALSE(state.testRunActive);
   EXPECT_TRUE(waitFor([&] { return !programs.isRunning(pid); }));
   EXPECT_TRUE(windows.mainWindow.toolButton(23)->isEnabled());
 
   // A runtime that ends by itself ends the run.
   standIn("pemo", "exit 0\n");
   windows.workspace.run(EditorCommand::RunStart, CommandSource::MainMenu);
-  ASSERT_TRUE(waitFor([&] { return state.runActive == 0; }));
+  ASSERT_TRUE(waitFor([&] { return !state.testRunActive; }));
   EXPECT_FALSE(handOverExists());
-  EXPECT_EQ(document->meRun, 0);
+  EXPECT_FALSE(document->beingTestRun);
   EXPECT_TRUE(shown.shown.empty());
 }
 

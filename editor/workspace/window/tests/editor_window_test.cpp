@@ -166,12 +166,12 @@ TEST_F(EditorWindowTest, DroppedFilesOpenInOrderEvenATextFile) {
 TEST_F(EditorWindowTest, ClosingIsRefusedWhileAScriptIsEdited) {
   windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   ASSERT_EQ(windows.menuWindows.windows().size(), 1u);
-  windows.menuWindows.windows()[0]->document().meSeFlg = 1;
+  windows.menuWindows.windows()[0]->document().scriptBeingEdited = true;
   EXPECT_FALSE(main().close());
   EXPECT_EQ(windows.menuWindows.windows().size(), 1u);
   ASSERT_EQ(shown.shown.size(), 1u);
   EXPECT_EQ(shown.shown[0].prompt, "ｽｸﾘﾌﾟﾄを編集中です");
-  windows.menuWindows.windows()[0]->document().meSeFlg = 0;
+  windows.menuWindows.windows()[0]->document().scriptBeingEdited = false;
 }
 
 TEST_F(EditorWindowTest, ThePopupFollowsTheClipboardAndTheScript) {
@@ -184,11 +184,11 @@ TEST_F(EditorWindowTest, ThePopupFollowsTheClipboardAndTheScript) {
   EXPECT_FALSE(window.popupItem(5)->isVisible());
   EXPECT_EQ(window.popupItem(11)->text(), "このﾒﾆｭｰを名前を付けて保存(&F)");
   state.clipboardFilled = true;
-  window.document().meSeFlg = 1;
+  window.document().scriptBeingEdited = true;
   window.showSurfacePopup(QPoint(10, 10));
   EXPECT_TRUE(window.popupItem(4)->isEnabled());
   EXPECT_FALSE(window.popupItem(14)->isEnabled());
-  window.document().meSeFlg = 0;
+  window.document().scriptBeingEdited = false;
 }
 
 TEST_F(EditorWindowTest, AMenuWindowTilesItsPictureUnderItsObjects) {
@@ -211,7 +211,7 @@ TEST_F(EditorWindowTest, ClosingTheActiveMenuWindowBringsTheOtherForwardAsTheAct
   windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   MenuWindow* first = windows.menuWindows.windows()[0];
   MenuWindow* second = windows.menuWindows.windows()[1];
-  ASSERT_EQ(state.activeForm, &second->document());
+  ASSERT_EQ(state.activeDocument, &second->document());
   auto saveItem = [&] {
     for (QAction* item : fileMenuItems())
       if (item->text() == "ﾒﾆｭｰの上書き保存(&U)") return item;
@@ -220,7 +220,7 @@ TEST_F(EditorWindowTest, ClosingTheActiveMenuWindowBringsTheOtherForwardAsTheAct
   ASSERT_TRUE(saveItem());
 
   ASSERT_TRUE(second->close());
-  EXPECT_EQ(state.activeForm, &first->document());
+  EXPECT_EQ(state.activeDocument, &first->document());
   EXPECT_EQ(main().windowTitle().toStdString(), "PemoEdit - 新規ﾒﾆｭｰ(MENU1)");
   EXPECT_TRUE(saveItem()->isEnabled());
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
@@ -357,7 +357,7 @@ TEST_F(EditorWindowTest, PastedWidgetsStackAsTheDocumentAndTheObjectListFollows)
   EXPECT_EQ(listed(), property::buildObjectList(document).entries) << "a stretch taken out of the middle";
 
   window.surface().selectInBand(0, 0, 400, 100);
-  ASSERT_TRUE(document.selObjFlg);
+  ASSERT_TRUE(document.bandSelectionActive);
   EXPECT_EQ(window.children().constLast(), window.overlay()) << "marks drawn after a paste stand above its objects";
 }
 

@@ -63,8 +63,8 @@ TEST_F(PropertyWiringTest, ThePropertyWindowFollowsTheMenuWindowsAndCommandsComm
   QTest::keyClicks(prop.textBox(0), "!");
   windows.mainWindow.toolButton(8)->trigger();
   EXPECT_EQ(writeBack.writtenTo, (std::vector<ObjectRef>{{ObjectKind::Label, 1}}));
-  EXPECT_EQ(state.activeForm->find({ObjectKind::Label, 1})->caption, "Hello!");
-  EXPECT_TRUE(state.activeForm->changed);
+  EXPECT_EQ(state.activeDocument->find({ObjectKind::Label, 1})->caption, "Hello!");
+  EXPECT_TRUE(state.activeDocument->changed);
   windows.propertySheet.setRowWriteBack(nullptr);
 }
 
@@ -126,11 +126,11 @@ TEST_F(PropertyWiringTest, DeleteInAMenuWindowCommitsTheTypedCaptionAndShowsThat
   // The key reaches a menu window whose activation has not been seen: what is selected
   // belongs to the other window and stays; the grid shows the window the key was pressed in.
   QTest::mouseClick(b->objectWidget({ObjectKind::Label, 2}), Qt::LeftButton);
-  ASSERT_EQ(state.activeForm, &b->document());
+  ASSERT_EQ(state.activeDocument, &b->document());
   QTest::keyClick(a, Qt::Key_Delete);
   EXPECT_NE(a->document().find({ObjectKind::Label, 2}), nullptr);
   EXPECT_NE(b->document().find({ObjectKind::Label, 2}), nullptr);
-  EXPECT_EQ(state.activeForm, &a->document());
+  EXPECT_EQ(state.activeDocument, &a->document());
   EXPECT_EQ(prop.textBox(0)->text().toStdString(), "Menu C");
   // Deleted by the popup of the window whose object is selected.
   QTest::mouseClick(b->objectWidget({ObjectKind::Label, 2}), Qt::LeftButton);
@@ -169,7 +169,7 @@ TEST_F(PropertyWiringTest, AfterARowMovesTheSelectionItsMarksStandTwoPixelsAroun
   prop.textBox(2)->setFocus();
   QTest::keyClicks(prop.textBox(2), "120");
   windows.propertySheet.commitPendingRow();
-  const auto& marks = menu->surface().state().soPos;
+  const auto& marks = menu->surface().state().selectedRects;
   ASSERT_EQ(marks.size(), 2u);
   EXPECT_EQ(marks[0], (TableRect{8, 118, 62, 142}));
   EXPECT_EQ(marks[1], (TableRect{78, 118, 122, 142}));
@@ -187,13 +187,13 @@ TEST(EditorWindowsTeardown, TheStateKeepsNothingOfTheWindowsThatWent) {
     EditorWindows windows(state);
     windows.start();
     openMenu(windows, dir / "D.FIL", "BEGIN MENU\r\n    CAPTION=Left open\r\nEND MENU\r\n");
-    ASSERT_NE(state.activeForm, nullptr);
+    ASSERT_NE(state.activeDocument, nullptr);
   }
   QApplication::processEvents();
   EXPECT_EQ(state.propertyWindow, nullptr);
   EXPECT_EQ(state.mainWindow, nullptr);
   EXPECT_EQ(state.menuWindows, nullptr);
-  EXPECT_EQ(state.activeForm, nullptr);
+  EXPECT_EQ(state.activeDocument, nullptr);
 }
 
 }  // namespace

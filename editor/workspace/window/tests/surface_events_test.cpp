@@ -105,7 +105,7 @@ TEST_F(SurfaceEventsTest, ABandOverThreeLabelsMarksThemAndARightPressOffersTheOb
   add(ObjectKind::Label, 70, 10, 50, 20);
   add(ObjectKind::Label, 130, 10, 50, 20);
   drag(window, {5, 5}, {200, 40});
-  EXPECT_TRUE(window->document().selObjFlg);
+  EXPECT_TRUE(window->document().bandSelectionActive);
   EXPECT_EQ(state.activeObject, (ObjectRef{ObjectKind::Multiple, -1}));
   EXPECT_EQ(window->overlay()->outlines().outlines().size(), 3u);
   EXPECT_FALSE(window->popupItem(0)->isEnabled());
@@ -122,7 +122,7 @@ TEST_F(SurfaceEventsTest, ABandOverThreeLabelsMarksThemAndARightPressOffersTheOb
 
   // A press on the empty surface ends the selection; the click selects the menu.
   drag(window, {300, 200}, {300, 200});
-  EXPECT_FALSE(window->document().selObjFlg);
+  EXPECT_FALSE(window->document().bandSelectionActive);
   EXPECT_TRUE(window->overlay()->outlines().empty());
   EXPECT_EQ(state.activeObject, ObjectRef{});
   EXPECT_TRUE(window->popupItem(0)->isEnabled());
@@ -133,7 +133,7 @@ TEST_F(SurfaceEventsTest, AGroupDropMovesEveryWidgetAndLeavesTheWindowPaintingAg
   std::vector<ObjectRef> labels;
   for (int left : {10, 70, 130}) labels.push_back(add(ObjectKind::Label, left, 10, 50, 20));
   drag(window, {5, 5}, {200, 40});
-  ASSERT_TRUE(window->document().selObjFlg);
+  ASSERT_TRUE(window->document().bandSelectionActive);
   QWidget* grabbed = window->objectWidget(labels[0]);
   send(grabbed, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
   send(grabbed, QEvent::MouseMove, {15, 10}, Qt::NoButton, Qt::LeftButton);
@@ -197,7 +197,7 @@ TEST_F(SurfaceEventsTest, ActivatingAnotherMenuWindowSelectsNothingAndEndsTheFir
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   drag(window, {5, 5}, {100, 40});
-  ASSERT_TRUE(window->document().selObjFlg);
+  ASSERT_TRUE(window->document().bandSelectionActive);
   windows.workspace.run(EditorCommand::NewMenu, CommandSource::MainMenu);
   MenuWindow* second = windows.menuWindows.windows().at(1);
   ObjectRef label = second->document().addObject(ObjectKind::Label);
@@ -205,15 +205,15 @@ TEST_F(SurfaceEventsTest, ActivatingAnotherMenuWindowSelectsNothingAndEndsTheFir
   second->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(second));
   EXPECT_EQ(state.activeObject, ObjectRef{});
-  EXPECT_EQ(state.activeForm, &second->document());
-  EXPECT_FALSE(window->document().selObjFlg);
+  EXPECT_EQ(state.activeDocument, &second->document());
+  EXPECT_FALSE(window->document().bandSelectionActive);
   EXPECT_TRUE(window->overlay()->outlines().empty());
 
   // A press on an object of the other window, before its activation arrives.
   ObjectRef first{ObjectKind::Label, 1};
   send(window->objectWidget(first), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
   send(window->objectWidget(first), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
-  EXPECT_EQ(state.activeForm, &window->document());
+  EXPECT_EQ(state.activeDocument, &window->document());
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   EXPECT_EQ(state.activeObject, first);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QLabel>
 #include <QTest>
 
@@ -10,7 +9,6 @@
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/page_event_wiring.h"
 #include "runtime/page/window/tests/surface_fixture.h"
-#include "platform/ui/tiled_background.h"
 
 using namespace pemo::page;
 using namespace pemo::page::testing;
@@ -150,20 +148,3 @@ TEST(PageEventWiring, ClicksOnTheBarePageGoToTheMenusScript) {
   EXPECT_EQ(w.script.events[1].kind, ObjectKind::Label) << "a click on a label is not the page's too";
 }
 
-TEST(TiledBackground, PaintsTheGridOnceAndKeepsIt) {
-  TempDir dir;
-  QImage picture(100, 100, QImage::Format_RGB32);
-  picture.fill(Qt::red);
-  picture.setPixel(0, 0, qRgb(0, 0, 255));
-  const QString file = QString::fromStdString((dir / "t.png").string());
-  ASSERT_TRUE(picture.save(file));
-  QWidget area;
-  pemo::ui::TiledBackground background(&area);
-  EXPECT_EQ(background.tile(file.toStdString(), QSize(1024, 768)), 88);
-  QImage painted = background.painted().toImage();
-  EXPECT_EQ(painted.size(), QSize(1100, 800));
-  EXPECT_EQ(painted.pixelColor(1000, 700), QColor(0, 0, 255));
-  EXPECT_EQ(painted.pixelColor(1099, 799), QColor(Qt::red));
-  EXPECT_EQ(background.tile((dir / "none.png").string(), QSize(1024, 768)), -1);
-  EXPECT_EQ(background.painted().size(), QSize(1100, 800));
-}

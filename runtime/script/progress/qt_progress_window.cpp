@@ -29,10 +29,11 @@ QFont windowFont() {
 
 }  // namespace
 
-QtProgressWindow::QtProgressWindow()
+QtProgressWindow::QtProgressWindow(ProgressWindow& rules)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       message_(new QLabel(this)),
-      bar_(new QProgressBar(this)) {
+      bar_(new QProgressBar(this)),
+      rules_(rules) {
   setObjectName("PRGWIN");
   // A progress window left open does not keep the program running after its menu window.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -94,6 +95,12 @@ void QtProgressWindow::closeEvent(QCloseEvent* event) {
 void QtProgressWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (rules_.loaded()) rules_.resized();
+}
+
+QtProgressWindow& QtProgressWindowOnDemand::window() const {
+  // Making the window changes nothing the rules hold; only the window tells them of events.
+  if (!window_) window_ = std::make_unique<QtProgressWindow>(const_cast<ProgressWindow&>(rules_));
+  return *window_;
 }
 
 }  // namespace pemo::script

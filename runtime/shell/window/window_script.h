@@ -21,14 +21,14 @@ class WindowScript {
   WindowScript& operator=(const WindowScript&) = delete;
 
   script::ScriptEngine& engine() { return engine_; }
-  script::QtProgressWindow& progressWindow() { return progress_; }
+  script::QtProgressWindowOnDemand& progressWindow() { return progress_; }
 
  private:
   script::HostScriptFiles files_;
   script::KovanArithmetic arithmetic_;
   script::QtScriptHost host_;
   WindowScriptPage page_;
-  script::QtProgressWindow progress_;
+  script::QtProgressWindowOnDemand progress_;
   script::PageScriptObjects objects_;
   script::ScriptEngine engine_;
 };

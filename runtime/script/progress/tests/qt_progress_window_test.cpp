@@ -11,9 +11,12 @@ namespace pemo::script {
 namespace {
 
 TEST(QtProgressWindow, ShowsPlacesAndCloses) {
-  QtProgressWindow window;
-  ProgressWindow& rules = window.rules();
+  QtProgressWindowOnDemand progress;
+  EXPECT_FALSE(progress.made()) << "no window before a script asks for one";
+  ProgressWindow& rules = progress.rules();
   rules.setValue(40);
+  ASSERT_TRUE(progress.made());
+  QtProgressWindow& window = progress.window();
   ASSERT_TRUE(window.isVisible());
   EXPECT_EQ(window.bar()->value(), 40);
   EXPECT_EQ(window.bar()->minimum(), 0);

@@ -43,11 +43,24 @@ CREATE INDEX IF NOT EXISTS reg_values_order ON reg_values(key, seq);
 CREATE TABLE IF NOT EXISTS counters(name TEXT PRIMARY KEY, value INTEGER NOT NULL);
 )sql";
 
+// True when the tables and every root are there already. Every process opens the store
+// as it starts; setting it up again would change nothing yet still cost a commit and
+// its syncs each time.
+bool isSetUp(sqlite::Database& db) {
+  Statement tables(db,
+                   "SELECT COUNT(*) FROM sqlite_master WHERE name IN "
+                   "('keys', 'reg_values', 'reg_values_order', 'counters')");
+  if (!tables.step() || tables.integer(0) != 4) return false;
+  Statement roots(db, "SELECT COUNT(*) FROM keys WHERE parent = 0");
+  return roots.step() && roots.integer(0) == static_cast<int64_t>(kRootNames.size());
+}
+
 }  // namespace
 
 std::string foldName(std::string_view name) { return text::UCase(name); }
 
 KeyStore::KeyStore(const std::string& file) : db_(file, kOpenFlags, kConnection) {
+  if (isSetUp(db_)) return;
   Transaction transaction(db_, Transaction::kWrite);
   db_.execute(kSchema);
   for (const char* root : kRootNames) {

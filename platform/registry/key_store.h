@@ -20,7 +20,8 @@ struct NamedValue {
 
 class KeyStore {
  public:
-  // Opens the database file and creates its tables and roots when missing.
+  // Opens the database file and creates its tables and roots when missing; a store that
+  // has them all is only read.
   explicit KeyStore(const std::string& file);
 
   // Row id of a predefined root (a value of kClassesRoot ... kDynData).

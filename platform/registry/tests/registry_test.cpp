@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry/key_store.h"
 #include "platform/registry/registry.h"
 #include "platform/testing/temp_dir.h"
 
@@ -212,6 +213,28 @@ TEST(Registry, UnusableDatabaseGivesStatus) {
   EXPECT_EQ(nextCounterValue("c"), 0);
   setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
   EXPECT_EQ(createKey(kUsers, "x", "", key), kSuccess);
+}
+
+// Every process opens the store at its start: one already set up is only read, and one
+// that lost a root gets it back.
+TEST(KeyStore, OpeningAStoreAlreadySetUpWritesNothing) {
+  testing::TempDir dir;
+  const std::string file = (dir / "store.db").string();
+  KeyStore first(file);  // keeps the write-ahead log from being folded back
+  const std::filesystem::path log = file + "-wal";
+  const auto logSize = std::filesystem::file_size(log);
+  {
+    KeyStore second(file);
+    EXPECT_EQ(std::filesystem::file_size(log), logSize);
+    EXPECT_GT(second.rootId(kUsers), 0);
+  }
+  {
+    sqlite::Database db(file, SQLITE_OPEN_READWRITE, {15000, nullptr});
+    db.execute("DELETE FROM keys WHERE name = 'HKEY_USERS'");
+  }
+  KeyStore mended(file);
+  EXPECT_GT(mended.rootId(kUsers), 0);
+  EXPECT_GT(mended.rootId(kLocalMachine), 0);
 }
 
 }  // namespace

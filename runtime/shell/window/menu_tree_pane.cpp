@@ -31,8 +31,8 @@ void MenuTreePane::showNodes(const std::vector<page::MenuTreeNode>& nodes) {
   tree_->clear();
   items_.clear();
   items_.reserve(nodes.size());
-  const QIcon icons[] = {nodeIcon(Kind::Root), nodeIcon(Kind::LinkedMenu), nodeIcon(Kind::MissingMenu),
-                         nodeIcon(Kind::Program)};
+  kinds_.clear();
+  iconsShown_ = false;
   QList<QTreeWidgetItem*> tops;
   for (size_t i = 0; i < nodes.size(); ++i) {
     const page::MenuTreeNode& n = nodes[i];
@@ -40,11 +40,20 @@ void MenuTreePane::showNodes(const std::vector<page::MenuTreeNode>& nodes) {
     auto* item = new QTreeWidgetItem(parent);
     if (!parent) tops.push_back(item);
     item->setText(0, QString::fromStdString(n.caption));
-    item->setIcon(0, icons[static_cast<int>(n.kind)]);
     item->setData(0, Qt::UserRole, static_cast<int>(i + 1));
     items_.push_back(item);
+    kinds_.push_back(n.kind);
   }
   tree_->addTopLevelItems(tops);
+  if (tree_->isVisible()) showIcons();
+}
+
+void MenuTreePane::showIcons() {
+  if (iconsShown_) return;
+  iconsShown_ = true;
+  const QIcon icons[] = {nodeIcon(Kind::Root), nodeIcon(Kind::LinkedMenu), nodeIcon(Kind::MissingMenu),
+                         nodeIcon(Kind::Program)};
+  for (size_t i = 0; i < items_.size(); ++i) items_[i]->setIcon(0, icons[static_cast<int>(kinds_[i])]);
 }
 
 QTreeWidgetItem* MenuTreePane::itemOf(int node) const {

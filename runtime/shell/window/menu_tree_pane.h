@@ -17,6 +17,9 @@ class MenuTreePane : public MenuTreeView {
   int selectedNode() override;
   void selectAndExpand(int node) override;
   void select(int node) override;
+  // Gives the items their pictures, once the tree shows. Looking them up in the
+  // desktop's icon theme is a good part of a start that shows no tree at all.
+  void showIcons();
 
  protected:
   void showNodes(const std::vector<page::MenuTreeNode>& nodes) override;
@@ -26,6 +29,8 @@ class MenuTreePane : public MenuTreeView {
 
   QTreeWidget* tree_;
   std::vector<QTreeWidgetItem*> items_;
+  std::vector<page::MenuTreeNodeKind> kinds_;  // of items_, for their pictures
+  bool iconsShown_ = false;
 };
 
 }  // namespace pemo::shell

@@ -189,6 +189,7 @@ void RuntimeWindow::showPopupMenu(const QPoint& at) {
 bool RuntimeWindow::eventFilter(QObject* watched, QEvent* event) {
   // Compared with the pointer kept at install: the tree may be in the middle of its destruction
   // (the page surface owns it), when asking it for its viewport is no longer valid.
+  if (watched == treeViewport_ && event->type() == QEvent::Show && treePane_) treePane_->showIcons();
   if (watched == treeViewport_ && shell_) {
     if (event->type() == QEvent::MouseMove) shell_->treeEvents().mouseMoved();
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "kovan/tests/stored_window_place.h"
 #include "platform/registry/registry.h"
@@ -272,4 +274,25 @@ TEST(RuntimeWindow, LockedPageAndMinimumSize) {
   w.window.resize(150, 150);
   EXPECT_GE(w.window.width(), 200);
   EXPECT_GE(w.window.height(), 200);
+}
+
+TEST(RuntimeWindow, TreeItemsGetTheirPicturesOnceTheTreeShows) {
+  TempDir dir;
+  Window w;
+  auto* tree = static_cast<QTreeWidget*>(w.window.treeWidget());
+  const auto top = writeMenu(dir / "TOP.FIL", buttons("top", {{"", 4}}));
+  auto iconsShown = [tree] {
+    int shown = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) shown += (*it)->icon(0).isNull() ? 0 : 1;
+    return shown;
+  };
+  w.window.tree().setNodes({{0, top, "top"}, {1, "tool.exe", "tool"}});
+  ASSERT_TRUE(tree->isVisible());
+  EXPECT_EQ(iconsShown(), 2) << "a tree in view gets its pictures at once";
+
+  w.surface.showTreePane(false);
+  w.window.tree().setNodes({{0, top, "top"}, {1, "tool.exe", "tool"}, {1, "more.exe", "more"}});
+  EXPECT_EQ(iconsShown(), 0);
+  w.surface.showTreePane(true);
+  EXPECT_EQ(iconsShown(), 3);
 }

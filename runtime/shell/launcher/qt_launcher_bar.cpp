@@ -168,16 +168,29 @@ QPixmap QtLauncherBar::pictureOf(const ButtonIcon& icon, int size) {
 void QtLauncherBar::setButtons(const std::vector<LauncherButton>& buttons) {
   stopWatchingButtons();
   buttons_.unloadAll();
+  unpainted_.clear();
   for (const LauncherButton& b : buttons) {
     QLabel* label = buttons_.load(b.index);
     label->setGeometry(b.rect.left, b.rect.top, b.rect.width, b.rect.height);
     label->setAlignment(Qt::AlignCenter);
-    label->setPixmap(pictureOf(b.icon, b.rect.width));
+    unpainted_.push_back({b.index, b.icon, b.rect.width});
     label->setToolTip(ui::shownText(b.tooltip));
     label->setMouseTracking(true);
     label->installEventFilter(this);
     label->setVisible(buttonsVisible_);
   }
+  if (isVisible()) paintPictures();
+}
+
+void QtLauncherBar::paintPictures() {
+  for (const UnpaintedPicture& p : unpainted_)
+    if (QLabel* label = buttons_.at(p.index)) label->setPixmap(pictureOf(p.icon, p.size));
+  unpainted_.clear();
+}
+
+void QtLauncherBar::showEvent(QShowEvent* event) {
+  paintPictures();
+  QWidget::showEvent(event);
 }
 
 void QtLauncherBar::setButtonsVisible(bool visible) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "platform/ui/control_array.h"
 #include "platform/ui/outline.h"
@@ -54,6 +55,7 @@ class QtLauncherBar : public QWidget, public LauncherView {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -64,10 +66,20 @@ class QtLauncherBar : public QWidget, public LauncherView {
                   std::function<void(int)> chosen);
   void showPopup(int index, const QPoint& at);
   QPixmap pictureOf(const ButtonIcon& icon, int size);
+  // Gives the buttons still without one their pictures.
+  void paintPictures();
   void popupItemChosen(int item);
 
   ui::ControlArray<QLabel> buttons_;
   QFileIconProvider icons_;
+  // Pictures come from the desktop's icon theme, a lookup a start that keeps the bar
+  // hidden need not pay: they wait here until the bar shows.
+  struct UnpaintedPicture {
+    int index;
+    ButtonIcon icon;
+    int size;
+  };
+  std::vector<UnpaintedPicture> unpainted_;
   ui::ScreenOutline ghost_;
   QTimer hoverWatch_;
   bool buttonsVisible_ = true;

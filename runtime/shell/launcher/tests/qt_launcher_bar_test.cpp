@@ -99,6 +99,20 @@ TEST_F(QtLauncherBarTest, DroppedFilesBecomeButtons) {
   EXPECT_FALSE(bar.logic().Dragging());
 }
 
+TEST_F(QtLauncherBarTest, AHiddenBarsButtonsGetTheirPicturesWhenItShows) {
+  QtLauncherBar bar(runtime_, host_, programs_);
+  bar.logic().load();
+  ASSERT_NE(bar.button(1), nullptr);
+  EXPECT_TRUE(bar.button(1)->pixmap().isNull());
+  bar.show();
+  EXPECT_FALSE(bar.button(1)->pixmap().isNull()) << "the folder picture of the Explorer button";
+
+  // Buttons made while the bar shows get theirs at once.
+  bar.logic().load();
+  ASSERT_NE(bar.button(1), nullptr);
+  EXPECT_FALSE(bar.button(1)->pixmap().isNull());
+}
+
 TEST_F(QtLauncherBarTest, PopupFollowsTheButtonAndTheSettings) {
   storeLaunchValue("ButtonSize", "20");
   runtime_.runList = {{"A", "C:\\a.exe"}};

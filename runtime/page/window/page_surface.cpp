@@ -40,7 +40,11 @@ class DropRepaintRequests : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::UpdateLater || !watched->isWidgetType()) return false;
-    return container_->isAncestorOf(static_cast<QWidget*>(watched));
+    auto* w = static_cast<QWidget*>(watched);
+    // An object that fills its own background (a frame, a coloured check box) is left out
+    // of the painting of what lies beneath it: only its own request paints it.
+    if (w != container_ && w->autoFillBackground()) return false;
+    return container_->isAncestorOf(w);
   }
 
  private:

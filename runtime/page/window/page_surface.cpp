@@ -64,16 +64,20 @@ PageSurface::PageSurface(PageFrame& frame, QWidget* treePane) : windowFrame_(fra
 PageSurface::~PageSurface() = default;
 
 void PageSurface::buildFixedControls() {
-  // The page's objects are children of the client area itself, in their arrays.
-  labels_ = makeArray<ui::ClickableLabel>(this);
-  buttons_ = makeArray<QPushButton>(this);
-  pictureButtons_ = makeArray<QToolButton>(this);
-  images_ = makeArray<ui::ClickableLabel>(this);
-  radios_ = makeArray<QRadioButton>(this);
-  checkBoxes_ = makeArray<QCheckBox>(this);
-  frames_ = makeArray<QGroupBox>(this);
-  comboBoxes_ = makeArray<QComboBox>(this);
-  lines_ = makeArray<ui::LineWidget>(this);
+  // The layer covers the client area and passes the mouse on to it: a press on the bare
+  // page still reaches the client area.
+  objectLayer_ = new QWidget(this);
+  objectLayer_->setObjectName("objects");
+  objectLayer_->setMouseTracking(true);
+  labels_ = makeArray<ui::ClickableLabel>(objectLayer_);
+  buttons_ = makeArray<QPushButton>(objectLayer_);
+  pictureButtons_ = makeArray<QToolButton>(objectLayer_);
+  images_ = makeArray<ui::ClickableLabel>(objectLayer_);
+  radios_ = makeArray<QRadioButton>(objectLayer_);
+  checkBoxes_ = makeArray<QCheckBox>(objectLayer_);
+  frames_ = makeArray<QGroupBox>(objectLayer_);
+  comboBoxes_ = makeArray<QComboBox>(objectLayer_);
+  lines_ = makeArray<ui::LineWidget>(objectLayer_);
 
   tree_->setParent(this);
 
@@ -105,6 +109,7 @@ void PageSurface::buildFixedControls() {
   topStrip_->setObjectName("FRA");
   topStrip_->setFrameShape(QFrame::HLine);
   topStrip_->setGeometry(0, -3, 640, 5);
+  topStrip_->stackUnder(objectLayer_);  // objects at the top of the page cover the strip
 }
 
 void PageSurface::showPage(MenuPage& page, LinkActions& links, MenuTreePort& tree) {
@@ -212,26 +217,25 @@ void PageSurface::setPointer(MousePointer pointer) {
 void PageSurface::setOpening(bool opening) {
   // Painting a page that grows by a thousand objects over and over is what made
   // opening slow; the page is painted once it is complete.
-  if (opening) pictureChecks_.clear();  // a picture may have changed since the last page
-  if (opening || updatesEnabled()) {
-    setUpdatesEnabled(!opening);
+  if (opening) {
+    pictureChecks_.clear();  // a picture may have changed since the last page
+    setUpdatesEnabled(false);
+    // Showing an object in a layer on the screen costs a repaint request, a comparison
+    // with every object above it and a notice to assistive tools; in a hidden layer it
+    // costs a flag, and the layer shows all its objects at once.
+    objectLayer_->hide();
     return;
   }
-  // Turning repaints back on asks every object for a repaint of its own, and so does
-  // showing an object. In a window already on the screen Qt then compares each object
-  // painted on its own with all the objects above it, which grows with the square of
-  // the page. The page is taken off the screen while repaints come back on (no object
-  // then asks), its objects' own requests are dropped, and it is painted as a whole.
+  if (!objectLayer_->isHidden()) return;
   QWidget* focused = QApplication::focusWidget();
-  const bool visible = isVisible();
-  if (visible) hide();
   setUpdatesEnabled(true);
-  if (visible) show();
+  objectLayer_->show();
   {
-    DropRepaintRequests drop(this);
+    // Each object shown asks for a repaint of its own; one repaint of the layer covers them.
+    DropRepaintRequests drop(objectLayer_);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
   }
-  update();
+  objectLayer_->update();
   if (focused && isAncestorOf(focused) && focused->isVisible()) focused->setFocus();
 }
 
@@ -279,7 +283,7 @@ void PageSurface::objectLoaded(const PageObject& o) {
 void PageSurface::objectChanged(const PageObject& o) {
   QWidget* w = objectWidget(o.kind, o.index);
   if (!w) return;
-  QWidget* container = o.parentFrame ? static_cast<QWidget*>(frames_->at(o.parentFrame)) : this;
+  QWidget* container = o.parentFrame ? static_cast<QWidget*>(frames_->at(o.parentFrame)) : objectLayer_;
   if (container && w->parentWidget() != container) w->setParent(container);
   applyObject(w, o);
 }
@@ -361,6 +365,7 @@ void PageSurface::closeWindow() { windowFrame_.closeWindow(); }
 
 void PageSurface::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  objectLayer_->setGeometry(rect());
   relayout();
 }
 

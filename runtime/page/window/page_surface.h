@@ -108,6 +108,9 @@ class PageSurface : public QWidget, public PageView {
 
   PageFrame& windowFrame_;
   QWidget* tree_;
+  // The page's objects lie in a layer of their own under the fixed controls: it is kept
+  // off the screen while a page is built, so that the tree pane beside it stays as it is.
+  QWidget* objectLayer_ = nullptr;
   bool treeShown_ = true;
   bool locked_ = false;
   QFrame* splitter_ = nullptr;

@@ -168,6 +168,9 @@ TEST(PageSurface, APageOpenedInAShownWindowShowsItsObjectsInOrderPaintsThemAndKe
     EXPECT_EQ(w.surface.childAt(label->geometry().center()), label);
     EXPECT_EQ(w.surface.childAt(QPoint(image->x() + 150, image->y() + 80)), image);
     EXPECT_TRUE(tree->hasFocus()) << "opening a page took the keyboard from the tree";
+    EXPECT_TRUE(tree->isVisible());
+    QWidget* atTree = w.surface.childAt(tree->geometry().center());
+    EXPECT_TRUE(atTree == tree || tree->isAncestorOf(atTree)) << "an object lies above the tree pane";
 
     PaintCounter labelPaints, buttonPaints;
     label->installEventFilter(&labelPaints);

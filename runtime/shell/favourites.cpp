@@ -108,5 +108,4 @@ bool FavouriteDeleteList::remove(int position) {
   return true;
 }
 
-
 }  // namespace pemo::shell

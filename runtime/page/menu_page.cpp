@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/fs/lookup_scope.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
 #include "menufile/test_run.h"
@@ -90,6 +91,9 @@ bool MenuPage::openMenuFile(const std::string& path) {
 
   MenuReadResult read;
   try {
+    // A page names the same few pictures on many of its objects: each folder on their way
+    // is looked up once per opening.
+    fs::PathLookupScope lookups;
     read = MenuReader(objects_, state_, runtime_, view_).read(*bytes);
     finishMenuLayout();
   } catch (const MenuReadError&) {

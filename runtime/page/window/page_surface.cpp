@@ -30,8 +30,8 @@ std::unique_ptr<ui::ControlArray<W>> makeArray(QWidget* parent) {
   return std::make_unique<ui::ControlArray<W>>(parent, [](QWidget* p) { return new W(p); });
 }
 
-// While it lives, drops the posted repaint requests of the widgets inside a container
-// (the container's own request and everyone else's go through).
+// While it lives, drops the posted repaint requests of a container and of the widgets
+// inside it, except those that fill their own background; everyone else's go through.
 class DropRepaintRequests : public QObject {
  public:
   explicit DropRepaintRequests(QWidget* container) : container_(container) { qApp->installEventFilter(this); }

@@ -4,9 +4,12 @@
 #
 #     source "$(dirname "$0")/xvfb_lib.sh" DISPLAY_NUMBER [build/bin] [shots folder]
 #
+# PEMO_DISPLAY=N runs the walk on display :N instead.
+#
 # With PEMO_SANITIZE=1 the walks run the sanitizer build (build-sanitize/bin).
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-display_number="$1"
+# PEMO_DISPLAY overrides the display, so two walks of the same script can run at once.
+display_number="${PEMO_DISPLAY:-$1}"
 # PEMO_SANITIZE=1 walks the sanitizer build, with its options.
 bin="$(cd "${2:-$root/$(bash "$root/scripts/build_dir.sh")/bin}" && pwd)"
 if [ "${PEMO_SANITIZE:-0}" = 1 ]; then source "$root/scripts/sanitizer/environment.sh"; fi

@@ -8,7 +8,6 @@
 #
 # With PEMO_SANITIZE=1 the walks run the sanitizer build (build-sanitize/bin).
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# PEMO_DISPLAY overrides the display, so two walks of the same script can run at once.
 display_number="${PEMO_DISPLAY:-$1}"
 # PEMO_SANITIZE=1 walks the sanitizer build, with its options.
 bin="$(cd "${2:-$root/$(bash "$root/scripts/build_dir.sh")/bin}" && pwd)"

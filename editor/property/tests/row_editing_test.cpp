@@ -117,9 +117,9 @@ TEST_F(WriteBackTest, TheDialogButtonWritesWhatWasChosenAndACancelNothing) {
   EXPECT_EQ(object(label).foreColor, 0xFF8000u);
 
   sheet.rowFocused(row::Font);
-  dialogs.font = FontSpec{"Arial", 12, true, false, false};
+  dialogs.font = FontChoice{"Arial", 12, true, false, false};
   sheet.dialogButtonClicked();
-  EXPECT_EQ(dialogs.fontStarts.back(), (FontSpec{"Start", 11, false, true, false}));
+  EXPECT_EQ(dialogs.fontStarts.back(), (FontChoice{"Start", 11, false, true, false}));
   EXPECT_EQ(rowText(row::Font), "Arial,12,True,False,False");
   EXPECT_EQ(object(label).font, *dialogs.font);
 

@@ -145,7 +145,7 @@ TEST_F(RowEditingWindowTest, TheDialogButtonOpensTheRowsDialog) {
   focus(row::Font);
   box(row::Font)->selectAll();
   QTest::keyClicks(box(row::Font), "Typed,10,False,False,False");
-  dialogs.font = FontSpec{"Arial", 12, true, false, false};
+  dialogs.font = FontChoice{"Arial", 12, true, false, false};
   QTest::mouseClick(window.dialogButton(), Qt::LeftButton);
   EXPECT_EQ(dialogs.fontStarts.back().name, "Typed");
   EXPECT_EQ(box(row::Font)->text().toStdString(), "Arial,12,True,False,False");
@@ -169,14 +169,14 @@ TEST_F(RowEditingWindowTest, ASelectionShowsNoObjectsValues) {
 }
 
 TEST(QtPropertyDialogs, AFontChosenInTheFamilyItStartedFromKeepsItsStoredName) {
-  const FontSpec start{"ＭＳ Ｐゴシック", 9, false, false, false};
+  const FontChoice start{"ＭＳ Ｐゴシック", 9, false, false, false};
   QFont chosen = ui::displayFont(start);
   chosen.setPointSizeF(12);
   chosen.setBold(true);
-  EXPECT_EQ(storedFont(chosen, start), (FontSpec{"ＭＳ Ｐゴシック", 12, true, false, false}));
+  EXPECT_EQ(storedFont(chosen, start), (FontChoice{"ＭＳ Ｐゴシック", 12, true, false, false}));
   chosen.setFamily("Some Other Family");
   chosen.setUnderline(true);
-  EXPECT_EQ(storedFont(chosen, start), (FontSpec{"Some Other Family", 12, true, false, true}));
+  EXPECT_EQ(storedFont(chosen, start), (FontChoice{"Some Other Family", 12, true, false, true}));
 }
 
 }  // namespace

@@ -21,11 +21,11 @@ void LauncherBar::load() {
   view_.setTopmost(settings_.mostTop);
   if (settings_.hideMenu) host_.showRuntimeWindow(false);
   view_.setBackground(settings_.windowColor);
-  LoadAppIcon();  // placed on the screen even when stored on a larger one
+  loadAppIcon();  // placed on the screen even when stored on a larger one
   if (settings_.edgeDock) CollapseBar();
 }
 
-void LauncherBar::LoadAppIcon() {
+void LauncherBar::loadAppIcon() {
   const int size = settings_.buttonSize;
   std::vector<LauncherButton> buttons;
   buttons.push_back({1, kExplorerTooltip, runtime_.explorerPath, {ButtonIcon::Folder, {}}, {}});
@@ -49,7 +49,7 @@ bool LauncherBar::unload() {
   settings_.left = bar_.left * runtime_.twipsPerPixelX;
   settings_.top = bar_.top * runtime_.twipsPerPixelY;
   SaveLauncherSettings(settings_);
-  if (HideMode() != 1) return true;
+  if (!hideMode()) return true;
   // The runtime window refuses while programs it started still run; ending the program
   // anyway would skip its clean-up and lose the view settings and the run list.
   if (!host_.closeRuntimeWindow()) return false;
@@ -84,12 +84,12 @@ void LauncherBar::toggleMostTop() {
 
 void LauncherBar::setOrientation(Orientation orientation) {
   settings_.orientation = orientation;
-  LoadAppIcon();
+  loadAppIcon();
 }
 
 void LauncherBar::setButtonSize(int buttonSize) {
   settings_.buttonSize = buttonSize == kSmallButton ? kSmallButton : kLargeButton;
-  LoadAppIcon();
+  loadAppIcon();
 }
 
 void LauncherBar::chooseBackground() {
@@ -120,7 +120,7 @@ bool LauncherBar::closeItem() {
 }
 
 void LauncherBar::afterRunListChange() {
-  LoadAppIcon();
+  loadAppIcon();
   host_.editRunMenu();
 }
 

@@ -37,14 +37,14 @@ class LauncherBar {
   // Loading the bar: the settings, the buttons, and a docked bar collapsed.
   void load();
   // Rebuilds every button from the run list and sizes the bar.
-  void LoadAppIcon();
+  void loadAppIcon();
   // Unloading: the settings are written; in launcher-only mode the runtime window closes
   // and the program ends. False when the runtime window refused (its programs still
   // run): the bar stays.
   bool unload();
 
-  // HideMode: 1 when the runtime window is hidden and the bar is the program's window.
-  int HideMode() const { return settings_.hideMenu ? 1 : 0; }
+  // True when the runtime window is hidden and the bar is the program's window.
+  bool hideMode() const { return settings_.hideMenu; }
 
   // Buttons.
   void buttonClicked(int index);
@@ -54,7 +54,7 @@ class LauncherBar {
 
   // The popup's commands.
   void toggleMostTop();
-  void ToggleEdgeDock();
+  void toggleEdgeDock();
   void setOrientation(Orientation orientation);
   void setButtonSize(int buttonSize);
   void chooseBackground();
@@ -72,7 +72,7 @@ class LauncherBar {
   bool AddDroppedFile(const std::string& path);
 
   // Docking and the hover watch.
-  void ExpandBar();
+  void expandBar();
   void CollapseBar();
   // The cursor moved over the bar or a button: a docked, collapsed bar expands and the
   // hover watch starts.
@@ -90,7 +90,7 @@ class LauncherBar {
   // State, for the widget and tests.
   Hover HoverState() const { return hover_; }
   bool Dragging() const { return dragging_; }
-  const BarRect& GhostRect() const { return ghost_; }
+  const BarRect& ghostRect() const { return ghost_; }
   const BarRect& bar() const { return bar_; }
   int ButtonCount() const { return buttonCount_; }
   int MenuButtonIndex() const { return menuButtonIndex_; }

@@ -14,7 +14,7 @@ void LauncherBar::setThickness(int thickness, bool buttonsVisible) {
   view_.setButtonsVisible(buttonsVisible);
 }
 
-void LauncherBar::ExpandBar() { setThickness(barThickness(settings_.buttonSize), true); }
+void LauncherBar::expandBar() { setThickness(barThickness(settings_.buttonSize), true); }
 
 void LauncherBar::CollapseBar() { setThickness(kCollapsedThickness, false); }
 
@@ -23,12 +23,12 @@ BarRect LauncherBar::fullBar() const {
                   barThickness(settings_.buttonSize));
 }
 
-void LauncherBar::ToggleEdgeDock() {
+void LauncherBar::toggleEdgeDock() {
   if (settings_.edgeDock) {
     settings_.edgeDock = false;
     // A running watch ends without collapsing; with none running nothing would clear it.
     hover_ = watching_ ? Hover::Stopping : Hover::Idle;
-    ExpandBar();
+    expandBar();
     return;
   }
   settings_.edgeDock = true;
@@ -38,7 +38,7 @@ void LauncherBar::ToggleEdgeDock() {
 void LauncherBar::mouseMoved() {
   if (hover_ != Hover::Idle || !settings_.edgeDock) return;
   hover_ = Hover::Expanded;
-  ExpandBar();
+  expandBar();
   watching_ = true;
   view_.setHoverWatch(true);
 }
@@ -85,7 +85,7 @@ void LauncherBar::dragMoved(int localX, int localY, int x, int y) {
 void LauncherBar::released() {
   if (!dragging_) return;
   view_.invertGhost(ghost_);
-  if (settings_.orientation != dragStartOrientation_) LoadAppIcon();
+  if (settings_.orientation != dragStartOrientation_) loadAppIcon();
   if (!settings_.edgeDock || hover_ != Hover::Idle)
     placeBar({ghost_.left, ghost_.top, bar_.width, bar_.height});
   else

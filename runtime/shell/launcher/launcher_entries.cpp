@@ -15,7 +15,7 @@ bool isDroppableProgram(const std::string& path) {
   if (!storableText(path)) return false;
   auto file = fs::existingHostFile(path);
   if (!file) return false;
-  const std::string extension = GetFileExtensionStr(path);
+  const std::string extension = getFileExtensionStr(path);
   const bool windowsProgram = extension == "EXE" || extension == "PIF" || extension == "BAT" || extension == "COM";
   return windowsProgram || process::isExecutableFile(*file);
 }

@@ -52,7 +52,7 @@ void SaveLauncherSettings(const LauncherSettings& settings) {
   registry::closeKey(key);
 }
 
-std::string GetFileExtensionStr(const std::string& path) {
+std::string getFileExtensionStr(const std::string& path) {
   const size_t slash = path.rfind('\\');
   const size_t dot = path.rfind('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";

@@ -30,6 +30,6 @@ void SaveLauncherSettings(const LauncherSettings& settings);
 
 // The part of a path after the last "." that follows the last "\", in upper case; "" when
 // there is none.
-std::string GetFileExtensionStr(const std::string& path);
+std::string getFileExtensionStr(const std::string& path);
 
 }  // namespace pemo::shell::launcher

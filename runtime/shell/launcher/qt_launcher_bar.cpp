@@ -144,7 +144,7 @@ void QtLauncherBar::showPopup(int index, const QPoint& at) {
 void QtLauncherBar::popupItemChosen(int item) {
   switch (item) {
     case kMostTop: bar_.toggleMostTop(); break;
-    case kEdgeDock: bar_.ToggleEdgeDock(); break;
+    case kEdgeDock: bar_.toggleEdgeDock(); break;
     case kBackground: bar_.chooseBackground(); break;
     case kEditRunInfo: bar_.editRunInfo(); break;
     case kDelete: bar_.DeleteLauncherEntry(); break;

@@ -85,9 +85,9 @@ TEST_F(LauncherBarTest, SettingsRoundTripThroughTheRegistry) {
   storeLaunchValue("WindowColor", "not hex");
   EXPECT_EQ(LoadLauncherSettings().windowColor, 0u);
 
-  EXPECT_EQ(GetFileExtensionStr("C:\\A.B\\prog.exe"), "EXE");
-  EXPECT_EQ(GetFileExtensionStr("C:\\A.B\\prog"), "");
-  EXPECT_EQ(GetFileExtensionStr("notes.Txt"), "TXT");
+  EXPECT_EQ(getFileExtensionStr("C:\\A.B\\prog.exe"), "EXE");
+  EXPECT_EQ(getFileExtensionStr("C:\\A.B\\prog"), "");
+  EXPECT_EQ(getFileExtensionStr("notes.Txt"), "TXT");
 }
 
 TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
@@ -214,7 +214,7 @@ TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
 
   // Undocking during the watch ends it without collapsing.
   bar_.mouseMoved();
-  bar_.ToggleEdgeDock();
+  bar_.toggleEdgeDock();
   EXPECT_EQ(bar_.HoverState(), Hover::Stopping);
   bar_.hoverTick(500, 120);
   EXPECT_EQ(bar_.HoverState(), Hover::Idle);
@@ -228,7 +228,7 @@ TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
   bar_.pressed(0, 0);
   bar_.dragMoved(0, 400, 0, 0);
   bar_.released();
-  bar_.ToggleEdgeDock();
+  bar_.toggleEdgeDock();
   EXPECT_EQ(view_.bar, (BarRect{946, 790, 54, 10}));
 }
 
@@ -241,7 +241,7 @@ TEST_F(LauncherBarTest, DragsMoveTheBarFreelyOrAlongTheEdges) {
   bar_.pressed(10, 10);
   EXPECT_TRUE(bar_.Dragging());
   bar_.dragMoved(-90, 60, 5000, -300);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{100, 250, 176, 54}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{100, 250, 176, 54}));
   bar_.released();
   EXPECT_FALSE(bar_.Dragging());
   EXPECT_EQ(view_.bar, (BarRect{100, 250, 176, 54}));
@@ -249,16 +249,16 @@ TEST_F(LauncherBarTest, DragsMoveTheBarFreelyOrAlongTheEdges) {
   EXPECT_EQ(view_.ghosts.size() % 2, 0u);
 
   // Docked at the top, dragged to the left edge: the bar is rebuilt vertically.
-  bar_.ToggleEdgeDock();
+  bar_.toggleEdgeDock();
   EXPECT_EQ(view_.bar, (BarRect{100, 0, 176, 10}));
   bar_.mouseMoved();
   bar_.pressed(50, 5);
   bar_.dragMoved(50, 240, 100, 240);  // 10 % / 30 %
   bar_.hoverTick(100, 240);           // dragging: the watch goes on
   EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 235, 176, 54}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 235, 176, 54}));
   bar_.dragMoved(50, 240, 100, 240);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 235, 54, 176}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 235, 54, 176}));
   bar_.released();
   EXPECT_EQ(bar_.settings().orientation, Orientation::Vertical);
   EXPECT_EQ(view_.bar, (BarRect{0, 235, 54, 176}));
@@ -282,7 +282,7 @@ TEST_F(LauncherBarTest, DragsTurnsAndRebuildsKeepTheWholeBarOnTheScreen) {
   bar_.pressed(50, 5);
   bar_.dragMoved(50, 300, 128, 307);
   bar_.dragMoved(50, 300, 128, 307);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 295, 54, 864}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 295, 54, 864}));
   bar_.released();
   EXPECT_EQ(view_.bar, (BarRect{0, 160, 54, 864}));
   bar_.hoverTick(600, 600);
@@ -324,7 +324,7 @@ TEST_F(LauncherBarTest, CloseItemHidesTheBarOrEndsTheLauncherOnlyProgram) {
 
   host_.calls.clear();
   bar_.ToggleHideMenu();
-  EXPECT_EQ(bar_.HideMode(), 1);
+  EXPECT_TRUE(bar_.hideMode());
   EXPECT_TRUE(view_.topmost);
   EXPECT_FALSE(bar_.popupState().mostTop);
   EXPECT_EQ(bar_.popupState().closeCaption, std::string("終了(&X)"));

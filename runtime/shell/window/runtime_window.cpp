@@ -212,7 +212,7 @@ void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
     clientWidth = shown->availableGeometry().width();
   surface_->placeTreePane(settings.treeView, page::splitterLeftWithin(settings.segmentPosition, clientWidth));
   treePaneItem_->setChecked(settings.treeView);
-  launcherItem_->setChecked(settings.showLaunch == 1);
+  launcherItem_->setChecked(settings.showLaunch);
   if (settings.windowState == WindowShowState::Maximized) setWindowState(windowState() | Qt::WindowMaximized);
   if (settings.treeFont) {
     tree_->setFont(appliedTreeFont(tree_->font(), *settings.treeFont));
@@ -224,7 +224,7 @@ ViewSettings RuntimeWindow::currentViewSettings() {
   ViewSettings settings;
   settings.treeView = treePaneItem_->isChecked();
   settings.segmentPosition = surface_ ? surface_->splitterLeft() : 200;
-  settings.showLaunch = launcherItem_->isChecked() ? 1 : 0;
+  settings.showLaunch = launcherItem_->isChecked();
   settings.windowState = isMinimized()   ? WindowShowState::Minimized
                          : isMaximized() ? WindowShowState::Maximized
                                          : WindowShowState::Normal;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -111,6 +112,24 @@ TEST_F(QtLauncherBarTest, AHiddenBarsButtonsGetTheirPicturesWhenItShows) {
   bar.logic().load();
   ASSERT_NE(bar.button(1), nullptr);
   EXPECT_FALSE(bar.button(1)->pixmap().isNull());
+}
+
+TEST_F(QtLauncherBarTest, EntriesWithoutAPictureOfTheirOwnShowAProgramPicture) {
+  // A program found on the search path and a command line with arguments; with the
+  // icon theme there is, and with one that has nothing.
+  runtime_.runList = {{"clock", "xclock"}, {"top", "xterm -e top"}};
+  const QString theme = QIcon::themeName();
+  for (const QString& tried : {theme, QString("no-such-theme")}) {
+    QIcon::setThemeName(tried);
+    QtLauncherBar bar(runtime_, host_, programs_);
+    bar.logic().load();
+    bar.show();
+    for (int index : {2, 3}) {
+      ASSERT_NE(bar.button(index), nullptr);
+      EXPECT_FALSE(bar.button(index)->pixmap().isNull()) << index << " " << tried.toStdString();
+    }
+  }
+  QIcon::setThemeName(theme);
 }
 
 TEST_F(QtLauncherBarTest, PopupFollowsTheButtonAndTheSettings) {

@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
   process::testing::FakePrograms programs;
   shell::launcher::QtLauncherBar bar(runtime, host, programs);
   auto& logic = bar.logic();
-  const double settings = timedMs([] { (void)shell::launcher::LoadLauncherSettings(); });
+  const double settings = timedMs([] { (void)shell::launcher::loadLauncherSettings(); });
   const double firstLoad = timedMs([&] { logic.load(); });
   // In pemo the runtime window has shown first: the first window's costs (fonts, style)
   // are paid by then. A small window stands in for it here.
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
       QApplication::processEvents();
     }));
     collapses.push_back(timedMs([&] {
-      logic.CollapseBar();
+      logic.collapseBar();
       QApplication::processEvents();
     }));
   }

@@ -15,14 +15,14 @@ LauncherBar::LauncherBar(page::RuntimeState& runtime, LauncherView& view, Launch
     : runtime_(runtime), view_(view), host_(host), programs_(programs) {}
 
 void LauncherBar::load() {
-  settings_ = LoadLauncherSettings();
+  settings_ = loadLauncherSettings();
   bar_.left = pixelsOf(settings_.left, runtime_.twipsPerPixelX);
   bar_.top = pixelsOf(settings_.top, runtime_.twipsPerPixelY);
   view_.setTopmost(settings_.mostTop);
   if (settings_.hideMenu) host_.showRuntimeWindow(false);
   view_.setBackground(settings_.windowColor);
   loadAppIcon();  // placed on the screen even when stored on a larger one
-  if (settings_.edgeDock) CollapseBar();
+  if (settings_.edgeDock) collapseBar();
 }
 
 void LauncherBar::loadAppIcon() {
@@ -32,7 +32,7 @@ void LauncherBar::loadAppIcon() {
   for (const page::RunListEntry& entry : runtime_.runList) {
     if (static_cast<int>(buttons.size()) > kMostListedPrograms) break;
     buttons.push_back({static_cast<int>(buttons.size()) + 1, entry.caption, entry.commandLine,
-                       ExtractIconPicture(entry.commandLine), {}});
+                       extractIconPicture(entry.commandLine), {}});
   }
   for (LauncherButton& button : buttons) button.rect = buttonRect(button.index, size, settings_.orientation);
   buttonCount_ = static_cast<int>(buttons.size()) + 1;
@@ -48,7 +48,7 @@ void LauncherBar::loadAppIcon() {
 bool LauncherBar::unload() {
   settings_.left = bar_.left * runtime_.twipsPerPixelX;
   settings_.top = bar_.top * runtime_.twipsPerPixelY;
-  SaveLauncherSettings(settings_);
+  saveLauncherSettings(settings_);
   if (!hideMode()) return true;
   // The runtime window refuses while programs it started still run; ending the program
   // anyway would skip its clean-up and lose the view settings and the run list.
@@ -104,7 +104,7 @@ void LauncherBar::editRunInfo() {
   afterRunListChange();
 }
 
-void LauncherBar::ToggleHideMenu() {
+void LauncherBar::toggleHideMenu() {
   settings_.hideMenu = !settings_.hideMenu;
   host_.showRuntimeWindow(!settings_.hideMenu);
   // On top either way, so that the bar is not lost behind other windows; the tick of

@@ -16,7 +16,7 @@ namespace pemo::shell::launcher {
 // The most entries the run list takes from drops.
 inline constexpr int kMostDroppedEntries = 20;
 
-// HoverState.
+// Where the docked bar is in its hover cycle (hoverState()).
 enum class Hover { Idle = 0, Expanded = 1, Stopping = 2 };
 
 // What the popup shows when it opens.
@@ -59,8 +59,8 @@ class LauncherBar {
   void setButtonSize(int buttonSize);
   void chooseBackground();
   void editRunInfo();
-  void DeleteLauncherEntry();
-  void ToggleHideMenu();
+  void deleteLauncherEntry();
+  void toggleHideMenu();
   // "ﾗﾝﾁｬを閉じる(&X)" hides the bar; "終了(&X)" unloads it. True when the bar went.
   bool closeItem();
 
@@ -69,11 +69,11 @@ class LauncherBar {
   int dropFiles(const std::vector<std::string>& paths);
   // True when the file is a program and joined the run list; its key is written to the
   // run-info file at once.
-  bool AddDroppedFile(const std::string& path);
+  bool addDroppedFile(const std::string& path);
 
   // Docking and the hover watch.
   void expandBar();
-  void CollapseBar();
+  void collapseBar();
   // The cursor moved over the bar or a button: a docked, collapsed bar expands and the
   // hover watch starts.
   void mouseMoved();
@@ -88,12 +88,12 @@ class LauncherBar {
   void released();
 
   // State, for the widget and tests.
-  Hover HoverState() const { return hover_; }
-  bool Dragging() const { return dragging_; }
+  Hover hoverState() const { return hover_; }
+  bool dragging() const { return dragging_; }
   const BarRect& ghostRect() const { return ghost_; }
   const BarRect& bar() const { return bar_; }
-  int ButtonCount() const { return buttonCount_; }
-  int MenuButtonIndex() const { return menuButtonIndex_; }
+  int buttonCount() const { return buttonCount_; }
+  int menuButtonIndex() const { return menuButtonIndex_; }
   const LauncherSettings& settings() const { return settings_; }
   bool docked() const { return settings_.edgeDock; }
 

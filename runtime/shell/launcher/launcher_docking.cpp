@@ -16,7 +16,7 @@ void LauncherBar::setThickness(int thickness, bool buttonsVisible) {
 
 void LauncherBar::expandBar() { setThickness(barThickness(settings_.buttonSize), true); }
 
-void LauncherBar::CollapseBar() { setThickness(kCollapsedThickness, false); }
+void LauncherBar::collapseBar() { setThickness(kCollapsedThickness, false); }
 
 BarRect LauncherBar::fullBar() const {
   return sizedBar(bar_, settings_.orientation, barLength(buttonCount_, settings_.buttonSize),
@@ -46,7 +46,7 @@ void LauncherBar::mouseMoved() {
 void LauncherBar::hoverTick(int x, int y) {
   if (!watching_) return;
   if (hover_ != Hover::Stopping && (bar_.contains(x, y) || dragging_)) return;
-  if (hover_ != Hover::Stopping) CollapseBar();
+  if (hover_ != Hover::Stopping) collapseBar();
   endHoverWatch();
 }
 
@@ -89,7 +89,7 @@ void LauncherBar::released() {
   if (!settings_.edgeDock || hover_ != Hover::Idle)
     placeBar({ghost_.left, ghost_.top, bar_.width, bar_.height});
   else
-    CollapseBar();
+    collapseBar();
   dragging_ = false;
 }
 

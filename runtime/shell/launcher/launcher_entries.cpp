@@ -22,13 +22,13 @@ bool isDroppableProgram(const std::string& path) {
 
 std::string droppedCaption(const std::string& path) { return text::Replace(process::fileNameOf(path), ",", "，"); }
 
-ButtonIcon ExtractIconPicture(const std::string& fileName) {
+ButtonIcon extractIconPicture(const std::string& fileName) {
   auto file = fs::existingHostFile(fileName);
   if (!file) return {};
   return {ButtonIcon::File, *file};
 }
 
-bool LauncherBar::AddDroppedFile(const std::string& path) {
+bool LauncherBar::addDroppedFile(const std::string& path) {
   if (!isDroppableProgram(path)) return false;
   runtime_.runList.push_back({droppedCaption(path), path});
   if (!writeRunInfoEntry(runInfoFile(runtime_.appFolder), runtime_.runList.size() - 1, runtime_.runList.back()))
@@ -43,7 +43,7 @@ int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
   dropNotStored_ = false;
   for (const std::string& path : paths) {
     if (full()) break;
-    if (AddDroppedFile(path)) ++added;
+    if (addDroppedFile(path)) ++added;
   }
   // Once for the whole drop: the programs stay on the bar for this session.
   if (dropNotStored_) tellNotStored(runInfoFile(runtime_.appFolder));
@@ -51,7 +51,7 @@ int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
   return added;
 }
 
-void LauncherBar::DeleteLauncherEntry() {
+void LauncherBar::deleteLauncherEntry() {
   const int entry = menuButtonIndex_ - 2;
   if (entry < 0 || entry >= static_cast<int>(runtime_.runList.size())) return;
   runtime_.runList.erase(runtime_.runList.begin() + entry);

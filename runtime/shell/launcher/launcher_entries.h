@@ -18,6 +18,6 @@ std::string droppedCaption(const std::string& path);
 
 // The picture of a command line's file: none for an empty name, a missing file or a
 // command line with arguments (no file has that name).
-ButtonIcon ExtractIconPicture(const std::string& fileName);
+ButtonIcon extractIconPicture(const std::string& fileName);
 
 }  // namespace pemo::shell::launcher

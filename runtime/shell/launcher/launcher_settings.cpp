@@ -18,7 +18,7 @@ std::string wholeText(double value) { return std::to_string(static_cast<long lon
 
 }  // namespace
 
-LauncherSettings LoadLauncherSettings() {
+LauncherSettings loadLauncherSettings() {
   LauncherSettings settings;
   registry::Key key = 0;
   if (registry::createKey(registry::kUsers, kLaunchKey, "", key) != registry::kSuccess) return settings;
@@ -38,7 +38,7 @@ LauncherSettings LoadLauncherSettings() {
   return settings;
 }
 
-void SaveLauncherSettings(const LauncherSettings& settings) {
+void saveLauncherSettings(const LauncherSettings& settings) {
   registry::Key key = 0;
   if (registry::createKey(registry::kUsers, kLaunchKey, "", key) != registry::kSuccess) return;
   writeRegistryText(key, "Left", wholeText(settings.left));

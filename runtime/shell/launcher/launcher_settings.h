@@ -25,8 +25,8 @@ struct LauncherSettings {
 // Reads the eight values, creating the key when it is missing. Missing and empty values
 // keep their defaults; a button size other than 20 reads as 36, the size its menu item
 // then ticks; a colour that is not hexadecimal reads as 0.
-LauncherSettings LoadLauncherSettings();
-void SaveLauncherSettings(const LauncherSettings& settings);
+LauncherSettings loadLauncherSettings();
+void saveLauncherSettings(const LauncherSettings& settings);
 
 // The part of a path after the last "." that follows the last "\", in upper case; "" when
 // there is none.

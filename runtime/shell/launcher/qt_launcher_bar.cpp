@@ -149,8 +149,8 @@ void QtLauncherBar::popupItemChosen(int item) {
     case kEdgeDock: bar_.toggleEdgeDock(); break;
     case kBackground: bar_.chooseBackground(); break;
     case kEditRunInfo: bar_.editRunInfo(); break;
-    case kDelete: bar_.DeleteLauncherEntry(); break;
-    case kHideMenu: bar_.ToggleHideMenu(); break;
+    case kDelete: bar_.deleteLauncherEntry(); break;
+    case kHideMenu: bar_.toggleHideMenu(); break;
     case kClose:
       if (bar_.closeItem()) hide();
       break;

@@ -62,8 +62,8 @@ TEST_F(LauncherBarTest, SettingsRoundTripThroughTheRegistry) {
   settings.edgeDock = true;
   settings.hideMenu = true;
   settings.windowColor = 0xC0FFEE;
-  SaveLauncherSettings(settings);
-  LauncherSettings read = LoadLauncherSettings();
+  saveLauncherSettings(settings);
+  LauncherSettings read = loadLauncherSettings();
   EXPECT_EQ(read.left, 1500);
   EXPECT_EQ(read.top, 3000);
   EXPECT_EQ(read.orientation, Orientation::Vertical);
@@ -75,15 +75,15 @@ TEST_F(LauncherBarTest, SettingsRoundTripThroughTheRegistry) {
 
   // Nothing stored: the defaults, the button face among them.
   registry::deleteKey(registry::kUsers, std::string(page::kRuntimeRegistryKey) + "\\Launch");
-  EXPECT_EQ(LoadLauncherSettings().windowColor, kButtonFaceColour);
-  EXPECT_EQ(LoadLauncherSettings().buttonSize, kLargeButton);
+  EXPECT_EQ(loadLauncherSettings().windowColor, kButtonFaceColour);
+  EXPECT_EQ(loadLauncherSettings().buttonSize, kLargeButton);
   // Only 20 is the small size; empty, 0 and anything else tick "32×32".
   for (const char* stored : {"20", "", "0", "17"}) {
     storeLaunchValue("ButtonSize", stored);
-    EXPECT_EQ(LoadLauncherSettings().buttonSize, std::string(stored) == "20" ? kSmallButton : kLargeButton) << stored;
+    EXPECT_EQ(loadLauncherSettings().buttonSize, std::string(stored) == "20" ? kSmallButton : kLargeButton) << stored;
   }
   storeLaunchValue("WindowColor", "not hex");
-  EXPECT_EQ(LoadLauncherSettings().windowColor, 0u);
+  EXPECT_EQ(loadLauncherSettings().windowColor, 0u);
 
   EXPECT_EQ(getFileExtensionStr("C:\\A.B\\prog.exe"), "EXE");
   EXPECT_EQ(getFileExtensionStr("C:\\A.B\\prog"), "");
@@ -95,7 +95,7 @@ TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
   storeLaunchValue("Top", "150");
   runtime_.runList = {{"Tool", makeFile("tool.exe")}, {"With args", "C:\\x.exe -v"}, {"Gone", ""}};
   bar_.load();
-  EXPECT_EQ(bar_.ButtonCount(), 5);
+  EXPECT_EQ(bar_.buttonCount(), 5);
   EXPECT_EQ(view_.bar, (BarRect{1000 - 176, 10, 176, 54}));
   ASSERT_EQ(view_.buttons.size(), 4u);
   EXPECT_EQ(view_.buttons[0].tooltip, "ｴｸｽﾌﾟﾛｰﾗ");
@@ -144,7 +144,7 @@ TEST_F(LauncherBarTest, DamagedSettingsAndAHandMadeLongListKeepTheBarInReach) {
   runtime_.runList.assign(1000, {"P", "C:\\p.exe"});
   bar_.load();
   EXPECT_EQ(view_.buttons.size(), 41u);
-  EXPECT_EQ(bar_.ButtonCount(), 42);
+  EXPECT_EQ(bar_.buttonCount(), 42);
   EXPECT_EQ(runtime_.runList.size(), 1000u);
 }
 
@@ -162,7 +162,7 @@ TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce)
   EXPECT_EQ(runInfo(1), "a.EXE," + drops[0]);
   EXPECT_EQ(runInfo(2), "run，me," + drops[2]);
   EXPECT_EQ(runInfo(3), "b.bat," + drops[4]);
-  EXPECT_EQ(bar_.ButtonCount(), 6);
+  EXPECT_EQ(bar_.buttonCount(), 6);
   EXPECT_EQ(host_.calls.back(), "editRunMenu");
 
   // 19 entries: of three programs only the first joins; at 20 a drop does nothing.
@@ -181,14 +181,14 @@ TEST_F(LauncherBarTest, TheExplorerButtonCannotBeDeleted) {
   EXPECT_FALSE(bar_.popupState().deleteEnabled);
   bar_.rightClicked(0);
   EXPECT_FALSE(bar_.popupState().deleteEnabled);
-  bar_.DeleteLauncherEntry();
+  bar_.deleteLauncherEntry();
   EXPECT_EQ(runtime_.runList.size(), 3u);
   bar_.rightClicked(3);
   EXPECT_TRUE(bar_.popupState().deleteEnabled);
-  bar_.DeleteLauncherEntry();
+  bar_.deleteLauncherEntry();
   ASSERT_EQ(runtime_.runList.size(), 2u);
   EXPECT_EQ(runtime_.runList[1].caption, "C");
-  EXPECT_EQ(bar_.ButtonCount(), 4);
+  EXPECT_EQ(bar_.buttonCount(), 4);
 }
 
 TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
@@ -201,23 +201,23 @@ TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
   EXPECT_FALSE(view_.buttonsVisible);
 
   bar_.mouseMoved();
-  EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar_.hoverState(), Hover::Expanded);
   EXPECT_TRUE(view_.watching);
   EXPECT_EQ(view_.bar, (BarRect{946, 100, 54, 54}));  // expanded leftwards
   EXPECT_TRUE(view_.buttonsVisible);
   bar_.hoverTick(960, 120);
-  EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar_.hoverState(), Hover::Expanded);
   bar_.hoverTick(500, 120);
-  EXPECT_EQ(bar_.HoverState(), Hover::Idle);
+  EXPECT_EQ(bar_.hoverState(), Hover::Idle);
   EXPECT_FALSE(view_.watching);
   EXPECT_EQ(view_.bar, (BarRect{990, 100, 10, 54}));
 
   // Undocking during the watch ends it without collapsing.
   bar_.mouseMoved();
   bar_.toggleEdgeDock();
-  EXPECT_EQ(bar_.HoverState(), Hover::Stopping);
+  EXPECT_EQ(bar_.hoverState(), Hover::Stopping);
   bar_.hoverTick(500, 120);
-  EXPECT_EQ(bar_.HoverState(), Hover::Idle);
+  EXPECT_EQ(bar_.hoverState(), Hover::Idle);
   EXPECT_EQ(view_.bar, (BarRect{946, 100, 54, 54}));
   // An undocked bar does not watch; docked again below the middle it is a bottom strip.
   bar_.mouseMoved();
@@ -239,11 +239,11 @@ TEST_F(LauncherBarTest, DragsMoveTheBarFreelyOrAlongTheEdges) {
   bar_.load();
   // Undocked: the ghost follows the displacement since the press, wherever the cursor is.
   bar_.pressed(10, 10);
-  EXPECT_TRUE(bar_.Dragging());
+  EXPECT_TRUE(bar_.dragging());
   bar_.dragMoved(-90, 60, 5000, -300);
   EXPECT_EQ(bar_.ghostRect(), (BarRect{100, 250, 176, 54}));
   bar_.released();
-  EXPECT_FALSE(bar_.Dragging());
+  EXPECT_FALSE(bar_.dragging());
   EXPECT_EQ(view_.bar, (BarRect{100, 250, 176, 54}));
   // Every ghost drawn was erased again.
   EXPECT_EQ(view_.ghosts.size() % 2, 0u);
@@ -255,7 +255,7 @@ TEST_F(LauncherBarTest, DragsMoveTheBarFreelyOrAlongTheEdges) {
   bar_.pressed(50, 5);
   bar_.dragMoved(50, 240, 100, 240);  // 10 % / 30 %
   bar_.hoverTick(100, 240);           // dragging: the watch goes on
-  EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar_.hoverState(), Hover::Expanded);
   EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 235, 176, 54}));
   bar_.dragMoved(50, 240, 100, 240);
   EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 235, 54, 176}));
@@ -323,7 +323,7 @@ TEST_F(LauncherBarTest, CloseItemHidesTheBarOrEndsTheLauncherOnlyProgram) {
   EXPECT_EQ(host_.calls, (std::vector<std::string>{"checkOffShowLaunch"}));
 
   host_.calls.clear();
-  bar_.ToggleHideMenu();
+  bar_.toggleHideMenu();
   EXPECT_TRUE(bar_.hideMode());
   EXPECT_TRUE(view_.topmost);
   EXPECT_FALSE(bar_.popupState().mostTop);
@@ -335,7 +335,7 @@ TEST_F(LauncherBarTest, CloseItemHidesTheBarOrEndsTheLauncherOnlyProgram) {
   host_.runtimeWindowCloses = true;
   EXPECT_TRUE(bar_.closeItem());
   EXPECT_EQ(host_.calls.back(), "endProgram");
-  EXPECT_TRUE(LoadLauncherSettings().hideMenu);
+  EXPECT_TRUE(loadLauncherSettings().hideMenu);
 }
 
 }  // namespace

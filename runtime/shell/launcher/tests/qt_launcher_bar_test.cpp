@@ -97,7 +97,7 @@ TEST_F(QtLauncherBarTest, DroppedFilesBecomeButtons) {
   sendMouse(bar.button(2), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
   sendMouse(bar.button(2), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(programs_.started, (std::vector<std::string>{"C:\\old.exe"}));
-  EXPECT_FALSE(bar.logic().Dragging());
+  EXPECT_FALSE(bar.logic().dragging());
 }
 
 TEST_F(QtLauncherBarTest, AHiddenBarsButtonsGetTheirPicturesWhenItShows) {
@@ -200,7 +200,7 @@ TEST_F(QtLauncherBarTest, MouseDragsMoveTheBar) {
   const ui::ScreenSize screen = bar.screenSize();
   const QPoint target(screen.width / 10, screen.height * 3 / 10);
   sendMouse(&bar, QEvent::MouseMove, {20, 5}, Qt::NoButton, Qt::NoButton);
-  EXPECT_EQ(bar.logic().HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar.logic().hoverState(), Hover::Expanded);
   EXPECT_EQ(bar.geometry(), QRect(160, 0, 176, 54));
   dragBar(&bar, {20, 5}, target - QPoint(160, 0) - QPoint(20, 5));
   EXPECT_EQ(bar.logic().settings().orientation, Orientation::Vertical);
@@ -243,7 +243,7 @@ TEST(QtLauncherHooks, LauncherOnlyCloseEndsTheProgramUnlessItsProgramsRun) {
   EXPECT_FALSE(bar->isVisible());
   EXPECT_FALSE(keyExists(runKey));   // the clean-up ran
   EXPECT_TRUE(hasStoredWindowRect());  // with the view settings
-  EXPECT_TRUE(LoadLauncherSettings().hideMenu);
+  EXPECT_TRUE(loadLauncherSettings().hideMenu);
   EXPECT_EQ(readRunInfo(runInfoFile(f.runtime.appFolder)).size(), 1u);  // and the run list
 }
 

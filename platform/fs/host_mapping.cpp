@@ -12,11 +12,6 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-bool entryExists(const stdfs::path& path) {
-  std::error_code ec;
-  return stdfs::symlink_status(path, ec).type() != stdfs::file_type::not_found && !ec;
-}
-
 // The name in folder that equals name without regard to case, through the open
 // scope's listings when there is one.
 std::optional<std::string> findNoCase(const stdfs::path& folder, const std::string& name) {
@@ -28,7 +23,7 @@ std::optional<std::string> findNoCase(const stdfs::path& folder, const std::stri
 // else a name that differs only by case, else as written. True when it exists.
 bool appendName(detail::ResolvedPath& path, const std::string& name) {
   std::string onDisk = name;
-  bool exists = entryExists(path.host / name);
+  bool exists = detail::entryExists(path.host / name);
   if (!exists)
     if (auto match = findNoCase(path.host, name)) {
       onDisk = std::move(*match);
@@ -37,6 +32,13 @@ bool appendName(detail::ResolvedPath& path, const std::string& name) {
   path.host /= onDisk;
   path.onDisk.parts.push_back(std::move(onDisk));
   return exists;
+}
+
+// Adds the names of path from index `from` up to `to`; true when all of them exist.
+bool appendNames(detail::ResolvedPath& resolved, const WindowsPath& path, size_t from, size_t to) {
+  bool allExist = true;
+  for (size_t i = from; i < to; ++i) allExist = appendName(resolved, path.parts[i]) && allExist;
+  return allExist;
 }
 
 stdfs::path withoutTrailingSlash(stdfs::path path) {
@@ -69,20 +71,20 @@ std::vector<stdfs::path> drivePrefixes(const stdfs::path& target) {
 namespace detail {
 
 // The folder above the last name is looked up once per scope, as long as it exists;
-// the last name is always checked on the disk.
+// the last name is always checked on the disk. A name missing below a remembered folder
+// is looked up again from the drive down, since the folder may have been renamed.
 std::optional<ResolvedPath> resolve(const WindowsPath& path) {
   LookupCache* cache = activeLookupCache();
   const size_t folderNames = path.parts.empty() ? 0 : path.parts.size() - 1;
-  std::optional<ResolvedPath> result = cache ? cache->resolvedFolder(path, folderNames) : std::nullopt;
-  if (!result) {
-    const auto target = driveTarget(path.drive);
-    if (!target) return std::nullopt;
-    result = ResolvedPath{*target, WindowsPath{path.drive, {}}};
-    bool allExist = true;
-    for (size_t i = 0; i < folderNames; ++i) allExist = appendName(*result, path.parts[i]) && allExist;
-    if (cache && allExist) cache->rememberFolder(path, folderNames, *result);
-  }
-  for (size_t i = folderNames; i < path.parts.size(); ++i) appendName(*result, path.parts[i]);
+  if (cache)
+    if (auto remembered = cache->resolvedFolder(path, folderNames)) {
+      if (appendNames(*remembered, path, folderNames, path.parts.size())) return remembered;
+    }
+  const auto target = driveTarget(path.drive);
+  if (!target) return std::nullopt;
+  ResolvedPath result{*target, WindowsPath{path.drive, {}}};
+  if (appendNames(result, path, 0, folderNames) && cache) cache->rememberFolder(path, folderNames, result);
+  appendNames(result, path, folderNames, path.parts.size());
   return result;
 }
 

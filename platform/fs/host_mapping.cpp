@@ -11,6 +11,7 @@ namespace pemo::fs {
 namespace {
 
 namespace stdfs = std::filesystem;
+using detail::entryExists;
 
 // The name in folder that equals name without regard to case, through the open
 // scope's listings when there is one.
@@ -23,7 +24,7 @@ std::optional<std::string> findNoCase(const stdfs::path& folder, const std::stri
 // else a name that differs only by case, else as written. True when it exists.
 bool appendName(detail::ResolvedPath& path, const std::string& name) {
   std::string onDisk = name;
-  bool exists = detail::entryExists(path.host / name);
+  bool exists = entryExists(path.host / name);
   if (!exists)
     if (auto match = findNoCase(path.host, name)) {
       onDisk = std::move(*match);
@@ -71,14 +72,15 @@ std::vector<stdfs::path> drivePrefixes(const stdfs::path& target) {
 namespace detail {
 
 // The folder above the last name is looked up once per scope, as long as it exists;
-// the last name is always checked on the disk. A name missing below a remembered folder
-// is looked up again from the drive down, since the folder may have been renamed.
+// the last name is always checked on the disk. When it is missing and the remembered
+// folder is gone too (renamed, perhaps only in case), the folder is looked up again.
 std::optional<ResolvedPath> resolve(const WindowsPath& path) {
   LookupCache* cache = activeLookupCache();
   const size_t folderNames = path.parts.empty() ? 0 : path.parts.size() - 1;
   if (cache)
     if (auto remembered = cache->resolvedFolder(path, folderNames)) {
-      if (appendNames(*remembered, path, folderNames, path.parts.size())) return remembered;
+      const stdfs::path folder = remembered->host;
+      if (appendNames(*remembered, path, folderNames, path.parts.size()) || entryExists(folder)) return remembered;
     }
   const auto target = driveTarget(path.drive);
   if (!target) return std::nullopt;

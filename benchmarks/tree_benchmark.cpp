@@ -5,7 +5,10 @@
 //   - a start menu with 3,000 links to missing menu files in a folder of 8,000 other files;
 //   - a chain of 20 menus, each linking twice to the next, the last to a missing file,
 //     among 500 other files;
-//   - a tree of 1 + 10 + 100 + 1,000 menus with 10 program links each.
+//   - a tree of 1 + 10 + 100 + 1,000 menus with 10 program links each;
+//   - 2,000 links, half to menus and half to missing files, named in another case than
+//     the disk's, in a folder of 100,000 files where another program creates and deletes
+//     a file every 20 ms; the pair is the same folder at rest.
 //
 //   tree_benchmark [runs]     (under X or QT_QPA_PLATFORM=offscreen)
 #include <QApplication>
@@ -16,6 +19,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 
 #include "menufile/lines.h"
 #include "runtime/shell/menu_tree_scan.h"
@@ -120,19 +125,26 @@ class PemoRun {
   QProcessEnvironment env_;
 };
 
-// One case and its pair, run in turn; prints the medians, the ratio and the target.
-void compare(const PemoRun& pemo, const char* what, const stdfs::path& start, const char* pairWhat,
-             const stdfs::path& pairStart, const char* target, int runs) {
-  pemo.milliseconds(start);  // warm-up: the file cache and the settings folder
-  pemo.milliseconds(pairStart);
+// One case and its pair, run in turn after a warm-up (the file cache and the settings
+// folder); prints the medians, the ratio and the target.
+void compareRuns(const char* what, const std::function<double()>& run, const char* pairWhat,
+                 const std::function<double()>& pairRun, const char* target, int runs) {
+  run();
+  pairRun();
   std::vector<double> a, b;
   for (int i = 0; i < runs; ++i) {
-    a.push_back(pemo.milliseconds(start));
-    b.push_back(pemo.milliseconds(pairStart));
+    a.push_back(run());
+    b.push_back(pairRun());
   }
   const double ma = median(a), mb = median(b);
   std::printf("%s: %.0f ms; %s: %.0f ms (%.2fx; target %s)\n", what, ma, pairWhat, mb, ma / mb, target);
   std::fflush(stdout);
+}
+
+void compare(const PemoRun& pemo, const char* what, const stdfs::path& start, const char* pairWhat,
+             const stdfs::path& pairStart, const char* target, int runs) {
+  compareRuns(what, [&] { return pemo.milliseconds(start); }, pairWhat, [&] { return pemo.milliseconds(pairStart); },
+              target, runs);
 }
 
 // 3,000 links to missing menu files, with and without 8,000 other files beside them.
@@ -183,6 +195,46 @@ void wideTree(const PemoRun& pemo, const stdfs::path& dir, int runs) {
           "the start menu alone", alone / "START.FIL", "1.5x", runs);
 }
 
+// Another program's work in a folder: a file created and deleted every 20 ms.
+class BusyFolder {
+ public:
+  explicit BusyFolder(const stdfs::path& folder)
+      : worker_([folder](std::stop_token stop) {
+          const stdfs::path file = folder / "busy.tmp";
+          while (!stop.stop_requested()) {
+            std::ofstream(file) << "x";
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            std::error_code ignored;
+            stdfs::remove(file, ignored);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+          }
+        }) {}
+
+ private:
+  std::jthread worker_;
+};
+
+// 2,000 links named in upper case to lower-case files among 100,000, while the folder
+// is busy and while it rests.
+void busyFolder(const PemoRun& pemo, const stdfs::path& dir, int runs) {
+  const stdfs::path folder = dir / "busy";
+  stdfs::create_directories(folder);
+  std::vector<std::string> links = numberedNames("MENU", 0, 1000), missing = numberedNames("MISSING", 0, 1000);
+  links.insert(links.end(), missing.begin(), missing.end());
+  writeMenu(folder / "START.FIL", "start", links, 0);
+  for (int i = 0; i < 1000; ++i) writeMenu(folder / ("menu" + std::to_string(i) + ".fil"), "menu", {}, 0);
+  writeOtherFiles(folder, 100000 - 1001);
+
+  const stdfs::path start = folder / "START.FIL";
+  compareRuns(
+      "pemo, 2,000 links among 100,000 files, one created and deleted every 20 ms",
+      [&] {
+        const BusyFolder other(folder);
+        return pemo.milliseconds(start);
+      },
+      "the folder at rest", [&] { return pemo.milliseconds(start); }, "within 2 s", runs);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,6 +247,7 @@ int main(int argc, char** argv) {
   missingLinks(pemo, dir, runs);
   chainOfMenus(pemo, dir, runs);
   wideTree(pemo, dir, runs);
+  busyFolder(pemo, dir, runs);
   std::filesystem::remove_all(dir);
   return 0;
 }

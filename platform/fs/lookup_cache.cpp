@@ -87,10 +87,13 @@ std::optional<std::string> LookupCache::findNoCase(const stdfs::path& folder, co
   auto [it, isNew] = listings_.try_emplace(folder.string());
   Listing& listing = it->second;
   if (isNew) return list(folder, listing).names.findNoCase(name);
-  const auto match = listing.names.findNoCase(name);
-  if (match && entryExists(folder / *match)) return match;
-  if (!match && stillMissing(folder, listing)) return std::nullopt;
-  if (!mayListAgain(listing)) return std::nullopt;
+  if (const auto match = listing.names.findNoCase(name)) {
+    if (entryExists(folder / *match)) return match;
+    // Renamed or removed since the listing: the folder did change, so a new listing is
+    // worth its time however busy the folder is.
+  } else if (stillMissing(folder, listing) || !mayListAgain(listing)) {
+    return std::nullopt;
+  }
   ++listing.relistings;
   return list(folder, listing).names.findNoCase(name);
 }

@@ -144,6 +144,8 @@ TEST(PathLookupScope, ListsAFolderThatKeepsChangingOnlyAFewTimes) {
     EXPECT_FALSE(fileExists("M:\\BUSY\\MISSING.FIL"));
   }
   EXPECT_LT(detail::activeLookupCache()->listingsTaken(), 20);
+  stdfs::rename(tree / "busy" / "menu.fil", tree / "busy" / "Menu.fil");
+  EXPECT_TRUE(fileExists("M:\\BUSY\\MENU.FIL")) << "renamed right after a listing";
 }
 
 TEST(PathLookupScope, FollowsTheCurrentFolderAndTheDrivesAsTheyChange) {

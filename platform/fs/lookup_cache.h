@@ -55,7 +55,7 @@ class LookupCache {
 
   std::optional<std::string> processFolder;  // the current folder's Windows form
 
-  int listingsTaken() const { return listingsTaken_; }
+  int listingsTaken() const { return listingsTaken_; }  // of all folders, since the scope opened
 
  private:
   struct Listing {
@@ -64,7 +64,7 @@ class LookupCache {
     bool settled = false;  // taken after the folder's clock had moved past its last change
     std::chrono::steady_clock::time_point takenAt;
     std::chrono::steady_clock::duration took{};
-    int relistings = 0;  // fresh listings taken to confirm a missing name
+    int relistings = 0;  // listings taken again since the first
   };
   const Listing& list(const std::filesystem::path& folder, Listing& listing);
   // Whether a name the listing lacks is missing on the disk now, without listing again.

@@ -1,5 +1,6 @@
 // Prints how long the runtime takes to build its menu tree: in this process, the scan of
-// 1000 menu files with 10 program links each, alone and with the tree pane filled; then
+// 1000 menu files with 10 program links each, alone and with the tree pane filled, and
+// how many menus scans show missing while another program renames their folders; then
 // whole `pemo` processes from their start to the first painted page, each beside its
 // pair (the same start menu without what makes the tree large) and its target:
 //   - a start menu with 3,000 links to missing menu files in a folder of 8,000 other files;
@@ -23,6 +24,7 @@
 #include <thread>
 
 #include "menufile/lines.h"
+#include "platform/fs/fs.h"
 #include "runtime/shell/menu_tree_scan.h"
 #include "runtime/shell/window/menu_tree_pane.h"
 
@@ -58,6 +60,33 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+// Another program working beside `pemo`: step, then a pause, over and over until destroyed.
+class OtherProgram {
+ public:
+  OtherProgram(std::function<void()> step, std::chrono::milliseconds pause)
+      : worker_([step = std::move(step), pause](std::stop_token stop) {
+          while (!stop.stop_requested()) {
+            step();
+            std::this_thread::sleep_for(pause);
+          }
+        }) {}
+
+ private:
+  std::jthread worker_;
+};
+
+// A file created in folder and deleted again every 20 ms.
+OtherProgram busyWith(const stdfs::path& folder) {
+  return OtherProgram(
+      [file = folder / "busy.tmp", created = false]() mutable {
+        std::error_code ignored;
+        if (created) stdfs::remove(file, ignored);
+        else std::ofstream(file) << "x";
+        created = !created;
+      },
+      std::chrono::milliseconds(10));
+}
+
 // The in-process scan of 1000 menu files (11000 nodes), alone and into the tree pane.
 void scanInProcess(const stdfs::path& dir, int runs) {
   stdfs::create_directories(dir);
@@ -88,6 +117,45 @@ void scanInProcess(const stdfs::path& dir, int runs) {
   std::printf("menu tree of %zu nodes from 1000 files: scan %.1f ms, scan and tree pane %.1f ms "
               "(median of %d; target 500 ms)\n",
               nodes, median(scanOnly), median(scanAndPane), runs);
+}
+
+// Scans of 40 folders of 250 menus each, named in upper case, for 5 s while another
+// program changes the folders' names between "Dir" and "dir" every half second.
+void scanWhileFoldersAreRenamed(const stdfs::path& dir) {
+  constexpr int kFolders = 40, kMenus = 250;
+  const std::string windowsDir = pemo::fs::toWindowsPath(dir.string());
+  std::vector<std::string> links;
+  for (int f = 0; f < kFolders; ++f) {
+    const stdfs::path folder = dir / ("Dir" + std::to_string(f));
+    stdfs::create_directories(folder);
+    for (int m = 0; m < kMenus; ++m) {
+      writeMenu(folder / ("m" + std::to_string(m) + ".fil"), "menu", {}, 0);
+      links.push_back(windowsDir + "\\DIR" + std::to_string(f) + "\\M" + std::to_string(m) + ".FIL");
+    }
+  }
+  writeMenu(dir / "START.FIL", "start", links, 0);
+
+  const OtherProgram renamer(
+      [dir, lower = false]() mutable {
+        for (int f = 0; f < kFolders; ++f) {
+          const std::string number = std::to_string(f);
+          std::error_code ignored;
+          stdfs::rename(dir / ((lower ? "dir" : "Dir") + number), dir / ((lower ? "Dir" : "dir") + number), ignored);
+        }
+        lower = !lower;
+      },
+      std::chrono::milliseconds(500));
+  int scans = 0, missing = 0;
+  QElapsedTimer t;
+  t.start();
+  for (; t.elapsed() < 5000; ++scans)
+    for (const auto& node : pemo::shell::scanMenuTree((dir / "START.FIL").string(),
+                                                      pemo::shell::fileSystemMenuReader("C:")).nodes)
+      missing += node.caption.starts_with(pemo::shell::kMissingMenuPrefix);
+  std::printf("menu tree scans while 40 folders change the case of their names every 0.5 s: %d of %d menus "
+              "shown missing in %d scans (target none)\n",
+              missing, scans * kFolders * kMenus, scans);
+  std::fflush(stdout);
 }
 
 // Runs `pemo` on a start file in its own settings folder until its first paint.
@@ -195,25 +263,6 @@ void wideTree(const PemoRun& pemo, const stdfs::path& dir, int runs) {
           "the start menu alone", alone / "START.FIL", "1.5x", runs);
 }
 
-// Another program's work in a folder: a file created and deleted every 20 ms.
-class BusyFolder {
- public:
-  explicit BusyFolder(const stdfs::path& folder)
-      : worker_([folder](std::stop_token stop) {
-          const stdfs::path file = folder / "busy.tmp";
-          while (!stop.stop_requested()) {
-            std::ofstream(file) << "x";
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            std::error_code ignored;
-            stdfs::remove(file, ignored);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-          }
-        }) {}
-
- private:
-  std::jthread worker_;
-};
-
 // 2,000 links named in upper case to lower-case files among 100,000, while the folder
 // is busy and while it rests.
 void busyFolder(const PemoRun& pemo, const stdfs::path& dir, int runs) {
@@ -229,7 +278,7 @@ void busyFolder(const PemoRun& pemo, const stdfs::path& dir, int runs) {
   compareRuns(
       "pemo, 2,000 links among 100,000 files, one created and deleted every 20 ms",
       [&] {
-        const BusyFolder other(folder);
+        const OtherProgram other = busyWith(folder);
         return pemo.milliseconds(start);
       },
       "the folder at rest", [&] { return pemo.milliseconds(start); }, "within 2 s", runs);
@@ -242,6 +291,7 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   const auto dir = stdfs::temp_directory_path() / ("pemo-tree-" + std::to_string(QCoreApplication::applicationPid()));
   scanInProcess(dir / "scan", runs);
+  scanWhileFoldersAreRenamed(dir / "renamed");
 
   const PemoRun pemo(dir / "config");
   missingLinks(pemo, dir, runs);

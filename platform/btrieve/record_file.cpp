@@ -1,10 +1,5 @@
 #include "platform/btrieve/record_file.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 
 #include "platform/btrieve/btrieve.h"
@@ -55,19 +50,18 @@ sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
 }
 
 // Moves a finished new file into place; without replace an existing file wins.
-int publishNewFile(const std::string& temporary, const std::string& path, bool replace) {
+int publishNewFile(pemo::fs::FileReplacement& replacement, const std::string& path, bool replace) {
   if (replace) {
     std::error_code ignored;
     fs::remove(path + "-wal", ignored);
     fs::remove(path + "-shm", ignored);
-    return ::rename(temporary.c_str(), path.c_str()) == 0 ? kStatusOk : kStatusCreateError;
   }
-  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return kStatusOk;
-  if (errno == EEXIST) return kStatusFileExists;
-  if (errno != EINVAL && errno != ENOSYS) return kStatusCreateError;
-  // Filesystems without that rename: a hard link also refuses an existing name.
-  if (::link(temporary.c_str(), path.c_str()) == 0) return kStatusOk;
-  return errno == EEXIST ? kStatusFileExists : kStatusCreateError;
+  switch (replacement.commit()) {
+    case pemo::fs::FileReplacement::Result::kDone: return kStatusOk;
+    case pemo::fs::FileReplacement::Result::kTargetExists: return kStatusFileExists;
+    case pemo::fs::FileReplacement::Result::kFailed: return kStatusCreateError;
+  }
+  return kStatusCreateError;
 }
 
 const char* seekSql(Seek seek) {
@@ -122,7 +116,10 @@ int RecordFile::create(const std::string& path, const std::string& layoutBytes, 
 
   // The file is built beside its final name and moved there complete, so no reader
   // ever sees half a file.
-  std::string temporary = pemo::fs::uniqueNameBeside(path, ".new-").string();
+  using Existing = pemo::fs::FileReplacement::Existing;
+  pemo::fs::FileReplacement replacement(path, replace ? Existing::kReplace : Existing::kKeep);
+  if (!replacement.ready()) return kStatusCreateError;
+  const std::string temporary = replacement.path().string();
   {
     Database db;
     if (db.open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
@@ -134,15 +131,10 @@ int RecordFile::create(const std::string& path, const std::string& layoutBytes, 
           .run();
     } catch (const sqlite::Error& error) {
       db.close();
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
       return error.code() == SQLITE_FULL ? kStatusDiskFull : kStatusCreateError;
     }
   }
-  status = publishNewFile(temporary, path, replace);
-  std::error_code ignored;
-  fs::remove(temporary, ignored);
-  return status;
+  return publishNewFile(replacement, path, replace);
 }
 
 int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFile>& file) {

@@ -59,6 +59,7 @@ std::vector<FilterEntry> filterEntries(const std::string& filter) {
 void prepareDialog(QFileDialog& dialog) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
+  fitFileListColumns(dialog);
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include "platform/ui/qt_file_list.h"
 
+#include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLocale>
+#include <QTimer>
+#include <QTreeView>
 
 namespace pemo::ui {
 
@@ -16,6 +20,16 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   if (files && role == Qt::DisplayRole && index.column() == kDateColumn)
     return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
   return QSortFilterProxyModel::data(index, role);
+}
+
+void fitFileListColumns(QFileDialog& dialog) {
+  auto* files = dialog.findChild<QFileSystemModel*>();
+  auto* list = dialog.findChild<QTreeView*>();
+  if (!files || !list) return;
+  // The folder's last entries reach the list after the model says it is loaded.
+  QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [list] {
+    QTimer::singleShot(0, list, [list] { list->header()->resizeSections(QHeaderView::ResizeToContents); });
+  });
 }
 
 }  // namespace pemo::ui

@@ -1,9 +1,11 @@
 #pragma once
 // The list of Qt's own file dialog as the programs show it. Qt writes a file's date in
-// the user's system locale ("9 Dec 2026 10:37:09" under the C locale, cut off in its
-// column); this list writes it as the rest of the programs speak, in Japanese
-// ("2026/12/09 10:37").
+// the user's system locale ("9 Dec 2026 10:37:09" under the C locale); this list writes
+// it as the rest of the programs speak, in Japanese ("2026/12/09 10:37"), and its
+// columns are as wide as what they show, so that no date is cut.
 #include <QSortFilterProxyModel>
+
+class QFileDialog;
 
 namespace pemo::ui {
 
@@ -12,5 +14,8 @@ class FileListModel : public QSortFilterProxyModel {
   using QSortFilterProxyModel::QSortFilterProxyModel;
   QVariant data(const QModelIndex& index, int role) const override;
 };
+
+// Each folder the dialog lists gets its columns fitted to their contents.
+void fitFileListColumns(QFileDialog& dialog);
 
 }  // namespace pemo::ui

@@ -7,8 +7,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <filesystem>
 
 #include "platform/testing/temp_dir.h"
@@ -72,7 +74,15 @@ TEST(QtTranslations, FileDialogListsTypesAndDatesInJapaneseUnderAnyLocale) {
   applyFileFilter(dialog, "all", "*.*");
   dialog.setViewMode(QFileDialog::Detail);
   dialog.show();
-  EXPECT_EQ(listedRow(dialog, host, "START.FIL").value(3), "2026/12/09 10:37");
+  const QStringList listed = listedRow(dialog, host, "START.FIL");
+  EXPECT_EQ(listed.value(3), "2026/12/09 10:37");
+  // Size, type and date show whole.
+  auto* list = dialog.findChild<QTreeView*>();
+  EXPECT_TRUE(QTest::qWaitFor([list, listed] {
+    for (int column = 1; column < 4; ++column)
+      if (list->header()->sectionSize(column) < list->fontMetrics().horizontalAdvance(listed.value(column))) return false;
+    return true;
+  }));
   if (!texts) GTEST_SKIP() << "Qt's Japanese translation is not installed: the folder's type stays in English";
   EXPECT_EQ(listedRow(dialog, host, "SUB").value(2), QString::fromUtf8("フォルダ"));
 }

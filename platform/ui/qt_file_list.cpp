@@ -11,7 +11,9 @@ namespace pemo::ui {
 
 namespace {
 
-constexpr int kDateColumn = 3;  // the file system model's "Date Modified"
+// The file system model's columns "Size" and "Date Modified".
+constexpr int kSizeColumn = 1;
+constexpr int kDateColumn = 3;
 
 }  // namespace
 
@@ -20,6 +22,13 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   if (files && role == Qt::DisplayRole && index.column() == kDateColumn)
     return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
   return QSortFilterProxyModel::data(index, role);
+}
+
+bool FileListModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+  auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+  if (files && left.column() == kSizeColumn) return files->size(left) < files->size(right);
+  if (files && left.column() == kDateColumn) return files->lastModified(left) < files->lastModified(right);
+  return QSortFilterProxyModel::lessThan(left, right);
 }
 
 void fitFileListColumns(QFileDialog& dialog) {

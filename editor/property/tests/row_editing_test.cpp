@@ -33,7 +33,13 @@ TEST_F(WriteBackTest, TheFocusedRowIsHighlightedAndTheDialogButtonStandsOnDialog
     sheet.rowFocused(row);
     EXPECT_FALSE(sheet.grid().dialogButtonVisible) << row;
   }
+  // A reload of the same object keeps the highlight; the menu's rows (Ctrl+P) have none.
+  sheet.rowFocused(row::Font);
+  show({ObjectKind::Label, 1});
+  EXPECT_EQ(sheet.grid().labelBackColors[row::Font], kLabelHighlight);
   show({ObjectKind::Menu, 0});
+  EXPECT_EQ(sheet.grid().labelBackColors[row::Font], kLabelWhite);
+  EXPECT_EQ(sheet.grid().highlightedRow, -1);
   sheet.rowFocused(row::TilingImage);
   EXPECT_TRUE(sheet.grid().dialogButtonVisible);
 

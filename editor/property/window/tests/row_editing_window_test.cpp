@@ -59,6 +59,25 @@ TEST_F(RowEditingWindowTest, TheFocusedRowIsCyanAndTheDialogButtonSitsAtTheRight
   EXPECT_EQ(labelColour(row::Font), QColor(Qt::white));
 }
 
+// An empty text box drawn with a caret: a dark mark inside its frame.
+bool showsCaret(QLineEdit* box) {
+  const QImage image = box->grab().toImage();
+  for (int y = 3; y < image.height() - 3; ++y)
+    for (int x = 3; x < image.width() - 3; ++x)
+      if (qGray(image.pixel(x, y)) < 90) return true;
+  return false;
+}
+
+TEST_F(RowEditingWindowTest, RowsTurnedOffUnderTheFocusShowNoCaret) {
+  add(ObjectKind::Label);
+  show({ObjectKind::Label, 1});
+  focus(row::Height);
+  // The menu's rows (Ctrl+P): the focus passes down the rows that go off one by one.
+  show({ObjectKind::Menu, 0});
+  for (int row = 0; row < kRowCount; ++row)
+    if (!isListRow(row) && !box(row)->isEnabled()) EXPECT_FALSE(showsCaret(box(row))) << row;
+}
+
 TEST_F(RowEditingWindowTest, EnterCommitsAndMovesOnAndAnUnchangedRowMarksNothing) {
   ObjectRef label = add(ObjectKind::Label);
   object(label).caption = "Old";

@@ -5,6 +5,7 @@
 // a paste of hundreds of objects into a window of thousands cost their product. While a
 // PointerStop lives, a one-pixel widget under the pointer stands above the window's
 // objects and every look ends there: the widgets shown meanwhile cost what they are.
+#include <QPointer>
 #include <QWidget>
 
 namespace pemo::editor {
@@ -18,7 +19,7 @@ class PointerStop {
   PointerStop& operator=(const PointerStop&) = delete;
 
  private:
-  QWidget* stop_ = nullptr;
+  QPointer<QWidget> stop_;  // gone with the window, should the window go first
 };
 
 }  // namespace pemo::editor

@@ -21,4 +21,8 @@ bool frameKnown(const QWidget* window);
 // nothing needs nothing counted.
 void whenFrameKnown(QWidget* window, const QString& purpose, std::function<void()> action);
 
+// The same, once the frame is known and the window is also neither maximised nor full
+// screen: a place set on a maximised window would make it normal again.
+void whenFramedAtNormalPlace(QWidget* window, const QString& purpose, std::function<void()> action);
+
 }  // namespace pemo::ui

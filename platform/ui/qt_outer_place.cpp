@@ -29,11 +29,12 @@ void placeWaitingOuter(QWidget* window) {
   if (topLeft.isValid()) window->move(topLeft.toPoint());
 }
 
-// Until the frame is known, the place is kept to be applied again once it is.
+// Until the frame is known, the place is kept to be applied again once it is. A window
+// maximised meanwhile keeps it for when it is made normal: that is its normal place.
 void waitForFrame(QWidget* window, const char* part, const QVariant& value) {
   if (frameKnown(window)) return;
   window->setProperty(part, value);
-  whenFrameKnown(window, QStringLiteral("outer place"), [window] { placeWaitingOuter(window); });
+  whenFramedAtNormalPlace(window, QStringLiteral("outer place"), [window] { placeWaitingOuter(window); });
 }
 
 }  // namespace

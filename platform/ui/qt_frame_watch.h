@@ -21,8 +21,10 @@ bool frameKnown(const QWidget* window);
 // nothing needs nothing counted.
 void whenFrameKnown(QWidget* window, const QString& purpose, std::function<void()> action);
 
-// The same, once the frame is known and the window is also neither maximised nor full
-// screen: a place set on a maximised window would make it normal again.
-void whenFramedAtNormalPlace(QWidget* window, const QString& purpose, std::function<void()> action);
+bool maximisedOrFullScreen(const QWidget* window);
+
+// Runs `action` once a maximised window has been made normal and is framed at its normal
+// place (replacing a waiting action of the same `purpose`, as above).
+void whenMadeNormal(QWidget* window, const QString& purpose, std::function<void()> action);
 
 }  // namespace pemo::ui

@@ -191,7 +191,7 @@ TEST(RuntimeWindow, AStoredPlaceComesBackExactlyStartAfterStartPartlyOffScreenMa
   // Made normal again, it is at that place.
   startAndClose([](RuntimeWindow& window) {
     window.showNormal();
-    QApplication::processEvents();
+    QTest::qWait(300);
   });
   EXPECT_EQ(loadViewSettings().windowState, WindowShowState::Normal);
   EXPECT_EQ(storedPlace(kRuntimeRegistryKey), place);

@@ -77,7 +77,9 @@ bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const
     auto width = pixels(widthText);
     auto height = pixels(heightText);
     if (!width || !height) return false;
-    windows.resizeWindow(wnd, *width, *height);
+    // A damaged size would ask for a window larger than any screen can show.
+    const ui::ScreenSize available = windows.availableSize();
+    windows.resizeWindow(wnd, withinExtent(*width, available.width), withinExtent(*height, available.height));
   }
   return true;
 }

@@ -15,7 +15,6 @@
 #include "kovan/kovan.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
-#include "platform/ui/screen_reach.h"
 #include "platform/ui/shown_text.h"
 #include "platform/ui/window_table.h"
 
@@ -163,7 +162,6 @@ void PropertyWindow::restorePlace() {
   placeEditors();
   kovan::KovanObject().GetWindowPositionReg(ui::registerWindow(this), propertyWindowKey(), true,
                                             kovan::Variant(true));
-  ui::bringWithinReach(ui::registerWindow(this));
 }
 
 void PropertyWindow::savePlace() {

@@ -16,7 +16,6 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/qt_version_dialog.h"
-#include "platform/ui/screen_reach.h"
 #include "platform/ui/window_table.h"
 #include "runtime/messages.h"
 #include "runtime/page/runtime_registry_key.h"
@@ -234,7 +233,6 @@ ViewSettings RuntimeWindow::currentViewSettings() {
 
 void RuntimeWindow::restoreWindowRect() {
   kovan::KovanObject().GetWindowPositionReg(handle_, page::kRuntimeRegistryKey, true, true);
-  ui::bringWithinReach(handle_);
 }
 
 void RuntimeWindow::storeWindowRect() { kovan::KovanObject().SetWindowPositionReg(handle_, page::kRuntimeRegistryKey); }

@@ -55,7 +55,7 @@ void Favourites::add() {
 }
 
 void Favourites::store(const std::vector<page::FavouriteMenu>& kept) {
-  if (writeFavourites(runtime_.favouritesFile, kept)) {
+  if (storeKeptFavourites(runtime_.favouritesFile, listedFavourites(runtime_.favouriteMenus), kept)) {
     load();
     return;
   }

@@ -236,3 +236,22 @@ TEST(Favourites, AnEntryPairsTheShownMenusCaptionWithItsFile) {
   r.favourites().add();
   EXPECT_EQ(r.stored(1), "other," + r.other);
 }
+
+TEST(Favourites, ADeletionKeepsWhatAnotherRuntimeAddedMeanwhile) {
+  FavouritesRig r;
+  r.openMenu(r.sub, 2);
+  r.favourites().add();
+  r.favourites().add();
+  // Another runtime on the same start menu adds one after this one loaded its list.
+  ASSERT_EQ(addFavourite(r.runtime.favouritesFile, {"theirs", r.other}), FavouriteAdded::Stored);
+  r.window.deleteDialog = [&] {
+    FavouriteDeleteList list(r.runtime.favouriteMenus);
+    list.remove(1);
+    return std::optional(list.entries());
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  EXPECT_EQ(r.stored(0), "sub," + r.sub);
+  EXPECT_EQ(r.stored(1), "theirs," + r.other);
+  EXPECT_EQ(r.stored(2), "");
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "theirs"}));
+}

@@ -67,8 +67,8 @@ class LauncherBar {
   // Files dropped on the bar (Windows paths): the programs among them join the run
   // list while it has room. Returns how many joined.
   int dropFiles(const std::vector<std::string>& paths);
-  // True when the file is a program and joined the run list; its key is written to the
-  // run-info file at once.
+  // True when the file is a program and joined the run list (the drop then writes the
+  // run-info file).
   bool addDroppedFile(const std::string& path);
 
   // Docking and the hover watch.
@@ -116,7 +116,6 @@ class LauncherBar {
   Hover hover_ = Hover::Idle;
   bool watching_ = false;
   int menuButtonIndex_ = 0;
-  bool dropNotStored_ = false;  // a program of the drop under way missed the run-info file
 
   bool dragging_ = false;
   Orientation dragStartOrientation_ = Orientation::Horizontal;

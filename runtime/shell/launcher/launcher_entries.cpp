@@ -31,8 +31,6 @@ ButtonIcon extractIconPicture(const std::string& fileName) {
 bool LauncherBar::addDroppedFile(const std::string& path) {
   if (!isDroppableProgram(path)) return false;
   runtime_.runList.push_back({droppedCaption(path), path});
-  if (!writeRunInfoEntry(runInfoFile(runtime_.appFolder), runtime_.runList.size() - 1, runtime_.runList.back()))
-    dropNotStored_ = true;
   return true;
 }
 
@@ -40,13 +38,13 @@ int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
   const auto full = [this] { return static_cast<int>(runtime_.runList.size()) >= kMostDroppedEntries; };
   if (full()) return 0;
   int added = 0;
-  dropNotStored_ = false;
   for (const std::string& path : paths) {
     if (full()) break;
     if (addDroppedFile(path)) ++added;
   }
-  // Once for the whole drop: the programs stay on the bar for this session.
-  if (dropNotStored_) tellNotStored(runInfoFile(runtime_.appFolder));
+  // A drop is written at once, into the file as another runtime may have left it; when
+  // that fails the programs stay on the bar for this session.
+  if (added > 0 && !storeRunInfo(runtime_)) tellNotStored(runInfoFile(runtime_.appFolder));
   afterRunListChange();
   return added;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The launcher's entries as files: which dropped files are programs, the caption a drop
-// gets, where a button's picture comes from, and the key a drop writes at once.
+// gets, where a button's picture comes from, and what a drop writes at once.
 #include <string>
 
 #include "runtime/page/runtime_state.h"

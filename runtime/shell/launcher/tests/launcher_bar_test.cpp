@@ -13,6 +13,7 @@
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/shell/launcher/launcher_entries.h"
 #include "runtime/shell/launcher/tests/launcher_fakes.h"
+#include "runtime/shell/run_info_file.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -149,8 +150,8 @@ TEST_F(LauncherBarTest, DamagedSettingsAndAHandMadeLongListKeepTheBarInReach) {
 }
 
 TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce) {
-  runtime_.runList = {{"Old", "C:\\old.exe"}};
   profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", runtime_.appFolder + "PemoUser\\PEMORUN.DAT");
+  getRunInfo(runtime_);
   bar_.load();
   std::vector<std::string> drops = {makeFile("a.EXE"), makeFile("notes.txt"), makeFile("run,me", true),
                                     makeFile("picture.png"), makeFile("b.bat"),
@@ -172,6 +173,26 @@ TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce)
   EXPECT_EQ(runtime_.runList.back().caption, "x.exe");
   EXPECT_EQ(bar_.dropFiles(three), 0);
   EXPECT_EQ(runtime_.runList.size(), 20u);
+}
+
+TEST_F(LauncherBarTest, ADropKeepsWhatAnotherRuntimeStoredAndWhatWasDeletedHere) {
+  const std::string file = runtime_.appFolder + "PemoUser\\PEMORUN.DAT";
+  profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", file);
+  profile::writeProfileString("APP", "App1", "Gone,C:\\gone.exe", file);
+  getRunInfo(runtime_);
+  bar_.load();
+  bar_.rightClicked(3);
+  bar_.deleteLauncherEntry();
+  // Another runtime registers a program and closes; then a program is dropped here.
+  profile::writeProfileString("APP", "App2", "Theirs,C:\\theirs.exe", file);
+  const std::string dropped = makeFile("a.EXE");
+  EXPECT_EQ(bar_.dropFiles({dropped}), 1);
+  // The bar keeps the order it showed; the other runtime's program follows.
+  const std::vector<page::RunListEntry> expected = {
+      {"Old", "C:\\old.exe"}, {"a.EXE", dropped}, {"Theirs", "C:\\theirs.exe"}};
+  EXPECT_EQ(readRunInfo(file), expected);
+  EXPECT_EQ(runtime_.runList, expected) << "the bar and the menu show the file's list";
+  EXPECT_EQ(bar_.buttonCount(), 5);
 }
 
 TEST_F(LauncherBarTest, TheExplorerButtonCannotBeDeleted) {

@@ -28,9 +28,16 @@ std::vector<std::pair<std::string, std::string>> storedValues() {
   return values;
 }
 
+// The tests of one program share its registry: each starts from no settings at all, so
+// the values another test stored neither stand beside nor come before its own.
+class ViewSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { reg::deleteKey(reg::kUsers, kSW); }
+};
+
 }  // namespace
 
-TEST(ViewSettings, AFreshMachineGetsTheKeyAndEveryValueOnClose) {
+TEST_F(ViewSettingsTest, AFreshMachineGetsTheKeyAndEveryValueOnClose) {
   ViewSettings loaded = loadViewSettings();
   reg::Key key = 0;
   EXPECT_EQ(reg::openKey(reg::kUsers, kSW, key), reg::kSuccess) << "the key is created on load";
@@ -71,7 +78,7 @@ TEST(ViewSettings, AFreshMachineGetsTheKeyAndEveryValueOnClose) {
   EXPECT_EQ(again.treeFont->strikethrough, true);
 }
 
-TEST(ViewSettings, StoredTextsAsTheyAreRead) {
+TEST_F(ViewSettingsTest, StoredTextsAsTheyAreRead) {
   for (auto [text, shown] : std::vector<std::pair<std::string, bool>>{
            {"True", true}, {"TRUE", true}, {"yes", true}, {"FALSE", false}, {"false", false}, {"", false}}) {
     store("TreeView", text);
@@ -98,7 +105,7 @@ TEST(ViewSettings, StoredTextsAsTheyAreRead) {
   EXPECT_FALSE(font->italic);
 }
 
-TEST(ViewSettings, AMaximizedOrMinimizedCloseKeepsTheLastNormalRectangle) {
+TEST_F(ViewSettingsTest, AMaximizedOrMinimizedCloseKeepsTheLastNormalRectangle) {
   loadViewSettings();
   int rectStores = 0;
   ViewSettings s;

@@ -52,10 +52,16 @@ void EditingSurface::objectFocused(ObjectRef object) {
 }
 
 void EditingSurface::showObjectMenu() {
+  // The popup takes the pointer: a drag under way ends where it began.
+  abandonDrag();
   SurfacePopupState items = surfacePopupState(state_, document_);
   surface_.popupShowing = true;
   view_.showObjectMenu(items);
   surface_.popupShowing = false;
+}
+
+void EditingSurface::objectsRemoved() {
+  if (surface_.dragged && !document_.find(*surface_.dragged)) abandonDrag();
 }
 
 void EditingSurface::activated() { surface_.ignoreFocusEvent = true; }

@@ -33,6 +33,9 @@ class EditingSurface {
   void selectionEnded();
   // The selected objects' geometry changed elsewhere: their marks follow.
   void refreshSelectionMarks();
+  // Objects left the document: a drag whose object went with them ends, and its outline
+  // goes while the window still shows where it was.
+  void objectsRemoved();
 
   // The objects' events (combo boxes have their own below).
   void objectPressed(ObjectRef object, int button, double x, double y);

@@ -247,6 +247,14 @@ TEST_F(SurfaceTest, AComboBoxDraggedMovesAndSetsChanged) {
   surface.comboReleased(combo, 10, 5);
   EXPECT_EQ(at(combo).left, 70);
   EXPECT_FALSE(document.changed);
+
+  // A right press during the drag ends it where it began.
+  surface.comboPressed(combo, 10, 5);
+  surface.comboMoved(combo, kLeftButton, 50, 15);
+  surface.comboRightPressed(combo);
+  EXPECT_TRUE(view.shown.empty());
+  surface.comboReleased(combo, 50, 15);
+  EXPECT_EQ(at(combo).left, 70);
 }
 
 TEST_F(SurfaceTest, AComboBoxInAFrameMovesInTwipsALockedOneStaysARightPressMakesItActive) {

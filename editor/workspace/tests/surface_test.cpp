@@ -147,6 +147,11 @@ TEST_F(SurfaceTest, DragsStopAtTheFarthestCoordinateAFileHolds) {
   surface.objectPressed(low, kLeftButton, 50, 20);
   surface.objectReleased(low, kLeftButton, 50, 220);
   EXPECT_EQ(at(low).top, 32767);
+  document.bandSelectionActive = false;
+  ObjectRef combo = add(ObjectKind::ComboBox, 32700, 300, 120, 0);
+  surface.comboPressed(combo, 10, 5);
+  surface.comboReleased(combo, 260, 5);
+  EXPECT_EQ(at(combo).left, 32767);
 }
 
 TEST_F(SurfaceTest, ALeftEdgeDraggedPastTheRightOneGivesANormalisedObject) {

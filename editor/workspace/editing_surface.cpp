@@ -67,6 +67,8 @@ void EditingSurface::objectsRemoved() {
 void EditingSurface::activated() { surface_.ignoreFocusEvent = true; }
 
 void EditingSurface::deactivated(bool toMenuWindow) {
+  // The release may go to the window that took the activation.
+  abandonDrag();
   if (toMenuWindow && document_.bandSelectionActive) clearSelection();
 }
 

@@ -47,8 +47,8 @@ class EditingSurface {
 
   // The window's own events.
   void activated();
-  // The window lost the activation; a multi-selection ends when another menu window
-  // takes it.
+  // The window lost the activation: a drag ends where it began, and a multi-selection
+  // ends when another menu window takes it.
   void deactivated(bool toMenuWindow);
   // The left button pressed on the empty surface: a multi-selection shown ends.
   void surfacePressed();

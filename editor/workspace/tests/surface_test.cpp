@@ -219,6 +219,17 @@ TEST_F(SurfaceTest, AnObjectDeletedMidDragEndsTheDragAndItsOutline) {
   EXPECT_EQ(property.reloads, 1);
 }
 
+TEST_F(SurfaceTest, LeavingTheWindowEndsADragWhereItBegan) {
+  ObjectRef button = add(ObjectKind::Button, 10, 10, 100, 40);
+  surface.objectPressed(button, kLeftButton, 20, 20);
+  surface.objectMoved(button, kLeftButton, 60, 20);
+  surface.deactivated(false);
+  EXPECT_TRUE(view.shown.empty());
+  surface.objectReleased(button, kLeftButton, 60, 20);
+  EXPECT_EQ(at(button).left, 10);
+  EXPECT_FALSE(document.changed);
+}
+
 TEST_F(SurfaceTest, FocusAfterActivationIsSwallowedOnce) {
   ObjectRef radio = add(ObjectKind::Radio, 10, 10, 100, 20);
   surface.activated();

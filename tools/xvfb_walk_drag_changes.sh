@@ -17,8 +17,16 @@ cd "$work/menus"
 
 # px N: N pixels of the menu as the screen counts them at this scale.
 px() { awk -v n="$1" -v s="$QT_SCALE_FACTOR" 'BEGIN { printf "%d", n * s + 0.5 }'; }
-# to X Y: the pointer to a point of the menu window, in the menu's pixels.
-to() { at "$menu_window" "$(px "$1")" "$(px "$2")"; sleep 0.1; }
+# to X Y: the pointer to a point of the menu window, in the menu's pixels. The client
+# area's corner comes from xwininfo: under a window manager xdotool's geometry counts the
+# frame's offset twice.
+to() {
+  local left top
+  left=$(xwininfo -id "$menu_window" | awk '/Absolute upper-left X/ { print $4 }')
+  top=$(xwininfo -id "$menu_window" | awk '/Absolute upper-left Y/ { print $4 }')
+  xdotool mousemove $((left + $(px "$1"))) $((top + $(px "$2")))
+  sleep 0.1
+}
 # press_and_move X Y DX DY: the left button pressed there and moved by DX, DY in steps.
 press_and_move() {
   to "$1" "$2"
@@ -104,7 +112,9 @@ compare_with_fresh PASTE
 
 # The three picture buttons in a band, dragged by the first; Ctrl+X; the release.
 open_case CUT
-band "$menu_window" "$(px 460)" "$(px 165)" "$(px 212)" "$(px 89)"
+press_and_move 460 165 -248 -76
+xdotool mouseup 1
+sleep 0.5
 shot CUT-band 0
 press_and_move 256 124 30 80
 xdotool key ctrl+x

@@ -1,4 +1,4 @@
-// Prints what the launcher bar costs: rebuilding its buttons (LoadAppIcon) for 21 run-list
+// Prints what the launcher bar costs: rebuilding its buttons (loadAppIcon) for 21 run-list
 // entries, showing, hiding, expanding and collapsing it, and the CPU that a pemo with a
 // docked bar takes while idle for 10 s. Uses its own XDG_CONFIG_HOME.
 //
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
   process::testing::FakePrograms programs;
   shell::launcher::QtLauncherBar bar(runtime, host, programs);
   auto& logic = bar.logic();
-  const double settings = timedMs([] { (void)shell::launcher::LoadLauncherSettings(); });
+  const double settings = timedMs([] { (void)shell::launcher::loadLauncherSettings(); });
   const double firstLoad = timedMs([&] { logic.load(); });
   // In pemo the runtime window has shown first: the first window's costs (fonts, style)
   // are paid by then. A small window stands in for it here.
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   std::vector<double> loads, shows, hides, expands, collapses;
   for (int i = 0; i < 20; ++i) {
-    loads.push_back(timedMs([&] { logic.LoadAppIcon(); }));
+    loads.push_back(timedMs([&] { logic.loadAppIcon(); }));
     shows.push_back(timedMs([&] {
       bar.show();
       (void)QTest::qWaitForWindowExposed(&bar);
@@ -130,18 +130,18 @@ int main(int argc, char** argv) {
   }
   bar.show();
   (void)QTest::qWaitForWindowExposed(&bar);
-  logic.ToggleEdgeDock();
+  logic.toggleEdgeDock();
   for (int i = 0; i < 20; ++i) {
     expands.push_back(timedMs([&] {
-      logic.ExpandBar();
+      logic.expandBar();
       QApplication::processEvents();
     }));
     collapses.push_back(timedMs([&] {
-      logic.CollapseBar();
+      logic.collapseBar();
       QApplication::processEvents();
     }));
   }
-  std::printf("settings read %.2f ms; LoadAppIcon, 21 entries: first (the icon theme and types read) %.2f ms, "
+  std::printf("settings read %.2f ms; loadAppIcon, 21 entries: first (the icon theme and types read) %.2f ms, "
               "median of 20 %.2f ms\n", settings, firstLoad, median(loads));
   std::printf("the process's first window %.2f ms; a bare tool window of 22 labels first shows in %.2f ms, the bar in %.2f ms; show %.2f ms, hide %.2f ms, expand %.2f ms, collapse %.2f ms (medians of 20)\n", firstWindow,
               bareShow, firstShow, median(shows), median(hides), median(expands), median(collapses));

@@ -1,11 +1,15 @@
 // Prints how long the runtime takes to build its menu tree: in this process, the scan of
-// 1000 menu files with 10 program links each, alone and with the tree pane filled; then
+// 1000 menu files with 10 program links each, alone and with the tree pane filled, and
+// how many menus scans show missing while another program renames their folders; then
 // whole `pemo` processes from their start to the first painted page, each beside its
 // pair (the same start menu without what makes the tree large) and its target:
 //   - a start menu with 3,000 links to missing menu files in a folder of 8,000 other files;
 //   - a chain of 20 menus, each linking twice to the next, the last to a missing file,
 //     among 500 other files;
-//   - a tree of 1 + 10 + 100 + 1,000 menus with 10 program links each.
+//   - a tree of 1 + 10 + 100 + 1,000 menus with 10 program links each;
+//   - 2,000 links, half to menus and half to missing files, named in another case than
+//     the disk's, in a folder of 100,000 files where another program creates and deletes
+//     a file every 20 ms; the pair is the same folder at rest.
 //
 //   tree_benchmark [runs]     (under X or QT_QPA_PLATFORM=offscreen)
 #include <QApplication>
@@ -16,8 +20,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
 
 #include "menufile/lines.h"
+#include "platform/fs/fs.h"
 #include "runtime/shell/menu_tree_scan.h"
 #include "runtime/shell/window/menu_tree_pane.h"
 
@@ -53,6 +60,33 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+// Another program working beside `pemo`: step, then a pause, over and over until destroyed.
+class OtherProgram {
+ public:
+  OtherProgram(std::function<void()> step, std::chrono::milliseconds pause)
+      : worker_([step = std::move(step), pause](std::stop_token stop) {
+          while (!stop.stop_requested()) {
+            step();
+            std::this_thread::sleep_for(pause);
+          }
+        }) {}
+
+ private:
+  std::jthread worker_;
+};
+
+// A file created in folder and deleted again every 20 ms.
+OtherProgram busyWith(const stdfs::path& folder) {
+  return OtherProgram(
+      [file = folder / "busy.tmp", created = false]() mutable {
+        std::error_code ignored;
+        if (created) stdfs::remove(file, ignored);
+        else std::ofstream(file) << "x";
+        created = !created;
+      },
+      std::chrono::milliseconds(10));
+}
+
 // The in-process scan of 1000 menu files (11000 nodes), alone and into the tree pane.
 void scanInProcess(const stdfs::path& dir, int runs) {
   stdfs::create_directories(dir);
@@ -83,6 +117,45 @@ void scanInProcess(const stdfs::path& dir, int runs) {
   std::printf("menu tree of %zu nodes from 1000 files: scan %.1f ms, scan and tree pane %.1f ms "
               "(median of %d; target 500 ms)\n",
               nodes, median(scanOnly), median(scanAndPane), runs);
+}
+
+// Scans of 40 folders of 250 menus each, named in upper case, for 5 s while another
+// program changes the folders' names between "Dir" and "dir" every half second.
+void scanWhileFoldersAreRenamed(const stdfs::path& dir) {
+  constexpr int kFolders = 40, kMenus = 250;
+  const std::string windowsDir = pemo::fs::toWindowsPath(dir.string());
+  std::vector<std::string> links;
+  for (int f = 0; f < kFolders; ++f) {
+    const stdfs::path folder = dir / ("Dir" + std::to_string(f));
+    stdfs::create_directories(folder);
+    for (int m = 0; m < kMenus; ++m) {
+      writeMenu(folder / ("m" + std::to_string(m) + ".fil"), "menu", {}, 0);
+      links.push_back(windowsDir + "\\DIR" + std::to_string(f) + "\\M" + std::to_string(m) + ".FIL");
+    }
+  }
+  writeMenu(dir / "START.FIL", "start", links, 0);
+
+  const OtherProgram renamer(
+      [dir, lower = false]() mutable {
+        for (int f = 0; f < kFolders; ++f) {
+          const std::string number = std::to_string(f);
+          std::error_code ignored;
+          stdfs::rename(dir / ((lower ? "dir" : "Dir") + number), dir / ((lower ? "Dir" : "dir") + number), ignored);
+        }
+        lower = !lower;
+      },
+      std::chrono::milliseconds(500));
+  int scans = 0, missing = 0;
+  QElapsedTimer t;
+  t.start();
+  for (; t.elapsed() < 5000; ++scans)
+    for (const auto& node : pemo::shell::scanMenuTree((dir / "START.FIL").string(),
+                                                      pemo::shell::fileSystemMenuReader("C:")).nodes)
+      missing += node.caption.starts_with(pemo::shell::kMissingMenuPrefix);
+  std::printf("menu tree scans while 40 folders change the case of their names every 0.5 s: %d of %d menus "
+              "shown missing in %d scans (target none)\n",
+              missing, scans * kFolders * kMenus, scans);
+  std::fflush(stdout);
 }
 
 // Runs `pemo` on a start file in its own settings folder until its first paint.
@@ -120,19 +193,26 @@ class PemoRun {
   QProcessEnvironment env_;
 };
 
-// One case and its pair, run in turn; prints the medians, the ratio and the target.
-void compare(const PemoRun& pemo, const char* what, const stdfs::path& start, const char* pairWhat,
-             const stdfs::path& pairStart, const char* target, int runs) {
-  pemo.milliseconds(start);  // warm-up: the file cache and the settings folder
-  pemo.milliseconds(pairStart);
+// One case and its pair, run in turn after a warm-up (the file cache and the settings
+// folder); prints the medians, the ratio and the target.
+void compareRuns(const char* what, const std::function<double()>& run, const char* pairWhat,
+                 const std::function<double()>& pairRun, const char* target, int runs) {
+  run();
+  pairRun();
   std::vector<double> a, b;
   for (int i = 0; i < runs; ++i) {
-    a.push_back(pemo.milliseconds(start));
-    b.push_back(pemo.milliseconds(pairStart));
+    a.push_back(run());
+    b.push_back(pairRun());
   }
   const double ma = median(a), mb = median(b);
   std::printf("%s: %.0f ms; %s: %.0f ms (%.2fx; target %s)\n", what, ma, pairWhat, mb, ma / mb, target);
   std::fflush(stdout);
+}
+
+void compare(const PemoRun& pemo, const char* what, const stdfs::path& start, const char* pairWhat,
+             const stdfs::path& pairStart, const char* target, int runs) {
+  compareRuns(what, [&] { return pemo.milliseconds(start); }, pairWhat, [&] { return pemo.milliseconds(pairStart); },
+              target, runs);
 }
 
 // 3,000 links to missing menu files, with and without 8,000 other files beside them.
@@ -183,6 +263,27 @@ void wideTree(const PemoRun& pemo, const stdfs::path& dir, int runs) {
           "the start menu alone", alone / "START.FIL", "1.5x", runs);
 }
 
+// 2,000 links named in upper case to lower-case files among 100,000, while the folder
+// is busy and while it rests.
+void busyFolder(const PemoRun& pemo, const stdfs::path& dir, int runs) {
+  const stdfs::path folder = dir / "busy";
+  stdfs::create_directories(folder);
+  std::vector<std::string> links = numberedNames("MENU", 0, 1000), missing = numberedNames("MISSING", 0, 1000);
+  links.insert(links.end(), missing.begin(), missing.end());
+  writeMenu(folder / "START.FIL", "start", links, 0);
+  for (int i = 0; i < 1000; ++i) writeMenu(folder / ("menu" + std::to_string(i) + ".fil"), "menu", {}, 0);
+  writeOtherFiles(folder, 100000 - 1001);
+
+  const stdfs::path start = folder / "START.FIL";
+  compareRuns(
+      "pemo, 2,000 links among 100,000 files, one created and deleted every 20 ms",
+      [&] {
+        const OtherProgram other = busyWith(folder);
+        return pemo.milliseconds(start);
+      },
+      "the folder at rest", [&] { return pemo.milliseconds(start); }, "within 2 s", runs);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -190,11 +291,13 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   const auto dir = stdfs::temp_directory_path() / ("pemo-tree-" + std::to_string(QCoreApplication::applicationPid()));
   scanInProcess(dir / "scan", runs);
+  scanWhileFoldersAreRenamed(dir / "renamed");
 
   const PemoRun pemo(dir / "config");
   missingLinks(pemo, dir, runs);
   chainOfMenus(pemo, dir, runs);
   wideTree(pemo, dir, runs);
+  busyFolder(pemo, dir, runs);
   std::filesystem::remove_all(dir);
   return 0;
 }

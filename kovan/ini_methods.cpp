@@ -25,14 +25,14 @@ std::string iniPath(const std::string& file) {
 
 }  // namespace
 
-KOVAN::String KOVAN::GetIni(const String& File, const String& Sec, const String& Keyw) {
-  return profile::readProfileString(Sec, Keyw, "", iniPath(File), kIniBufferSize);
+KOVAN::String KOVAN::GetIni(const String& File, const String& Sec, const String& Key) {
+  return profile::readProfileString(Sec, Key, "", iniPath(File), kIniBufferSize);
 }
 
 // A write that did not reach the file reports 1, so the caller knows the setting is lost.
-int16_t KOVAN::SetIni(const String& File, const String& Sec, const String& Keyw,
+int16_t KOVAN::SetIni(const String& File, const String& Sec, const String& Key,
                       const String& WriteW) {
-  return profile::writeProfileString(Sec, Keyw, WriteW, iniPath(File)) ? 0 : 1;
+  return profile::writeProfileString(Sec, Key, WriteW, iniPath(File)) ? 0 : 1;
 }
 
 KOVAN::String KOVAN::GetMasterIniData(const String& MasterIni, const String& Keyword,

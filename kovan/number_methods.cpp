@@ -100,10 +100,10 @@ KOVAN::String KOVAN::ChangeByteToHex(const ByteArray& ByteData, const int32_t& S
   return hex;
 }
 
-int16_t KOVAN::ChangeYear(const int16_t& Gengou, const int16_t& Nen) {
+int16_t KOVAN::ChangeYear(const int16_t& Era, const int16_t& EraYear) {
   constexpr int16_t kUnknownEra = -9999;
-  if (Gengou < 1 || Gengou > int16_t(std::size(kEraFirstYears))) return kUnknownEra;
-  const int32_t year = int32_t(kEraFirstYears[Gengou - 1]) + Nen - 1;
+  if (Era < 1 || Era > int16_t(std::size(kEraFirstYears))) return kUnknownEra;
+  const int32_t year = int32_t(kEraFirstYears[Era - 1]) + EraYear - 1;
   if (year < INT16_MIN || year > INT16_MAX) throw KovanError(kErrOverflow);
   return int16_t(year);
 }
@@ -111,13 +111,13 @@ int16_t KOVAN::ChangeYear(const int16_t& Gengou, const int16_t& Nen) {
 // Keisan works in place on the code page 932 text and writes back no more bytes than the
 // expression had, so a result longer than the expression comes back cut; callers that
 // need all of it pad the expression with blanks.
-double KOVAN::fCalc(const String& Shiki, const int16_t& Keta, const int16_t& Op) {
+double KOVAN::fCalc(const String& Expression, const int16_t& Digits, const int16_t& Op) {
   const KeisanFunction keisan = zebric().keisan();
-  std::string work = text::Left(Shiki + '\0', long(kCalculationBufferCharacters));
+  std::string work = text::Left(Expression + '\0', long(kCalculationBufferCharacters));
   work.append(kCalculationBufferCharacters - size_t(text::Len(work)), ' ');
   std::string buffer = text::utf8ToCp932(work);
   buffer.push_back('\0');  // the routine always finds an end, even in a cut expression
-  keisan(buffer.data(), -Keta, Op);
+  keisan(buffer.data(), -Digits, Op);
   const std::string result = text::cp932ToUtf8(buffer.substr(0, buffer.find('\0')));
   return text::Val(result);
 }

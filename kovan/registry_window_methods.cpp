@@ -51,8 +51,8 @@ std::optional<int32_t> pixels(const std::optional<std::string>& text) {
 
 }  // namespace
 
-bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const bool& Hosei,
-                                 const Variant& SizeHosei) {
+bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const bool& KeepOnScreen,
+                                 const Variant& RestoreSize) {
   ScopedKey key(RegOpenKey(registry::kUsers, RegKey));
   if (!key.isOpen()) return false;
   ui::WindowPort& windows = ui::windowPort();
@@ -63,11 +63,11 @@ bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const
   auto top = pixels(walk.find("TOP"));
   if (!left || !top) return false;
   windows.moveWindow(wnd, *left, *top);
-  if (Hosei) {
+  if (KeepOnScreen) {
     ui::ScreenSize screen = windows.screenSize();
     windows.moveWindow(wnd, onScreen(*left, screen.width), onScreen(*top, screen.height));
   }
-  if (!SizeHosei.isMissing()) {
+  if (!RestoreSize.isMissing()) {
     std::optional<std::string> widthText, heightText;
     std::string name, text;
     while (walk.next(name, text)) {
@@ -77,7 +77,9 @@ bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const
     auto width = pixels(widthText);
     auto height = pixels(heightText);
     if (!width || !height) return false;
-    windows.resizeWindow(wnd, *width, *height);
+    // A damaged size would ask for a window larger than any screen can show.
+    const ui::ScreenSize available = windows.availableSize();
+    windows.resizeWindow(wnd, withinExtent(*width, available.width), withinExtent(*height, available.height));
   }
   return true;
 }

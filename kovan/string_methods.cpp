@@ -90,13 +90,13 @@ KOVAN::String KOVAN::ChangeAnyString(const String& AnyString, const String& Targ
 }
 
 KOVAN::String KOVAN::GetAnyStringData(const String& AnyString, StringArray& RetStr,
-                                      const Variant& Kugiri) {
+                                      const Variant& Separator) {
   // An array without dimensions grows with each field; a sized one keeps its size
   // and takes the unsplit rest in its last element.
   size_t stored = 0;
   bool complete = false;
   try {
-    const std::string separator = Kugiri.isMissing() ? std::string(",") : Kugiri.toText();
+    const std::string separator = Separator.isMissing() ? std::string(",") : Separator.toText();
     const bool growing = !RetStr.isDimensioned();
     const int32_t upper = growing ? 0 : RetStr.upperBound();
     const std::vector<std::string> fields = text::SplitFields(AnyString, separator, upper >= 1 ? upper + 1 : 0);

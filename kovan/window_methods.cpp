@@ -33,17 +33,17 @@ bool KOVAN::SetWindowPosition(const int32_t& wnd, const String& AppName, const S
 
 // The size is restored before the position is corrected to lie on the screen.
 bool KOVAN::GetWindowPosition(const int32_t& wnd, const String& AppName, const String& WindowName,
-                              const bool& Hosei, const Variant& SizeHosei) {
+                              const bool& KeepOnScreen, const Variant& RestoreSize) {
   ui::WindowPort& windows = ui::windowPort();
   const auto left = storedPixels(GetRegData(AppName, WindowName, "Left"));
   const auto top = storedPixels(GetRegData(AppName, WindowName, "Top"));
   if (!left || !top || !windows.moveWindow(wnd, *left, *top)) return false;
-  if (!SizeHosei.isMissing()) {
+  if (!RestoreSize.isMissing()) {
     const auto width = storedPixels(GetRegData(AppName, WindowName, "Width"));
     const auto height = storedPixels(GetRegData(AppName, WindowName, "Height"));
     if (!width || !height || !windows.resizeWindow(wnd, *width, *height)) return false;
   }
-  if (Hosei) {
+  if (KeepOnScreen) {
     const ui::ScreenSize screen = windows.screenSize();
     if (!windows.moveWindow(wnd, onScreen(*left, screen.width), onScreen(*top, screen.height)))
       return false;

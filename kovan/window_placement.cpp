@@ -15,4 +15,6 @@ int32_t onScreen(int32_t position, int32_t extent) {
   return position < 0 ? 0 : position;
 }
 
+int32_t withinExtent(int32_t length, int32_t extent) { return extent > 0 && length > extent ? extent : length; }
+
 }  // namespace pemo::kovan

@@ -13,4 +13,8 @@ std::optional<int32_t> storedPixels(const std::string& text);
 // A position beyond the screen's extent comes back from its far edge, a negative one to 0.
 int32_t onScreen(int32_t position, int32_t extent);
 
+// A length larger than the extent comes back at the extent; without an extent (no
+// screen) the length stays.
+int32_t withinExtent(int32_t length, int32_t extent);
+
 }  // namespace pemo::kovan

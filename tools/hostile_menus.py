@@ -48,6 +48,15 @@ def overlapping_labels(path, count):
                                      b"WIDTH=10", b"HEIGHT=10"]))
 
 
+def overlapping_frames(path, count, keys=()):
+    """Frames the size of the page piled on one another: the page was painted twice."""
+    with open(path, "wb") as f:
+        f.write(MENU)
+        for i in range(count):
+            f.write(block(b"FRAME", [b"CAPTION=%d" % i, b"LEFT=%d" % (i % 20), b"TOP=%d" % (i % 20),
+                                     b"WIDTH=600", b"HEIGHT=440", *keys]))
+
+
 def bare_line_ends(path, size):
     with open(path, "wb") as f:
         f.write(b"\r" * size)
@@ -74,6 +83,9 @@ CASES = [
      lambda p: many_objects(p, 100_000, [b"LABEL", b"BUTTON", b"IMAGE", b"CHECKBOX"])),
     ("100,000 LABEL blocks", "labels.fil", lambda p: many_objects(p, 100_000, [b"LABEL"])),
     ("32,767 overlapping small labels", "overlapping.fil", lambda p: overlapping_labels(p, 32767)),
+    ("32,767 overlapping page-sized frames", "frames.fil", lambda p: overlapping_frames(p, 32767)),
+    ("the same frames filled with a colour", "filled-frames.fil",
+     lambda p: overlapping_frames(p, 32767, [b"BACKCOLOR=C0C0C0"])),
     ("20 MB of CR bytes", "crs.fil", lambda p: bare_line_ends(p, 20 * 1024 * 1024)),
     ("2,000 INCLUDEs of its own 1.15 MB file", "include.fil", lambda p: self_including(p, 1_150_000, 2000)),
 ]

@@ -23,6 +23,7 @@ cp "$root/samples/"*.FIL "$work/files/menu.fil" 2>/dev/null || echo "menu" >"$wo
   printf 'App1=notes.txt,C:%s\r\n' "$(echo "$work/files/notes.txt" | tr / '\\')"
   printf 'App2=page.html,C:%s\r\n' "$(echo "$work/files/page.html" | tr / '\\')"
   printf 'App3=xterm -e top,xterm -e top\r\n'
+  printf 'App4=xclock,xclock\r\n'
 } | { printf '[APP]\r\n'; cat; } >"$work/bin/PemoUser/PEMORUN.DAT"
 
 # crop NAME X Y W H: the part of the last screenshot NAME around the bar.

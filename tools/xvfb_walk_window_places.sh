@@ -2,9 +2,13 @@
 # Starts and closes pemo (ﾒﾆｭｰ, 終了) and pemoedit (ﾌｧｲﾙ, 終了) four times each under a
 # virtual X server, without a window manager or under the one WM names, and prints the
 # window places stored after each start: nobody moves a window, so every start after the
-# first must store what the first stored. Screenshots of pemoedit's first and fourth
-# start go to the folder given (default ./walk-shots). pemo runs from a copy of the
-# program folder, so that what it writes there stays out of the build.
+# first must store what the first stored. Then places stored partly past the screen's
+# right or bottom edge must come back unchanged, damaged sizes (40000, 2147483647) must
+# come up at the screen's available area and close at once, and, under a window manager,
+# pemo closed maximised must start maximised again and keep its normal place (maximised
+# and made normal with wmctrl). Screenshots go to the folder given (default ./walk-shots).
+# pemo runs from a copy of the program folder, so that what it writes there stays out of
+# the build.
 #
 #     [WM=openbox] tools/xvfb_walk_window_places.sh [build/bin] [shots folder]
 set -euo pipefail
@@ -18,36 +22,74 @@ if [ -n "${WM:-}" ]; then
 fi
 label="${WM:-no-wm}"
 
+# A stored value's text, up to its terminating NUL.
+value_text="CAST(CASE WHEN instr(v.data, X'00') > 0 THEN substr(v.data, 1, instr(v.data, X'00') - 1)
+                      ELSE v.data END AS TEXT)"
+
 # The stored places, one line per window key: "key Left Top Width Height".
 stored_places() {
   sqlite3 "$XDG_CONFIG_HOME/pemo/registry.db" "
     SELECT k.name,
            group_concat(CASE v.fold WHEN 'LEFT' THEN 'L' WHEN 'TOP' THEN 'T' WHEN 'WIDTH' THEN 'W' ELSE 'H' END
-                        || '=' || rtrim(CAST(v.data AS TEXT), char(0)), ' ')
+                        || '=' || $value_text, ' ')
     FROM keys k JOIN reg_values v ON v.key = k.id
     WHERE v.fold IN ('LEFT', 'TOP', 'WIDTH', 'HEIGHT')
     GROUP BY k.id ORDER BY k.id;" 2>/dev/null | tr '|' ' '
 }
 
+# set_place KEY VALUE=NUMBER...: stores numbers (LEFT, TOP, WIDTH, HEIGHT) in the place of
+# the key named KEY, as a damaged or a hand-moved place would be stored.
+set_place() {
+  local key="$1" pair
+  shift
+  for pair in "$@"; do
+    # The text's bytes and the terminating NUL that the programs store with it.
+    sqlite3 "$XDG_CONFIG_HOME/pemo/registry.db" "
+      UPDATE reg_values SET data = X'$(printf '%s' "${pair#*=}" | od -An -tx1 | tr -d ' \n')00'
+      WHERE fold = '${pair%%=*}' AND key = (SELECT id FROM keys WHERE name = '$key');"
+  done
+}
+
+# place_of KEY: the stored place of one key, as stored_places prints it.
+place_of() { stored_places | sed -n "s/^$1 //p"; }
+
+# window_state: pemo's stored WindowState.
+window_state() {
+  sqlite3 "$XDG_CONFIG_HOME/pemo/registry.db" "
+    SELECT $value_text FROM reg_values v JOIN keys k ON v.key = k.id
+    WHERE k.name = 'SW' AND v.fold = 'WINDOWSTATE';"
+}
+
+# expect_place KEY PLACE: whether the key's stored place is PLACE.
+expect_place() {
+  local now
+  now=$(place_of "$1")
+  if [ "$now" = "$2" ]; then echo "  $1 KEPT: $now"; else echo "  $1 MOVED: $2 -> $now"; fi
+}
+
 # run_and_close NAME PROGRAM TITLE MENU_KEY [ARGUMENT]: starts the program, waits for its
-# window, closes it from its menu's 終了(&X) and prints the places stored then.
+# window, closes it from its menu's 終了(&X) and prints the places stored then and how
+# long the close took. With SHOT set, a screenshot of that name is taken first; with
+# WHILE_SHOWN set, that function is called with the window before the close.
 run_and_close() {
-  local name="$1" program="$2" title="$3" menu_key="$4" argument="${5:-}" pid window
+  local name="$1" program="$2" title="$3" menu_key="$4" argument="${5:-}" pid window closing
   (cd "$work/menus" && exec "$work/bin/$program" $argument >>"$work/$program.log" 2>&1) &
   pid=$!
   window=$(window_of $pid "$title") || { echo "  $name: NO WINDOW"; stop $pid; return; }
   sleep 1.5
-  [ "$program" = pemoedit ] && [ "$name" = "start 1" -o "$name" = "start 4" ] &&
-    shot "places-$label-pemoedit-${name// /-}" 0
+  [ -z "${SHOT:-}" ] || shot "$SHOT" 0
   echo "  $name, the window on screen: $(xdotool getwindowgeometry "$window" | tr -s ' \n' ' ')"
+  [ -z "${WHILE_SHOWN:-}" ] || "$WHILE_SHOWN" "$window"
   xdotool windowfocus "$window" 2>/dev/null || true
   sleep 0.3
+  closing=$(date +%s.%N)
   xdotool key "$menu_key"
   sleep 0.5
   xdotool key x
   for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
   if kill -0 $pid 2>/dev/null; then echo "  $name: STILL RUNNING"; stop $pid; fi
   wait $pid 2>/dev/null || true
+  echo "  $name, closed in $(echo "$(date +%s.%N) - $closing" | bc) s (0.5 s of it the walk's own pause)"
   stored_places | sed "s/^/  $name, stored: /"
 }
 
@@ -69,7 +111,7 @@ compare_starts "$first" "$places"
 echo "pemoedit ($label):"
 first=""
 for n in 1 2 3 4; do
-  run_and_close "start $n" pemoedit "PemoEdit" alt+f
+  SHOT=$([ $n = 1 -o $n = 4 ] && echo "places-$label-pemoedit-start-$n") run_and_close "start $n" pemoedit "PemoEdit" alt+f
   places=$(stored_places)
   [ -n "$first" ] || first="$places"
 done
@@ -84,4 +126,57 @@ sleep 1
 xdotool key ctrl+n
 shot "places-$label-pemoedit-new-menu" 1.5
 stop $editor
+echo "a place partly past the right or bottom edge ($label) stays where it was left:"
+set_place Setting LEFT=60
+strip=$(place_of Setting)
+SHOT="places-$label-strip-at-60" run_and_close "strip at x=60" pemoedit "PemoEdit" alt+f
+expect_place Setting "$strip"
+set_place Setting LEFT=900 TOP=100 WIDTH=700
+set_place "Property Window" LEFT=1100 TOP=700
+strip=$(place_of Setting)
+property=$(place_of "Property Window")
+SHOT="places-$label-strip-and-property-partly-off" run_and_close "strip at 900,100, property at 1100,700" \
+  pemoedit "PemoEdit" alt+f
+expect_place Setting "$strip"
+expect_place "Property Window" "$property"
+set_place Setting LEFT=0 TOP=0 WIDTH=1280
+set_place "Property Window" LEFT=0 TOP=83
+
+echo "damaged sizes ($label) come up at the screen's available area and close at once:"
+for size in 40000 2147483647; do
+  set_place Pemo LEFT=0 TOP=0 WIDTH=$size HEIGHT=$size
+  SHOT="places-$label-pemo-size-$size" run_and_close "pemo at $size" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+    grep -E "on screen|closed|STILL|NO WINDOW|stored: Pemo "
+  set_place Setting WIDTH=$size HEIGHT=$size
+  run_and_close "pemoedit at $size" pemoedit "PemoEdit" alt+f | grep -E "on screen|closed|STILL|NO WINDOW|stored: Setting "
+done
+
+if [ -n "${WM:-}" ]; then
+  echo "pemo closed maximised ($label) starts maximised and keeps its normal place:"
+  set_place Pemo LEFT=279 TOP=229 WIDTH=722 HEIGHT=565
+  normal=$(place_of Pemo)
+  maximise() { wmctrl -i -r "$1" -b add,maximized_vert,maximized_horz; sleep 1; }
+  maximised() { xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED && echo "  MAXIMISED" || echo "  NOT MAXIMISED"; }
+  make_normal() {
+    maximised "$1"
+    wmctrl -i -r "$1" -b remove,maximized_vert,maximized_horz
+    sleep 1
+    echo "  made normal: $(xdotool getwindowgeometry "$1" | tr -s ' \n' ' ')"
+  }
+  WHILE_SHOWN=maximise run_and_close "maximised by the user" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL | grep -E "on screen|closed|STILL"
+  echo "  WindowState=$(window_state)"
+  expect_place Pemo "$normal"
+  for n in 2 3; do
+    SHOT="places-$label-pemo-maximised-start-$n" WHILE_SHOWN=maximised run_and_close "start $n" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+      grep -E "MAXIMISED|on screen|closed|STILL"
+    echo "  WindowState=$(window_state)"
+    expect_place Pemo "$normal"
+  done
+  WHILE_SHOWN=make_normal run_and_close "made normal" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL | grep -E "MAXIMISED|made normal|closed|STILL"
+  echo "  WindowState=$(window_state)"
+  expect_place Pemo "$normal"
+fi
+
+echo "the stored places ($label):"
+stored_places | sed "s/^/  /"
 echo "screenshots in $shots"

@@ -29,6 +29,10 @@ struct DocumentObject {
   bool operator==(const DocumentObject&) const = default;
 };
 
+// The main window closing every menu window: Closing while it goes through them,
+// Cancelled once the user cancels a save prompt on the way.
+enum class CloseAllState { Idle, Closing, Cancelled };
+
 struct EditorState {
   std::string appFolder;      // the program folder (Windows path ending in "\")
   double twipsPerPixelX = 15;
@@ -58,9 +62,7 @@ struct EditorState {
   bool testRunActive = false;
   std::int64_t testRunProcessId = 0;
   MenuDocument* testRunDocument = nullptr;
-  // 1 while the main window closes the menu windows, 2 when a save prompt was cancelled
-  // during that.
-  int closeAllState = 0;
+  CloseAllState closeAllState = CloseAllState::Idle;
 
   // The windows and the registry, as far as the documents need them; null when absent.
   MainWindowPort* mainWindow = nullptr;

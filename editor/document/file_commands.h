@@ -4,15 +4,15 @@
 #include <string>
 
 #include "editor/document/editor_state.h"
+#include "editor/document/window_ports.h"
 
 namespace pemo::editor {
 
 inline constexpr const char* kOpenDialogTitle = "ﾌｧｲﾙを開く";
 inline constexpr const char* kSaveDialogTitle = "名前を付けてﾌｧｲﾙの保存";
 inline constexpr const char* kMenuFileFilter = "ﾒﾆｭｰﾌｧｲﾙ(*.FIL)|*.FIL";
-// Path must exist, no read-only box; the save dialog also asks before overwriting.
-inline constexpr int kOpenDialogFlags = 2052;
-inline constexpr int kSaveDialogFlags = 2054;
+inline constexpr int kOpenDialogFlags = kPathMustExist | kHideReadOnlyBox;
+inline constexpr int kSaveDialogFlags = kOpenDialogFlags | kAskBeforeOverwrite;
 
 // The main window's caption while a menu window is active: its file, or for a menu never
 // saved the new-menu text with its caption.

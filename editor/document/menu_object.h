@@ -16,7 +16,7 @@ inline constexpr std::uint32_t kWindowColour = 0x80000005;
 // The colour a label's text takes under the mouse unless the file or the user sets another.
 inline constexpr const char* kDefaultOnCursorColour = "FF0000";
 
-using FontSpec = ui::Font;
+using FontChoice = ui::Font;
 
 struct MenuObject {
   ObjectKind kind = ObjectKind::Label;
@@ -30,7 +30,7 @@ struct MenuObject {
   double height = 0;  // not used by combo boxes
   std::uint32_t foreColor = 0;
   std::uint32_t backColor = kButtonFaceColour;  // radio, check box, frame
-  FontSpec font;                                // all but images
+  FontChoice font;                                // all but images
   std::string link;                             // label, button, picture button, image
   int linkStyle = 0;                  // LinkStyle of a button, picture button or image
   std::string labelStyle = "0";       // a label keeps its link style as text

@@ -32,6 +32,10 @@ class MenuViewPort {
   virtual ~MenuViewPort() = default;
   // Shows a new object where the document stacks it.
   virtual void objectAdded(ObjectRef object) = 0;
+  // Shows the objects of one paste, in the order given.
+  virtual void objectsAdded(const std::vector<ObjectRef>& objects) {
+    for (ObjectRef object : objects) objectAdded(object);
+  }
   virtual void objectChanged(ObjectRef object) = 0;
   virtual void objectRemoved(ObjectRef object) = 0;
   // The menu's own attributes (caption, back colour, tiling image) changed.

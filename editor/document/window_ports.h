@@ -21,6 +21,13 @@ class MainWindowPort {
   virtual void showRunState(bool running) = 0;
 };
 
+// The bits of a file dialog request's flags, numbered as the platform's dialogs had them.
+inline constexpr int kAskBeforeOverwrite = 0x0002;
+inline constexpr int kHideReadOnlyBox = 0x0004;
+inline constexpr int kKeepCurrentFolder = 0x0008;
+inline constexpr int kPathMustExist = 0x0800;
+inline constexpr int kFileMustExist = 0x1000;
+
 // The main window's open and save dialogs. nullopt when the user cancels.
 class FileDialogPort {
  public:

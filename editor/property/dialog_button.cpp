@@ -28,7 +28,7 @@ std::optional<std::string> PropertySheet::dialogAnswer(int row) {
     case row::Font: {
       // The dialog starts from the font of the object shown last, even for a selection.
       const MenuObject* object = state_.activeObjectControl.resolve();
-      if (auto font = dialogs_->chooseFont(object ? object->font : FontSpec{})) return fontText(*font);
+      if (auto font = dialogs_->chooseFont(object ? object->font : FontChoice{})) return fontText(*font);
       return std::nullopt;
     }
     case row::Link: return dialogs_->chooseFile(kLinkTitle, kLinkFilter);

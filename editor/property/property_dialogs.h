@@ -13,7 +13,7 @@ class PropertyDialogs {
   virtual ~PropertyDialogs() = default;
   // A colour (BGR); the dialog does not start from the row's colour.
   virtual std::optional<std::uint32_t> chooseColour() = 0;
-  virtual std::optional<FontSpec> chooseFont(const FontSpec& start) = 0;
+  virtual std::optional<FontChoice> chooseFont(const FontChoice& start) = 0;
   // An existing file, as a Windows path. The filter is pairs of description and
   // patterns, all separated by "|".
   virtual std::optional<std::string> chooseFile(const std::string& title, const std::string& filter) = 0;

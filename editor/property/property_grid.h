@@ -26,6 +26,7 @@ struct GridTarget {
   MenuDocument* document = nullptr;
   ObjectRef object;
   std::vector<ObjectRef> selection;
+  bool operator==(const GridTarget&) const = default;
 };
 
 inline constexpr std::uint32_t kLabelWhite = 0xFFFFFF;

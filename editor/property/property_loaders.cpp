@@ -29,7 +29,7 @@ long listValue(int listRow, const MenuObject& object) {
 
 }  // namespace
 
-std::string fontText(const FontSpec& font) {
+std::string fontText(const FontChoice& font) {
   using menufile::formatBoolean;
   return font.name + "," + text::FormatGeneral(font.size) + "," + formatBoolean(font.bold) + "," +
          formatBoolean(font.italic) + "," + formatBoolean(font.underline);

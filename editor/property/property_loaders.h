@@ -25,6 +25,6 @@ void reloadShownObject(PropertyGrid& grid, EditorState& state);
 // A row's text as the grid shows it for one object.
 std::string objectRowText(int row, const MenuObject& object, const EditorState& state);
 // A font as the grid's font row shows it: name, size, bold, italic, underline.
-std::string fontText(const FontSpec& font);
+std::string fontText(const FontChoice& font);
 
 }  // namespace pemo::editor::property

@@ -96,6 +96,9 @@ void PropertySheet::loadEntry(int position) {
 }
 
 void PropertySheet::showGrid() {
+  // A highlight belongs to the rows it was given on: the rows of another menu, object or
+  // selection (Ctrl+P shows the menu's) start with none, even where the row stays on.
+  if (grid_.highlightedRow >= 0 && !(grid_.target == highlightOwner_)) highlightFocusedRow(-1);
   // The button goes with the row it sits on when a reload turns that row off.
   const int buttonRow = grid_.dialogButtonRow;
   if (buttonRow >= 0 && !grid_.rows[buttonRow].enabled) grid_.dialogButtonVisible = false;

@@ -104,6 +104,8 @@ class PropertySheet : public PropertyWindowPort {
   bool committing_ = false;
   bool reloadPending_ = false;
   int focusedRow_ = -1;
+  // What the grid described when its highlighted row was focused.
+  GridTarget highlightOwner_;
   std::string oldValue_;
 };
 

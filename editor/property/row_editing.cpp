@@ -43,6 +43,7 @@ void PropertySheet::highlightFocusedRow(int row) {
   if (row < 0) return;
   grid_.labelBackColors.at(row) = kLabelHighlight;
   grid_.highlightedRow = row;
+  highlightOwner_ = grid_.target;
 }
 
 void PropertySheet::placeDialogButton(int row) {

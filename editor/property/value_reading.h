@@ -28,7 +28,7 @@ bool nonEmpty(std::string_view text);
 // 0 or less or above 2160 points): refused.
 struct FontText {
   enum class Reading { Ignored, Refused, Font } reading = Reading::Ignored;
-  FontSpec font;
+  FontChoice font;
 };
 FontText fontOf(std::string_view text);
 

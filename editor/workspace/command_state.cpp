@@ -4,7 +4,7 @@ namespace pemo::editor {
 
 CommandState startupCommandState() { return CommandState{}; }
 
-CommandState changeMainSetting(const EditorState& state, CommandState commands) {
+CommandState commandStateFor(const EditorState& state, CommandState commands) {
   const MenuDocument* active = state.activeMenuWindow ? state.activeDocument : nullptr;
   bool open = active != nullptr;
   for (Command command : {Command::CloseMenu, Command::SaveMenus, Command::AddObject, Command::Lock})

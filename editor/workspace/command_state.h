@@ -38,7 +38,7 @@ CommandState startupCommandState();
 // The commands after a change of the active window, object or selection. The Run
 // commands are left as the test run switched them while one is active, and the toolbar's
 // save-all button and the lock's check mark as their own events set them.
-CommandState changeMainSetting(const EditorState& state, CommandState current);
+CommandState commandStateFor(const EditorState& state, CommandState current);
 
 // A menu window's popup on its empty surface: copy, cut and delete off, the rest from the
 // clipboard, the window's script and its lock.

@@ -22,7 +22,7 @@ EditorWorkspace::EditorWorkspace(EditorState& state, MainWindowView& view, Works
 void EditorWorkspace::setRecentMenu() { view_.showRecentItems(reloadRecentFiles(state_.recentKey, state_.recentFiles)); }
 
 void EditorWorkspace::changeMainSetting() {
-  commands_ = editor::changeMainSetting(state_, commands_);
+  commands_ = commandStateFor(state_, commands_);
   apply();
 }
 
@@ -180,7 +180,7 @@ bool EditorWorkspace::menuWindowMayClose(MenuDocument& document) {
   // The menu being closed is saved, whichever window is active; a save that did not
   // happen (dialog cancelled, write failed) keeps the window as Cancel does.
   if (answer == ui::kYes && saveDocument(document, state_, false) && !document.changed) return true;
-  if (state_.closeAllState == 1) state_.closeAllState = 2;
+  if (state_.closeAllState == CloseAllState::Closing) state_.closeAllState = CloseAllState::Cancelled;
   return false;
 }
 
@@ -208,12 +208,12 @@ bool EditorWorkspace::mainWindowMayClose() {
     return false;
   }
   if (!state_.menuWindows) return true;
-  state_.closeAllState = 1;
+  state_.closeAllState = CloseAllState::Closing;
   for (MenuDocument* document : state_.menuWindows->documents()) {
     state_.menuWindows->closeMenuWindow(*document);
-    if (state_.closeAllState == 2) return false;
+    if (state_.closeAllState == CloseAllState::Cancelled) return false;
   }
-  state_.closeAllState = 0;
+  state_.closeAllState = CloseAllState::Idle;
   return state_.menuWindows->documents().empty();
 }
 

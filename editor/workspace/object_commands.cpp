@@ -65,8 +65,7 @@ void ObjectCommands::remove(const std::vector<ObjectRef>& objects) {
 void ObjectCommands::paste() {
   if (!state_.clipboardFilled || !state_.activeDocument) return;
   std::vector<ObjectRef> created = pasteClipboard(state_);
-  if (MenuViewPort* view = activeView())
-    for (ObjectRef object : created) view->objectAdded(object);
+  if (MenuViewPort* view = activeView()) view->objectsAdded(created);
   changeActiveObject(state_);
 }
 

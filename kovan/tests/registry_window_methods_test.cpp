@@ -37,11 +37,16 @@ TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   k.RegSetValue(opened, "Top", 1, "13.5");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
   expectRect(windows.rects[5], 12, 14, 300, 200);
+  // A damaged size comes back at the screen's.
+  k.RegSetValue(opened, "Width", 1, "40000");
+  k.RegSetValue(opened, "Height", 1, "2147483647");
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
+  expectRect(windows.rects[5], 12, 14, 1024, 768);
   k.RegCloseKey(opened);
 
   // A key that does not exist leaves the window where it is.
   EXPECT_FALSE(k.GetWindowPositionReg(5, "Nowhere", true, Variant(true)));
-  expectRect(windows.rects[5], 12, 14, 300, 200);
+  expectRect(windows.rects[5], 12, 14, 1024, 768);
 
   // A window that no longer exists: True, and nothing is written.
   EXPECT_TRUE(k.SetWindowPositionReg(99, "Gone"));

@@ -1,8 +1,5 @@
 #include "platform/archive/lha_archiver.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <memory>
 
@@ -112,15 +109,6 @@ std::optional<stdfs::path> placeOf(const stdfs::path& folder, const std::string&
   return result;
 }
 
-bool canCreate(const stdfs::path& file) {
-  std::error_code ec;
-  stdfs::create_directories(file.parent_path(), ec);
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  ::close(fd);
-  return true;
-}
-
 class Run {
  public:
   Run(const LhaCommand& command, LHAReader* reader, stdfs::path folder)
@@ -150,15 +138,12 @@ class Run {
       return stdfs::create_directories(*place, ec), ec ? kLhaCannotWrite : kLhaDone;
     // The entry is written beside its place and moved there only once its data check
     // has passed, so a damaged entry neither replaces a good file nor leaves half of itself.
-    std::string partial = fs::uniqueNameBeside(*place, ".part").string();
-    if (!canCreate(partial)) return kLhaCannotWrite;
-    LhaResult result = kLhaDone;
-    if (!lha_reader_extract(reader_, partial.data(), nullptr, nullptr))
-      result = kLhaArchiveDamaged;
-    else if (::rename(partial.c_str(), place->c_str()) != 0)
-      result = kLhaCannotWrite;
-    if (result != kLhaDone) ::unlink(partial.c_str());
-    return result;
+    stdfs::create_directories(place->parent_path(), ec);
+    fs::FileReplacement replacement(*place);
+    if (!replacement.ready()) return kLhaCannotWrite;
+    std::string partial = replacement.path().string();
+    if (!lha_reader_extract(reader_, partial.data(), nullptr, nullptr)) return kLhaArchiveDamaged;
+    return replacement.commit() == fs::FileReplacement::Result::kDone ? kLhaDone : kLhaCannotWrite;
   }
 
   const LhaCommand& command_;

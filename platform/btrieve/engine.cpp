@@ -86,10 +86,10 @@ void writeBlock(void* positionBlock, uint32_t slot, uint32_t generation) {
 }
 
 // The record in the data buffer: the fixed length, or all of it in a variable file.
-int recordFromRequest(const Request& request, const FileSpec& spec, std::string& record) {
-  if (!request.data || !request.dataLength || *request.dataLength < spec.recordLength)
+int recordFromRequest(const Request& request, const FileLayout& layout, std::string& record) {
+  if (!request.data || !request.dataLength || *request.dataLength < layout.recordLength)
     return kStatusDataBufferTooShort;
-  record.assign(request.data, spec.variableLength() ? *request.dataLength : spec.recordLength);
+  record.assign(request.data, layout.variableLength() ? *request.dataLength : layout.recordLength);
   return kStatusOk;
 }
 
@@ -112,8 +112,8 @@ void returnKey(const Request& request, const KeyDefinition& key, const std::stri
   std::memcpy(request.key, value.data(), value.size());
 }
 
-bool validKeyNumber(const FileSpec& spec, int keyNumber) {
-  return keyNumber >= 0 && keyNumber < static_cast<int>(spec.keys.size());
+bool validKeyNumber(const FileLayout& layout, int keyNumber) {
+  return keyNumber >= 0 && keyNumber < static_cast<int>(layout.keys.size());
 }
 
 // After an insert or update the place follows the written record in the order of
@@ -123,27 +123,27 @@ void placeOnWritten(OpenFile& open, const Request& request, int64_t recordId, co
   currency.recordId = recordId;
   currency.recordImage = record;
   currency.placeKey = -1;
-  const FileSpec& spec = open.file->spec();
-  if (!validKeyNumber(spec, request.keyNumber)) return;
+  const FileLayout& layout = open.file->layout();
+  if (!validKeyNumber(layout, request.keyNumber)) return;
   if (std::optional<KeyEntry> entry = open.file->entryOf(request.keyNumber, recordId)) {
     currency.placeKey = request.keyNumber;
     currency.place = *entry;
   }
-  returnKey(request, spec.keys[request.keyNumber], record);
+  returnKey(request, layout.keys[request.keyNumber], record);
 }
 
 // An insert or update names a key for the new place; its buffer must hold that key.
 int checkChangeKey(const OpenFile& open, const Request& request) {
-  const FileSpec& spec = open.file->spec();
-  if (spec.keys.empty() && request.keyNumber == 0) return kStatusOk;
-  if (!validKeyNumber(spec, request.keyNumber)) return kStatusInvalidKeyNumber;
-  if (request.key && request.keyLength < spec.keys[request.keyNumber].length()) return kStatusKeyBufferTooShort;
+  const FileLayout& layout = open.file->layout();
+  if (layout.keys.empty() && request.keyNumber == 0) return kStatusOk;
+  if (!validKeyNumber(layout, request.keyNumber)) return kStatusInvalidKeyNumber;
+  if (request.key && request.keyLength < layout.keys[request.keyNumber].length()) return kStatusKeyBufferTooShort;
   return kStatusOk;
 }
 
 // The record an insert or update writes, once the request is sound.
 int recordToWrite(const OpenFile& open, const Request& request, std::string& record) {
-  int status = recordFromRequest(request, open.file->spec(), record);
+  int status = recordFromRequest(request, open.file->layout(), record);
   return status == kStatusOk ? checkChangeKey(open, request) : status;
 }
 
@@ -261,9 +261,9 @@ int Engine::remove(OpenFile& open) {
 }
 
 int Engine::get(OpenFile& open, Request& request) {
-  const FileSpec& spec = open.file->spec();
-  if (!validKeyNumber(spec, request.keyNumber)) return kStatusInvalidKeyNumber;
-  const KeyDefinition& key = spec.keys[request.keyNumber];
+  const FileLayout& layout = open.file->layout();
+  if (!validKeyNumber(layout, request.keyNumber)) return kStatusInvalidKeyNumber;
+  const KeyDefinition& key = layout.keys[request.keyNumber];
   if (!keyBufferHolds(request, key)) return kStatusKeyBufferTooShort;
   Currency& currency = open.currency;
 
@@ -316,7 +316,7 @@ int Engine::stat(OpenFile& open, Request& request) {
   std::vector<uint32_t> uniqueValues;
   int status = open.file->stat(records, uniqueValues);
   if (status != kStatusOk) return status;
-  std::string block = statBlock(open.file->spec(), records, uniqueValues);
+  std::string block = statBlock(open.file->layout(), records, uniqueValues);
   if (!request.data || !request.dataLength || *request.dataLength < block.size()) return kStatusDataBufferTooShort;
   std::memcpy(request.data, block.data(), block.size());
   *request.dataLength = static_cast<uint16_t>(block.size());

@@ -1,5 +1,5 @@
 #pragma once
-// Little-endian fields inside byte blocks (file specifications, stat blocks, keys).
+// Little-endian fields inside byte blocks (file layouts, stat blocks, keys).
 #include <cstdint>
 #include <string>
 #include <string_view>

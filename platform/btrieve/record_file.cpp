@@ -1,10 +1,5 @@
 #include "platform/btrieve/record_file.h"
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 
 #include "platform/btrieve/btrieve.h"
@@ -24,12 +19,18 @@ constexpr int64_t kApplicationId = 0x50425452;
 constexpr int kBusyTimeoutMs = 10000;
 constexpr int kOpenBusyTimeoutMs = 200;
 
-constexpr const char* kSchema = R"sql(
+// The table holding a file's layout, and its layout column, keep the names that every
+// record file written so far carries: those files must still open, and new files stay
+// the same so that no two kinds of record file exist.
+const std::string kLayoutTable = "file_spec";
+const std::string kLayoutColumn = "spec";
+
+const std::string kSchema = R"sql(
   PRAGMA application_id = 1346524242;
   PRAGMA journal_mode = WAL;
-  CREATE TABLE file_spec(
+  CREATE TABLE )sql" + kLayoutTable + R"sql((
     id INTEGER PRIMARY KEY CHECK (id = 1),
-    spec BLOB NOT NULL,
+    )sql" + kLayoutColumn + R"sql( BLOB NOT NULL,
     next_seq INTEGER NOT NULL);
   CREATE TABLE records(
     id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -49,19 +50,18 @@ sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
 }
 
 // Moves a finished new file into place; without replace an existing file wins.
-int publishNewFile(const std::string& temporary, const std::string& path, bool replace) {
+int publishNewFile(pemo::fs::FileReplacement& replacement, const std::string& path, bool replace) {
   if (replace) {
     std::error_code ignored;
     fs::remove(path + "-wal", ignored);
     fs::remove(path + "-shm", ignored);
-    return ::rename(temporary.c_str(), path.c_str()) == 0 ? kStatusOk : kStatusCreateError;
   }
-  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return kStatusOk;
-  if (errno == EEXIST) return kStatusFileExists;
-  if (errno != EINVAL && errno != ENOSYS) return kStatusCreateError;
-  // Filesystems without that rename: a hard link also refuses an existing name.
-  if (::link(temporary.c_str(), path.c_str()) == 0) return kStatusOk;
-  return errno == EEXIST ? kStatusFileExists : kStatusCreateError;
+  switch (replacement.commit()) {
+    case pemo::fs::FileReplacement::Result::kDone: return kStatusOk;
+    case pemo::fs::FileReplacement::Result::kTargetExists: return kStatusFileExists;
+    case pemo::fs::FileReplacement::Result::kFailed: return kStatusCreateError;
+  }
+  return kStatusCreateError;
 }
 
 const char* seekSql(Seek seek) {
@@ -108,35 +108,33 @@ int statusForSqlite(int code) {
   }
 }
 
-int RecordFile::create(const std::string& path, const std::string& specBytes, bool replace) {
-  FileSpec spec;
-  int status = parseFileSpec(specBytes, spec);
+int RecordFile::create(const std::string& path, const std::string& layoutBytes, bool replace) {
+  FileLayout layout;
+  int status = parseFileLayout(layoutBytes, layout);
   if (status != kStatusOk) return status;
   if (!replace && fs::exists(path)) return kStatusFileExists;
 
   // The file is built beside its final name and moved there complete, so no reader
   // ever sees half a file.
-  std::string temporary = pemo::fs::uniqueNameBeside(path, ".new-").string();
+  using Existing = pemo::fs::FileReplacement::Existing;
+  pemo::fs::FileReplacement replacement(path, replace ? Existing::kReplace : Existing::kKeep);
+  if (!replacement.ready()) return kStatusCreateError;
+  const std::string temporary = replacement.path().string();
   {
     Database db;
     if (db.open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
     try {
       db.configure(connectionSettings(kBusyTimeoutMs));
-      db.execute(kSchema);
-      Statement(db, "INSERT INTO file_spec(id, spec, next_seq) VALUES (1, ?1, 1)")
-          .bindBlob(1, specBytes.substr(0, kSpecBlockSize * (1 + spec.segmentCount())))
+      db.execute(kSchema.c_str());
+      Statement(db, ("INSERT INTO " + kLayoutTable + "(id, " + kLayoutColumn + ", next_seq) VALUES (1, ?1, 1)").c_str())
+          .bindBlob(1, layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())))
           .run();
     } catch (const sqlite::Error& error) {
       db.close();
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
       return error.code() == SQLITE_FULL ? kStatusDiskFull : kStatusCreateError;
     }
   }
-  status = publishNewFile(temporary, path, replace);
-  std::error_code ignored;
-  fs::remove(temporary, ignored);
-  return status;
+  return publishNewFile(replacement, path, replace);
 }
 
 int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFile>& file) {
@@ -156,8 +154,8 @@ int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFi
     if (mode == kOpenExclusive) opened->db_.execute("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
     Statement id(opened->db_, "PRAGMA application_id");
     if (!id.step() || id.integer(0) != kApplicationId) return kStatusNotARecordFile;
-    Statement spec(opened->db_, "SELECT spec FROM file_spec WHERE id = 1");
-    if (!spec.step() || parseFileSpec(spec.bytes(0), opened->spec_) != kStatusOk) return kStatusNotARecordFile;
+    Statement layout(opened->db_, ("SELECT " + kLayoutColumn + " FROM " + kLayoutTable + " WHERE id = 1").c_str());
+    if (!layout.step() || parseFileLayout(layout.bytes(0), opened->layout_) != kStatusOk) return kStatusNotARecordFile;
     opened->db_.setBusyTimeout(kBusyTimeoutMs);
   } catch (const sqlite::Error& e) {
     if ((e.code() & 0xFF) == SQLITE_BUSY) return kStatusFileInUse;
@@ -191,7 +189,9 @@ std::optional<KeyEntry> RecordFile::entryOf(int keyNumber, int64_t recordId) {
 }
 
 int64_t RecordFile::nextSeq() {
-  Statement next(db_, "UPDATE file_spec SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1");
+  static const std::string kTakeSeq =
+      "UPDATE " + kLayoutTable + " SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1";
+  Statement next(db_, kTakeSeq.c_str());
   next.step();
   int64_t seq = next.integer(0);
   next.run();
@@ -203,8 +203,8 @@ int RecordFile::entriesFor(const std::string& record, int64_t recordId,
   sortKeys.clear();
   Statement taken(db_,
                   "SELECT 1 FROM key_entries WHERE key_number = ?1 AND sort_key = ?2 AND record_id <> ?3 LIMIT 1");
-  for (size_t k = 0; k < spec_.keys.size(); ++k) {
-    const KeyDefinition& key = spec_.keys[k];
+  for (size_t k = 0; k < layout_.keys.size(); ++k) {
+    const KeyDefinition& key = layout_.keys[k];
     std::string value = keyValueFromRecord(key, record);
     std::optional<std::string> sort;
     if (!isNullKeyValue(key, value)) sort = sortKey(key, value);
@@ -224,7 +224,7 @@ void RecordFile::writeEntries(int64_t recordId, const std::vector<std::optional<
   for (size_t k = 0; k < sortKeys.size(); ++k) {
     if (!sortKeys[k]) continue;
     int64_t seq = 0;
-    if (spec_.keys[k].duplicates()) {
+    if (layout_.keys[k].duplicates()) {
       // A duplicate keeps its place among equal keys until its value changes.
       bool unchanged = k < previous.size() && previous[k] && previous[k]->sortKey == *sortKeys[k];
       seq = unchanged ? previous[k]->seq : nextSeq();
@@ -271,14 +271,14 @@ int RecordFile::changeStored(int64_t recordId, const std::string& expected,
 
 int RecordFile::update(int64_t recordId, const std::string& expected, const std::string& record) {
   return changeStored(recordId, expected, [&](const std::string& stored) -> int {
-    for (const KeyDefinition& key : spec_.keys)
+    for (const KeyDefinition& key : layout_.keys)
       if (!key.modifiable() && keyValueFromRecord(key, stored) != keyValueFromRecord(key, record))
         return kStatusKeyNotModifiable;
     std::vector<std::optional<std::string>> sortKeys;
     int status = entriesFor(record, recordId, sortKeys);
     if (status != kStatusOk) return status;
     std::vector<std::optional<KeyEntry>> previous;
-    for (size_t k = 0; k < spec_.keys.size(); ++k) previous.push_back(entryOf(static_cast<int>(k), recordId));
+    for (size_t k = 0; k < layout_.keys.size(); ++k) previous.push_back(entryOf(static_cast<int>(k), recordId));
     Statement(db_, "UPDATE records SET data = ?1 WHERE id = ?2").bindBlob(1, record).bind(2, recordId).run();
     writeEntries(recordId, sortKeys, previous);
     return kStatusOk;
@@ -316,7 +316,7 @@ int RecordFile::stat(uint32_t& records, std::vector<uint32_t>& uniqueValues) {
     count.step();
     records = static_cast<uint32_t>(count.integer(0));
     uniqueValues.clear();
-    for (size_t k = 0; k < spec_.keys.size(); ++k) {
+    for (size_t k = 0; k < layout_.keys.size(); ++k) {
       Statement unique(db_, "SELECT count(DISTINCT sort_key) FROM key_entries WHERE key_number = ?1");
       unique.bind(1, static_cast<int64_t>(k)).step();
       uniqueValues.push_back(static_cast<uint32_t>(unique.integer(0)));

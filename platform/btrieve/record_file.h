@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/btrieve/file_spec.h"
+#include "platform/btrieve/file_layout.h"
 #include "platform/sqlite/database.h"
 
 namespace pemo::btrieve {
@@ -27,12 +27,12 @@ class RecordFile {
  public:
   // Creates a new file from a layout; returns a Status. With replace false an
   // existing file is kept and gives kStatusFileExists.
-  static int create(const std::string& path, const std::string& specBytes, bool replace);
+  static int create(const std::string& path, const std::string& layoutBytes, bool replace);
   // Opens an existing file in an OpenMode; returns a Status. An exclusive open keeps
   // every other open out (kStatusFileInUse) and fails while others have it open.
   static int open(const std::string& path, int mode, std::unique_ptr<RecordFile>& file);
 
-  const FileSpec& spec() const { return spec_; }
+  const FileLayout& layout() const { return layout_; }
 
   // Changes, each one committed transaction. `expected` is the record as last read:
   // an update or delete of a record that changed since gives kStatusRecordChanged.
@@ -64,7 +64,7 @@ class RecordFile {
   int64_t nextSeq();
 
   sqlite::Database db_;
-  FileSpec spec_;
+  FileLayout layout_;
   bool readOnly_ = false;
 };
 

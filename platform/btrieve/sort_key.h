@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/btrieve/file_spec.h"
+#include "platform/btrieve/file_layout.h"
 
 namespace pemo::btrieve {
 

@@ -2,9 +2,11 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 
 #include "platform/fs/whole_file.h"
@@ -13,8 +15,10 @@ namespace pemo::fs {
 
 namespace {
 
+namespace stdfs = std::filesystem;
+
 // A new, exclusively created file beside the target; -1 when none can be made.
-int createSibling(const std::filesystem::path& file, std::string& name) {
+int createSibling(const stdfs::path& file, stdfs::path& name) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = uniqueNameBeside(file, ".tmp");
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -23,32 +27,68 @@ int createSibling(const std::filesystem::path& file, std::string& name) {
   return -1;
 }
 
+// Where the new file goes: the file a link points to, so the link stays.
+std::optional<stdfs::path> placeBehind(const stdfs::path& file) {
+  std::error_code ec;
+  if (!stdfs::is_symlink(file, ec)) return file;
+  stdfs::path target = stdfs::weakly_canonical(file, ec);
+  if (ec) return std::nullopt;
+  return target;
+}
+
+// Moves from onto to only when nothing has that name; errno EEXIST when something has.
+bool renameWithoutReplacing(const stdfs::path& from, const stdfs::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // File systems without that rename: a hard link also refuses an existing name.
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  ::unlink(from.c_str());
+  return true;
+}
+
 }  // namespace
 
-bool isWriteProtected(const std::filesystem::path& file) {
+FileReplacement::FileReplacement(const stdfs::path& target, Existing existing) : existing_(existing) {
+  const auto place = existing == Existing::kReplace ? placeBehind(target) : target;
+  if (!place || (existing == Existing::kReplace && isWriteProtected(*place))) return;
+  target_ = *place;
+  fd_ = createSibling(target_, temporary_);
+}
+
+FileReplacement::~FileReplacement() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+FileReplacement::Result FileReplacement::commit() {
+  if (fd_ < 0) return Result::kFailed;
+  struct stat existing {};
+  bool ok = true;
+  if (existing_ == Existing::kReplace && ::stat(target_.c_str(), &existing) == 0)
+    ok = ::fchmod(fd_, existing.st_mode & 07777) == 0;
+  ok = ::fsync(fd_) == 0 && ok;
+  ok = ::close(fd_) == 0 && ok;
+  fd_ = -1;
+  if (!ok) return Result::kFailed;
+  if (!publish()) return errno == EEXIST && existing_ == Existing::kKeep ? Result::kTargetExists : Result::kFailed;
+  temporary_.clear();
+  return Result::kDone;
+}
+
+bool FileReplacement::publish() const {
+  if (existing_ == Existing::kKeep) return renameWithoutReplacing(temporary_, target_);
+  return ::rename(temporary_.c_str(), target_.c_str()) == 0;
+}
+
+bool isWriteProtected(const stdfs::path& file) {
   struct stat status {};
   return ::stat(file.c_str(), &status) == 0 && (status.st_mode & 0222) == 0;
 }
 
-bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-  std::error_code ec;
-  std::filesystem::path target = file;
-  if (std::filesystem::is_symlink(file, ec)) {
-    target = std::filesystem::weakly_canonical(file, ec);
-    if (ec) return false;
-  }
-  if (isWriteProtected(target)) return false;
-  std::string temporary;
-  const int fd = createSibling(target, temporary);
-  if (fd < 0) return false;
-  struct stat existing {};
-  bool ok = writeAll(fd, bytes);
-  if (ok && ::stat(target.c_str(), &existing) == 0) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-  ok = ::fsync(fd) == 0 && ok;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
+bool writeFileAtomically(const stdfs::path& file, std::string_view bytes) {
+  FileReplacement replacement(file);
+  return replacement.ready() && writeAll(replacement.fd(), bytes) &&
+         replacement.commit() == FileReplacement::Result::kDone;
 }
 
 }  // namespace pemo::fs

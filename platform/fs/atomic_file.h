@@ -8,10 +8,40 @@
 
 namespace pemo::fs {
 
-// Writes bytes to the host file atomically. A symbolic link is followed, so the file it
-// points to is replaced and the link stays. An existing file keeps its permissions; a
-// new one gets the usual ones. False (and the old file untouched) on any failure, and
-// for a write-protected file.
+// A new file beside a target, filled by the caller through fd() or by opening path(), that
+// takes the target's place on commit(). A symbolic link at the target is followed, so the
+// file it points to is replaced and the link stays. An existing file's permissions pass to
+// the new one; a new one gets the usual ones. Dropped without a commit, the new file goes.
+class FileReplacement {
+ public:
+  enum class Existing { kReplace, kKeep };  // kKeep: a file already at the name wins
+  enum class Result { kDone, kFailed, kTargetExists };
+
+  explicit FileReplacement(const std::filesystem::path& target, Existing existing = Existing::kReplace);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // False when no new file could be made, and for a write-protected target.
+  bool ready() const { return fd_ >= 0; }
+  int fd() const { return fd_; }
+  const std::filesystem::path& path() const { return temporary_; }
+
+  // Puts the filled file on the disk, then in the target's place; the target is untouched
+  // on any failure.
+  Result commit();
+
+ private:
+  bool publish() const;
+
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  Existing existing_;
+  int fd_ = -1;
+};
+
+// Writes bytes to the host file atomically, as a FileReplacement. False (and the old file
+// untouched) on any failure, and for a write-protected file.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 // True for an existing file (a link followed) that has no write permission bit at all:

@@ -11,11 +11,7 @@ namespace pemo::fs {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-bool entryExists(const stdfs::path& path) {
-  std::error_code ec;
-  return stdfs::symlink_status(path, ec).type() != stdfs::file_type::not_found && !ec;
-}
+using detail::entryExists;
 
 // The name in folder that equals name without regard to case, through the open
 // scope's listings when there is one.
@@ -37,6 +33,13 @@ bool appendName(detail::ResolvedPath& path, const std::string& name) {
   path.host /= onDisk;
   path.onDisk.parts.push_back(std::move(onDisk));
   return exists;
+}
+
+// Adds the names of path from index `from` up to `to`; true when all of them exist.
+bool appendNames(detail::ResolvedPath& resolved, const WindowsPath& path, size_t from, size_t to) {
+  bool allExist = true;
+  for (size_t i = from; i < to; ++i) allExist = appendName(resolved, path.parts[i]) && allExist;
+  return allExist;
 }
 
 stdfs::path withoutTrailingSlash(stdfs::path path) {
@@ -69,20 +72,21 @@ std::vector<stdfs::path> drivePrefixes(const stdfs::path& target) {
 namespace detail {
 
 // The folder above the last name is looked up once per scope, as long as it exists;
-// the last name is always checked on the disk.
+// the last name is always checked on the disk. When it is missing and the remembered
+// folder is gone too (renamed, perhaps only in case), the folder is looked up again.
 std::optional<ResolvedPath> resolve(const WindowsPath& path) {
   LookupCache* cache = activeLookupCache();
   const size_t folderNames = path.parts.empty() ? 0 : path.parts.size() - 1;
-  std::optional<ResolvedPath> result = cache ? cache->resolvedFolder(path, folderNames) : std::nullopt;
-  if (!result) {
-    const auto target = driveTarget(path.drive);
-    if (!target) return std::nullopt;
-    result = ResolvedPath{*target, WindowsPath{path.drive, {}}};
-    bool allExist = true;
-    for (size_t i = 0; i < folderNames; ++i) allExist = appendName(*result, path.parts[i]) && allExist;
-    if (cache && allExist) cache->rememberFolder(path, folderNames, *result);
-  }
-  for (size_t i = folderNames; i < path.parts.size(); ++i) appendName(*result, path.parts[i]);
+  if (cache)
+    if (auto remembered = cache->resolvedFolder(path, folderNames)) {
+      const stdfs::path folder = remembered->host;
+      if (appendNames(*remembered, path, folderNames, path.parts.size()) || entryExists(folder)) return remembered;
+    }
+  const auto target = driveTarget(path.drive);
+  if (!target) return std::nullopt;
+  ResolvedPath result{*target, WindowsPath{path.drive, {}}};
+  if (appendNames(result, path, 0, folderNames) && cache) cache->rememberFolder(path, folderNames, result);
+  appendNames(result, path, folderNames, path.parts.size());
   return result;
 }
 

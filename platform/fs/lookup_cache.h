@@ -3,6 +3,7 @@
 // lookups made outside any scope.
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -30,6 +31,18 @@ struct FolderTimes {
   bool operator==(const FolderTimes& other) const;
 };
 
+// Reads a folder's times; nullptr restores the disk's own. Tests stand in a file system
+// whose clock keeps whole seconds.
+using FolderTimesReader = std::optional<FolderTimes> (*)(const std::filesystem::path& folder);
+void useFolderTimesReader(FolderTimesReader reader);
+
+// True when something, even a broken link, has this name.
+bool entryExists(const std::filesystem::path& path);
+
+// A name found in a kept listing is checked on the disk before it is given; a name not in
+// it is reported missing only when the folder has not changed since, or by a fresh listing.
+// A folder that keeps changing is listed again a few times at once, then at most once per
+// interval, so a scan beside a busy folder does not list it for every name.
 class LookupCache {
  public:
   // The name in folder equal to name without regard to case.
@@ -42,12 +55,24 @@ class LookupCache {
 
   std::optional<std::string> processFolder;  // the current folder's Windows form
 
+  int listingsTaken() const { return listingsTaken_; }  // of all folders, since the scope opened
+
  private:
   struct Listing {
     FolderNames names;
     FolderTimes times;  // the folder's when it was listed
+    bool settled = false;  // taken after the folder's clock had moved past its last change
+    std::chrono::steady_clock::time_point takenAt;
+    std::chrono::steady_clock::duration took{};
+    int relistings = 0;  // listings taken again since the first
   };
+  const Listing& list(const std::filesystem::path& folder, Listing& listing);
+  // Whether a name the listing lacks is missing on the disk now, without listing again.
+  bool stillMissing(const std::filesystem::path& folder, const Listing& listing) const;
+  bool mayListAgain(const Listing& listing) const;
+
   std::unordered_map<std::string, Listing> listings_;    // by host folder
+  int listingsTaken_ = 0;
   std::unordered_map<std::string, ResolvedPath> folders_;  // by drive and names as written
 };
 

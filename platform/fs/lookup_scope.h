@@ -6,8 +6,12 @@
 // disk again for every path.
 //
 // What the disk gains while the scope is open is still seen: the last name of a path is
-// always checked on the disk itself, and a folder's listing is read again once the
-// folder has changed. Changing the current folder or a drive drops what was kept.
+// always checked on the disk itself, a name found in a kept listing is checked to be
+// still there, and a name missing from one is reported missing only when the folder has
+// not changed since, or after a fresh listing (a folder that keeps changing is listed
+// again at most a few times a second). A name missing below a remembered folder is
+// looked up again from the drive down. Changing the current folder or a drive drops
+// what was kept.
 #include <memory>
 
 namespace pemo::fs {

@@ -2,18 +2,18 @@
 
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QSortFilterProxyModel>
 #include <vector>
 
 #include "platform/process/file_filters.h"
+#include "platform/ui/qt_file_list.h"
 
 namespace pemo::ui {
 namespace {
 
 // Lets folders through, and the files that match the patterns.
-class PatternProxy : public QSortFilterProxyModel {
+class PatternProxy : public FileListModel {
  public:
-  PatternProxy(std::string patterns, QObject* parent) : QSortFilterProxyModel(parent), patterns_(std::move(patterns)) {}
+  PatternProxy(std::string patterns, QObject* parent) : FileListModel(parent), patterns_(std::move(patterns)) {}
   void setPatterns(std::string patterns) {
     patterns_ = std::move(patterns);
     invalidateFilter();
@@ -59,6 +59,7 @@ std::vector<FilterEntry> filterEntries(const std::string& filter) {
 void prepareDialog(QFileDialog& dialog) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::HideNameFilterDetails);
+  fitFileListColumns(dialog);
 }
 
 }  // namespace

@@ -21,4 +21,10 @@ bool frameKnown(const QWidget* window);
 // nothing needs nothing counted.
 void whenFrameKnown(QWidget* window, const QString& purpose, std::function<void()> action);
 
+bool maximisedOrFullScreen(const QWidget* window);
+
+// Runs `action` once a maximised window has been made normal and is framed at its normal
+// place (replacing a waiting action of the same `purpose`, as above).
+void whenMadeNormal(QWidget* window, const QString& purpose, std::function<void()> action);
+
 }  // namespace pemo::ui

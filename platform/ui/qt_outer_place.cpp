@@ -20,6 +20,12 @@ void resizeClientTo(QWidget* window, QSize outer) {
 }
 
 void placeWaitingOuter(QWidget* window) {
+  // Set on a maximised window, the place would make it normal: it is kept for when the
+  // window is made normal, as its normal place.
+  if (maximisedOrFullScreen(window)) {
+    whenMadeNormal(window, QStringLiteral("outer place when normal"), [window] { placeWaitingOuter(window); });
+    return;
+  }
   const QVariant size = window->property(kWaitingSize);
   const QVariant topLeft = window->property(kWaitingTopLeft);
   window->setProperty(kWaitingSize, {});
@@ -31,7 +37,11 @@ void placeWaitingOuter(QWidget* window) {
 
 // Until the frame is known, the place is kept to be applied again once it is.
 void waitForFrame(QWidget* window, const char* part, const QVariant& value) {
-  if (frameKnown(window)) return;
+  if (frameKnown(window)) {
+    // A place given now replaces one still waiting.
+    window->setProperty(part, {});
+    return;
+  }
   window->setProperty(part, value);
   whenFrameKnown(window, QStringLiteral("outer place"), [window] { placeWaitingOuter(window); });
 }

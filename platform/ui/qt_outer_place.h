@@ -2,7 +2,8 @@
 // Placing a top-level window by its outer rectangle, frame included, as stored places
 // and first-start places mean it. Before the window manager has framed the window its
 // frame is unknown: the window then goes there as if it had none, and is set right once
-// the frame is known, so that a place stored from the frame comes back unchanged.
+// the frame is known, so that a place stored from the frame comes back unchanged. A window
+// maximised by then is set right when it is made normal: that place is its normal one.
 #include <QPoint>
 #include <QSize>
 

@@ -7,7 +7,7 @@
 namespace pemo::ui {
 
 // The maker's rights line that both programs show.
-inline constexpr const char* kRightsNotice = "Copyright (C) 1998 Kalvo";
+inline constexpr const char* kRightsNotice = "Copyright (C) 2026 Kalvo";
 
 class VersionDialog : public QDialog {
  public:

@@ -1,7 +1,6 @@
 #include "platform/ui/qt_window_port.h"
 
 #include "platform/ui/qt_outer_place.h"
-#include "platform/ui/screen_reach.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,6 +16,10 @@ WindowPort* installed = nullptr;
 QRect outerRect(const QWidget* w) {
   if (w->isWindow()) return w->frameGeometry();
   return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+QScreen* primaryScreen() {
+  return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
 }
 
 }  // namespace
@@ -56,23 +59,15 @@ bool QtWindowPort::resizeWindow(WindowHandle handle, int32_t width, int32_t heig
 }
 
 ScreenSize QtWindowPort::screenSize() {
-  QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                        ? QGuiApplication::primaryScreen()
-                        : nullptr;
+  QScreen* screen = primaryScreen();
   if (!screen) return {};
   return {screen->geometry().width(), screen->geometry().height()};
 }
 
-bool bringWithinReach(WindowHandle handle) {
-  WindowPort& windows = windowPort();
-  WindowRect rect;
-  if (!windows.windowRect(handle, rect)) return false;
-  const ScreenSize screen = windows.screenSize();
-  // Without a screen there is nothing to be within.
-  if (screen.width <= 0 || screen.height <= 0) return true;
-  const WindowRect reachable = withinScreen(rect, screen);
-  if (reachable.left != rect.left || reachable.top != rect.top) windows.moveWindow(handle, reachable.left, reachable.top);
-  return true;
+ScreenSize QtWindowPort::availableSize() {
+  QScreen* screen = primaryScreen();
+  if (!screen) return {};
+  return {screen->availableGeometry().width(), screen->availableGeometry().height()};
 }
 
 }  // namespace pemo::ui

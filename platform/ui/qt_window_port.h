@@ -11,6 +11,7 @@ class QtWindowPort : public WindowPort {
   bool moveWindow(WindowHandle handle, int32_t left, int32_t top) override;
   bool resizeWindow(WindowHandle handle, int32_t width, int32_t height) override;
   ScreenSize screenSize() override;
+  ScreenSize availableSize() override;
 };
 
 }  // namespace pemo::ui

@@ -33,6 +33,8 @@ class WindowPort {
   virtual bool resizeWindow(WindowHandle handle, int32_t width, int32_t height) = 0;
   // The primary screen in pixels.
   virtual ScreenSize screenSize() = 0;
+  // The part of the primary screen that windows may take (without panels and docks).
+  virtual ScreenSize availableSize() { return screenSize(); }
 };
 
 // The port in use: the one installed, else the one over our windows on screen.

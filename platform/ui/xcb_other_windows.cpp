@@ -100,8 +100,8 @@ struct XcbOtherWindows::Connection {
   // without the extension.
   std::optional<xcb_res_query_client_ids_cookie_t> askOwner(xcb_window_t window) {
     if (!serverKnowsClients) return std::nullopt;
-    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-    return xcb_res_query_client_ids(c, 1, &spec);
+    const xcb_res_client_id_spec_t wanted{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    return xcb_res_query_client_ids(c, 1, &wanted);
   }
 
   // The process id in the server's answer, or 0 (a remote client, a window gone).

@@ -73,6 +73,7 @@ bool MenuPage::openMenuFile(const std::string& path) {
   state_.scrollX = state_.scrollY = 0;
   if (script_.scriptLoaded()) script_.closeScript();
   state_.currentMenuFile = path;
+  state_.menuCaption.clear();
   std::string working = workingPath(path, &runtime_.menuDrive);
 
   auto finish = [&] {

@@ -119,6 +119,7 @@ bool MenuReader::readMenuBlock(Cursor& cursor) {
     if (ml.kind != mf::LineKind::Property) continue;
     switch (ml.knownKey()) {
       case Key::Caption:
+        page_.menuCaption = ml.value;
         view_.setCaption(ml.value);
         break;
       case Key::BackColor:

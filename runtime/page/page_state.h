@@ -18,6 +18,7 @@ struct PendingParent {
 
 struct PageState {
   std::string currentMenuFile;  // the path last given to OpenMenuFile, as given
+  std::string menuCaption;      // the CAPTION of that file's MENU block
   bool menuOpening = false;     // the status line shows the opening message meanwhile
   PageExtent extent;
   int unloadModeValue = 0;      // menufile::UnloadMode of the open menu

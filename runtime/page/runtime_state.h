@@ -28,6 +28,7 @@ struct RuntimeState {
   std::string startFolder;        // the current folder when the window was created; current again on close
   std::string explorerPath;       // the Windows folder's "explorer.exe"
   std::vector<RunListEntry> runList;
+  std::vector<RunListEntry> storedRunList;  // the run list as its file last gave or took it
   std::array<FavouriteMenu, 20> favouriteMenus;
   std::string favouritesFile;
   std::string menuDrive;          // "C:" of the last menu path that named a drive; "" at first

@@ -1,6 +1,5 @@
 #include "runtime/shell/favourites.h"
 
-#include "platform/text/strings.h"
 #include "runtime/shell/list_file.h"
 #include "runtime/shell/shell_window.h"
 
@@ -56,7 +55,7 @@ void Favourites::add() {
 }
 
 void Favourites::store(const std::vector<page::FavouriteMenu>& kept) {
-  if (writeFavourites(runtime_.favouritesFile, kept)) {
+  if (storeKeptFavourites(runtime_.favouritesFile, listedFavourites(runtime_.favouriteMenus), kept)) {
     load();
     return;
   }
@@ -67,13 +66,14 @@ void Favourites::store(const std::vector<page::FavouriteMenu>& kept) {
 }
 
 std::string Favourites::captionForOpenMenu() const {
-  // A program's node stands for the menu that holds it.
-  int node = tree_.selectedNode();
-  const page::MenuTreeNode* selected = tree_.node(node);
-  if (selected && selected->kind == page::MenuTreeNodeKind::Program) selected = tree_.node(selected->parent);
-  if (selected && !selected->caption.empty()) return selected->caption;
-  // An empty caption would end the list when read back and hide the entries after it.
+  // The tree's selection need not be the shown menu (a collapse selects the collapsed
+  // node, a favourite outside the tree leaves it where it was): the caption is that of a
+  // node holding the shown menu, the nearest to the selection.
   const std::string& file = page_.state().currentMenuFile;
+  const page::MenuTreeNode* shown = tree_.node(tree_.menuNodeNear(tree_.selectedNode(), file));
+  if (shown && !shown->caption.empty()) return shown->caption;
+  if (!page_.state().menuCaption.empty()) return page_.state().menuCaption;
+  // An empty caption would end the list when read back and hide the entries after it.
   return file.substr(file.find_last_of("\\/") + 1);
 }
 
@@ -83,13 +83,7 @@ void Favourites::open(int entry) {
   const std::string file = favourite.file;
   if (!links_.changeMenu(file)) return;
   page_.state().treeSync = true;
-  const std::string wanted = text::UCase(file);
-  for (int node = 1; node <= tree_.nodeCount(); ++node) {
-    if (text::UCase(tree_.node(node)->file) == wanted) {
-      tree_.selectAndExpand(node);
-      break;
-    }
-  }
+  if (int node = tree_.menuNodeNear(0, file)) tree_.selectAndExpand(node);
   page_.state().treeSync = false;
 }
 

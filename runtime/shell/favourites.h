@@ -35,8 +35,9 @@ class Favourites {
   // The open menu as a new entry; a full list refuses it silently. A file that cannot be
   // written is told, and the menu keeps the entry for this session.
   void add();
-  // The entries left by the dialog DELUSER become the list; as with add, a file that
-  // cannot be written is told and the menu shows them for this session.
+  // The entries the dialog DELUSER left of those the menu shows: the others leave the
+  // file, and what another runtime added meanwhile stays. As with add, a file that cannot
+  // be written is told and the menu shows the kept ones for this session.
   void store(const std::vector<page::FavouriteMenu>& kept);
   // Opens entry `entry`'s menu and lets the tree follow.
   void open(int entry);

@@ -1,6 +1,7 @@
 #include "runtime/shell/favourites_file.h"
 
 #include "runtime/shell/list_file.h"
+#include "runtime/shell/list_merge.h"
 
 namespace pemo::shell {
 namespace {
@@ -9,6 +10,12 @@ constexpr ListFileFormat kFavouritesFormat{"よく使うﾒﾆｭｰ", "User"};
 
 bool unsafeInFileName(unsigned char c) {
   return c < 0x20 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+std::vector<ListValue> listValuesOf(const std::vector<page::FavouriteMenu>& favourites) {
+  std::vector<ListValue> values;
+  for (const auto& f : favourites) values.push_back({f.caption, f.file});
+  return values;
 }
 
 }  // namespace
@@ -38,6 +45,7 @@ FavouriteTable readFavourites(const std::string& file) {
 }
 
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {
+  ListFileLock lock(file);
   const size_t free = readListFile(file, kFavouritesFormat, kFavouriteLimit).size();
   if (free >= kFavouriteLimit) return FavouriteAdded::ListFull;
   // The rules of a whole write hold for one entry too: a file that could not be read or that
@@ -47,10 +55,11 @@ FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& 
                                                                                               : FavouriteAdded::NotStored;
 }
 
-bool writeFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& favourites) {
-  std::vector<ListValue> values;
-  for (const auto& f : favourites) values.push_back({f.caption, f.file});
-  return writeListFile(file, kFavouritesFormat, values);
+bool storeKeptFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& shown,
+                         const std::vector<page::FavouriteMenu>& kept) {
+  return updateListFile(file, kFavouritesFormat, kFavouriteLimit, [&](std::vector<ListValue> now) {
+           return mergedList(listValuesOf(shown), listValuesOf(kept), std::move(now));
+         }).has_value();
 }
 
 std::vector<page::FavouriteMenu> listedFavourites(const FavouriteTable& table) {

@@ -20,12 +20,14 @@ std::string favouritesFileFor(const std::string& appFolder, const std::string& s
 
 // The entries up to the first missing or empty key; the rest of the table empty.
 FavouriteTable readFavourites(const std::string& file);
-// Adds an entry under the first free key, unless 20 are stored.
+// Adds an entry under the first free key of the file as it is now, unless 20 are stored.
 enum class FavouriteAdded { Stored, ListFull, NotStored };
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite);
-// Replaces the file by these entries, keys from User0; none remove the file. False
-// when it could not be replaced (the old one stays).
-bool writeFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& favourites);
+// The entries `shown` were cut down to `kept`: the file, as another runtime may have
+// left it, loses the ones removed and keeps the rest, keys from User0; an empty list
+// removes the file. False when it could not be replaced (the old one stays).
+bool storeKeptFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& shown,
+                         const std::vector<page::FavouriteMenu>& kept);
 
 // The entries of a table up to its first empty caption.
 std::vector<page::FavouriteMenu> listedFavourites(const FavouriteTable& table);

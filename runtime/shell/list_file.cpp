@@ -4,7 +4,12 @@
 #include <filesystem>
 #include <unordered_map>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/whole_file.h"
@@ -111,6 +116,31 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
 
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry) {
   return profile::writeProfileString(format.section, keyOf(format, number), storedValue(entry), file);
+}
+
+ListFileLock::ListFileLock(const std::string& file) {
+  const auto host = fs::toHostPath(file);
+  if (!host) return;
+  // The folder itself is locked: a lock file beside the lists would be one more file in
+  // the user's folder.
+  folder_ = ::open(std::filesystem::path(*host).parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder_ < 0) return;
+  using namespace std::chrono_literals;
+  const auto giveUp = std::chrono::steady_clock::now() + 3s;
+  while (::flock(folder_, LOCK_EX | LOCK_NB) != 0 && std::chrono::steady_clock::now() < giveUp)
+    std::this_thread::sleep_for(10ms);
+}
+
+ListFileLock::~ListFileLock() {
+  if (folder_ >= 0) ::close(folder_);  // lets go of the lock
+}
+
+std::optional<std::vector<ListValue>> updateListFile(const std::string& file, const ListFileFormat& format,
+                                                     size_t limit, const ListChange& change) {
+  ListFileLock lock(file);
+  std::vector<ListValue> entries = change(readListFile(file, format, limit));
+  if (!writeListFile(file, format, entries)) return std::nullopt;
+  return entries;
 }
 
 bool listFileStorable(const std::string& file) {

@@ -4,7 +4,10 @@
 // caption, ",", and the rest (a command line or a menu file). Each file is read whole
 // and written whole, so a value of any length comes back as it was stored, and a write
 // that fails leaves the old file as it was.
+#include <compare>
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +24,7 @@ struct ListFileFormat {
 struct ListValue {
   std::string caption;
   std::string rest;
+  auto operator<=>(const ListValue&) const = default;
 };
 ListValue splitListValue(const std::string& value);
 
@@ -45,6 +49,28 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
 
 // Stores one entry under key `number`, keeping the rest of the file. False on failure.
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry);
+
+// Held while a list file is read and written again, so that no other runtime writes one
+// of the user folder's list files in between (each waits for the other). A holder that
+// does not let go within a few seconds is not waited for any longer: the window must not
+// stop.
+class ListFileLock {
+ public:
+  explicit ListFileLock(const std::string& file);
+  ~ListFileLock();
+  ListFileLock(const ListFileLock&) = delete;
+  ListFileLock& operator=(const ListFileLock&) = delete;
+
+ private:
+  int folder_ = -1;
+};
+
+// Replaces the file by what `change` makes of the entries it holds at this moment (at
+// most `limit`), under the lock. The entries stored, or nothing when the file could not
+// be replaced, which leaves the old one (see writeListFile).
+using ListChange = std::function<std::vector<ListValue>(std::vector<ListValue> now)>;
+std::optional<std::vector<ListValue>> updateListFile(const std::string& file, const ListFileFormat& format,
+                                                     size_t limit, const ListChange& change);
 
 // Whether writeListFile could replace the file now (nothing is written): its contents
 // readable or no file yet, the file not write-protected, its folder open for writing.

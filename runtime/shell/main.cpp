@@ -1,10 +1,6 @@
 // The runtime `pemo`: `pemo <menu file>` opens that menu (a host path or a Windows
 // path); the single byte 255 as the command line is the editor's test run.
 #include <QApplication>
-#include <QEvent>
-#include <QMessageBox>
-#include <QTimer>
-#include <cstdlib>
 
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
@@ -21,31 +17,12 @@
 #include "runtime/shell/launcher/qt_launcher_hooks.h"
 #include "runtime/shell/runtime_shell.h"
 #include "runtime/shell/startup.h"
+#include "runtime/shell/window/quit_after_first_paint.h"
 #include "runtime/shell/window/running_apps_menu.h"
 #include "runtime/shell/window/runtime_window.h"
 #include "runtime/shell/window/window_script.h"
 
 namespace {
-
-// For the start-up benchmark and the checks with hostile menu files: ends the program
-// once the page has been painted. A message shown before it (a menu that cannot be read
-// to its end) is closed, so that the run goes on to the page.
-class QuitAfterFirstPaint : public QObject {
- public:
-  explicit QuitAfterFirstPaint(QObject* page) : page_(page) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && watched == page_) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    // A message may show while the page holds back its repaints: it is closed once shown.
-    if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show)
-      QTimer::singleShot(0, message, &QDialog::reject);
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  QObject* page_;
-};
 
 // The shell's hooks, each handed to the part that serves it.
 class Hooks : public pemo::shell::launcher::LauncherHooks {
@@ -99,8 +76,7 @@ int main(int argc, char** argv) {
   window.attachShell(shell);
   hooks.attachShell(shell);
 
-  QuitAfterFirstPaint quitter(&surface);
-  if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) qApp->installEventFilter(&quitter);
+  shell::quitAfterFirstPaintWhenAsked(surface);
   shell.createWindow(start);
   return app.exec();
 }

@@ -1,6 +1,5 @@
 #include "runtime/shell/menu_tree_events.h"
 
-#include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
 #include "runtime/page/menu_reader.h"
 #include "runtime/shell/menu_tree_scan.h"
@@ -24,18 +23,7 @@ void MenuTreeEvents::openNodeMenu(int node, const std::string& file) {
   if (file == page_.state().currentMenuFile || links_.changeMenu(file)) return;
   // Left on the failed node, the selection would disagree with the page, and a favourite
   // added now would pair that node's caption with the shown menu's file.
-  if (int shown = shownMenuNode(node)) tree_.select(shown);
-}
-
-int MenuTreeEvents::shownMenuNode(int from) {
-  const std::string shown = text::UCase(page_.state().currentMenuFile);
-  if (shown.empty()) return 0;
-  auto showsIt = [&](int node) { return text::UCase(tree_.nodeFile(node)) == shown; };
-  for (int node = tree_.parentOf(from); node != 0; node = tree_.parentOf(node))
-    if (showsIt(node)) return node;
-  for (int node = 1; node <= tree_.nodeCount(); ++node)
-    if (showsIt(node)) return node;
-  return 0;
+  if (int shown = tree_.menuNodeNear(node, page_.state().currentMenuFile)) tree_.select(shown);
 }
 
 void MenuTreeEvents::nodeClicked(int node) {

@@ -39,9 +39,6 @@ class MenuTreeEvents {
   // Opens the menu of `file`, reached through `node`. When it cannot be opened the
   // selection goes back to a node of the menu still shown.
   void openNodeMenu(int node, const std::string& file);
-  // The node of the menu the page shows: the nearest above `from`, else the first in
-  // the tree; 0 when the tree has none.
-  int shownMenuNode(int from);
 
   page::MenuPage& page_;
   page::LinkActions& links_;

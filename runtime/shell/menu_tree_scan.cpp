@@ -203,10 +203,15 @@ MenuTree scanMenuTree(const std::string& startFile, const MenuFileReader& read, 
 MenuFileReader fileSystemMenuReader(std::string drive) {
   return [drive](const std::string& path) -> std::optional<std::string> {
     std::string full = !path.empty() && path[0] == '\\' ? drive + path : path;
-    auto host = fs::toHostPath(full);
-    std::error_code ec;
-    if (!host || !std::filesystem::is_regular_file(*host, ec)) return std::nullopt;
-    return fs::readWholeFile(*host);
+    // A folder renamed between the lookup and the read (perhaps only in case) leaves the
+    // file where a second lookup finds it.
+    for (int lookup = 0; lookup < 2; ++lookup) {
+      const auto host = fs::toHostPath(full);
+      std::error_code ec;
+      if (!host || !std::filesystem::is_regular_file(*host, ec)) continue;
+      if (auto bytes = fs::readWholeFile(*host)) return bytes;
+    }
+    return std::nullopt;
   };
 }
 

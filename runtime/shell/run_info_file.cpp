@@ -1,39 +1,51 @@
 #include "runtime/shell/run_info_file.h"
 
 #include "runtime/shell/list_file.h"
+#include "runtime/shell/list_merge.h"
 
 namespace pemo::shell {
 namespace {
 
 constexpr ListFileFormat kRunInfoFormat{"APP", "App"};
 
-ListValue listValueOf(const page::RunListEntry& entry) { return {entry.caption, entry.commandLine}; }
+std::vector<ListValue> listValuesOf(const std::vector<page::RunListEntry>& runList) {
+  std::vector<ListValue> values;
+  for (const auto& entry : runList) values.push_back({entry.caption, entry.commandLine});
+  return values;
+}
+
+std::vector<page::RunListEntry> runListOf(std::vector<ListValue> values) {
+  std::vector<page::RunListEntry> runList;
+  for (ListValue& value : values) runList.push_back({std::move(value.caption), std::move(value.rest)});
+  return runList;
+}
 
 }  // namespace
 
 std::string runInfoFile(const std::string& appFolder) { return appFolder + "PemoUser\\PEMORUN.DAT"; }
 
 std::vector<page::RunListEntry> readRunInfo(const std::string& file) {
-  std::vector<page::RunListEntry> runList;
-  for (ListValue& value : readListFile(file, kRunInfoFormat))
-    runList.push_back({std::move(value.caption), std::move(value.rest)});
-  return runList;
+  return runListOf(readListFile(file, kRunInfoFormat));
 }
 
 bool writeRunInfo(const std::string& file, const std::vector<page::RunListEntry>& runList) {
-  std::vector<ListValue> values;
-  for (const auto& entry : runList) values.push_back(listValueOf(entry));
-  return writeListFile(file, kRunInfoFormat, values);
+  return writeListFile(file, kRunInfoFormat, listValuesOf(runList));
 }
 
-bool writeRunInfoEntry(const std::string& file, size_t number, const page::RunListEntry& entry) {
-  return writeListEntry(file, kRunInfoFormat, number, listValueOf(entry));
+void getRunInfo(page::RuntimeState& runtime) {
+  runtime.runList = readRunInfo(runInfoFile(runtime.appFolder));
+  runtime.storedRunList = runtime.runList;
 }
 
-void getRunInfo(page::RuntimeState& runtime) { runtime.runList = readRunInfo(runInfoFile(runtime.appFolder)); }
-
-bool saveRunInfo(const page::RuntimeState& runtime) {
-  return writeRunInfo(runInfoFile(runtime.appFolder), runtime.runList);
+bool storeRunInfo(page::RuntimeState& runtime) {
+  const auto stored = updateListFile(runInfoFile(runtime.appFolder), kRunInfoFormat, static_cast<size_t>(-1),
+                                     [&](std::vector<ListValue> now) {
+                                       return mergedList(listValuesOf(runtime.storedRunList),
+                                                         listValuesOf(runtime.runList), std::move(now));
+                                     });
+  if (!stored) return false;
+  runtime.runList = runtime.storedRunList = runListOf(*stored);
+  return true;
 }
 
 void warnIfRunInfoCannotBeStored(const page::RuntimeState& runtime) {

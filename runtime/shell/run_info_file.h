@@ -1,7 +1,7 @@
 #pragma once
 // The run list's file, "PEMORUN.DAT" in the user folder: section "APP", keys "App0",
 // "App1", ..., each value the caption, ",", the command line. Read once at start-up,
-// written back whole at shutdown.
+// written back whole at shutdown and after a drop on the launcher bar.
 #include <string>
 #include <vector>
 
@@ -18,13 +18,14 @@ std::vector<page::RunListEntry> readRunInfo(const std::string& file);
 // Replaces the file by the list; an empty list removes it (see writeListFile). False
 // when the file could not be replaced, which leaves the old one.
 bool writeRunInfo(const std::string& file, const std::vector<page::RunListEntry>& runList);
-// Stores one entry at once under its number, keeping the others (a program dropped on
-// the launcher bar).
-bool writeRunInfoEntry(const std::string& file, size_t number, const page::RunListEntry& entry);
 
-// The runtime's run list from and to its file (not used in a test run).
+// The runtime's run list from its file (not used in a test run).
 void getRunInfo(page::RuntimeState& runtime);
-bool saveRunInfo(const page::RuntimeState& runtime);
+// Writes the run list's changes since it was last read or written into its file as the
+// file is now, keeping what other runtimes wrote meanwhile; the run list becomes what
+// was written. False when the file could not be replaced (the old one stays, and the run
+// list keeps this runtime's changes).
+bool storeRunInfo(page::RuntimeState& runtime);
 
 // A change to the run list reaches its file only at shutdown. When the file could not be
 // written then, the user is told now, while the new entries are in front of them.

@@ -34,16 +34,12 @@ RunMenu::RunMenu(page::RuntimeState& runtime, process::ProgramPort& programs, Sh
 
 void RunMenu::load() {
   getRunInfo(runtime_);
-  loaded_ = runtime_.runList;
   editRunMenu();
 }
 
 bool RunMenu::save() {
-  // Two runtimes share the file: one that changed nothing must not undo the other's
-  // changes by writing back the list it read at its start.
-  const bool changed = runtime_.runList != loaded_;
-  if (!changed && readRunInfo(runInfoFile(runtime_.appFolder)) != loaded_) return true;
-  const bool saved = saveRunInfo(runtime_);
+  const bool changed = runtime_.runList != runtime_.storedRunList;
+  const bool saved = storeRunInfo(runtime_);
   // Only a change is lost when the file stays as it was.
   if (!saved && changed) tellNotStored(runInfoFile(runtime_.appFolder));
   return saved;

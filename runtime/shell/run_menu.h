@@ -44,9 +44,8 @@ class RunMenu {
 
   // Start-up: the run list from its file, then the menu.
   void load();
-  // Shutdown: the run list back to its file; false when it could not be written, and the
-  // user is told when that loses a change. A list that did not change leaves a file that
-  // another runtime has written since.
+  // Shutdown: the run list's changes into its file as another runtime may have left it;
+  // false when it could not be written, and the user is told when that loses a change.
   bool save();
   // The registration dialog RUNREG on the run list; a change that its file could not take
   // is told at once.
@@ -61,7 +60,6 @@ class RunMenu {
   process::ProgramPort& programs_;
   ShellWindowPort& window_;
   ShellHooks& hooks_;
-  std::vector<page::RunListEntry> loaded_;  // the list as the file gave it at start-up
 };
 
 }  // namespace pemo::shell

@@ -65,7 +65,7 @@ void RuntimeShell::createWindow(const Startup& start, const MenuFileReader& read
   parts_.page.state().splitterLeft = parts_.page.view().splitterLeft();
 
   if (!runtime.testRun) {
-    parts_.hooks.createLauncher(showLaunchSetting_ == 1);
+    parts_.hooks.createLauncher(showLaunchSetting_);
     return;
   }
   for (ShellItem item : {ShellItem::RunMenu, ShellItem::OptionMenu, ShellItem::HelpMenu, ShellItem::Favourites,
@@ -154,9 +154,9 @@ void RuntimeShell::run(ShellCommand command) {
     case ShellCommand::Restart: askPower(kAskRestart, &process::PowerPort::restart); break;
     case ShellCommand::Exit: parts_.page.view().closeWindow(); break;
     case ShellCommand::Launcher:
-      showLaunchSetting_ = showLaunchSetting_ == 1 ? 0 : 1;
-      parts_.window.setLauncherChecked(showLaunchSetting_ == 1);
-      parts_.hooks.showLauncher(showLaunchSetting_ == 1);
+      showLaunchSetting_ = !showLaunchSetting_;
+      parts_.window.setLauncherChecked(showLaunchSetting_);
+      parts_.hooks.showLauncher(showLaunchSetting_);
       break;
     case ShellCommand::TreeFont: parts_.window.chooseTreeFont(); break;
     case ShellCommand::Help: page::showHelpDocument(parts_.runtime.appFolder, parts_.links.programs()); break;
@@ -170,7 +170,7 @@ void RuntimeShell::askPower(const char* question, void (process::PowerPort::*req
 
 void RuntimeShell::checkOffShowLaunch() {
   parts_.window.setLauncherChecked(false);
-  showLaunchSetting_ = 0;
+  showLaunchSetting_ = false;
 }
 
 }  // namespace pemo::shell

@@ -62,7 +62,7 @@ class RuntimeShell {
   MenuTreeEvents& treeEvents() { return treeEvents_; }
   RunMenu& runMenu() { return runMenu_; }
   Favourites& favourites() { return favourites_; }
-  int showLaunchSetting() const { return showLaunchSetting_; }
+  bool showLaunchSetting() const { return showLaunchSetting_; }
   bool noStartFile() const { return noStartFile_; }
 
  private:
@@ -75,7 +75,7 @@ class RuntimeShell {
   RunMenu runMenu_;
   Favourites favourites_;
   bool noStartFile_ = false;
-  int showLaunchSetting_ = 0;
+  bool showLaunchSetting_ = false;
 };
 
 }  // namespace pemo::shell

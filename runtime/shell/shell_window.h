@@ -76,6 +76,10 @@ class MenuTreeView : public page::MenuTreePort {
   int parentOf(int node) override;
   std::vector<int> childrenOf(int node) override;
   std::string nodeFile(int node) override;
+  // The node of the menu `file` (compared without regard to letter case) as seen from
+  // `from`: `from` itself, else the nearest node above it, else the first in the tree;
+  // 0 when no node holds that menu.
+  int menuNodeNear(int from, const std::string& file);
 
  protected:
   // The control shows the nodes (replacing what it showed).

@@ -55,7 +55,7 @@ ViewSettings loadViewSettings() {
   if (registry::createKey(registry::kUsers, kSettingsKey, "", key) != registry::kSuccess) return settings;
   std::string treeView = text::LCase(textOf(key, "TreeView"));
   settings.treeView = !treeView.empty() && treeView != "false";
-  settings.showLaunch = wholeOf(textOf(key, "ShowLaunch"));
+  settings.showLaunch = wholeOf(textOf(key, "ShowLaunch")) == 1;
   double position = text::Val(textOf(key, "SegmentPosition"));
   // A position left of the narrowest splitter or beyond any screen (a damaged setting)
   // would put the splitter where the mouse can never reach it again.
@@ -75,7 +75,7 @@ void saveViewSettings(const ViewSettings& settings, const std::function<void()>&
   if (registry::openKey(registry::kUsers, kSettingsKey, key) != registry::kSuccess) return;
   writeText(key, "TreeView", menufile::formatBoolean(settings.treeView));
   writeText(key, "SegmentPosition", std::to_string(settings.segmentPosition));
-  writeText(key, "ShowLaunch", std::to_string(settings.showLaunch));
+  writeText(key, "ShowLaunch", settings.showLaunch ? "1" : "0");
   writeText(key, "WindowState", settings.windowState == WindowShowState::Maximized ? "1" : "0");
   const TreeFont font = settings.treeFont.value_or(TreeFont{});
   writeText(key, "FontName", font.name);

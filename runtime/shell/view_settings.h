@@ -23,7 +23,7 @@ enum class WindowShowState { Normal, Minimized, Maximized };
 
 struct ViewSettings {
   bool treeView = false;    // the tree pane is shown
-  int showLaunch = 0;       // 1: the launcher bar is shown
+  bool showLaunch = false;  // the launcher bar is shown ("ShowLaunch" 1)
   int segmentPosition = 200;  // the splitter's left edge
   WindowShowState windowState = WindowShowState::Normal;
   std::optional<TreeFont> treeFont;  // read: only when a font name is stored; written always

@@ -9,7 +9,7 @@
 #include "platform/btrieve/btrieve.h"
 #include "support/hapsy/bt_handle_table.h"
 #include "support/hapsy/btrieve_file.h"
-#include "support/hapsy/create_spec.h"
+#include "support/hapsy/create_layout.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ int VBBtFileCreateOpen(const char* path, int recordLength, int mode, int keyDesc
   return guarded(
       [&] {
         auto layout =
-            pemo::hapsy::buildCreateSpecification(recordLength, keyDescriptionCount, indexCount, keyDescriptions);
+            pemo::hapsy::buildCreateLayout(recordLength, keyDescriptionCount, indexCount, keyDescriptions);
         if (!layout) return kFailed;
         return BtFileCreateOpen(path, mode, layout->data(), static_cast<int>(layout->size()));
       },

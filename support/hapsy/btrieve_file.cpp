@@ -95,12 +95,12 @@ bool BtrieveFile::open(int mode) {
   open_ = true;
 
   std::string stat;
-  if (callStat(stat) != kStatusOk || parseFileSpec(stat, spec_) != kStatusOk) {
+  if (callStat(stat) != kStatusOk || parseFileLayout(stat, layout_) != kStatusOk) {
     showFileMessage(path_, kRecordLengthUnknown);
     close();
     return false;
   }
-  record_.assign(spec_.recordLength, '\0');
+  record_.assign(layout_.recordLength, '\0');
   return true;
 }
 
@@ -112,9 +112,9 @@ void BtrieveFile::close() {
 }
 
 bool BtrieveFile::create(const std::string& layout) {
-  std::string spec = layout;
+  std::string bytes = layout;
   // Key number -1: an existing file is kept, never replaced.
-  if (callWithFileName(kOpCreate, spec, -1) == kStatusOk) return true;
+  if (callWithFileName(kOpCreate, bytes, -1) == kStatusOk) return true;
   showFileMessage(path_, formatted(kCreateFailed, lastStatus_));
   return false;
 }
@@ -126,15 +126,15 @@ void BtrieveFile::loadRecord(const char* record) {
 
 std::string BtrieveFile::keyFromRecord(int keyNumber) const {
   std::string key(kKeyBufferSize, '\0');
-  if (keyNumber >= 0 && keyNumber < static_cast<int>(spec_.keys.size()))
-    key.replace(0, spec_.keys[keyNumber].length(), keyValueFromRecord(spec_.keys[keyNumber], record_));
+  if (keyNumber >= 0 && keyNumber < static_cast<int>(layout_.keys.size()))
+    key.replace(0, layout_.keys[keyNumber].length(), keyValueFromRecord(layout_.keys[keyNumber], record_));
   return key;
 }
 
 std::string BtrieveFile::keyFromCaller(const char* key, int keyNumber) const {
   std::string copy(kKeyBufferSize, '\0');
-  if (keyNumber >= 0 && keyNumber < static_cast<int>(spec_.keys.size()))
-    std::memcpy(copy.data(), key, spec_.keys[keyNumber].length());
+  if (keyNumber >= 0 && keyNumber < static_cast<int>(layout_.keys.size()))
+    std::memcpy(copy.data(), key, layout_.keys[keyNumber].length());
   return copy;
 }
 

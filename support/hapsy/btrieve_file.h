@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/btrieve/btrieve.h"
-#include "platform/btrieve/file_spec.h"
+#include "platform/btrieve/file_layout.h"
 
 namespace pemo::hapsy {
 
@@ -63,7 +63,7 @@ class BtrieveFile {
 
   std::string path_;
   std::array<char, btrieve::kPositionBlockSize> positionBlock_{};
-  btrieve::FileSpec spec_;
+  btrieve::FileLayout layout_;
   std::string record_;
   int lastStatus_ = 0;
   int lastOperation_ = 0;

@@ -34,12 +34,12 @@ struct FakePictures : PicturePort {
 // Answers every dialog from what the test put here; nullopt is a cancel.
 struct FakeDialogs : PropertyDialogs {
   std::optional<std::uint32_t> colour;
-  std::optional<FontSpec> font;
+  std::optional<FontChoice> font;
   std::optional<std::string> file;
-  std::vector<FontSpec> fontStarts;
+  std::vector<FontChoice> fontStarts;
   std::vector<std::pair<std::string, std::string>> fileRequests;  // title, filter
   std::optional<std::uint32_t> chooseColour() override { return colour; }
-  std::optional<FontSpec> chooseFont(const FontSpec& start) override {
+  std::optional<FontChoice> chooseFont(const FontChoice& start) override {
     fontStarts.push_back(start);
     return font;
   }

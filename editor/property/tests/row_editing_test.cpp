@@ -33,7 +33,13 @@ TEST_F(WriteBackTest, TheFocusedRowIsHighlightedAndTheDialogButtonStandsOnDialog
     sheet.rowFocused(row);
     EXPECT_FALSE(sheet.grid().dialogButtonVisible) << row;
   }
+  // A reload of the same object keeps the highlight; the menu's rows (Ctrl+P) have none.
+  sheet.rowFocused(row::Font);
+  show({ObjectKind::Label, 1});
+  EXPECT_EQ(sheet.grid().labelBackColors[row::Font], kLabelHighlight);
   show({ObjectKind::Menu, 0});
+  EXPECT_EQ(sheet.grid().labelBackColors[row::Font], kLabelWhite);
+  EXPECT_EQ(sheet.grid().highlightedRow, -1);
   sheet.rowFocused(row::TilingImage);
   EXPECT_TRUE(sheet.grid().dialogButtonVisible);
 
@@ -117,9 +123,9 @@ TEST_F(WriteBackTest, TheDialogButtonWritesWhatWasChosenAndACancelNothing) {
   EXPECT_EQ(object(label).foreColor, 0xFF8000u);
 
   sheet.rowFocused(row::Font);
-  dialogs.font = FontSpec{"Arial", 12, true, false, false};
+  dialogs.font = FontChoice{"Arial", 12, true, false, false};
   sheet.dialogButtonClicked();
-  EXPECT_EQ(dialogs.fontStarts.back(), (FontSpec{"Start", 11, false, true, false}));
+  EXPECT_EQ(dialogs.fontStarts.back(), (FontChoice{"Start", 11, false, true, false}));
   EXPECT_EQ(rowText(row::Font), "Arial,12,True,False,False");
   EXPECT_EQ(object(label).font, *dialogs.font);
 

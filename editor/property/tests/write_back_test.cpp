@@ -76,7 +76,7 @@ TEST_F(WriteBackTest, AFontTextNeedsFiveFieldsAndIsTakenWholeOrNotAtAll) {
   object(button).font = {"Old", 9, true, false, false};
   show(button);
   type(row::Font, "Arial,12,True,False");
-  EXPECT_EQ(object(button).font, (FontSpec{"Old", 9, true, false, false}));
+  EXPECT_EQ(object(button).font, (FontChoice{"Old", 9, true, false, false}));
   EXPECT_TRUE(messages().empty());
   // Ignored, and still a change the user made.
   EXPECT_TRUE(first.changed);
@@ -88,7 +88,7 @@ TEST_F(WriteBackTest, AFontTextNeedsFiveFieldsAndIsTakenWholeOrNotAtAll) {
   type(row::Font, "Arial,1e30,True,False,False");
   type(row::Font, "Arial,1e308,True,False,False");
   type(row::Font, "Arial,2161,True,False,False");
-  EXPECT_EQ(object(button).font, (FontSpec{"Old", 9, true, false, false}));
+  EXPECT_EQ(object(button).font, (FontChoice{"Old", 9, true, false, false}));
   EXPECT_EQ(rowText(row::Font), "Arial,12,True,False");
   EXPECT_FALSE(first.changed);
   EXPECT_EQ(messages().size(), 5u);
@@ -96,7 +96,7 @@ TEST_F(WriteBackTest, AFontTextNeedsFiveFieldsAndIsTakenWholeOrNotAtAll) {
   EXPECT_EQ(object(button).font.size, 2160);
 
   type(row::Font, "Arial,12.5,false,1,TRUE");
-  EXPECT_EQ(object(button).font, (FontSpec{"Arial", 12.5, false, true, true}));
+  EXPECT_EQ(object(button).font, (FontChoice{"Arial", 12.5, false, true, true}));
 }
 
 TEST_F(WriteBackTest, LinksAndPicturesAreWrittenApartAndAPictureIsCheckedFirst) {

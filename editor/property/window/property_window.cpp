@@ -15,7 +15,6 @@
 #include "kovan/kovan.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
-#include "platform/ui/screen_reach.h"
 #include "platform/ui/shown_text.h"
 #include "platform/ui/window_table.h"
 
@@ -163,7 +162,6 @@ void PropertyWindow::restorePlace() {
   placeEditors();
   kovan::KovanObject().GetWindowPositionReg(ui::registerWindow(this), propertyWindowKey(), true,
                                             kovan::Variant(true));
-  ui::bringWithinReach(ui::registerWindow(this));
 }
 
 void PropertyWindow::savePlace() {
@@ -271,6 +269,10 @@ bool PropertyWindow::eventFilter(QObject* watched, QEvent* event) {
         sheet_.rowFocused(row);
       else if (watched == objectList_)
         sheet_.otherControlFocused();
+      // The grid drawn for the focus may have turned this very row off, and the focus
+      // gone on to the next row meanwhile: the editor must not then start its caret, or
+      // a disabled row would blink beside the focused one.
+      if (auto* widget = qobject_cast<QWidget*>(watched); widget && !widget->hasFocus()) return true;
       break;
     case QEvent::FocusOut:
       if (row >= 0 && !isListRow(row)) sheet_.rowLeft(row);

@@ -18,8 +18,8 @@ std::optional<std::uint32_t> QtPropertyDialogs::chooseColour() {
   return ui::bgrFromColour(dialog.selectedColor());
 }
 
-FontSpec storedFont(const QFont& chosen, const FontSpec& start) {
-  FontSpec font;
+FontChoice storedFont(const QFont& chosen, const FontChoice& start) {
+  FontChoice font;
   font.name = chosen.family() == ui::displayFamily(start.name) ? start.name : chosen.family().toStdString();
   font.size = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : start.size;
   font.bold = chosen.bold();
@@ -28,7 +28,7 @@ FontSpec storedFont(const QFont& chosen, const FontSpec& start) {
   return font;
 }
 
-std::optional<FontSpec> QtPropertyDialogs::chooseFont(const FontSpec& start) {
+std::optional<FontChoice> QtPropertyDialogs::chooseFont(const FontChoice& start) {
   ui::KeyboardReturn keyboard;
   QFontDialog dialog(ui::displayFont(start), parent_);
   dialog.setOption(QFontDialog::DontUseNativeDialog);

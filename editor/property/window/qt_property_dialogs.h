@@ -13,7 +13,7 @@ class QtPropertyDialogs : public PropertyDialogs {
  public:
   QtPropertyDialogs(QWidget* parent, FileDialogPort& files) : parent_(parent), files_(files) {}
   std::optional<std::uint32_t> chooseColour() override;
-  std::optional<FontSpec> chooseFont(const FontSpec& start) override;
+  std::optional<FontChoice> chooseFont(const FontChoice& start) override;
   std::optional<std::string> chooseFile(const std::string& title, const std::string& filter) override;
 
  private:
@@ -29,6 +29,6 @@ class QtPictures : public PicturePort {
 
 // The stored font for a font chosen in the dialog: a family that is the one the start
 // font shows as keeps the start font's stored name.
-FontSpec storedFont(const QFont& chosen, const FontSpec& start);
+FontChoice storedFont(const QFont& chosen, const FontChoice& start);
 
 }  // namespace pemo::editor::property

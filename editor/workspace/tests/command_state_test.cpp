@@ -13,7 +13,7 @@ TEST(CommandState, FollowsTheActiveMenuObjectScriptRunAndClipboard) {
   all.lockChecked = true;
 
   // No menu window: every document command off, the lock unchecked.
-  CommandState none = changeMainSetting(state, all);
+  CommandState none = commandStateFor(state, all);
   for (Command command : {Command::CloseMenu, Command::SaveMenus, Command::AddObject, Command::Lock,
                           Command::Copy, Command::Cut, Command::Paste, Command::EditScript,
                           Command::RunStart, Command::RunStop})
@@ -25,7 +25,7 @@ TEST(CommandState, FollowsTheActiveMenuObjectScriptRunAndClipboard) {
   MenuDocument document;
   state.activeMenuWindow = 7;
   state.activeDocument = &document;
-  CommandState menu = changeMainSetting(state, none);
+  CommandState menu = commandStateFor(state, none);
   EXPECT_TRUE(menu.isEnabled(Command::AddObject));
   EXPECT_TRUE(menu.isEnabled(Command::EditScript));
   EXPECT_TRUE(menu.isEnabled(Command::RunStart));
@@ -34,7 +34,7 @@ TEST(CommandState, FollowsTheActiveMenuObjectScriptRunAndClipboard) {
   EXPECT_FALSE(menu.isEnabled(Command::Paste));
   state.clipboardFilled = true;
   state.activeObject = {ObjectKind::Button, 1};
-  CommandState object = changeMainSetting(state, menu);
+  CommandState object = commandStateFor(state, menu);
   EXPECT_TRUE(object.isEnabled(Command::Copy));
   EXPECT_TRUE(object.isEnabled(Command::Cut));
   EXPECT_TRUE(object.isEnabled(Command::Paste));
@@ -42,13 +42,13 @@ TEST(CommandState, FollowsTheActiveMenuObjectScriptRunAndClipboard) {
   // The script being edited disables its command; a run keeps its own switch.
   document.scriptBeingEdited = true;
   state.testRunActive = true;
-  CommandState running = changeMainSetting(state, withRunState(object, true));
+  CommandState running = commandStateFor(state, withRunState(object, true));
   EXPECT_FALSE(running.isEnabled(Command::EditScript));
   EXPECT_FALSE(running.isEnabled(Command::RunStart));
   EXPECT_TRUE(running.isEnabled(Command::RunStop));
   // Even with no menu window active the running test can be stopped.
   state.activeMenuWindow = 0;
-  EXPECT_TRUE(changeMainSetting(state, running).isEnabled(Command::RunStop));
+  EXPECT_TRUE(commandStateFor(state, running).isEnabled(Command::RunStop));
 }
 
 TEST(CommandState, MenuWindowKeysNeedExactlyCtrlForLetters) {

@@ -48,7 +48,7 @@ TEST_F(WorkspaceTest, ClosingAllStopsAtCancelAfterSavingTheWindowBeingClosed) {
   EXPECT_FALSE(std::filesystem::exists(dir / "MENU3.FIL"));
   auto open = menuWindows.documents();
   EXPECT_EQ(open, (std::vector<MenuDocument*>{documents[1], documents[2]}));
-  EXPECT_EQ(state.closeAllState, 2);
+  EXPECT_EQ(state.closeAllState, CloseAllState::Cancelled);
   EXPECT_TRUE(documents[1]->changed);
 }
 

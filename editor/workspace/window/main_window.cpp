@@ -18,7 +18,6 @@
 #include "platform/fs/windows_path.h"
 #include "platform/ui/qt_frame_watch.h"
 #include "platform/ui/qt_outer_place.h"
-#include "platform/ui/screen_reach.h"
 #include "platform/ui/window_table.h"
 #include "platform/ui/qt_keyboard_return.h"
 
@@ -205,7 +204,6 @@ void MainWindow::restorePlacement() {
     return;
   }
   kovan::KovanObject().GetWindowPositionReg(ui::handleOfWindow(this), settingKeyName(), true, true);
-  ui::bringWithinReach(ui::handleOfWindow(this));
 }
 
 void MainWindow::saveSettings() {

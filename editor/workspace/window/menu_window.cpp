@@ -11,6 +11,7 @@
 #include "editor/document/document_lifecycle.h"
 #include "editor/document/object_look.h"
 #include "editor/workspace/window/object_widgets.h"
+#include "editor/workspace/window/pointer_stop.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/qt_outer_place.h"
 #include "platform/ui/window_table.h"
@@ -153,6 +154,11 @@ QWidget* MenuWindow::addWidget(ObjectRef ref) {
 void MenuWindow::objectAdded(ObjectRef ref) {
   dropHeldPicture();
   if (QWidget* widget = addWidget(ref)) placeInStacking(ref, widget);
+}
+
+void MenuWindow::objectsAdded(const std::vector<ObjectRef>& objects) {
+  PointerStop stop(this);
+  for (ObjectRef ref : objects) objectAdded(ref);
 }
 
 // Beneath the nearest object stacked above it in the same container, if any: the cost

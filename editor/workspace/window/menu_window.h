@@ -33,6 +33,7 @@ class MenuWindow : public QWidget, public MenuViewPort {
 
   // MenuViewPort: what the editing commands changed in the document.
   void objectAdded(ObjectRef object) override;
+  void objectsAdded(const std::vector<ObjectRef>& objects) override;
   void objectChanged(ObjectRef object) override;
   void objectRemoved(ObjectRef object) override;
   void menuAttributesChanged() override;

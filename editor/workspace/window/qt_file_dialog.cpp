@@ -11,13 +11,6 @@
 
 namespace pemo::editor {
 
-namespace {
-
-// The dialog flag that keeps the current folder.
-constexpr int kKeepCurrentFolder = 8;
-
-}  // namespace
-
 QString QtFileDialog::startFolder(const Request& request) const {
   auto host = request.folder.empty() ? std::nullopt : fs::toHostPath(request.folder);
   if (host && QFileInfo(QString::fromStdString(*host)).isDir()) return QString::fromStdString(*host);

@@ -4,14 +4,14 @@
 #include <QDialog>
 
 #include "editor/document/editor_state.h"
+#include "editor/document/window_ports.h"
 
 class QLineEdit;
 
 namespace pemo::editor {
 
 inline constexpr const char* kEditorProgramFilter = "EXEﾌｧｲﾙ(*.EXE)|*.EXE";
-// File must exist, current folder kept, no read-only box.
-inline constexpr int kEditorDialogFlags = 4108;
+inline constexpr int kEditorDialogFlags = kFileMustExist | kKeepCurrentFolder | kHideReadOnlyBox;
 
 class SetEditorDialog : public QDialog {
  public:

@@ -4,13 +4,13 @@
 
 namespace pemo::btrieve::testing {
 
-SpecBuilder::SpecBuilder(uint16_t recordLength, uint16_t fileFlags) : bytes_(16, '\0') {
+LayoutBuilder::LayoutBuilder(uint16_t recordLength, uint16_t fileFlags) : bytes_(16, '\0') {
   writeLe16(bytes_, 0, recordLength);
   writeLe16(bytes_, 2, 4096);
   writeLe16(bytes_, 10, fileFlags);
 }
 
-void SpecBuilder::addBlock(uint16_t position, uint16_t length, uint16_t flags, uint8_t type, uint8_t nullValue) {
+void LayoutBuilder::addBlock(uint16_t position, uint16_t length, uint16_t flags, uint8_t type, uint8_t nullValue) {
   std::string block(16, '\0');
   writeLe16(block, 0, position);
   writeLe16(block, 2, length);
@@ -20,22 +20,22 @@ void SpecBuilder::addBlock(uint16_t position, uint16_t length, uint16_t flags, u
   bytes_ += block;
 }
 
-SpecBuilder& SpecBuilder::key(uint16_t position, uint16_t length, uint16_t flags, uint8_t type, uint8_t nullValue) {
+LayoutBuilder& LayoutBuilder::key(uint16_t position, uint16_t length, uint16_t flags, uint8_t type, uint8_t nullValue) {
   writeLe16(bytes_, 4, static_cast<uint16_t>(readLe16(bytes_, 4) + 1));
   addBlock(position, length, flags, type, nullValue);
   return *this;
 }
 
-SpecBuilder& SpecBuilder::segment(uint16_t position, uint16_t length, uint16_t flags, uint8_t type) {
+LayoutBuilder& LayoutBuilder::segment(uint16_t position, uint16_t length, uint16_t flags, uint8_t type) {
   size_t previousFlags = bytes_.size() - 16 + 4;
   writeLe16(bytes_, previousFlags, readLe16(bytes_, previousFlags) | kKeySegmented);
   addBlock(position, length, flags, type, 0);
   return *this;
 }
 
-int createFile(const std::string& path, const std::string& spec, int keyNumber) {
+int createFile(const std::string& path, const std::string& layout, int keyNumber) {
   char block[kPositionBlockSize] = {};
-  std::string data = spec, name = path;
+  std::string data = layout, name = path;
   uint16_t length = static_cast<uint16_t>(data.size());
   return BtrieveCall(kOpCreate, block, data.data(), &length, name.data(), kMaxKeyLength, keyNumber);
 }

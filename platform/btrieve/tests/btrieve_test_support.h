@@ -8,14 +8,14 @@
 namespace pemo::btrieve::testing {
 
 // Builds a file layout block by block.
-class SpecBuilder {
+class LayoutBuilder {
  public:
-  explicit SpecBuilder(uint16_t recordLength, uint16_t fileFlags = 0);
+  explicit LayoutBuilder(uint16_t recordLength, uint16_t fileFlags = 0);
   // One key of one segment; position counts from 1.
-  SpecBuilder& key(uint16_t position, uint16_t length, uint16_t flags, uint8_t type = kTypeString,
+  LayoutBuilder& key(uint16_t position, uint16_t length, uint16_t flags, uint8_t type = kTypeString,
                    uint8_t nullValue = 0);
   // A segment that continues the key before it (segmented flag set on that one).
-  SpecBuilder& segment(uint16_t position, uint16_t length, uint16_t flags, uint8_t type = kTypeString);
+  LayoutBuilder& segment(uint16_t position, uint16_t length, uint16_t flags, uint8_t type = kTypeString);
   const std::string& bytes() const { return bytes_; }
 
  private:
@@ -23,7 +23,7 @@ class SpecBuilder {
   std::string bytes_;
 };
 
-int createFile(const std::string& path, const std::string& spec, int keyNumber = -1);
+int createFile(const std::string& path, const std::string& layout, int keyNumber = -1);
 
 // One open file through its position block.
 class EngineFile {

@@ -8,6 +8,7 @@
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/tests/btrieve_test_support.h"
 #include "platform/fs/drives.h"
+#include "platform/sqlite/database.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::btrieve {
@@ -23,8 +24,8 @@ std::string record(const std::string& name, int32_t number, const std::string& p
   return padded(name, 8) + le32(number) + padded(payload, 4);
 }
 
-std::string peopleSpec() {
-  return testing::SpecBuilder(16)
+std::string peopleLayout() {
+  return testing::LayoutBuilder(16)
       .key(1, 8, kKeyBinary)
       .key(9, 4, kKeyDuplicates | kKeyModifiable, kTypeInteger)
       .bytes();
@@ -34,7 +35,7 @@ class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     path = (dir / "PEOPLE.DAT").string();
-    ASSERT_EQ(testing::createFile(path, peopleSpec()), kStatusOk);
+    ASSERT_EQ(testing::createFile(path, peopleLayout()), kStatusOk);
     ASSERT_EQ(file.open(path), kStatusOk);
   }
   void TearDown() override { file.close(); }
@@ -204,14 +205,14 @@ TEST(EngineFiles, CreateAndOpenRules) {
   EngineFile file;
   EXPECT_EQ(file.open(path), kStatusFileNotFound);
   EXPECT_EQ(file.open(""), kStatusInvalidFileName);
-  ASSERT_EQ(testing::createFile(path, peopleSpec()), kStatusOk);
-  EXPECT_EQ(testing::createFile(path, peopleSpec()), kStatusFileExists);
+  ASSERT_EQ(testing::createFile(path, peopleLayout()), kStatusOk);
+  EXPECT_EQ(testing::createFile(path, peopleLayout()), kStatusFileExists);
   ASSERT_EQ(file.open(path), kStatusOk);
   ASSERT_EQ(file.insert(record("x", 1)), kStatusOk);
   // Replacing a file in use is refused; once closed it starts empty.
-  EXPECT_EQ(testing::createFile(path, peopleSpec(), 0), kStatusFileInUse);
+  EXPECT_EQ(testing::createFile(path, peopleLayout(), 0), kStatusFileInUse);
   file.close();
-  ASSERT_EQ(testing::createFile(path, peopleSpec(), 0), kStatusOk);
+  ASSERT_EQ(testing::createFile(path, peopleLayout(), 0), kStatusOk);
   ASSERT_EQ(file.open(path), kStatusOk);
   EXPECT_EQ(file.found(kOpGetFirst, ""), "status 9");
   file.close();
@@ -243,7 +244,7 @@ TEST(EngineFiles, NamesAreWindowsPathsInCodePage932) {
   pemo::testing::TempDir dir;
   ASSERT_TRUE(pemo::fs::mapDrive('Q', dir.path()));
   // "Q:\品目.DAT" in code page 932, opened again by another spelling of the letters.
-  ASSERT_EQ(testing::createFile("Q:\\\x95\x69\x96\xda.dat", peopleSpec()), kStatusOk);
+  ASSERT_EQ(testing::createFile("Q:\\\x95\x69\x96\xda.dat", peopleLayout()), kStatusOk);
   EXPECT_TRUE(std::filesystem::exists(dir / "品目.dat"));
   EngineFile file;
   ASSERT_EQ(file.open("q:/\x95\x69\x96\xda.DAT  "), kStatusOk);
@@ -251,29 +252,75 @@ TEST(EngineFiles, NamesAreWindowsPathsInCodePage932) {
   EXPECT_EQ(file.open("R:\\NONE.DAT"), kStatusInvalidFileName);
 }
 
-TEST(EngineFiles, RejectsBadSpecifications) {
+TEST(EngineFiles, RejectsBadLayouts) {
   pemo::testing::TempDir dir;
   std::string path = (dir / "BAD.DAT").string();
-  using testing::SpecBuilder;
-  EXPECT_EQ(testing::createFile(path, SpecBuilder(0).bytes()), kStatusRecordLengthError);
-  EXPECT_EQ(testing::createFile(path, SpecBuilder(10).key(8, 4, 0).bytes()), kStatusKeyPositionError);
-  EXPECT_EQ(testing::createFile(path, SpecBuilder(10).key(0, 4, 0).bytes()), kStatusKeyPositionError);
-  EXPECT_EQ(testing::createFile(path, SpecBuilder(10).key(1, 3, 0, kTypeInteger).bytes()), kStatusKeyLengthError);
-  EXPECT_EQ(testing::createFile(path, SpecBuilder(10).key(1, 4, 0, 99).bytes()), kStatusKeyLengthError);
-  EXPECT_EQ(testing::createFile(path, SpecBuilder(10).key(1, 4, kKeyAlternateCollation).bytes()),
+  using testing::LayoutBuilder;
+  EXPECT_EQ(testing::createFile(path, LayoutBuilder(0).bytes()), kStatusRecordLengthError);
+  EXPECT_EQ(testing::createFile(path, LayoutBuilder(10).key(8, 4, 0).bytes()), kStatusKeyPositionError);
+  EXPECT_EQ(testing::createFile(path, LayoutBuilder(10).key(0, 4, 0).bytes()), kStatusKeyPositionError);
+  EXPECT_EQ(testing::createFile(path, LayoutBuilder(10).key(1, 3, 0, kTypeInteger).bytes()), kStatusKeyLengthError);
+  EXPECT_EQ(testing::createFile(path, LayoutBuilder(10).key(1, 4, 0, 99).bytes()), kStatusKeyLengthError);
+  EXPECT_EQ(testing::createFile(path, LayoutBuilder(10).key(1, 4, kKeyAlternateCollation).bytes()),
             kStatusInvalidKeyFlags);
-  std::string truncated = SpecBuilder(10).key(1, 4, 0).bytes().substr(0, 20);
+  std::string truncated = LayoutBuilder(10).key(1, 4, 0).bytes().substr(0, 20);
   EXPECT_EQ(testing::createFile(path, truncated), kStatusDataBufferTooShort);
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_EQ(testing::createFile((dir / "no/such/folder/F.DAT").string(), SpecBuilder(10).bytes()),
+  EXPECT_EQ(testing::createFile((dir / "no/such/folder/F.DAT").string(), LayoutBuilder(10).bytes()),
             kStatusCreateError);
+}
+
+// A file as earlier releases wrote it, byte for byte in its tables: a 16-byte record
+// keyed on its first four bytes, two records stored. Such files must keep opening.
+constexpr const char* kEarlierReleaseFile = R"sql(
+  PRAGMA application_id = 1346524242;
+  PRAGMA journal_mode = WAL;
+  CREATE TABLE file_spec(
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    spec BLOB NOT NULL,
+    next_seq INTEGER NOT NULL);
+  INSERT INTO file_spec VALUES(1, X'10000010010000000000000000000000010004000100000000000B0000000000', 3);
+  CREATE TABLE records(
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    data BLOB NOT NULL);
+  INSERT INTO records VALUES(1, X'30303032626262626262626262626262');
+  INSERT INTO records VALUES(2, X'30303031616161616161616161616161');
+  CREATE TABLE key_entries(
+    key_number INTEGER NOT NULL,
+    sort_key BLOB NOT NULL,
+    seq INTEGER NOT NULL,
+    record_id INTEGER NOT NULL,
+    PRIMARY KEY (key_number, sort_key, seq)) WITHOUT ROWID;
+  INSERT INTO key_entries VALUES(0, X'30303032', 1, 1);
+  INSERT INTO key_entries VALUES(0, X'30303031', 2, 2);
+  CREATE UNIQUE INDEX key_entries_of_record ON key_entries(record_id, key_number);
+)sql";
+
+TEST(EngineFiles, OpensFilesOfEarlierReleases) {
+  pemo::testing::TempDir dir;
+  std::string path = (dir / "OLD.DAT").string();
+  {
+    sqlite::Database db;
+    ASSERT_EQ(db.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), SQLITE_OK);
+    db.execute(kEarlierReleaseFile);
+  }
+  EngineFile file;
+  ASSERT_EQ(file.open(path), kStatusOk);
+  EXPECT_EQ(file.found(kOpGetFirst, ""), "0001aaaaaaaaaaaa");
+  // A duplicate of a stored key goes after it: the file's own sequence carries on.
+  ASSERT_EQ(file.insert("0001cccccccccccc"), kStatusOk);
+  std::string key, rec, order;
+  for (int s = file.get(kOpGetFirst, key, 0, rec); s == kStatusOk; s = file.get(kOpGetNext, key, 0, rec))
+    order += rec.substr(4, 1);
+  EXPECT_EQ(order, "acb");
+  file.close();
 }
 
 TEST(EngineFiles, SegmentedAndNullKeys) {
   pemo::testing::TempDir dir;
   std::string path = (dir / "SEG.DAT").string();
   // Key 0: a number, then a name; key 1: a code left out when blank.
-  ASSERT_EQ(testing::createFile(path, testing::SpecBuilder(12)
+  ASSERT_EQ(testing::createFile(path, testing::LayoutBuilder(12)
                                           .key(5, 4, kKeyModifiable, kTypeInteger)
                                           .segment(1, 4, kKeyModifiable)
                                           .key(9, 4, kKeyNullAll | kKeyModifiable, kTypeString, ' ')
@@ -313,7 +360,7 @@ int inChildProcess(Work work) {
 TEST(EngineFiles, ProcessesShareFilesAndLoseNothingAcknowledged) {
   pemo::testing::TempDir dir;
   std::string path = (dir / "SHARED.DAT").string();
-  ASSERT_EQ(testing::createFile(path, peopleSpec()), kStatusOk);
+  ASSERT_EQ(testing::createFile(path, peopleLayout()), kStatusOk);
   EngineFile file;
   ASSERT_EQ(file.open(path), kStatusOk);
   ASSERT_EQ(file.insert(record("parent", 1)), kStatusOk);
@@ -363,7 +410,7 @@ namespace {
 TEST(EngineFiles, AKilledWriterLosesNothingItWasToldIsStored) {
   pemo::testing::TempDir dir;
   std::string path = (dir / "KILLED.DAT").string();
-  ASSERT_EQ(testing::createFile(path, peopleSpec()), kStatusOk);
+  ASSERT_EQ(testing::createFile(path, peopleLayout()), kStatusOk);
   int acknowledged[2];
   ASSERT_EQ(pipe(acknowledged), 0);
   pid_t writer = fork();

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <chrono>
 
@@ -76,6 +78,74 @@ TEST(PathLookupScope, SeesNamesAddedAndRemovedWhileItIsOpen) {
   stdfs::create_directories(tree / "later");
   writeFileBytes(tree / "later" / "x.fil", "x");
   EXPECT_EQ(toHostPath("M:\\LATER\\X.FIL"), (tree / "later" / "x.fil").string()) << "a folder made after the lookup";
+}
+
+TEST(PathLookupScope, FindsFilesInAFolderRenamedWhileItIsOpen) {
+  TempDir tree;
+  stdfs::create_directories(tree / "Top" / "Menus");
+  writeFileBytes(tree / "Top" / "Menus" / "a.fil", "x");
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+  settle(tree / "Top" / "Menus");
+  settle(tree / "Top");
+  settle(tree.path());
+
+  PathLookupScope scope;
+  EXPECT_EQ(toHostPath("M:\\TOP\\MENUS\\A.FIL"), (tree / "Top" / "Menus" / "a.fil").string());
+  stdfs::rename(tree / "Top" / "Menus", tree / "Top" / "MENUS");
+  EXPECT_TRUE(fileExists("M:\\TOP\\MENUS\\A.FIL")) << "the folder's case changed";
+  stdfs::rename(tree / "Top", tree / "top");
+  EXPECT_EQ(toHostPath("M:\\TOP\\MENUS\\A.FIL"), (tree / "top" / "MENUS" / "a.fil").string())
+      << "the case of the folder above changed";
+}
+
+// A file system whose stamps keep whole seconds (ext4 with small inodes): a name added
+// within the second of the last change leaves both times of the folder as they were.
+std::optional<detail::FolderTimes> wholeSecondTimes(const stdfs::path& folder) {
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) != 0) return std::nullopt;
+  const timespec stamp{status.st_mtim.tv_sec, 0};
+  return detail::FolderTimes{stamp, stamp};
+}
+
+void stampWholeSecond(const stdfs::path& folder, time_t second) {
+  const timespec times[2] = {{second, 0}, {second, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, folder.c_str(), times, 0), 0);
+}
+
+TEST(PathLookupScope, SeesANameAddedWithinTheSecondOfACoarseStamp) {
+  TempDir tree;
+  stdfs::create_directories(tree / "menus");
+  writeFileBytes(tree / "menus" / "old.fil", "x");
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+  const time_t lastSecond = ::time(nullptr) - 1;
+  stampWholeSecond(tree / "menus", lastSecond);
+  detail::useFolderTimesReader(wholeSecondTimes);
+
+  {
+    PathLookupScope scope;
+    EXPECT_FALSE(fileExists("M:\\MENUS\\NEW.FIL"));
+    writeFileBytes(tree / "menus" / "new.fil", "x");
+    stampWholeSecond(tree / "menus", lastSecond);
+    EXPECT_TRUE(fileExists("M:\\MENUS\\NEW.FIL")) << "added in the same second as the listing";
+  }
+  detail::useFolderTimesReader(nullptr);
+}
+
+TEST(PathLookupScope, ListsAFolderThatKeepsChangingOnlyAFewTimes) {
+  TempDir tree;
+  stdfs::create_directories(tree / "busy");
+  writeFileBytes(tree / "busy" / "menu.fil", "x");
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+
+  PathLookupScope scope;
+  for (int i = 0; i < 100; ++i) {
+    writeFileBytes(tree / "busy" / ("other" + std::to_string(i)), "x");
+    EXPECT_TRUE(fileExists("M:\\BUSY\\MENU.FIL"));
+    EXPECT_FALSE(fileExists("M:\\BUSY\\MISSING.FIL"));
+  }
+  EXPECT_LT(detail::activeLookupCache()->listingsTaken(), 20);
+  stdfs::rename(tree / "busy" / "menu.fil", tree / "busy" / "Menu.fil");
+  EXPECT_TRUE(fileExists("M:\\BUSY\\MENU.FIL")) << "renamed right after a listing";
 }
 
 TEST(PathLookupScope, FollowsTheCurrentFolderAndTheDrivesAsTheyChange) {

@@ -228,14 +228,16 @@ void PageSurface::setOpening(bool opening) {
   }
   if (!objectLayer_->isHidden()) return;
   QWidget* focused = QApplication::focusWidget();
+  // Enabling updates asks for one repaint of the whole client area. It paints every object
+  // but those that fill their own background, and those keep their own requests: a
+  // repaint of the layer besides would paint the page a second time.
   setUpdatesEnabled(true);
   objectLayer_->show();
   {
-    // Each object shown asks for a repaint of its own; one repaint of the layer covers them.
+    // Each object shown asks for a repaint of its own.
     DropRepaintRequests drop(objectLayer_);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
   }
-  objectLayer_->update();
   if (focused && isAncestorOf(focused) && focused->isVisible()) focused->setFocus();
 }
 

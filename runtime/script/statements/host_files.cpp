@@ -26,22 +26,12 @@ bool copyFileReplacing(const std::string& source, const std::string& destination
   std::error_code ec;
   if (!stdfs::is_regular_file(*from, ec) || stdfs::is_directory(*to, ec)) return false;
   if (stdfs::exists(*to, ec) && stdfs::equivalent(*from, *to, ec)) return false;
-  // A destination that is a link has the file it points to replaced.
-  stdfs::path target = stdfs::weakly_canonical(*to, ec);
-  if (ec) target = *to;
-  if (fs::isWriteProtected(target)) return false;
-  const stdfs::path temporary = fs::uniqueNameBeside(target, ".copy");
-  if (!stdfs::copy_file(*from, temporary, stdfs::copy_options::overwrite_existing, ec) || ec) {
-    stdfs::remove(temporary, ec);
-    return false;
-  }
-  stdfs::rename(temporary, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    stdfs::remove(temporary, ignored);
-    return false;
-  }
-  return true;
+  // A destination that is a link has the file it points to replaced; the destination
+  // keeps its permissions, as a copy over an existing file does.
+  fs::FileReplacement replacement(*to);
+  if (!replacement.ready()) return false;
+  return stdfs::copy_file(*from, replacement.path(), stdfs::copy_options::overwrite_existing, ec) && !ec &&
+         replacement.commit() == fs::FileReplacement::Result::kDone;
 }
 
 std::vector<std::string> normalFilesMatching(const std::string& pattern) {

@@ -15,24 +15,24 @@ LauncherBar::LauncherBar(page::RuntimeState& runtime, LauncherView& view, Launch
     : runtime_(runtime), view_(view), host_(host), programs_(programs) {}
 
 void LauncherBar::load() {
-  settings_ = LoadLauncherSettings();
+  settings_ = loadLauncherSettings();
   bar_.left = pixelsOf(settings_.left, runtime_.twipsPerPixelX);
   bar_.top = pixelsOf(settings_.top, runtime_.twipsPerPixelY);
   view_.setTopmost(settings_.mostTop);
   if (settings_.hideMenu) host_.showRuntimeWindow(false);
   view_.setBackground(settings_.windowColor);
-  LoadAppIcon();  // placed on the screen even when stored on a larger one
-  if (settings_.edgeDock) CollapseBar();
+  loadAppIcon();  // placed on the screen even when stored on a larger one
+  if (settings_.edgeDock) collapseBar();
 }
 
-void LauncherBar::LoadAppIcon() {
+void LauncherBar::loadAppIcon() {
   const int size = settings_.buttonSize;
   std::vector<LauncherButton> buttons;
   buttons.push_back({1, kExplorerTooltip, runtime_.explorerPath, {ButtonIcon::Folder, {}}, {}});
   for (const page::RunListEntry& entry : runtime_.runList) {
     if (static_cast<int>(buttons.size()) > kMostListedPrograms) break;
     buttons.push_back({static_cast<int>(buttons.size()) + 1, entry.caption, entry.commandLine,
-                       ExtractIconPicture(entry.commandLine), {}});
+                       extractIconPicture(entry.commandLine), {}});
   }
   for (LauncherButton& button : buttons) button.rect = buttonRect(button.index, size, settings_.orientation);
   buttonCount_ = static_cast<int>(buttons.size()) + 1;
@@ -48,8 +48,8 @@ void LauncherBar::LoadAppIcon() {
 bool LauncherBar::unload() {
   settings_.left = bar_.left * runtime_.twipsPerPixelX;
   settings_.top = bar_.top * runtime_.twipsPerPixelY;
-  SaveLauncherSettings(settings_);
-  if (HideMode() != 1) return true;
+  saveLauncherSettings(settings_);
+  if (!hideMode()) return true;
   // The runtime window refuses while programs it started still run; ending the program
   // anyway would skip its clean-up and lose the view settings and the run list.
   if (!host_.closeRuntimeWindow()) return false;
@@ -84,12 +84,12 @@ void LauncherBar::toggleMostTop() {
 
 void LauncherBar::setOrientation(Orientation orientation) {
   settings_.orientation = orientation;
-  LoadAppIcon();
+  loadAppIcon();
 }
 
 void LauncherBar::setButtonSize(int buttonSize) {
   settings_.buttonSize = buttonSize == kSmallButton ? kSmallButton : kLargeButton;
-  LoadAppIcon();
+  loadAppIcon();
 }
 
 void LauncherBar::chooseBackground() {
@@ -104,7 +104,7 @@ void LauncherBar::editRunInfo() {
   afterRunListChange();
 }
 
-void LauncherBar::ToggleHideMenu() {
+void LauncherBar::toggleHideMenu() {
   settings_.hideMenu = !settings_.hideMenu;
   host_.showRuntimeWindow(!settings_.hideMenu);
   // On top either way, so that the bar is not lost behind other windows; the tick of
@@ -120,7 +120,7 @@ bool LauncherBar::closeItem() {
 }
 
 void LauncherBar::afterRunListChange() {
-  LoadAppIcon();
+  loadAppIcon();
   host_.editRunMenu();
 }
 

@@ -16,7 +16,7 @@ namespace pemo::shell::launcher {
 // The most entries the run list takes from drops.
 inline constexpr int kMostDroppedEntries = 20;
 
-// HoverState.
+// Where the docked bar is in its hover cycle (hoverState()).
 enum class Hover { Idle = 0, Expanded = 1, Stopping = 2 };
 
 // What the popup shows when it opens.
@@ -37,14 +37,14 @@ class LauncherBar {
   // Loading the bar: the settings, the buttons, and a docked bar collapsed.
   void load();
   // Rebuilds every button from the run list and sizes the bar.
-  void LoadAppIcon();
+  void loadAppIcon();
   // Unloading: the settings are written; in launcher-only mode the runtime window closes
   // and the program ends. False when the runtime window refused (its programs still
   // run): the bar stays.
   bool unload();
 
-  // HideMode: 1 when the runtime window is hidden and the bar is the program's window.
-  int HideMode() const { return settings_.hideMenu ? 1 : 0; }
+  // True when the runtime window is hidden and the bar is the program's window.
+  bool hideMode() const { return settings_.hideMenu; }
 
   // Buttons.
   void buttonClicked(int index);
@@ -54,26 +54,26 @@ class LauncherBar {
 
   // The popup's commands.
   void toggleMostTop();
-  void ToggleEdgeDock();
+  void toggleEdgeDock();
   void setOrientation(Orientation orientation);
   void setButtonSize(int buttonSize);
   void chooseBackground();
   void editRunInfo();
-  void DeleteLauncherEntry();
-  void ToggleHideMenu();
+  void deleteLauncherEntry();
+  void toggleHideMenu();
   // "ﾗﾝﾁｬを閉じる(&X)" hides the bar; "終了(&X)" unloads it. True when the bar went.
   bool closeItem();
 
   // Files dropped on the bar (Windows paths): the programs among them join the run
   // list while it has room. Returns how many joined.
   int dropFiles(const std::vector<std::string>& paths);
-  // True when the file is a program and joined the run list; its key is written to the
-  // run-info file at once.
-  bool AddDroppedFile(const std::string& path);
+  // True when the file is a program and joined the run list (the drop then writes the
+  // run-info file).
+  bool addDroppedFile(const std::string& path);
 
   // Docking and the hover watch.
-  void ExpandBar();
-  void CollapseBar();
+  void expandBar();
+  void collapseBar();
   // The cursor moved over the bar or a button: a docked, collapsed bar expands and the
   // hover watch starts.
   void mouseMoved();
@@ -88,12 +88,12 @@ class LauncherBar {
   void released();
 
   // State, for the widget and tests.
-  Hover HoverState() const { return hover_; }
-  bool Dragging() const { return dragging_; }
-  const BarRect& GhostRect() const { return ghost_; }
+  Hover hoverState() const { return hover_; }
+  bool dragging() const { return dragging_; }
+  const BarRect& ghostRect() const { return ghost_; }
   const BarRect& bar() const { return bar_; }
-  int ButtonCount() const { return buttonCount_; }
-  int MenuButtonIndex() const { return menuButtonIndex_; }
+  int buttonCount() const { return buttonCount_; }
+  int menuButtonIndex() const { return menuButtonIndex_; }
   const LauncherSettings& settings() const { return settings_; }
   bool docked() const { return settings_.edgeDock; }
 
@@ -116,7 +116,6 @@ class LauncherBar {
   Hover hover_ = Hover::Idle;
   bool watching_ = false;
   int menuButtonIndex_ = 0;
-  bool dropNotStored_ = false;  // a program of the drop under way missed the run-info file
 
   bool dragging_ = false;
   Orientation dragStartOrientation_ = Orientation::Horizontal;

@@ -14,21 +14,21 @@ void LauncherBar::setThickness(int thickness, bool buttonsVisible) {
   view_.setButtonsVisible(buttonsVisible);
 }
 
-void LauncherBar::ExpandBar() { setThickness(barThickness(settings_.buttonSize), true); }
+void LauncherBar::expandBar() { setThickness(barThickness(settings_.buttonSize), true); }
 
-void LauncherBar::CollapseBar() { setThickness(kCollapsedThickness, false); }
+void LauncherBar::collapseBar() { setThickness(kCollapsedThickness, false); }
 
 BarRect LauncherBar::fullBar() const {
   return sizedBar(bar_, settings_.orientation, barLength(buttonCount_, settings_.buttonSize),
                   barThickness(settings_.buttonSize));
 }
 
-void LauncherBar::ToggleEdgeDock() {
+void LauncherBar::toggleEdgeDock() {
   if (settings_.edgeDock) {
     settings_.edgeDock = false;
     // A running watch ends without collapsing; with none running nothing would clear it.
     hover_ = watching_ ? Hover::Stopping : Hover::Idle;
-    ExpandBar();
+    expandBar();
     return;
   }
   settings_.edgeDock = true;
@@ -38,7 +38,7 @@ void LauncherBar::ToggleEdgeDock() {
 void LauncherBar::mouseMoved() {
   if (hover_ != Hover::Idle || !settings_.edgeDock) return;
   hover_ = Hover::Expanded;
-  ExpandBar();
+  expandBar();
   watching_ = true;
   view_.setHoverWatch(true);
 }
@@ -46,7 +46,7 @@ void LauncherBar::mouseMoved() {
 void LauncherBar::hoverTick(int x, int y) {
   if (!watching_) return;
   if (hover_ != Hover::Stopping && (bar_.contains(x, y) || dragging_)) return;
-  if (hover_ != Hover::Stopping) CollapseBar();
+  if (hover_ != Hover::Stopping) collapseBar();
   endHoverWatch();
 }
 
@@ -85,11 +85,11 @@ void LauncherBar::dragMoved(int localX, int localY, int x, int y) {
 void LauncherBar::released() {
   if (!dragging_) return;
   view_.invertGhost(ghost_);
-  if (settings_.orientation != dragStartOrientation_) LoadAppIcon();
+  if (settings_.orientation != dragStartOrientation_) loadAppIcon();
   if (!settings_.edgeDock || hover_ != Hover::Idle)
     placeBar({ghost_.left, ghost_.top, bar_.width, bar_.height});
   else
-    CollapseBar();
+    collapseBar();
   dragging_ = false;
 }
 

@@ -15,24 +15,22 @@ bool isDroppableProgram(const std::string& path) {
   if (!storableText(path)) return false;
   auto file = fs::existingHostFile(path);
   if (!file) return false;
-  const std::string extension = GetFileExtensionStr(path);
+  const std::string extension = getFileExtensionStr(path);
   const bool windowsProgram = extension == "EXE" || extension == "PIF" || extension == "BAT" || extension == "COM";
   return windowsProgram || process::isExecutableFile(*file);
 }
 
 std::string droppedCaption(const std::string& path) { return text::Replace(process::fileNameOf(path), ",", "，"); }
 
-ButtonIcon ExtractIconPicture(const std::string& fileName) {
+ButtonIcon extractIconPicture(const std::string& fileName) {
   auto file = fs::existingHostFile(fileName);
   if (!file) return {};
   return {ButtonIcon::File, *file};
 }
 
-bool LauncherBar::AddDroppedFile(const std::string& path) {
+bool LauncherBar::addDroppedFile(const std::string& path) {
   if (!isDroppableProgram(path)) return false;
   runtime_.runList.push_back({droppedCaption(path), path});
-  if (!writeRunInfoEntry(runInfoFile(runtime_.appFolder), runtime_.runList.size() - 1, runtime_.runList.back()))
-    dropNotStored_ = true;
   return true;
 }
 
@@ -40,18 +38,18 @@ int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
   const auto full = [this] { return static_cast<int>(runtime_.runList.size()) >= kMostDroppedEntries; };
   if (full()) return 0;
   int added = 0;
-  dropNotStored_ = false;
   for (const std::string& path : paths) {
     if (full()) break;
-    if (AddDroppedFile(path)) ++added;
+    if (addDroppedFile(path)) ++added;
   }
-  // Once for the whole drop: the programs stay on the bar for this session.
-  if (dropNotStored_) tellNotStored(runInfoFile(runtime_.appFolder));
+  // A drop is written at once, into the file as another runtime may have left it; when
+  // that fails the programs stay on the bar for this session.
+  if (added > 0 && !storeRunInfo(runtime_)) tellNotStored(runInfoFile(runtime_.appFolder));
   afterRunListChange();
   return added;
 }
 
-void LauncherBar::DeleteLauncherEntry() {
+void LauncherBar::deleteLauncherEntry() {
   const int entry = menuButtonIndex_ - 2;
   if (entry < 0 || entry >= static_cast<int>(runtime_.runList.size())) return;
   runtime_.runList.erase(runtime_.runList.begin() + entry);

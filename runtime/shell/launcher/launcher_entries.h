@@ -1,6 +1,6 @@
 #pragma once
 // The launcher's entries as files: which dropped files are programs, the caption a drop
-// gets, where a button's picture comes from, and the key a drop writes at once.
+// gets, where a button's picture comes from, and what a drop writes at once.
 #include <string>
 
 #include "runtime/page/runtime_state.h"
@@ -18,6 +18,6 @@ std::string droppedCaption(const std::string& path);
 
 // The picture of a command line's file: none for an empty name, a missing file or a
 // command line with arguments (no file has that name).
-ButtonIcon ExtractIconPicture(const std::string& fileName);
+ButtonIcon extractIconPicture(const std::string& fileName);
 
 }  // namespace pemo::shell::launcher

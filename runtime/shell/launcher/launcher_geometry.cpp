@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "platform/text/numbers.h"
-#include "platform/ui/screen_reach.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -84,8 +83,10 @@ int pixelsOf(double twips, double twipsPerPixel) {
 }
 
 BarRect keepOnScreen(BarRect bar, ui::ScreenSize screen) {
-  bar.left = ui::withinScreen(bar.left, bar.width, screen.width);
-  bar.top = ui::withinScreen(bar.top, bar.height, screen.height);
+  // From the top-left corner where the bar is longer than the screen.
+  auto within = [](int position, int length, int extent) { return std::max(0, std::min(position, extent - length)); };
+  bar.left = within(bar.left, bar.width, screen.width);
+  bar.top = within(bar.top, bar.height, screen.height);
   return bar;
 }
 

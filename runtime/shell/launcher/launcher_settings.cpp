@@ -18,7 +18,7 @@ std::string wholeText(double value) { return std::to_string(static_cast<long lon
 
 }  // namespace
 
-LauncherSettings LoadLauncherSettings() {
+LauncherSettings loadLauncherSettings() {
   LauncherSettings settings;
   registry::Key key = 0;
   if (registry::createKey(registry::kUsers, kLaunchKey, "", key) != registry::kSuccess) return settings;
@@ -38,7 +38,7 @@ LauncherSettings LoadLauncherSettings() {
   return settings;
 }
 
-void SaveLauncherSettings(const LauncherSettings& settings) {
+void saveLauncherSettings(const LauncherSettings& settings) {
   registry::Key key = 0;
   if (registry::createKey(registry::kUsers, kLaunchKey, "", key) != registry::kSuccess) return;
   writeRegistryText(key, "Left", wholeText(settings.left));
@@ -52,7 +52,7 @@ void SaveLauncherSettings(const LauncherSettings& settings) {
   registry::closeKey(key);
 }
 
-std::string GetFileExtensionStr(const std::string& path) {
+std::string getFileExtensionStr(const std::string& path) {
   const size_t slash = path.rfind('\\');
   const size_t dot = path.rfind('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";

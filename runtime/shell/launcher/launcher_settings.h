@@ -25,11 +25,11 @@ struct LauncherSettings {
 // Reads the eight values, creating the key when it is missing. Missing and empty values
 // keep their defaults; a button size other than 20 reads as 36, the size its menu item
 // then ticks; a colour that is not hexadecimal reads as 0.
-LauncherSettings LoadLauncherSettings();
-void SaveLauncherSettings(const LauncherSettings& settings);
+LauncherSettings loadLauncherSettings();
+void saveLauncherSettings(const LauncherSettings& settings);
 
 // The part of a path after the last "." that follows the last "\", in upper case; "" when
 // there is none.
-std::string GetFileExtensionStr(const std::string& path);
+std::string getFileExtensionStr(const std::string& path);
 
 }  // namespace pemo::shell::launcher

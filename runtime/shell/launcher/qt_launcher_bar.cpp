@@ -15,6 +15,7 @@
 #include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/shown_text.h"
 #include "platform/ui/window_port.h"
+#include "runtime/shell/launcher/qt_program_picture.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -43,8 +44,9 @@ QtLauncherBar::QtLauncherBar(page::RuntimeState& runtime, LauncherHost& host, pr
       buttons_(this, [](QWidget* parent) { return new QLabel(parent); }),
       bar_(runtime, *this, host, programs) {
   setAcceptDrops(true);
-  // Buttons of programs started with arguments have no icon: the caption in the tooltip
-  // is what tells them apart, and the bar is rarely the active window when it is pointed at.
+  // Buttons of programs started by name or with arguments share one picture: the caption
+  // in the tooltip is what tells them apart, and the bar is rarely the active window when
+  // it is pointed at.
   setAttribute(Qt::WA_AlwaysShowToolTips);
   setMouseTracking(true);
   setAutoFillBackground(true);
@@ -144,11 +146,11 @@ void QtLauncherBar::showPopup(int index, const QPoint& at) {
 void QtLauncherBar::popupItemChosen(int item) {
   switch (item) {
     case kMostTop: bar_.toggleMostTop(); break;
-    case kEdgeDock: bar_.ToggleEdgeDock(); break;
+    case kEdgeDock: bar_.toggleEdgeDock(); break;
     case kBackground: bar_.chooseBackground(); break;
     case kEditRunInfo: bar_.editRunInfo(); break;
-    case kDelete: bar_.DeleteLauncherEntry(); break;
-    case kHideMenu: bar_.ToggleHideMenu(); break;
+    case kDelete: bar_.deleteLauncherEntry(); break;
+    case kHideMenu: bar_.toggleHideMenu(); break;
     case kClose:
       if (bar_.closeItem()) hide();
       break;
@@ -157,12 +159,15 @@ void QtLauncherBar::popupItemChosen(int item) {
 }
 
 QPixmap QtLauncherBar::pictureOf(const ButtonIcon& icon, int size) {
+  QPixmap picture;
   switch (icon.kind) {
-    case ButtonIcon::Folder: return icons_.icon(QAbstractFileIconProvider::Folder).pixmap(size, size);
-    case ButtonIcon::File: return icons_.icon(QFileInfo(QString::fromStdString(icon.hostPath))).pixmap(size, size);
+    case ButtonIcon::Folder: picture = icons_.icon(QAbstractFileIconProvider::Folder).pixmap(size, size); break;
+    case ButtonIcon::File:
+      picture = icons_.icon(QFileInfo(QString::fromStdString(icon.hostPath))).pixmap(size, size);
+      break;
     case ButtonIcon::None: break;
   }
-  return {};
+  return picture.isNull() ? programPicture(size) : picture;
 }
 
 void QtLauncherBar::setButtons(const std::vector<LauncherButton>& buttons) {

@@ -11,7 +11,7 @@ LauncherHooks::LauncherHooks(QWidget& runtimeWindow, ShellWindowPort& windowPort
 LauncherHooks::~LauncherHooks() = default;
 
 void LauncherHooks::loadAppIcon() {
-  if (bar_) bar_->logic().LoadAppIcon();
+  if (bar_) bar_->logic().loadAppIcon();
 }
 
 void LauncherHooks::createLauncher(bool show) {
@@ -19,7 +19,7 @@ void LauncherHooks::createLauncher(bool show) {
   bar_->logic().load();
   // In launcher-only mode the bar is the program's only window: it shows whatever the
   // runtime window's launcher item says.
-  if (show || bar_->logic().HideMode() == 1) bar_->show();
+  if (show || bar_->logic().hideMode()) bar_->show();
 }
 
 void LauncherHooks::showLauncher(bool show) {
@@ -27,7 +27,7 @@ void LauncherHooks::showLauncher(bool show) {
 }
 
 void LauncherHooks::closeLauncher() {
-  if (!bar_ || bar_->logic().HideMode() != 0) return;
+  if (!bar_ || bar_->logic().hideMode()) return;
   bar_->logic().unload();
   bar_->hide();
 }

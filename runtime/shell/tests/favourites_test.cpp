@@ -192,7 +192,7 @@ TEST(Favourites, AFileThatCannotBeWrittenIsToldAndTheMenuKeepsTheChange) {
   r.favourites().clicked(kAddFavouriteItem);
   ASSERT_EQ(r.messages.shown.size(), 1u);
   EXPECT_EQ(r.messages.shown[0].prompt, notStored);
-  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "top"}));
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "other"}));
   r.favourites().clicked(1);
   EXPECT_EQ(r.page.state().currentMenuFile, r.other) << "the entry kept for the session opens its menu";
 
@@ -204,7 +204,7 @@ TEST(Favourites, AFileThatCannotBeWrittenIsToldAndTheMenuKeepsTheChange) {
   r.favourites().clicked(kDeleteFavouritesItem);
   ASSERT_EQ(r.messages.shown.size(), 2u);
   EXPECT_EQ(r.messages.shown[1].prompt, notStored);
-  EXPECT_EQ(r.window.favouriteItems, std::vector<std::string>{"top"});
+  EXPECT_EQ(r.window.favouriteItems, std::vector<std::string>{"other"});
   EXPECT_EQ(readFileBytes(file), before);
 }
 
@@ -218,4 +218,40 @@ TEST(Favourites, AfterAMenuThatCannotOpenTheFavouriteIsTheShownMenu) {
   r.shell.treeEvents().nodeClicked(2);
   r.favourites().add();
   EXPECT_EQ(r.stored(0), "top," + r.top) << "caption and file of one menu";
+}
+
+TEST(Favourites, AnEntryPairsTheShownMenusCaptionWithItsFile) {
+  FavouritesRig r;
+  // The sub-menu opened from the tree, then its parent collapsed: the parent is
+  // selected while the page still shows the sub-menu.
+  r.openMenu(r.sub, 2);
+  r.shell.treeEvents().collapsed(1);
+  ASSERT_EQ(r.treeView.selected, 1);
+  r.favourites().add();
+  EXPECT_EQ(r.stored(0), "sub," + r.sub);
+
+  // A menu outside the tree, opened from a favourite, keeps its own caption.
+  r.runtime.favouriteMenus[1] = {"saved", r.other};
+  r.favourites().clicked(1);
+  r.favourites().add();
+  EXPECT_EQ(r.stored(1), "other," + r.other);
+}
+
+TEST(Favourites, ADeletionKeepsWhatAnotherRuntimeAddedMeanwhile) {
+  FavouritesRig r;
+  r.openMenu(r.sub, 2);
+  r.favourites().add();
+  r.favourites().add();
+  // Another runtime on the same start menu adds one after this one loaded its list.
+  ASSERT_EQ(addFavourite(r.runtime.favouritesFile, {"theirs", r.other}), FavouriteAdded::Stored);
+  r.window.deleteDialog = [&] {
+    FavouriteDeleteList list(r.runtime.favouriteMenus);
+    list.remove(1);
+    return std::optional(list.entries());
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  EXPECT_EQ(r.stored(0), "sub," + r.sub);
+  EXPECT_EQ(r.stored(1), "theirs," + r.other);
+  EXPECT_EQ(r.stored(2), "");
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "theirs"}));
 }

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 #include "platform/fs/windows_path.h"
 #include "platform/text/cp932.h"
+#include "runtime/shell/list_file.h"
 #include "runtime/shell/run_edit_list.h"
 #include "runtime/shell/run_info_file.h"
 #include "runtime/shell/tests/shell_fakes.h"
@@ -28,6 +33,8 @@ struct UserFolder {
     hostFile = dir / "PemoUser" / "PEMORUN.DAT";
   }
   std::string file() const { return runInfoFile(appFolder); }
+  // A favourites file of the same user folder.
+  std::string favouritesFile() const { return appFolder + "PemoUser\\top.USER"; }
   void write(const std::string& utf8) const { writeFileBytes(hostFile, pemo::text::utf8ToCp932(utf8)); }
 };
 
@@ -67,7 +74,7 @@ TEST(RunInfoFile, KeepsLongCommandLinesAndTheOldFileWhenAWriteFails) {
   runtime.appFolder = u.appFolder;
   const std::string longLine = "C:\\TOOLS\\RUN.EXE " + std::string(300, 'x');
   runtime.runList = {{"long", longLine}, {"a,b", "two"}};
-  ASSERT_TRUE(saveRunInfo(runtime));
+  ASSERT_TRUE(storeRunInfo(runtime));
   getRunInfo(runtime);
   ASSERT_EQ(runtime.runList.size(), 2u);
   EXPECT_EQ(runtime.runList[0].commandLine, longLine) << "nothing is cut to a buffer";
@@ -77,17 +84,14 @@ TEST(RunInfoFile, KeepsLongCommandLinesAndTheOldFileWhenAWriteFails) {
   const std::string before = readFileBytes(u.hostFile);
   std::filesystem::permissions(u.hostFile, std::filesystem::perms::owner_read);
   runtime.runList = entries(1);
-  EXPECT_FALSE(saveRunInfo(runtime));
+  EXPECT_FALSE(storeRunInfo(runtime));
   EXPECT_EQ(readFileBytes(u.hostFile), before);
   std::filesystem::permissions(u.hostFile, std::filesystem::perms::owner_all);
 
-  // An empty list leaves no file; one entry written at once joins the others.
+  // An empty list leaves no file.
   runtime.runList.clear();
-  EXPECT_TRUE(saveRunInfo(runtime));
+  EXPECT_TRUE(storeRunInfo(runtime));
   EXPECT_FALSE(std::filesystem::exists(u.hostFile));
-  ASSERT_TRUE(writeRunInfo(u.file(), entries(2)));
-  ASSERT_TRUE(writeRunInfoEntry(u.file(), 2, {"dropped", "C:\\D.EXE"}));
-  EXPECT_EQ(readRunInfo(u.file()).size(), 3u);
 }
 
 TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
@@ -129,6 +133,23 @@ TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
     EXPECT_EQ(list[i].caption, odd[i].caption);
     EXPECT_EQ(list[i].commandLine, odd[i].commandLine);
   }
+}
+
+TEST(RunInfoFile, AWriteWaitsWhileAnotherRuntimeWritesTheUserFolder) {
+  using namespace std::chrono_literals;
+  UserFolder u;
+  pemo::page::RuntimeState runtime;
+  runtime.appFolder = u.appFolder;
+  runtime.runList = entries(1);
+  auto held = std::make_unique<ListFileLock>(u.favouritesFile());
+  std::atomic<bool> stored = false;
+  std::thread closing([&] { stored = storeRunInfo(runtime); });
+  std::this_thread::sleep_for(200ms);
+  EXPECT_FALSE(std::filesystem::exists(u.hostFile)) << "written between another runtime's read and its write";
+  held.reset();
+  closing.join();
+  EXPECT_TRUE(stored);
+  EXPECT_EQ(readRunInfo(u.file()), entries(1));
 }
 
 TEST(RunMenu, ItemsAreNumberedFromOneBehindASeparatorUpToForty) {
@@ -185,31 +206,27 @@ TEST(RunMenu, StartsItsProgramsAndReportsAFailedStartWithTheItemsTag) {
   EXPECT_EQ(r.window.runMenuItems.size(), 2u);
 }
 
-TEST(RunMenu, ARuntimeThatChangedNothingKeepsWhatAnotherWroteSince) {
+TEST(RunMenu, RuntimesClosingInTurnKeepEachOthersChanges) {
   UserFolder u;
-  ShellRig first;
-  ShellRig second;
-  for (ShellRig* r : {&first, &second}) r->runtime.appFolder = u.appFolder;
-  RunMenu firstMenu(first.runtime, first.programs, first.window, first.hooks);
-  RunMenu secondMenu(second.runtime, second.programs, second.window, second.hooks);
+  ShellRig first, second, idle;
+  std::vector<std::unique_ptr<RunMenu>> menus;
+  for (ShellRig* r : {&first, &second, &idle}) {
+    r->runtime.appFolder = u.appFolder;
+    menus.push_back(std::make_unique<RunMenu>(r->runtime, r->programs, r->window, r->hooks));
+  }
+  // A gap: what follows it goes at the first write, as always.
+  u.write("[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\nApp3=c,C.EXE\r\n");
+  for (auto& menu : menus) menu->load();
 
-  // A gap: what follows it goes at the next save, as always.
-  u.write("[APP]\r\nApp0=a,A.EXE\r\nApp2=c,C.EXE\r\n");
-  firstMenu.load();
-  secondMenu.load();
-  EXPECT_TRUE(secondMenu.save());
-  EXPECT_EQ(readRunInfo(u.file()).size(), 1u);
-  EXPECT_EQ(readFileBytes(u.hostFile), "[APP]\r\nApp0=a,A.EXE\r\n");
-
-  second.runtime.runList.push_back({"b", "B.EXE"});
-  EXPECT_TRUE(secondMenu.save());
-  // The first runtime closes later without a change: the second one's program stays.
-  EXPECT_TRUE(firstMenu.save());
-  EXPECT_EQ(readRunInfo(u.file()), second.runtime.runList);
-  // A change of its own is written, whoever wrote before.
-  first.runtime.runList.clear();
-  EXPECT_TRUE(firstMenu.save());
-  EXPECT_FALSE(std::filesystem::exists(u.hostFile));
+  // The first deletes a and adds x; the second, closing later, still holds a but
+  // replaced b and added y; the last changed nothing. The entry a deleted stays deleted,
+  // the new ones are kept, in the order they were stored.
+  first.runtime.runList.erase(first.runtime.runList.begin());
+  first.runtime.runList.push_back({"x", "X.EXE"});
+  second.runtime.runList[1] = {"b2", "B2.EXE"};
+  second.runtime.runList.push_back({"y", "Y.EXE"});
+  for (auto& menu : menus) EXPECT_TRUE(menu->save());
+  EXPECT_EQ(readFileBytes(u.hostFile), "[APP]\r\nApp0=b2,B2.EXE\r\nApp1=y,Y.EXE\r\nApp2=x,X.EXE\r\n");
 }
 
 TEST(RunEditList, RegistersReplacesAndDeletesUpToTwenty) {

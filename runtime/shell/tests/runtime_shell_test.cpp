@@ -180,10 +180,10 @@ TEST(RuntimeShell, CommandsRefusedWhileAScriptRunsAndTheQuestions) {
   r.shell.run(ShellCommand::Launcher);
   EXPECT_EQ(r.calls, (Calls{"toggleTreePane", "chooseTreeFont", "showLauncher"}));
   EXPECT_TRUE(r.window.launcherChecked);
-  EXPECT_EQ(r.shell.showLaunchSetting(), 1);
+  EXPECT_TRUE(r.shell.showLaunchSetting());
   r.shell.checkOffShowLaunch();
   EXPECT_FALSE(r.window.launcherChecked);
-  EXPECT_EQ(r.shell.showLaunchSetting(), 0);
+  EXPECT_FALSE(r.shell.showLaunchSetting());
 
   r.script.running = false;
   r.messages.shown.clear();

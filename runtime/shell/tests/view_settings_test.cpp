@@ -36,7 +36,7 @@ TEST(ViewSettings, AFreshMachineGetsTheKeyAndEveryValueOnClose) {
   EXPECT_EQ(reg::openKey(reg::kUsers, kSW, key), reg::kSuccess) << "the key is created on load";
   reg::closeKey(key);
   EXPECT_FALSE(loaded.treeView);
-  EXPECT_EQ(loaded.showLaunch, 0);
+  EXPECT_FALSE(loaded.showLaunch);
   EXPECT_EQ(loaded.segmentPosition, 200);
   EXPECT_EQ(loaded.windowState, WindowShowState::Normal);
   EXPECT_FALSE(loaded.treeFont);
@@ -44,7 +44,7 @@ TEST(ViewSettings, AFreshMachineGetsTheKeyAndEveryValueOnClose) {
   ViewSettings closing;
   closing.treeView = true;
   closing.segmentPosition = 260;
-  closing.showLaunch = 1;
+  closing.showLaunch = true;
   closing.treeFont = TreeFont{"ＭＳ ゴシック", 10.5, true, false, true, false};
   int rectStores = 0;
   saveViewSettings(closing, [&] { ++rectStores; });
@@ -63,7 +63,7 @@ TEST(ViewSettings, AFreshMachineGetsTheKeyAndEveryValueOnClose) {
 
   ViewSettings again = loadViewSettings();
   EXPECT_TRUE(again.treeView);
-  EXPECT_EQ(again.showLaunch, 1);
+  EXPECT_TRUE(again.showLaunch);
   EXPECT_EQ(again.segmentPosition, 260);
   ASSERT_TRUE(again.treeFont);
   EXPECT_EQ(again.treeFont->name, "ＭＳ ゴシック");

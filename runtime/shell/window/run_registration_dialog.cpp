@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,8 +21,9 @@ constexpr int kOffsetFromOwner = 32;
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
   auto* b = new QPushButton(QString::fromUtf8(caption), parent);
   b->setObjectName(QString::fromUtf8(name));
-  // Enter moves between the fields; it never confirms the dialog.
-  b->setAutoDefault(false);
+  // As on the desktop the programs come from: Enter presses the button that has the
+  // keyboard, which shows it with the default button's frame.
+  b->setAutoDefault(true);
   return b;
 }
 
@@ -69,17 +71,37 @@ RunRegistrationDialog::RunRegistrationDialog(QWidget* owner, std::vector<page::R
 
   for (const auto& entry : edit_.entries()) entryList_->addItem(ui::shownText(entry.caption));
   connect(entryList_, &QListWidget::itemClicked, this, &RunRegistrationDialog::showSelected);
-  connect(entryFields_[0], &QLineEdit::returnPressed, entryFields_[1], [this] { entryFields_[1]->setFocus(); });
-  connect(entryFields_[1], &QLineEdit::returnPressed, registerButton_, [this] { registerButton_->setFocus(); });
+  for (QLineEdit* field : entryFields_) field->installEventFilter(this);
   connect(browse, &QPushButton::clicked, this, &RunRegistrationDialog::browse);
   connect(ok, &QPushButton::clicked, this, &RunRegistrationDialog::confirm);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(registerButton_, &QPushButton::clicked, this, &RunRegistrationDialog::registerEntry);
   connect(remove, &QPushButton::clicked, this, &RunRegistrationDialog::deleteEntry);
 
+  // Elsewhere Enter registers what the fields hold.
+  registerButton_->setDefault(true);
   entryFields_[0]->setFocus();
   resize(420, 260);
   if (owner) move(owner->pos() + QPoint(kOffsetFromOwner, kOffsetFromOwner));
+}
+
+bool RunRegistrationDialog::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the caption goes on to the command line, and from there to "登録"; it
+  // presses no button on the way.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (watched == entryFields_[0]) {
+        entryFields_[1]->setFocus();
+        return true;
+      }
+      if (watched == entryFields_[1]) {
+        registerButton_->setFocus();
+        return true;
+      }
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 int RunRegistrationDialog::selectedRow() const {

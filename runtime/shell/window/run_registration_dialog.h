@@ -26,6 +26,9 @@ class RunRegistrationDialog : public QDialog {
   // The list's selected row, -1 for none.
   int selectedRow() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void showSelected();
   void browse();

@@ -16,7 +16,6 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/qt_keyboard_return.h"
 #include "platform/ui/qt_version_dialog.h"
-#include "platform/ui/screen_reach.h"
 #include "platform/ui/window_table.h"
 #include "runtime/messages.h"
 #include "runtime/page/runtime_registry_key.h"
@@ -212,7 +211,7 @@ void RuntimeWindow::applyViewSettings(const ViewSettings& settings) {
     clientWidth = shown->availableGeometry().width();
   surface_->placeTreePane(settings.treeView, page::splitterLeftWithin(settings.segmentPosition, clientWidth));
   treePaneItem_->setChecked(settings.treeView);
-  launcherItem_->setChecked(settings.showLaunch == 1);
+  launcherItem_->setChecked(settings.showLaunch);
   if (settings.windowState == WindowShowState::Maximized) setWindowState(windowState() | Qt::WindowMaximized);
   if (settings.treeFont) {
     tree_->setFont(appliedTreeFont(tree_->font(), *settings.treeFont));
@@ -224,7 +223,7 @@ ViewSettings RuntimeWindow::currentViewSettings() {
   ViewSettings settings;
   settings.treeView = treePaneItem_->isChecked();
   settings.segmentPosition = surface_ ? surface_->splitterLeft() : 200;
-  settings.showLaunch = launcherItem_->isChecked() ? 1 : 0;
+  settings.showLaunch = launcherItem_->isChecked();
   settings.windowState = isMinimized()   ? WindowShowState::Minimized
                          : isMaximized() ? WindowShowState::Maximized
                                          : WindowShowState::Normal;
@@ -234,7 +233,6 @@ ViewSettings RuntimeWindow::currentViewSettings() {
 
 void RuntimeWindow::restoreWindowRect() {
   kovan::KovanObject().GetWindowPositionReg(handle_, page::kRuntimeRegistryKey, true, true);
-  ui::bringWithinReach(handle_);
 }
 
 void RuntimeWindow::storeWindowRect() { kovan::KovanObject().SetWindowPositionReg(handle_, page::kRuntimeRegistryKey); }

@@ -59,6 +59,25 @@ TEST_F(RowEditingWindowTest, TheFocusedRowIsCyanAndTheDialogButtonSitsAtTheRight
   EXPECT_EQ(labelColour(row::Font), QColor(Qt::white));
 }
 
+// An empty text box drawn with a caret: a dark mark inside its frame.
+bool showsCaret(QLineEdit* box) {
+  const QImage image = box->grab().toImage();
+  for (int y = 3; y < image.height() - 3; ++y)
+    for (int x = 3; x < image.width() - 3; ++x)
+      if (qGray(image.pixel(x, y)) < 90) return true;
+  return false;
+}
+
+TEST_F(RowEditingWindowTest, RowsTurnedOffUnderTheFocusShowNoCaret) {
+  add(ObjectKind::Label);
+  show({ObjectKind::Label, 1});
+  focus(row::Height);
+  // The menu's rows (Ctrl+P): the focus passes down the rows that go off one by one.
+  show({ObjectKind::Menu, 0});
+  for (int row = 0; row < kRowCount; ++row)
+    if (!isListRow(row) && !box(row)->isEnabled()) EXPECT_FALSE(showsCaret(box(row))) << row;
+}
+
 TEST_F(RowEditingWindowTest, EnterCommitsAndMovesOnAndAnUnchangedRowMarksNothing) {
   ObjectRef label = add(ObjectKind::Label);
   object(label).caption = "Old";
@@ -145,7 +164,7 @@ TEST_F(RowEditingWindowTest, TheDialogButtonOpensTheRowsDialog) {
   focus(row::Font);
   box(row::Font)->selectAll();
   QTest::keyClicks(box(row::Font), "Typed,10,False,False,False");
-  dialogs.font = FontSpec{"Arial", 12, true, false, false};
+  dialogs.font = FontChoice{"Arial", 12, true, false, false};
   QTest::mouseClick(window.dialogButton(), Qt::LeftButton);
   EXPECT_EQ(dialogs.fontStarts.back().name, "Typed");
   EXPECT_EQ(box(row::Font)->text().toStdString(), "Arial,12,True,False,False");
@@ -169,14 +188,14 @@ TEST_F(RowEditingWindowTest, ASelectionShowsNoObjectsValues) {
 }
 
 TEST(QtPropertyDialogs, AFontChosenInTheFamilyItStartedFromKeepsItsStoredName) {
-  const FontSpec start{"ＭＳ Ｐゴシック", 9, false, false, false};
+  const FontChoice start{"ＭＳ Ｐゴシック", 9, false, false, false};
   QFont chosen = ui::displayFont(start);
   chosen.setPointSizeF(12);
   chosen.setBold(true);
-  EXPECT_EQ(storedFont(chosen, start), (FontSpec{"ＭＳ Ｐゴシック", 12, true, false, false}));
+  EXPECT_EQ(storedFont(chosen, start), (FontChoice{"ＭＳ Ｐゴシック", 12, true, false, false}));
   chosen.setFamily("Some Other Family");
   chosen.setUnderline(true);
-  EXPECT_EQ(storedFont(chosen, start), (FontSpec{"Some Other Family", 12, true, false, true}));
+  EXPECT_EQ(storedFont(chosen, start), (FontChoice{"Some Other Family", 12, true, false, true}));
 }
 
 }  // namespace

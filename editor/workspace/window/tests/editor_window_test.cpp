@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -343,8 +344,15 @@ TEST_F(EditorWindowTest, PastedWidgetsStackAsTheDocumentAndTheObjectListFollows)
   window.surface().surfacePressed();
   window.surface().selectInBand(0, 0, 200, 100);
   windows.workspace.run(EditorCommand::Copy, CommandSource::MenuWindow);
+  const QPoint pointer(60, 15);  // over the pasted objects
+  QCursor::setPos(window.mapToGlobal(pointer));
   windows.workspace.run(EditorCommand::Paste, CommandSource::MenuWindow);
   ASSERT_EQ(document.stacking().size(), 8u);
+  const std::vector<ObjectRef>& stacked = document.stacking();
+  EXPECT_TRUE(std::any_of(stacked.begin(), stacked.end(),
+                          [&](ObjectRef ref) { return window.objectWidget(ref) == window.childAt(pointer); }))
+      << "a press on the pasted objects reaches one of them";
+  for (ObjectRef ref : document.stacking()) EXPECT_TRUE(window.objectWidget(ref)->isVisible());
   EXPECT_EQ(document.stacking().front().kind, ObjectKind::Image) << "pasted images go behind everything";
   EXPECT_EQ(shownOrder(), document.stacking());
   EXPECT_EQ(listed(), property::buildObjectList(document).entries);

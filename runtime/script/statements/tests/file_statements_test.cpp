@@ -22,8 +22,11 @@ TEST(FileCopy, CopiesReplacingAndCountsItsArguments) {
   StatementFixture f;
   t.write("a.txt", "new");
   t.write("b.txt", "old");
+  const auto ownerOnly = stdfs::perms::owner_read | stdfs::perms::owner_write;
+  stdfs::permissions(t / "b.txt", ownerOnly);
   EXPECT_EQ(f.run({"FILECOPY \"a.txt\", \"T:\\b.txt\"", "MSGBOX \"on\""}), Lines{"on"});
   EXPECT_EQ(t.read("b.txt"), "new");
+  EXPECT_EQ(stdfs::status(t / "b.txt").permissions(), ownerOnly) << "the destination keeps its permissions";
   // With more commas than slots the destination is all the rest.
   f.run({"FILECOPY \"a.txt\", \"x\" & \",y.txt\""});
   EXPECT_EQ(t.read("x,y.txt"), "new");

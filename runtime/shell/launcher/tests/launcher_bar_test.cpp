@@ -13,6 +13,7 @@
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/shell/launcher/launcher_entries.h"
 #include "runtime/shell/launcher/tests/launcher_fakes.h"
+#include "runtime/shell/run_info_file.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -62,8 +63,8 @@ TEST_F(LauncherBarTest, SettingsRoundTripThroughTheRegistry) {
   settings.edgeDock = true;
   settings.hideMenu = true;
   settings.windowColor = 0xC0FFEE;
-  SaveLauncherSettings(settings);
-  LauncherSettings read = LoadLauncherSettings();
+  saveLauncherSettings(settings);
+  LauncherSettings read = loadLauncherSettings();
   EXPECT_EQ(read.left, 1500);
   EXPECT_EQ(read.top, 3000);
   EXPECT_EQ(read.orientation, Orientation::Vertical);
@@ -75,19 +76,19 @@ TEST_F(LauncherBarTest, SettingsRoundTripThroughTheRegistry) {
 
   // Nothing stored: the defaults, the button face among them.
   registry::deleteKey(registry::kUsers, std::string(page::kRuntimeRegistryKey) + "\\Launch");
-  EXPECT_EQ(LoadLauncherSettings().windowColor, kButtonFaceColour);
-  EXPECT_EQ(LoadLauncherSettings().buttonSize, kLargeButton);
+  EXPECT_EQ(loadLauncherSettings().windowColor, kButtonFaceColour);
+  EXPECT_EQ(loadLauncherSettings().buttonSize, kLargeButton);
   // Only 20 is the small size; empty, 0 and anything else tick "32×32".
   for (const char* stored : {"20", "", "0", "17"}) {
     storeLaunchValue("ButtonSize", stored);
-    EXPECT_EQ(LoadLauncherSettings().buttonSize, std::string(stored) == "20" ? kSmallButton : kLargeButton) << stored;
+    EXPECT_EQ(loadLauncherSettings().buttonSize, std::string(stored) == "20" ? kSmallButton : kLargeButton) << stored;
   }
   storeLaunchValue("WindowColor", "not hex");
-  EXPECT_EQ(LoadLauncherSettings().windowColor, 0u);
+  EXPECT_EQ(loadLauncherSettings().windowColor, 0u);
 
-  EXPECT_EQ(GetFileExtensionStr("C:\\A.B\\prog.exe"), "EXE");
-  EXPECT_EQ(GetFileExtensionStr("C:\\A.B\\prog"), "");
-  EXPECT_EQ(GetFileExtensionStr("notes.Txt"), "TXT");
+  EXPECT_EQ(getFileExtensionStr("C:\\A.B\\prog.exe"), "EXE");
+  EXPECT_EQ(getFileExtensionStr("C:\\A.B\\prog"), "");
+  EXPECT_EQ(getFileExtensionStr("notes.Txt"), "TXT");
 }
 
 TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
@@ -95,7 +96,7 @@ TEST_F(LauncherBarTest, LoadBuildsTheButtonsAndBringsTheBarOntoTheScreen) {
   storeLaunchValue("Top", "150");
   runtime_.runList = {{"Tool", makeFile("tool.exe")}, {"With args", "C:\\x.exe -v"}, {"Gone", ""}};
   bar_.load();
-  EXPECT_EQ(bar_.ButtonCount(), 5);
+  EXPECT_EQ(bar_.buttonCount(), 5);
   EXPECT_EQ(view_.bar, (BarRect{1000 - 176, 10, 176, 54}));
   ASSERT_EQ(view_.buttons.size(), 4u);
   EXPECT_EQ(view_.buttons[0].tooltip, "ｴｸｽﾌﾟﾛｰﾗ");
@@ -144,13 +145,13 @@ TEST_F(LauncherBarTest, DamagedSettingsAndAHandMadeLongListKeepTheBarInReach) {
   runtime_.runList.assign(1000, {"P", "C:\\p.exe"});
   bar_.load();
   EXPECT_EQ(view_.buttons.size(), 41u);
-  EXPECT_EQ(bar_.ButtonCount(), 42);
+  EXPECT_EQ(bar_.buttonCount(), 42);
   EXPECT_EQ(runtime_.runList.size(), 1000u);
 }
 
 TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce) {
-  runtime_.runList = {{"Old", "C:\\old.exe"}};
   profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", runtime_.appFolder + "PemoUser\\PEMORUN.DAT");
+  getRunInfo(runtime_);
   bar_.load();
   std::vector<std::string> drops = {makeFile("a.EXE"), makeFile("notes.txt"), makeFile("run,me", true),
                                     makeFile("picture.png"), makeFile("b.bat"),
@@ -162,7 +163,7 @@ TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce)
   EXPECT_EQ(runInfo(1), "a.EXE," + drops[0]);
   EXPECT_EQ(runInfo(2), "run，me," + drops[2]);
   EXPECT_EQ(runInfo(3), "b.bat," + drops[4]);
-  EXPECT_EQ(bar_.ButtonCount(), 6);
+  EXPECT_EQ(bar_.buttonCount(), 6);
   EXPECT_EQ(host_.calls.back(), "editRunMenu");
 
   // 19 entries: of three programs only the first joins; at 20 a drop does nothing.
@@ -174,6 +175,26 @@ TEST_F(LauncherBarTest, DroppedProgramsJoinTheRunListWithTheirKeysWrittenAtOnce)
   EXPECT_EQ(runtime_.runList.size(), 20u);
 }
 
+TEST_F(LauncherBarTest, ADropKeepsWhatAnotherRuntimeStoredAndWhatWasDeletedHere) {
+  const std::string file = runtime_.appFolder + "PemoUser\\PEMORUN.DAT";
+  profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", file);
+  profile::writeProfileString("APP", "App1", "Gone,C:\\gone.exe", file);
+  getRunInfo(runtime_);
+  bar_.load();
+  bar_.rightClicked(3);
+  bar_.deleteLauncherEntry();
+  // Another runtime registers a program and closes; then a program is dropped here.
+  profile::writeProfileString("APP", "App2", "Theirs,C:\\theirs.exe", file);
+  const std::string dropped = makeFile("a.EXE");
+  EXPECT_EQ(bar_.dropFiles({dropped}), 1);
+  // The bar keeps the order it showed; the other runtime's program follows.
+  const std::vector<page::RunListEntry> expected = {
+      {"Old", "C:\\old.exe"}, {"a.EXE", dropped}, {"Theirs", "C:\\theirs.exe"}};
+  EXPECT_EQ(readRunInfo(file), expected);
+  EXPECT_EQ(runtime_.runList, expected) << "the bar and the menu show the file's list";
+  EXPECT_EQ(bar_.buttonCount(), 5);
+}
+
 TEST_F(LauncherBarTest, TheExplorerButtonCannotBeDeleted) {
   runtime_.runList = {{"A", "C:\\a.exe"}, {"B", "C:\\b.exe"}, {"C", "C:\\c.exe"}};
   bar_.load();
@@ -181,14 +202,14 @@ TEST_F(LauncherBarTest, TheExplorerButtonCannotBeDeleted) {
   EXPECT_FALSE(bar_.popupState().deleteEnabled);
   bar_.rightClicked(0);
   EXPECT_FALSE(bar_.popupState().deleteEnabled);
-  bar_.DeleteLauncherEntry();
+  bar_.deleteLauncherEntry();
   EXPECT_EQ(runtime_.runList.size(), 3u);
   bar_.rightClicked(3);
   EXPECT_TRUE(bar_.popupState().deleteEnabled);
-  bar_.DeleteLauncherEntry();
+  bar_.deleteLauncherEntry();
   ASSERT_EQ(runtime_.runList.size(), 2u);
   EXPECT_EQ(runtime_.runList[1].caption, "C");
-  EXPECT_EQ(bar_.ButtonCount(), 4);
+  EXPECT_EQ(bar_.buttonCount(), 4);
 }
 
 TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
@@ -201,23 +222,23 @@ TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
   EXPECT_FALSE(view_.buttonsVisible);
 
   bar_.mouseMoved();
-  EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar_.hoverState(), Hover::Expanded);
   EXPECT_TRUE(view_.watching);
   EXPECT_EQ(view_.bar, (BarRect{946, 100, 54, 54}));  // expanded leftwards
   EXPECT_TRUE(view_.buttonsVisible);
   bar_.hoverTick(960, 120);
-  EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar_.hoverState(), Hover::Expanded);
   bar_.hoverTick(500, 120);
-  EXPECT_EQ(bar_.HoverState(), Hover::Idle);
+  EXPECT_EQ(bar_.hoverState(), Hover::Idle);
   EXPECT_FALSE(view_.watching);
   EXPECT_EQ(view_.bar, (BarRect{990, 100, 10, 54}));
 
   // Undocking during the watch ends it without collapsing.
   bar_.mouseMoved();
-  bar_.ToggleEdgeDock();
-  EXPECT_EQ(bar_.HoverState(), Hover::Stopping);
+  bar_.toggleEdgeDock();
+  EXPECT_EQ(bar_.hoverState(), Hover::Stopping);
   bar_.hoverTick(500, 120);
-  EXPECT_EQ(bar_.HoverState(), Hover::Idle);
+  EXPECT_EQ(bar_.hoverState(), Hover::Idle);
   EXPECT_EQ(view_.bar, (BarRect{946, 100, 54, 54}));
   // An undocked bar does not watch; docked again below the middle it is a bottom strip.
   bar_.mouseMoved();
@@ -228,7 +249,7 @@ TEST_F(LauncherBarTest, ADockedBarExpandsUnderTheCursorAndCollapsesAwayFromIt) {
   bar_.pressed(0, 0);
   bar_.dragMoved(0, 400, 0, 0);
   bar_.released();
-  bar_.ToggleEdgeDock();
+  bar_.toggleEdgeDock();
   EXPECT_EQ(view_.bar, (BarRect{946, 790, 54, 10}));
 }
 
@@ -239,26 +260,26 @@ TEST_F(LauncherBarTest, DragsMoveTheBarFreelyOrAlongTheEdges) {
   bar_.load();
   // Undocked: the ghost follows the displacement since the press, wherever the cursor is.
   bar_.pressed(10, 10);
-  EXPECT_TRUE(bar_.Dragging());
+  EXPECT_TRUE(bar_.dragging());
   bar_.dragMoved(-90, 60, 5000, -300);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{100, 250, 176, 54}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{100, 250, 176, 54}));
   bar_.released();
-  EXPECT_FALSE(bar_.Dragging());
+  EXPECT_FALSE(bar_.dragging());
   EXPECT_EQ(view_.bar, (BarRect{100, 250, 176, 54}));
   // Every ghost drawn was erased again.
   EXPECT_EQ(view_.ghosts.size() % 2, 0u);
 
   // Docked at the top, dragged to the left edge: the bar is rebuilt vertically.
-  bar_.ToggleEdgeDock();
+  bar_.toggleEdgeDock();
   EXPECT_EQ(view_.bar, (BarRect{100, 0, 176, 10}));
   bar_.mouseMoved();
   bar_.pressed(50, 5);
   bar_.dragMoved(50, 240, 100, 240);  // 10 % / 30 %
   bar_.hoverTick(100, 240);           // dragging: the watch goes on
-  EXPECT_EQ(bar_.HoverState(), Hover::Expanded);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 235, 176, 54}));
+  EXPECT_EQ(bar_.hoverState(), Hover::Expanded);
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 235, 176, 54}));
   bar_.dragMoved(50, 240, 100, 240);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 235, 54, 176}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 235, 54, 176}));
   bar_.released();
   EXPECT_EQ(bar_.settings().orientation, Orientation::Vertical);
   EXPECT_EQ(view_.bar, (BarRect{0, 235, 54, 176}));
@@ -282,7 +303,7 @@ TEST_F(LauncherBarTest, DragsTurnsAndRebuildsKeepTheWholeBarOnTheScreen) {
   bar_.pressed(50, 5);
   bar_.dragMoved(50, 300, 128, 307);
   bar_.dragMoved(50, 300, 128, 307);
-  EXPECT_EQ(bar_.GhostRect(), (BarRect{0, 295, 54, 864}));
+  EXPECT_EQ(bar_.ghostRect(), (BarRect{0, 295, 54, 864}));
   bar_.released();
   EXPECT_EQ(view_.bar, (BarRect{0, 160, 54, 864}));
   bar_.hoverTick(600, 600);
@@ -323,8 +344,8 @@ TEST_F(LauncherBarTest, CloseItemHidesTheBarOrEndsTheLauncherOnlyProgram) {
   EXPECT_EQ(host_.calls, (std::vector<std::string>{"checkOffShowLaunch"}));
 
   host_.calls.clear();
-  bar_.ToggleHideMenu();
-  EXPECT_EQ(bar_.HideMode(), 1);
+  bar_.toggleHideMenu();
+  EXPECT_TRUE(bar_.hideMode());
   EXPECT_TRUE(view_.topmost);
   EXPECT_FALSE(bar_.popupState().mostTop);
   EXPECT_EQ(bar_.popupState().closeCaption, std::string("終了(&X)"));
@@ -335,7 +356,7 @@ TEST_F(LauncherBarTest, CloseItemHidesTheBarOrEndsTheLauncherOnlyProgram) {
   host_.runtimeWindowCloses = true;
   EXPECT_TRUE(bar_.closeItem());
   EXPECT_EQ(host_.calls.back(), "endProgram");
-  EXPECT_TRUE(LoadLauncherSettings().hideMenu);
+  EXPECT_TRUE(loadLauncherSettings().hideMenu);
 }
 
 }  // namespace

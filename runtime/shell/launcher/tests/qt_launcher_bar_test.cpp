@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -96,7 +97,7 @@ TEST_F(QtLauncherBarTest, DroppedFilesBecomeButtons) {
   sendMouse(bar.button(2), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
   sendMouse(bar.button(2), QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(programs_.started, (std::vector<std::string>{"C:\\old.exe"}));
-  EXPECT_FALSE(bar.logic().Dragging());
+  EXPECT_FALSE(bar.logic().dragging());
 }
 
 TEST_F(QtLauncherBarTest, AHiddenBarsButtonsGetTheirPicturesWhenItShows) {
@@ -111,6 +112,24 @@ TEST_F(QtLauncherBarTest, AHiddenBarsButtonsGetTheirPicturesWhenItShows) {
   bar.logic().load();
   ASSERT_NE(bar.button(1), nullptr);
   EXPECT_FALSE(bar.button(1)->pixmap().isNull());
+}
+
+TEST_F(QtLauncherBarTest, EntriesWithoutAPictureOfTheirOwnShowAProgramPicture) {
+  // A program found on the search path and a command line with arguments; with the
+  // icon theme there is, and with one that has nothing.
+  runtime_.runList = {{"clock", "xclock"}, {"top", "xterm -e top"}};
+  const QString theme = QIcon::themeName();
+  for (const QString& tried : {theme, QString("no-such-theme")}) {
+    QIcon::setThemeName(tried);
+    QtLauncherBar bar(runtime_, host_, programs_);
+    bar.logic().load();
+    bar.show();
+    for (int index : {2, 3}) {
+      ASSERT_NE(bar.button(index), nullptr);
+      EXPECT_FALSE(bar.button(index)->pixmap().isNull()) << index << " " << tried.toStdString();
+    }
+  }
+  QIcon::setThemeName(theme);
 }
 
 TEST_F(QtLauncherBarTest, PopupFollowsTheButtonAndTheSettings) {
@@ -181,7 +200,7 @@ TEST_F(QtLauncherBarTest, MouseDragsMoveTheBar) {
   const ui::ScreenSize screen = bar.screenSize();
   const QPoint target(screen.width / 10, screen.height * 3 / 10);
   sendMouse(&bar, QEvent::MouseMove, {20, 5}, Qt::NoButton, Qt::NoButton);
-  EXPECT_EQ(bar.logic().HoverState(), Hover::Expanded);
+  EXPECT_EQ(bar.logic().hoverState(), Hover::Expanded);
   EXPECT_EQ(bar.geometry(), QRect(160, 0, 176, 54));
   dragBar(&bar, {20, 5}, target - QPoint(160, 0) - QPoint(20, 5));
   EXPECT_EQ(bar.logic().settings().orientation, Orientation::Vertical);
@@ -224,7 +243,7 @@ TEST(QtLauncherHooks, LauncherOnlyCloseEndsTheProgramUnlessItsProgramsRun) {
   EXPECT_FALSE(bar->isVisible());
   EXPECT_FALSE(keyExists(runKey));   // the clean-up ran
   EXPECT_TRUE(hasStoredWindowRect());  // with the view settings
-  EXPECT_TRUE(LoadLauncherSettings().hideMenu);
+  EXPECT_TRUE(loadLauncherSettings().hideMenu);
   EXPECT_EQ(readRunInfo(runInfoFile(f.runtime.appFolder)).size(), 1u);  // and the run list
 }
 

@@ -200,12 +200,22 @@ TEST(RunRegistrationDialog, ReplacesTheSelectedEntryAndRefusesWhatCannotBeStored
   EXPECT_EQ(list->item(4)->text(), "five");
   EXPECT_EQ(dialog.selectedRow(), -1);
 
-  // Enter moves from the caption to the command line and on to "登録".
+  // Enter moves from the caption to the command line and on to "登録", pressing
+  // nothing on the way; there it registers.
+  selectRow(list, 5);
+  child<QLineEdit>(&dialog, "TXT0")->setText("six");
   child<QLineEdit>(&dialog, "TXT0")->setFocus();
+  const size_t told = messages.shown.size();
   QTest::keyClick(child<QLineEdit>(&dialog, "TXT0"), Qt::Key_Return);
   EXPECT_TRUE(child<QLineEdit>(&dialog, "TXT1")->hasFocus());
   QTest::keyClick(child<QLineEdit>(&dialog, "TXT1"), Qt::Key_Return);
-  EXPECT_TRUE(child<QPushButton>(&dialog, "CTLBTN2")->hasFocus());
+  auto* registerButton = child<QPushButton>(&dialog, "CTLBTN2");
+  EXPECT_TRUE(registerButton->hasFocus());
+  EXPECT_TRUE(registerButton->isDefault()) << "it shows that Enter presses it";
+  EXPECT_EQ(list->item(5)->text(), "prog6");
+  QTest::keyClick(registerButton, Qt::Key_Return);
+  EXPECT_EQ(list->item(5)->text(), "six");
+  EXPECT_EQ(messages.shown.size(), told);
   EXPECT_TRUE(dialog.isVisible()) << "Enter never closes the dialog";
 
   click(&dialog, "CTLBTN3");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QScreen>
 #include <QLabel>
@@ -161,28 +163,57 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
   EXPECT_EQ(w.surface.splitterLeft(), 615);
 }
 
-TEST(RuntimeWindow, AStoredPlaceComesBackExactlyStartAfterStartAndOffScreenWithinReach) {
+TEST(RuntimeWindow, AStoredPlaceComesBackExactlyStartAfterStartPartlyOffScreenMaximisedOrDamaged) {
   using pemo::kovan::testing::StoredPlace;
+  using pemo::kovan::testing::storedPlace;
+  using pemo::kovan::testing::storePlace;
   const StoredPlace place{100, 80, 500, 400};
-  pemo::kovan::testing::storePlace(kRuntimeRegistryKey, place);
-  auto startAndClose = [] {
+  storePlace(kRuntimeRegistryKey, place);
+  auto startAndClose = [](const std::function<void(RuntimeWindow&)>& whileShown = {}) {
     WindowFixture w({640, 480}, false);
     w.shell->createWindow(Startup{});
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w.window));
     QApplication::processEvents();
+    if (whileShown) whileShown(w.window);
     EXPECT_TRUE(w.window.close());
   };
   for (int start = 1; start <= 5; ++start) {
     startAndClose();
-    EXPECT_EQ(pemo::kovan::testing::storedPlace(kRuntimeRegistryKey), place) << "start " << start;
+    EXPECT_EQ(storedPlace(kRuntimeRegistryKey), place) << "start " << start;
   }
 
-  // Stored on a larger screen, all but a corner beyond this one: the whole window comes back.
+  // Closed maximised, it starts maximised and keeps the place of its last normal close.
+  startAndClose([](RuntimeWindow& window) { window.showMaximized(); });
+  for (int start = 1; start <= 2; ++start)
+    startAndClose([&](RuntimeWindow& window) { EXPECT_TRUE(window.isMaximized()) << "start " << start; });
+  EXPECT_EQ(loadViewSettings().windowState, WindowShowState::Maximized);
+  EXPECT_EQ(storedPlace(kRuntimeRegistryKey), place);
+  // Made normal again, it is at that place.
+  startAndClose([](RuntimeWindow& window) {
+    window.showNormal();
+    QTest::qWait(300);
+  });
+  EXPECT_EQ(loadViewSettings().windowState, WindowShowState::Normal);
+  EXPECT_EQ(storedPlace(kRuntimeRegistryKey), place);
+
+  // Partly beyond the right and bottom edges, it stays where the user left it; beyond them,
+  // it comes back onto the screen.
   const QSize screen = QApplication::primaryScreen()->size();
-  pemo::kovan::testing::storePlace(kRuntimeRegistryKey, {screen.width() - 40, screen.height() - 30, 500, 400});
+  const StoredPlace partly{screen.width() - 40, screen.height() - 30, 500, 400};
+  storePlace(kRuntimeRegistryKey, partly);
   startAndClose();
-  EXPECT_EQ(pemo::kovan::testing::storedPlace(kRuntimeRegistryKey),
-            (StoredPlace{screen.width() - 500, screen.height() - 400, 500, 400}));
+  EXPECT_EQ(storedPlace(kRuntimeRegistryKey), partly);
+  storePlace(kRuntimeRegistryKey, {screen.width() + 10, -20, 500, 400});
+  startAndClose();
+  EXPECT_EQ(storedPlace(kRuntimeRegistryKey), (StoredPlace{0, 0, 500, 400}));
+
+  // A damaged size comes back at the screen's available area.
+  const QSize available = QApplication::primaryScreen()->availableSize();
+  for (int damaged : {40000, 2147483647}) {
+    storePlace(kRuntimeRegistryKey, {0, 0, damaged, damaged});
+    startAndClose();
+    EXPECT_EQ(storedPlace(kRuntimeRegistryKey), (StoredPlace{0, 0, available.width(), available.height()})) << damaged;
+  }
 }
 
 TEST(RuntimeWindow, EndedProgramsLeaveTheRunList) {

@@ -122,7 +122,7 @@ TEST(ShellWindow, HelpVersionAndPowerCommands) {
   item(help, "ﾊﾞｰｼﾞｮﾝ情報(&A)")->trigger();
   EXPECT_EQ(watch.title, "バージョン情報");
   EXPECT_TRUE(watch.texts.contains("Pemo Version 1.0"));
-  EXPECT_TRUE(watch.texts.contains("Copyright (C) 1998 Kalvo"));
+  EXPECT_TRUE(watch.texts.contains("Copyright (C) 2026 Kalvo"));
 
   w.messages.answers = {pemo::ui::kNo, pemo::ui::kYes};
   QAction* shutdown = item(barMenu(w.window, 0), "Windowsの終了(&E)");

@@ -8,7 +8,7 @@ namespace pemo::hapsy {
 
 // The layout: page size 4096, one key block per description; nothing for
 // counts that are negative or a record length that does not fit the header.
-std::optional<std::string> buildCreateSpecification(int recordLength, int keyDescriptionCount, int indexCount,
+std::optional<std::string> buildCreateLayout(int recordLength, int keyDescriptionCount, int indexCount,
                                                     const char* keyDescriptions);
 
 }  // namespace pemo::hapsy

@@ -1,4 +1,4 @@
-#include "platform/btrieve/file_spec.h"
+#include "platform/btrieve/file_layout.h"
 
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/le_bytes.h"
@@ -24,7 +24,7 @@ bool typeAcceptsLength(uint8_t type, int length) {
   }
 }
 
-int readSegment(std::string_view block, const FileSpec& spec, KeySegment& segment) {
+int readSegment(std::string_view block, const FileLayout& layout, KeySegment& segment) {
   segment.position = readLe16(block, kKeyPosition);
   segment.length = readLe16(block, kKeyLength);
   segment.flags = readLe16(block, kKeyFlags);
@@ -39,7 +39,7 @@ int readSegment(std::string_view block, const FileSpec& spec, KeySegment& segmen
   if (segment.flags & kKeyAlternateCollation) return kStatusInvalidKeyFlags;
   if (segment.length == 0 || segment.length > kMaxKeyLength) return kStatusKeyLengthError;
   if (!typeAcceptsLength(segment.type, segment.length)) return kStatusKeyLengthError;
-  if (segment.position == 0 || segment.position + segment.length - 1 > spec.recordLength)
+  if (segment.position == 0 || segment.position + segment.length - 1 > layout.recordLength)
     return kStatusKeyPositionError;
   return kStatusOk;
 }
@@ -58,33 +58,33 @@ int KeyDefinition::length() const {
 bool KeyDefinition::duplicates() const { return segments.front().flags & kKeyDuplicates; }
 bool KeyDefinition::modifiable() const { return segments.front().flags & kKeyModifiable; }
 
-int FileSpec::segmentCount() const {
+int FileLayout::segmentCount() const {
   int count = 0;
   for (const KeyDefinition& key : keys) count += static_cast<int>(key.segments.size());
   return count;
 }
 
-int parseFileSpec(std::string_view bytes, FileSpec& spec) {
-  spec = FileSpec();
-  if (bytes.size() < kSpecBlockSize) return kStatusDataBufferTooShort;
-  spec.recordLength = readLe16(bytes, kHeaderRecordLength);
-  spec.pageSize = readLe16(bytes, kHeaderPageSize);
-  spec.fileFlags = readLe16(bytes, kHeaderFileFlags);
+int parseFileLayout(std::string_view bytes, FileLayout& layout) {
+  layout = FileLayout();
+  if (bytes.size() < kLayoutBlockSize) return kStatusDataBufferTooShort;
+  layout.recordLength = readLe16(bytes, kHeaderRecordLength);
+  layout.pageSize = readLe16(bytes, kHeaderPageSize);
+  layout.fileFlags = readLe16(bytes, kHeaderFileFlags);
   int keyCount = readLe16(bytes, kHeaderIndexCount);
-  if (spec.recordLength == 0) return kStatusRecordLengthError;
-  if (spec.pageSize < 512 || spec.pageSize > 16384 || spec.pageSize % 512 != 0) return kStatusPageSizeError;
+  if (layout.recordLength == 0) return kStatusRecordLengthError;
+  if (layout.pageSize < 512 || layout.pageSize > 16384 || layout.pageSize % 512 != 0) return kStatusPageSizeError;
   if (keyCount > kMaxKeys) return kStatusNumberOfKeysError;
 
-  size_t offset = kSpecBlockSize;
+  size_t offset = kLayoutBlockSize;
   for (int k = 0; k < keyCount; ++k) {
     KeyDefinition key;
     bool more = true;
     while (more) {
-      if (offset + kSpecBlockSize > bytes.size()) return kStatusDataBufferTooShort;
+      if (offset + kLayoutBlockSize > bytes.size()) return kStatusDataBufferTooShort;
       KeySegment segment;
-      int status = readSegment(bytes.substr(offset, kSpecBlockSize), spec, segment);
+      int status = readSegment(bytes.substr(offset, kLayoutBlockSize), layout, segment);
       if (status != kStatusOk) return status;
-      offset += kSpecBlockSize;
+      offset += kLayoutBlockSize;
       more = segment.flags & kKeySegmented;
       key.segments.push_back(segment);
     }
@@ -93,21 +93,21 @@ int parseFileSpec(std::string_view bytes, FileSpec& spec) {
     for (const KeySegment& segment : key.segments)
       if ((segment.flags & kKeyWide) != (key.segments.front().flags & kKeyWide)) return kStatusInvalidKeyFlags;
     if (key.length() > kMaxKeyLength) return kStatusKeyLengthError;
-    spec.keys.push_back(std::move(key));
+    layout.keys.push_back(std::move(key));
   }
   return kStatusOk;
 }
 
-std::string statBlock(const FileSpec& spec, uint32_t records, const std::vector<uint32_t>& uniqueValues) {
-  std::string out(kSpecBlockSize * (1 + spec.segmentCount()), '\0');
-  writeLe16(out, kHeaderRecordLength, spec.recordLength);
-  writeLe16(out, kHeaderPageSize, spec.pageSize);
-  writeLe16(out, kHeaderIndexCount, static_cast<uint16_t>(spec.keys.size()));
+std::string statBlock(const FileLayout& layout, uint32_t records, const std::vector<uint32_t>& uniqueValues) {
+  std::string out(kLayoutBlockSize * (1 + layout.segmentCount()), '\0');
+  writeLe16(out, kHeaderRecordLength, layout.recordLength);
+  writeLe16(out, kHeaderPageSize, layout.pageSize);
+  writeLe16(out, kHeaderIndexCount, static_cast<uint16_t>(layout.keys.size()));
   writeLe32(out, kHeaderRecords, records);
-  writeLe16(out, kHeaderFileFlags, spec.fileFlags);
-  size_t offset = kSpecBlockSize;
-  for (size_t k = 0; k < spec.keys.size(); ++k) {
-    for (const KeySegment& segment : spec.keys[k].segments) {
+  writeLe16(out, kHeaderFileFlags, layout.fileFlags);
+  size_t offset = kLayoutBlockSize;
+  for (size_t k = 0; k < layout.keys.size(); ++k) {
+    for (const KeySegment& segment : layout.keys[k].segments) {
       writeLe16(out, offset + kKeyPosition, segment.position);
       writeLe16(out, offset + kKeyLength, segment.length);
       writeLe16(out, offset + kKeyFlags, segment.flags);
@@ -116,7 +116,7 @@ std::string statBlock(const FileSpec& spec, uint32_t records, const std::vector<
       out[offset + kKeyNullValue] = static_cast<char>(segment.nullValue);
       out[offset + kKeyManualNumber] = static_cast<char>(segment.manualKeyNumber);
       out[offset + kKeyCollation] = static_cast<char>(segment.collation);
-      offset += kSpecBlockSize;
+      offset += kLayoutBlockSize;
     }
   }
   return out;

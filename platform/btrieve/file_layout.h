@@ -8,7 +8,7 @@
 
 namespace pemo::btrieve {
 
-constexpr int kSpecBlockSize = 16;
+constexpr int kLayoutBlockSize = 16;
 constexpr int kMaxKeys = 119;
 
 struct KeySegment {
@@ -31,7 +31,7 @@ struct KeyDefinition {
   bool modifiable() const;
 };
 
-struct FileSpec {
+struct FileLayout {
   uint16_t recordLength = 0;
   uint16_t pageSize = 4096;
   uint16_t fileFlags = 0;
@@ -42,10 +42,10 @@ struct FileSpec {
 };
 
 // Reads and checks a layout; returns a Status (0 when usable).
-int parseFileSpec(std::string_view bytes, FileSpec& spec);
+int parseFileLayout(std::string_view bytes, FileLayout& layout);
 
 // Writes the layout as the stat operation returns it: the record count in the
 // header, each key's count of distinct values in its segments' blocks.
-std::string statBlock(const FileSpec& spec, uint32_t records, const std::vector<uint32_t>& uniqueValues);
+std::string statBlock(const FileLayout& layout, uint32_t records, const std::vector<uint32_t>& uniqueValues);
 
 }  // namespace pemo::btrieve

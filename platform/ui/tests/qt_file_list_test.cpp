@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+#include <filesystem>
+
+#include "platform/testing/temp_dir.h"
+#include "platform/ui/qt_file_filter.h"
+#include "platform/ui/qt_file_list.h"
+#include "platform/ui/qt_translations.h"
+
+namespace pemo::ui {
+namespace {
+
+// A file of that many bytes, changed at that time.
+void writeFile(const pemo::testing::TempDir& folder, const std::string& name, int bytes, QDateTime changed) {
+  pemo::testing::writeFileBytes(folder / name, std::string(bytes, 'x'));
+  QFile file(QString::fromStdString((folder / name).string()));
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
+}
+
+// The texts of the list's row for the entry `name` of `folder`, once listed: name, size,
+// type and date.
+QStringList listedRow(QFileDialog& dialog, const pemo::testing::TempDir& folder, const std::string& name) {
+  auto* files = dialog.findChild<QFileSystemModel*>();
+  QModelIndex entry;
+  if (!QTest::qWaitFor([&] {
+        entry = dialog.proxyModel()->mapFromSource(files->index(QString::fromStdString((folder / name).string())));
+        return entry.isValid();
+      }))
+    return {};
+  QStringList texts;
+  for (int column = 0; column < 4; ++column) texts << entry.siblingAtColumn(column).data().toString();
+  return texts;
+}
+
+TEST(QtFileList, FoldersAndDatesReadInJapaneseUnderAnyLocaleAndWhole) {
+  pemo::testing::TempDir folder;
+  std::filesystem::create_directory(folder / "SUB");
+  writeFile(folder, "START.FIL", 1, QDateTime(QDate(2026, 12, 9), QTime(10, 37, 9)));
+  const bool texts = installQtJapaneseTexts(*qApp);
+  QFileDialog dialog(nullptr, "open", QString::fromStdString(folder.path().string()));
+  applyFileFilter(dialog, "all", "*.*");
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.show();
+  const QStringList listed = listedRow(dialog, folder, "START.FIL");
+  EXPECT_EQ(listed.value(3), "2026/12/09 10:37");
+  auto* list = dialog.findChild<QTreeView*>();
+  EXPECT_TRUE(QTest::qWaitFor([list, listed] {
+    for (int column = 1; column < 4; ++column)
+      if (list->header()->sectionSize(column) < list->fontMetrics().horizontalAdvance(listed.value(column))) return false;
+    return true;
+  }));
+  if (!texts) GTEST_SKIP() << "Qt's Japanese translation is not installed: the folder's type stays in English";
+  EXPECT_EQ(listedRow(dialog, folder, "SUB").value(2), QString::fromUtf8("フォルダ"));
+}
+
+TEST(QtFileList, SizesAndDatesSortByTheirValues) {
+  pemo::testing::TempDir folder;
+  writeFile(folder, "A.FIL", 1500, QDateTime(QDate(2026, 2, 1), QTime(10, 0)));
+  writeFile(folder, "B.FIL", 120, QDateTime(QDate(2025, 11, 10), QTime(10, 0)));
+  writeFile(folder, "C.FIL", 9000, QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+  QFileSystemModel files;
+  QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
+  const QModelIndex root = files.setRootPath(QString::fromStdString(folder.path().string()));
+  ASSERT_TRUE(loaded.wait());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files.rowCount(root) == 3; }));
+  FileListModel list;
+  list.setSourceModel(&files);
+  auto names = [&] {
+    QString order;
+    const QModelIndex listRoot = list.mapFromSource(root);
+    for (int row = 0; row < list.rowCount(listRoot); ++row) order += list.index(row, 0, listRoot).data().toString()[0];
+    return order;
+  };
+  list.sort(1);
+  EXPECT_EQ(names(), "BAC");
+  list.sort(3);
+  EXPECT_EQ(names(), "BAC");
+  list.sort(3, Qt::DescendingOrder);
+  EXPECT_EQ(names(), "CAB");
+}
+
+}  // namespace
+}  // namespace pemo::ui

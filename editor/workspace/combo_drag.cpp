@@ -53,6 +53,7 @@ void EditingSurface::comboReleased(ObjectRef combo, double x, double y) {
   if (dx != 0 || dy != 0) {
     object->left += unitsX(*object, dx);
     object->top += unitsY(*object, dy);
+    clampGeometry(*object, state_.twipsPerPixelX, state_.twipsPerPixelY);
     document_.changed = true;
     view_.objectChanged(combo);
   }

@@ -52,15 +52,23 @@ void EditingSurface::objectFocused(ObjectRef object) {
 }
 
 void EditingSurface::showObjectMenu() {
+  // The popup takes the pointer: a drag under way ends where it began.
+  abandonDrag();
   SurfacePopupState items = surfacePopupState(state_, document_);
   surface_.popupShowing = true;
   view_.showObjectMenu(items);
   surface_.popupShowing = false;
 }
 
+void EditingSurface::objectsRemoved() {
+  if (surface_.dragged && !document_.find(*surface_.dragged)) abandonDrag();
+}
+
 void EditingSurface::activated() { surface_.ignoreFocusEvent = true; }
 
 void EditingSurface::deactivated(bool toMenuWindow) {
+  // The release may go to the window that took the activation.
+  abandonDrag();
   if (toMenuWindow && document_.bandSelectionActive) clearSelection();
 }
 

@@ -33,6 +33,9 @@ class EditingSurface {
   void selectionEnded();
   // The selected objects' geometry changed elsewhere: their marks follow.
   void refreshSelectionMarks();
+  // Objects left the document: a drag whose object went with them ends, and its outline
+  // goes while the window still shows where it was.
+  void objectsRemoved();
 
   // The objects' events (combo boxes have their own below).
   void objectPressed(ObjectRef object, int button, double x, double y);
@@ -44,8 +47,8 @@ class EditingSurface {
 
   // The window's own events.
   void activated();
-  // The window lost the activation; a multi-selection ends when another menu window
-  // takes it.
+  // The window lost the activation: a drag ends where it began, and a multi-selection
+  // ends when another menu window takes it.
   void deactivated(bool toMenuWindow);
   // The left button pressed on the empty surface: a multi-selection shown ends.
   void surfacePressed();

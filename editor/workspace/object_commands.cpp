@@ -51,10 +51,13 @@ void ObjectCommands::cut() {
 
 void ObjectCommands::remove(const std::vector<ObjectRef>& objects) {
   MenuViewPort* view = activeView();
+  EditingSurface* surface = activeSurface();
   for (ObjectRef object : objects) {
     // A frame's contents went with it.
     if (!state_.activeDocument->find(object)) continue;
     state_.activeDocument->deleteObject(object);
+    // Before the widgets go: an outline inside a frame is placed through the frame's.
+    if (surface) surface->objectsRemoved();
     if (view) view->objectRemoved(object);
   }
 }

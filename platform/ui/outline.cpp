@@ -153,13 +153,24 @@ void OutlineOverlay::releaseBackground() {
   heldDirty_ = QRect();
 }
 
+void OutlineOverlay::dropBackground() {
+  if (!held_) return;
+  releaseBackground();
+  // What changed beneath was painted over from the picture: all of it paints again.
+  parentWidget()->update();
+}
+
 void OutlineOverlay::paintEvent(QPaintEvent* event) {
   if (renderingBeneath_) return;
   QPainter painter(this);
+  // A picture taken at another pixel ratio (the window went to another screen) no longer
+  // matches the pixels beneath.
+  if (held_ && beneath_.devicePixelRatio() != devicePixelRatioF()) dropBackground();
   if (held_) {
-    const qreal ratio = beneath_.devicePixelRatio();
-    for (const QRect& area : event->region())
-      painter.drawImage(area, beneath_, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    // Pixel for pixel, clipped to what is painted: a rectangle scaled by a fractional
+    // ratio would land its pixels a pixel off here and there, and those seams would stay
+    // once the picture is let go.
+    painter.drawImage(QPointF(0, 0), beneath_);
     heldDirty_ = QRect();
   }
   // What lies beneath is already there: invert it along each outline. An outline drawn

@@ -42,7 +42,8 @@ class OutlineSet {
 // While the pointer drags outlines across many objects, `holdBackground` keeps a picture
 // of what lies beneath and the overlay paints from it, opaque: a moving outline then costs
 // a copy of pixels, not a repaint of every object it crosses. Nothing beneath may change
-// on the screen until `releaseBackground`.
+// on the screen until `releaseBackground`; whatever changes beneath while it is held calls
+// `dropBackground`, which shows the host as it is now.
 class OutlineOverlay : public QWidget {
  public:
   explicit OutlineOverlay(QWidget* host);
@@ -58,6 +59,7 @@ class OutlineOverlay : public QWidget {
 
   void holdBackground();
   void releaseBackground();
+  void dropBackground();
   bool holdsBackground() const { return held_; }
 
  protected:

@@ -147,6 +147,11 @@ TEST_F(SurfaceTest, DragsStopAtTheFarthestCoordinateAFileHolds) {
   surface.objectPressed(low, kLeftButton, 50, 20);
   surface.objectReleased(low, kLeftButton, 50, 220);
   EXPECT_EQ(at(low).top, 32767);
+  document.bandSelectionActive = false;
+  ObjectRef combo = add(ObjectKind::ComboBox, 32700, 300, 120, 0);
+  surface.comboPressed(combo, 10, 5);
+  surface.comboReleased(combo, 260, 5);
+  EXPECT_EQ(at(combo).left, 32767);
 }
 
 TEST_F(SurfaceTest, ALeftEdgeDraggedPastTheRightOneGivesANormalisedObject) {
@@ -214,6 +219,17 @@ TEST_F(SurfaceTest, AnObjectDeletedMidDragEndsTheDragAndItsOutline) {
   EXPECT_EQ(property.reloads, 1);
 }
 
+TEST_F(SurfaceTest, LeavingTheWindowEndsADragWhereItBegan) {
+  ObjectRef button = add(ObjectKind::Button, 10, 10, 100, 40);
+  surface.objectPressed(button, kLeftButton, 20, 20);
+  surface.objectMoved(button, kLeftButton, 60, 20);
+  surface.deactivated(false);
+  EXPECT_TRUE(view.shown.empty());
+  surface.objectReleased(button, kLeftButton, 60, 20);
+  EXPECT_EQ(at(button).left, 10);
+  EXPECT_FALSE(document.changed);
+}
+
 TEST_F(SurfaceTest, FocusAfterActivationIsSwallowedOnce) {
   ObjectRef radio = add(ObjectKind::Radio, 10, 10, 100, 20);
   surface.activated();
@@ -247,6 +263,14 @@ TEST_F(SurfaceTest, AComboBoxDraggedMovesAndSetsChanged) {
   surface.comboReleased(combo, 10, 5);
   EXPECT_EQ(at(combo).left, 70);
   EXPECT_FALSE(document.changed);
+
+  // A right press during the drag ends it where it began.
+  surface.comboPressed(combo, 10, 5);
+  surface.comboMoved(combo, kLeftButton, 50, 15);
+  surface.comboRightPressed(combo);
+  EXPECT_TRUE(view.shown.empty());
+  surface.comboReleased(combo, 50, 15);
+  EXPECT_EQ(at(combo).left, 70);
 }
 
 TEST_F(SurfaceTest, AComboBoxInAFrameMovesInTwipsALockedOneStaysARightPressMakesItActive) {

@@ -152,6 +152,7 @@ QWidget* MenuWindow::addWidget(ObjectRef ref) {
 }
 
 void MenuWindow::objectAdded(ObjectRef ref) {
+  dropHeldPicture();
   if (QWidget* widget = addWidget(ref)) placeInStacking(ref, widget);
 }
 
@@ -179,6 +180,7 @@ void MenuWindow::objectChanged(ObjectRef ref) {
   const MenuObject* object = document_->find(ref);
   QWidget* widget = objectWidget(ref);
   if (!object || !widget) return;
+  dropHeldPicture();
   // A move into or out of a frame needs a widget under its new container.
   QWidget* container = object->frame > 0 ? objectWidget({ObjectKind::Frame, object->frame}) : this;
   if (widget->parentWidget() != container) {
@@ -191,6 +193,7 @@ void MenuWindow::objectChanged(ObjectRef ref) {
 void MenuWindow::objectRemoved(ObjectRef ref) {
   auto it = widgets_.find(key(ref));
   if (it == widgets_.end()) return;
+  dropHeldPicture();
   QWidget* widget = it->second;
   // A frame's widget takes the widgets inside it along.
   std::erase_if(widgets_, [widget](const auto& entry) { return entry.second == widget || widget->isAncestorOf(entry.second); });
@@ -207,7 +210,12 @@ void MenuWindow::restackAll() {
   if (overlay_) overlay_->raise();
 }
 
+void MenuWindow::dropHeldPicture() {
+  if (overlay_) overlay_->dropBackground();
+}
+
 void MenuWindow::menuAttributesChanged() {
+  dropHeldPicture();
   setWindowTitle(QString::fromStdString(document_->caption));
   QPalette background = palette();
   background.setColor(QPalette::Window, ui::colourFromBgr(document_->backColor));
@@ -227,6 +235,7 @@ void MenuWindow::run(EditorCommand command, int argument) {
 }
 
 void MenuWindow::showSurfacePopup(const QPoint& globalPosition) {
+  cancelBand();
   SurfacePopupState state = surfacePopupState(state_, *document_);
   for (int number : {2, 3, 6}) popupItems_[number]->setEnabled(false);
   popupItems_[4]->setEnabled(state.paste);
@@ -236,6 +245,9 @@ void MenuWindow::showSurfacePopup(const QPoint& globalPosition) {
 }
 
 void MenuWindow::showObjectPopup(const SurfacePopupState& items) {
+  // The button that held the picture may be let go over the popup, out of this window's
+  // sight.
+  dropHeldPicture();
   for (int number : {2, 3, 6}) popupItems_[number]->setEnabled(true);
   popupItems_[4]->setEnabled(items.paste);
   popupItems_[14]->setEnabled(items.editScript);
@@ -247,7 +259,7 @@ void MenuWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !loaded_) return;
   // Another window may change the objects; they must show.
-  if (!isActiveWindow() && overlay_) overlay_->releaseBackground();
+  if (!isActiveWindow()) dropHeldPicture();
   if (isActiveWindow()) {
     surface().activated();
     workspace_.menuWindowActivated(*document_, handle_);
@@ -311,6 +323,14 @@ void MenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (!surface().surfaceClicked()) return;
   workspace_.surfaceClicked(*document_, handle_);
   popupItems_[0]->setEnabled(true);
+}
+
+void MenuWindow::cancelBand() {
+  if (!banding_) return;
+  banding_ = false;
+  if (!band_.isNull()) overlay_->invert(band_, 1);
+  band_ = QRect();
+  overlay_->releaseBackground();
 }
 
 void MenuWindow::resizeEvent(QResizeEvent* event) {

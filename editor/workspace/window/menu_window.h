@@ -71,6 +71,10 @@ class MenuWindow : public QWidget, public MenuViewPort {
   void restackAll();
   static std::pair<int, int> key(ObjectRef object) { return {static_cast<int>(object.kind), object.index}; }
   void placeWindow(const QPoint& place);
+  // Something on the window changes: a picture of it held for a drag would hide that.
+  void dropHeldPicture();
+  // A band being drawn ends selecting nothing (a popup takes the pointer from it).
+  void cancelBand();
   void run(EditorCommand command, int argument = 0);
 
   EditorState& state_;

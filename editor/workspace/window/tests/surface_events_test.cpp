@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "editor/document/tests/document_fixture.h"
 #include "editor/workspace/window/editor_windows.h"
 #include "platform/fs/windows_path.h"
+#include "platform/testing/shown_pixels.h"
 
 namespace pemo::editor {
 namespace {
@@ -53,6 +55,24 @@ class SurfaceEventsTest : public DocumentTest {
     send(widget, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
   }
   const MenuObject& at(ObjectRef ref) { return *window->document().find(ref); }
+  // Pixels on the window that its objects painted afresh, with the outlines inverted over
+  // them, would not give.
+  long stalePixels() {
+    const QImage shown = testing::shownPixels(*window);
+    QImage fresh = testing::freshlyPainted(*window, window->overlay());
+    QPainter painter(&fresh);
+    painter.scale(window->devicePixelRatioF(), window->devicePixelRatioF());
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const auto& outline : window->overlay()->outlines().outlines())
+      for (const QRect& strip : ui::outlineStripRects(outline.rect, outline.penWidth)) painter.fillRect(strip, Qt::black);
+    painter.end();
+    return testing::differingPixels(shown, fresh);
+  }
+  void press(QWidget* widget, QPoint at) { send(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
+  void moveHeld(QWidget* widget, QPoint to) {
+    send(widget, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    QApplication::processEvents();
+  }
 
   EditorWindows windows{state};
   MenuWindow* window = nullptr;
@@ -152,6 +172,61 @@ TEST_F(SurfaceEventsTest, AGroupDropMovesEveryWidgetAndLeavesTheWindowPaintingAg
     EXPECT_EQ(window->objectWidget(labels[i])->pos(), QPoint(30 + 60 * static_cast<int>(i), 20));
     EXPECT_EQ(marks[i], window->objectWidget(labels[i])->geometry().adjusted(-2, -2, 2, 2));
   }
+}
+
+TEST_F(SurfaceEventsTest, WhatChangesDuringADragShowsAtOnceAndNoOutlineOutlivesItsDrag) {
+  window->show();
+  ObjectRef check = add(ObjectKind::CheckBox, 10, 10, 100, 20);
+  ObjectRef label = add(ObjectKind::Label, 10, 60, 80, 20);
+  window->document().find(label)->caption = "Pemo";
+  window->objectChanged(label);
+  std::vector<ObjectRef> buttons;
+  for (int left : {150, 200}) buttons.push_back(add(ObjectKind::Button, left, 10, 40, 30));
+  QApplication::processEvents();
+
+  // Delete while the check box is dragged, then the release on the bare page.
+  QWidget* box = window->objectWidget(check);
+  press(box, {30, 10});
+  moveHeld(box, {60, 40});
+  ASSERT_TRUE(window->overlay()->holdsBackground());
+  QTest::keyClick(window, Qt::Key_Delete);
+  EXPECT_EQ(stalePixels(), 0) << "the deleted check box is gone from the screen";
+  send(window, QEvent::MouseButtonRelease, {300, 200}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_TRUE(window->overlay()->outlines().empty()) << "its outline went with it";
+  EXPECT_EQ(stalePixels(), 0);
+
+  // A paste while the label is dragged shows the pasted label.
+  state.activeObject = label;
+  QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+  QWidget* text = window->objectWidget(label);
+  press(text, {30, 10});
+  moveHeld(text, {50, 30});
+  QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(window->document().objects(ObjectKind::Label).count(), 2);
+  EXPECT_EQ(stalePixels(), 0) << "the pasted label shows";
+  moveHeld(text, {60, 35});
+  // A right press ends the drag where it began; the popup closes untouched.
+  QTimer::singleShot(0, [] {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  send(text, QEvent::MouseButtonPress, {60, 35}, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+  EXPECT_TRUE(window->overlay()->outlines().empty());
+  send(text, QEvent::MouseButtonRelease, {60, 35}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(at(label).left, 10);
+  EXPECT_EQ(stalePixels(), 0);
+
+  // A cut during a group drag takes the group off the screen.
+  drag(window, {140, 5}, {260, 50});
+  ASSERT_TRUE(window->document().bandSelectionActive);
+  QWidget* grabbed = window->objectWidget(buttons[0]);
+  press(grabbed, {5, 5});
+  moveHeld(grabbed, {25, 45});
+  QTest::keyClick(window, Qt::Key_X, Qt::ControlModifier);
+  for (ObjectRef gone : buttons) EXPECT_EQ(window->document().find(gone), nullptr);
+  moveHeld(grabbed, {35, 55});
+  send(grabbed, QEvent::MouseButtonRelease, {35, 55}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_TRUE(window->overlay()->outlines().empty());
+  EXPECT_EQ(stalePixels(), 0) << "the cut buttons are gone from the screen";
 }
 
 TEST_F(SurfaceEventsTest, AnObjectRemovedFromItsOwnPopupLeavesTheWindowWorking) {

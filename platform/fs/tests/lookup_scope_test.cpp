@@ -117,15 +117,17 @@ TEST(PathLookupScope, SeesANameAddedWithinTheSecondOfACoarseStamp) {
   stdfs::create_directories(tree / "menus");
   writeFileBytes(tree / "menus" / "old.fil", "x");
   ASSERT_TRUE(mapDrive('M', tree.path()));
-  const time_t lastSecond = ::time(nullptr) - 1;
-  stampWholeSecond(tree / "menus", lastSecond);
+  // The second the listing is taken in, as a coarse clock stamps it: a stamp a whole tick
+  // older would pass for settled on a machine slow enough to reach the listing late.
+  const time_t thisSecond = ::time(nullptr);
+  stampWholeSecond(tree / "menus", thisSecond);
   detail::useFolderTimesReader(wholeSecondTimes);
 
   {
     PathLookupScope scope;
     EXPECT_FALSE(fileExists("M:\\MENUS\\NEW.FIL"));
     writeFileBytes(tree / "menus" / "new.fil", "x");
-    stampWholeSecond(tree / "menus", lastSecond);
+    stampWholeSecond(tree / "menus", thisSecond);
     EXPECT_TRUE(fileExists("M:\\MENUS\\NEW.FIL")) << "added in the same second as the listing";
   }
   detail::useFolderTimesReader(nullptr);

@@ -12,7 +12,8 @@ constexpr std::chrono::milliseconds kRetryStep{5};
 }  // namespace
 
 std::chrono::milliseconds LockWait::allowed(Clock::time_point now) const {
-  std::chrono::milliseconds wait = ranOut_ ? kWaitOnceRunOut : kUsualWait;
+  std::chrono::milliseconds wait = kUsualWait;
+  if (ranOut_) wait = now - lastRanOut_ < kNoWaitAfterRunningOut ? std::chrono::milliseconds(0) : kWaitOnceRunOut;
   if (deadline_) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(*deadline_ - now);
     wait = std::clamp(left, std::chrono::milliseconds(0), wait);
@@ -27,7 +28,7 @@ bool LockWait::keepWaiting(int attempt) {
     waitEnds_ = now + allowed(now);
   }
   if (now >= waitEnds_) {
-    ranOut_ = true;
+    noteRanOut(now);
     return false;
   }
   std::this_thread::sleep_for(std::min<Clock::duration>(kRetryStep, waitEnds_ - now));
@@ -36,10 +37,15 @@ bool LockWait::keepWaiting(int attempt) {
 
 void LockWait::callEnded(bool ranOut) {
   if (ranOut)
-    ranOut_ = true;
+    noteRanOut(Clock::now());
   else if (metLock_)
     ranOut_ = false;
   metLock_ = false;
+}
+
+void LockWait::noteRanOut(Clock::time_point now) {
+  ranOut_ = true;
+  lastRanOut_ = now;
 }
 
 std::optional<LockWait::Clock::time_point> LockWait::limitTo(Clock::time_point deadline) {

@@ -2,10 +2,11 @@
 // How long registry calls wait for a lock another program holds on the database.
 //
 // One call waits a few seconds at most. Once a wait has run out, the database is taken
-// to be held for long: later calls wait only briefly, until one meets a lock and still
-// gets through, so that many calls in a row (a script's statements) do not add up to
-// minutes. A limit, set for a program's start or close, bounds the waits of all its
-// calls together, so that the program goes on with what it has instead of freezing.
+// to be held for long: calls right after do not wait at all, and one a moment later
+// waits only briefly, until one meets a lock and still gets through. So many calls in a
+// row (a script's statements, the windows of a start) do not add up to minutes. A
+// limit, set for a program's start or close, bounds the waits of all its calls
+// together, so that the program goes on with what it has instead of freezing.
 #include <chrono>
 #include <optional>
 
@@ -16,6 +17,8 @@ class LockWait {
   using Clock = std::chrono::steady_clock;
   static constexpr std::chrono::milliseconds kUsualWait{5000};
   static constexpr std::chrono::milliseconds kWaitOnceRunOut{200};
+  // How long after a wait ran out the next call does not wait at all.
+  static constexpr std::chrono::milliseconds kNoWaitAfterRunningOut{1000};
 
   // How long a call that meets a lock now may wait for it.
   std::chrono::milliseconds allowed(Clock::time_point now) const;
@@ -32,8 +35,11 @@ class LockWait {
   void restoreLimit(std::optional<Clock::time_point> previous) { deadline_ = previous; }
 
  private:
+  void noteRanOut(Clock::time_point now);
+
   std::optional<Clock::time_point> deadline_;
   bool ranOut_ = false;
+  Clock::time_point lastRanOut_;
   bool metLock_ = false;
   Clock::time_point waitEnds_;
 };

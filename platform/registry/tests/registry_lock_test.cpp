@@ -7,7 +7,7 @@
 
 #include "platform/fs/config_folders.h"
 #include "platform/registry/registry.h"
-#include "platform/sqlite/database.h"
+#include "platform/registry/tests/lock_holder.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::registry {
@@ -15,22 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-std::string databaseFile() { return (fs::pemoConfigFolder() / "registry.db").string(); }
-
-// A second connection, as the sqlite3 shell of another program would hold one.
-class LockHolder {
- public:
-  LockHolder(const char* begin, const char* journalMode = nullptr)
-      : db_(databaseFile(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, {}) {
-    if (journalMode) db_.execute(journalMode);
-    db_.execute(begin);
-  }
-  ~LockHolder() { db_.execute("COMMIT"); }
-
- private:
-  sqlite::Database db_;
-};
+using testing::LockHolder;
 
 Clock::duration timeOf(const auto& calls) {
   const auto start = Clock::now();
@@ -44,7 +29,7 @@ Clock::duration timeOf(const auto& calls) {
 TEST(RegistryLock, AWriteLockCostsAStartItsLimitAndLaterCallsLittle) {
   for (const char* begin : {"BEGIN EXCLUSIVE", "BEGIN IMMEDIATE"}) {
     SCOPED_TRACE(begin);
-    testing::ConfigFolder config;
+    pemo::testing::ConfigFolder config;
     Key key = 0;
     ASSERT_EQ(createKey(kUsers, "Software\\Pemo", "", key), kSuccess);
     ASSERT_EQ(setValue(key, "Left", kString, "10"), kSuccess);
@@ -79,7 +64,7 @@ TEST(RegistryLock, AWriteLockCostsAStartItsLimitAndLaterCallsLittle) {
 TEST(RegistryLock, ADatabaseHeldInRollbackModeGivesNothingWithinTheLimit) {
   for (const char* begin : {"BEGIN EXCLUSIVE", "BEGIN IMMEDIATE"}) {
     SCOPED_TRACE(begin);
-    testing::ConfigFolder config;
+    pemo::testing::ConfigFolder config;
     std::filesystem::create_directories(fs::pemoConfigFolder());
     {
       LockHolder holder(begin, "PRAGMA journal_mode=DELETE; CREATE TABLE other(x)");

@@ -53,18 +53,6 @@ release() {
   wait "$holder" 2>/dev/null || true
 }
 
-# shown_window PID TITLE: the program's visible window of that title, looked for every
-# 50 ms for a minute; empty when none showed.
-shown_window() {
-  local id
-  for _ in $(seq 1200); do
-    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-      if xdotool getwindowname "$id" 2>/dev/null | grep -qx -- "$2"; then echo "$id"; return; fi
-    done
-    sleep 0.05
-  done
-}
-
 # run_and_close PROGRAM TITLE MENU_KEY LABEL [ARGUMENT]: the seconds the program takes to
 # show its window and to end after its menu's 終了(&X).
 run_and_close() {
@@ -72,7 +60,8 @@ run_and_close() {
   started=$(now)
   (cd "$work/menus" && exec "$work/bin/$program" $argument >>"$work/$program.log" 2>&1) &
   pid=$!
-  window=$(shown_window $pid "$title")
+  # Looked for every 50 ms, for a minute at most.
+  window=$(window_of $pid "$title" 1200 0.05) || true
   shown=$(seconds_since "$started")
   if [ -z "$window" ]; then
     echo "  $program: NO WINDOW after ${shown}s; its output:"

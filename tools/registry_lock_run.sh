@@ -54,7 +54,8 @@ release() {
 }
 
 # run_and_close PROGRAM TITLE MENU_KEY LABEL [ARGUMENT]: the seconds the program takes to
-# show its window and to end after its menu's 終了(&X).
+# show its window and to end after its menu's 終了(&X). With hold_at_close set, the sqlite3
+# shell takes the registry (BEGIN EXCLUSIVE) only once the window is shown.
 run_and_close() {
   local program="$1" title="$2" menu_key="$3" label="$4" argument="${5:-}" pid window started shown closing
   started=$(now)
@@ -71,6 +72,7 @@ run_and_close() {
   fi
   sleep 1
   [ -n "$label" ] && shot "registry-lock-$label-$program" 0 >/dev/null
+  [ -n "${hold_at_close:-}" ] && hold "" "BEGIN EXCLUSIVE"
   xdotool windowfocus "$window" 2>/dev/null || true
   sleep 0.3
   xdotool key "$menu_key"
@@ -80,6 +82,7 @@ run_and_close() {
   for _ in $(seq 1200); do kill -0 $pid 2>/dev/null || break; sleep 0.05; done
   if kill -0 $pid 2>/dev/null; then echo "  $program: STILL RUNNING after 60 s"; stop $pid; fi
   wait $pid 2>/dev/null || true
+  [ -n "${hold_at_close:-}" ] && release
   printf '  %-8s shown after %5ss, ended %5ss after 終了\n' "$program" "$shown" "$(seconds_since "$closing")"
 }
 
@@ -105,6 +108,11 @@ for mode in wal rollback; do
     [ "$after" = "$before" ] && echo "  the places stored before are kept" || echo "  STORED PLACES CHANGED: $after"
   done
 done
+
+echo "held by sqlite3 (wal mode, BEGIN EXCLUSIVE) from after the start to after the close:"
+hold_at_close=1 both_programs ""
+after=$(stored_places)
+[ "$after" = "$before" ] && echo "  the places stored before are kept" || echo "  STORED PLACES CHANGED: $after"
 
 echo "registry free again:"
 both_programs ""

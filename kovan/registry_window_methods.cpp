@@ -88,6 +88,10 @@ bool KOVAN::SetWindowPositionReg(const int32_t& wnd, const String& RegKey) {
   ui::WindowRect rect;
   // A window that cannot be read leaves the stored rectangle alone.
   if (!ui::windowPort().windowRect(wnd, rect)) return true;
+  // One place is one write: another program storing its place at the same time must
+  // not leave a rectangle mixed from both.
+  registry::WriteBatch onePlace;
+  if (!onePlace.isOpen()) return false;
   int32_t disposition = 0;
   ScopedKey key(RegCreateKey("HKEY_USERS\\" + RegKey, "", 0, disposition));
   if (!key.isOpen()) return false;

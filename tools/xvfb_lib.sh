@@ -68,14 +68,15 @@ choose_running_item() {
 # stop PID: ends a program started by the walk and waits for it.
 stop() { kill "$1" 2>/dev/null || true; wait "$1" 2>/dev/null || true; }
 
-# window_of PID TITLE: the visible window of the program with that title.
+# window_of PID TITLE [TRIES] [SECONDS BETWEEN]: the visible window of the program with that
+# title, looked for 50 times 0.2 s apart unless told otherwise.
 window_of() {
   local id
-  for _ in $(seq 50); do
+  for _ in $(seq "${3:-50}"); do
     for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
       if xdotool getwindowname "$id" 2>/dev/null | grep -qx -- "$2"; then echo "$id"; return; fi
     done
-    sleep 0.2
+    sleep "${4:-0.2}"
   done
   return 1
 }

@@ -9,6 +9,7 @@
 #include "platform/fs/windows_path.h"
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
+#include "platform/registry/registry.h"
 #include "platform/ui/paint_stack.h"
 #include "platform/ui/qt_message_port.h"
 #include "platform/ui/qt_translations.h"
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   pemo::ui::installQtMessagePort();
   pemo::ui::installQtJapaneseTexts(app);
 
+  // A registry another program holds costs the start a moment: it goes on with defaults.
+  pemo::registry::WaitLimit starting;
   pemo::editor::EditorState state;
   std::string programFolder = pemo::fs::toWindowsPath(pemo::process::programFolder().string());
   state.appFolder = pemo::kovan::KovanObject().GetAppPath(programFolder);
@@ -31,5 +34,6 @@ int main(int argc, char** argv) {
 
   pemo::editor::EditorWindows windows(state);
   windows.start();
+  starting.end();
   return app.exec();
 }

@@ -4,6 +4,9 @@
 
 #include "kovan/kovan.h"
 #include "kovan/tests/fake_windows.h"
+#include "kovan/tests/stored_window_place.h"
+#include "platform/process/child_processes.h"
+#include "platform/registry/registry.h"
 
 namespace pemo::kovan {
 namespace {
@@ -72,6 +75,29 @@ TEST(WindowPositionReg, ReadsValuesInTheirStoredOrder) {
   k.RegSetValue(key, "left", 1, "1E20");
   EXPECT_FALSE(k.GetWindowPositionReg(7, "Order", false));
   k.RegCloseKey(key);
+}
+
+// Two programs storing their places under one key at once, as two editors closing
+// together do: whatever is read between their stores is one of the two places, never
+// a rectangle mixed from both.
+TEST(WindowPositionReg, PlacesStoredAtOnceByTwoProgramsNeverMix) {
+  const std::string key = ".Default\\Software\\Kalvo\\PemoEdit\\Setting";
+  const long first = process::spawnProgram({PLACE_WRITER, key, "100", "300"});
+  const long second = process::spawnProgram({PLACE_WRITER, key, "200", "300"});
+  ASSERT_NE(first, 0);
+  ASSERT_NE(second, 0);
+  int reads = 0, mixed = 0;
+  while (process::isRunningChild(first) || process::isRunningChild(second)) {
+    registry::WriteBatch oneMoment;  // the four numbers as they are at one moment
+    const testing::StoredPlace place = testing::storedPlace(key);
+    if (place.left == 0) continue;  // nothing stored yet
+    ++reads;
+    if (!(place == testing::StoredPlace{place.left, place.left, place.left, place.left})) ++mixed;
+  }
+  EXPECT_EQ(process::childExitCode(first), 0);
+  EXPECT_EQ(process::childExitCode(second), 0);
+  EXPECT_GT(reads, 0);
+  EXPECT_EQ(mixed, 0) << "of " << reads << " reads";
 }
 
 }  // namespace

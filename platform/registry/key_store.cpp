@@ -11,9 +11,9 @@ namespace {
 using sqlite::Statement;
 using sqlite::Transaction;
 
-// Several processes read and write the registry at once. The wait is long enough
-// for another process's write transaction, which is always short.
-const sqlite::ConnectionSettings kConnection{15000, "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=OFF"};
+// Several processes read and write the registry at once; how long a call waits for
+// another one's lock is for LockWait to say.
+constexpr const char* kConnectionSetup = "PRAGMA journal_mode=WAL; PRAGMA foreign_keys=OFF";
 constexpr int kOpenFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
 
 constexpr std::array<const char*, 7> kRootNames = {
@@ -55,11 +55,18 @@ bool isSetUp(sqlite::Database& db) {
   return roots.step() && roots.integer(0) == static_cast<int64_t>(kRootNames.size());
 }
 
+int askLockWait(void* wait, int attempt) { return static_cast<LockWait*>(wait)->keepWaiting(attempt) ? 1 : 0; }
+
+sqlite::ConnectionSettings connectionSettings(const LockWait& wait) {
+  return {static_cast<int>(wait.allowed(LockWait::Clock::now()).count()), kConnectionSetup};
+}
+
 }  // namespace
 
 std::string foldName(std::string_view name) { return text::UCase(name); }
 
-KeyStore::KeyStore(const std::string& file) : db_(file, kOpenFlags, kConnection) {
+KeyStore::KeyStore(const std::string& file, LockWait& wait) : db_(file, kOpenFlags, connectionSettings(wait)) {
+  db_.setBusyHandler(askLockWait, &wait);
   if (isSetUp(db_)) return;
   Transaction transaction(db_, Transaction::kWrite);
   db_.execute(kSchema);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/registry/lock_wait.h"
 #include "platform/registry/registry.h"
 #include "platform/sqlite/database.h"
 
@@ -21,8 +22,8 @@ struct NamedValue {
 class KeyStore {
  public:
   // Opens the database file and creates its tables and roots when missing; a store that
-  // has them all is only read.
-  explicit KeyStore(const std::string& file);
+  // has them all is only read. Every wait for another program's lock asks wait.
+  KeyStore(const std::string& file, LockWait& wait);
 
   // Row id of a predefined root (a value of kClassesRoot ... kDynData).
   int64_t rootId(Key root);

@@ -49,6 +49,7 @@ std::optional<FileIdentity> identityOf(const std::string& file) {
 class Registry {
  public:
   std::mutex mutex;
+  LockWait lockWait;
 
   // The connection to a database file, opened again when the file was deleted or
   // replaced since (a connection would otherwise go on writing to the lost file).
@@ -57,7 +58,7 @@ class Registry {
     auto identity = identityOf(file);
     if (!slot.store || !identity || *identity != slot.identity) {
       slot.store.reset();
-      slot.store = std::make_unique<KeyStore>(file);
+      slot.store = std::make_unique<KeyStore>(file, lockWait);
       slot.identity = identityOf(file).value_or(FileIdentity{});
       slot.generation = ++generations_;
     }
@@ -129,19 +130,34 @@ bool splitPath(std::string_view path, std::vector<std::string>& names) {
   }
 }
 
-// Runs body on the store and key that a handle stands for, under the registry's lock;
-// a database that cannot be used gives kIoFailed.
-template <class Body>
-Status withKey(Key key, Body body) {
+bool isBusy(const sqlite::Error& error) { return (error.code() & 0xFF) == SQLITE_BUSY; }
+
+// Runs body under the registry's lock, telling the lock wait how the call ended; a
+// database that cannot be used, or is held by another program too long, gives failed.
+template <class Result, class Body>
+Result guarded(Result failed, Body body) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
+  bool ranOut = false;
+  Result result = failed;
   try {
+    result = body(r);
+  } catch (const sqlite::Error& error) {
+    ranOut = isBusy(error);
+  } catch (const std::exception&) {
+  }
+  r.lockWait.callEnded(ranOut);
+  return result;
+}
+
+// Runs body on the store and key that a handle stands for.
+template <class Body>
+Status withKey(Key key, Body body) {
+  return guarded(kIoFailed, [&](Registry& r) {
     OpenedKey opened;
     if (Status status = r.resolve(key, opened); status != kSuccess) return status;
     return body(r, r.store(opened.file), opened);
-  } catch (const std::exception&) {
-    return kIoFailed;
-  }
+  });
 }
 
 bool fits(size_t needed, size_t capacity) { return needed <= capacity; }
@@ -265,33 +281,38 @@ Status deleteKey(Key key, std::string_view subKey) {
 }
 
 WriteBatch::WriteBatch() {
-  Registry& r = registry();
-  std::lock_guard lock(r.mutex);
-  try {
+  open_ = guarded(false, [](Registry& r) {
     r.store(Registry::currentFile()).beginBatch();
-    open_ = true;
-  } catch (const std::exception&) {
-  }
+    return true;
+  });
 }
 
 WriteBatch::~WriteBatch() {
   if (!open_) return;
+  guarded(false, [](Registry& r) {
+    r.store(Registry::currentFile()).endBatch();
+    return true;
+  });
+}
+
+WaitLimit::WaitLimit(std::chrono::milliseconds total) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
-  try {
-    r.store(Registry::currentFile()).endBatch();
-  } catch (const std::exception&) {
-  }
+  previous_ = r.lockWait.limitTo(std::chrono::steady_clock::now() + total);
+}
+
+WaitLimit::~WaitLimit() { end(); }
+
+void WaitLimit::end() {
+  if (ended_) return;
+  ended_ = true;
+  Registry& r = registry();
+  std::lock_guard lock(r.mutex);
+  r.lockWait.restoreLimit(previous_);
 }
 
 int64_t nextCounterValue(std::string_view counter) {
-  Registry& r = registry();
-  std::lock_guard lock(r.mutex);
-  try {
-    return r.store(Registry::currentFile()).nextCounterValue(counter);
-  } catch (const std::exception&) {
-    return 0;
-  }
+  return guarded(int64_t{0}, [&](Registry& r) { return r.store(Registry::currentFile()).nextCounterValue(counter); });
 }
 
 }  // namespace pemo::registry

@@ -8,8 +8,10 @@
 // were written with. Values enumerate in creation order; overwriting keeps a value's
 // place. Texts are UTF-8 here; sizes are counted as the code page 932 bytes the
 // original stored (a string value with its terminating NUL).
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -91,17 +93,39 @@ size_t storedSize(const Value& value);
 
 // Writes made while a batch lives reach the disk together, in one transaction, when
 // it ends; others' writes wait for it. Meant for a few settings written at once, not
-// to be held across anything slow. A batch that cannot start leaves each write on
-// its own.
+// to be held across anything slow. A batch that cannot start (isOpen false) leaves
+// each write on its own. A batch inside another is part of it.
 class WriteBatch {
  public:
   WriteBatch();
   ~WriteBatch();
   WriteBatch(const WriteBatch&) = delete;
   WriteBatch& operator=(const WriteBatch&) = delete;
+  bool isOpen() const { return open_; }
 
  private:
   bool open_ = false;
+};
+
+// How long a program's start, or its close, may wait in all for the registry while
+// another program holds it.
+inline constexpr std::chrono::milliseconds kStartOrCloseWait{2500};
+
+// While a limit lives (or until end), the registry calls of this process wait for
+// another program's lock no longer than total from its making, all together: past it,
+// a call that meets a lock fails at once (reads find nothing, writes report failure),
+// and the program goes on with what it has. Limits nest; the earliest end holds.
+class WaitLimit {
+ public:
+  explicit WaitLimit(std::chrono::milliseconds total = kStartOrCloseWait);
+  ~WaitLimit();
+  WaitLimit(const WaitLimit&) = delete;
+  WaitLimit& operator=(const WaitLimit&) = delete;
+  void end();
+
+ private:
+  std::optional<std::chrono::steady_clock::time_point> previous_;
+  bool ended_ = false;
 };
 
 // The next number (1, 2, 3, ...) of a counter shared by every Pemo process of the

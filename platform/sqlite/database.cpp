@@ -61,6 +61,10 @@ void Database::configure(const ConnectionSettings& settings) {
 
 void Database::setBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
 
+void Database::setBusyHandler(int (*handler)(void*, int), void* context) {
+  sqlite3_busy_handler(db_, handler, context);
+}
+
 void Database::execute(const char* sql) {
   char* error = nullptr;
   int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);

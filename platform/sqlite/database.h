@@ -50,6 +50,9 @@ class Database {
   // Applies the settings to the open connection; throws Error.
   void configure(const ConnectionSettings& settings);
   void setBusyTimeout(int milliseconds);
+  // Lets handler decide, at each attempt, whether to wait on for another connection's
+  // lock; it replaces the busy timeout.
+  void setBusyHandler(int (*handler)(void* context, int attempt), void* context);
   // Runs statements that return no rows; throws Error.
   void execute(const char* sql);
 

@@ -5,6 +5,7 @@
 #include "platform/process/process.h"
 #include "platform/process/qt_programs.h"
 #include "platform/process/runtime_instances.h"
+#include "platform/registry/registry.h"
 #include "platform/ui/paint_stack.h"
 #include "platform/ui/qt_message_port.h"
 #include "platform/ui/qt_translations.h"
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(runtime_messages::kTitle);
   ui::installQtMessagePort();
   ui::installQtJapaneseTexts(app);
+  shell::armQuitAfterFirstPaint();
+  // A registry another program holds costs the start a moment: it goes on with defaults.
+  registry::WaitLimit starting;
 
   page::RuntimeState& runtime = page::runtimeState();
   auto start = shell::prepareStartup(runtime, process::programFolder(), shell::commandLineOf(argc, argv));
@@ -76,7 +80,8 @@ int main(int argc, char** argv) {
   window.attachShell(shell);
   hooks.attachShell(shell);
 
-  shell::quitAfterFirstPaintWhenAsked(surface);
+  shell::quitAfterFirstPaintOf(surface);
   shell.createWindow(start);
+  starting.end();
   return app.exec();
 }

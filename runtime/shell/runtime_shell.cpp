@@ -105,6 +105,8 @@ bool RuntimeShell::closeRequested() {
     ui::showExclamation(kCloseProgramsFirst, kTitle);
     return false;
   }
+  // A registry another program holds costs the close a moment, never a frozen window.
+  registry::WaitLimit closing;
   shutdownCleanup();
   parts_.hooks.closeLauncher();
   return true;

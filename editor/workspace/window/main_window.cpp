@@ -16,6 +16,7 @@
 #include "editor/workspace/window/toolbar_icons.h"
 #include "kovan/kovan.h"
 #include "platform/fs/windows_path.h"
+#include "platform/registry/registry.h"
 #include "platform/ui/qt_frame_watch.h"
 #include "platform/ui/qt_outer_place.h"
 #include "platform/ui/window_table.h"
@@ -241,8 +242,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (propertyWindow_) propertyWindow_->close();
-  saveSettings();
+  {
+    // What the close stores reaches the disk at once; a registry another program holds
+    // costs the close a moment, never a frozen window.
+    registry::WaitLimit closing;
+    registry::WriteBatch batch;
+    if (propertyWindow_) propertyWindow_->close();
+    saveSettings();
+  }
   event->accept();
   QApplication::quit();
 }

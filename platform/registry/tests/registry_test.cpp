@@ -220,11 +220,12 @@ TEST(Registry, UnusableDatabaseGivesStatus) {
 TEST(KeyStore, OpeningAStoreAlreadySetUpWritesNothing) {
   testing::TempDir dir;
   const std::string file = (dir / "store.db").string();
-  KeyStore first(file);  // keeps the write-ahead log from being folded back
+  LockWait wait;
+  KeyStore first(file, wait);  // keeps the write-ahead log from being folded back
   const std::filesystem::path log = file + "-wal";
   const auto logSize = std::filesystem::file_size(log);
   {
-    KeyStore second(file);
+    KeyStore second(file, wait);
     EXPECT_EQ(std::filesystem::file_size(log), logSize);
     EXPECT_GT(second.rootId(kUsers), 0);
   }
@@ -232,7 +233,7 @@ TEST(KeyStore, OpeningAStoreAlreadySetUpWritesNothing) {
     sqlite::Database db(file, SQLITE_OPEN_READWRITE, {15000, nullptr});
     db.execute("DELETE FROM keys WHERE name = 'HKEY_USERS'");
   }
-  KeyStore mended(file);
+  KeyStore mended(file, wait);
   EXPECT_GT(mended.rootId(kUsers), 0);
   EXPECT_GT(mended.rootId(kLocalMachine), 0);
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
 #include "platform/registry/registry.h"
+#include "platform/registry/tests/lock_holder.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -161,6 +163,25 @@ TEST(RuntimeShell, CloseIsRefusedWhileProgramsRunThenCleansUpInOrder) {
   forced.treeLinks.runProgram("prog.exe");
   forced.page.state().unloadModeValue = 1;
   EXPECT_TRUE(forced.shell.closeRequested());
+}
+
+// Another program holding the registry: the close is over in moments, its settings not
+// stored, and what an earlier close stored is kept.
+TEST(RuntimeShell, ACloseWhileAnotherProgramHoldsTheRegistryTakesMomentsAndLosesNothing) {
+  using namespace std::chrono_literals;
+  Menus m;
+  ShellRig earlier;
+  startOn(earlier, m.top);
+  ASSERT_TRUE(earlier.shell.closeRequested());
+  ShellRig r;
+  startOn(r, m.top);
+  {
+    pemo::registry::testing::LockHolder holder("BEGIN EXCLUSIVE");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(r.shell.closeRequested());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 4s);
+  }
+  EXPECT_EQ(storedSettingCount(), 10);
 }
 
 TEST(RuntimeShell, CommandsRefusedWhileAScriptRunsAndTheQuestions) {

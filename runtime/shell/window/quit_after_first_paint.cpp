@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -10,15 +11,17 @@
 namespace pemo::shell {
 namespace {
 
-// A message shown before the first paint (a menu that cannot be read to its end) is
-// closed, so that the run goes on to the page.
+// A message shown before the first paint (a start file that is missing, a menu that
+// cannot be read to its end) is closed, so that the run goes on.
 class QuitAfterFirstPaint : public QObject {
  public:
-  explicit QuitAfterFirstPaint(QWidget& page) : QObject(&page), page_(&page) {}
+  explicit QuitAfterFirstPaint(QObject* parent) : QObject(parent) {}
+  void watch(QWidget& page) { page_ = &page; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && watched == page_) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (event->type() == QEvent::Paint && page_ && watched == page_)
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     // A message may show while the page holds back its repaints: it is closed once shown.
     if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show)
       QTimer::singleShot(0, message, &QDialog::reject);
@@ -26,14 +29,22 @@ class QuitAfterFirstPaint : public QObject {
   }
 
  private:
-  QObject* page_;
+  QPointer<QWidget> page_;
 };
+
+// The armed filter; it belongs to the application and leaves with it.
+QPointer<QuitAfterFirstPaint> armed;
 
 }  // namespace
 
-void quitAfterFirstPaintWhenAsked(QWidget& page) {
-  // The filter belongs to the page and leaves the application's filters with it.
-  if (std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) qApp->installEventFilter(new QuitAfterFirstPaint(page));
+void armQuitAfterFirstPaint() {
+  if (armed || !std::getenv("PEMO_QUIT_AFTER_FIRST_PAINT")) return;
+  armed = new QuitAfterFirstPaint(qApp);
+  qApp->installEventFilter(armed);
+}
+
+void quitAfterFirstPaintOf(QWidget& page) {
+  if (armed) armed->watch(page);
 }
 
 }  // namespace pemo::shell

@@ -5,7 +5,10 @@ class QWidget;
 
 namespace pemo::shell {
 
-// Arms the quit when the environment asks for it; nothing otherwise.
-void quitAfterFirstPaintWhenAsked(QWidget& page);
+// Arms the quit when the environment asks for it; nothing otherwise. Armed before the
+// start file is checked, so that the message about a missing one is closed as well.
+void armQuitAfterFirstPaint();
+// The page whose first paint ends the program, once armed.
+void quitAfterFirstPaintOf(QWidget& page);
 
 }  // namespace pemo::shell

@@ -1,6 +1,7 @@
 #include "runtime/shell/window/favourites_delete_dialog.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -25,7 +26,9 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   for (int i = 0; i < 3; ++i) {
     buttons[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
     buttons[i]->setObjectName(QString("CTLBTN%1").arg(i));
-    buttons[i]->setAutoDefault(false);
+    // Enter presses the button that has the keyboard, which shows it with the default
+    // button's frame; there is no default button besides.
+    buttons[i]->setAutoDefault(true);
     grid->addWidget(buttons[i], i, 1);
   }
   connect(buttons[0], &QPushButton::clicked, this, &QDialog::accept);
@@ -38,6 +41,16 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
 
   resize(320, 220);
   if (owner) move(owner->pos());
+}
+
+void FavouritesDeleteDialog::keyPressEvent(QKeyEvent* event) {
+  // Enter that no button took (in the list) would press the button the dialog picked as
+  // its default when it showed; the dialog has none, so Enter there does nothing.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void FavouritesDeleteDialog::removeSelected() {

@@ -18,6 +18,9 @@ class FavouritesDeleteDialog : public QDialog {
 
   const FavouriteDeleteList& list() const { return list_; }
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void removeSelected();
 

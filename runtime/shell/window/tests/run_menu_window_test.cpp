@@ -258,9 +258,14 @@ TEST(FavouritesWindow, CtrlUAddsTheOpenMenuAndDeluserRemovesTheChosenOne) {
     click(dialog, "CTLBTN2");
     EXPECT_EQ(list->count(), 2) << "nothing chosen, nothing removed";
     selectRow(list, 1);
-    click(dialog, "CTLBTN2");
-    EXPECT_EQ(list->count(), 1);
-    click(dialog, "CTLBTN0");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->count(), 2) << "Enter in the list presses no button";
+    EXPECT_TRUE(dialog->isVisible());
+    auto* remove = child<QPushButton>(dialog, "CTLBTN2");
+    remove->setFocus();
+    QTest::keyClick(remove, Qt::Key_Return);
+    EXPECT_EQ(list->count(), 1) << "Enter on 削除 removes";
+    QTest::keyClick(child<QPushButton>(dialog, "CTLBTN0"), Qt::Key_Return);
   });
   item(menu, "MNUUSER100")->trigger();
   EXPECT_EQ(itemsOf(menu), (std::vector<QString>{"top", "-", "現在のﾒﾆｭｰを登録(&U)", "登録ﾒﾆｭｰの削除(&D)"}))

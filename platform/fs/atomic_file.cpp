@@ -27,15 +27,6 @@ int createSibling(const stdfs::path& file, stdfs::path& name) {
   return -1;
 }
 
-// Where the new file goes: the file a link points to, so the link stays.
-std::optional<stdfs::path> placeBehind(const stdfs::path& file) {
-  std::error_code ec;
-  if (!stdfs::is_symlink(file, ec)) return file;
-  stdfs::path target = stdfs::weakly_canonical(file, ec);
-  if (ec) return std::nullopt;
-  return target;
-}
-
 // Moves from onto to only when nothing has that name; errno EEXIST when something has.
 bool renameWithoutReplacing(const stdfs::path& from, const stdfs::path& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
@@ -46,10 +37,33 @@ bool renameWithoutReplacing(const stdfs::path& from, const stdfs::path& to) {
   return true;
 }
 
+// A rename is on the disk only once the folder holding the name is.
+void syncFolderOf(const stdfs::path& file) {
+  const stdfs::path folder = file.has_parent_path() ? file.parent_path() : stdfs::path(".");
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
+std::optional<stdfs::path> writePlace(const stdfs::path& file) {
+  // As many links as the system itself follows before it gives up on a loop.
+  constexpr int kMostLinks = 40;
+  stdfs::path place = file;
+  for (int hop = 0; hop <= kMostLinks; ++hop) {
+    std::error_code ec;
+    if (!stdfs::is_symlink(place, ec)) return place;
+    const stdfs::path next = stdfs::read_symlink(place, ec);
+    if (ec) return std::nullopt;
+    place = next.is_absolute() ? next : place.parent_path() / next;
+  }
+  return std::nullopt;
+}
+
 FileReplacement::FileReplacement(const stdfs::path& target, Existing existing) : existing_(existing) {
-  const auto place = existing == Existing::kReplace ? placeBehind(target) : target;
+  const auto place = existing == Existing::kReplace ? writePlace(target) : target;
   if (!place || (existing == Existing::kReplace && isWriteProtected(*place))) return;
   target_ = *place;
   fd_ = createSibling(target_, temporary_);
@@ -72,6 +86,7 @@ FileReplacement::Result FileReplacement::commit() {
   if (!ok) return Result::kFailed;
   if (!publish()) return errno == EEXIST && existing_ == Existing::kKeep ? Result::kTargetExists : Result::kFailed;
   temporary_.clear();
+  syncFolderOf(target_);
   return Result::kDone;
 }
 

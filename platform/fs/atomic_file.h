@@ -2,16 +2,22 @@
 // Replacing a file so that readers see either the old or the new contents, never a
 // half-written file: the bytes go to a new file beside it, which is then renamed over it.
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "platform/fs/temporary_sibling.h"
 
 namespace pemo::fs {
 
-// A new file beside a target, filled by the caller through fd() or by opening path(), that
-// takes the target's place on commit(). A symbolic link at the target is followed, so the
-// file it points to is replaced and the link stays. An existing file's permissions pass to
-// the new one; a new one gets the usual ones. Dropped without a commit, the new file goes.
+// Where a write to file lands: the end of the chain of symbolic links starting at file,
+// also when the last link points to a file that does not exist yet. Nothing for a loop.
+std::optional<std::filesystem::path> writePlace(const std::filesystem::path& file);
+
+// A new file beside a target, filled by the caller through fd() (a database that opens
+// files by name uses path()), that takes the target's
+// place on commit(). A symbolic link at the target is followed (writePlace), so the file it
+// points to is replaced or made and the link stays. An existing file's permissions pass to
+// the new one; a new one gets 0666 less the umask. Dropped without a commit, the new file goes.
 class FileReplacement {
  public:
   enum class Existing { kReplace, kKeep };  // kKeep: a file already at the name wins
@@ -27,8 +33,8 @@ class FileReplacement {
   int fd() const { return fd_; }
   const std::filesystem::path& path() const { return temporary_; }
 
-  // Puts the filled file on the disk, then in the target's place; the target is untouched
-  // on any failure.
+  // Puts the filled file on the disk, then in the target's place, then the folder's new
+  // entry on the disk; the target is untouched on any failure.
   Result commit();
 
  private:

@@ -18,23 +18,43 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+namespace {
+
+// Hands each piece of an open file to take, to the end; false when a read fails or take
+// refuses a piece.
+template <typename Take>
+bool readPieces(int fd, Take take) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (!take(std::string_view(buffer, size_t(n)))) return false;
+  }
+}
+
+}  // namespace
+
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
   int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
-  }
+  const bool read = readPieces(fd, [&](std::string_view piece) {
+    bytes.append(piece);
+    return true;
+  });
   ::close(fd);
+  if (!read) return std::nullopt;
   return bytes;
+}
+
+bool copyWholeFile(const std::filesystem::path& source, int fd) {
+  const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (from < 0) return false;
+  const bool copied = readPieces(from, [fd](std::string_view piece) { return writeAll(fd, piece); });
+  ::close(from);
+  return copied;
 }
 
 CreateResult createNewFile(const std::filesystem::path& file, const std::string& bytes) {

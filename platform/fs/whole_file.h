@@ -20,6 +20,10 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
 // created is removed again. False then, and for a folder or a write-protected file.
 bool appendToFile(const std::filesystem::path& file, std::string_view bytes);
 
+// Writes the bytes of source, read piece by piece, to an open file descriptor; false when
+// source cannot be read or the file takes no more.
+bool copyWholeFile(const std::filesystem::path& source, int fd);
+
 // Writes all bytes to an open file descriptor, going on after interruptions; false
 // when the file takes no more.
 bool writeAll(int fd, std::string_view bytes);

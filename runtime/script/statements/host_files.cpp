@@ -30,8 +30,7 @@ bool copyFileReplacing(const std::string& source, const std::string& destination
   // keeps its permissions, as a copy over an existing file does.
   fs::FileReplacement replacement(*to);
   if (!replacement.ready()) return false;
-  return stdfs::copy_file(*from, replacement.path(), stdfs::copy_options::overwrite_existing, ec) && !ec &&
-         replacement.commit() == fs::FileReplacement::Result::kDone;
+  return fs::copyWholeFile(*from, replacement.fd()) && replacement.commit() == fs::FileReplacement::Result::kDone;
 }
 
 std::vector<std::string> normalFilesMatching(const std::string& pattern) {

@@ -27,9 +27,14 @@ TEST(FileCopy, CopiesReplacingAndCountsItsArguments) {
   EXPECT_EQ(f.run({"FILECOPY \"a.txt\", \"T:\\b.txt\"", "MSGBOX \"on\""}), Lines{"on"});
   EXPECT_EQ(t.read("b.txt"), "new");
   EXPECT_EQ(stdfs::status(t / "b.txt").permissions(), ownerOnly) << "the destination keeps its permissions";
-  // With more commas than slots the destination is all the rest.
+  // With more commas than slots the destination is all the rest. A new file gets the
+  // permissions every new file gets, not the source's.
+  stdfs::permissions(t / "a.txt", ownerOnly);
+  const mode_t umask = ::umask(022);
   f.run({"FILECOPY \"a.txt\", \"x\" & \",y.txt\""});
+  ::umask(umask);
   EXPECT_EQ(t.read("x,y.txt"), "new");
+  EXPECT_EQ(stdfs::status(t / "x,y.txt").permissions(), stdfs::perms(0644));
   EXPECT_TRUE(f.errors().empty());
 
   EXPECT_TRUE(f.run({"FILECOPY \"a.txt\"", "MSGBOX \"not reached\""}).empty());

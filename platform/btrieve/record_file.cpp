@@ -49,15 +49,44 @@ sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
   return {busyTimeoutMs, "PRAGMA synchronous = FULL"};
 }
 
-// Moves a finished new file into place; without replace an existing file wins.
-int publishNewFile(pemo::fs::FileReplacement& replacement, const std::string& path, bool replace) {
-  if (replace) {
-    std::error_code ignored;
-    fs::remove(path + "-wal", ignored);
-    fs::remove(path + "-shm", ignored);
+// What SQLite keeps beside a database while it is open or was not closed cleanly.
+const char* const kSideFileEndings[] = {"-wal", "-shm", "-journal"};
+
+void removeSideFiles(const std::string& path) {
+  std::error_code ignored;
+  for (const char* ending : kSideFileEndings) fs::remove(path + ending, ignored);
+}
+
+// Fills a new database with the schema and the layout. Every page must be in the file
+// itself when it is closed: a write-ahead log that could not be folded back (a full disk)
+// means the file is incomplete, and it fails with the log's status.
+int buildNewFile(const std::string& path, const std::string& layoutBlocks) {
+  Database db;
+  if (db.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
+  try {
+    db.configure(connectionSettings(kBusyTimeoutMs));
+    db.execute(kSchema.c_str());
+    Statement(db, ("INSERT INTO " + kLayoutTable + "(id, " + kLayoutColumn + ", next_seq) VALUES (1, ?1, 1)").c_str())
+        .bindBlob(1, layoutBlocks)
+        .run();
+    Statement checkpoint(db, "PRAGMA wal_checkpoint(TRUNCATE)");
+    if (!checkpoint.step() || checkpoint.integer(0) != 0) return kStatusCreateError;
+  } catch (const sqlite::Error& error) {
+    return (error.code() & 0xFF) == SQLITE_FULL ? kStatusDiskFull : kStatusCreateError;
   }
+  db.close();
+  std::error_code ec;
+  return fs::exists(path + "-wal", ec) || ec ? kStatusCreateError : kStatusOk;
+}
+
+// Moves a finished new file into place; without replace an existing file wins. The
+// replaced file's log goes only once the new file is in place: until then it may still
+// hold the last changes of the old one.
+int publishNewFile(pemo::fs::FileReplacement& replacement, const std::string& path, bool replace) {
   switch (replacement.commit()) {
-    case pemo::fs::FileReplacement::Result::kDone: return kStatusOk;
+    case pemo::fs::FileReplacement::Result::kDone:
+      if (replace) removeSideFiles(path);
+      return kStatusOk;
     case pemo::fs::FileReplacement::Result::kTargetExists: return kStatusFileExists;
     case pemo::fs::FileReplacement::Result::kFailed: return kStatusCreateError;
   }
@@ -120,19 +149,10 @@ int RecordFile::create(const std::string& path, const std::string& layoutBytes, 
   pemo::fs::FileReplacement replacement(path, replace ? Existing::kReplace : Existing::kKeep);
   if (!replacement.ready()) return kStatusCreateError;
   const std::string temporary = replacement.path().string();
-  {
-    Database db;
-    if (db.open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
-    try {
-      db.configure(connectionSettings(kBusyTimeoutMs));
-      db.execute(kSchema.c_str());
-      Statement(db, ("INSERT INTO " + kLayoutTable + "(id, " + kLayoutColumn + ", next_seq) VALUES (1, ?1, 1)").c_str())
-          .bindBlob(1, layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())))
-          .run();
-    } catch (const sqlite::Error& error) {
-      db.close();
-      return error.code() == SQLITE_FULL ? kStatusDiskFull : kStatusCreateError;
-    }
+  status = buildNewFile(temporary, layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())));
+  if (status != kStatusOk) {
+    removeSideFiles(temporary);
+    return status;
   }
   return publishNewFile(replacement, path, replace);
 }

@@ -20,6 +20,8 @@ namespace stdfs = std::filesystem;
 
 constexpr std::string_view kOwnerMark = "~pemo";
 constexpr auto kSweepInterval = std::chrono::minutes(1);
+// What a database being built under such a name keeps beside it while it is open.
+constexpr std::string_view kSideFileEndings[] = {"-wal", "-shm", "-journal"};
 
 std::optional<long> wholeNumber(std::string_view digits) {
   long value = 0;
@@ -29,11 +31,14 @@ std::optional<long> wholeNumber(std::string_view digits) {
   return value;
 }
 
-// The process id in a name that uniqueNameBeside gave; nothing for any other name.
+// The process id in a name that uniqueNameBeside gave, or in the name of a side file of
+// one; nothing for any other name.
 std::optional<pid_t> ownerOf(std::string_view name) {
   const size_t mark = name.rfind(kOwnerMark);
   if (name.size() < 2 || name.front() != '.' || mark == std::string_view::npos || mark < 2) return std::nullopt;
-  const std::string_view numbers = name.substr(mark + kOwnerMark.size());
+  std::string_view numbers = name.substr(mark + kOwnerMark.size());
+  for (const std::string_view ending : kSideFileEndings)
+    if (numbers.ends_with(ending)) numbers.remove_suffix(ending.size());
   const size_t dash = numbers.find('-');
   if (dash == std::string_view::npos || !wholeNumber(numbers.substr(dash + 1))) return std::nullopt;
   const auto pid = wholeNumber(numbers.substr(0, dash));

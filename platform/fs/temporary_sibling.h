@@ -13,8 +13,9 @@ namespace pemo::fs {
 // target's folder (see removeLeftoverSiblings).
 std::filesystem::path uniqueNameBeside(const std::filesystem::path& target, std::string_view tag);
 
-// Removes the files in folder that carry a name uniqueNameBeside gives and whose process
-// no longer exists. Files of running processes, folders, links and every other name stay.
+// Removes the files in folder that carry a name uniqueNameBeside gives (or that name with
+// "-wal", "-shm" or "-journal" after it: a database's side files) and whose process no
+// longer exists. Files of running processes, folders, links and every other name stay.
 // A folder is looked at no more than once a minute by one process.
 void removeLeftoverSiblings(const std::filesystem::path& folder);
 

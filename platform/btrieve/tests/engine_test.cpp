@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/tests/btrieve_test_support.h"
@@ -438,6 +442,100 @@ TEST(EngineFiles, AKilledWriterLosesNothingItWasToldIsStored) {
     EXPECT_EQ(file.found(kOpGetEqual, padded(name, 8)), record(name, i));
   }
   file.close();
+}
+
+}  // namespace
+}  // namespace pemo::btrieve
+
+namespace pemo::btrieve {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+std::string namesIn(const stdfs::path& folder, const std::string& except = "") {
+  std::vector<std::string> names;
+  for (const auto& entry : stdfs::directory_iterator(folder))
+    if (entry.path().filename() != except) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  std::string joined;
+  for (const std::string& name : names) joined += name + " ";
+  return joined;
+}
+
+// In a child process: mounts a 256 KB memory disk over folder, in namespaces of its own,
+// and for every amount of free room from 16 KB to 160 KB writes one line: the room, the
+// create's status, the names it left, whether the file opens, and the status of a create
+// once the room is back. Exits 77 where the system allows no such namespaces.
+void createOnSmallDisk(const std::string& folder, int output) {
+  const std::string uid = std::to_string(getuid()), gid = std::to_string(getgid());
+  if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) _exit(77);
+  std::ofstream("/proc/self/setgroups") << "deny";
+  std::ofstream("/proc/self/uid_map") << "0 " + uid + " 1";
+  std::ofstream("/proc/self/gid_map") << "0 " + gid + " 1";
+  if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+      mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") != 0)
+    _exit(77);
+  const std::string path = folder + "/REC.DAT", filler = folder + "/filler";
+  std::ostringstream lines;
+  for (int freeKb = 16; freeKb <= 160; freeKb += 16) {
+    std::ofstream(filler) << std::string((256 - freeKb) * 1024, 'f');
+    const int status = testing::createFile(path, peopleLayout(), 0);
+    const std::string left = namesIn(folder, "filler");
+    EngineFile file;
+    const int opened = status == kStatusOk ? file.open(path) : -1;
+    file.close();
+    stdfs::remove(filler);
+    stdfs::remove(path);
+    const int again = testing::createFile(path, peopleLayout(), 0);
+    stdfs::remove(path);
+    lines << freeKb << " " << status << " " << opened << " " << again << " " << left << "\n";
+  }
+  const std::string text = lines.str();
+  _exit(write(output, text.data(), text.size()) == ssize_t(text.size()) ? 0 : 1);
+}
+
+TEST(EngineFiles, ACreateGivesAWholeFileOrLeavesNothing) {
+  pemo::testing::TempDir dir;
+  // A replace that cannot put the new file in place leaves the old file's log alone.
+  const std::string path = (dir / "OLD.DAT").string();
+  stdfs::create_directories(dir / "OLD.DAT" / "in the way");
+  pemo::testing::writeFileBytes(path + "-wal", "the old file's last changes");
+  EXPECT_EQ(testing::createFile(path, peopleLayout(), 0), kStatusCreateError);
+  EXPECT_EQ(pemo::testing::readFileBytes(path + "-wal"), "the old file's last changes");
+
+  // A full disk, short of room at every step of the create.
+  stdfs::create_directory(dir / "small");
+  int output[2];
+  ASSERT_EQ(pipe(output), 0);
+  const pid_t child = fork();
+  if (child == 0) createOnSmallDisk((dir / "small").string(), output[1]);
+  close(output[1]);
+  std::string report;
+  char buffer[4096];
+  for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;) report.append(buffer, size_t(n));
+  close(output[0]);
+  int exit = 0;
+  waitpid(child, &exit, 0);
+  if (WIFEXITED(exit) && WEXITSTATUS(exit) == 77) GTEST_SKIP() << "no namespace for a small disk";
+  ASSERT_TRUE(WIFEXITED(exit) && WEXITSTATUS(exit) == 0);
+  std::istringstream lines(report);
+  int cases = 0;
+  for (std::string line; std::getline(lines, line); ++cases) {
+    std::istringstream fields(line);
+    int freeKb = 0, status = 0, opened = 0, again = 0;
+    std::string left;
+    fields >> freeKb >> status >> opened >> again >> std::ws;
+    std::getline(fields, left);
+    if (status == kStatusOk) {
+      EXPECT_EQ(opened, kStatusOk) << line;
+      EXPECT_EQ(left, "REC.DAT ") << line;
+    } else {
+      EXPECT_TRUE(status == kStatusDiskFull || status == kStatusCreateError) << line;
+      EXPECT_EQ(left, "") << line;
+    }
+    EXPECT_EQ(again, kStatusOk) << line;
+  }
+  EXPECT_EQ(cases, 10);
 }
 
 }  // namespace

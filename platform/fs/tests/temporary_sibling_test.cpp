@@ -16,14 +16,16 @@ using pemo::testing::readFileBytes;
 using pemo::testing::TempDir;
 using pemo::testing::writeFileBytes;
 
-// Starts a writer that leaves a file (and a folder) of its own beside target; it is killed
-// at once, or stays until the test ends it. Answers its process id.
+// Starts a writer that leaves a file (with a database's two side files) and a folder of its
+// own beside target; it is killed at once, or stays until the test ends it. Answers its
+// process id.
 pid_t writerLeavingSiblings(const stdfs::path& target, bool killed) {
   int ready[2];
   if (::pipe(ready) != 0) return -1;
   const pid_t pid = ::fork();
   if (pid == 0) {
-    writeFileBytes(uniqueNameBeside(target, ".tmp"), "half");
+    const stdfs::path file = uniqueNameBeside(target, ".tmp");
+    for (const char* ending : {"", "-wal", "-shm"}) writeFileBytes(file.string() + ending, "half");
     stdfs::create_directory(uniqueNameBeside(target, ".tmp"));
     if (killed) ::raise(SIGKILL);
     if (::write(ready[1], "r", 1) != 1) ::_exit(1);
@@ -56,19 +58,21 @@ TEST(TemporarySiblings, WhatDeadWritersLeftGoesWithTheNextWriteAndNothingElse) {
   const std::vector<std::string> leftByRunning = namesIn(dir.path());
   const pid_t dead = writerLeavingSiblings(target, true);
   ASSERT_GT(dead, 0);
-  std::string deadFile;
+  std::vector<std::string> deadFiles;
   for (const std::string& name : namesIn(dir.path()))
-    if (stdfs::is_regular_file(dir / name) && name.find(std::to_string(dead)) != std::string::npos) deadFile = name;
-  ASSERT_FALSE(deadFile.empty());
+    if (stdfs::is_regular_file(dir / name) && name.find(std::to_string(dead)) != std::string::npos)
+      deadFiles.push_back(name);
+  ASSERT_EQ(deadFiles.size(), 3u);
+  const std::string deadFile = deadFiles.front();
   const std::vector<std::string> before = namesIn(dir.path());
-  ASSERT_EQ(before.size(), leftByRunning.size() + 2);  // a file and a folder of each
+  ASSERT_EQ(before.size(), leftByRunning.size() + 4);  // three files and a folder of each
   // Names that only look like ours: not hidden, or without the owner's mark.
   writeFileBytes(dir / deadFile.substr(1), "user's");
   writeFileBytes(dir / (".x.ini.tmp" + std::to_string(dead) + "-0"), "user's");
 
   EXPECT_TRUE(writeFileAtomically(target, "new"));
   std::vector<std::string> expected = before;
-  expected.erase(std::find(expected.begin(), expected.end(), deadFile));
+  for (const std::string& name : deadFiles) expected.erase(std::find(expected.begin(), expected.end(), name));
   expected.push_back(deadFile.substr(1));
   expected.push_back(".x.ini.tmp" + std::to_string(dead) + "-0");
   expected.push_back("x.ini");

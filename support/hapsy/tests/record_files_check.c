@@ -1,6 +1,7 @@
 /* Uses libhapsy's record-file exports as a C caller does: creates a file with two keys,
    writes, reads in both key orders, updates, deletes and counts; then a new process
-   (this program started again) finds everything that was stored. Message boxes of the
+   (this program started again) finds everything that was stored, and another one ends
+   with a file it created still open, which it must do normally and leave whole. Message boxes of the
    library go to standard error here, so "no message" means nothing written there. */
 #define _GNU_SOURCE
 #include <ftw.h>
@@ -104,11 +105,24 @@ static void walk(int handle, int keyNumber, const char* start, const char* step,
   }
 }
 
-static void write_phase(const char* path) {
+static int create_two_keys(const char* path) {
   char keys[2 * BT_KEY_DESCRIPTION_SIZE];
   key_description(keys, 1, 'S', 8, 0);
   key_description(keys + BT_KEY_DESCRIPTION_SIZE, 9, 'I', 4, 1);
-  int handle = createOpen(path, RECORD_LENGTH, BT_MODE_NORMAL, 2, 2, keys);
+  return createOpen(path, RECORD_LENGTH, BT_MODE_NORMAL, 2, 2, keys);
+}
+
+/* Ends without closing what it created and wrote. */
+static void left_open_phase(const char* path) {
+  char rec[RECORD_LENGTH];
+  int handle = create_two_keys(path);
+  check_int("create to leave open", handle >= 0, 1);
+  record(rec, "K001", 42, "open");
+  check_int("put before the end", put(handle, rec), 0);
+}
+
+static void write_phase(const char* path) {
+  int handle = create_two_keys(path);
   check_int("create", handle >= 0, 1);
 
   char rec[RECORD_LENGTH], codes[256];
@@ -245,7 +259,10 @@ int main(int argc, char** argv) {
 
   load(check_open_library("libhapsy.so"));
   if (argc == 3) {
-    read_phase(path);
+    if (strcmp(argv[1], "leave-open") == 0)
+      left_open_phase(path);
+    else
+      read_phase(path);
     return check_result();
   }
 
@@ -258,6 +275,22 @@ int main(int argc, char** argv) {
   int status = 0;
   waitpid(child, &status, 0);
   check_int("new process finds the records", WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+
+  char left_open[4096], rec[RECORD_LENGTH];
+  snprintf(left_open, sizeof left_open, "%s/OPEN.DAT", folder);
+  child = fork();
+  if (child == 0) {
+    execl("/proc/self/exe", argv[0], "leave-open", left_open, (char*)NULL);
+    _exit(3);
+  }
+  waitpid(child, &status, 0);
+  check_int("ending with a file open", WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+  int handle = fileOpen(left_open, BT_MODE_READ_ONLY);
+  check_int("left-open file opens", handle >= 0, 1);
+  record(rec, "K001", 0, "");
+  check_int("left-open record", get(handle, rec, "="), 0);
+  check_int("left-open amount", amountOf(rec), 42);
+  fileClose(handle);
 
   nftw(folder, remove_entry, 16, FTW_DEPTH | FTW_PHYS);
   return check_result();

@@ -1,5 +1,7 @@
 #include "platform/archive/lha_archiver.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <memory>
 
@@ -109,10 +111,49 @@ std::optional<stdfs::path> placeOf(const stdfs::path& folder, const std::string&
   return result;
 }
 
+// The archive's check sum of an entry's data (CRC-16, polynomial 0xA001 reflected).
+uint16_t dataCheck(uint16_t crc, std::string_view bytes) {
+  for (const unsigned char byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
+  }
+  return crc;
+}
+
+// Decodes the reader's current entry into fd. A write the disk refuses is told apart from
+// data that does not match the entry's length and check sum. MacBinary headers that the
+// library takes off files from Macintosh archives are part of the check sum, so those
+// entries are checked only as far as the library's decoding goes.
+LhaResult decodeInto(LHAReader* reader, const LHAFileHeader& header, int fd) {
+  char buffer[65536];
+  uint16_t crc = 0;
+  size_t length = 0;
+  while (const size_t n = lha_reader_read(reader, buffer, sizeof buffer)) {
+    const std::string_view piece(buffer, n);
+    if (!fs::writeAll(fd, piece)) return kLhaCannotWrite;
+    crc = dataCheck(crc, piece);
+    length += n;
+  }
+  if (header.os_type != LHA_OS_TYPE_MACOS && (length != header.length || crc != header.crc))
+    return kLhaArchiveDamaged;
+  return kLhaDone;
+}
+
+// The entry's time and, from Unix archives, its permissions, as the archive holds them.
+void applyStoredAttributes(const LHAFileHeader& header, int fd) {
+  if (LHA_FILE_HAVE_EXTRA(&header, LHA_FILE_UNIX_PERMS)) ::fchmod(fd, header.unix_perms & 0777);
+  if (header.timestamp == 0) return;
+  const timespec times[2] = {{time_t(header.timestamp), 0}, {time_t(header.timestamp), 0}};
+  ::futimens(fd, times);
+}
+
 class Run {
  public:
   Run(const LhaCommand& command, LHAReader* reader, stdfs::path folder)
-      : command_(command), reader_(reader), folder_(std::move(folder)) {}
+      : command_(command), reader_(reader), folder_(std::move(folder)) {
+    std::error_code ec;
+    realFolder_ = stdfs::weakly_canonical(folder_, ec);
+  }
 
   LhaResult entry(const LHAFileHeader& header) {
     const std::string path = entryPath(header);
@@ -132,7 +173,7 @@ class Run {
  private:
   LhaResult extract(const LHAFileHeader& header, const std::string& relative) {
     const auto place = placeOf(folder_, relative);
-    if (!place) return kLhaUnsafeEntry;
+    if (!place || !staysInside(*place)) return kLhaUnsafeEntry;
     std::error_code ec;
     if (isFolderEntry(header))
       return stdfs::create_directories(*place, ec), ec ? kLhaCannotWrite : kLhaDone;
@@ -141,14 +182,28 @@ class Run {
     stdfs::create_directories(place->parent_path(), ec);
     fs::FileReplacement replacement(*place);
     if (!replacement.ready()) return kLhaCannotWrite;
-    std::string partial = replacement.path().string();
-    if (!lha_reader_extract(reader_, partial.data(), nullptr, nullptr)) return kLhaArchiveDamaged;
+    const LhaResult decoded = decodeInto(reader_, header, replacement.fd());
+    if (decoded != kLhaDone) return decoded;
+    applyStoredAttributes(header, replacement.fd());
     return replacement.commit() == fs::FileReplacement::Result::kDone ? kLhaDone : kLhaCannotWrite;
+  }
+
+  // Whether a write at place lands under the folder, once the links in the way (a folder
+  // or the name itself, put there by anyone) are followed.
+  bool staysInside(const stdfs::path& place) const {
+    const auto lands = fs::writePlace(place);
+    if (!lands || realFolder_.empty()) return false;
+    std::error_code ec;
+    const stdfs::path real = stdfs::weakly_canonical(*lands, ec);
+    if (ec) return false;
+    const stdfs::path inside = real.lexically_relative(realFolder_);
+    return !inside.empty() && *inside.begin() != "..";
   }
 
   const LhaCommand& command_;
   LHAReader* reader_;
   stdfs::path folder_;
+  stdfs::path realFolder_;
 };
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/archive/lha_archiver.h"
 #include "platform/fs/fs.h"
+#include "platform/testing/file_size_limit.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::archive {
@@ -122,6 +125,29 @@ TEST_F(LhaArchiverTest, DamagedEntryLeavesTheFileItWouldReplaceAsItWas) {
   // Nothing half-written is left beside them either.
   EXPECT_EQ(fs::listFolder("W:\\out\\*").size(), 1u);
   EXPECT_EQ(fs::listFolder("W:\\new\\*").size(), 0u);
+}
+
+TEST_F(LhaArchiverTest, WritesOnlyInsideTheFolderAndReportsAFailedWriteAsSuch) {
+  TempDir outside;
+  writeFileBytes(outside / "victim.txt", "outside");
+  std::filesystem::create_directories(work / "links");
+  std::filesystem::create_symlink(outside / "victim.txt", work / "links" / "a.txt");
+  std::filesystem::create_symlink(outside.path(), work / "links" / "sub");
+  writeFileBytes(work / "lk.lzh", storedArchive({{"A.TXT", "new"}, {"SUB\\B.TXT", "b"}, {"C.TXT", "c"}}));
+  const mode_t umask = ::umask(022);
+  EXPECT_EQ(runLhaCommand("x W:\\lk.lzh W:\\links\\"), kLhaUnsafeEntry);
+  ::umask(umask);
+  EXPECT_EQ(readFileBytes(outside / "victim.txt"), "outside");
+  EXPECT_FALSE(std::filesystem::exists(outside / "b.txt"));
+  EXPECT_EQ(readFileBytes(work / "links" / "c.txt"), "c");
+  EXPECT_EQ(std::filesystem::status(work / "links" / "c.txt").permissions(), std::filesystem::perms(0644));
+
+  writeFileBytes(work / "big.lzh", storedArchive({{"BIG.TXT", std::string(4000, 'x')}}));
+  {
+    const pemo::testing::FileSizeLimit diskFullAfter(1000);
+    EXPECT_EQ(runLhaCommand("x W:\\big.lzh W:\\full\\"), kLhaCannotWrite);
+  }
+  EXPECT_EQ(fs::listFolder("W:\\full\\*").size(), 0u);
 }
 
 // The second byte of many two-byte characters (表 is 95 5C, ソ is 83 5C) is the byte

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Creates a record file through libhapsy's VBBtFileCreateOpen on a 256 KB memory disk
 # left with 16, 32, ... 160 KB free, and prints for each what the create returned, the
-# names it left beside the filler, whether the file then opens, and what a create returns
-# once the room is back. Needs root (it mounts the disk) and python3.
+# names left beside the filler once the file is closed, whether it then opens, and what a
+# create returns once the room is back. Needs root (it mounts the disk) and python3.
 #
 #     sudo tools/full_disk_record_create.sh [build/bin]
 set -euo pipefail
@@ -31,9 +31,9 @@ for free in range(16, 161, 16):
     with open(os.path.join(disk, "filler"), "wb") as filler:
         filler.write(b"f" * ((256 - free) * 1024))
     handle = create()
-    names = left()
     if handle >= 0:
         hapsy.BtFileClose(handle)
+    names = left()
     reopened = hapsy.BtFileOpen(path, 0) if os.path.exists(path) else -1
     if reopened >= 0:
         hapsy.BtFileClose(reopened)

@@ -46,11 +46,18 @@ bool renameWithoutReplacing(const stdfs::path& from, const stdfs::path& to) {
   return true;
 }
 
+// Something at the name that a rename would do away with instead of filling: a FIFO, a
+// device, a socket or a folder. Such a name is no file to replace.
+bool holdsOtherThanAFile(const stdfs::path& file) {
+  struct stat status {};
+  return ::stat(file.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
 }  // namespace
 
 FileReplacement::FileReplacement(const stdfs::path& target, Existing existing) : existing_(existing) {
   const auto place = existing == Existing::kReplace ? placeBehind(target) : target;
-  if (!place || (existing == Existing::kReplace && isWriteProtected(*place))) return;
+  if (!place || (existing == Existing::kReplace && (isWriteProtected(*place) || holdsOtherThanAFile(*place)))) return;
   target_ = *place;
   fd_ = createSibling(target_, temporary_);
 }

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "platform/fs/regular_file.h"
+
 namespace pemo::fs {
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -18,20 +20,25 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::uintmax_t largest) {
+  const int fd = openRegularFile(file, O_RDONLY);
   if (fd < 0) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
+  struct stat status {};
+  std::optional<std::string> bytes;
+  if (::fstat(fd, &status) == 0 && std::uintmax_t(status.st_size) <= largest) {
+    bytes.emplace().reserve(size_t(status.st_size));
+    char buffer[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n == 0) break;
+      // A file that grows past the limit while it is read is refused as well.
+      if (n < 0 || bytes->size() + size_t(n) > largest) {
+        bytes.reset();
+        break;
+      }
+      bytes->append(buffer, size_t(n));
     }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
   }
   ::close(fd);
   return bytes;
@@ -50,7 +57,7 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
 
 bool appendToFile(const std::filesystem::path& file, std::string_view bytes) {
   bool created = false;
-  int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  int fd = openRegularFile(file, O_WRONLY | O_APPEND);
   if (fd < 0 && errno == ENOENT) {
     fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     created = fd >= 0;
@@ -64,7 +71,7 @@ bool appendToFile(const std::filesystem::path& file, std::string_view bytes) {
     return false;
   }
   bool ok = writeAll(fd, bytes);
-  if (!ok && !created && S_ISREG(before.st_mode)) ::ftruncate(fd, before.st_size);
+  if (!ok && !created) ::ftruncate(fd, before.st_size);
   ok = ::close(fd) == 0 && ok;
   if (!ok && created) ::unlink(file.c_str());
   return ok;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <QPixmapCache>
 
 #include "platform/fs/regular_file.h"
@@ -20,6 +21,9 @@ PictureFile::PictureFile(const std::string& hostPath) {
     return;
   }
   reader_.setDevice(&file_);
+  // Opened by descriptor, the file has no name to tell its format by: the name's suffix
+  // is given as the first format to try, as a reader opened by name does.
+  reader_.setFormat(QFileInfo(QString::fromStdString(hostPath)).suffix().toLower().toLatin1());
   identity_ = QStringLiteral("%1:%2:%3.%4:%5")
                   .arg(status.st_dev)
                   .arg(status.st_ino)

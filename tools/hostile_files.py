@@ -29,9 +29,9 @@ def windows(path):
 def script_menu(path, includes=(), lines=(), objects=b"", menu=MENU):
     body = menu + (objects or block(b"LABEL", [b"CAPTION=x"])) + b"BEGIN SCRIPT\r\n"
     body += b"".join(b"INCLUDE %s\r\n" % name.encode() for name in includes)
-    body += b"SUB MENU_LOADEDMENU()\r\n"
+    body += b'SUB MENU_LOADEDMENU()\r\n    V$ = ""\r\n'
     body += b"".join(line.encode() + b"\r\n" for line in lines)
-    body += b'    MSGBOX "script went on"\r\nEND SUB\r\nEND SCRIPT\r\n'
+    body += b'    MSGBOX "script went on " & V$\r\nEND SUB\r\nEND SCRIPT\r\n'
     with open(path, "wb") as f:
         f.write(body)
 
@@ -50,7 +50,9 @@ def cases(folder):
         f.write(b"text\r\n")
     huge_file(huge, b"[S]\r\nK=found\r\nSUB NEVER()\r\nEND SUB\r\n")
     F, T, H = windows(fifo), windows(text), windows(huge)
-    get = lambda file: ['    MSGBOX "GETSETTING=[" & GETSETTING("%s", "S", "K") & "]"' % file]
+    # MSGBOX splits its arguments at every comma, so the value goes through a variable,
+    # shown by the closing message (a second message would keep the run from quitting).
+    get = lambda file: ['    V$ = "GETSETTING=[" & GETSETTING("%s", "S", "K") & "]"' % file]
     picture = (MENU.replace(b"END MENU", b"    TILINGIMAGE=%s\r\nEND MENU" % F.encode())
                + block(b"IMAGE", [b"PICTURE=%s" % F.encode()])
                + block(b"PICTUREBUTTON", [b"CAPTION=zero", b"PICTURE=C:\\dev\\zero"]))
@@ -91,7 +93,8 @@ def main():
                 print(f"{title:50} stopped after {hostile_menus.TIME_LIMIT} s  {kept}", flush=True)
                 continue
             seconds, megabytes, code, errors = run
-            shown = [line.split(": ", 2)[2] for line in errors.splitlines() if line.startswith("pemo: message closed: ")]
+            shown = [line.split(": ", 2)[2] for line in errors.splitlines()
+                     if line.startswith("pemo: message closed: ")]
             print(f"{title:50} {seconds:6.2f} s {megabytes:7.1f} MB  exit {code}  {kept}  shown: "
                   + (" | ".join(shown) or "nothing"), flush=True)
     finally:

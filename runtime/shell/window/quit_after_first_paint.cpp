@@ -26,7 +26,8 @@ class QuitAfterFirstPaint : public QObject {
     // A message may show while the page holds back its repaints: it is closed once shown,
     // and its text goes to the error output for the check that started the run.
     if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show) {
-      std::fprintf(stderr, "pemo: message closed: %s\n", qPrintable(message->text()));
+      const QString text = message->text().replace(QLatin1String("\r\n"), QLatin1String(" / ")).replace('\r', " / ");
+      std::fprintf(stderr, "pemo: message closed: %s\n", qPrintable(text));
       QTimer::singleShot(0, message, &QDialog::reject);
     }
     return QObject::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -26,7 +27,8 @@ class QuitAfterFirstPaint : public QObject {
     // A message may show while the page holds back its repaints: it is closed once shown,
     // and its text goes to the error output for the check that started the run.
     if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show) {
-      const QString text = message->text().replace(QLatin1String("\r\n"), QLatin1String(" / ")).replace('\r', " / ");
+      // One line per message, whatever line breaks its text holds.
+      const QString text = message->text().replace(QLatin1String("\r\n"), QLatin1String(" / ")).replace(QRegularExpression("[\r\n]"), " / ");
       std::fprintf(stderr, "pemo: message closed: %s\n", qPrintable(text));
       QTimer::singleShot(0, message, &QDialog::reject);
     }

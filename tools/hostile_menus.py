@@ -91,7 +91,9 @@ CASES = [
 ]
 
 
-def measure(pemo, menu, config):
+def run_pemo(pemo, menu, config):
+    """Runs pemo on a menu until its first paint: (seconds, peak megabytes, exit code, error
+    output), or None when the run was stopped at the time limit."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", PEMO_QUIT_AFTER_FIRST_PAINT="1",
                PEMO_POWER_DRY_RUN="1", XDG_CONFIG_HOME=config)
     start = time.monotonic()
@@ -99,11 +101,19 @@ def measure(pemo, menu, config):
         run = subprocess.run(["/usr/bin/time", "-v", pemo, menu], env=env, capture_output=True,
                              text=True, timeout=TIME_LIMIT)
     except subprocess.TimeoutExpired:
-        return f"stopped after {TIME_LIMIT} s"
+        return None
     seconds = time.monotonic() - start
     peak = re.search(r"Maximum resident set size \(kbytes\): (\d+)", run.stderr)
     megabytes = int(peak.group(1)) / 1024 if peak else float("nan")
-    return f"{seconds:6.2f} s {megabytes:8.1f} MB  exit {run.returncode}"
+    return seconds, megabytes, run.returncode, run.stderr
+
+
+def measure(pemo, menu, config):
+    run = run_pemo(pemo, menu, config)
+    if run is None:
+        return f"stopped after {TIME_LIMIT} s"
+    seconds, megabytes, code, _ = run
+    return f"{seconds:6.2f} s {megabytes:8.1f} MB  exit {code}"
 
 
 def main():

@@ -46,6 +46,13 @@ void syncFolderOf(const stdfs::path& file) {
   ::close(fd);
 }
 
+// Something at the name that a rename would do away with instead of filling: a FIFO, a
+// device, a socket or a folder. Such a name is no file to replace.
+bool holdsOtherThanAFile(const stdfs::path& file) {
+  struct stat status {};
+  return ::stat(file.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
 }  // namespace
 
 std::optional<stdfs::path> writePlace(const stdfs::path& file) {
@@ -64,7 +71,7 @@ std::optional<stdfs::path> writePlace(const stdfs::path& file) {
 
 FileReplacement::FileReplacement(const stdfs::path& target, Existing existing) : existing_(existing) {
   const auto place = existing == Existing::kReplace ? writePlace(target) : target;
-  if (!place || (existing == Existing::kReplace && isWriteProtected(*place))) return;
+  if (!place || (existing == Existing::kReplace && (isWriteProtected(*place) || holdsOtherThanAFile(*place)))) return;
   target_ = *place;
   fd_ = createSibling(target_, temporary_);
 }

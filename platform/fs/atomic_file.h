@@ -28,7 +28,8 @@ class FileReplacement {
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
 
-  // False when no new file could be made, and for a write-protected target.
+  // False when no new file could be made, for a write-protected target and for one that is
+  // no plain file (a FIFO, a device, a folder), which stays as it is.
   bool ready() const { return fd_ >= 0; }
   int fd() const { return fd_; }
   const std::filesystem::path& path() const { return temporary_; }
@@ -47,7 +48,7 @@ class FileReplacement {
 };
 
 // Writes bytes to the host file atomically, as a FileReplacement. False (and the old file
-// untouched) on any failure, and for a write-protected file.
+// untouched) on any failure, for a write-protected file and for no plain file.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 // True for an existing file (a link followed) that has no write permission bit at all:

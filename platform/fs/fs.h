@@ -6,6 +6,7 @@
 #include "platform/fs/drives.h"
 #include "platform/fs/folder_path.h"
 #include "platform/fs/listing.h"
+#include "platform/fs/regular_file.h"
 #include "platform/fs/temporary_sibling.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "platform/fs/regular_file.h"
+
 namespace pemo::fs {
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -36,21 +38,28 @@ bool readPieces(int fd, Take take) {
 
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::uintmax_t largest) {
+  const int fd = openRegularFile(file, O_RDONLY);
   if (fd < 0) return std::nullopt;
+  struct stat status {};
   std::string bytes;
-  const bool read = readPieces(fd, [&](std::string_view piece) {
-    bytes.append(piece);
-    return true;
-  });
+  bool read = ::fstat(fd, &status) == 0 && std::uintmax_t(status.st_size) <= largest;
+  if (read) {
+    bytes.reserve(size_t(status.st_size));
+    // A file that grows past the limit while it is read is refused as well.
+    read = readPieces(fd, [&](std::string_view piece) {
+      if (bytes.size() + piece.size() > largest) return false;
+      bytes.append(piece);
+      return true;
+    });
+  }
   ::close(fd);
   if (!read) return std::nullopt;
   return bytes;
 }
 
 bool copyWholeFile(const std::filesystem::path& source, int fd) {
-  const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  const int from = openRegularFile(source, O_RDONLY);
   if (from < 0) return false;
   const bool copied = readPieces(from, [fd](std::string_view piece) { return writeAll(fd, piece); });
   ::close(from);
@@ -70,7 +79,7 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
 
 bool appendToFile(const std::filesystem::path& file, std::string_view bytes) {
   bool created = false;
-  int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  int fd = openRegularFile(file, O_WRONLY | O_APPEND);
   if (fd < 0 && errno == ENOENT) {
     fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     created = fd >= 0;
@@ -84,7 +93,7 @@ bool appendToFile(const std::filesystem::path& file, std::string_view bytes) {
     return false;
   }
   bool ok = writeAll(fd, bytes);
-  if (!ok && !created && S_ISREG(before.st_mode)) ::ftruncate(fd, before.st_size);
+  if (!ok && !created) ::ftruncate(fd, before.st_size);
   ok = ::close(fd) == 0 && ok;
   if (!ok && created) ::unlink(file.c_str());
   return ok;

@@ -1,14 +1,18 @@
 #pragma once
 // Whole-file reads, exclusive creation and appends, with every failure reported.
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace pemo::fs {
 
-// The file's bytes; nullopt when it is missing, a folder, or cannot be read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file);
+// The file's bytes; nullopt when it is missing, no plain file (a folder, a FIFO, a
+// device), longer than largest bytes, or cannot be read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file,
+                                         std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
 
 enum class CreateResult { Created, AlreadyExists, Failed };
 // Creates file only when no file of that name exists, and writes bytes to it. A file
@@ -17,7 +21,8 @@ CreateResult createNewFile(const std::filesystem::path& file, const std::string&
 
 // Adds bytes at the end of a file, creating it when missing. All or nothing: a write that
 // fails part way (a full disk) cuts the file back to the size it had, and a file it
-// created is removed again. False then, and for a folder or a write-protected file.
+// created is removed again. False then, for what is no plain file (a folder, a FIFO, a
+// device) and for a write-protected file.
 bool appendToFile(const std::filesystem::path& file, std::string_view bytes);
 
 // Writes the bytes of source, read piece by piece, to an open file descriptor; false when

@@ -37,7 +37,7 @@ bool validKey(std::string_view key) {
 std::optional<IniDocument> tryLoad(const std::string& hostPath) {
   std::error_code ec;
   if (!std::filesystem::exists(hostPath, ec)) return ec ? std::nullopt : std::optional(IniDocument());
-  std::optional<std::string> bytes = fs::readWholeFile(hostPath);
+  std::optional<std::string> bytes = fs::readWholeFile(hostPath, kLargestProfileFile);
   if (!bytes) return std::nullopt;
   return IniDocument(*bytes);
 }

@@ -5,12 +5,18 @@
 // A file is a Windows path ("C:\APP\X.INI", relative forms from the current folder), a
 // host path ("/tmp/x.ini"), or a bare name ("X.INI"), which is the file of that name in
 // the Windows folder, as on the original platform.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pemo::profile {
+
+// Settings files are small; one beyond this is no settings file, and reading it whole would
+// only exhaust memory. It reads as a file that cannot be read: values give their default
+// and writes are refused, so nothing in it is lost.
+constexpr std::uintmax_t kLargestProfileFile = std::uintmax_t(16) << 20;
 
 // The host path of a profile file; nullopt when its drive is not defined.
 std::optional<std::string> profileHostPath(std::string_view file);

@@ -15,6 +15,7 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/large_control_style.h"
+#include "platform/ui/picture_file.h"
 
 namespace pemo::ui {
 
@@ -97,7 +98,7 @@ void applyCaptionAndPicture(QWidget* w, const ControlLook& look) {
     case ControlKind::PictureButton: {
       auto* button = static_cast<QToolButton*>(w);
       button->setText(caption);
-      QPixmap picture(QString::fromStdString(look.picture));
+      const QPixmap picture = loadPixmap(look.picture);
       button->setIcon(QIcon(picture));
       button->setIconSize(picture.size());
       button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
@@ -106,7 +107,7 @@ void applyCaptionAndPicture(QWidget* w, const ControlLook& look) {
     case ControlKind::Image: {
       auto* image = static_cast<QLabel*>(w);
       image->setToolTip(caption);
-      QPixmap picture(QString::fromStdString(look.picture));
+      const QPixmap picture = loadPixmap(look.picture);
       image->setScaledContents(look.stretch);
       image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       image->setPixmap(picture);

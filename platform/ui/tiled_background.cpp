@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/ui/picture_file.h"
 #include "platform/ui/tiling.h"
 
 namespace pemo::ui {
@@ -44,7 +45,7 @@ QImage repeatedBlock(const QImage& picture) {
 TiledBackground::TiledBackground(QWidget* area) : QObject(area), area_(area) { area_->installEventFilter(this); }
 
 int TiledBackground::tile(const std::string& hostPath, QSize screen) {
-  QImage picture(QString::fromStdString(hostPath));
+  QImage picture = readPicture(hostPath);
   if (picture.isNull()) return -1;
   const TileGrid grid = tileGrid(picture.width(), picture.height(), screen.width(), screen.height());
   if (grid.empty()) return 0;

@@ -1,19 +1,22 @@
 #include "runtime/script/host_script_files.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/fs/fs.h"
 
 namespace pemo::script {
+namespace {
+
+// A menu's script or an included file is text a person wrote: one beyond this is no
+// script, and reading it whole would only exhaust memory.
+constexpr std::uintmax_t kLargestScriptFile = std::uintmax_t(32) << 20;
+
+}  // namespace
 
 std::optional<std::string> HostScriptFiles::readFile(const std::string& windowsPath) {
   const std::optional<std::string> host = fs::toHostPath(windowsPath);
-  if (!host || !fs::fileExists(windowsPath)) return std::nullopt;
-  std::ifstream in(*host, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!host) return std::nullopt;
+  return fs::readWholeFile(*host, kLargestScriptFile);
 }
 
 std::string HostScriptFiles::resolvedPath(const std::string& windowsPath) {

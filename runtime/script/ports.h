@@ -12,7 +12,8 @@ namespace pemo::script {
 class ScriptFileSystem {
  public:
   virtual ~ScriptFileSystem() = default;
-  // The whole file as stored (code page 932 bytes), or nothing when it cannot be read.
+  // The whole file as stored (code page 932 bytes), or nothing when it cannot be read, is
+  // no plain file (a FIFO, a device) or is far too large for a script.
   virtual std::optional<std::string> readFile(const std::string& windowsPath) = 0;
   // The same text for every name of one file (any letter case, "..", links); "" when
   // the path names no file.

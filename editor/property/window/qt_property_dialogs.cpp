@@ -2,10 +2,10 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
-#include <QImageReader>
 
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/picture_file.h"
 #include "platform/ui/qt_keyboard_return.h"
 
 namespace pemo::editor::property {
@@ -41,8 +41,9 @@ std::optional<std::string> QtPropertyDialogs::chooseFile(const std::string& titl
 }
 
 std::optional<PictureSize> QtPictures::readPicture(const std::string& hostPath) {
-  QImageReader reader(QString::fromStdString(hostPath));
-  if (!reader.canRead()) return std::nullopt;
+  ui::PictureFile file(hostPath);
+  QImageReader& reader = file.reader();
+  if (!file.isOpen() || !reader.canRead()) return std::nullopt;
   QSize size = reader.size();
   if (!size.isValid()) {
     // A format that does not tell its size before it is read.

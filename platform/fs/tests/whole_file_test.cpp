@@ -1,7 +1,9 @@
 #include "platform/fs/whole_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "platform/fs/atomic_file.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::fs {
@@ -21,6 +23,27 @@ TEST(WholeFile, ReadsAllBytesAndReportsWhatCannotBeRead) {
   EXPECT_EQ(readWholeFile(dir / "empty"), "");
   EXPECT_EQ(readWholeFile(dir / "missing"), std::nullopt);
   EXPECT_EQ(readWholeFile(dir.path()), std::nullopt);
+}
+
+// Nothing waits for a program at a FIFO's other end, reads a device without end, or puts a
+// file in the place of either.
+TEST(WholeFile, ReadsAppendsAndReplacesOnlyPlainFilesAndReadsNoneBeyondItsLimit) {
+  TempDir dir;
+  const auto fifo = dir / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+  std::filesystem::create_symlink(fifo, dir / "link");
+  EXPECT_EQ(readWholeFile(fifo), std::nullopt);
+  EXPECT_FALSE(appendToFile(fifo, "x"));
+  EXPECT_FALSE(writeFileAtomically(fifo, "x"));
+  EXPECT_FALSE(writeFileAtomically(dir / "link", "x"));
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 2);
+  EXPECT_EQ(readWholeFile("/dev/zero"), std::nullopt);
+  EXPECT_FALSE(appendToFile(dir.path(), "x"));
+
+  writeFileBytes(dir / "ten", "0123456789");
+  EXPECT_EQ(readWholeFile(dir / "ten", 10), "0123456789");
+  EXPECT_EQ(readWholeFile(dir / "ten", 9), std::nullopt);
 }
 
 TEST(WholeFile, CreatesOnlyFilesThatAreNotThere) {

@@ -86,6 +86,26 @@ TEST(PrivateProfile, WritesAreAtomicAndRefuseWhatTheFileCannotHold) {
   EXPECT_EQ(readFileBytes(file), "; settings\n");
 }
 
+// A FIFO or a file far larger than any settings file reads as one that cannot be read:
+// defaults at once, and no write that would replace it.
+TEST(PrivateProfile, WhatIsNoSettingsFileGivesDefaultsAndIsNeverReplaced) {
+  TempDir tree;
+  const auto fifo = tree / "fifo.ini";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+  EXPECT_EQ(readProfileString("S", "k", "default", fifo.string()), "default");
+  EXPECT_FALSE(writeProfileString("S", "k", "v", fifo.string()));
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+  const auto huge = tree / "huge.ini";
+  writeFileBytes(huge, "[S]\r\nk=v\r\n");
+  std::filesystem::resize_file(huge, kLargestProfileFile + 1);
+  EXPECT_EQ(readProfileString("S", "k", "default", huge.string()), "default");
+  EXPECT_FALSE(writeProfileString("S", "k", "new", huge.string()));
+  EXPECT_EQ(std::filesystem::file_size(huge), kLargestProfileFile + 1);
+  std::filesystem::resize_file(huge, kLargestProfileFile);
+  EXPECT_EQ(readProfileString("S", "k", "default", huge.string()), "v");
+}
+
 TEST(PrivateProfile, NamesReadBackAsTheyWereWritten) {
   TempDir tree;
   const std::string file = (tree / "app.ini").string();

@@ -1,12 +1,12 @@
 #include "runtime/page/window/page_surface.h"
 
 #include <QApplication>
-#include <QImageReader>
 #include <QScrollBar>
 
 #include "menufile/control_kind.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/picture_file.h"
 #include "runtime/page/splitter.h"
 #include "runtime/page/window/page_event_wiring.h"
 
@@ -270,7 +270,7 @@ bool PageSurface::isPicture(const std::string& hostPath) {
   // opening (trying means asking every picture format to read its start).
   auto known = pictureChecks_.find(hostPath);
   if (known != pictureChecks_.end()) return known->second;
-  const bool picture = QImageReader(QString::fromStdString(hostPath)).canRead();
+  const bool picture = ui::isPictureFile(hostPath);
   pictureChecks_.emplace(hostPath, picture);
   return picture;
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/fs/fs.h"
 #include "platform/testing/temp_dir.h"
@@ -21,6 +22,15 @@ TEST(HostScriptFiles, ReadsAndFindsFilesByWindowsPath) {
   EXPECT_EQ(files.readFile(folder + "\\MENU.FIL"), std::optional<std::string>("SUB A()\r\n"));  // any letter case
   EXPECT_EQ(files.readFile(folder + "\\NONE.FIL"), std::nullopt);
   EXPECT_EQ(files.readFile(folder + "\\SUBDIR"), std::nullopt);
+  // No plain file, or far beyond any script: read as a file that cannot be opened, at once.
+  ASSERT_EQ(::mkfifo((dir / "FIFO").c_str(), 0666), 0);
+  EXPECT_EQ(files.readFile(folder + "\\FIFO"), std::nullopt);
+  const std::string zero = fs::toWindowsPath("/dev/zero");
+  ASSERT_FALSE(zero.empty());
+  EXPECT_EQ(files.readFile(zero), std::nullopt);
+  pemo::testing::writeFileBytes(dir / "HUGE.INC", "SUB B()\r\n");
+  std::filesystem::resize_file(dir / "HUGE.INC", std::uintmax_t(64) << 20);
+  EXPECT_EQ(files.readFile(folder + "\\HUGE.INC"), std::nullopt);
   EXPECT_TRUE(files.anyFileMatches(folder + "\\menu.fil"));
   EXPECT_TRUE(files.anyFileMatches(folder + "\\*.FIL"));
   EXPECT_FALSE(files.anyFileMatches(folder + "\\*.TXT"));

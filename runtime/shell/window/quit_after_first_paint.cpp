@@ -4,8 +4,10 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <cstdlib>
 
 namespace pemo::shell {
@@ -22,9 +24,14 @@ class QuitAfterFirstPaint : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && page_ && watched == page_)
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    // A message may show while the page holds back its repaints: it is closed once shown.
-    if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show)
+    // A message may show while the page holds back its repaints: it is closed once shown,
+    // and its text goes to the error output for the check that started the run.
+    if (auto* message = qobject_cast<QMessageBox*>(watched); message && event->type() == QEvent::Show) {
+      // One line per message, whatever line breaks its text holds.
+      const QString text = message->text().replace(QLatin1String("\r\n"), QLatin1String(" / ")).replace(QRegularExpression("[\r\n]"), " / ");
+      std::fprintf(stderr, "pemo: message closed: %s\n", qPrintable(text));
       QTimer::singleShot(0, message, &QDialog::reject);
+    }
     return QObject::eventFilter(watched, event);
   }
 

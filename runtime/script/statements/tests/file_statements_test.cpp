@@ -211,7 +211,12 @@ TEST(OutputAndAppend, WriteOneLineInCodePage932) {
   f.run({"OUTPUT \"folder\", \"x\""});
   f.run({"APPEND \"folder\", \"x\""});
   f.run({"OUTPUT \"Q:\\x.txt\", \"x\""});
-  EXPECT_EQ(f.errors(), (Lines{msg::kOutputFailed, msg::kAppendFailed, msg::kOutputFailed}));
+  ASSERT_EQ(::mkfifo((t / "pipe").c_str(), 0666), 0);
+  f.run({"OUTPUT \"pipe\", \"x\""});
+  f.run({"APPEND \"pipe\", \"x\""});
+  EXPECT_TRUE(stdfs::is_fifo(t / "pipe"));
+  EXPECT_EQ(f.errors(), (Lines{msg::kOutputFailed, msg::kAppendFailed, msg::kOutputFailed, msg::kOutputFailed,
+                               msg::kAppendFailed}));
 }
 
 // A file without any write permission bit is read-only for everyone who runs the script.

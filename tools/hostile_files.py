@@ -1,0 +1,108 @@
+#!/usr/bin/env python3
+"""Opens menus whose scripts and pictures name things that are no plain files (a FIFO, a
+device, a folder) or a file far too large for its use, each with `pemo` (offscreen,
+quitting after its first paint), and prints for every run the time to the first paint,
+the peak resident memory, the messages shown and whether the FIFO is still a FIFO.
+
+    tools/hostile_files.py [build/bin/pemo] [--keep]
+
+Nothing at the FIFO's other end ever opens it, so a run that waits for it is stopped at
+the time limit. Only FIFOs in the temporary folder are written to, never a device.
+"""
+import os
+import shutil
+import stat
+import sys
+import tempfile
+
+import hostile_menus
+from hostile_menus import MENU, block, run_pemo
+
+hostile_menus.TIME_LIMIT = 30
+HUGE = 64 * 1024 * 1024
+
+
+def windows(path):
+    return "C:" + os.path.abspath(path).replace("/", "\\")
+
+
+def script_menu(path, includes=(), lines=(), objects=b"", menu=MENU):
+    body = menu + (objects or block(b"LABEL", [b"CAPTION=x"])) + b"BEGIN SCRIPT\r\n"
+    body += b"".join(b"INCLUDE %s\r\n" % name.encode() for name in includes)
+    body += b'SUB MENU_LOADEDMENU()\r\n    V$ = ""\r\n'
+    body += b"".join(line.encode() + b"\r\n" for line in lines)
+    body += b'    MSGBOX "script went on " & V$\r\nEND SUB\r\nEND SCRIPT\r\n'
+    with open(path, "wb") as f:
+        f.write(body)
+
+
+def huge_file(path, start):
+    with open(path, "wb") as f:
+        f.write(start)
+    os.truncate(path, HUGE)
+
+
+def cases(folder):
+    fifo = os.path.join(folder, "fifo")
+    text = os.path.join(folder, "text.txt")
+    huge = os.path.join(folder, "huge.txt")
+    with open(text, "wb") as f:
+        f.write(b"text\r\n")
+    huge_file(huge, b"[S]\r\nK=found\r\nSUB NEVER()\r\nEND SUB\r\n")
+    F, T, H = windows(fifo), windows(text), windows(huge)
+    # MSGBOX splits its arguments at every comma, so the value goes through a variable,
+    # shown by the closing message (a second message would keep the run from quitting).
+    get = lambda file: ['    V$ = "GETSETTING=[" & GETSETTING("%s", "S", "K") & "]"' % file]
+    picture = (MENU.replace(b"END MENU", b"    TILINGIMAGE=%s\r\nEND MENU" % F.encode())
+               + block(b"IMAGE", [b"PICTURE=%s" % F.encode()])
+               + block(b"PICTUREBUTTON", [b"CAPTION=zero", b"PICTURE=C:\\dev\\zero"]))
+    return [
+        ("INCLUDE C:\\dev\\zero", dict(includes=["C:\\dev\\zero"])),
+        ("INCLUDE a FIFO", dict(includes=[F])),
+        ("INCLUDE a folder", dict(includes=[windows(folder)])),
+        ("INCLUDE a 64 MB file", dict(includes=[H])),
+        ("GETSETTING on a FIFO", dict(lines=get(F))),
+        ("GETSETTING on a 64 MB INI file", dict(lines=get(H))),
+        ("SAVESETTING on a FIFO", dict(lines=['    SAVESETTING "%s", "S", "K", "v"' % F])),
+        ("APPEND to a FIFO", dict(lines=['    APPEND "%s", "line"' % F])),
+        ("OUTPUT to a FIFO", dict(lines=['    OUTPUT "%s", "line"' % F])),
+        ("FILECOPY from a FIFO", dict(lines=['    FILECOPY "%s", "%s"' % (F, T)])),
+        ("FILECOPY onto a FIFO", dict(lines=['    FILECOPY "%s", "%s"' % (T, F)])),
+        ("pictures: FIFO tiled, FIFO image, /dev/zero button", dict(objects=picture)),
+    ], fifo
+
+
+def main():
+    args = [a for a in sys.argv[1:] if a != "--keep"]
+    here = os.path.dirname(os.path.abspath(__file__))
+    pemo = os.path.abspath(args[0] if args else os.path.join(here, "..", "build", "bin", "pemo"))
+    folder = tempfile.mkdtemp(prefix="pemo-hostile-files-")
+    try:
+        all_cases, fifo = cases(folder)
+        for number, (title, menu) in enumerate(all_cases):
+            if os.path.lexists(fifo):
+                os.remove(fifo)
+            os.mkfifo(fifo)
+            path = os.path.join(folder, "case%d.fil" % number)
+            script_menu(path, **menu)
+            config = os.path.join(folder, "config%d" % number)
+            os.makedirs(config)
+            run = run_pemo(pemo, path, config)
+            kept = "FIFO kept" if stat.S_ISFIFO(os.lstat(fifo).st_mode) else "FIFO REPLACED"
+            if run is None:
+                print(f"{title:50} stopped after {hostile_menus.TIME_LIMIT} s  {kept}", flush=True)
+                continue
+            seconds, megabytes, code, errors = run
+            shown = [line.split(": ", 2)[2] for line in errors.splitlines()
+                     if line.startswith("pemo: message closed: ")]
+            print(f"{title:50} {seconds:6.2f} s {megabytes:7.1f} MB  exit {code}  {kept}  shown: "
+                  + (" | ".join(shown) or "nothing"), flush=True)
+    finally:
+        if "--keep" in sys.argv:
+            print("files kept in", folder)
+        else:
+            shutil.rmtree(folder)
+
+
+if __name__ == "__main__":
+    main()

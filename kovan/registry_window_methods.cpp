@@ -77,6 +77,9 @@ bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const
     auto width = pixels(widthText);
     auto height = pixels(heightText);
     if (!width || !height) return false;
+    // A size of nothing or less (a damaged or missing value) would give a window nobody
+    // can see: the window keeps the size it has, its default one.
+    if (*width <= 0 || *height <= 0) return true;
     // A damaged size would ask for a window larger than any screen can show.
     const ui::ScreenSize available = windows.availableSize();
     windows.resizeWindow(wnd, withinExtent(*width, available.width), withinExtent(*height, available.height));

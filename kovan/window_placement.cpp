@@ -11,7 +11,7 @@ std::optional<int32_t> storedPixels(const std::string& text) {
 }
 
 int32_t onScreen(int32_t position, int32_t extent) {
-  if (position > extent) position = extent - position;
+  if (position >= extent) position = extent - position;
   return position < 0 ? 0 : position;
 }
 

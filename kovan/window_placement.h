@@ -10,7 +10,8 @@ namespace pemo::kovan {
 // nullopt when it is beyond what a window position can be.
 std::optional<int32_t> storedPixels(const std::string& text);
 
-// A position beyond the screen's extent comes back from its far edge, a negative one to 0.
+// A position at or beyond the screen's far edge (where nothing of the window would show)
+// comes back from that edge, a negative one to 0.
 int32_t onScreen(int32_t position, int32_t extent);
 
 // A length larger than the extent comes back at the extent; without an extent (no

@@ -6,7 +6,12 @@
 # right or bottom edge must come back unchanged, damaged sizes (40000, 2147483647) must
 # come up at the screen's available area and close at once, and, under a window manager,
 # pemo closed maximised must start maximised again and keep its normal place (maximised
-# and made normal with wmctrl). Screenshots go to the folder given (default ./walk-shots).
+# and made normal with wmctrl). Places at the screen's right and bottom edges must come back
+# onto it, and sizes of 0, -5 or no number must bring both editor windows up at their default
+# size (shown again with Ctrl+P), which the close stores. Under a window manager the strip
+# closed maximised must keep its normal place, and pemo maximised with its splitter dragged
+# to x=1000 must keep the page in reach once made normal after the next start. Screenshots
+# go to the folder given (default ./walk-shots).
 # pemo runs from a copy of the program folder, so that what it writes there stays out of
 # the build.
 #
@@ -175,6 +180,82 @@ if [ -n "${WM:-}" ]; then
   WHILE_SHOWN=make_normal run_and_close "made normal" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL | grep -E "MAXIMISED|made normal|closed|STILL"
   echo "  WindowState=$(window_state)"
   expect_place Pemo "$normal"
+fi
+
+# shown_windows PID: each visible window of the program, its title and outer place.
+shown_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo "  shown: \"$(xdotool getwindowname "$id")\" at $X,$Y ${WIDTH}x$HEIGHT"
+  done
+}
+# Both editor windows as they come up, then Ctrl+P from the strip.
+editor_windows_shown() {
+  shown_windows "$(xdotool getwindowpid "$1")"
+  keys_to "$1" ctrl+p
+  echo "  after Ctrl+P:"
+  shown_windows "$(xdotool getwindowpid "$1")"
+}
+
+echo "places at the screen's right and bottom edges ($label) come back onto it:"
+set_place Pemo LEFT=1280 TOP=1024 WIDTH=722 HEIGHT=565
+SHOT="places-$label-pemo-at-the-edge" run_and_close "pemo at 1280,1024" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+  grep -E "on screen|closed|STILL|NO WINDOW|stored: Pemo "
+set_place Setting LEFT=1280 TOP=1024 WIDTH=1000
+set_place "Property Window" LEFT=1280 TOP=1024
+SHOT="places-$label-pemoedit-at-the-edge" WHILE_SHOWN=editor_windows_shown run_and_close \
+  "strip and property window at 1280,1024" pemoedit "PemoEdit" alt+f | grep -Ev "stored: Pemo "
+
+echo "sizes of nothing, less or no number ($label) come up at the default size, and the close stores it:"
+for size in 0 -5 abc; do
+  set_place Setting LEFT=30 TOP=200 WIDTH=$size HEIGHT=$size
+  set_place "Property Window" LEFT=50 TOP=300 WIDTH=$size HEIGHT=$size
+  SHOT="places-$label-pemoedit-size-$size" WHILE_SHOWN=editor_windows_shown run_and_close \
+    "strip and property window at $size" pemoedit "PemoEdit" alt+f | grep -Ev "stored: Pemo "
+done
+
+if [ -n "${WM:-}" ]; then
+  echo "the strip closed maximised ($label) keeps its normal place:"
+  set_place Setting LEFT=30 TOP=200 WIDTH=1000
+  normal=$(place_of Setting)
+  WHILE_SHOWN=maximise run_and_close "strip maximised by the user" pemoedit "PemoEdit" alt+f | grep -E "on screen|closed|STILL"
+  expect_place Setting "$normal"
+  SHOT="places-$label-strip-after-maximised" run_and_close "the next start" pemoedit "PemoEdit" alt+f |
+    grep -E "on screen|closed|STILL"
+  expect_place Setting "$normal"
+
+  echo "pemo maximised ($label) with its splitter dragged to x=1000, closed, started and made normal:"
+  set_place Pemo LEFT=279 TOP=229 WIDTH=722 HEIGHT=565
+  set_place SW WINDOWSTATE=0 TREEVIEW=True SEGMENTPOSITION=200
+  drag_splitter() {
+    maximise "$1"
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    # The splitter's left edge stands at 200 in the client area, below the menu bar.
+    xdotool mousemove $((X + 201)) $((Y + 300)) mousedown 1
+    sleep 0.3
+    xdotool mousemove $((X + 600)) $((Y + 300))
+    sleep 0.3
+    xdotool mousemove $((X + 1001)) $((Y + 300))
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.5
+    shot "places-$label-pemo-splitter-dragged" 0
+  }
+  WHILE_SHOWN=drag_splitter run_and_close "maximised, the splitter dragged" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+    grep -E "on screen|closed|STILL|\.png"
+  echo "  stored: $(sqlite3 "$XDG_CONFIG_HOME/pemo/registry.db" "
+    SELECT group_concat(v.fold || '=' || $value_text, ' ') FROM reg_values v JOIN keys k ON v.key = k.id
+    WHERE k.name = 'SW' AND v.fold IN ('WINDOWSTATE', 'SEGMENTPOSITION', 'TREEVIEW');")"
+  made_normal_shot() {
+    make_normal "$1"
+    shot "places-$label-pemo-splitter-made-normal" 0
+  }
+  SHOT="places-$label-pemo-splitter-maximised-start" WHILE_SHOWN=made_normal_shot run_and_close "started and made normal" \
+    pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL | grep -E "MAXIMISED|made normal|closed|STILL|\.png"
+  echo "  stored: $(sqlite3 "$XDG_CONFIG_HOME/pemo/registry.db" "
+    SELECT group_concat(v.fold || '=' || $value_text, ' ') FROM reg_values v JOIN keys k ON v.key = k.id
+    WHERE k.name = 'SW' AND v.fold IN ('WINDOWSTATE', 'SEGMENTPOSITION');")"
 fi
 
 echo "the stored places ($label):"

@@ -36,6 +36,15 @@ TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   expectRect(windows.rects[5], -50, 2000, 300, 200);
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
   expectRect(windows.rects[5], 0, 0, 300, 200);
+  // At the screen's right and bottom edges nothing of the window would show.
+  k.RegSetValue(opened, "Left", 1, "1024");
+  k.RegSetValue(opened, "Top", 1, "768");
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
+  expectRect(windows.rects[5], 0, 0, 300, 200);
+  k.RegSetValue(opened, "Left", 1, "1023");
+  k.RegSetValue(opened, "Top", 1, "767");
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
+  expectRect(windows.rects[5], 1023, 767, 300, 200);
   k.RegSetValue(opened, "Left", 1, "12.5");
   k.RegSetValue(opened, "Top", 1, "13.5");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
@@ -43,6 +52,22 @@ TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   // A damaged size comes back at the screen's.
   k.RegSetValue(opened, "Width", 1, "40000");
   k.RegSetValue(opened, "Height", 1, "2147483647");
+  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
+  expectRect(windows.rects[5], 12, 14, 1024, 768);
+  // One of nothing or less keeps the window's own size.
+  windows.rects[5] = {0, 0, 300, 200};
+  for (const char* damaged : {"0", "-5", "abc"}) {
+    k.RegSetValue(opened, "Width", 1, damaged);
+    k.RegSetValue(opened, "Height", 1, "100");
+    EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
+    expectRect(windows.rects[5], 12, 14, 300, 200);
+    k.RegSetValue(opened, "Width", 1, "100");
+    k.RegSetValue(opened, "Height", 1, damaged);
+    EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
+    expectRect(windows.rects[5], 12, 14, 300, 200);
+  }
+  k.RegSetValue(opened, "Width", 1, "1024");
+  k.RegSetValue(opened, "Height", 1, "768");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
   expectRect(windows.rects[5], 12, 14, 1024, 768);
   k.RegCloseKey(opened);
@@ -67,11 +92,11 @@ TEST(WindowPositionReg, ReadsValuesInTheirStoredOrder) {
   k.RegSetValue(key, "TOP", 1, "30");
   k.RegSetValue(key, "left", 1, "20");
   EXPECT_TRUE(k.GetWindowPositionReg(7, "Order", false, Variant(1)));
-  expectRect(windows.rects[7], 20, 0, 0, 0);
+  expectRect(windows.rects[7], 20, 0, 100, 100);  // no size found: the window keeps its own
   // Values that are no numbers count 0; one too large for a position fails.
   k.RegSetValue(key, "WIDTH", 1, "abc");
   EXPECT_TRUE(k.GetWindowPositionReg(7, "Order", false, Variant(1)));
-  expectRect(windows.rects[7], 20, 0, 0, 0);
+  expectRect(windows.rects[7], 20, 0, 100, 100);
   k.RegSetValue(key, "left", 1, "1E20");
   EXPECT_FALSE(k.GetWindowPositionReg(7, "Order", false));
   k.RegCloseKey(key);

@@ -195,20 +195,24 @@ void MainWindow::showAboutBox() {
 void MainWindow::closeMainWindow() { close(); }
 
 void MainWindow::restorePlacement() {
-  if (!settingsWereSaved()) {
-    QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
-    ui::moveOuter(this, QPoint(0, 0));
-    ui::resizeOuter(this, QSize(screen.width(), stripHeight()));
-    placePropertyWindowBelow();
-    // The strip's caption and frame come from the window manager once it is shown.
-    ui::whenFrameKnown(this, QStringLiteral("property window below"), [this] { placePropertyWindowBelow(); });
+  // The default place; a stored one replaces it, and a damaged stored size keeps its size.
+  QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
+  ui::moveOuter(this, QPoint(0, 0));
+  ui::resizeOuter(this, QSize(screen.width(), stripHeight()));
+  if (settingsWereSaved()) {
+    kovan::KovanObject().GetWindowPositionReg(ui::handleOfWindow(this), settingKeyName(), true, true);
     return;
   }
-  kovan::KovanObject().GetWindowPositionReg(ui::handleOfWindow(this), settingKeyName(), true, true);
+  placePropertyWindowBelow();
+  // The strip's caption and frame come from the window manager once it is shown.
+  ui::whenFrameKnown(this, QStringLiteral("property window below"), [this] { placePropertyWindowBelow(); });
 }
 
 void MainWindow::saveSettings() {
-  kovan::KovanObject().SetWindowPositionReg(ui::handleOfWindow(this), settingKeyName());
+  // A maximised strip's rectangle is the screen's: the place stored from its last normal
+  // close stays, as pemo keeps its own.
+  if (!ui::maximisedOrFullScreen(this))
+    kovan::KovanObject().SetWindowPositionReg(ui::handleOfWindow(this), settingKeyName());
   saveScriptEditorPath(state_.scriptEditorPath);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/picture_file.h"
+#include "platform/ui/qt_frame_watch.h"
 #include "runtime/page/splitter.h"
 #include "runtime/page/window/page_event_wiring.h"
 
@@ -312,6 +313,7 @@ void PageSurface::raiseFixedControls() {
 
 void PageSurface::relayout() {
   if (!page_ || window()->isMinimized()) return;
+  if (bringSplitterWithinReach()) return;  // that laid the window out
   ScrollBarInput in;
   in.statusHeight = windowFrame_.statusBarHeight();
   in.clientWidth = width();
@@ -364,6 +366,20 @@ void PageSurface::enablePage(bool enabled) {
 }
 
 void PageSurface::closeWindow() { windowFrame_.closeWindow(); }
+
+bool PageSurface::bringSplitterWithinReach() {
+  // A window made narrower than where the splitter stands (a maximised one made normal)
+  // would leave the tree filling it, with the page and the splitter out of reach: the
+  // splitter is put into the window as a stored position is. A maximised window is not
+  // its final width until the window manager has made it so; its splitter was put within
+  // the screen's width.
+  if (!treePaneShown() || !isVisible() || ui::maximisedOrFullScreen(window())) return false;
+  const int left = splitterLeftWithin(splitter_->x(), width());
+  if (left == splitter_->x()) return false;
+  splitter_->move(left, splitter_->y());
+  layOutAfterSplitterMove(*page_, left);
+  return true;
+}
 
 void PageSurface::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

@@ -96,6 +96,9 @@ class PageSurface : public QWidget, public PageView {
 
  private:
   void buildFixedControls();
+  // Moves a splitter the window's width has left out of reach back into it and lays the
+  // window out; false when it was within reach.
+  bool bringSplitterWithinReach();
   QWidget* loadWidget(const PageObject& object);
   // Shows the object; while the page is locked an object that the lock switches stays
   // disabled whatever it says.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -133,6 +135,62 @@ TEST_F(EditorStartsTest, FirstStartPlacesCountTheFramesAndStoredPlacesComeBackEx
     EXPECT_EQ(kovan::testing::storedPlace(setting), strip) << "start " << start;
     EXPECT_EQ(kovan::testing::storedPlace(propertyKey), sheet) << "start " << start;
   }
+}
+
+TEST_F(EditorStartsTest, PlacesAtTheEdgesOrOfNoSizeComeUpSeenAndAMaximisedStripKeepsItsNormalPlace) {
+  using kovan::testing::StoredPlace;
+  using kovan::testing::storedPlace;
+  using kovan::testing::storePlace;
+  const std::string setting = settingKeyName();
+  const std::string propertyKey = std::string(kEditorRegistrySubKey) + "\\Property Window";
+  auto startAndClose = [&](const std::function<void(MainWindow&, QWidget&)>& whileShown) {
+    EditorWindows editor(state);
+    editor.start();
+    waitUntilFramed(editor.mainWindow);
+    waitUntilFramed(editor.propertyWindow);
+    whileShown(editor.mainWindow, editor.propertyWindow);
+    ASSERT_TRUE(editor.mainWindow.close());
+  };
+  QRect strip, sheet;  // as a first start shows them
+  startAndClose([&](MainWindow& main, QWidget& property) {
+    strip = main.frameGeometry();
+    sheet = property.frameGeometry();
+  });
+  const QSize screen = QApplication::primaryScreen()->size();
+
+  // At the screen's right and bottom edges: back at its left and top.
+  storePlace(setting, {screen.width(), screen.height(), strip.width() - 100, strip.height()});
+  storePlace(propertyKey, {screen.width(), screen.height(), sheet.width(), sheet.height()});
+  startAndClose([&](MainWindow& main, QWidget& property) {
+    EXPECT_EQ(main.frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(property.frameGeometry().topLeft(), QPoint(0, 0));
+  });
+  EXPECT_EQ(storedPlace(setting), (StoredPlace{0, 0, strip.width() - 100, strip.height()}));
+
+  // A size of nothing or less: the window's default size, and the close stores it.
+  for (const int damaged : {0, -5}) {
+    storePlace(setting, {30, 200, damaged, damaged});
+    storePlace(propertyKey, {50, 300, damaged, strip.height()});
+    startAndClose([&](MainWindow& main, QWidget& property) {
+      EXPECT_EQ(main.frameGeometry(), QRect(QPoint(30, 200), strip.size())) << damaged;
+      EXPECT_TRUE(property.isVisible());
+      EXPECT_EQ(property.frameGeometry(), QRect(QPoint(50, 300), sheet.size())) << damaged;
+    });
+    EXPECT_EQ(storedPlace(setting), (StoredPlace{30, 200, strip.width(), strip.height()})) << damaged;
+    EXPECT_EQ(storedPlace(propertyKey), (StoredPlace{50, 300, sheet.width(), sheet.height()})) << damaged;
+  }
+
+  // Closed maximised, the strip keeps the place of its last normal close and comes back there.
+  const StoredPlace normal{30, 200, strip.width() - 100, strip.height()};
+  storePlace(setting, normal);
+  startAndClose([](MainWindow& main, QWidget&) {
+    main.showMaximized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.frameGeometry().height() > 200; }));
+  });
+  EXPECT_EQ(storedPlace(setting), normal);
+  startAndClose([&](MainWindow& main, QWidget&) {
+    EXPECT_EQ(main.frameGeometry(), QRect(normal.left, normal.top, normal.width, normal.height));
+  });
 }
 
 TEST_F(EditorWindowTest, RecentFilesFollowTheKeyWithTheirAmpersandsAsWritten) {

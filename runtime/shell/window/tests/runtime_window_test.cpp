@@ -155,6 +155,26 @@ TEST(RuntimeWindow, ViewSettingsComeFromTheRegistryAndGoBackAtClose) {
     }
     EXPECT_EQ(loadViewSettings().segmentPosition, (640 - 17) / 2) << far;
   }
+  // Dragged far right in the maximised window, it stays there; when the window is made
+  // normal it comes into the narrower window, with the page beside the tree.
+  const int maximisedWidth = QApplication::primaryScreen()->availableGeometry().width();
+  stored.segmentPosition = maximisedWidth - 100;
+  stored.windowState = WindowShowState::Maximized;
+  saveViewSettings(stored, {});
+  {
+    Window w;
+    w.shell->createWindow(Startup{});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface.width() > 640; }));
+    EXPECT_EQ(w.surface.splitterLeft(), maximisedWidth - 100);
+    w.window.showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.surface.width() == 640; }));
+    EXPECT_EQ(w.surface.splitterLeft(), (640 - 17) / 2);
+    EXPECT_EQ(w.window.treeWidget()->width(), w.surface.splitterLeft());
+    EXPECT_TRUE(w.window.close());
+  }
+  EXPECT_EQ(loadViewSettings().segmentPosition, (640 - 17) / 2);
+  stored.windowState = WindowShowState::Normal;
+
   // One that a drag in this window could give stays where it was.
   stored.segmentPosition = 615;
   saveViewSettings(stored, {});

@@ -198,7 +198,7 @@ class PemoRun {
     QProcess p;
     p.setProcessEnvironment(env_);
     p.setWorkingDirectory(QString::fromStdString(startFile.parent_path().string()));
-    p.start("strace", {"-f", "-c", "-e", "trace=%stat", "-o", summary, program_,
+    p.start("strace", {"-f", "-c", "-e", "trace=%stat,%lstat,%fstat", "-o", summary, program_,
                        QString::fromStdString(startFile.string())});
     if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit) return -1;
     std::ifstream in(summary.toStdString());

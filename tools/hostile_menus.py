@@ -74,6 +74,13 @@ def self_including(path, size, includes):
         f.write(body + b"END SCRIPT\r\n")
 
 
+def long_link(path, names):
+    """One LINK of many folder names: every folder on its way was once looked up and kept."""
+    link = b"C:" + b"\\a" * names + b"\\menu.fil"
+    with open(path, "wb") as f:
+        f.write(MENU + block(b"BUTTON", [b"CAPTION=x", b"LINK=" + link]))
+
+
 CASES = [
     ("LEFT=1e300 on a button", "left.fil", lambda p: geometry_file(p, [b"LEFT=1e300"])),
     ("HEIGHT=2147483647 on a button", "height.fil", lambda p: geometry_file(p, [b"WIDTH=100", b"HEIGHT=2147483647"])),
@@ -88,6 +95,8 @@ CASES = [
      lambda p: overlapping_frames(p, 32767, [b"BACKCOLOR=C0C0C0"])),
     ("20 MB of CR bytes", "crs.fil", lambda p: bare_line_ends(p, 20 * 1024 * 1024)),
     ("2,000 INCLUDEs of its own 1.15 MB file", "include.fil", lambda p: self_including(p, 1_150_000, 2000)),
+    ("a LINK of 20,000 folder names", "link20000.fil", lambda p: long_link(p, 20_000)),
+    ("a LINK of 50,000 folder names", "link50000.fil", lambda p: long_link(p, 50_000)),
 ]
 
 

@@ -1,3 +1,5 @@
+#include <limits.h>
+
 #include <algorithm>
 
 #include "platform/fs/config_folders.h"
@@ -15,31 +17,64 @@ using detail::entryExists;
 
 // The name in folder that equals name without regard to case, through the open
 // scope's listings when there is one.
-std::optional<std::string> findNoCase(const stdfs::path& folder, const std::string& name) {
+detail::LookupCache::Match findNoCase(const stdfs::path& folder, const std::string& name) {
   if (auto* cache = detail::activeLookupCache()) return cache->findNoCase(folder, name);
-  return detail::FolderNames::list(folder).findNoCase(name);
+  return {detail::FolderNames::list(folder).findNoCase(name)};
 }
 
+enum class Found { Yes, No, NoFolder };
+
 // Adds a name to a resolved path as the disk spells it: the exact name when it exists,
-// else a name that differs only by case, else as written. True when it exists.
-bool appendName(detail::ResolvedPath& path, const std::string& name) {
+// else a name that differs only by case, else as written.
+Found appendName(detail::ResolvedPath& path, const std::string& name) {
   std::string onDisk = name;
-  bool exists = entryExists(path.host / name);
-  if (!exists)
-    if (auto match = findNoCase(path.host, name)) {
-      onDisk = std::move(*match);
-      exists = true;
+  Found found = entryExists(path.host / name) ? Found::Yes : Found::No;
+  if (found == Found::No) {
+    auto match = findNoCase(path.host, name);
+    if (match.name) {
+      onDisk = std::move(*match.name);
+      found = Found::Yes;
+    } else if (match.folderGone) {
+      found = Found::NoFolder;
     }
+  }
   path.host /= onDisk;
   path.onDisk.parts.push_back(std::move(onDisk));
-  return exists;
+  return found;
+}
+
+// Adds the names of path from index `from` up to `to` as written, without the disk.
+void appendAsWritten(detail::ResolvedPath& resolved, const WindowsPath& path, size_t from, size_t to) {
+  std::string names;
+  for (size_t i = from; i < to; ++i) {
+    if (i > from) names += '/';
+    names += path.parts[i];
+  }
+  if (from < to) resolved.host /= names;
+  resolved.onDisk.parts.insert(resolved.onDisk.parts.end(), path.parts.begin() + from, path.parts.begin() + to);
 }
 
 // Adds the names of path from index `from` up to `to`; true when all of them exist.
+// Nothing can exist below a missing name, so the names after it are not looked up.
 bool appendNames(detail::ResolvedPath& resolved, const WindowsPath& path, size_t from, size_t to) {
-  bool allExist = true;
-  for (size_t i = from; i < to; ++i) allExist = appendName(resolved, path.parts[i]) && allExist;
-  return allExist;
+  for (size_t i = from; i < to; ++i)
+    if (appendName(resolved, path.parts[i]) != Found::Yes) {
+      appendAsWritten(resolved, path, i + 1, to);
+      return false;
+    }
+  return true;
+}
+
+// A path the host cannot open at all: longer than PATH_MAX, or a name longer than NAME_MAX.
+bool tooLongToOpen(const stdfs::path& target, const WindowsPath& path) {
+  const std::string& root = target.native();
+  size_t length = root.size() - (!root.empty() && root.back() == '/');
+  for (const std::string& name : path.parts) {
+    if (name.size() > NAME_MAX) return true;
+    length += 1 + name.size();
+    if (length >= PATH_MAX) return true;
+  }
+  return false;
 }
 
 stdfs::path withoutTrailingSlash(stdfs::path path) {
@@ -79,14 +114,23 @@ std::optional<ResolvedPath> resolve(const WindowsPath& path) {
   const size_t folderNames = path.parts.empty() ? 0 : path.parts.size() - 1;
   if (cache)
     if (auto remembered = cache->resolvedFolder(path, folderNames)) {
-      const stdfs::path folder = remembered->host;
-      if (appendNames(*remembered, path, folderNames, path.parts.size()) || entryExists(folder)) return remembered;
+      const Found last = path.parts.empty() ? Found::Yes : appendName(*remembered, path.parts.back());
+      remembered->found = last == Found::Yes;
+      if (last != Found::NoFolder) return remembered;
     }
   const auto target = driveTarget(path.drive);
   if (!target) return std::nullopt;
   ResolvedPath result{*target, WindowsPath{path.drive, {}}};
-  if (appendNames(result, path, 0, folderNames) && cache) cache->rememberFolder(path, folderNames, result);
-  appendNames(result, path, folderNames, path.parts.size());
+  if (tooLongToOpen(result.host, path)) {
+    appendAsWritten(result, path, 0, path.parts.size());
+    return result;
+  }
+  const bool folderFound = appendNames(result, path, 0, folderNames);
+  if (folderFound && cache) cache->rememberFolder(path, folderNames, result);
+  if (folderFound)
+    result.found = appendNames(result, path, folderNames, path.parts.size());
+  else
+    appendAsWritten(result, path, folderNames, path.parts.size());
   return result;
 }
 
@@ -98,6 +142,18 @@ std::optional<std::string> toHostPath(std::string_view windowsPath) {
   if (!parsed) return std::nullopt;
   const auto resolved = detail::resolve(*parsed);
   if (!resolved) return std::nullopt;
+  return resolved->host.string();
+}
+
+std::optional<std::string> foundHostPath(std::string_view windowsPath) {
+  if (isHostPath(windowsPath)) {
+    if (!detail::entryExists(stdfs::path(windowsPath))) return std::nullopt;
+    return std::string(windowsPath);
+  }
+  const auto parsed = parseWindowsPath(windowsPath);
+  if (!parsed) return std::nullopt;
+  const auto resolved = detail::resolve(*parsed);
+  if (!resolved || !resolved->found) return std::nullopt;
   return resolved->host.string();
 }
 

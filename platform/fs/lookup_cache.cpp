@@ -83,19 +83,25 @@ std::optional<std::string> FolderNames::findNoCase(const std::string& name) cons
   return it->second;
 }
 
-std::optional<std::string> LookupCache::findNoCase(const stdfs::path& folder, const std::string& name) {
+LookupCache::Match LookupCache::findNoCase(const stdfs::path& folder, const std::string& name) {
   auto [it, isNew] = listings_.try_emplace(folder.string());
   Listing& listing = it->second;
-  if (isNew) return list(folder, listing).names.findNoCase(name);
+  if (isNew) return matchIn(list(folder, listing), name);
   if (const auto match = listing.names.findNoCase(name)) {
-    if (entryExists(folder / *match)) return match;
+    if (entryExists(folder / *match)) return {match};
     // Renamed or removed since the listing: the folder did change, so a new listing is
     // worth its time however busy the folder is.
-  } else if (stillMissing(folder, listing) || !mayListAgain(listing)) {
-    return std::nullopt;
+  } else {
+    bool folderGone = false;
+    if (stillMissing(folder, listing, folderGone)) return {std::nullopt, folderGone};
+    if (!mayListAgain(listing)) return {};
   }
   ++listing.relistings;
-  return list(folder, listing).names.findNoCase(name);
+  return matchIn(list(folder, listing), name);
+}
+
+LookupCache::Match LookupCache::matchIn(const Listing& listing, const std::string& name) const {
+  return {listing.names.findNoCase(name), !listing.folderFound};
 }
 
 const LookupCache::Listing& LookupCache::list(const stdfs::path& folder, Listing& listing) {
@@ -103,6 +109,7 @@ const LookupCache::Listing& LookupCache::list(const stdfs::path& folder, Listing
   const auto times = timesOf(folder);
   listing.names = times ? FolderNames::list(folder) : FolderNames{};
   listing.times = times.value_or(FolderTimes{});
+  listing.folderFound = times.has_value();
   listing.settled = times && settledBefore(*times);
   listing.takenAt = std::chrono::steady_clock::now();
   listing.took = listing.takenAt - start;
@@ -110,8 +117,9 @@ const LookupCache::Listing& LookupCache::list(const stdfs::path& folder, Listing
   return listing;
 }
 
-bool LookupCache::stillMissing(const stdfs::path& folder, const Listing& listing) const {
+bool LookupCache::stillMissing(const stdfs::path& folder, const Listing& listing, bool& folderGone) const {
   const auto times = timesOf(folder);
+  folderGone = !times;
   if (!times) return true;  // no folder, no names in it
   return listing.settled && *times == listing.times;
 }

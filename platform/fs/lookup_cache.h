@@ -45,8 +45,12 @@ bool entryExists(const std::filesystem::path& path);
 // interval, so a scan beside a busy folder does not list it for every name.
 class LookupCache {
  public:
-  // The name in folder equal to name without regard to case.
-  std::optional<std::string> findNoCase(const std::filesystem::path& folder, const std::string& name);
+  struct Match {
+    std::optional<std::string> name;  // the name in the folder equal to the one asked for without regard to case
+    bool folderGone = false;          // no name: the folder itself was not there when it was looked at
+  };
+  // Every answer without a name looked at the folder on the disk just now.
+  Match findNoCase(const std::filesystem::path& folder, const std::string& name);
 
   // The folder made of the first `count` names of path, when it was resolved before
   // with every name found on the disk.
@@ -61,14 +65,17 @@ class LookupCache {
   struct Listing {
     FolderNames names;
     FolderTimes times;  // the folder's when it was listed
+    bool folderFound = false;
     bool settled = false;  // taken after the folder's clock had moved past its last change
     std::chrono::steady_clock::time_point takenAt;
     std::chrono::steady_clock::duration took{};
     int relistings = 0;  // listings taken again since the first
   };
   const Listing& list(const std::filesystem::path& folder, Listing& listing);
-  // Whether a name the listing lacks is missing on the disk now, without listing again.
-  bool stillMissing(const std::filesystem::path& folder, const Listing& listing) const;
+  Match matchIn(const Listing& listing, const std::string& name) const;
+  // Whether a name the listing lacks is missing on the disk now, without listing again;
+  // `folderGone` tells when the folder is not there at all.
+  bool stillMissing(const std::filesystem::path& folder, const Listing& listing, bool& folderGone) const;
   bool mayListAgain(const Listing& listing) const;
 
   std::unordered_map<std::string, Listing> listings_;    // by host folder

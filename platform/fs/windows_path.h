@@ -36,6 +36,9 @@ std::optional<WindowsPath> parseWindowsPath(std::string_view path);
 // nothing stay as written, so new files can be named). A host path comes back as it
 // is. nullopt when the path cannot be parsed or its drive is not defined.
 std::optional<std::string> toHostPath(std::string_view windowsPath);
+// The host path of a Windows path when the lookup found every name on the disk (a file,
+// a folder or anything else); nullopt when a name is missing, without asking the disk again.
+std::optional<std::string> foundHostPath(std::string_view windowsPath);
 // The host path of an existing regular file that the path names; nullopt otherwise.
 std::optional<std::string> existingHostFile(std::string_view windowsPath);
 

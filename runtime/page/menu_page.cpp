@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "platform/fs/lookup_scope.h"
 #include "platform/fs/windows_path.h"
@@ -83,7 +84,8 @@ bool MenuPage::openMenuFile(const std::string& path) {
     view_.setPointer(MousePointer::Default);
   };
   auto host = fs::toHostPath(working);
-  auto bytes = host ? readBytes(*host) : std::nullopt;
+  auto offered = std::exchange(offeredBytes_, std::nullopt);
+  auto bytes = !host ? std::nullopt : offered && offeredPath_ == path ? std::move(offered) : readBytes(*host);
   if (!bytes) {
     finish();
     ui::showExclamation(path + "\r" + kCannotOpenMenu, kTitle);
@@ -122,6 +124,11 @@ bool MenuPage::openMenuFile(const std::string& path) {
   }
   finish();
   return true;
+}
+
+void MenuPage::offerMenuBytes(const std::string& path, std::string bytes) {
+  offeredPath_ = path;
+  offeredBytes_ = std::move(bytes);
 }
 
 void MenuPage::finishMenuLayout() {

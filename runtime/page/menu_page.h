@@ -22,6 +22,10 @@ class MenuPage {
   // file could not be read to its end; the objects built so far stay, and the user has
   // been told.
   bool openMenuFile(const std::string& path);
+  // The bytes of a menu file just read for another purpose (the start's tree scan): the
+  // next openMenuFile takes them instead of reading the file again when it opens the same
+  // path, and drops them either way.
+  void offerMenuBytes(const std::string& path, std::string bytes);
   // Removes every object of the open menu, then fires the unload event.
   void closeMenu();
   // Puts the objects that name a frame into it. Throws MenuReadError when a frame
@@ -63,6 +67,8 @@ class MenuPage {
   PageState state_;
   PageObjects objects_;
   LinkSelection selection_;
+  std::string offeredPath_;
+  std::optional<std::string> offeredBytes_;
 };
 
 }  // namespace pemo::page

@@ -128,7 +128,7 @@ class Scan {
   Scan(const MenuFileReader& read, int limit) : read_(read), limit_(limit) {}
 
   void addTreeNode(const std::string& path, int parent) {
-    const ScannedFile& file = scannedFile(path);
+    const ScannedFile& file = scannedFile(path, parent == 0);
     if (!file.found) {
       if (parent != 0) add({parent, path, kMissingMenuPrefix + path, MenuTreeNodeKind::MissingMenu, {}});
       return;
@@ -150,10 +150,13 @@ class Scan {
 
   // A file linked many times over (menus that each link twice to the next) is read and
   // taken apart once per scan, however often it shows in the tree.
-  const ScannedFile& scannedFile(const std::string& path) {
+  const ScannedFile& scannedFile(const std::string& path, bool keepBytes) {
     auto [it, added] = files_.try_emplace(path);
     if (added && !path.empty())
-      if (auto bytes = read_(path)) it->second = {true, outlineOf(*bytes, limit_)};
+      if (auto bytes = read_(path)) {
+        it->second = {true, outlineOf(*bytes, limit_)};
+        if (keepBytes) tree.startBytes = std::move(bytes);
+      }
     return it->second;
   }
 
@@ -204,11 +207,12 @@ MenuFileReader fileSystemMenuReader(std::string drive) {
   return [drive](const std::string& path) -> std::optional<std::string> {
     std::string full = !path.empty() && path[0] == '\\' ? drive + path : path;
     // A folder renamed between the lookup and the read (perhaps only in case) leaves the
-    // file where a second lookup finds it.
+    // file where a second lookup finds it; a file the lookup found missing is missing.
     for (int lookup = 0; lookup < 2; ++lookup) {
-      const auto host = fs::toHostPath(full);
+      const auto host = fs::foundHostPath(full);
+      if (!host) return std::nullopt;
       std::error_code ec;
-      if (!host || !std::filesystem::is_regular_file(*host, ec)) continue;
+      if (!std::filesystem::is_regular_file(*host, ec)) continue;
       if (auto bytes = fs::readWholeFile(*host)) return bytes;
     }
     return std::nullopt;

@@ -24,6 +24,7 @@ inline constexpr const char* kMenuTreeCutMessage = "ﾒﾆｭｰﾂﾘｰが大�
 struct MenuTree {
   std::vector<page::MenuTreeNode> nodes;  // in the order they were added
   bool cut = false;                        // the node limit stopped the scan
+  std::optional<std::string> startBytes;   // the start file as the scan read it
 };
 
 // The nodes depth first: each menu's children in the order of its file's blocks, a

@@ -84,6 +84,8 @@ void RuntimeShell::prepareUserFolder() {
 
 void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileReader& read) {
   MenuTree tree = scanMenuTree(startFile, read);
+  // The page opens on the bytes the scan read: a start reads its menu once.
+  if (tree.startBytes) parts_.page.offerMenuBytes(startFile, std::move(*tree.startBytes));
   parts_.tree.setNodes(std::move(tree.nodes));
   if (parts_.tree.nodeCount() == 0) {
     // A start menu without a caption has no node: it opens all the same, and the

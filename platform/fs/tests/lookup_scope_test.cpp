@@ -150,6 +150,35 @@ TEST(PathLookupScope, ListsAFolderThatKeepsChangingOnlyAFewTimes) {
   EXPECT_TRUE(fileExists("M:\\BUSY\\MENU.FIL")) << "renamed right after a listing";
 }
 
+// A path of many names below a missing folder, or one the host could never open, is
+// missing without a listing per name and without the cache keeping every folder on its way.
+TEST(PathLookupScope, AnAbsurdlyLongPathIsMissingAtOnce) {
+  TempDir tree;
+  ASSERT_TRUE(mapDrive('M', tree.path()));
+  auto names = [](int count, const std::string& name) {
+    std::string path = "M:";
+    for (int i = 0; i < count; ++i) path += "\\" + name;
+    return path;
+  };
+  const std::string deep = names(1500, "a"), tooLong = names(3000, "a"), longName = "M:\\" + std::string(300, 'n');
+
+  PathLookupScope scope;
+  EXPECT_FALSE(fileExists(deep));
+  EXPECT_LE(detail::activeLookupCache()->listingsTaken(), 1) << "the drive's folder alone";
+  for (const auto& path : {tooLong, longName}) {
+    EXPECT_FALSE(fileExists(path));
+    EXPECT_FALSE(foundHostPath(path).has_value());
+    EXPECT_EQ(absoluteWindowsPath(path), path) << "the names stay as written";
+  }
+  EXPECT_EQ(toHostPath(tooLong)->size(), tree.path().string().size() + 6000);
+  EXPECT_LE(detail::activeLookupCache()->listingsTaken(), 1);
+
+  stdfs::create_directories(tree / "A" / "B");
+  writeFileBytes(tree / "A" / "B" / "c.fil", "x");
+  EXPECT_EQ(foundHostPath("M:\\a\\b\\C.FIL"), (tree / "A" / "B" / "c.fil").string()) << "made after the first look";
+  EXPECT_FALSE(foundHostPath("M:\\a\\b\\none.fil").has_value());
+}
+
 TEST(PathLookupScope, FollowsTheCurrentFolderAndTheDrivesAsTheyChange) {
   TempDir tree;
   stdfs::create_directories(tree / "one");

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
 #include <map>
 
 #include "menufile/lines.h"
+#include "platform/fs/fs.h"
+#include "platform/fs/lookup_cache.h"
+#include "platform/testing/temp_dir.h"
 #include "runtime/shell/menu_tree_scan.h"
 
 using namespace pemo::shell;
@@ -143,6 +148,32 @@ TEST(MenuTreeScan, StopsAtTheNodeLimitAndReadsEachFileOnce) {
   EXPECT_EQ(tree.nodes[5].kind, Kind::Program);
   EXPECT_EQ(tree.nodes[5].parent, 4);
   EXPECT_EQ(tree.nodes.back().kind, Kind::Program);
+}
+
+int folderLooks = 0;
+std::optional<pemo::fs::detail::FolderTimes> countedFolderTimes(const std::filesystem::path& folder) {
+  ++folderLooks;
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) != 0) return std::nullopt;
+  return pemo::fs::detail::FolderTimes{status.st_mtim, status.st_ctim};
+}
+
+TEST(MenuTreeScan, AMissingMenuFileCostsOneLookAtItsFolder) {
+  pemo::testing::TempDir dir;
+  ASSERT_TRUE(pemo::fs::mapDrive('M', dir.path()));
+  std::vector<Block> links;
+  for (int i = 0; i < 100; ++i) links.push_back(button("M:\\GONE" + std::to_string(i) + ".FIL"));
+  pemo::testing::writeFileBytes(dir / "start.fil", menu("start", links));
+  std::filesystem::last_write_time(dir.path(), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+
+  folderLooks = 0;
+  pemo::fs::detail::useFolderTimesReader(countedFolderTimes);
+  const auto tree = scanMenuTree("M:\\START.FIL", fileSystemMenuReader("M:"));
+  pemo::fs::detail::useFolderTimesReader(nullptr);
+  ASSERT_EQ(tree.nodes.size(), 101u);
+  EXPECT_EQ(tree.nodes[100].kind, Kind::MissingMenu);
+  EXPECT_LE(folderLooks, 100 + 2) << "a file found missing is not looked up a second time";
+  pemo::fs::unmapDrive('M');
 }
 
 TEST(MenuTreeScan, ProgramNodeTagsTakeApartAsWholeNumbers) {

@@ -81,6 +81,24 @@ TEST(RuntimeShell, StartsOnTheStartMenuWithItsTreeInOrder) {
   EXPECT_EQ(next.calls.at(1), "applyViewSettings");
 }
 
+TEST(RuntimeShell, AStartReadsItsMenuOnceForTheTreeAndThePage) {
+  Menus m;
+  ShellRig r;
+  r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
+  const MenuFileReader disk = fileSystemMenuReader("C:");
+  int reads = 0;
+  Startup start;
+  start.menuFile = m.top;
+  r.shell.createWindow(start, [&](const std::string& path) {
+    auto bytes = disk(path);
+    if (path == m.top && ++reads == 1) writeMenu(m.dir / "TOP.FIL", {"BEGIN MENU", "CAPTION=rewritten", "END MENU"});
+    return bytes;
+  });
+  EXPECT_EQ(reads, 1);
+  EXPECT_EQ(r.treeView.nodeCount(), 3);
+  EXPECT_EQ(r.page.state().menuCaption, "top") << "the page shows the bytes the tree was scanned from";
+}
+
 TEST(RuntimeShell, TestRunLeavesTheUsersPartsAloneAndSwitchesCommandsOff) {
   TempDir dir;
   pemo::testing::writeFileBytes(dir / "!.tmp", pemo::menufile::encodeLines({"BEGIN MENU", "CAPTION=t", "END MENU"}));

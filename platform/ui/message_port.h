@@ -6,7 +6,7 @@
 
 namespace pemo::ui {
 
-// Button and icon flags, and answers, with the original platform's values.
+// Button and icon flags, and answers, with their Windows values.
 enum MsgBoxStyle : int {
   kOkOnly = 0,
   kOkCancel = 1,

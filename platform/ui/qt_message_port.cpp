@@ -46,10 +46,10 @@ QMessageBox::Icon iconFor(int style) {
   }
 }
 
-// The most characters a line of a message shows, as many as the original boxes held.
+// The most characters a line of a message shows, as many as a Windows message box holds.
 constexpr qsizetype kMostLineCharacters = 1024;
 
-// Messages break lines with a carriage return alone, as the original boxes did; a Qt
+// Messages break lines with a carriage return alone, as Windows message boxes do; a Qt
 // label breaks only at line feeds. A very long line (a command line of megabytes that
 // failed to start) shows its start: laid out whole it would stall the program.
 QString displayText(const std::string& prompt) {

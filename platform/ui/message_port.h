@@ -22,6 +22,10 @@ enum MsgBoxStyle : int {
   kDefaultButton3 = 512,
 };
 
+// The bits of a style that choose its buttons, and those that choose its icon.
+constexpr int kButtonBits = 7;
+constexpr int kIconBits = 0x70;
+
 enum MsgBoxResult : int { kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7 };
 
 class MessagePort {

@@ -13,7 +13,7 @@ struct ButtonSet {
 };
 
 ButtonSet buttonsFor(int style) {
-  switch (style & 7) {
+  switch (style & kButtonBits) {
     case kOkCancel: return {{QMessageBox::Ok, QMessageBox::Cancel}};
     case kAbortRetryIgnore: return {{QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}};
     case kYesNoCancel: return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}};
@@ -37,7 +37,7 @@ int answerFor(QMessageBox::StandardButton b) {
 }
 
 QMessageBox::Icon iconFor(int style) {
-  switch (style & 0x70) {
+  switch (style & kIconBits) {
     case kCritical: return QMessageBox::Critical;
     case kQuestion: return QMessageBox::Question;
     case kExclamation: return QMessageBox::Warning;

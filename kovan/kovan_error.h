@@ -1,6 +1,6 @@
 #pragma once
 // The failure a KOVAN method raises: a run-time error with the error number and text of
-// the original platform's run-time library.
+// the Windows run-time library.
 #include "platform/text/run_time_error.h"
 
 namespace pemo::kovan {

@@ -12,7 +12,7 @@ namespace {
 
 namespace reg = pemo::registry;
 
-// The buffers the original methods offered the system.
+// The buffers these methods offer the registry on Windows, which bound what a read returns.
 constexpr size_t kKeyNameBuffer = 255;
 constexpr size_t kClassBuffer = 4096;
 constexpr size_t kStringBuffer = 1024;

@@ -7,7 +7,7 @@
 
 namespace pemo::kovan {
 
-// The bytes a value held in the original store: a string's code page 932 bytes
+// The bytes a value holds in the Windows registry: a string's code page 932 bytes
 // with its terminating NUL, the data of every other type.
 std::string storedBytes(const registry::Value& value);
 

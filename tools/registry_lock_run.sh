@@ -4,8 +4,9 @@
 # EXCLUSIVE and BEGIN IMMEDIATE, and prints the seconds each took to show its window and
 # to end after 終了, and whether the places stored before are still there. Then two
 # programs store their window places at once (tests/place_writer) while the sqlite3 shell
-# reads them, and it prints how many of the places read were mixed from both. A
-# screenshot of each program shown on a held registry goes to the folder given.
+# reads them, and it prints how many of the places read were mixed from both. The
+# programs and the writer come from the build whose bin folder is given. A screenshot of
+# each program shown on a held registry goes to the folder given.
 #
 #     tools/registry_lock_run.sh [build/bin] [shots folder]
 set -euo pipefail
@@ -14,6 +15,12 @@ source "$(dirname "$0")/xvfb_lib.sh" 130 "$@"
 mkdir -p "$work/bin"
 cp "$bin"/pemo "$bin"/pemoedit "$bin"/*.so "$work/bin/"
 db="$XDG_CONFIG_HOME/pemo/registry.db"
+# The writer of the same build as the programs: its tests folder lies beside bin.
+writer="$(dirname "$bin")/tests/place_writer"
+if [ ! -x "$writer" ]; then
+  echo "NO WRITER: $writer is missing (build the place_writer target)"
+  exit 1
+fi
 
 now() { date +%s.%N; }
 seconds_since() { awk -v now="$(now)" -v start="$1" 'BEGIN { printf "%.2f", now - start }'; }
@@ -118,7 +125,6 @@ echo "registry free again:"
 both_programs ""
 
 echo "two programs storing their places at once, read meanwhile:"
-writer="$root/$(bash "$root/scripts/build_dir.sh")/tests/place_writer"
 key='.Default\Software\Kalvo\PlaceRun'
 "$writer" "$key" 100 2000 &
 first=$!

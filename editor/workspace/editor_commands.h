@@ -30,7 +30,7 @@ enum class EditorCommand {
   About,
 };
 
-// The original platform's shift bits and key codes, which the Qt layer translates to.
+// The Windows shift bits and key codes, which the Qt layer translates to.
 inline constexpr int kShiftBit = 1;
 inline constexpr int kCtrlBit = 2;
 inline constexpr int kAltBit = 4;

@@ -86,6 +86,11 @@ enum KeyFlags : uint16_t {
   kKeyCaseInsensitive = 0x0400,
 };
 
+// File flags in a file layout's header.
+enum FileFlags : uint16_t {
+  kFileVariableLength = 0x0001,  // a record may be shorter or longer than the record length
+};
+
 // Extended key types this engine orders.
 enum KeyType : uint8_t {
   kTypeString = 0,

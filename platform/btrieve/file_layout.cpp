@@ -64,6 +64,8 @@ int FileLayout::segmentCount() const {
   return count;
 }
 
+bool FileLayout::variableLength() const { return fileFlags & kFileVariableLength; }
+
 int parseFileLayout(std::string_view bytes, FileLayout& layout) {
   layout = FileLayout();
   if (bytes.size() < kLayoutBlockSize) return kStatusDataBufferTooShort;

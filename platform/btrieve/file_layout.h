@@ -38,7 +38,7 @@ struct FileLayout {
   std::vector<KeyDefinition> keys;
 
   int segmentCount() const;
-  bool variableLength() const { return fileFlags & 0x0001; }
+  bool variableLength() const;
 };
 
 // Reads and checks a layout; returns a Status (0 when usable).

@@ -1,5 +1,5 @@
 #pragma once
-// Command lines as the original platform split them: never through a shell.
+// Command lines as Windows splits them: never through a shell.
 #include <string>
 #include <string_view>
 #include <vector>

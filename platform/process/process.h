@@ -9,7 +9,7 @@
 
 namespace pemo::process {
 
-// Starts a command line the way the original platform did (see program_lookup.h): a
+// Starts a command line the way Windows does (see program_lookup.h): a
 // program runs with its arguments, a document or folder opens with xdg-open (the id is
 // then that of the opener). The program folder is searched first, then the current
 // folder, then PATH.

@@ -8,7 +8,7 @@
 
 namespace pemo::process {
 
-// The exit code that means "still running", as the original platform reported it.
+// The exit code that means "still running", as Windows reports it.
 constexpr long kStillActive = 259;
 
 struct StartResult {
@@ -24,7 +24,7 @@ class ProgramPort {
  public:
   virtual ~ProgramPort() = default;
 
-  // Starts a command line the way the original platform did: a program runs with its
+  // Starts a command line the way Windows does: a program runs with its
   // arguments (split by the Windows rules, never through a shell), a document or folder
   // opens with the desktop's program.
   virtual StartResult start(const std::string& commandLine) = 0;

@@ -4,7 +4,7 @@
 //
 // A file is a Windows path ("C:\APP\X.INI", relative forms from the current folder), a
 // host path ("/tmp/x.ini"), or a bare name ("X.INI"), which is the file of that name in
-// the Windows folder, as on the original platform.
+// the Windows folder, as on Windows.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -7,6 +7,12 @@
 // row (a script's statements, the windows of a start) do not add up to minutes. A
 // limit, set for a program's start or close, bounds the waits of all its calls
 // together, so that the program goes on with what it has instead of freezing.
+//
+// It takes no lock of its own: it relies on the registry's mutex. The registry keeps one
+// LockWait for the process, and every call reaches it with that mutex held: allowed()
+// when a connection opens, keepWaiting() from SQLite's busy handler inside a call,
+// callEnded() after it (registry.cpp's guarded()), limitTo() and restoreLimit() from a
+// WaitLimit. Used anywhere else, its caller must hold a lock around every call.
 #include <chrono>
 #include <optional>
 

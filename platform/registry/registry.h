@@ -7,7 +7,7 @@
 // Names of keys and values compare without regard to case and keep the case they
 // were written with. Values enumerate in creation order; overwriting keeps a value's
 // place. Texts are UTF-8 here; sizes are counted as the code page 932 bytes the
-// original stored (a string value with its terminating NUL).
+// Windows registry stores (a string value with its terminating NUL).
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -87,7 +87,7 @@ Status queryInfoKey(Key key, KeyInfo& info);
 // cannot be deleted (kAccessDenied).
 Status deleteKey(Key key, std::string_view subKey);
 
-// The bytes a value took in the original store: a string's code page 932 bytes plus
+// The bytes a value takes in the Windows registry: a string's code page 932 bytes plus
 // its terminating NUL, the data's bytes for every other type.
 size_t storedSize(const Value& value);
 

@@ -31,7 +31,7 @@ double readVal(std::string_view s, size_t& consumed) {
       }
       consumed = digits ? j : 0;
       if (!digits) return 0;
-      // &H values are 16 or 32-bit signed integers on the original platform.
+      // &H values are 16 or 32-bit signed integers, as on Windows.
       if (digits <= 4 && base == 16) return static_cast<double>(static_cast<int16_t>(v & 0xFFFF));
       return static_cast<double>(static_cast<int32_t>(v & 0xFFFFFFFFu));
     }
@@ -102,7 +102,7 @@ std::string FormatGeneral(double value) {
   std::string s = buf;
   size_t e = s.find('e');
   if (e == std::string::npos) return s;
-  // %g chooses its exponent form at 1e-5; the original platform writes plain
+  // %g chooses its exponent form at 1e-5; Windows writes plain
   // decimals down to 1e-15 and switches at 1e15.
   int exponent = std::atoi(s.c_str() + e + 1);
   std::string mantissa = s.substr(0, e);

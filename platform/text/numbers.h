@@ -1,5 +1,5 @@
 #pragma once
-// Reading and writing numbers the way the original platform did.
+// Reading and writing numbers the way Windows does.
 #include <string>
 #include <string_view>
 

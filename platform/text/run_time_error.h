@@ -1,5 +1,5 @@
 #pragma once
-// The run-time errors of the original platform's run-time library: a failure raised with
+// The run-time errors of the Windows run-time library: a failure raised with
 // its error number and text, which the caller treats as an error at the call site.
 #include <cstdint>
 #include <stdexcept>

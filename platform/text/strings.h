@@ -1,5 +1,5 @@
 #pragma once
-// String helpers that behave like the original platform's: positions and
+// String helpers that behave like Windows' own: positions and
 // lengths count characters (code points of the UTF-8 text), never bytes.
 #include <string>
 #include <string_view>
@@ -25,7 +25,7 @@ std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
-// Blanks are the ASCII space only, as on the original platform.
+// Blanks are the ASCII space only, as on Windows.
 std::string Trim(std::string_view s);
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);

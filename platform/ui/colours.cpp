@@ -6,7 +6,7 @@
 namespace pemo::ui {
 namespace {
 
-// The system colour indexes of the original platform and the palette role that plays
+// The Windows system colour indexes and the palette role that plays
 // the same part here.
 QColor systemColour(unsigned index) {
   QPalette p = QApplication::palette();

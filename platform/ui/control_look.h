@@ -18,6 +18,9 @@ struct ControlGeometry {
   int penWidth = 1;                                 // a line's width
 };
 
+// A check box's third state, beside 0 (unchecked) and 1 (checked).
+constexpr int kCheckGrayed = 2;
+
 struct ControlLook {
   ControlKind kind = ControlKind::Label;
   ControlGeometry geometry;
@@ -28,7 +31,7 @@ struct ControlLook {
   Font font;                               // all but images and lines
   std::string picture;                     // host path of the picture; empty: none
   bool stretch = false;                    // an image's picture fills its box
-  int state = 0;                           // radio: 0 or 1; check box: 0, 1 or 2 (greyed)
+  int state = 0;                           // radio: 0 or 1; check box: 0, 1 or kCheckGrayed
   bool visible = true;
   bool enabled = true;
 };

@@ -122,8 +122,8 @@ void applyCaptionAndPicture(QWidget* w, const ControlLook& look) {
     case ControlKind::CheckBox: {
       auto* check = static_cast<QCheckBox*>(w);
       check->setText(caption);
-      check->setTristate(look.state == 2);
-      check->setCheckState(look.state == 2 ? Qt::PartiallyChecked : look.state ? Qt::Checked : Qt::Unchecked);
+      check->setTristate(look.state == kCheckGrayed);
+      check->setCheckState(look.state == kCheckGrayed ? Qt::PartiallyChecked : look.state ? Qt::Checked : Qt::Unchecked);
       break;
     }
     case ControlKind::Frame:

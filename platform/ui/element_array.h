@@ -1,5 +1,5 @@
 #pragma once
-// A control array as the forms of the original held them: element 0 is the design
+// A control array as Windows forms hold them: element 0 is the design
 // template and never an element, elements 1 and up are loaded by index, and unloading
 // one leaves a hole. The array ends at its highest loaded element.
 #include <optional>

@@ -19,7 +19,7 @@ MessagePort* current = nullptr;
 }  // namespace
 
 int firstButtonAnswer(int style) {
-  switch (style & 7) {
+  switch (style & kButtonBits) {
     case kOkCancel: return kOk;
     case kAbortRetryIgnore: return kAbort;
     case kYesNoCancel:

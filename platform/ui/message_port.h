@@ -6,7 +6,7 @@
 
 namespace pemo::ui {
 
-// Button and icon flags, and answers, with the original platform's values.
+// Button and icon flags, and answers, with their Windows values.
 enum MsgBoxStyle : int {
   kOkOnly = 0,
   kOkCancel = 1,
@@ -21,6 +21,10 @@ enum MsgBoxStyle : int {
   kDefaultButton2 = 256,
   kDefaultButton3 = 512,
 };
+
+// The bits of a style that choose its buttons, and those that choose its icon.
+constexpr int kButtonBits = 7;
+constexpr int kIconBits = 0x70;
 
 enum MsgBoxResult : int { kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// Inverted outlines, as the original drew them with an inverting pen: the pressed frame
+// Inverted outlines, as Windows draws them with an inverting pen: the pressed frame
 // of an object, the splitter's drag outline, the outlines of the editing surface and of
 // the launcher bar. Inverting an outline a second time erases it, so callers draw and
 // erase the same way. Inside a window the outline is an overlay that inverts what lies

@@ -13,7 +13,7 @@ struct ButtonSet {
 };
 
 ButtonSet buttonsFor(int style) {
-  switch (style & 7) {
+  switch (style & kButtonBits) {
     case kOkCancel: return {{QMessageBox::Ok, QMessageBox::Cancel}};
     case kAbortRetryIgnore: return {{QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}};
     case kYesNoCancel: return {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}};
@@ -37,7 +37,7 @@ int answerFor(QMessageBox::StandardButton b) {
 }
 
 QMessageBox::Icon iconFor(int style) {
-  switch (style & 0x70) {
+  switch (style & kIconBits) {
     case kCritical: return QMessageBox::Critical;
     case kQuestion: return QMessageBox::Question;
     case kExclamation: return QMessageBox::Warning;
@@ -46,10 +46,10 @@ QMessageBox::Icon iconFor(int style) {
   }
 }
 
-// The most characters a line of a message shows, as many as the original boxes held.
+// The most characters a line of a message shows, as many as a Windows message box holds.
 constexpr qsizetype kMostLineCharacters = 1024;
 
-// Messages break lines with a carriage return alone, as the original boxes did; a Qt
+// Messages break lines with a carriage return alone, as Windows message boxes do; a Qt
 // label breaks only at line feeds. A very long line (a command line of megabytes that
 // failed to start) shows its start: laid out whole it would stall the program.
 QString displayText(const std::string& prompt) {

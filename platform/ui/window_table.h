@@ -1,6 +1,6 @@
 #pragma once
 // The process-wide table of our windows by number. Window numbers are what the
-// system stores and passes where the original passed window handles (the
+// system stores and passes where Windows passed window handles (the
 // "Run\<handle>" keys, the library's window methods): 32-bit, never 0, and unique
 // among the Pemo processes running at the same time.
 #include <cstdint>

@@ -20,8 +20,8 @@ bool opensPopupMenu(ObjectKind kind) {
 }
 
 // A label's on-cursor colour: hexadecimal BGR digits; a text that reads as a number
-// below 0 (such as -1) switches the colour off. Digits that are no colour at all (which
-// stopped the original program) switch it off too.
+// below 0 (such as -1) switches the colour off, and so do digits that are no colour at
+// all.
 std::optional<std::uint32_t> onCursorColour(const std::string& text) {
   if (text::Val(text) <= -1) return std::nullopt;
   unsigned long value = 0;

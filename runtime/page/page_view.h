@@ -7,7 +7,7 @@
 
 namespace pemo::page {
 
-// The mouse pointer, by the codes the original's pointer property took.
+// The mouse pointer, by the codes of a Windows form's pointer property.
 enum class MousePointer : int { Default = 0, Hourglass = 11, NoDrop = 12 };
 
 class PageView {

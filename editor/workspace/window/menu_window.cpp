@@ -23,7 +23,7 @@ namespace {
 const char* const kAddObjectItems[] = {"ﾗﾍﾞﾙ(&L)",     "ﾎﾞﾀﾝ(&B)",       "ﾋﾟｸﾁｬﾎﾞﾀﾝ(&P)", "ｲﾒｰｼﾞ(&I)",
                                        "ﾗｼﾞｵﾎﾞﾀﾝ(&R)", "ﾁｪｯｸﾎﾞｯｸｽ(&C)", "ﾌﾚｰﾑ(&F)",       "ｺﾝﾎﾞﾎﾞｯｸｽ(&M)"};
 
-// The original platform's key code of a Qt key: letters and the three keys the window
+// The Windows key code of a Qt key: letters and the three keys the window
 // knows.
 int keyCode(int qtKey) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;

@@ -4,7 +4,7 @@
 
 using namespace pemo::text;
 
-TEST(Numbers, ValReadsLikeTheOriginal) {
+TEST(Numbers, ValReadsLikeWindows) {
   EXPECT_EQ(Val(""), 0);
   EXPECT_EQ(Val("  12abc"), 12);
   EXPECT_EQ(Val("1 2 3"), 123);

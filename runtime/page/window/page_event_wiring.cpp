@@ -29,7 +29,7 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
          (modifiers & Qt::AltModifier ? kAltKey : 0);
 }
 
-// The window's own keys by their original key codes; 0 for the others.
+// The window's own keys by their Windows key codes; 0 for the others.
 int keyCode(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Escape: return kKeyEscape;

@@ -13,6 +13,7 @@
 #include "platform/process/child_processes.h"
 #include "platform/process/runtime_instances.h"
 #include "platform/registry/registry.h"
+#include "platform/testing/program_folder.h"
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/page/tests/page_fakes.h"
 
@@ -39,13 +40,13 @@ bool lockable(int operation) {
   return taken;
 }
 
-long startPemo(const std::string& menu) {
-  return process::spawnProgram({std::string(PEMO_BIN_DIR) + "/pemo", menu});
+long startPemo(const pemo::testing::ProgramFolder& programs, const std::string& menu) {
+  return process::spawnProgram({(programs / "pemo").string(), menu});
 }
 
-void runToItsFirstPaint(const std::string& menu) {
+void runToItsFirstPaint(const pemo::testing::ProgramFolder& programs, const std::string& menu) {
   setenv("PEMO_QUIT_AFTER_FIRST_PAINT", "1", 1);
-  const long pemo = startPemo(menu);
+  const long pemo = startPemo(programs, menu);
   ASSERT_NE(pemo, 0);
   process::blockUntilExited(pemo);
   unsetenv("PEMO_QUIT_AFTER_FIRST_PAINT");
@@ -55,8 +56,9 @@ TEST(RuntimeInstances, ASecondRuntimeKeepsTheFirstOnesListsAndALaterLoneOneClear
   pemo::testing::TempDir dir;
   const std::string menu = page::testing::writeMenu(dir / "menu.fil", {"BEGIN MENU", "CAPTION=m", "END MENU"});
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const pemo::testing::ProgramFolder programs(PEMO_BIN_DIR);
 
-  const long first = startPemo(menu);
+  const long first = startPemo(programs, menu);
   ASSERT_NE(first, 0);
   // The first runtime holds its share once it has cleared what it found.
   bool sharing = false;
@@ -71,13 +73,13 @@ TEST(RuntimeInstances, ASecondRuntimeKeepsTheFirstOnesListsAndALaterLoneOneClear
   reg::setValue(key, "31337", reg::kString, "\\APP\\A.EXE");
   reg::closeKey(key);
 
-  runToItsFirstPaint(menu);
+  runToItsFirstPaint(programs, menu);
   EXPECT_TRUE(runKeyExists()) << "the second runtime removed the first one's list";
 
   ASSERT_TRUE(process::terminateChild(first));
   process::blockUntilExited(first);
   ASSERT_TRUE(runKeyExists()) << "a runtime that is killed leaves its list behind";
-  runToItsFirstPaint(menu);
+  runToItsFirstPaint(programs, menu);
   EXPECT_FALSE(runKeyExists()) << "a runtime starting alone clears the lists left behind";
 }
 

@@ -8,6 +8,7 @@
 #include "platform/process/child_processes.h"
 #include "platform/registry/registry.h"
 #include "platform/registry/tests/lock_holder.h"
+#include "platform/testing/program_folder.h"
 #include "runtime/page/tests/page_fakes.h"
 
 namespace pemo::shell {
@@ -18,10 +19,10 @@ using Clock = std::chrono::steady_clock;
 
 // How long `pemo menu` takes to run to its first paint and end; the run is ended after
 // a minute, and that counts as not ending.
-Clock::duration runToFirstPaint(const std::string& menu) {
+Clock::duration runToFirstPaint(const pemo::testing::ProgramFolder& programs, const std::string& menu) {
   setenv("PEMO_QUIT_AFTER_FIRST_PAINT", "1", 1);
   const auto start = Clock::now();
-  const long pemo = process::spawnProgram({std::string(PEMO_BIN_DIR) + "/pemo", menu});
+  const long pemo = process::spawnProgram({(programs / "pemo").string(), menu});
   unsetenv("PEMO_QUIT_AFTER_FIRST_PAINT");
   EXPECT_NE(pemo, 0);
   while (process::isRunningChild(pemo) && Clock::now() - start < 60s) std::this_thread::sleep_for(20ms);
@@ -32,13 +33,15 @@ Clock::duration runToFirstPaint(const std::string& menu) {
 TEST(RuntimeStart, EndsWithAMissingStartFileAndStartsInMomentsOnAHeldRegistry) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   pemo::testing::TempDir dir;
-  EXPECT_LT(runToFirstPaint((dir / "missing.fil").string()), 30s) << "the message kept it open";
+  const pemo::testing::ProgramFolder programs(PEMO_BIN_DIR);
+  EXPECT_LT(runToFirstPaint(programs, (dir / "missing.fil").string()), 30s) << "the message kept it open";
 
   const std::string menu = page::testing::writeMenu(dir / "menu.fil", {"BEGIN MENU", "CAPTION=m", "END MENU"});
-  const auto alone = runToFirstPaint(menu);
+  const auto alone = runToFirstPaint(programs, menu);
   EXPECT_LT(alone, 30s);
   registry::testing::LockHolder holder("BEGIN EXCLUSIVE");
-  EXPECT_LT(runToFirstPaint(menu), alone + 4s);
+  EXPECT_LT(runToFirstPaint(programs, menu), alone + 4s);
+  EXPECT_TRUE(std::filesystem::is_directory(programs / "PemoUser")) << "the runtime kept its user data elsewhere";
 }
 
 }  // namespace

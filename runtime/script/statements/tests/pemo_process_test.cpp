@@ -10,6 +10,7 @@
 
 #include "platform/fs/fs.h"
 #include "platform/process/child_processes.h"
+#include "platform/testing/program_folder.h"
 #include "platform/testing/temp_dir.h"
 #include "platform/text/cp932.h"
 #include "runtime/page/tests/page_fakes.h"
@@ -32,7 +33,8 @@ TEST(PemoProcess, LoadedMenuSubSavesSettingsAndWaitsForAProgram) {
        "  SAVESETTING F$, \"結果\", \"終了\", \"\" & GETEXITCODE()", "END SUB", "END SCRIPT"});
 
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  const long pemo = process::spawnProgram({std::string(PEMO_BIN_DIR) + "/pemo", menu});
+  const pemo::testing::ProgramFolder programs(PEMO_BIN_DIR);
+  const long pemo = process::spawnProgram({(programs / "pemo").string(), menu});
   ASSERT_NE(pemo, 0);
   const std::string expected = text::utf8ToCp932("[結果]\r\n開始=値42\r\n終了=4\r\n");
   std::string written;

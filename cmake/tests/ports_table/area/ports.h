@@ -1,0 +1,3 @@
+class ListedPort {};
+class ScreenPort {};
+class UnlistedPort {};

@@ -1,0 +1,3 @@
+class FakeListed : public ListedPort {};
+struct FakeScreen : ScreenPort {};
+struct FakeUnlisted : UnlistedPort {};

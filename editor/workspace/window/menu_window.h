@@ -73,7 +73,7 @@ class MenuWindow : public QWidget, public MenuViewPort {
   void placeWindow(const QPoint& place);
   // Something on the window changes: a picture of it held for a drag would hide that.
   void dropHeldPicture();
-  // Each widget that still counts the pointer over it, though it is elsewhere, is told it left.
+  // Each widget away from the pointer is told the pointer and its hover left.
   void leaveWidgetsThePointerLeft();
   // A band being drawn ends selecting nothing (a popup takes the pointer from it).
   void cancelBand();

@@ -3,7 +3,7 @@
 # server: on copies of the start menu, Delete while the check box outside the frame is
 # dragged (released on the bare page), Ctrl+V while a button is dragged, Ctrl+X while the
 # three picture buttons are dragged as a group, and a right click while the check box is
-# dragged. After each the menu window's picture is compared with the same file saved and
+# dragged and while the combo box in the frame is dragged by its arrow button. After each the menu window's picture is compared with the same file saved and
 # opened afresh, and the number of pixels that differ is printed (0 is right). WM=openbox
 # runs it under a window manager, QT_SCALE_FACTOR=1.5 at 150 %. A screenshot of each step
 # goes to the folder given (default: ./walk-shots).
@@ -132,3 +132,15 @@ xdotool key Escape
 sleep 0.3
 release_at 330 300
 compare_with_fresh RIGHT
+
+# The combo box in the frame, pressed on its arrow button and dragged; a right click; the
+# popup closed; the release.
+open_case COMBO
+press_and_move 200 343 60 40
+xdotool click 3
+sleep 0.5
+shot COMBO-popup-during-drag
+xdotool key Escape
+sleep 0.3
+release_at 260 383
+compare_with_fresh COMBO

@@ -22,9 +22,13 @@ std::optional<std::string> PropertySheet::dialogAnswer(int row) {
   switch (row) {
     case row::BackColor:
     case row::ForeColor:
-    case row::OnCursorColor:
-      if (auto colour = dialogs_->chooseColour()) return menufile::formatColour(*colour);
+    case row::OnCursorColor: {
+      // The row as shown (a selection of different colours shows none).
+      const std::string& shown = grid_.rows[row].text;
+      if (auto colour = dialogs_->chooseColour(shown.empty() ? std::nullopt : menufile::readColour(shown)))
+        return menufile::formatColour(*colour);
       return std::nullopt;
+    }
     case row::Font: {
       // The dialog starts from the font of the object shown last, even for a selection.
       const MenuObject* object = state_.activeObjectControl.resolve();

@@ -11,8 +11,8 @@ namespace pemo::editor::property {
 class PropertyDialogs {
  public:
   virtual ~PropertyDialogs() = default;
-  // A colour (BGR); the dialog does not start from the row's colour.
-  virtual std::optional<std::uint32_t> chooseColour() = 0;
+  // A colour (BGR), the dialog starting from `start` (the row's colour) when there is one.
+  virtual std::optional<std::uint32_t> chooseColour(std::optional<std::uint32_t> start) = 0;
   virtual std::optional<FontChoice> chooseFont(const FontChoice& start) = 0;
   // An existing file, as a Windows path. The filter is pairs of description and
   // patterns, all separated by "|".

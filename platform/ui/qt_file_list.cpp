@@ -11,7 +11,8 @@ namespace pemo::ui {
 
 namespace {
 
-// The file system model's columns "Size" and "Date Modified".
+// The file system model's columns "Name", "Size" and "Date Modified".
+constexpr int kNameColumn = 0;
 constexpr int kSizeColumn = 1;
 constexpr int kDateColumn = 3;
 
@@ -21,6 +22,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
   if (files && role == Qt::DisplayRole && index.column() == kDateColumn)
     return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+  // The model writes sizes in the system locale's words; a folder shows no size.
+  if (files && role == Qt::DisplayRole && index.column() == kSizeColumn && !files->isDir(mapToSource(index)))
+    return QLocale().formattedDataSize(files->size(mapToSource(index)));
   return QSortFilterProxyModel::data(index, role);
 }
 
@@ -28,6 +32,13 @@ bool FileListModel::lessThan(const QModelIndex& left, const QModelIndex& right) 
   auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
   if (files && left.column() == kSizeColumn) return files->size(left) < files->size(right);
   if (files && left.column() == kDateColumn) return files->lastModified(left) < files->lastModified(right);
+  if (files && left.column() == kNameColumn) {
+    // Folders first, then names without regard to letter case, as the desktop's dialogs list them.
+    if (files->isDir(left) != files->isDir(right)) return files->isDir(left);
+    const QString a = files->fileName(left), b = files->fileName(right);
+    const int blind = QString::compare(a, b, Qt::CaseInsensitive);
+    return blind != 0 ? blind < 0 : a < b;
+  }
   return QSortFilterProxyModel::lessThan(left, right);
 }
 
@@ -35,10 +46,14 @@ void fitFileListColumns(QFileDialog& dialog) {
   auto* files = dialog.findChild<QFileSystemModel*>();
   auto* list = dialog.findChild<QTreeView*>();
   if (!files || !list) return;
-  // The folder's last entries reach the list after the model says it is loaded.
-  QObject::connect(files, &QFileSystemModel::directoryLoaded, list, [list] {
+  auto fitLater = [list] {
     QTimer::singleShot(0, list, [list] { list->header()->resizeSections(QHeaderView::ResizeToContents); });
-  });
+  };
+  // The folder's last entries reach the list after the model says it is loaded; a folder
+  // the model had loaded before (a typed one the name box's completion read) says nothing
+  // when the list turns to it.
+  QObject::connect(files, &QFileSystemModel::directoryLoaded, list, fitLater);
+  QObject::connect(files, &QFileSystemModel::rootPathChanged, list, fitLater);
 }
 
 }  // namespace pemo::ui

@@ -14,8 +14,16 @@ using namespace runtime_messages;
 
 }  // namespace
 
-int parentMenuNode(MenuTreePort& tree) {
-  int node = tree.selectedNode();
+int shownMenuNode(MenuTreePort& tree, const std::string& shownMenu) {
+  const int selected = tree.selectedNode();
+  if (int shown = tree.menuNodeNear(selected, shownMenu)) return shown;
+  // A menu outside the tree (opened by a script or a favourite): the selection is all
+  // there is to go by.
+  return selected;
+}
+
+int parentMenuNode(MenuTreePort& tree, const std::string& shownMenu) {
+  int node = shownMenuNode(tree, shownMenu);
   if (node == 0) return 0;
   // A node without a menu file of its own stands for its parent's menu.
   return isMenuFileLink(tree.nodeFile(node)) ? tree.parentOf(node) : tree.parentOf(tree.parentOf(node));
@@ -60,13 +68,14 @@ void LinkActions::openLink(std::string link) {
     return;
   }
   page_.state().treeSync = true;
+  // The link is one of the shown menu's: the tree moves down from that menu's node.
+  const int from = shownMenuNode(tree_, page_.state().currentMenuFile);
   bool opened = link == page_.state().currentMenuFile || changeMenu(link);
-  if (opened) syncTreeTo(link);
+  if (opened) syncTreeTo(from, link);
   page_.state().treeSync = false;
 }
 
-void LinkActions::syncTreeTo(const std::string& link) {
-  int selected = tree_.selectedNode();
+void LinkActions::syncTreeTo(int selected, const std::string& link) {
   if (selected == 0) return;
   std::string wanted = text::UCase(link);
   for (int child : tree_.childrenOf(selected)) {
@@ -79,7 +88,7 @@ void LinkActions::syncTreeTo(const std::string& link) {
 }
 
 void LinkActions::goParentMenu() {
-  int target = parentMenuNode(tree_);
+  int target = parentMenuNode(tree_, page_.state().currentMenuFile);
   if (target == 0) {
     page_.view().closeWindow();
     return;

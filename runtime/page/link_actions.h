@@ -10,9 +10,12 @@
 
 namespace pemo::page {
 
-// The tree node whose menu the parent-menu style opens; 0 when there is none and the
-// style closes the window instead.
-int parentMenuNode(MenuTreePort& tree);
+// The tree node that stands for the shown menu: its node nearest to the selection, else
+// (a menu the tree does not hold) the selected node; 0 when there is none.
+int shownMenuNode(MenuTreePort& tree, const std::string& shownMenu);
+// The tree node whose menu the parent-menu style opens from the shown menu; 0 when there
+// is none and the style closes the window instead.
+int parentMenuNode(MenuTreePort& tree, const std::string& shownMenu);
 
 class LinkActions {
  public:
@@ -39,7 +42,8 @@ class LinkActions {
 
  private:
   bool runSelectedLinks();
-  void syncTreeTo(const std::string& link);
+  // Selects and expands the child of `selected` that holds the link's menu.
+  void syncTreeTo(int selected, const std::string& link);
   std::string ownLink(ObjectKind kind, int index, bool imagesToo) const;
   std::string captionOf(ObjectKind kind, int index) const;
   bool hasNumberedCaption(ObjectKind kind) const;

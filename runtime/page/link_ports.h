@@ -52,12 +52,19 @@ struct MenuTreeNode {
 class MenuTreePort {
  public:
   virtual ~MenuTreePort() = default;
+  virtual int nodeCount() const = 0;
   virtual int selectedNode() = 0;
   virtual int parentOf(int node) = 0;
   virtual std::vector<int> childrenOf(int node) = 0;
   virtual std::string nodeFile(int node) = 0;
   // Makes the node the selected one and expands it.
   virtual void selectAndExpand(int node) = 0;
+
+  // The node of the menu `file` (compared without regard to letter case) as seen from
+  // `from`: `from` itself, else the nearest node above it, else the first in the tree;
+  // 0 when no node holds that menu. The selection alone does not tell the shown menu (a
+  // collapse selects the collapsed node): what acts on the shown menu's node finds it here.
+  int menuNodeNear(int from, const std::string& file);
 };
 
 }  // namespace pemo::page

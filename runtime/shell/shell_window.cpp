@@ -1,7 +1,5 @@
 #include "runtime/shell/shell_window.h"
 
-#include "platform/text/strings.h"
-
 namespace pemo::shell {
 
 void MenuTreeView::setNodes(std::vector<page::MenuTreeNode> nodes) {
@@ -29,17 +27,6 @@ std::vector<int> MenuTreeView::childrenOf(int n) { return node(n) ? children_[n]
 std::string MenuTreeView::nodeFile(int n) {
   const page::MenuTreeNode* found = node(n);
   return found ? found->file : std::string();
-}
-
-int MenuTreeView::menuNodeNear(int from, const std::string& file) {
-  const std::string wanted = text::UCase(file);
-  if (wanted.empty()) return 0;
-  auto holdsIt = [&](int n) { return text::UCase(nodeFile(n)) == wanted; };
-  for (int n = node(from) ? from : 0; n != 0; n = parentOf(n))
-    if (holdsIt(n)) return n;
-  for (int n = 1; n <= nodeCount(); ++n)
-    if (holdsIt(n)) return n;
-  return 0;
 }
 
 }  // namespace pemo::shell

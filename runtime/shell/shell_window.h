@@ -67,7 +67,7 @@ class ShellWindowPort {
 class MenuTreeView : public page::MenuTreePort {
  public:
   void setNodes(std::vector<page::MenuTreeNode> nodes);
-  int nodeCount() const { return static_cast<int>(nodes_.size()); }
+  int nodeCount() const override { return static_cast<int>(nodes_.size()); }
   // The node, or nullptr for a number that names none.
   const page::MenuTreeNode* node(int node) const;
   // Makes the node the selected one without expanding it.
@@ -76,10 +76,6 @@ class MenuTreeView : public page::MenuTreePort {
   int parentOf(int node) override;
   std::vector<int> childrenOf(int node) override;
   std::string nodeFile(int node) override;
-  // The node of the menu `file` (compared without regard to letter case) as seen from
-  // `from`: `from` itself, else the nearest node above it, else the first in the tree;
-  // 0 when no node holds that menu.
-  int menuNodeNear(int from, const std::string& file);
 
  protected:
   // The control shows the nodes (replacing what it showed).

@@ -36,9 +36,13 @@ struct FakeDialogs : PropertyDialogs {
   std::optional<std::uint32_t> colour;
   std::optional<FontChoice> font;
   std::optional<std::string> file;
+  std::vector<std::optional<std::uint32_t>> colourStarts;
   std::vector<FontChoice> fontStarts;
   std::vector<std::pair<std::string, std::string>> fileRequests;  // title, filter
-  std::optional<std::uint32_t> chooseColour() override { return colour; }
+  std::optional<std::uint32_t> chooseColour(std::optional<std::uint32_t> start) override {
+    colourStarts.push_back(start);
+    return colour;
+  }
   std::optional<FontChoice> chooseFont(const FontChoice& start) override {
     fontStarts.push_back(start);
     return font;

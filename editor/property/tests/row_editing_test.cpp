@@ -112,6 +112,8 @@ TEST_F(WriteBackTest, TheDialogButtonWritesWhatWasChosenAndACancelNothing) {
   EXPECT_EQ(rowText(row::ForeColor), "80000008");
   EXPECT_EQ(object(label).foreColor, 0x80000008u);
   EXPECT_FALSE(first.changed);
+  // The dialog starts from the row's colour.
+  EXPECT_EQ(dialogs.colourStarts, (std::vector<std::optional<std::uint32_t>>{0x80000008u}));
 
   // The same colour chosen again is a change all the same.
   dialogs.colour = 0;

@@ -10,10 +10,11 @@
 
 namespace pemo::editor::property {
 
-std::optional<std::uint32_t> QtPropertyDialogs::chooseColour() {
+std::optional<std::uint32_t> QtPropertyDialogs::chooseColour(std::optional<std::uint32_t> start) {
   ui::KeyboardReturn keyboard;
   QColorDialog dialog(parent_);
   dialog.setOption(QColorDialog::DontUseNativeDialog);
+  if (start) dialog.setCurrentColor(ui::colourFromBgr(*start));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return ui::bgrFromColour(dialog.selectedColor());
 }

@@ -12,7 +12,7 @@ namespace pemo::editor::property {
 class QtPropertyDialogs : public PropertyDialogs {
  public:
   QtPropertyDialogs(QWidget* parent, FileDialogPort& files) : parent_(parent), files_(files) {}
-  std::optional<std::uint32_t> chooseColour() override;
+  std::optional<std::uint32_t> chooseColour(std::optional<std::uint32_t> start) override;
   std::optional<FontChoice> chooseFont(const FontChoice& start) override;
   std::optional<std::string> chooseFile(const std::string& title, const std::string& filter) override;
 

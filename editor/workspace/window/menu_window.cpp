@@ -253,6 +253,27 @@ void MenuWindow::showObjectPopup(const SurfacePopupState& items) {
   popupItems_[14]->setEnabled(items.editScript);
   popupItems_[15]->setChecked(items.lockChecked);
   popup_->exec(QCursor::pos());
+  leaveWidgetsThePointerLeft();
+}
+
+void MenuWindow::leaveWidgetsThePointerLeft() {
+  // The popup took the pointer from the pressed object, often during a drag that had moved
+  // it away: that object may not have been told the pointer left, or told without the
+  // hover's end (which Qt holds back while a popup is open), and would go on looking
+  // hovered (a combo box's lit arrow button) until the pointer came back.
+  const QPoint at = QCursor::pos();
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    if (widget->rect().contains(widget->mapFromGlobal(at))) continue;
+    if (widget->underMouse()) {
+      widget->setAttribute(Qt::WA_UnderMouse, false);
+      QEvent leave(QEvent::Leave);
+      QApplication::sendEvent(widget, &leave);
+    }
+    if (widget->testAttribute(Qt::WA_Hover)) {
+      QHoverEvent hoverLeave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(at), widget->mapFromGlobal(QPointF(at)));
+      QApplication::sendEvent(widget, &hoverLeave);
+    }
+  }
 }
 
 void MenuWindow::changeEvent(QEvent* event) {

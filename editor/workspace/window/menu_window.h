@@ -73,6 +73,8 @@ class MenuWindow : public QWidget, public MenuViewPort {
   void placeWindow(const QPoint& place);
   // Something on the window changes: a picture of it held for a drag would hide that.
   void dropHeldPicture();
+  // Each widget away from the pointer is told the pointer and its hover left.
+  void leaveWidgetsThePointerLeft();
   // A band being drawn ends selecting nothing (a popup takes the pointer from it).
   void cancelBand();
   void run(EditorCommand command, int argument = 0);

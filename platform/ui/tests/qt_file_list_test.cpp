@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -57,8 +59,42 @@ TEST(QtFileList, FoldersAndDatesReadInJapaneseUnderAnyLocaleAndWhole) {
       if (list->header()->sectionSize(column) < list->fontMetrics().horizontalAdvance(listed.value(column))) return false;
     return true;
   }));
+  EXPECT_EQ(listed.value(1), QString::fromUtf8("1 バイト"));
   if (!texts) GTEST_SKIP() << "Qt's Japanese translation is not installed: the folder's type stays in English";
   EXPECT_EQ(listedRow(dialog, folder, "SUB").value(2), QString::fromUtf8("フォルダ"));
+}
+
+TEST(QtFileList, AFolderTypedIntoTheNameBoxIsListedWhole) {
+  pemo::testing::TempDir folder;
+  std::filesystem::create_directory(folder / "SUB");
+  const std::string longName = std::string(90, 'W') + ".FIL";
+  writeFile(folder, "SUB/" + longName, 1, QDateTime(QDate(2026, 12, 9), QTime(10, 37, 9)));
+  QFileDialog dialog(nullptr, "open", QString::fromStdString(folder.path().string()));
+  applyFileFilter(dialog, "all", "*.*");
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.show();
+  ASSERT_FALSE(listedRow(dialog, folder, "SUB").isEmpty());
+  // The name box's completion reads a folder while it is typed, before Enter turns the
+  // list to it.
+  auto* files = dialog.findChild<QFileSystemModel*>();
+  const QString sub = QString::fromStdString((folder / "SUB").string());
+  QSignalSpy loaded(files, &QFileSystemModel::directoryLoaded);
+  files->fetchMore(files->index(sub));
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    for (const auto& arguments : loaded)
+      if (arguments.at(0).toString() == sub) return true;
+    return false;
+  }));
+  QApplication::processEvents();
+  auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(name, nullptr);
+  name->setText(sub);
+  QTest::keyClick(name, Qt::Key_Return);
+  ASSERT_EQ(dialog.directory().absolutePath().toStdString(), (folder / "SUB").string());
+  auto* list = dialog.findChild<QTreeView*>();
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return list->header()->sectionSize(0) > list->fontMetrics().horizontalAdvance(QString::fromStdString(longName));
+  })) << "the long name is cut";
 }
 
 TEST(QtFileList, SizesAndDatesSortByTheirValues) {
@@ -85,6 +121,25 @@ TEST(QtFileList, SizesAndDatesSortByTheirValues) {
   EXPECT_EQ(names(), "BAC");
   list.sort(3, Qt::DescendingOrder);
   EXPECT_EQ(names(), "CAB");
+}
+
+TEST(QtFileList, NamesSortFoldersFirstAndWithoutRegardToCase) {
+  pemo::testing::TempDir folder;
+  std::filesystem::create_directory(folder / "zeta");
+  std::filesystem::create_directory(folder / "Mid");
+  for (const char* name : {"b.fil", "A.FIL", "C.FIL"}) writeFile(folder, name, 10, QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
+  QFileSystemModel files;
+  QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
+  const QModelIndex root = files.setRootPath(QString::fromStdString(folder.path().string()));
+  ASSERT_TRUE(loaded.wait());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return files.rowCount(root) == 5; }));
+  FileListModel list;
+  list.setSourceModel(&files);
+  list.sort(0);
+  QString order;
+  const QModelIndex listRoot = list.mapFromSource(root);
+  for (int row = 0; row < list.rowCount(listRoot); ++row) order += list.index(row, 0, listRoot).data().toString()[0];
+  EXPECT_EQ(order, "MzAbC");
 }
 
 }  // namespace

@@ -108,6 +108,7 @@ class FakeTree : public MenuTreePort {
     nodes.push_back({parent, file});
     return static_cast<int>(nodes.size());
   }
+  int nodeCount() const override { return static_cast<int>(nodes.size()); }
   int selectedNode() override { return selected; }
   int parentOf(int node) override { return node >= 1 && node <= (int)nodes.size() ? nodes[node - 1].parent : 0; }
   std::vector<int> childrenOf(int node) override {

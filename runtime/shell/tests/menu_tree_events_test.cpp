@@ -144,3 +144,35 @@ TEST(MenuTreeEvents, RefusedWhileAScriptRunsAndMouseMoves) {
   r.events().mouseMoved();
   EXPECT_EQ(r.view.statusTexts, std::vector<std::string>{""});
 }
+
+TEST(MenuTreeEvents, TheShownMenusNodeNotTheSelectionLeadsTheParentLinkAndTheTree) {
+  TreeRig r;
+  const std::string sub2 = writeMenu(r.dir / "SUB2.FIL", {"BEGIN MENU", "CAPTION=sub2", "END MENU"});
+  r.treeView.setNodes({{0, r.top, "top", MenuTreeNodeKind::Root, ""},
+                       {1, r.sub, "sub", MenuTreeNodeKind::LinkedMenu, ""},
+                       {2, sub2, "sub2", MenuTreeNodeKind::LinkedMenu, ""}});
+  auto parentLink = [&] { r.treeLinks.doLink(pemo::page::ObjectKind::Button, 1, "", 4); };
+  // The sub-menu opened from the tree, then the root collapsed (and selected).
+  r.events().expanded(2);
+  r.events().collapsed(1);
+  EXPECT_EQ(r.pageEvents.styleHelp(4, ""), "親ﾒﾆｭｰへ移動します");
+  parentLink();
+  EXPECT_EQ(r.page.state().currentMenuFile, r.top);
+  EXPECT_EQ(r.view.closeRequests, 0);
+
+  // The third level opened from the tree, its parent collapsed: back to that parent.
+  r.events().expanded(2);
+  r.events().expanded(3);
+  r.events().collapsed(2);
+  parentLink();
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
+  EXPECT_EQ(r.treeView.selected, 2);
+
+  // A link on the page moves the tree down from the shown menu's node.
+  r.events().collapsed(1);
+  r.treeLinks.openLink(sub2);
+  EXPECT_EQ(r.treeView.selected, 3);
+  parentLink();
+  EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
+  EXPECT_EQ(r.view.closeRequests, 0);
+}

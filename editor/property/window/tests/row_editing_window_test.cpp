@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "editor/property/tests/write_back_fixture.h"
 #include "editor/property/window/property_window.h"
 #include "editor/property/window/qt_property_dialogs.h"
+#include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 
 namespace pemo::editor::property {
@@ -185,6 +188,29 @@ TEST_F(RowEditingWindowTest, ASelectionShowsNoObjectsValues) {
   EXPECT_FALSE(box(row::Caption)->isEnabled());
   EXPECT_TRUE(box(row::Top)->isEnabled());
   EXPECT_FALSE(box(row::Picture)->isEnabled());
+}
+
+TEST(QtPropertyDialogs, TheColourDialogOpensAtTheColourItIsGiven) {
+  struct NoFiles : FileDialogPort {
+    std::optional<std::string> showOpen(const Request&) override { return std::nullopt; }
+    std::optional<std::string> showSave(const Request&) override { return std::nullopt; }
+  } files;
+  QWidget parent;
+  QtPropertyDialogs dialogs(&parent, files);
+  auto shownColour = [&](std::optional<std::uint32_t> start) {
+    QColor shown;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      shown = dialog->currentColor();
+      dialog->reject();
+    });
+    EXPECT_EQ(dialogs.chooseColour(start), std::nullopt);
+    return shown;
+  };
+  EXPECT_EQ(shownColour(0x0080FFu), QColor(0xFF, 0x80, 0x00));
+  EXPECT_EQ(shownColour(0x80000008u), ui::colourFromBgr(0x80000008u)) << "a system colour as the desktop shows it";
+  EXPECT_EQ(shownColour(std::nullopt), QColor(Qt::white));
 }
 
 TEST(QtPropertyDialogs, AFontChosenInTheFamilyItStartedFromKeepsItsStoredName) {

@@ -229,6 +229,31 @@ TEST_F(SurfaceEventsTest, WhatChangesDuringADragShowsAtOnceAndNoOutlineOutlivesI
   EXPECT_EQ(stalePixels(), 0) << "the cut buttons are gone from the screen";
 }
 
+TEST_F(SurfaceEventsTest, AComboBoxThePopupTookThePointerFromShowsNoLitArrow) {
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ObjectRef comboRef = add(ObjectKind::ComboBox, 10, 100, 120, 0);
+  QWidget* combo = window->objectWidget(comboRef);
+  QCursor::setPos(window->mapToGlobal(QPoint(300, 300)));
+  QApplication::processEvents();
+  const QImage unlit = testing::shownPixels(*window);
+  // Lit by the pointer over its arrow button, which then went away while a drag held it:
+  // no leave reaches the combo box, and the popup of a right press takes the pointer.
+  combo->setAttribute(Qt::WA_UnderMouse);
+  QHoverEvent enter(QEvent::HoverEnter, QPointF(110, 8), combo->mapToGlobal(QPointF(110, 8)), QPointF(-1, -1));
+  QApplication::sendEvent(combo, &enter);
+  QApplication::processEvents();
+  ASSERT_GT(testing::differingPixels(testing::shownPixels(*window), unlit), 0);
+  QTimer::singleShot(0, [] {
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  send(combo, QEvent::MouseButtonPress, {110, 8}, Qt::RightButton, Qt::RightButton);
+  send(combo, QEvent::MouseButtonRelease, {110, 8}, Qt::RightButton, Qt::NoButton);
+  QApplication::processEvents();
+  EXPECT_FALSE(combo->underMouse());
+  EXPECT_EQ(testing::differingPixels(testing::shownPixels(*window), unlit), 0) << "the arrow button is still lit";
+}
+
 TEST_F(SurfaceEventsTest, AnObjectRemovedFromItsOwnPopupLeavesTheWindowWorking) {
   ObjectRef label = add(ObjectKind::Label, 10, 10, 50, 20);
   QTimer::singleShot(0, [&] {

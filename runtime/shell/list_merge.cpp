@@ -64,62 +64,76 @@ Kept keptEntries(const std::vector<ListValue>& a, const std::vector<ListValue>& 
   return kept;
 }
 
-// An entry of the base list: its value, and how many equal ones come before it there.
-struct BaseEntry {
-  const ListValue* value;
-  size_t occurrence;
-};
-
-// One run of changes between two entries kept on both sides.
-struct Change {
-  std::vector<BaseEntry> removed;
-  std::vector<ListValue> added;
-};
-
-// The place of a base entry in `list`: the same occurrence of its value, else the last
-// one left (another runtime removed one of the equal entries); the end for none.
-size_t placeOf(const std::vector<ListValue>& list, const BaseEntry& entry) {
-  size_t seen = 0;
-  size_t last = list.size();
-  for (size_t i = 0; i < list.size(); ++i) {
-    if (list[i] != *entry.value) continue;
-    if (seen++ == entry.occurrence) return i;
-    last = i;
+// Where the entries of the base list stand in `now`, another runtime's version of it: an
+// entry is the same occurrence of its value there. Places are taken in `now` as it was
+// read, so that neither our removals nor our additions shift them.
+class Places {
+ public:
+  explicit Places(const std::vector<ListValue>& now) : removed_(now.size()) {
+    for (size_t i = 0; i < now.size(); ++i) places_[now[i]].push_back(i);
   }
-  return last;
-}
 
-// Applies one change to `list`; `next` is the kept entry that follows it, if any.
-void apply(const Change& change, const std::optional<BaseEntry>& next, std::vector<ListValue>& list) {
-  std::optional<size_t> place;
-  for (const BaseEntry& gone : change.removed) {
-    const size_t at = placeOf(list, gone);
-    if (at == list.size()) continue;  // another runtime removed it too
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
-    place = std::min(place.value_or(at), at);
+  // The place of the base list's next entry of this value, or of the last one of the
+  // value left when another runtime removed some of the equal entries; none for none.
+  std::optional<size_t> next(const ListValue& value) {
+    const size_t occurrence = seen_[value]++;
+    const auto places = places_.find(value);
+    if (places == places_.end()) return std::nullopt;
+    if (occurrence < places->second.size()) return places->second[occurrence];
+    return places->second.back();
   }
-  if (change.added.empty()) return;
-  if (!place) place = next ? placeOf(list, *next) : list.size();
-  list.insert(list.begin() + static_cast<std::ptrdiff_t>(*place), change.added.begin(), change.added.end());
-}
+  // Takes the base list's next entry of this value out; its place, or none when another
+  // runtime removed it too.
+  std::optional<size_t> remove(const ListValue& value) {
+    std::optional<size_t> place = next(value);
+    if (place && removed_[*place]) {
+      // Its place is one left over for an entry beyond the equal ones `now` holds.
+      place.reset();
+      for (size_t p : places_[value])
+        if (!removed_[p]) place = p;
+    }
+    if (place) removed_[*place] = true;
+    return place;
+  }
+  bool removed(size_t place) const { return removed_[place]; }
+
+ private:
+  std::map<ListValue, std::vector<size_t>> places_;
+  std::map<ListValue, size_t> seen_;
+  std::vector<bool> removed_;
+};
 
 // `now` with the changes from `base` to `mine`, entries kept on both sides as given.
 std::vector<ListValue> applied(const std::vector<ListValue>& base, const std::vector<ListValue>& mine,
-                               const Kept& kept, std::vector<ListValue> now) {
-  std::map<ListValue, size_t> seen;
-  auto baseEntry = [&](size_t b) { return BaseEntry{&base[b], seen[base[b]]++}; };
+                               const Kept& kept, const std::vector<ListValue>& now) {
+  Places places(now);
+  // New entries by the place in `now` they go before; the last, after everything.
+  std::vector<std::vector<ListValue>> addedBefore(now.size() + 1);
   // Both lists walked side by side: the changes lie between the entries kept.
   size_t b = 0;
   size_t m = 0;
   while (b < base.size() || m < mine.size()) {
-    Change change;
-    for (; b < base.size() && !kept.ofA[b]; ++b) change.removed.push_back(baseEntry(b));
-    for (; m < mine.size() && !kept.ofB[m]; ++m) change.added.push_back(mine[m]);
-    apply(change, b < base.size() ? std::optional(baseEntry(b)) : std::nullopt, now);
+    std::optional<size_t> firstRemoved;
+    for (; b < base.size() && !kept.ofA[b]; ++b)
+      if (const auto place = places.remove(base[b])) firstRemoved = std::min(firstRemoved.value_or(*place), *place);
+    std::vector<ListValue> added;
+    for (; m < mine.size() && !kept.ofB[m]; ++m) added.push_back(mine[m]);
+    const std::optional<size_t> nextKept = b < base.size() ? places.next(base[b]) : std::nullopt;
+    // A new entry takes the place of the ones it replaced, else goes before the entry
+    // kept after it, else to the end.
+    if (!added.empty()) {
+      auto& to = addedBefore[firstRemoved.value_or(nextKept.value_or(now.size()))];
+      to.insert(to.end(), added.begin(), added.end());
+    }
     ++b;
     ++m;
   }
-  return now;
+  std::vector<ListValue> merged;
+  for (size_t i = 0; i <= now.size(); ++i) {
+    merged.insert(merged.end(), addedBefore[i].begin(), addedBefore[i].end());
+    if (i < now.size() && !places.removed(i)) merged.push_back(now[i]);
+  }
+  return merged;
 }
 
 }  // namespace

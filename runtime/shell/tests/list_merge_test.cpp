@@ -33,6 +33,13 @@ TEST(ListMerge, EqualEntriesKeepTheirOrderAndAnUnchangedFileTakesTheListAsItIs) 
   EXPECT_EQ(mergedList(base, mine, list({"A", "B", "A", "D"}), kNoLimit).entries, list({"C", "B", "A", "D"}))
       << "the first A was replaced, not the second";
   EXPECT_EQ(mergedList(base, base, list({"D"}), kNoLimit).entries, list({"D"})) << "no change of ours: theirs stays";
+  // Equal entries removed and put in one after the other are each taken for the right one.
+  EXPECT_EQ(mergedList(list({"B", "B", "A", "C", "B", "B"}), list({"A", "B"}), list({"B", "B", "A", "C", "B", "B", "Z"}),
+                       kNoLimit)
+                .entries,
+            list({"A", "B", "Z"}));
+  EXPECT_EQ(mergedList(list({"C", "B", "A"}), list({"B", "C", "C", "B"}), list({"C", "B", "A", "Z"}), kNoLimit).entries,
+            list({"B", "C", "C", "B", "Z"}));
 
   // Both removed the same entry, each added one: one removal, both additions, ours at
   // the place of what it replaced.

@@ -265,6 +265,7 @@ TEST(FavouritesWindow, CtrlUAddsTheOpenMenuAndDeluserRemovesTheChosenOne) {
       for (const char* name : {"CTLBTN0", "CTLBTN1", "CTLBTN2"}) shown.push_back(child<QPushButton>(dialog, name)->isDefault());
       return shown;
     };
+    QApplication::setActiveWindow(dialog);
     list->setFocus();
     EXPECT_EQ(defaults(), (std::vector<bool>{false, false, false}));
     QTest::keyClick(list, Qt::Key_Return);
@@ -278,7 +279,9 @@ TEST(FavouritesWindow, CtrlUAddsTheOpenMenuAndDeluserRemovesTheChosenOne) {
     remove->setFocus();
     QTest::keyClick(remove, Qt::Key_Return);
     EXPECT_EQ(list->count(), 1) << "Enter on 削除 removes";
-    QTest::keyClick(child<QPushButton>(dialog, "CTLBTN0"), Qt::Key_Return);
+    auto* ok = child<QPushButton>(dialog, "CTLBTN0");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
   });
   item(menu, "MNUUSER100")->trigger();
   EXPECT_EQ(itemsOf(menu), (std::vector<QString>{"top", "-", "現在のﾒﾆｭｰを登録(&U)", "登録ﾒﾆｭｰの削除(&D)"}))

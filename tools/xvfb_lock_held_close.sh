@@ -34,8 +34,10 @@ echo "the other runtime holds the user folder for 6 s and then writes fromA:"
 flock "$work/bin/PemoUser" sh -c "sleep 6; printf '[APP]\r\nApp0=shared,xclock\r\nApp1=fromA,xeyes\r\n' >'$run_list'" &
 holder=$!
 sleep 0.3
+xdotool windowfocus "$window"
+sleep 0.3
+xdotool key alt+m x
 start=$(date +%s.%N)
-keys_to "$window" alt+m x
 # The message box, titled "Pemo" like the window, comes when the close gives up waiting.
 told=""
 for _ in $(seq 100); do
@@ -48,15 +50,19 @@ for _ in $(seq 100); do
 done
 waited=$(echo "$(date +%s.%N) - $start" | bc)
 if [ -n "$told" ]; then
-  printf '  told after %.1f s\n' "$waited"
+  printf '  told %.1f s after 終了(&X)\n' "$waited"
   shot lock-held-close-told 0.5
-  keys_to "$told" Return
+  xdotool windowfocus "$told"
+  sleep 0.3
+  xdotool key Return
+  dismissed=$(date +%s.%N)
 else
   printf '  NOT TOLD (%.1f s)\n' "$waited"
+  dismissed=$(date +%s.%N)
 fi
-for _ in $(seq 50); do kill -0 "$pemo" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 100); do kill -0 "$pemo" 2>/dev/null || break; sleep 0.05; done
 if kill -0 "$pemo" 2>/dev/null; then echo "  STILL RUNS"; stop "$pemo"; fi
-printf '  the close took %.1f s\n' "$(echo "$(date +%s.%N) - $start" | bc)"
+printf '  the runtime ended %.1f s after the message was closed\n' "$(echo "$(date +%s.%N) - $dismissed" | bc)"
 wait "$holder"
 echo "  PEMORUN.DAT holds:"
 iconv -f CP932 -t UTF-8 "$run_list" | tr -d '\r' | grep -v '^\[' | sed 's/^/    /'

@@ -10,16 +10,18 @@ namespace {
 // Which entries of `a` and of `b` are kept on both sides: a longest run of entries common
 // to both, in order, found by the shortest edit between them (Myers). It takes time and
 // room for the number of changes, not for the length of the lists, so a long list with a
-// few changes costs little.
+// few changes costs little. Beyond a thousand changes (no one edits a list that much
+// in one session) nothing counts as kept: the list is replaced by this runtime's.
 struct Kept {
   std::vector<bool> ofA;
   std::vector<bool> ofB;
 };
+constexpr long kMostEdits = 1000;
 Kept keptEntries(const std::vector<ListValue>& a, const std::vector<ListValue>& b) {
   const long n = static_cast<long>(a.size());
   const long m = static_cast<long>(b.size());
   const long most = n + m;
-  // furthest[k + most]: how far along `a` the edits so far reach on diagonal k = x - y.
+  // at(k): how far along `a` the edits so far reach on diagonal k = x - y.
   std::vector<long> furthest(static_cast<size_t>(2 * most + 2), 0);
   // Each round's diagonals -d..d as they were before the round, to walk back.
   std::vector<std::vector<long>> rounds;
@@ -36,6 +38,7 @@ Kept keptEntries(const std::vector<ListValue>& a, const std::vector<ListValue>& 
       done = x >= n && y >= m;
     }
     if (done) break;
+    if (edits == kMostEdits) return Kept{std::vector<bool>(a.size()), std::vector<bool>(b.size())};
   }
   Kept kept{std::vector<bool>(a.size()), std::vector<bool>(b.size())};
   // Walked back from the end: each round's edit, and the common entries after it.

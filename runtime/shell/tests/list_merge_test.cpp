@@ -89,4 +89,12 @@ TEST(ListMerge, ALongListWithAFewChangesMergesEntryByEntry) {
   EXPECT_EQ(merged[1].caption, "p1");
   EXPECT_EQ(merged[100000].caption, "theirs");
   EXPECT_EQ(merged.back().caption, "last");
+
+  // A list replaced whole, by far more changes than anyone makes, takes ours in place of
+  // the old entries; what another runtime added stays.
+  const auto replaced = mergedList(numbered(3000), numbered(3000, "q"), now, kNoLimit).entries;
+  ASSERT_EQ(replaced.size(), now.size());
+  EXPECT_EQ(replaced.front().caption, "q0");
+  EXPECT_EQ(replaced[3000].caption, "p3000");
+  EXPECT_EQ(replaced.back().caption, "theirs");
 }

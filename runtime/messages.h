@@ -19,6 +19,8 @@ inline constexpr const char* kCannotOpenHelp = "HTMLﾄﾞｷｭﾒﾝﾄを開�
 inline constexpr const char* kStartFileMissing = "ｽﾀｰﾄｱｯﾌﾟﾌｧｲﾙが見つかりません";
 // After the path of a file that could not be written.
 inline constexpr const char* kCannotSaveFile = "ﾌｧｲﾙを保存できませんでした";
+// A list of the user folder that holds as many entries as it takes.
+inline constexpr const char* kListFull = "これ以上は登録できません";
 
 // Questions with Yes and No.
 inline constexpr const char* kAskShutdown = "Windowsを終了しますか？";

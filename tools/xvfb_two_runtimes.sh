@@ -100,8 +100,9 @@ xdotool key ctrl+u
 sleep 0.5
 echo "  after both added one:"
 show "$favourites"
-# The second deletes its entry in DELUSER, which lists what it knew: its first row
-# clicked, "削除" (list, "OK", "ｷｬﾝｾﾙ", "削除"), back to "OK".
+# The second deletes its entry in DELUSER, which lists the file as it is now (both
+# entries, its own first): its first row clicked, "削除" (list, "OK", "ｷｬﾝｾﾙ", "削除"),
+# back to "OK".
 keys_to "$second_window" alt+m u d
 sleep 0.5
 click_in "$(xdotool getwindowfocus)" 60 22

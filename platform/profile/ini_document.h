@@ -18,6 +18,8 @@ class IniDocument {
   explicit IniDocument(std::string_view bytes);
 
   std::string bytes() const;
+  // The lines as they were read, each with its own line ending, if it had one.
+  const std::vector<std::string>& lines() const { return lines_; }
 
   // The value of a key (UTF-8); nullopt when the section or key is missing.
   std::optional<std::string> value(std::string_view section, std::string_view key) const;

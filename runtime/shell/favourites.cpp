@@ -11,6 +11,8 @@ Favourites::Favourites(page::RuntimeState& runtime, page::MenuPage& page, page::
 
 void Favourites::startWith(const std::string& startMenuCaption) {
   runtime_.favouritesFile = favouritesFileFor(runtime_.appFolder, startMenuCaption);
+  runtime_.favouriteMenus = {};
+  stored_.clear();
   load();
   buildMenu();
 }
@@ -22,10 +24,9 @@ void Favourites::clicked(int index) {
       buildMenu();
       return;
     case kDeleteFavouritesItem:
-      if (auto kept = window_.showFavouritesDeleteDialog())
-        store(*kept);
-      else
-        load();
+      // The dialog lists the file as it is now.
+      load();
+      if (auto kept = window_.showFavouritesDeleteDialog()) store(*kept);
       buildMenu();
       return;
     default:
@@ -33,7 +34,10 @@ void Favourites::clicked(int index) {
   }
 }
 
-void Favourites::load() { runtime_.favouriteMenus = readFavourites(runtime_.favouritesFile); }
+void Favourites::load() {
+  if (runtime_.favouritesFile.empty()) return;  // a test run keeps none
+  runtime_.favouriteMenus = currentFavourites(runtime_.favouritesFile, stored_, runtime_.favouriteMenus);
+}
 
 void Favourites::buildMenu() {
   std::vector<std::string> captions;
@@ -55,14 +59,14 @@ void Favourites::add() {
 }
 
 void Favourites::store(const std::vector<page::FavouriteMenu>& kept) {
-  if (storeKeptFavourites(runtime_.favouritesFile, listedFavourites(runtime_.favouriteMenus), kept)) {
-    load();
+  if (const auto stored = storeKeptFavourites(runtime_.favouritesFile, stored_, kept)) {
+    stored_ = *stored;
+    runtime_.favouriteMenus = favouriteTable(*stored);
     return;
   }
   tellNotStored(runtime_.favouritesFile);
   // The menu shows what the user chose to keep, for this session.
-  runtime_.favouriteMenus = {};
-  for (size_t i = 0; i < kept.size() && i < kFavouriteLimit; ++i) runtime_.favouriteMenus[i] = kept[i];
+  runtime_.favouriteMenus = favouriteTable(kept);
 }
 
 std::string Favourites::captionForOpenMenu() const {

@@ -30,6 +30,8 @@ class Favourites {
   // A click on item `index`.
   void clicked(int index);
 
+  // The list as its file holds it now (another runtime may have changed it), with what
+  // this runtime changed and could not store.
   void load();
   void buildMenu();
   // The open menu as a new entry; a full list refuses it silently. A file that cannot be
@@ -37,7 +39,8 @@ class Favourites {
   void add();
   // The entries the dialog DELUSER left of those the menu shows: the others leave the
   // file, and what another runtime added meanwhile stays. As with add, a file that cannot
-  // be written is told and the menu shows the kept ones for this session.
+  // be written is told and the menu shows the kept ones for this session, until a later
+  // write takes them.
   void store(const std::vector<page::FavouriteMenu>& kept);
   // Opens entry `entry`'s menu and lets the tree follow.
   void open(int entry);
@@ -50,6 +53,8 @@ class Favourites {
   page::LinkActions& links_;
   MenuTreeView& tree_;
   ShellWindowPort& window_;
+  // The list as its file last gave or took it.
+  std::vector<page::FavouriteMenu> stored_;
 };
 
 // The dialog DELUSER's list: the favourites as they were when it opened, with the ones

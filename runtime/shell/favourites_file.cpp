@@ -1,5 +1,7 @@
 #include "runtime/shell/favourites_file.h"
 
+#include <algorithm>
+
 #include "runtime/shell/list_file.h"
 #include "runtime/shell/list_merge.h"
 
@@ -16,6 +18,12 @@ std::vector<ListValue> listValuesOf(const std::vector<page::FavouriteMenu>& favo
   std::vector<ListValue> values;
   for (const auto& f : favourites) values.push_back({f.caption, f.file});
   return values;
+}
+
+std::vector<page::FavouriteMenu> favouritesOf(const std::vector<ListValue>& values) {
+  std::vector<page::FavouriteMenu> favourites;
+  for (const ListValue& v : values) favourites.push_back({v.caption, v.rest});
+  return favourites;
 }
 
 }  // namespace
@@ -38,28 +46,47 @@ std::string favouritesFileFor(const std::string& appFolder, const std::string& s
 }
 
 FavouriteTable readFavourites(const std::string& file) {
-  FavouriteTable table;
-  const auto values = readListFile(file, kFavouritesFormat, kFavouriteLimit);
-  for (size_t i = 0; i < values.size(); ++i) table[i] = {values[i].caption, values[i].rest};
-  return table;
+  std::vector<page::FavouriteMenu> base;
+  return currentFavourites(file, base, {});
 }
 
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {
   ListFileLock lock(file);
+  if (!lock.mayWrite()) return FavouriteAdded::NotStored;
   const size_t free = readListFile(file, kFavouritesFormat, kFavouriteLimit).size();
   if (free >= kFavouriteLimit) return FavouriteAdded::ListFull;
-  // The rules of a whole write hold for one entry too: a file that could not be read or that
-  // the user made read-only is left as it is.
-  if (!listFileStorable(file)) return FavouriteAdded::NotStored;
   return writeListEntry(file, kFavouritesFormat, free, {favourite.caption, favourite.file}) ? FavouriteAdded::Stored
                                                                                               : FavouriteAdded::NotStored;
 }
 
-bool storeKeptFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& shown,
-                         const std::vector<page::FavouriteMenu>& kept) {
-  return updateListFile(file, kFavouritesFormat, kFavouriteLimit, [&](std::vector<ListValue> now) {
-           return mergedList(listValuesOf(shown), listValuesOf(kept), std::move(now));
-         }).has_value();
+std::optional<std::vector<page::FavouriteMenu>> storeKeptFavourites(const std::string& file,
+                                                                    const std::vector<page::FavouriteMenu>& base,
+                                                                    const std::vector<page::FavouriteMenu>& kept) {
+  std::vector<ListValue> leftOut;
+  const auto stored = updateListFile(file, kFavouritesFormat, kFavouriteLimit, [&](std::vector<ListValue> now) {
+    MergedList merged = mergedList(listValuesOf(base), listValuesOf(kept), now, kFavouriteLimit);
+    leftOut = std::move(merged.leftOut);
+    return std::move(merged.entries);
+  });
+  if (!stored) return std::nullopt;
+  if (!leftOut.empty()) tellListFull();
+  return favouritesOf(*stored);
+}
+
+FavouriteTable currentFavourites(const std::string& file, std::vector<page::FavouriteMenu>& base,
+                                 const FavouriteTable& shown) {
+  std::vector<ListValue> now = readListFile(file, kFavouritesFormat, kFavouriteLimit);
+  // Entries the file did not take are this session's only: they need not all fit.
+  const MergedList merged =
+      mergedList(listValuesOf(base), listValuesOf(listedFavourites(shown)), now, kFavouriteLimit);
+  base = favouritesOf(now);
+  return favouriteTable(favouritesOf(merged.entries));
+}
+
+FavouriteTable favouriteTable(const std::vector<page::FavouriteMenu>& entries) {
+  FavouriteTable table;
+  std::copy_n(entries.begin(), std::min(entries.size(), table.size()), table.begin());
+  return table;
 }
 
 std::vector<page::FavouriteMenu> listedFavourites(const FavouriteTable& table) {

@@ -3,6 +3,7 @@
 // section "よく使うﾒﾆｭｰ", keys "User0" to "User19" without gaps, each value the
 // caption, ",", the menu file.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,22 @@ FavouriteTable readFavourites(const std::string& file);
 // Adds an entry under the first free key of the file as it is now, unless 20 are stored.
 enum class FavouriteAdded { Stored, ListFull, NotStored };
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite);
-// The entries `shown` were cut down to `kept`: the file, as another runtime may have
-// left it, loses the ones removed and keeps the rest, keys from User0; an empty list
-// removes the file. False when it could not be replaced (the old one stays).
-bool storeKeptFavourites(const std::string& file, const std::vector<page::FavouriteMenu>& shown,
-                         const std::vector<page::FavouriteMenu>& kept);
+// The file, as another runtime may have left it, with the changes that turned `base` (the
+// list as the file last gave or took it) into `kept`, at most 20 entries (what does not
+// fit is told); an empty list removes the file. The entries stored, or nothing when it
+// could not be replaced (the old one stays).
+std::optional<std::vector<page::FavouriteMenu>> storeKeptFavourites(const std::string& file,
+                                                                    const std::vector<page::FavouriteMenu>& base,
+                                                                    const std::vector<page::FavouriteMenu>& kept);
 
+// The favourites as the file holds them now, with this runtime's changes to `base` (the
+// list as the file last gave or took it) that the file did not take: `shown` holds them.
+// `base` becomes what the file holds.
+FavouriteTable currentFavourites(const std::string& file, std::vector<page::FavouriteMenu>& base,
+                                 const FavouriteTable& shown);
+
+// A table of the first 20 entries.
+FavouriteTable favouriteTable(const std::vector<page::FavouriteMenu>& entries);
 // The entries of a table up to its first empty caption.
 std::vector<page::FavouriteMenu> listedFavourites(const FavouriteTable& table);
 

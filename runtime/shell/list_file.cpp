@@ -4,18 +4,13 @@
 #include <filesystem>
 #include <unordered_map>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <thread>
 
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/profile/ini_document.h"
-#include "platform/profile/private_profile.h"
+#include "platform/profile/ini_line.h"
 #include "platform/text/cp932.h"
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
@@ -57,11 +52,21 @@ std::optional<std::string> fileBytes(const std::filesystem::path& file) {
   return fs::readWholeFile(file);
 }
 
+// A list saved by a text editor as UTF-8 starts with a byte-order mark; its text is
+// taken as UTF-8 and stored again in code page 932.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// The bytes as the reader takes them: code page 932.
+std::string readerBytes(std::string_view bytes) {
+  if (!bytes.starts_with(kUtf8Mark)) return std::string(bytes);
+  return text::utf8ToCp932(bytes.substr(kUtf8Mark.size()));
+}
+
 // The values of a file's contents from key 0 up to the first missing or empty key.
 std::vector<ListValue> listValues(std::string_view bytes, const ListFileFormat& format, size_t limit) {
   // Keys compare without regard to case, and the first of equal keys counts.
   std::unordered_map<std::string, std::string> values;
-  for (profile::KeyValue& entry : profile::IniDocument(bytes).entries(format.section))
+  for (profile::KeyValue& entry : profile::IniDocument(readerBytes(bytes)).entries(format.section))
     values.emplace(text::UCase(entry.key), std::move(entry.value));
   std::vector<ListValue> entries;
   while (entries.size() < limit) {
@@ -70,6 +75,42 @@ std::vector<ListValue> listValues(std::string_view bytes, const ListFileFormat& 
     entries.push_back(splitListValue(value->second));
   }
   return entries;
+}
+
+// Whether the file's text comes back whole when it is stored again in code page 932.
+bool keepsEveryCharacter(std::string_view bytes) {
+  return !bytes.starts_with(kUtf8Mark) || storableText(std::string(bytes.substr(kUtf8Mark.size())));
+}
+
+// A key of the list: the prefix and a number.
+bool isListKey(std::string_view key, const ListFileFormat& format) {
+  if (key.size() <= format.keyPrefix.size() || !text::EqualsNoCase(key.substr(0, format.keyPrefix.size()), format.keyPrefix))
+    return false;
+  return std::all_of(key.begin() + static_cast<std::ptrdiff_t>(format.keyPrefix.size()), key.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether a write loses nothing of the contents but the list itself: every line is blank,
+// the list's header or one of its keys (after a gap too, which a write always drops), and
+// every character comes back. Anything else (another section, a comment, a damaged line)
+// is something the user or another program put there.
+bool onlyTheList(std::string_view bytes, const ListFileFormat& format) {
+  if (!keepsEveryCharacter(bytes)) return false;
+  bool inList = false;
+  bool headerSeen = false;
+  const profile::IniDocument document(readerBytes(bytes));
+  for (const std::string& line : document.lines()) {
+    if (profile::isBlankLine(line)) continue;
+    if (const auto header = profile::sectionHeader(line)) {
+      inList = !headerSeen && text::EqualsNoCase(*header, format.section);
+      headerSeen = true;
+      if (!inList) return false;
+      continue;
+    }
+    const auto entry = profile::keyValue(line);
+    if (!inList || !entry || !isListKey(entry->key, format)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -99,10 +140,11 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
   // read-only.
   const auto old = host ? fileBytes(*host) : std::nullopt;
   if (!old || fs::isWriteProtected(*host)) return false;
+  // A file that yields no list (another program's, or damaged) holds nothing of ours to
+  // remove.
+  if (entries.empty() && listValues(*old, format, 1).empty()) return true;
+  if (!onlyTheList(*old, format)) return false;
   if (entries.empty()) {
-    // A file that yields no list (another program's, or damaged) holds nothing of
-    // ours to remove.
-    if (listValues(*old, format, 1).empty()) return true;
     std::error_code ec;
     std::filesystem::remove(*host, ec);
     return !ec;
@@ -115,37 +157,28 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
 }
 
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry) {
-  return profile::writeProfileString(format.section, keyOf(format, number), storedValue(entry), file);
-}
-
-ListFileLock::ListFileLock(const std::string& file) {
   const auto host = fs::toHostPath(file);
-  if (!host) return;
-  // The folder itself is locked: a lock file beside the lists would be one more file in
-  // the user's folder.
-  folder_ = ::open(std::filesystem::path(*host).parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder_ < 0) return;
-  using namespace std::chrono_literals;
-  const auto giveUp = std::chrono::steady_clock::now() + 3s;
-  while (::flock(folder_, LOCK_EX | LOCK_NB) != 0 && std::chrono::steady_clock::now() < giveUp)
-    std::this_thread::sleep_for(10ms);
-}
-
-ListFileLock::~ListFileLock() {
-  if (folder_ >= 0) ::close(folder_);  // lets go of the lock
+  const auto old = host ? fileBytes(*host) : std::nullopt;
+  if (!old || fs::isWriteProtected(*host) || !keepsEveryCharacter(*old)) return false;
+  // The file as the reader takes it, so that the entry joins the list it reads.
+  profile::IniDocument document(readerBytes(*old));
+  document.setValue(format.section, keyOf(format, number), storedValue(entry));
+  return fs::writeFileAtomically(*host, document.bytes());
 }
 
 std::optional<std::vector<ListValue>> updateListFile(const std::string& file, const ListFileFormat& format,
                                                      size_t limit, const ListChange& change) {
   ListFileLock lock(file);
+  if (!lock.mayWrite()) return std::nullopt;
   std::vector<ListValue> entries = change(readListFile(file, format, limit));
   if (!writeListFile(file, format, entries)) return std::nullopt;
   return entries;
 }
 
-bool listFileStorable(const std::string& file) {
+bool listFileStorable(const std::string& file, const ListFileFormat& format) {
   const auto host = fs::toHostPath(file);
-  if (!host || !fileBytes(*host) || fs::isWriteProtected(*host)) return false;
+  const auto bytes = host ? fileBytes(*host) : std::nullopt;
+  if (!bytes || fs::isWriteProtected(*host) || !onlyTheList(*bytes, format)) return false;
   // The file is replaced by a new one written beside it.
   return ::access(std::filesystem::path(*host).parent_path().c_str(), W_OK) == 0;
 }
@@ -153,5 +186,7 @@ bool listFileStorable(const std::string& file) {
 void tellNotStored(const std::string& file) {
   ui::showExclamation(file + "\r" + runtime_messages::kCannotSaveFile, runtime_messages::kTitle);
 }
+
+void tellListFull() { ui::showExclamation(runtime_messages::kListFull, runtime_messages::kTitle); }
 
 }  // namespace pemo::shell

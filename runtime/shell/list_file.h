@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/shell/list_lock.h"
+
 namespace pemo::shell {
 
 struct ListFileFormat {
@@ -43,40 +45,32 @@ std::vector<ListValue> readListFile(const std::string& file, const ListFileForma
 
 // Replaces the file by one holding exactly these entries, keys from 0; no entries
 // remove the file when it holds a list (one that yields none is left as it is). False,
-// with the old file kept, when it could not be replaced: a file that cannot be read or
-// is write-protected is never replaced.
+// with the old file kept, when it could not be replaced: a file that cannot be read, is
+// write-protected or holds anything besides the list (a write would drop it) is never
+// replaced. A file saved as UTF-8 with a byte-order mark is read as such.
 bool writeListFile(const std::string& file, const ListFileFormat& format, const std::vector<ListValue>& entries);
 
-// Stores one entry under key `number`, keeping the rest of the file. False on failure.
+// Stores one entry under key `number`, keeping every other line of the file. False, with
+// the old file kept, when it cannot be read, is write-protected or would lose characters
+// (see writeListFile), or could not be replaced.
 bool writeListEntry(const std::string& file, const ListFileFormat& format, size_t number, const ListValue& entry);
-
-// Held while a list file is read and written again, so that no other runtime writes one
-// of the user folder's list files in between (each waits for the other). A holder that
-// does not let go within a few seconds is not waited for any longer: the window must not
-// stop.
-class ListFileLock {
- public:
-  explicit ListFileLock(const std::string& file);
-  ~ListFileLock();
-  ListFileLock(const ListFileLock&) = delete;
-  ListFileLock& operator=(const ListFileLock&) = delete;
-
- private:
-  int folder_ = -1;
-};
 
 // Replaces the file by what `change` makes of the entries it holds at this moment (at
 // most `limit`), under the lock. The entries stored, or nothing when the file could not
-// be replaced, which leaves the old one (see writeListFile).
+// be replaced, which leaves the old one (see writeListFile), or when another runtime
+// kept the lock for longer than the wait.
 using ListChange = std::function<std::vector<ListValue>(std::vector<ListValue> now)>;
 std::optional<std::vector<ListValue>> updateListFile(const std::string& file, const ListFileFormat& format,
                                                      size_t limit, const ListChange& change);
 
 // Whether writeListFile could replace the file now (nothing is written): its contents
-// readable or no file yet, the file not write-protected, its folder open for writing.
-bool listFileStorable(const std::string& file);
+// readable and only the list, or no file yet, the file not write-protected, its folder
+// open for writing.
+bool listFileStorable(const std::string& file, const ListFileFormat& format);
 
 // Tells the user that `file` could not be stored: its path and "ﾌｧｲﾙを保存できませんでした".
 void tellNotStored(const std::string& file);
+// Tells the user that entries did not fit a list: "これ以上は登録できません".
+void tellListFull();
 
 }  // namespace pemo::shell

@@ -9,7 +9,6 @@ namespace pemo::shell {
 namespace {
 
 constexpr const char* kEnterRegistration = "登録情報を正しく入力してください";
-constexpr const char* kRegistrationFull = "これ以上は登録できません";
 constexpr const char* kSelectToDelete = "削除する項目を表から選択してください";
 
 }  // namespace
@@ -30,7 +29,7 @@ RunEditList::Registered RunEditList::registerEntry(const std::string& caption, c
     return Registered::Replaced;
   }
   if (count() >= kLimit) {
-    ui::showExclamation(kRegistrationFull, kTitle);
+    ui::showExclamation(runtime_messages::kListFull, kTitle);
     return Registered::Full;
   }
   entries_.push_back(std::move(entry));

@@ -38,19 +38,24 @@ void getRunInfo(page::RuntimeState& runtime) {
 }
 
 bool storeRunInfo(page::RuntimeState& runtime) {
+  std::vector<ListValue> leftOut;
   const auto stored = updateListFile(runInfoFile(runtime.appFolder), kRunInfoFormat, static_cast<size_t>(-1),
                                      [&](std::vector<ListValue> now) {
-                                       return mergedList(listValuesOf(runtime.storedRunList),
-                                                         listValuesOf(runtime.runList), std::move(now));
+                                       MergedList merged = mergedList(listValuesOf(runtime.storedRunList),
+                                                                      listValuesOf(runtime.runList), now,
+                                                                      kRunListLimit);
+                                       leftOut = std::move(merged.leftOut);
+                                       return std::move(merged.entries);
                                      });
   if (!stored) return false;
   runtime.runList = runtime.storedRunList = runListOf(*stored);
+  if (!leftOut.empty()) tellListFull();
   return true;
 }
 
 void warnIfRunInfoCannotBeStored(const page::RuntimeState& runtime) {
   const std::string file = runInfoFile(runtime.appFolder);
-  if (!listFileStorable(file)) tellNotStored(file);
+  if (!listFileStorable(file, kRunInfoFormat)) tellNotStored(file);
 }
 
 }  // namespace pemo::shell

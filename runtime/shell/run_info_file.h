@@ -9,6 +9,10 @@
 
 namespace pemo::shell {
 
+// The most programs the run list takes from the registration dialog and the launcher
+// bar; a merge with other runtimes' additions keeps to it too.
+inline constexpr size_t kRunListLimit = 20;
+
 // The file of the program folder's user folder (Windows path).
 std::string runInfoFile(const std::string& appFolder);
 
@@ -23,8 +27,10 @@ bool writeRunInfo(const std::string& file, const std::vector<page::RunListEntry>
 void getRunInfo(page::RuntimeState& runtime);
 // Writes the run list's changes since it was last read or written into its file as the
 // file is now, keeping what other runtimes wrote meanwhile; the run list becomes what
-// was written. False when the file could not be replaced (the old one stays, and the run
-// list keeps this runtime's changes).
+// was written. New entries that no longer fit the limit beside other runtimes' are told
+// and left out. False when the file could not be replaced or another runtime kept it
+// locked (the old one stays, and the run list keeps this runtime's changes for its next
+// write).
 bool storeRunInfo(page::RuntimeState& runtime);
 
 // A change to the run list reaches its file only at shutdown. When the file could not be

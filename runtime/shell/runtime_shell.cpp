@@ -153,7 +153,11 @@ void RuntimeShell::run(ShellCommand command) {
       parts_.tree.select(1);
       treeEvents_.nodeClicked(1);
       break;
-    case ShellCommand::OpenFavourites: break;
+    case ShellCommand::OpenFavourites:
+      // Another runtime may have changed the list since this one last read it.
+      favourites_.load();
+      favourites_.buildMenu();
+      break;
     case ShellCommand::Shutdown: askPower(kAskShutdown, &process::PowerPort::shutdown); break;
     case ShellCommand::Restart: askPower(kAskRestart, &process::PowerPort::restart); break;
     case ShellCommand::Exit: parts_.page.view().closeWindow(); break;

@@ -255,3 +255,23 @@ TEST(Favourites, ADeletionKeepsWhatAnotherRuntimeAddedMeanwhile) {
   EXPECT_EQ(r.stored(2), "");
   EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "theirs"}));
 }
+
+TEST(Favourites, TheMenuAndTheDeleteDialogShowTheFileAsItIsWhenOpened) {
+  FavouritesRig r;
+  r.openMenu(r.sub, 2);
+  r.favourites().add();
+  // Another runtime on the same start menu adds after this one last read the file.
+  for (const char* caption : {"b", "c", "d"})
+    ASSERT_EQ(addFavourite(r.runtime.favouritesFile, {caption, r.other}), FavouriteAdded::Stored);
+  r.shell.run(ShellCommand::OpenFavourites);
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "b", "c", "d"}));
+
+  ASSERT_EQ(addFavourite(r.runtime.favouritesFile, {"e", r.other}), FavouriteAdded::Stored);
+  std::vector<std::string> listed;
+  r.window.deleteDialog = [&]() -> std::optional<std::vector<pemo::page::FavouriteMenu>> {
+    listed = FavouriteDeleteList(r.runtime.favouriteMenus).captions();
+    return std::nullopt;
+  };
+  r.favourites().clicked(kDeleteFavouritesItem);
+  EXPECT_EQ(listed, (std::vector<std::string>{"sub", "b", "c", "d", "e"}));
+}

@@ -6,11 +6,15 @@
 #include <memory>
 #include <thread>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "platform/fs/windows_path.h"
 #include "platform/text/cp932.h"
 #include "runtime/shell/list_file.h"
 #include "runtime/shell/run_edit_list.h"
 #include "runtime/shell/run_info_file.h"
+#include "runtime/shell/run_menu.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -114,6 +118,8 @@ TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
   EXPECT_TRUE(readRunInfo(u.file()).empty());
   EXPECT_TRUE(writeRunInfo(u.file(), {}));
   EXPECT_EQ(readFileBytes(u.hostFile), garbage);
+  EXPECT_FALSE(writeRunInfo(u.file(), entries(1))) << "nor does a list replace it";
+  EXPECT_EQ(readFileBytes(u.hostFile), garbage);
 
   // A folder in the file's place is neither read, removed nor replaced.
   std::filesystem::remove(u.hostFile);
@@ -133,6 +139,19 @@ TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
     EXPECT_EQ(list[i].caption, odd[i].caption);
     EXPECT_EQ(list[i].commandLine, odd[i].commandLine);
   }
+
+  // A list a text editor saved as UTF-8 with a byte-order mark is read past the mark, as
+  // UTF-8; a registration keeps its entries, stored again in code page 932.
+  writeFileBytes(u.hostFile, "\xEF\xBB\xBF[APP]\r\nApp0=メモ帳,a.exe\r\nApp1=b,b.exe\r\nApp2=c,c.exe\r\n");
+  pemo::page::RuntimeState runtime;
+  runtime.appFolder = u.appFolder;
+  getRunInfo(runtime);
+  ASSERT_EQ(runtime.runList.size(), 3u);
+  EXPECT_EQ(runtime.runList[0].caption, "メモ帳");
+  runtime.runList.push_back({"new", "NEW.EXE"});
+  ASSERT_TRUE(storeRunInfo(runtime));
+  EXPECT_EQ(pemo::text::cp932ToUtf8(readFileBytes(u.hostFile)),
+            "[APP]\r\nApp0=メモ帳,a.exe\r\nApp1=b,b.exe\r\nApp2=c,c.exe\r\nApp3=new,NEW.EXE\r\n");
 }
 
 TEST(RunInfoFile, AWriteWaitsWhileAnotherRuntimeWritesTheUserFolder) {
@@ -150,6 +169,41 @@ TEST(RunInfoFile, AWriteWaitsWhileAnotherRuntimeWritesTheUserFolder) {
   closing.join();
   EXPECT_TRUE(stored);
   EXPECT_EQ(readRunInfo(u.file()), entries(1));
+
+  // Held for longer than the wait (a slow disk): the close fails and is told, the file
+  // keeps what the holder wrote, and the run list keeps this runtime's change for its
+  // next write.
+  ShellRig r;
+  r.runtime.appFolder = u.appFolder;
+  RunMenu menu(r.runtime, r.programs, r.window, r.hooks);
+  menu.load();
+  r.runtime.runList.push_back({"mine", "MINE.EXE"});
+  held = std::make_unique<ListFileLock>(u.file());
+  ASSERT_TRUE(held->mayWrite());
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(menu.save());
+  EXPECT_GE(std::chrono::steady_clock::now() - start, kListLockWait);
+  ASSERT_EQ(r.messages.shown.size(), 1u);
+  EXPECT_EQ(r.messages.shown[0].prompt, u.file() + "\rﾌｧｲﾙを保存できませんでした");
+  ASSERT_TRUE(writeRunInfo(u.file(), entries(2)));  // the holder's write
+  held.reset();
+  EXPECT_TRUE(menu.save());
+  auto expected = entries(2);
+  expected.push_back({"mine", "MINE.EXE"});
+  EXPECT_EQ(readRunInfo(u.file()), expected);
+
+  // Only a lock another holder keeps is waited for: a descriptor the file system cannot
+  // lock (as a network file system refuses a folder's) gives up at once.
+  const int path = ::open(u.hostFile.parent_path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(path, 0);
+  EXPECT_EQ(lockExclusively(path, 10s), LockState::None);
+  ::close(path);
+  held = std::make_unique<ListFileLock>(u.file());
+  const int folder = ::open(u.hostFile.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  EXPECT_EQ(lockExclusively(folder, 50ms), LockState::Busy);
+  held.reset();
+  EXPECT_EQ(lockExclusively(folder, 50ms), LockState::Held);
+  ::close(folder);
 }
 
 TEST(RunMenu, ItemsAreNumberedFromOneBehindASeparatorUpToForty) {
@@ -263,17 +317,24 @@ TEST(RunEditList, RegistersReplacesAndDeletesUpToTwenty) {
 }
 
 TEST(RunMenu, AChangeItsFileCannotTakeIsToldAtOnceAndStaysInTheMenu) {
-  for (const bool folderInPlace : {false, true}) {
-    SCOPED_TRACE(folderInPlace ? "a folder in the file's place" : "a read-only file");
+  enum class Case { ReadOnly, FolderInPlace, OtherLines };
+  for (const Case c : {Case::ReadOnly, Case::FolderInPlace, Case::OtherLines}) {
+    const bool folderInPlace = c == Case::FolderInPlace;
+    SCOPED_TRACE(folderInPlace ? "a folder in the file's place"
+                 : c == Case::ReadOnly ? "a read-only file"
+                                       : "a file holding more than the list");
     UserFolder u;
     ShellRig r;
     r.runtime.appFolder = u.appFolder;
     RunMenu menu(r.runtime, r.programs, r.window, r.hooks);
     if (folderInPlace) {
       std::filesystem::create_directories(u.hostFile);
-    } else {
+    } else if (c == Case::ReadOnly) {
       u.write("[APP]\r\nApp0=a,A.EXE\r\n");
       std::filesystem::permissions(u.hostFile, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    } else {
+      // A write would drop what the reader does not take as the list.
+      u.write("[APP]\r\nApp0=a,A.EXE\r\n; mine\r\n[Other]\r\nkeep=1\r\n");
     }
     const std::string before = folderInPlace ? "" : readFileBytes(u.hostFile);
     menu.load();
@@ -298,6 +359,6 @@ TEST(RunMenu, AChangeItsFileCannotTakeIsToldAtOnceAndStaysInTheMenu) {
     if (folderInPlace)
       EXPECT_TRUE(std::filesystem::is_directory(u.hostFile));
     else
-      EXPECT_EQ(readFileBytes(u.hostFile), before) << "a write-protected file is never replaced";
+      EXPECT_EQ(readFileBytes(u.hostFile), before) << "such a file is never replaced";
   }
 }

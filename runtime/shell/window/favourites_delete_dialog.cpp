@@ -1,6 +1,7 @@
 #include "runtime/shell/window/favourites_delete_dialog.h"
 
 #include <QGridLayout>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,9 +27,13 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   for (int i = 0; i < 3; ++i) {
     buttons[i] = new QPushButton(QString::fromUtf8(captions[i]), this);
     buttons[i]->setObjectName(QString("CTLBTN%1").arg(i));
-    // Enter presses the button that has the keyboard, which shows it with the default
-    // button's frame; there is no default button besides.
-    buttons[i]->setAutoDefault(true);
+    // Enter presses the button that has the keyboard, and only that one shows the
+    // default button's frame. A dialog makes its first auto-default button the default
+    // when it shows, and keeps the last one that had the keyboard as such: either would
+    // show a frame while Enter in the list presses nothing. So the buttons are plain ones
+    // and take the frame with the keyboard.
+    buttons[i]->setAutoDefault(false);
+    buttons[i]->installEventFilter(this);
     grid->addWidget(buttons[i], i, 1);
   }
   connect(buttons[0], &QPushButton::clicked, this, &QDialog::accept);
@@ -43,9 +48,20 @@ FavouritesDeleteDialog::FavouritesDeleteDialog(QWidget* owner, const FavouriteTa
   if (owner) move(owner->pos());
 }
 
+bool FavouritesDeleteDialog::eventFilter(QObject* watched, QEvent* event) {
+  // Only the keyboard moving inside the dialog moves the frame: a menu that takes it for
+  // a moment or another window made active leaves it where it was.
+  auto* button = qobject_cast<QPushButton*>(watched);
+  if (button && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+      button->setDefault(event->type() == QEvent::FocusIn);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void FavouritesDeleteDialog::keyPressEvent(QKeyEvent* event) {
-  // Enter that no button took (in the list) would press the button the dialog picked as
-  // its default when it showed; the dialog has none, so Enter there does nothing.
+  // Enter that no button took (in the list) presses nothing: no button has the keyboard.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     event->accept();
     return;

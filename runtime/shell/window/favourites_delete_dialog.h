@@ -19,6 +19,7 @@ class FavouritesDeleteDialog : public QDialog {
   const FavouriteDeleteList& list() const { return list_; }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

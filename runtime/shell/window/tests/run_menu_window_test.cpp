@@ -258,14 +258,30 @@ TEST(FavouritesWindow, CtrlUAddsTheOpenMenuAndDeluserRemovesTheChosenOne) {
     click(dialog, "CTLBTN2");
     EXPECT_EQ(list->count(), 2) << "nothing chosen, nothing removed";
     selectRow(list, 1);
+    // Only the button Enter presses shows the default frame: none while the list has
+    // the keyboard, and a button that had it gives the frame up again.
+    const auto defaults = [dialog] {
+      std::vector<bool> shown;
+      for (const char* name : {"CTLBTN0", "CTLBTN1", "CTLBTN2"}) shown.push_back(child<QPushButton>(dialog, name)->isDefault());
+      return shown;
+    };
+    QApplication::setActiveWindow(dialog);
+    list->setFocus();
+    EXPECT_EQ(defaults(), (std::vector<bool>{false, false, false}));
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(list->count(), 2) << "Enter in the list presses no button";
     EXPECT_TRUE(dialog->isVisible());
     auto* remove = child<QPushButton>(dialog, "CTLBTN2");
     remove->setFocus();
+    EXPECT_EQ(defaults(), (std::vector<bool>{false, false, true}));
+    list->setFocus();
+    EXPECT_EQ(defaults(), (std::vector<bool>{false, false, false}));
+    remove->setFocus();
     QTest::keyClick(remove, Qt::Key_Return);
     EXPECT_EQ(list->count(), 1) << "Enter on 削除 removes";
-    QTest::keyClick(child<QPushButton>(dialog, "CTLBTN0"), Qt::Key_Return);
+    auto* ok = child<QPushButton>(dialog, "CTLBTN0");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
   });
   item(menu, "MNUUSER100")->trigger();
   EXPECT_EQ(itemsOf(menu), (std::vector<QString>{"top", "-", "現在のﾒﾆｭｰを登録(&U)", "登録ﾒﾆｭｰの削除(&D)"}))

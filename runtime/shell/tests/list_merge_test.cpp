@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/shell/list_merge.h"
+
+using namespace pemo::shell;
+
+namespace {
+
+// Entries named by one letter (or word) each.
+std::vector<ListValue> list(std::initializer_list<const char*> names) {
+  std::vector<ListValue> values;
+  for (const char* name : names) values.push_back({name, std::string(name) + ".EXE"});
+  return values;
+}
+
+std::vector<ListValue> numbered(int count, const std::string& prefix = "p") {
+  std::vector<ListValue> values;
+  for (int i = 0; i < count; ++i) values.push_back({prefix + std::to_string(i), "P.EXE"});
+  return values;
+}
+
+constexpr size_t kNoLimit = static_cast<size_t>(-1);
+
+}  // namespace
+
+TEST(ListMerge, EqualEntriesKeepTheirOrderAndAnUnchangedFileTakesTheListAsItIs) {
+  const auto base = list({"A", "B", "A"});
+  const auto mine = list({"C", "B", "A"});
+  EXPECT_EQ(mergedList(base, mine, base, kNoLimit).entries, mine) << "nobody else wrote";
+  EXPECT_EQ(mergedList(base, mine, list({"A", "B", "A", "D"}), kNoLimit).entries, list({"C", "B", "A", "D"}))
+      << "the first A was replaced, not the second";
+  EXPECT_EQ(mergedList(base, base, list({"D"}), kNoLimit).entries, list({"D"})) << "no change of ours: theirs stays";
+  // Equal entries removed and put in one after the other are each taken for the right one.
+  EXPECT_EQ(mergedList(list({"B", "B", "A", "C", "B", "B"}), list({"A", "B"}), list({"B", "B", "A", "C", "B", "B", "Z"}),
+                       kNoLimit)
+                .entries,
+            list({"A", "B", "Z"}));
+  EXPECT_EQ(mergedList(list({"C", "B", "A"}), list({"B", "C", "C", "B"}), list({"C", "B", "A", "Z"}), kNoLimit).entries,
+            list({"B", "C", "C", "B", "Z"}));
+
+  // Both removed the same entry, each added one: one removal, both additions, ours at
+  // the place of what it replaced.
+  EXPECT_EQ(mergedList(list({"A", "B", "C"}), list({"A", "X", "C"}), list({"A", "C", "Y"}), kNoLimit).entries,
+            list({"A", "X", "C", "Y"}));
+}
+
+TEST(ListMerge, NewEntriesKeepTheLimitAndTheOnesLeftOutAreNamed) {
+  // Two runtimes each add one to a list of 19 that holds at most 20.
+  const auto base = numbered(19);
+  auto mine = base;
+  mine.push_back({"mine", "M.EXE"});
+  auto theirs = base;
+  theirs.push_back({"theirs", "T.EXE"});
+  MergedList merged = mergedList(base, mine, theirs, 20);
+  EXPECT_EQ(merged.entries, theirs);
+  EXPECT_EQ(merged.leftOut, (std::vector<ListValue>{{"mine", "M.EXE"}}));
+
+  // A removal of ours makes room; of two new ones the last is left out first.
+  mine = base;
+  mine.erase(mine.begin());
+  mine.push_back({"x", "X.EXE"});
+  mine.push_back({"y", "Y.EXE"});
+  merged = mergedList(base, mine, theirs, 20);
+  ASSERT_EQ(merged.entries.size(), 20u);
+  EXPECT_EQ(merged.entries.back().caption, "x");
+  EXPECT_EQ(merged.leftOut, (std::vector<ListValue>{{"y", "Y.EXE"}}));
+
+  // A file already over the limit loses nothing of what it holds.
+  merged = mergedList(base, base, numbered(25), 20);
+  EXPECT_EQ(merged.entries.size(), 25u);
+  EXPECT_TRUE(merged.leftOut.empty());
+}
+
+TEST(ListMerge, ALongListWithAFewChangesMergesEntryByEntry) {
+  // A hundred thousand entries, the first replaced and one added behind: the changes
+  // are found as they are, with what another runtime added kept.
+  const auto base = numbered(100000);
+  auto mine = base;
+  mine.front() = {"first", "F.EXE"};
+  mine.push_back({"last", "L.EXE"});
+  auto now = base;
+  now.push_back({"theirs", "T.EXE"});
+  const auto merged = mergedList(base, mine, now, kNoLimit).entries;
+  ASSERT_EQ(merged.size(), 100002u);
+  EXPECT_EQ(merged.front().caption, "first");
+  EXPECT_EQ(merged[1].caption, "p1");
+  EXPECT_EQ(merged[100000].caption, "theirs");
+  EXPECT_EQ(merged.back().caption, "last");
+
+  // A list replaced whole, by far more changes than anyone makes, takes ours in place of
+  // the old entries; what another runtime added stays.
+  const auto replaced = mergedList(numbered(3000), numbered(3000, "q"), now, kNoLimit).entries;
+  ASSERT_EQ(replaced.size(), now.size());
+  EXPECT_EQ(replaced.front().caption, "q0");
+  EXPECT_EQ(replaced[3000].caption, "p3000");
+  EXPECT_EQ(replaced.back().caption, "theirs");
+}

@@ -1,0 +1,28 @@
+# Reading ARCHITECTURE.md for the checks of the map against the tree.
+
+# Sets out to the lines of SOURCE_DIR's ARCHITECTURE.md under the heading "## <section>"
+# that match pattern; CMAKE_MATCH_1 of each match when the pattern has a group.
+function(map_section_lines section pattern out)
+  set(map_file ${SOURCE_DIR}/ARCHITECTURE.md)
+  if(NOT EXISTS ${map_file})
+    message(FATAL_ERROR "ARCHITECTURE.md is missing")
+  endif()
+  file(STRINGS ${map_file} lines ENCODING UTF-8)
+  set(found)
+  set(inside FALSE)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^## ")
+      set(inside FALSE)
+      if(line STREQUAL "## ${section}")
+        set(inside TRUE)
+      endif()
+    elseif(inside AND line MATCHES "${pattern}")
+      if(CMAKE_MATCH_COUNT GREATER 0)
+        list(APPEND found "${CMAKE_MATCH_1}")
+      else()
+        list(APPEND found "${line}")
+      endif()
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()

@@ -85,7 +85,10 @@ bool MenuPage::openMenuFile(const std::string& path) {
   };
   auto host = fs::toHostPath(working);
   auto offered = std::exchange(offeredBytes_, std::nullopt);
-  auto bytes = !host ? std::nullopt : offered && offeredPath_ == path ? std::move(offered) : readBytes(*host);
+  MenuLineObserver* lines = std::exchange(offeredLines_, nullptr);
+  const bool takesOffer = host && offered && offeredPath_ == path;
+  if (!takesOffer) lines = nullptr;
+  auto bytes = !host ? std::nullopt : takesOffer ? std::move(offered) : readBytes(*host);
   if (!bytes) {
     finish();
     ui::showExclamation(path + "\r" + kCannotOpenMenu, kTitle);
@@ -93,13 +96,18 @@ bool MenuPage::openMenuFile(const std::string& path) {
   }
 
   MenuReadResult read;
+  bool cutShort = false;
   try {
     // A page names the same few pictures on many of its objects: each folder on their way
     // is looked up once per opening.
     fs::PathLookupScope lookups;
-    read = MenuReader(objects_, state_, runtime_, view_).read(*bytes);
+    read = MenuReader(objects_, state_, runtime_, view_, lines).read(*bytes);
     finishMenuLayout();
   } catch (const MenuReadError&) {
+    cutShort = true;
+  }
+  if (lines) lines->readingEnded(*bytes);
+  if (cutShort) {
     finish();
     ui::showExclamation(path + "\r" + kMenuCutShort, kTitle);
     return false;
@@ -126,9 +134,10 @@ bool MenuPage::openMenuFile(const std::string& path) {
   return true;
 }
 
-void MenuPage::offerMenuBytes(const std::string& path, std::string bytes) {
+void MenuPage::offerMenuBytes(const std::string& path, std::string bytes, MenuLineObserver* lines) {
   offeredPath_ = path;
   offeredBytes_ = std::move(bytes);
+  offeredLines_ = lines;
 }
 
 void MenuPage::finishMenuLayout() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "runtime/page/link_selection.h"
+#include "runtime/page/menu_reader.h"
 #include "runtime/page/page_objects.h"
 #include "runtime/page/page_state.h"
 #include "runtime/page/page_view.h"
@@ -24,8 +25,10 @@ class MenuPage {
   bool openMenuFile(const std::string& path);
   // The bytes of a menu file just read for another purpose (the start's tree scan): the
   // next openMenuFile takes them instead of reading the file again when it opens the same
-  // path, and drops them either way.
-  void offerMenuBytes(const std::string& path, std::string bytes);
+  // path, and drops them either way. When it takes them, `lines` hears of the lines it
+  // reads and of the reading's end, before the loaded event and before a message that
+  // the file was cut short.
+  void offerMenuBytes(const std::string& path, std::string bytes, MenuLineObserver* lines = nullptr);
   // Removes every object of the open menu, then fires the unload event.
   void closeMenu();
   // Puts the objects that name a frame into it. Throws MenuReadError when a frame
@@ -69,6 +72,7 @@ class MenuPage {
   LinkSelection selection_;
   std::string offeredPath_;
   std::optional<std::string> offeredBytes_;
+  MenuLineObserver* offeredLines_ = nullptr;
 };
 
 }  // namespace pemo::page

@@ -60,14 +60,30 @@ std::string menuLinkOf(std::string_view link) {
   return std::string(link);
 }
 
+// Takes the file's lines apart one by one, each once, telling the observer of them until
+// the script section opens.
 struct MenuReader::Cursor {
   mf::LineReader lines;
+  MenuLineObserver* observer = nullptr;
   bool atEnd() const { return lines.atEnd(); }
-  mf::FileLine take() { return lines.next(); }
+  mf::MenuLine take(mf::FileLine& line) {
+    line = lines.next();
+    mf::MenuLine ml = mf::classifyLine(line.text);
+    if (observer) {
+      observer->lineTaken(ml, line.endOffset);
+      if (ml.opensScript()) observer = nullptr;
+    }
+    return ml;
+  }
+  mf::MenuLine take() {
+    mf::FileLine line;
+    return take(line);
+  }
 };
 
-MenuReader::MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view)
-    : objects_(objects), page_(page), runtime_(runtime), view_(view) {}
+MenuReader::MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view,
+                       MenuLineObserver* lines)
+    : objects_(objects), page_(page), runtime_(runtime), view_(view), lines_(lines) {}
 
 double MenuReader::shiftedLeft(std::string_view value) const {
   double number = mf::readCoordinate(value);
@@ -76,11 +92,12 @@ double MenuReader::shiftedLeft(std::string_view value) const {
 
 MenuReadResult MenuReader::read(std::string_view bytes) {
   MenuReadResult result;
-  Cursor cursor{mf::LineReader(bytes)};
+  Cursor cursor{mf::LineReader(bytes), lines_};
   std::map<ObjectKind, int> counters;
   bool inScript = false;
+  mf::FileLine line;
   while (!cursor.atEnd()) {
-    const mf::FileLine line = cursor.take();
+    const mf::MenuLine ml = cursor.take(line);
     std::string upper = text::UCase(line.text);
     if (upper == "BEGIN SCRIPT") {
       result.hasScript = true;
@@ -92,7 +109,6 @@ MenuReadResult MenuReader::read(std::string_view bytes) {
       if (blank != std::string::npos && text::Trim(upper.substr(0, blank)) == "INCLUDE")
         result.includeFiles.push_back(text::Trim(upper.substr(blank + 1)));
     }
-    mf::MenuLine ml = mf::classifyLine(line.text);
     if (ml.kind == mf::LineKind::BlockBegin) {
       if (auto kind = ml.blockKind()) {
         int& counter = counters.try_emplace(*kind, 1).first->second;
@@ -111,9 +127,13 @@ MenuReadResult MenuReader::read(std::string_view bytes) {
 }
 
 bool MenuReader::readMenuBlock(Cursor& cursor) {
+  mf::FileLine line;
   while (!cursor.atEnd()) {
-    std::string text = text::Trim(text::Replace(cursor.take().text, "\t", " "));
-    mf::MenuLine ml = mf::classifyLine(text);
+    mf::MenuLine ml = cursor.take(line);
+    // The menu block reads its lines with tabs as blanks and without trailing blanks; a
+    // line that holds neither reads the same as taken.
+    if (line.text.find('\t') != std::string::npos || (!line.text.empty() && line.text.back() == ' '))
+      ml = mf::classifyLine(text::Trim(text::Replace(line.text, "\t", " ")));
     if (ml.kind == mf::LineKind::BlockBegin) return true;
     if (ml.kind == mf::LineKind::BlockEnd && ml.word == "MENU") return false;
     if (ml.kind != mf::LineKind::Property) continue;
@@ -219,7 +239,7 @@ bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
 
   bool stop = false;
   while (!cursor.atEnd()) {
-    mf::MenuLine ml = mf::classifyLine(cursor.take().text);
+    mf::MenuLine ml = cursor.take();
     if (ml.kind == mf::LineKind::BlockBegin) {
       stop = true;
       break;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "menufile/lines.h"
 #include "runtime/page/page_objects.h"
 #include "runtime/page/page_state.h"
 #include "runtime/page/page_view.h"
@@ -36,9 +37,23 @@ std::string menuLinkOf(std::string_view link);
 // link starts a program or document.
 bool isMenuFileLink(std::string_view link);
 
+// Hears of a menu file's lines as the reader takes them apart, so that another use of
+// the same file (the start's menu tree) needs no reading and parsing of its own.
+class MenuLineObserver {
+ public:
+  virtual ~MenuLineObserver() = default;
+  // Each line the reader takes apart, once and in file order, up to the line that opens
+  // the script section; `endOffset` is the byte just past its line end.
+  virtual void lineTaken(const menufile::MenuLine& line, std::size_t endOffset) = 0;
+  // The reading has ended, at the script section, at the file's end, early or on a bad
+  // value; `bytes` are the whole file's, for the lines the reader never took.
+  virtual void readingEnded(std::string_view bytes) = 0;
+};
+
 class MenuReader {
  public:
-  MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view);
+  MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view,
+             MenuLineObserver* lines = nullptr);
 
   // Reads the file's code page 932 bytes. Throws MenuReadError on a value the open
   // cannot go on with; the objects read so far stay loaded.
@@ -55,6 +70,7 @@ class MenuReader {
   PageState& page_;
   RuntimeState& runtime_;
   PageView& view_;
+  MenuLineObserver* lines_;
 };
 
 }  // namespace pemo::page

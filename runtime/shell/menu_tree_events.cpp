@@ -76,11 +76,22 @@ void MenuTreeEvents::openStartMenu() {
     nodeClicked(1);
     return;
   }
-  // The program moves the tree itself; the expansion is then handled once, here.
+  expandStartNode();
+  expanded(1);
+}
+
+void MenuTreeEvents::expandStartNode() {
+  // The program moves the tree itself; the expansion is then handled once, by the caller.
   page_.state().treeSync = true;
   tree_.selectAndExpand(1);
   page_.state().treeSync = false;
-  expanded(1);
+}
+
+void MenuTreeEvents::showStartMenuOpening() {
+  // One node opens through the click, which selects nothing.
+  if (tree_.nodeCount() <= 1) return;
+  expandStartNode();
+  tree_.select(1);
 }
 
 }  // namespace pemo::shell

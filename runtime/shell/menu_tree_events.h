@@ -32,6 +32,8 @@ class MenuTreeEvents {
   // The start menu after the tree was built: one node opens through the click, more
   // select the first and open it through its expansion.
   void openStartMenu();
+  // The tree as openStartMenu leaves it, for a start menu the page opens by itself.
+  void showStartMenuOpening();
 
  private:
   // True (and the user told) while a script runs.
@@ -39,6 +41,7 @@ class MenuTreeEvents {
   // Opens the menu of `file`, reached through `node`. When it cannot be opened the
   // selection goes back to a node of the menu still shown.
   void openNodeMenu(int node, const std::string& file);
+  void expandStartNode();
 
   page::MenuPage& page_;
   page::LinkActions& links_;

@@ -16,119 +16,88 @@ namespace pemo::shell {
 namespace mf = menufile;
 using page::MenuTreeNode;
 using page::MenuTreeNodeKind;
-namespace {
 
-// Reads the file's lines up to its script section, each taken apart.
-class MenuLines {
- public:
-  explicit MenuLines(const std::string& bytes) : lines_(bytes) {}
-  bool next(mf::MenuLine& line) {
-    if (lines_.atEnd()) return false;
-    line = mf::classifyLine(lines_.next().text);
-    return !line.opensScript();
-  }
-
- private:
-  mf::LineReader lines_;
-};
-
-// The caption of the file's own node: the first CAPTION from the menu block on.
-std::optional<std::string> menuCaption(const std::string& bytes) {
-  bool inMenu = false;
-  mf::MenuLine ml;
-  for (MenuLines lines(bytes); lines.next(ml);) {
-    if (ml.kind == mf::LineKind::BlockBegin && ml.blockKind() == mf::ObjectKind::Menu) inMenu = true;
-    if (inMenu && ml.kind == mf::LineKind::Property && ml.knownKey() == mf::Key::Caption) return ml.value;
-  }
-  return std::nullopt;
+bool MenuOutlineBuilder::Block::givesProgram() const {
+  if (linked || link.empty()) return false;
+  auto kind = mf::kindOfBlockWord(word);
+  if (kind == mf::ObjectKind::Image) return true;
+  if (kind != mf::ObjectKind::Label && kind != mf::ObjectKind::Button && kind != mf::ObjectKind::PictureButton)
+    return false;
+  double number = text::Val(style);
+  return number != static_cast<int>(mf::LinkStyle::ParentMenu) &&
+         number != static_cast<int>(mf::LinkStyle::ExecuteSelection);
 }
 
-// What pass 2 keeps of the block it is in. The index is not cleared by a new block.
-struct Block {
-  std::string word;
-  std::string link;
-  std::string caption;
-  std::string style;
-  std::string index;
-  bool linked = false;  // the block links to a menu file
+std::string MenuOutlineBuilder::Block::tag() const {
+  return std::to_string(static_cast<int>(*mf::kindOfBlockWord(word))) + "," + index + "," + style;
+}
 
-  // The program node the block gives when it ends, if any.
-  bool givesProgram() const {
-    if (linked || link.empty()) return false;
-    auto kind = mf::kindOfBlockWord(word);
-    if (kind == mf::ObjectKind::Image) return true;
-    if (kind != mf::ObjectKind::Label && kind != mf::ObjectKind::Button && kind != mf::ObjectKind::PictureButton)
-      return false;
-    double number = text::Val(style);
-    return number != static_cast<int>(mf::LinkStyle::ParentMenu) &&
-           number != static_cast<int>(mf::LinkStyle::ExecuteSelection);
+void MenuOutlineBuilder::take(const mf::MenuLine& ml, std::size_t endOffset) {
+  if (ended_) return;
+  taken_ = endOffset;
+  if (ml.opensScript()) {
+    ended_ = true;
+    return;
   }
-  std::string tag() const {
-    return std::to_string(static_cast<int>(*mf::kindOfBlockWord(word))) + "," + index + "," + style;
-  }
-};
+  if (ml.kind == mf::LineKind::BlockBegin && ml.blockKind() == mf::ObjectKind::Menu) inMenu_ = true;
+  if (!caption_ && inMenu_ && ml.kind == mf::LineKind::Property && ml.knownKey() == mf::Key::Caption)
+    caption_ = ml.value;
+  if (static_cast<int>(entries_.size()) < maxEntries_) takeEntryLine(ml);
+}
 
-// What a menu file gives the tree, in the order of its lines: the links to menu files
-// (each entered at its LINK line) and the program nodes (each at its block's END line).
-struct MenuEntry {
-  bool isMenu = false;
-  std::string link;
-  std::string caption;  // of a program
-  std::string tag;      // of a program
-};
-
-struct MenuOutline {
-  std::string caption;
-  std::vector<MenuEntry> entries;
-};
-
-// The outline of a menu file; nothing when it has no menu caption. Entries beyond
-// `maxEntries` could never become nodes and are not kept.
-std::optional<MenuOutline> outlineOf(const std::string& bytes, int maxEntries) {
-  auto caption = menuCaption(bytes);
-  if (!caption) return std::nullopt;
-  MenuOutline outline{*caption, {}};
-  Block block;
-  mf::MenuLine ml;
-  for (MenuLines lines(bytes); static_cast<int>(outline.entries.size()) < maxEntries && lines.next(ml);) {
-    if (ml.kind == mf::LineKind::BlockBegin) {
-      block = Block{ml.word, {}, {}, {}, block.index, false};
-    } else if (ml.kind == mf::LineKind::BlockEnd && ml.word == block.word) {
-      if (block.givesProgram()) outline.entries.push_back({false, block.link, block.caption, block.tag()});
-    } else if (ml.kind == mf::LineKind::Property) {
-      switch (ml.knownKey()) {
-        case mf::Key::Link: {
-          std::string link = page::menuLinkOf(ml.value);
-          if (!page::isMenuFileLink(link)) {
-            block.link = link;
-            break;
-          }
-          block.linked = true;
-          outline.entries.push_back({true, std::move(link), {}, {}});
+void MenuOutlineBuilder::takeEntryLine(const mf::MenuLine& ml) {
+  if (ml.kind == mf::LineKind::BlockBegin) {
+    block_ = Block{ml.word, {}, {}, {}, std::move(block_.index), false};
+  } else if (ml.kind == mf::LineKind::BlockEnd && ml.word == block_.word) {
+    if (block_.givesProgram()) entries_.push_back({false, block_.link, block_.caption, block_.tag()});
+  } else if (ml.kind == mf::LineKind::Property) {
+    switch (ml.knownKey()) {
+      case mf::Key::Link: {
+        std::string link = page::menuLinkOf(ml.value);
+        if (!page::isMenuFileLink(link)) {
+          block_.link = link;
           break;
         }
-        case mf::Key::Caption: block.caption = ml.value; break;
-        case mf::Key::Style: block.style = ml.value; break;
-        case mf::Key::Index: block.index = ml.value; break;
-        default: break;
+        block_.linked = true;
+        entries_.push_back({true, std::move(link), {}, {}});
+        break;
       }
+      case mf::Key::Caption: block_.caption = ml.value; break;
+      case mf::Key::Style: block_.style = ml.value; break;
+      case mf::Key::Index: block_.index = ml.value; break;
+      default: break;
     }
   }
-  return outline;
 }
 
-// A menu file as the scan found it.
-struct ScannedFile {
-  bool found = false;
-  std::optional<MenuOutline> outline;  // nothing for a file without a menu caption
-};
+std::optional<MenuOutline> MenuOutlineBuilder::finish(std::string_view bytes) {
+  if (taken_ < bytes.size()) {
+    const std::size_t from = taken_;
+    for (mf::LineReader lines(bytes.substr(from)); !ended_ && !lines.atEnd();) {
+      mf::FileLine line = lines.next();
+      take(mf::classifyLine(line.text), from + line.endOffset);
+    }
+  }
+  if (!caption_) return std::nullopt;
+  return MenuOutline{std::move(*caption_), std::move(entries_)};
+}
+
+namespace {
+
+// The outline of a menu file read whole.
+std::optional<MenuOutline> outlineOf(const std::string& bytes, int maxEntries) {
+  return MenuOutlineBuilder(maxEntries).finish(bytes);
+}
 
 class Scan {
  public:
   Scan(const MenuFileReader& read, int limit) : read_(read), limit_(limit) {}
 
+  // A file read before the scan, not read again.
+  void knowFile(const std::string& path, ScannedFile file) { files_.insert_or_assign(path, std::move(file)); }
+
   void addTreeNode(const std::string& path, int parent) {
-    const ScannedFile& file = scannedFile(path, parent == 0);
+    const ScannedFile& file = scannedFile(path);
     if (!file.found) {
       if (parent != 0) add({parent, path, kMissingMenuPrefix + path, MenuTreeNodeKind::MissingMenu, {}});
       return;
@@ -150,13 +119,10 @@ class Scan {
 
   // A file linked many times over (menus that each link twice to the next) is read and
   // taken apart once per scan, however often it shows in the tree.
-  const ScannedFile& scannedFile(const std::string& path, bool keepBytes) {
+  const ScannedFile& scannedFile(const std::string& path) {
     auto [it, added] = files_.try_emplace(path);
     if (added && !path.empty())
-      if (auto bytes = read_(path)) {
-        it->second = {true, outlineOf(*bytes, limit_)};
-        if (keepBytes) tree.startBytes = std::move(bytes);
-      }
+      if (auto bytes = read_(path)) it->second = {true, outlineOf(*bytes, limit_)};
     return it->second;
   }
 
@@ -199,6 +165,14 @@ MenuTree scanMenuTree(const std::string& startFile, const MenuFileReader& read, 
   // Links name files in a handful of folders; each folder is looked up once, not per link.
   fs::PathLookupScope lookups;
   Scan scan(read, nodeLimit);
+  scan.addTreeNode(startFile, 0);
+  return std::move(scan.tree);
+}
+
+MenuTree scanMenuTree(const std::string& startFile, ScannedFile start, const MenuFileReader& read, int nodeLimit) {
+  fs::PathLookupScope lookups;
+  Scan scan(read, nodeLimit);
+  scan.knowFile(startFile, std::move(start));
   scan.addTreeNode(startFile, 0);
   return std::move(scan.tree);
 }

@@ -26,6 +26,24 @@ ui::Font templateFontOf(const TreeFont& tree) {
   return font;
 }
 
+// Builds the start's menu tree from the lines the page takes apart as it reads the start
+// menu, and hands it on once the reading has ended.
+class StartTreeFromPage : public page::MenuLineObserver {
+ public:
+  StartTreeFromPage(const std::string& startFile, const MenuFileReader& read, std::function<void(MenuTree)> built)
+      : startFile_(startFile), read_(read), built_(std::move(built)) {}
+  void lineTaken(const menufile::MenuLine& line, std::size_t endOffset) override { outline_.take(line, endOffset); }
+  void readingEnded(std::string_view bytes) override {
+    built_(scanMenuTree(startFile_, {true, outline_.finish(bytes)}, read_));
+  }
+
+ private:
+  const std::string& startFile_;
+  const MenuFileReader& read_;
+  std::function<void(MenuTree)> built_;
+  MenuOutlineBuilder outline_;
+};
+
 }  // namespace
 
 RuntimeShell::RuntimeShell(const Parts& parts)
@@ -83,20 +101,51 @@ void RuntimeShell::prepareUserFolder() {
 }
 
 void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileReader& read) {
-  MenuTree tree = scanMenuTree(startFile, read);
-  // The page opens on the bytes the scan read: a start reads its menu once.
-  if (tree.startBytes) parts_.page.offerMenuBytes(startFile, std::move(*tree.startBytes));
+  std::optional<std::string> bytes;
+  if (!startFile.empty()) bytes = read(startFile);
+  // A start reads and parses its menu once: the page opens on the bytes read here, and
+  // the tree is built from the lines the page takes apart. The tree stands before the
+  // menu's loaded event, whose script may use it.
+  if (bytes && page::isMenuFileLink(startFile) && parts_.page.readableMenuFile(startFile)) {
+    std::optional<bool> cut;
+    StartTreeFromPage fromPage(startFile, read, [&](MenuTree tree) {
+      cut = tree.cut;
+      parts_.tree.setNodes(std::move(tree.nodes));
+      treeEvents_.showStartMenuOpening();
+    });
+    parts_.page.offerMenuBytes(startFile, std::move(*bytes), &fromPage);
+    parts_.links.changeMenu(startFile);
+    if (!cut) {
+      // The file went away before the page read it: the tree is scanned on its own.
+      MenuTree tree = scanMenuTree(startFile, read);
+      cut = tree.cut;
+      parts_.tree.setNodes(std::move(tree.nodes));
+    }
+    startMenuOpened(*cut);
+    return;
+  }
+  // Otherwise the tree decides whether and how the start menu opens.
+  ScannedFile start;
+  if (bytes) start = {true, MenuOutlineBuilder().finish(*bytes)};
+  MenuTree tree = scanMenuTree(startFile, std::move(start), read);
+  if (bytes) parts_.page.offerMenuBytes(startFile, std::move(*bytes));
   parts_.tree.setNodes(std::move(tree.nodes));
+  if (parts_.tree.nodeCount() == 0)
+    parts_.links.changeMenu(startFile);
+  else
+    treeEvents_.openStartMenu();
+  startMenuOpened(tree.cut);
+}
+
+void RuntimeShell::startMenuOpened(bool treeCut) {
   if (parts_.tree.nodeCount() == 0) {
     // A start menu without a caption has no node: it opens all the same, and the
     // commands that need the tree's first node are off.
-    parts_.links.changeMenu(startFile);
     parts_.window.setItemEnabled(ShellItem::TopMenu, false);
     parts_.window.setItemEnabled(ShellItem::Favourites, false);
     return;
   }
-  treeEvents_.openStartMenu();
-  if (tree.cut) parts_.page.view().setStatusText(kMenuTreeCutMessage);
+  if (treeCut) parts_.page.view().setStatusText(kMenuTreeCutMessage);
   if (parts_.runtime.testRun) return;
   favourites_.startWith(parts_.tree.node(1)->caption);
 }

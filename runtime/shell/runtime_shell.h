@@ -67,6 +67,7 @@ class RuntimeShell {
 
  private:
   void loadUserTree(const std::string& startFile, const MenuFileReader& read);
+  void startMenuOpened(bool treeCut);
   void prepareUserFolder();
   void askPower(const char* question, void (process::PowerPort::*request)());
 

@@ -138,3 +138,71 @@ TEST(MenuPage, TestRunDeletesItsMenuAndReadsTheScriptBeside) {
   EXPECT_EQ(p.script.sources[0].scriptFile, p.runtime.appFolder + "!.src");
   EXPECT_EQ(p.script.sources[0].startPosition, 1);
 }
+
+namespace {
+
+// What an observer of the page's reading hears.
+struct HeardLines : MenuLineObserver {
+  std::vector<std::pair<mf::MenuLine, std::size_t>> lines;
+  std::vector<std::size_t> endings;  // the byte count at each end of reading
+  size_t eventsAtEnd = 0;
+  size_t messagesAtEnd = 0;
+  const FakeScript* script = nullptr;
+  const pemo::ui::RecordingMessagePort* messages = nullptr;
+  void lineTaken(const mf::MenuLine& line, std::size_t endOffset) override { lines.emplace_back(line, endOffset); }
+  void readingEnded(std::string_view bytes) override {
+    endings.push_back(bytes.size());
+    eventsAtEnd = script->events.size();
+    messagesAtEnd = messages->shown.size();
+  }
+};
+
+}  // namespace
+
+TEST(MenuPage, OfferedBytesTellEachLineOnceAndTheEndBeforeTheLoadedEventOrTheMessage) {
+  TempDir dir;
+  const std::vector<std::string> lines{"BEGIN MENU",   "\tCAPTION=a\tb ", "END MENU",   "BEGIN BUTTON",
+                                       "CAPTION=x",    "END BUTTON",      "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()",
+                                       "BEGIN LABEL",  "END LABEL",       "END SCRIPT"};
+  const std::string bytes = mf::encodeLines(lines);
+  auto path = writeMenu(dir / "m.fil", lines);
+  Page p;
+  HeardLines heard;
+  heard.script = &p.script;
+  heard.messages = &p.messages;
+  p.page.offerMenuBytes(path, bytes, &heard);
+  ASSERT_TRUE(p.page.openMenuFile(path));
+  ASSERT_EQ(heard.lines.size(), 7u) << "up to the line that opens the script";
+  std::size_t end = 0;
+  for (size_t i = 0; i < heard.lines.size(); ++i) {
+    end += mf::encodeLines({lines[i]}).size();
+    EXPECT_EQ(heard.lines[i].first.kind, mf::classifyLine(lines[i]).kind) << i;
+    EXPECT_EQ(heard.lines[i].first.value, mf::classifyLine(lines[i]).value) << i;
+    EXPECT_EQ(heard.lines[i].second, end) << i;
+  }
+  EXPECT_EQ(p.page.state().menuCaption, "a b") << "the page reads the menu block as before";
+  EXPECT_EQ(heard.endings, std::vector<std::size_t>{bytes.size()});
+  EXPECT_EQ(heard.eventsAtEnd, 0u);
+  EXPECT_EQ(p.script.events.size(), 1u);
+
+  // A value the page cannot take ends the reading on its line; the end is told first.
+  p.page.closeMenu();
+  const std::vector<std::string> bad{"BEGIN MENU", "END MENU", "BEGIN BUTTON", "STYLE=zz", "END BUTTON"};
+  path = writeMenu(dir / "bad.fil", bad);
+  HeardLines cut;
+  cut.script = &p.script;
+  cut.messages = &p.messages;
+  p.page.offerMenuBytes(path, mf::encodeLines(bad), &cut);
+  EXPECT_FALSE(p.page.openMenuFile(path));
+  EXPECT_EQ(cut.lines.size(), 4u);
+  EXPECT_EQ(cut.endings.size(), 1u);
+  EXPECT_EQ(cut.messagesAtEnd + 1, p.messages.shown.size());
+
+  // Bytes offered for another path are dropped, and their observer hears nothing.
+  HeardLines other;
+  p.page.offerMenuBytes(path + "x", bytes, &other);
+  p.page.closeMenu();
+  ASSERT_TRUE(p.page.openMenuFile(writeMenu(dir / "plain.fil", kMenu)));
+  EXPECT_TRUE(other.lines.empty());
+  EXPECT_TRUE(other.endings.empty());
+}

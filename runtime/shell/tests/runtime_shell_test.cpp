@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
@@ -97,6 +98,50 @@ TEST(RuntimeShell, AStartReadsItsMenuOnceForTheTreeAndThePage) {
   EXPECT_EQ(reads, 1);
   EXPECT_EQ(r.treeView.nodeCount(), 3);
   EXPECT_EQ(r.page.state().menuCaption, "top") << "the page shows the bytes the tree was scanned from";
+}
+
+TEST(RuntimeShell, TheStartTreeIsTheScannedTreeWhereverThePageStopsReading) {
+  Menus m;
+  const std::vector<std::string> rest{"BEGIN BUTTON", "INDEX=7", "END BUTTON", "BEGIN LABEL", "CAPTION=p",
+                                      "LINK=prog.exe", "END LABEL", "BEGIN BUTTON", "LINK=" + m.sub, "END BUTTON",
+                                      "BEGIN SCRIPT", "SUB MENU_LOADEDMENU()", "END SUB", "BEGIN BUTTON",
+                                      "LINK=late.exe", "END BUTTON", "END SCRIPT"};
+  auto startMenu = [&](std::vector<std::string> lines) {
+    lines.insert(lines.end(), rest.begin(), rest.end());
+    return writeMenu(m.dir / "START.FIL", lines);
+  };
+  const std::vector<std::string> tabbedMenu{"BEGIN MENU", "\tCAPTION=a\tb ", "END MENU"};
+  struct Case {
+    const char* what;
+    std::vector<std::string> head;
+    size_t nodes;
+  };
+  const Case cases[] = {
+      {"read to its script", tabbedMenu, 3},
+      {"a block runs into the next BEGIN", {"BEGIN MENU", "CAPTION=s", "END MENU", "BEGIN BUTTON", "LINK=x.exe"}, 3},
+      {"a value the page cannot take", {"BEGIN MENU", "CAPTION=s", "END MENU", "BEGIN BUTTON", "STYLE=zz", "END BUTTON"}, 3},
+      {"no menu caption", {"CAPTION=before the menu block"}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string start = startMenu(c.head);
+    const MenuTree scanned = scanMenuTree(start, fileSystemMenuReader("C:"));
+    ShellRig r;
+    r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
+    int nodesAtLoad = -1;
+    r.script.onEvent = [&] { nodesAtLoad = r.treeView.nodeCount(); };
+    startOn(r, start);
+    EXPECT_EQ(r.page.state().currentMenuFile, start);
+    ASSERT_EQ(scanned.nodes.size(), c.nodes);
+    ASSERT_EQ(r.treeView.nodeCount(), static_cast<int>(c.nodes));
+    for (int i = 1; i <= r.treeView.nodeCount(); ++i) {
+      const auto& want = scanned.nodes[i - 1];
+      const auto* got = r.treeView.node(i);
+      EXPECT_EQ(std::tie(got->parent, got->file, got->caption, got->kind, got->programTag),
+                std::tie(want.parent, want.file, want.caption, want.kind, want.programTag));
+    }
+    if (!r.script.events.empty()) EXPECT_EQ(nodesAtLoad, static_cast<int>(c.nodes)) << "the load script sees the tree";
+  }
 }
 
 TEST(RuntimeShell, TestRunLeavesTheUsersPartsAloneAndSwitchesCommandsOff) {

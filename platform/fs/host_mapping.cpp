@@ -136,26 +136,26 @@ std::optional<ResolvedPath> resolve(const WindowsPath& path) {
 
 }  // namespace detail
 
-std::optional<std::string> toHostPath(std::string_view windowsPath) {
-  if (isHostPath(windowsPath)) return std::string(windowsPath);
-  const auto parsed = parseWindowsPath(windowsPath);
-  if (!parsed) return std::nullopt;
-  const auto resolved = detail::resolve(*parsed);
-  if (!resolved) return std::nullopt;
-  return resolved->host.string();
-}
+namespace {
 
-std::optional<std::string> foundHostPath(std::string_view windowsPath) {
+// The host path of a Windows or host path; with `mustExist`, only when the disk has it.
+std::optional<std::string> mappedHostPath(std::string_view windowsPath, bool mustExist) {
   if (isHostPath(windowsPath)) {
-    if (!detail::entryExists(stdfs::path(windowsPath))) return std::nullopt;
+    if (mustExist && !detail::entryExists(stdfs::path(windowsPath))) return std::nullopt;
     return std::string(windowsPath);
   }
   const auto parsed = parseWindowsPath(windowsPath);
   if (!parsed) return std::nullopt;
   const auto resolved = detail::resolve(*parsed);
-  if (!resolved || !resolved->found) return std::nullopt;
+  if (!resolved || (mustExist && !resolved->found)) return std::nullopt;
   return resolved->host.string();
 }
+
+}  // namespace
+
+std::optional<std::string> toHostPath(std::string_view windowsPath) { return mappedHostPath(windowsPath, false); }
+
+std::optional<std::string> foundHostPath(std::string_view windowsPath) { return mappedHostPath(windowsPath, true); }
 
 std::optional<std::string> existingHostFile(std::string_view windowsPath) {
   auto host = toHostPath(windowsPath);

@@ -10,13 +10,11 @@ Nothing at the FIFO's other end ever opens it, so a run that waits for it is sto
 the time limit. Only FIFOs in the temporary folder are written to, never a device.
 """
 import os
-import shutil
 import stat
 import sys
-import tempfile
 
 import hostile_menus
-from hostile_menus import MENU, block, run_pemo
+from hostile_menus import MENU, block, pemo_from_arguments, run_pemo, work_folder
 
 hostile_menus.TIME_LIMIT = 30
 HUGE = 64 * 1024 * 1024
@@ -73,11 +71,8 @@ def cases(folder):
 
 
 def main():
-    args = [a for a in sys.argv[1:] if a != "--keep"]
-    here = os.path.dirname(os.path.abspath(__file__))
-    pemo = os.path.abspath(args[0] if args else os.path.join(here, "..", "build", "bin", "pemo"))
-    folder = tempfile.mkdtemp(prefix="pemo-hostile-files-")
-    try:
+    pemo = pemo_from_arguments()
+    with work_folder("pemo-hostile-files-") as folder:
         all_cases, fifo = cases(folder)
         for number, (title, menu) in enumerate(all_cases):
             if os.path.lexists(fifo):
@@ -97,11 +92,6 @@ def main():
                      if line.startswith("pemo: message closed: ")]
             print(f"{title:50} {seconds:6.2f} s {megabytes:7.1f} MB  exit {code}  {kept}  shown: "
                   + (" | ".join(shown) or "nothing"), flush=True)
-    finally:
-        if "--keep" in sys.argv:
-            print("files kept in", folder)
-        else:
-            shutil.rmtree(folder)
 
 
 if __name__ == "__main__":

@@ -9,6 +9,7 @@ Each run gets its own XDG_CONFIG_HOME, so nothing touches the real settings. A r
 takes longer than the time limit is stopped and reported as such. The files are written
 to a temporary folder, removed at the end unless --keep is given.
 """
+import contextlib
 import os
 import re
 import shutil
@@ -125,23 +126,35 @@ def measure(pemo, menu, config):
     return f"{seconds:6.2f} s {megabytes:8.1f} MB  exit {code}"
 
 
-def main():
+def pemo_from_arguments():
+    """The pemo named on the command line (not --keep), else build/bin/pemo."""
     args = [a for a in sys.argv[1:] if a != "--keep"]
     here = os.path.dirname(os.path.abspath(__file__))
-    pemo = os.path.abspath(args[0] if args else os.path.join(here, "..", "build", "bin", "pemo"))
-    folder = tempfile.mkdtemp(prefix="pemo-hostile-")
+    return os.path.abspath(args[0] if args else os.path.join(here, "..", "build", "bin", "pemo"))
+
+
+@contextlib.contextmanager
+def work_folder(prefix):
+    """A temporary folder for the runs' files, removed at the end unless --keep is given."""
+    folder = tempfile.mkdtemp(prefix=prefix)
     try:
+        yield folder
+    finally:
+        if "--keep" in sys.argv:
+            print("files kept in", folder)
+        else:
+            shutil.rmtree(folder)
+
+
+def main():
+    pemo = pemo_from_arguments()
+    with work_folder("pemo-hostile-") as folder:
         for title, name, write in CASES:
             menu = os.path.join(folder, name)
             write(menu)
             config = os.path.join(folder, "config-" + name)
             os.makedirs(config)
             print(f"{title:42} {measure(pemo, menu, config)}", flush=True)
-    finally:
-        if "--keep" in sys.argv:
-            print("files kept in", folder)
-        else:
-            shutil.rmtree(folder)
 
 
 if __name__ == "__main__":

@@ -11,7 +11,6 @@ the time limit. Only FIFOs in the temporary folder are written to, never a devic
 """
 import os
 import stat
-import sys
 
 import hostile_menus
 from hostile_menus import MENU, block, pemo_from_arguments, run_pemo, work_folder

@@ -81,7 +81,7 @@ TEST(QtFileList, FoldersAndDatesReadInJapaneseUnderAnyLocaleAndWhole) {
       if (list->header()->sectionSize(column) < list->fontMetrics().horizontalAdvance(listed.value(column))) return false;
     return true;
   }));
-  EXPECT_EQ(listed.value(1), "1 KB");
+  EXPECT_EQ(listed.value(1), "1 バイト");
   if (!texts) GTEST_SKIP() << "Qt's Japanese translation is not installed: the folder's type stays in English";
   EXPECT_EQ(listedRow(dialog, folder, "SUB").value(2), QString::fromUtf8("フォルダ"));
 }
@@ -134,7 +134,7 @@ TEST(QtFileList, SizesAndDatesSortByTheirValues) {
   EXPECT_EQ(listed.firstLetters(), "CAB");
 }
 
-TEST(QtFileList, SizesReadInWholeKilobytesUnderEveryLocale) {
+TEST(QtFileList, SizesReadInBytesKilobytesMegabytesAndGigabytesUnderEveryLocale) {
   constexpr std::uintmax_t kOverFourGigabytes = (std::uintmax_t{4} << 30) + 1;
   const std::pair<const char*, std::uintmax_t> sizes[] = {
       {"EMPTY.FIL", 0}, {"ONE.FIL", 1}, {"KB.FIL", 1025}, {"MB.FIL", 3'000'000}, {"GB.FIL", kOverFourGigabytes}};
@@ -155,7 +155,7 @@ TEST(QtFileList, SizesReadInWholeKilobytesUnderEveryLocale) {
     }
     return texts.join(" | ").toStdString();
   };
-  const std::string expected = "0 KB | 1 KB | 2 KB | 2,930 KB | 4,194,305 KB";
+  const std::string expected = "0 バイト | 1 バイト | 1.00 KB | 2.86 MB | 4.00 GB";
   const QLocale before;
   const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
                             QLocale(QLocale::Japanese, QLocale::Japan)};

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
 #include "runtime/shell/list_merge.h"
 
 using namespace pemo::shell;
+
+namespace pemo::shell {
+// An entry in a failure's message: its caption.
+void PrintTo(const ListValue& value, std::ostream* out) { *out << value.caption; }
+}  // namespace pemo::shell
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "runtime/shell/run_edit_list.h"
 #include "runtime/shell/run_info_file.h"
 #include "runtime/shell/run_menu.h"
+#include "runtime/shell/tests/list_file_shapes.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -234,24 +235,10 @@ TEST(RunInfoFile, AFileFarLargerThanAListIsTakenAsUnreadableAndLeftAsItWas) {
 }
 
 TEST(RunMenu, AListNobodyChangedIsNotWrittenAndEntriesTheReaderPassesOverAreNeverDropped) {
-  struct Case {
-    const char* what;
-    std::string bytes;
-    bool passedOver;  // holds an entry the reader does not take
-  };
-  const Case cases[] = {
-      {"LF line ends", "[APP]\nApp0=a,A.EXE\nApp1=b,B.EXE\n", false},
-      {"lower-case keys", "[app]\r\napp0=a,A.EXE\r\napp1=b,B.EXE\r\n", false},
-      {"an empty key behind the list", "[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\nApp3=\r\n", false},
-      {"App3 after a gap", "[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\nApp3=c,C.EXE\r\n", true},
-      {"App01", "[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\nApp01=c,C.EXE\r\n", true},
-      {"a second App0", "[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\napp0=c,C.EXE\r\n", true},
-      {"App2 after an empty App1", "[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\nApp2=\r\nApp3=c,C.EXE\r\n", true},
-  };
-  for (const Case& c : cases) {
+  for (const ListFileShape& c : listFileShapes("APP", "App")) {
     SCOPED_TRACE(c.what);
     UserFolder u;
-    writeFileBytes(u.hostFile, c.bytes);
+    u.write(c.utf8);
     const auto before = fileState(u.hostFile);
     ShellRig r;
     r.runtime.appFolder = u.appFolder;
@@ -268,10 +255,10 @@ TEST(RunMenu, AListNobodyChangedIsNotWrittenAndEntriesTheReaderPassesOverAreNeve
     menu.clicked(kEditRunListItem, "");
     EXPECT_EQ(menu.save(), !c.passedOver);
     if (c.passedOver) {
-      EXPECT_EQ(readFileBytes(u.hostFile), c.bytes);
+      EXPECT_EQ(readFileBytes(u.hostFile), c.utf8);
       EXPECT_EQ(r.messages.shown.size(), 2u);
     } else {
-      EXPECT_EQ(readRunInfo(u.file()), (std::vector<RunListEntry>{{"a", "A.EXE"}, {"b", "B.EXE"}, {"new", "NEW.EXE"}}));
+      EXPECT_EQ(readRunInfo(u.file()), (std::vector<RunListEntry>{{"a", "A"}, {"b", "B"}, {"new", "NEW.EXE"}}));
       EXPECT_TRUE(r.messages.shown.empty());
     }
   }

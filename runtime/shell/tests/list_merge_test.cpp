@@ -104,6 +104,23 @@ TEST(ListMerge, ALongListWithAFewChangesMergesEntryByEntry) {
   EXPECT_EQ(replaced.front().caption, "q0");
   EXPECT_EQ(replaced[3000].caption, "p3000");
   EXPECT_EQ(replaced.back().caption, "theirs");
+
+  // As many changes with every old entry kept: the old entries are still found in order,
+  // and each new one goes before the entry it stood before.
+  const auto old = numbered(3000);
+  std::vector<ListValue> interleaved;
+  for (size_t i = 0; i < old.size(); ++i) {
+    interleaved.push_back(old[i]);
+    interleaved.push_back({"q" + std::to_string(i), "Q.EXE"});
+  }
+  auto theirs = old;
+  theirs.push_back({"theirs", "T.EXE"});
+  const auto kept = mergedList(old, interleaved, theirs, kNoLimit).entries;
+  ASSERT_EQ(kept.size(), 6001u);
+  EXPECT_EQ(kept[1].caption, "q0");
+  EXPECT_EQ(kept[5998].caption, "p2999");
+  EXPECT_EQ(kept[5999].caption, "theirs");
+  EXPECT_EQ(kept.back().caption, "q2999");
 }
 
 TEST(ListMerge, EqualEntriesArePairedByTheirNeighbours) {

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFileInfo>
 #include <QPixmapCache>
 
 #include "platform/fs/regular_file.h"
@@ -20,10 +19,9 @@ PictureFile::PictureFile(const std::string& hostPath) {
     ::close(fd);
     return;
   }
+  // No format is given: the reader tells it by the file's contents, whatever its name
+  // says, and menus name PNG data ".bmp" as often as not.
   reader_.setDevice(&file_);
-  // Opened by descriptor, the file has no name to tell its format by: the name's suffix
-  // is given as the first format to try, as a reader opened by name does.
-  reader_.setFormat(QFileInfo(QString::fromStdString(hostPath)).suffix().toLower().toLatin1());
   identity_ = QStringLiteral("%1:%2:%3.%4:%5")
                   .arg(status.st_dev)
                   .arg(status.st_ino)

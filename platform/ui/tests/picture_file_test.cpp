@@ -100,5 +100,34 @@ TEST(PictureFile, TheFormatIsToldByTheContentsWhateverTheName) {
   }
 }
 
+// While a page is built, a picture that many objects name is opened and read once; the
+// page built next, or anything after the build, sees the file as it is then.
+TEST(PictureFile, APageBuildReadsEachPictureOnce) {
+  TempDir dir;
+  const std::string file = (dir / "p.bmp").string();
+  const std::string none = (dir / "none.png").string();
+  ASSERT_TRUE(filled(4, Qt::red).save(QString::fromStdString(file), "PNG"));
+  {
+    PicturesReadOnce page;
+    EXPECT_TRUE(isPictureFile(file));
+    EXPECT_FALSE(isPictureFile(none));
+    std::filesystem::remove(file);
+    writeFileBytes(none, pictureSamples()[1].bytes);
+    {
+      PicturesReadOnce inner;  // one page inside another's build shares its reads
+    }
+    for (int object = 0; object < 3; ++object) {
+      EXPECT_TRUE(isPictureFile(file));
+      EXPECT_EQ(loadPixmap(file).size(), QSize(4, 4));
+      EXPECT_FALSE(isPictureFile(none));
+      EXPECT_TRUE(loadPixmap(none).isNull());
+    }
+  }
+  EXPECT_FALSE(isPictureFile(file));
+  EXPECT_TRUE(loadPixmap(file).isNull());
+  EXPECT_TRUE(isPictureFile(none));
+  EXPECT_EQ(loadPixmap(none).size(), QSize(6, 4));
+}
+
 }  // namespace
 }  // namespace pemo::ui

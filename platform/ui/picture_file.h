@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <memory>
 #include <string>
 
 namespace pemo::ui {
@@ -37,5 +38,22 @@ bool isPictureFile(const std::string& hostPath);
 QImage readPicture(const std::string& hostPath);
 // The picture as a pixmap, shared with every other use of the same unchanged file.
 QPixmap loadPixmap(const std::string& hostPath);
+
+// A page that names one picture on many of its objects opens a PicturesReadOnce for its
+// build. While one is open on a thread, isPictureFile and loadPixmap open and read each
+// file once; later uses of the same host path take what that read found, without asking
+// the disk again. A scope opened inside another shares the outer one's reads.
+class PicturesReadOnce {
+ public:
+  PicturesReadOnce();
+  ~PicturesReadOnce();
+  PicturesReadOnce(const PicturesReadOnce&) = delete;
+  PicturesReadOnce& operator=(const PicturesReadOnce&) = delete;
+
+  struct Reads;  // what was read, by host path
+
+ private:
+  std::unique_ptr<Reads> reads_;  // none when an outer scope is open
+};
 
 }  // namespace pemo::ui

@@ -40,15 +40,6 @@ long wholeOf(const mf::MenuLine& line, long min, long max) {
   return *n;
 }
 
-// The host path of an existing picture file, or "" (a missing picture is skipped).
-std::string pictureFile(std::string_view value, PageView& view) {
-  std::string name = text::Trim(value);
-  if (name.empty()) return {};
-  auto host = fs::existingHostFile(name);
-  if (!host || !view.isPicture(*host)) return {};
-  return *host;
-}
-
 }  // namespace
 
 bool isMenuFileLink(std::string_view link) { return text::InStr(text::UCase(link), ".FIL") > 0; }
@@ -84,6 +75,16 @@ struct MenuReader::Cursor {
 MenuReader::MenuReader(PageObjects& objects, PageState& page, RuntimeState& runtime, PageView& view,
                        MenuLineObserver* lines)
     : objects_(objects), page_(page), runtime_(runtime), view_(view), lines_(lines) {}
+
+const std::string& MenuReader::pictureFile(std::string_view value) {
+  const std::string name = text::Trim(value);
+  auto [known, isNew] = pictureFiles_.try_emplace(name);
+  if (isNew && !name.empty()) {
+    auto host = fs::existingHostFile(name);
+    if (host && view_.isPicture(*host)) known->second = std::move(*host);
+  }
+  return known->second;
+}
 
 double MenuReader::shiftedLeft(std::string_view value) const {
   double number = mf::readCoordinate(value);
@@ -220,7 +221,7 @@ bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
         if (kind == ObjectKind::Image)
           imagePicture = text::Trim(ml.value);
         else
-          o.picture = pictureFile(ml.value, view_);
+          o.picture = pictureFile(ml.value);
         break;
       case Key::Stretch: o.stretch = booleanOf(ml); break;
       case Key::Value:
@@ -260,7 +261,7 @@ bool MenuReader::readObjectBlock(Cursor& cursor, ObjectKind kind, int element) {
     }
   }
 
-  if (kind == ObjectKind::Image && !imagePicture.empty()) o.picture = pictureFile(imagePicture, view_);
+  if (kind == ObjectKind::Image && !imagePicture.empty()) o.picture = pictureFile(imagePicture);
   switch (kind) {
     case ObjectKind::Line:
       o.visible = true;

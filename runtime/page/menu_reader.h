@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "menufile/lines.h"
@@ -64,6 +65,8 @@ class MenuReader {
   bool readMenuBlock(Cursor& cursor);
   bool readObjectBlock(Cursor& cursor, menufile::ObjectKind kind, int element);
   void tileBackground(const std::string& path);
+  // The host path of an existing picture file, or "" (a missing picture is skipped).
+  const std::string& pictureFile(std::string_view value);
   double shiftedLeft(std::string_view value) const;
 
   PageObjects& objects_;
@@ -71,6 +74,9 @@ class MenuReader {
   RuntimeState& runtime_;
   PageView& view_;
   MenuLineObserver* lines_;
+  // A page names the same few pictures on many of its objects: each name is looked up
+  // once per reading.
+  std::unordered_map<std::string, std::string> pictureFiles_;
 };
 
 }  // namespace pemo::page

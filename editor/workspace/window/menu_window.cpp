@@ -13,6 +13,7 @@
 #include "editor/workspace/window/object_widgets.h"
 #include "editor/workspace/window/pointer_stop.h"
 #include "platform/ui/colours.h"
+#include "platform/ui/picture_file.h"
 #include "platform/ui/qt_outer_place.h"
 #include "platform/ui/window_table.h"
 
@@ -117,6 +118,7 @@ void MenuWindow::placeWindow(const QPoint& place) {
 }
 
 void MenuWindow::showDocument() {
+  const ui::PicturesReadOnce pictures;  // a page names the same few pictures on many objects
   menuAttributesChanged();
   // Frames first, so that the objects inside them find their container.
   for (bool frames : {true, false})

@@ -196,6 +196,46 @@ TEST(MenuReader, TiledBackgroundSuppressesTheBackColour) {
   EXPECT_THROW(bad.read({"BEGIN MENU", "TILINGIMAGE=" + tile, "END MENU"}), MenuReadError);
 }
 
+// A picture that many objects name is looked up once while the page is read: the objects
+// after the first take what it found, even with the file gone since. Another spelling is
+// another name, and the next reading looks again.
+TEST(MenuReader, APictureManyObjectsNameIsLookedUpOncePerReading) {
+  pemo::testing::TempDir dir;
+  const std::string file = (dir / "p.bmp").string();
+  const std::string picture = pemo::fs::toWindowsPath(file);
+  struct RemovingView : FakeView {
+    std::string removed;
+    std::vector<std::string> checks;
+    bool isPicture(const std::string& hostPath) override {
+      checks.push_back(hostPath);
+      return true;
+    }
+    void objectLoaded(const PageObject& o) override {
+      FakeView::objectLoaded(o);
+      std::filesystem::remove(removed);
+    }
+  };
+  RemovingView view;
+  view.removed = file;
+  PageObjects objects;
+  PageState state;
+  RuntimeState runtime;
+  std::vector<std::string> lines = kMenu;
+  for (const char* kind : {"PICTUREBUTTON", "IMAGE", "PICTUREBUTTON", "IMAGE", "PICTUREBUTTON"})
+    lines = join({lines, block(kind, {"PICTURE= " + picture + " "})});
+  lines = join({lines, block("IMAGE", {"PICTURE=" + pemo::text::LCase(picture)})});
+  for (int reading = 0; reading < 2; ++reading) {
+    pemo::testing::writeFileBytes(file, "picture");
+    view.loaded.clear();
+    view.checks.clear();
+    MenuReader(objects, state, runtime, view).read(mf::encodeLines(lines));
+    ASSERT_EQ(view.loaded.size(), 6u);
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(view.loaded[i].picture, file) << reading << " " << i;
+    EXPECT_EQ(view.loaded[5].picture, "") << reading;
+    EXPECT_EQ(view.checks, std::vector<std::string>{file}) << reading;
+  }
+}
+
 TEST(MenuReader, PositionsAndSizesStayWithinSixteenBitCoordinates) {
   Reading r;
   r.view.treeShown = true;

@@ -219,7 +219,7 @@ void PageSurface::setOpening(bool opening) {
   // Painting a page that grows by a thousand objects over and over is what made
   // opening slow; the page is painted once it is complete.
   if (opening) {
-    pictureChecks_.clear();  // a picture may have changed since the last page
+    pictureReads_.emplace();  // what a picture was for the last page it may no longer be
     setUpdatesEnabled(false);
     // Showing an object in a layer on the screen costs a repaint request, a comparison
     // with every object above it and a notice to assistive tools; in a hidden layer it
@@ -227,6 +227,7 @@ void PageSurface::setOpening(bool opening) {
     objectLayer_->hide();
     return;
   }
+  pictureReads_.reset();  // the page's script sees each picture as it is then
   if (!objectLayer_->isHidden()) return;
   QWidget* focused = QApplication::focusWidget();
   // Enabling updates asks for one repaint of the whole client area. It paints every object
@@ -266,15 +267,7 @@ int PageSurface::tileBackground(const std::string& hostPath) {
   return background_->tileOverScreen(hostPath);
 }
 
-bool PageSurface::isPicture(const std::string& hostPath) {
-  // A page shows the same few pictures on many buttons: each file is tried once per
-  // opening (trying means asking every picture format to read its start).
-  auto known = pictureChecks_.find(hostPath);
-  if (known != pictureChecks_.end()) return known->second;
-  const bool picture = ui::isPictureFile(hostPath);
-  pictureChecks_.emplace(hostPath, picture);
-  return picture;
-}
+bool PageSurface::isPicture(const std::string& hostPath) { return ui::isPictureFile(hostPath); }
 
 void PageSurface::objectLoaded(const PageObject& o) {
   QWidget* w = loadWidget(o);

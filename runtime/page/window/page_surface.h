@@ -13,14 +13,15 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unordered_map>
 
 #include "platform/ui/control_array.h"
 #include "platform/ui/tiled_background.h"
 #include "runtime/page/link_actions.h"
 #include "runtime/page/menu_page.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/picture_file.h"
 
 class QScrollBar;
 
@@ -137,8 +138,9 @@ class PageSurface : public QWidget, public PageView {
   PageEventWiring* events_ = nullptr;
   ui::TiledBackground* background_ = nullptr;
   QElapsedTimer lastYield_;
-  // Whether each picture file tried while the page opens can be shown.
-  std::unordered_map<std::string, bool> pictureChecks_;
+  // A page shows the same few pictures on many buttons: each file is tried and read once
+  // while the page opens (trying means asking every picture format to read its start).
+  std::optional<ui::PicturesReadOnce> pictureReads_;
 };
 
 }  // namespace pemo::page

@@ -14,6 +14,7 @@
 #include "editor/property/window/property_window.h"
 #include "editor/property/window/qt_property_dialogs.h"
 #include "menufile/values.h"
+#include "platform/testing/picture_samples.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 
@@ -250,6 +251,43 @@ TEST_F(RowEditingWindowTest, OkOnTheColourTheDialogOpenedAtKeepsTheRowsValue) {
   EXPECT_EQ(afterDialog(radio, row::BackColor, 0x8000000Fu, pick(QColor(0x12, 0x34, 0x56), false)), "8000000F");
   EXPECT_EQ(object(radio).backColor, 0x8000000Fu);
   EXPECT_FALSE(first.changed);
+}
+
+// The 画像ﾌｧｲﾙ row takes a picture by its contents, as the pages show it, whatever its
+// name says; what holds no picture is refused under a picture's name too.
+TEST_F(RowEditingWindowTest, ThePictureRowTakesAPictureByItsContentsWhateverItsName) {
+  QtPictures filePictures;
+  DocumentWriteBack fromFiles{state, filePictures, windows};
+  sheet.setRowWriteBack(&fromFiles);
+  ObjectRef image = add(ObjectKind::Image);
+  show(image);
+  auto typePicture = [&](const std::filesystem::path& file) {
+    focus(row::Picture);
+    box(row::Picture)->selectAll();
+    QTest::keyClicks(box(row::Picture), QString::fromStdString(fs::toWindowsPath(file.string())));
+    QTest::keyClick(box(row::Picture), Qt::Key_Return);
+  };
+  for (const auto& sample : pemo::testing::pictureSamples()) {
+    for (const std::string name : {".bmp", ".PNG", ".JPG", ".gif", ""}) {
+      const auto file = dir / (sample.suffix + "_data" + name);
+      pemo::testing::writeFileBytes(file, sample.bytes);
+      typePicture(file);
+      EXPECT_EQ(object(image).picture, fs::toWindowsPath(file.string()));
+      EXPECT_EQ(object(image).width, sample.size.width()) << file;
+      EXPECT_EQ(object(image).height, sample.size.height()) << file;
+    }
+    const auto link = dir / (sample.suffix + "_link.png");
+    std::filesystem::create_symlink(dir / (sample.suffix + "_data.JPG"), link);
+    typePicture(link);
+    EXPECT_EQ(object(image).picture, fs::toWindowsPath(link.string()));
+  }
+  EXPECT_TRUE(messages().empty());
+
+  const std::string before = object(image).picture;
+  pemo::testing::writeFileBytes(dir / "notes.png", "not a picture");
+  typePicture(dir / "notes.png");
+  EXPECT_EQ(messages(), (std::vector<std::string>{kInvalidValueMessage}));
+  EXPECT_EQ(object(image).picture, before);
 }
 
 TEST(QtPropertyDialogs, TheColourDialogOpensAtTheColourItIsGiven) {

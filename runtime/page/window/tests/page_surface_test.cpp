@@ -5,7 +5,9 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
+#include "platform/fs/windows_path.h"
 #include "runtime/page/tests/page_fakes.h"
 #include "runtime/page/window/tests/surface_fixture.h"
 
@@ -35,6 +37,34 @@ TEST(PageSurface, ToggledButtonsShowTheirNumbers) {
   EXPECT_EQ(w.programs.started, (std::vector<std::string>{"b.exe", "a.exe"}));
   EXPECT_EQ(w.button(2)->text(), "b.exe");
   EXPECT_TRUE(w.button(1)->isEnabled());
+}
+
+// Each page shows its pictures as the files are when it opens, by their contents: the
+// pictures read while one page was built are not what the next page shows.
+TEST(PageSurface, EachPageShowsItsPicturesAsTheyAreWhenItOpens) {
+  TempDir dir;
+  Surface w;
+  const std::string picture = pemo::fs::toWindowsPath((dir / "p.bmp").string());
+  std::vector<std::string> lines{"BEGIN MENU", "END MENU"};
+  for (int i = 0; i < 3; ++i)
+    for (const char* kind : {"PICTUREBUTTON", "IMAGE"})
+      lines.insert(lines.end(), {std::string("BEGIN ") + kind, "PICTURE=" + picture, std::string("END ") + kind});
+  const std::string menu = writeMenu(dir / "P.FIL", lines);
+  for (int side : {4, 6}) {
+    QImage file(side, side, QImage::Format_RGB32);
+    file.fill(Qt::red);
+    ASSERT_TRUE(file.save(QString::fromStdString((dir / "p.bmp").string()), side == 4 ? "PNG" : "JPG"));
+    std::filesystem::last_write_time(dir / "p.bmp", std::filesystem::file_time_type::clock::now() +
+                                                        std::chrono::seconds(side));  // however coarse the clock
+    w.surface.openFirstMenu(menu);
+    for (int index = 1; index <= 3; ++index) {
+      auto* button = static_cast<QToolButton*>(w.surface.objectWidget(ObjectKind::PictureButton, index));
+      auto* image = static_cast<QLabel*>(w.surface.objectWidget(ObjectKind::Image, index));
+      ASSERT_TRUE(button && image);
+      EXPECT_EQ(button->iconSize(), QSize(side, side)) << index;
+      EXPECT_EQ(image->pixmap().size(), QSize(side, side)) << index;
+    }
+  }
 }
 
 TEST(PageSurface, ScrollBarsMoveThePageObjects) {

@@ -24,6 +24,10 @@ constexpr int kOpenBusyTimeoutMs = 200;
 // the same so that no two kinds of record file exist.
 const std::string kLayoutTable = "file_spec";
 const std::string kLayoutColumn = "spec";
+// Made with the library, not at first use: a call of another thread may still need it
+// while the objects made at first use go at the program's end.
+const std::string kTakeSeq =
+    "UPDATE " + kLayoutTable + " SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1";
 
 const std::string kSchema = R"sql(
   PRAGMA application_id = 1346524242;
@@ -209,8 +213,6 @@ std::optional<KeyEntry> RecordFile::entryOf(int keyNumber, int64_t recordId) {
 }
 
 int64_t RecordFile::nextSeq() {
-  static const std::string kTakeSeq =
-      "UPDATE " + kLayoutTable + " SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1";
   Statement next(db_, kTakeSeq.c_str());
   next.step();
   int64_t seq = next.integer(0);

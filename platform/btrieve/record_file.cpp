@@ -5,6 +5,7 @@
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/sort_key.h"
 #include "platform/fs/atomic_file.h"
+#include "platform/fs/temporary_sibling.h"
 
 namespace pemo::btrieve {
 namespace {
@@ -53,12 +54,12 @@ sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
   return {busyTimeoutMs, "PRAGMA synchronous = FULL"};
 }
 
-// What SQLite keeps beside a database while it is open or was not closed cleanly.
-const char* const kSideFileEndings[] = {"-wal", "-shm", "-journal"};
-
-void removeSideFiles(const std::string& path) {
+// Removes what SQLite keeps beside the database at file (where it is, links followed)
+// while it is open or when it was not closed cleanly.
+void removeSideFiles(const fs::path& file) {
   std::error_code ignored;
-  for (const char* ending : kSideFileEndings) fs::remove(path + ending, ignored);
+  for (const std::string_view ending : pemo::fs::kSideFileEndings)
+    fs::remove(file.string() + std::string(ending), ignored);
 }
 
 // Fills a new database with the schema and the layout. Every page must be in the file
@@ -86,10 +87,10 @@ int buildNewFile(const std::string& path, const std::string& layoutBlocks) {
 // Moves a finished new file into place; without replace an existing file wins. The
 // replaced file's log goes only once the new file is in place: until then it may still
 // hold the last changes of the old one.
-int publishNewFile(pemo::fs::FileReplacement& replacement, const std::string& path, bool replace) {
+int publishNewFile(pemo::fs::FileReplacement& replacement, bool replace) {
   switch (replacement.commit()) {
     case pemo::fs::FileReplacement::Result::kDone:
-      if (replace) removeSideFiles(path);
+      if (replace) removeSideFiles(replacement.target());
       return kStatusOk;
     case pemo::fs::FileReplacement::Result::kTargetExists: return kStatusFileExists;
     case pemo::fs::FileReplacement::Result::kFailed: return kStatusCreateError;
@@ -152,13 +153,13 @@ int RecordFile::create(const std::string& path, const std::string& layoutBytes, 
   using Existing = pemo::fs::FileReplacement::Existing;
   pemo::fs::FileReplacement replacement(path, replace ? Existing::kReplace : Existing::kKeep);
   if (!replacement.ready()) return kStatusCreateError;
-  const std::string temporary = replacement.path().string();
-  status = buildNewFile(temporary, layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())));
+  status =
+      buildNewFile(replacement.path().string(), layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())));
   if (status != kStatusOk) {
-    removeSideFiles(temporary);
+    removeSideFiles(replacement.path());
     return status;
   }
-  return publishNewFile(replacement, path, replace);
+  return publishNewFile(replacement, replace);
 }
 
 int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFile>& file) {

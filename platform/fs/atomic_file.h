@@ -33,6 +33,8 @@ class FileReplacement {
   bool ready() const { return fd_ >= 0; }
   int fd() const { return fd_; }
   const std::filesystem::path& path() const { return temporary_; }
+  // Where the file lands: the target, or the end of the links at it.
+  const std::filesystem::path& target() const { return target_; }
 
   // Puts the filled file on the disk, then in the target's place, then the folder's new
   // entry on the disk; the target is untouched on any failure.

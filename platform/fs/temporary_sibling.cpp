@@ -20,8 +20,6 @@ namespace stdfs = std::filesystem;
 
 constexpr std::string_view kOwnerMark = "~pemo";
 constexpr auto kSweepInterval = std::chrono::minutes(1);
-// What a database being built under such a name keeps beside it while it is open.
-constexpr std::string_view kSideFileEndings[] = {"-wal", "-shm", "-journal"};
 
 std::optional<long> wholeNumber(std::string_view digits) {
   long value = 0;

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "platform/btrieve/btrieve.h"
+#include "platform/btrieve/record_file_vfs.h"
+#include "platform/btrieve/side_file_place.h"
 #include "platform/btrieve/sort_key.h"
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/temporary_sibling.h"
@@ -54,12 +56,12 @@ sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
   return {busyTimeoutMs, "PRAGMA synchronous = FULL"};
 }
 
-// Removes what SQLite keeps beside the database at file (where it is, links followed)
-// while it is open or when it was not closed cleanly.
+// Removes what SQLite keeps for the database at file (where it is, links followed) while
+// it is open or when it was not closed cleanly: beside it, or beside its stand-in.
 void removeSideFiles(const fs::path& file) {
+  const std::string base = sideFileBase(file).string();
   std::error_code ignored;
-  for (const std::string_view ending : pemo::fs::kSideFileEndings)
-    fs::remove(file.string() + std::string(ending), ignored);
+  for (const std::string_view ending : pemo::fs::kSideFileEndings) fs::remove(base + std::string(ending), ignored);
 }
 
 // Fills a new database with the schema and the layout. Every page must be in the file
@@ -67,7 +69,8 @@ void removeSideFiles(const fs::path& file) {
 // means the file is incomplete, and it fails with the log's status.
 int buildNewFile(const std::string& path, const std::string& layoutBlocks) {
   Database db;
-  if (db.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
+  if (db.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, recordFileVfs()) != SQLITE_OK)
+    return kStatusCreateError;
   try {
     db.configure(connectionSettings(kBusyTimeoutMs));
     db.execute(kSchema.c_str());
@@ -146,7 +149,8 @@ int RecordFile::create(const std::string& path, const std::string& layoutBytes, 
   FileLayout layout;
   int status = parseFileLayout(layoutBytes, layout);
   if (status != kStatusOk) return status;
-  if (!replace && fs::exists(path)) return kStatusFileExists;
+  std::error_code error;
+  if (!replace && fs::exists(path, error)) return kStatusFileExists;
 
   // The file is built beside its final name and moved there complete, so no reader
   // ever sees half a file.
@@ -167,9 +171,9 @@ int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFi
   if (!fs::is_regular_file(path, error)) return kStatusFileNotFound;
   auto opened = std::make_unique<RecordFile>();
   opened->readOnly_ = mode == kOpenReadOnly;
-  if (opened->db_.open(path, SQLITE_OPEN_READWRITE) != SQLITE_OK) {
+  if (opened->db_.open(path, SQLITE_OPEN_READWRITE, recordFileVfs()) != SQLITE_OK) {
     // A file the user may only read still opens, for reading.
-    if (opened->db_.open(path, SQLITE_OPEN_READONLY) != SQLITE_OK) return kStatusIoError;
+    if (opened->db_.open(path, SQLITE_OPEN_READONLY, recordFileVfs()) != SQLITE_OK) return kStatusIoError;
     opened->readOnly_ = true;
   }
   try {

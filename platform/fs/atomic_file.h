@@ -28,8 +28,9 @@ class FileReplacement {
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
 
-  // False when no new file could be made, for a write-protected target and for one that is
-  // no plain file (a FIFO, a device, a folder), which stays as it is.
+  // False when no new file could be made, for a write-protected target, for one that is
+  // no plain file (a FIFO, a device, a folder), which stays as it is, and for a name
+  // longer than its folder takes.
   bool ready() const { return fd_ >= 0; }
   int fd() const { return fd_; }
   const std::filesystem::path& path() const { return temporary_; }

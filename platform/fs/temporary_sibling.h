@@ -11,8 +11,13 @@ namespace pemo::fs {
 // while it is open or when it was not closed cleanly.
 inline constexpr std::string_view kSideFileEndings[] = {"-wal", "-shm", "-journal"};
 
+// "." + target's name + suffix, beside target: the target's name cut short (between two
+// characters) where the whole would leave no room in the folder's longest name for a
+// database's side-file endings.
+std::filesystem::path hiddenNameBeside(const std::filesystem::path& target, std::string_view suffix);
+
 // A hidden name beside target for a file that will replace it, unique to this process
-// and call: "." + target's name + tag + "~pemo" + process id + "-" + a running number.
+// and call: hiddenNameBeside with tag + "~pemo" + process id + "-" + a running number.
 // Before naming, the leftovers of processes that no longer exist are removed from the
 // target's folder (see removeLeftoverSiblings).
 std::filesystem::path uniqueNameBeside(const std::filesystem::path& target, std::string_view tag);

@@ -1,14 +1,19 @@
-// Where record files and their side files are.
+// Where record files and their side files are: through symbolic links, and under names
+// as long as the host takes.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 
 #include "platform/btrieve/btrieve.h"
 #include "platform/btrieve/tests/btrieve_test_support.h"
+#include "platform/testing/long_names.h"
 #include "platform/testing/temp_dir.h"
+#include "platform/text/cp932.h"
 
 namespace pemo::btrieve {
 namespace {
@@ -69,6 +74,57 @@ TEST(RecordFilePlaces, AReplaceThroughLinksTakesAwayTheLogBesideTheFileItReplace
     EXPECT_TRUE(name == real || stdfs::is_symlink(name));
     EXPECT_TRUE(stdfs::is_regular_file(stdfs::symlink_status(real)));
   }
+}
+
+TEST(RecordFilePlaces, NamesAsLongAsTheHostTakesAreMadeSharedAndReplacedAndOneByteMoreIsRefused) {
+  pemo::testing::TempDir dir;
+  // Callers name record files in code page 932: only names it can write are tried.
+  std::vector<std::string> names;
+  for (const std::string& name : pemo::testing::longNamesTheHostTakes())
+    if (text::cp932ToUtf8(text::utf8ToCp932(name)) == name) names.push_back(name);
+  ASSERT_GE(names.size(), 8u);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(std::to_string(name.size()) + " bytes: " + name);
+    const std::string path = text::utf8ToCp932((dir / name).string());
+    ASSERT_EQ(testing::createFile(path, layout()), kStatusOk);
+    EngineFile file;
+    ASSERT_EQ(file.open(path), kStatusOk);
+    ASSERT_EQ(file.insert(record("mine")), kStatusOk);
+    // Another process shares the file while it is open here: it finds the same log.
+    insertThenBeKilled(path, {"its"});
+    EXPECT_EQ(file.found(kOpGetEqual, padded("its", 8)), record("its"));
+    file.close();
+    ASSERT_EQ(file.open(path), kStatusOk);
+    EXPECT_EQ(recordsOf(file), "its,mine,");
+    file.close();
+
+    insertThenBeKilled(path, {"old"});
+    EXPECT_EQ(testing::createFile(path, layout(), 0), kStatusOk);
+    ASSERT_EQ(file.open(path), kStatusOk);
+    EXPECT_EQ(recordsOf(file), "");
+    file.close();
+  }
+  const std::string tooLong = (dir / pemo::testing::nameOneByteTooLong()).string();
+  EXPECT_EQ(testing::createFile(tooLong, layout()), kStatusCreateError);
+  EngineFile file;
+  EXPECT_EQ(file.open(tooLong), kStatusFileNotFound);
+
+  // Nothing is left but the files and, for each name with no room for a side file's
+  // ending, the empty file that stands in for it.
+  std::vector<std::string> left;
+  long standIns = 0;
+  for (const std::string& name : pemo::testing::namesIn(dir.path())) {
+    if (std::count(names.begin(), names.end(), name) == 1) {
+      left.push_back(name);
+    } else {
+      EXPECT_TRUE(name.starts_with(".") && stdfs::is_regular_file(dir / name) && stdfs::is_empty(dir / name)) << name;
+      ++standIns;
+    }
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(left, names);
+  EXPECT_EQ(standIns,
+            std::count_if(names.begin(), names.end(), [](const std::string& n) { return n.size() + 4 > NAME_MAX; }));
 }
 
 }  // namespace

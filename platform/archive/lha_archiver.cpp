@@ -193,8 +193,11 @@ class Run {
   bool staysInside(const stdfs::path& place) const {
     const auto lands = fs::writePlace(place);
     if (!lands || realFolder_.empty()) return false;
+    // The links are followed, so the name itself is looked at no more: one too long for
+    // the host leads nowhere, and its write fails as such.
     std::error_code ec;
-    const stdfs::path real = stdfs::weakly_canonical(*lands, ec);
+    const stdfs::path folder = stdfs::weakly_canonical(lands->parent_path(), ec);
+    const stdfs::path real = (folder / lands->filename()).lexically_normal();
     if (ec) return false;
     const stdfs::path inside = real.lexically_relative(realFolder_);
     return !inside.empty() && *inside.begin() != "..";

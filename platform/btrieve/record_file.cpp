@@ -3,8 +3,11 @@
 #include <filesystem>
 
 #include "platform/btrieve/btrieve.h"
+#include "platform/btrieve/record_file_vfs.h"
+#include "platform/btrieve/side_file_place.h"
 #include "platform/btrieve/sort_key.h"
 #include "platform/fs/atomic_file.h"
+#include "platform/fs/temporary_sibling.h"
 
 namespace pemo::btrieve {
 namespace {
@@ -24,6 +27,10 @@ constexpr int kOpenBusyTimeoutMs = 200;
 // the same so that no two kinds of record file exist.
 const std::string kLayoutTable = "file_spec";
 const std::string kLayoutColumn = "spec";
+// Made with the library, not at first use: a call of another thread may still need it
+// while the objects made at first use go at the program's end.
+const std::string kTakeSeq =
+    "UPDATE " + kLayoutTable + " SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1";
 
 const std::string kSchema = R"sql(
   PRAGMA application_id = 1346524242;
@@ -49,12 +56,12 @@ sqlite::ConnectionSettings connectionSettings(int busyTimeoutMs) {
   return {busyTimeoutMs, "PRAGMA synchronous = FULL"};
 }
 
-// What SQLite keeps beside a database while it is open or was not closed cleanly.
-const char* const kSideFileEndings[] = {"-wal", "-shm", "-journal"};
-
-void removeSideFiles(const std::string& path) {
+// Removes what SQLite keeps for the database at file (where it is, links followed) while
+// it is open or when it was not closed cleanly: beside it, or beside its stand-in.
+void removeSideFiles(const fs::path& file) {
+  const std::string base = sideFileBase(file).string();
   std::error_code ignored;
-  for (const char* ending : kSideFileEndings) fs::remove(path + ending, ignored);
+  for (const std::string_view ending : pemo::fs::kSideFileEndings) fs::remove(base + std::string(ending), ignored);
 }
 
 // Fills a new database with the schema and the layout. Every page must be in the file
@@ -62,7 +69,8 @@ void removeSideFiles(const std::string& path) {
 // means the file is incomplete, and it fails with the log's status.
 int buildNewFile(const std::string& path, const std::string& layoutBlocks) {
   Database db;
-  if (db.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) return kStatusCreateError;
+  if (db.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, recordFileVfs()) != SQLITE_OK)
+    return kStatusCreateError;
   try {
     db.configure(connectionSettings(kBusyTimeoutMs));
     db.execute(kSchema.c_str());
@@ -82,10 +90,10 @@ int buildNewFile(const std::string& path, const std::string& layoutBlocks) {
 // Moves a finished new file into place; without replace an existing file wins. The
 // replaced file's log goes only once the new file is in place: until then it may still
 // hold the last changes of the old one.
-int publishNewFile(pemo::fs::FileReplacement& replacement, const std::string& path, bool replace) {
+int publishNewFile(pemo::fs::FileReplacement& replacement, bool replace) {
   switch (replacement.commit()) {
     case pemo::fs::FileReplacement::Result::kDone:
-      if (replace) removeSideFiles(path);
+      if (replace) removeSideFiles(replacement.target());
       return kStatusOk;
     case pemo::fs::FileReplacement::Result::kTargetExists: return kStatusFileExists;
     case pemo::fs::FileReplacement::Result::kFailed: return kStatusCreateError;
@@ -141,20 +149,21 @@ int RecordFile::create(const std::string& path, const std::string& layoutBytes, 
   FileLayout layout;
   int status = parseFileLayout(layoutBytes, layout);
   if (status != kStatusOk) return status;
-  if (!replace && fs::exists(path)) return kStatusFileExists;
+  std::error_code error;
+  if (!replace && fs::exists(path, error)) return kStatusFileExists;
 
   // The file is built beside its final name and moved there complete, so no reader
   // ever sees half a file.
   using Existing = pemo::fs::FileReplacement::Existing;
   pemo::fs::FileReplacement replacement(path, replace ? Existing::kReplace : Existing::kKeep);
   if (!replacement.ready()) return kStatusCreateError;
-  const std::string temporary = replacement.path().string();
-  status = buildNewFile(temporary, layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())));
+  status =
+      buildNewFile(replacement.path().string(), layoutBytes.substr(0, kLayoutBlockSize * (1 + layout.segmentCount())));
   if (status != kStatusOk) {
-    removeSideFiles(temporary);
+    removeSideFiles(replacement.path());
     return status;
   }
-  return publishNewFile(replacement, path, replace);
+  return publishNewFile(replacement, replace);
 }
 
 int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFile>& file) {
@@ -162,9 +171,9 @@ int RecordFile::open(const std::string& path, int mode, std::unique_ptr<RecordFi
   if (!fs::is_regular_file(path, error)) return kStatusFileNotFound;
   auto opened = std::make_unique<RecordFile>();
   opened->readOnly_ = mode == kOpenReadOnly;
-  if (opened->db_.open(path, SQLITE_OPEN_READWRITE) != SQLITE_OK) {
+  if (opened->db_.open(path, SQLITE_OPEN_READWRITE, recordFileVfs()) != SQLITE_OK) {
     // A file the user may only read still opens, for reading.
-    if (opened->db_.open(path, SQLITE_OPEN_READONLY) != SQLITE_OK) return kStatusIoError;
+    if (opened->db_.open(path, SQLITE_OPEN_READONLY, recordFileVfs()) != SQLITE_OK) return kStatusIoError;
     opened->readOnly_ = true;
   }
   try {
@@ -209,8 +218,6 @@ std::optional<KeyEntry> RecordFile::entryOf(int keyNumber, int64_t recordId) {
 }
 
 int64_t RecordFile::nextSeq() {
-  static const std::string kTakeSeq =
-      "UPDATE " + kLayoutTable + " SET next_seq = next_seq + 1 WHERE id = 1 RETURNING next_seq - 1";
   Statement next(db_, kTakeSeq.c_str());
   next.step();
   int64_t seq = next.integer(0);

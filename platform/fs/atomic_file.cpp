@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/fs/name_limit.h"
 #include "platform/fs/whole_file.h"
 
 namespace pemo::fs {
@@ -71,7 +72,8 @@ std::optional<stdfs::path> writePlace(const stdfs::path& file) {
 
 FileReplacement::FileReplacement(const stdfs::path& target, Existing existing) : existing_(existing) {
   const auto place = existing == Existing::kReplace ? writePlace(target) : target;
-  if (!place || (existing == Existing::kReplace && (isWriteProtected(*place) || holdsOtherThanAFile(*place)))) return;
+  if (!place || !nameFitsItsFolder(*place)) return;
+  if (existing == Existing::kReplace && (isWriteProtected(*place) || holdsOtherThanAFile(*place))) return;
   target_ = *place;
   fd_ = createSibling(target_, temporary_);
 }

@@ -28,11 +28,14 @@ class FileReplacement {
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
 
-  // False when no new file could be made, for a write-protected target and for one that is
-  // no plain file (a FIFO, a device, a folder), which stays as it is.
+  // False when no new file could be made, for a write-protected target, for one that is
+  // no plain file (a FIFO, a device, a folder), which stays as it is, and for a name
+  // longer than its folder takes.
   bool ready() const { return fd_ >= 0; }
   int fd() const { return fd_; }
   const std::filesystem::path& path() const { return temporary_; }
+  // Where the file lands: the target, or the end of the links at it.
+  const std::filesystem::path& target() const { return target_; }
 
   // Puts the filled file on the disk, then in the target's place, then the folder's new
   // entry on the disk; the target is untouched on any failure.

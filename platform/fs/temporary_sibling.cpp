@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -12,6 +13,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/fs/name_limit.h"
+#include "platform/text/utf8.h"
+
 namespace pemo::fs {
 
 namespace {
@@ -20,8 +24,6 @@ namespace stdfs = std::filesystem;
 
 constexpr std::string_view kOwnerMark = "~pemo";
 constexpr auto kSweepInterval = std::chrono::minutes(1);
-// What a database being built under such a name keeps beside it while it is open.
-constexpr std::string_view kSideFileEndings[] = {"-wal", "-shm", "-journal"};
 
 std::optional<long> wholeNumber(std::string_view digits) {
   long value = 0;
@@ -74,11 +76,21 @@ void removeLeftoverSiblings(const stdfs::path& folder) {
   }
 }
 
+stdfs::path hiddenNameBeside(const stdfs::path& target, std::string_view suffix) {
+  size_t longestEnding = 0;
+  for (const std::string_view ending : kSideFileEndings) longestEnding = std::max(longestEnding, ending.size());
+  const size_t reserved = 1 + suffix.size() + longestEnding;
+  const size_t longest = longestNameIn(target.parent_path());
+  const std::string name = target.filename().string();
+  return target.parent_path() /
+         ("." + std::string(text::utf8Prefix(name, longest > reserved ? longest - reserved : 0)) + std::string(suffix));
+}
+
 stdfs::path uniqueNameBeside(const stdfs::path& target, std::string_view tag) {
   static std::atomic<unsigned> counter{0};
   removeLeftoverSiblings(target.parent_path());
-  return target.parent_path() / ("." + target.filename().string() + std::string(tag) + std::string(kOwnerMark) +
-                                 std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  return hiddenNameBeside(target, std::string(tag) + std::string(kOwnerMark) + std::to_string(::getpid()) + "-" +
+                                      std::to_string(counter++));
 }
 
 }  // namespace pemo::fs

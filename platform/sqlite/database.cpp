@@ -29,9 +29,9 @@ Database::Database(const std::string& path, int flags, const ConnectionSettings&
 
 Database::~Database() { close(); }
 
-int Database::open(const std::string& path, int flags) {
+int Database::open(const std::string& path, int flags, const char* vfs) {
   close();
-  int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+  int rc = sqlite3_open_v2(path.c_str(), &db_, flags, vfs);
   if (rc != SQLITE_OK) close();
   return rc;
 }

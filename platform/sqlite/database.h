@@ -40,9 +40,10 @@ class Database {
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
-  // Opens with sqlite3_open_v2 flags, closing what was open before; returns the
-  // SQLite result code and leaves nothing open when it is not SQLITE_OK.
-  int open(const std::string& path, int flags);
+  // Opens with sqlite3_open_v2 flags (and a VFS by name; null: the default), closing what
+  // was open before; returns the SQLite result code and leaves nothing open when it is
+  // not SQLITE_OK.
+  int open(const std::string& path, int flags, const char* vfs = nullptr);
   void close();
   bool isOpen() const { return db_ != nullptr; }
   sqlite3* handle() const { return db_; }

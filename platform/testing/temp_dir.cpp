@@ -1,5 +1,6 @@
 #include "platform/testing/temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -28,6 +29,13 @@ ConfigFolder::~ConfigFolder() {
     setenv("XDG_CONFIG_HOME", before_->c_str(), 1);
   else
     unsetenv("XDG_CONFIG_HOME");
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string readFileBytes(const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pemo::testing {
 
@@ -34,6 +35,9 @@ class ConfigFolder {
   TempDir dir_;
   std::optional<std::string> before_;
 };
+
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 // Reads and writes whole files as bytes.
 std::string readFileBytes(const std::filesystem::path& file);

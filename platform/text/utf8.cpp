@@ -57,6 +57,12 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
+std::string_view utf8Prefix(std::string_view s, size_t bytes) {
+  if (bytes >= s.size()) return s;
+  while (bytes > 0 && (static_cast<unsigned char>(s[bytes]) & 0xC0) == 0x80) --bytes;
+  return s.substr(0, bytes);
+}
+
 std::u32string toU32(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());

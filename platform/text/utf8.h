@@ -12,6 +12,9 @@ char32_t nextCodePoint(std::string_view s, size_t& pos);
 
 void appendUtf8(std::string& out, char32_t c);
 
+// The longest start of s of at most `bytes` bytes that does not end inside a character.
+std::string_view utf8Prefix(std::string_view s, size_t bytes);
+
 std::u32string toU32(std::string_view utf8);
 std::string fromU32(std::u32string_view text);
 

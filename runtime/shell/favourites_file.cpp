@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/text/utf8.h"
 #include "runtime/shell/list_file.h"
 #include "runtime/shell/list_merge.h"
 
@@ -33,16 +34,11 @@ std::string favouritesFileFor(const std::string& appFolder, const std::string& s
   // Bytes of UTF-8 multi-byte characters are all 0x80 and above: only ASCII is replaced.
   for (char& c : name)
     if (unsafeInFileName(static_cast<unsigned char>(c))) c = '_';
-  // A file name holds at most 255 bytes, and the file is first written beside itself
-  // under a longer name: a long caption keeps its start, cut between two characters.
+  // A long caption keeps its start, cut between two characters to the length that
+  // favourites files have always had, so that the file stored before is found again.
   constexpr std::string_view kExtension = ".USER";
   constexpr size_t kMostNameBytes = 200 - kExtension.size();
-  if (name.size() > kMostNameBytes) {
-    size_t end = kMostNameBytes;
-    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
-    name.resize(end);
-  }
-  return appFolder + "PemoUser\\" + name + std::string(kExtension);
+  return appFolder + "PemoUser\\" + std::string(text::utf8Prefix(name, kMostNameBytes)) + std::string(kExtension);
 }
 
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {

@@ -37,8 +37,9 @@ int result(bool ok) { return ok ? 0 : kFailed; }
 // Runs an operation on the open file of a handle; any handle not in use fails.
 template <typename Operation>
 int withHandle(int handle, Operation operation) {
-  BtrieveFile* file = openFiles().find(handle);
-  return file ? guarded([&] { return operation(*file); }) : kFailed;
+  return openFiles()
+      .withFile(handle, [&](BtrieveFile& file) { return guarded([&] { return operation(file); }); })
+      .value_or(kFailed);
 }
 
 // Opens the file for one operation and closes it after.
@@ -55,18 +56,16 @@ int withFileOnce(const char* path, int mode, Operation operation) {
 }  // namespace
 
 int BtFileOpen(const char* path, int mode) {
-  int slot = openFiles().freeSlot();
-  if (slot < 0 || !path) return kFailed;
+  if (!openFiles().hasFreeSlot() || !path) return kFailed;
   return guarded([&] {
     auto file = std::make_unique<BtrieveFile>(path);
     if (!file->open(mode)) return kFailed;
-    openFiles().put(slot, std::move(file));
-    return slot;
+    return openFiles().add(std::move(file));
   });
 }
 
 int BtFileCreateOpen(const char* path, int mode, const char* layout, int layoutLength) {
-  if (openFiles().freeSlot() < 0) return kFailed;
+  if (!openFiles().hasFreeSlot()) return kFailed;
   int handle = BtFileOpen(path, mode);
   if (handle != kFailed || !path || !layout || layoutLength <= 0) return handle;
   return guarded(

@@ -5,6 +5,7 @@
 #include "platform/archive/lha_archiver.h"
 #include "platform/fs/fs.h"
 #include "platform/testing/file_size_limit.h"
+#include "platform/testing/long_names.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::archive {
@@ -51,6 +52,29 @@ std::string storedArchive(const std::vector<StoredEntry>& entries, bool breakChe
     archive += char(header.size());
     archive += char(sum & 0xFF);
     archive += header + entry.data;
+  }
+  return archive + '\0';
+}
+
+// The same with level-2 headers, as Unix archivers write them: names in UTF-8, in an
+// extended header of their own, of any length.
+std::string unixArchive(const std::vector<StoredEntry>& entries) {
+  std::string archive;
+  for (const StoredEntry& entry : entries) {
+    std::string header = "-lh0-";
+    appendLittleEndian(header, uint32_t(entry.data.size()), 4);
+    appendLittleEndian(header, uint32_t(entry.data.size()), 4);
+    appendLittleEndian(header, 1600000000, 4);  // Unix time
+    header += char(0x20);
+    header += char(2);  // header level
+    appendLittleEndian(header, crc16(entry.data), 2);
+    header += 'U';
+    appendLittleEndian(header, uint32_t(1 + entry.name.size() + 2), 2);
+    header += char(0x01) + entry.name;  // the file name's extended header
+    appendLittleEndian(header, 0, 2);   // no more
+    std::string whole;
+    appendLittleEndian(whole, uint32_t(2 + header.size()), 2);
+    archive += whole + header + entry.data;
   }
   return archive + '\0';
 }
@@ -160,6 +184,23 @@ TEST_F(LhaArchiverTest, TwoByteCharactersEndingInTheBackslashByteStayWhole) {
   EXPECT_EQ(extracted("W:\\o\\D\\ソ\\X.TXT"), "so");
   EXPECT_EQ(runLhaCommand("e W:\\yen.lzh W:\\flat\\ *\\ソ\\*"), kLhaDone);
   EXPECT_EQ(extracted("W:\\flat\\X.TXT"), "so");
+}
+
+TEST_F(LhaArchiverTest, NamesAsLongAsTheHostTakesAreExtractedAndOneByteMoreIsRefused) {
+  const std::vector<std::string> names = pemo::testing::longNamesTheHostTakes();
+  std::vector<StoredEntry> entries;
+  for (const std::string& name : names) entries.push_back({name, "data of " + name});
+  entries.push_back({pemo::testing::nameOneByteTooLong(), "never"});
+  entries.push_back({"after.txt", "after"});
+  writeFileBytes(work / "long.lzh", unixArchive(entries));
+  for (const char* command : {"e W:\\long.lzh W:\\out\\", "x W:\\long.lzh W:\\out\\"}) {
+    SCOPED_TRACE(command);
+    EXPECT_EQ(runLhaCommand(command), kLhaCannotWrite);
+    for (const std::string& name : names) EXPECT_EQ(readFileBytes(work / "out" / name), "data of " + name) << name;
+    EXPECT_EQ(readFileBytes(work / "out" / "after.txt"), "after");
+    // Nothing else is left.
+    EXPECT_EQ(size_t(std::distance(std::filesystem::directory_iterator(work / "out"), {})), names.size() + 1);
+  }
 }
 
 TEST(LhaCommand, WordsSwitchesFolderAndNames) {

@@ -1,8 +1,16 @@
 #include "platform/btrieve/tests/btrieve_test_support.h"
 
+#include <algorithm>
+
 #include "platform/btrieve/le_bytes.h"
 
 namespace pemo::btrieve::testing {
+namespace {
+
+// A key buffer holding a file's name: as long as the longest key, or the name and its NUL.
+int nameBufferLength(const std::string& name) { return std::max<int>(kMaxKeyLength, int(name.size()) + 1); }
+
+}  // namespace
 
 LayoutBuilder::LayoutBuilder(uint16_t recordLength, uint16_t fileFlags) : bytes_(16, '\0') {
   writeLe16(bytes_, 0, recordLength);
@@ -37,13 +45,13 @@ int createFile(const std::string& path, const std::string& layout, int keyNumber
   char block[kPositionBlockSize] = {};
   std::string data = layout, name = path;
   uint16_t length = static_cast<uint16_t>(data.size());
-  return BtrieveCall(kOpCreate, block, data.data(), &length, name.data(), kMaxKeyLength, keyNumber);
+  return BtrieveCall(kOpCreate, block, data.data(), &length, name.data(), nameBufferLength(name), keyNumber);
 }
 
 int EngineFile::open(const std::string& path, int mode) {
   std::string name = path, owner(100, '\0');
   uint16_t length = static_cast<uint16_t>(owner.size());
-  int status = BtrieveCall(kOpOpen, block_.data(), owner.data(), &length, name.data(), kMaxKeyLength, mode);
+  int status = BtrieveCall(kOpOpen, block_.data(), owner.data(), &length, name.data(), nameBufferLength(name), mode);
   if (status != kStatusOk) return status;
   std::string statBlock;
   status = stat(statBlock);

@@ -1,6 +1,7 @@
 #include "platform/fs/temporary_sibling.h"
 
 #include <gtest/gtest.h>
+#include <limits.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@ namespace pemo::fs {
 namespace {
 
 namespace stdfs = std::filesystem;
+using pemo::testing::namesIn;
 using pemo::testing::readFileBytes;
 using pemo::testing::TempDir;
 using pemo::testing::writeFileBytes;
@@ -43,13 +45,6 @@ pid_t writerLeavingSiblings(const stdfs::path& target, bool killed) {
   return pid;
 }
 
-std::vector<std::string> namesIn(const stdfs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : stdfs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(TemporarySiblings, WhatDeadWritersLeftGoesWithTheNextWriteAndNothingElse) {
   TempDir dir;
   const stdfs::path target = dir / "x.ini";
@@ -79,6 +74,38 @@ TEST(TemporarySiblings, WhatDeadWritersLeftGoesWithTheNextWriteAndNothingElse) {
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(namesIn(dir.path()), expected);
   EXPECT_EQ(readFileBytes(target), "new");
+
+  ::kill(running, SIGKILL);
+  ::waitpid(running, nullptr, 0);
+}
+
+TEST(TemporarySiblings, LeftoversOfNamesCutShortAreFoundAndNothingElseOfTheirPrefix) {
+  TempDir dir;
+  // Two names of the longest length that differ only at their end: their temporary names
+  // share the same cut start.
+  const std::string first = std::string(NAME_MAX - 1, 'p') + "1", second = std::string(NAME_MAX - 1, 'p') + "2";
+  writeFileBytes(dir / first, "user's first");
+  writeFileBytes(dir / second, "user's second");
+  const pid_t running = writerLeavingSiblings(dir / first, false);
+  ASSERT_GT(running, 0);
+  const pid_t dead = writerLeavingSiblings(dir / second, true);
+  ASSERT_GT(dead, 0);
+  std::vector<std::string> deadFiles;
+  for (const std::string& name : namesIn(dir.path()))
+    if (stdfs::is_regular_file(dir / name) && name.find("~pemo" + std::to_string(dead) + "-") != std::string::npos)
+      deadFiles.push_back(name);
+  ASSERT_EQ(deadFiles.size(), 3u);
+  // A name the user gave that starts as the leftovers do.
+  const std::string lookAlike = deadFiles.front().substr(0, deadFiles.front().find("~pemo"));
+  writeFileBytes(dir / lookAlike, "user's");
+  const std::vector<std::string> before = namesIn(dir.path());
+
+  EXPECT_TRUE(writeFileAtomically(dir / first, "new"));
+  std::vector<std::string> expected = before;
+  for (const std::string& name : deadFiles) expected.erase(std::find(expected.begin(), expected.end(), name));
+  EXPECT_EQ(namesIn(dir.path()), expected);
+  EXPECT_EQ(readFileBytes(dir / first), "new");
+  EXPECT_EQ(readFileBytes(dir / second), "user's second");
 
   ::kill(running, SIGKILL);
   ::waitpid(running, nullptr, 0);

@@ -114,7 +114,8 @@ void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileRead
       treeEvents_.showStartMenuOpening();
     });
     parts_.page.offerMenuBytes(startFile, std::move(*bytes), &fromPage);
-    parts_.links.changeMenu(startFile);
+    // The start menu is the tree's first node.
+    parts_.links.changeMenu(startFile, 1);
     if (!cut) {
       // The file went away before the page read it: the tree is scanned on its own.
       MenuTree tree = scanMenuTree(startFile, read);

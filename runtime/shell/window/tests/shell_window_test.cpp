@@ -182,13 +182,14 @@ TEST(ShellWindow, KeypadStarExpandsTheTreeAndAFailedNodeGivesTheSelectionBack) {
 
 TEST(ShellWindow, TheParentLinkOpensTheShownMenusParentWhateverTheTreeShowsOrSelects) {
   // START → D1 → D2 → D3 → D4, each menu's first button links the next, its second is the
-  // parent link.
+  // parent link. START's third starts a program, whose node follows D1's.
   TempDir dir;
   std::vector<std::string> menus(5);
   for (int depth = 4; depth >= 0; --depth) {
     const std::string name = depth == 0 ? "START" : "D" + std::to_string(depth);
     std::vector<std::pair<std::string, int>> links{{"", 4}};
     if (depth < 4) links.insert(links.begin(), {menus[depth + 1], 0});
+    if (depth == 0) links.push_back({"tool.exe", 0});
     menus[depth] = writeMenu(dir / (name + ".FIL"), buttons(name, links));
   }
   auto title = [](int depth) { return QString::fromStdString(depth == 0 ? "START" : "D" + std::to_string(depth)); };
@@ -210,7 +211,11 @@ TEST(ShellWindow, TheParentLinkOpensTheShownMenusParentWhateverTheTreeShowsOrSel
         QTreeWidgetItem* item = tv->topLevelItem(0);
         for (int d = 0; d < collapsed; ++d) item = item->child(0);
         tv->collapseItem(item);
-        if (down) QTest::keyClick(tv, Qt::Key_Down);
+        if (down) {
+          // The Down key selects the next node shown without opening it.
+          QTest::keyClick(tv, Qt::Key_Down);
+          if (collapsed > 0) ASSERT_EQ(tv->currentItem(), tv->topLevelItem(0)->child(1));
+        }
         const int parentButton = depth < 4 ? 2 : 1;
         QTest::mouseClick(static_cast<QAbstractButton*>(w.widget(ObjectKind::Button, parentButton)), Qt::LeftButton);
         EXPECT_EQ(w.window.windowTitle().toStdString(), title(depth - 1).toStdString());

@@ -9,7 +9,7 @@
 #     node without opening it), then the parent link on D4's page (D3 must open).
 # Screenshots go to the folder given (default ./walk-shots), named parent-link[-WM]-*.png.
 #
-#     [WM=openbox] tools/xvfb_walk_parent_link.sh [build/bin] [shots folder]
+#     [WM=openbox] [QT_SCALE_FACTOR=1.5] tools/xvfb_walk_parent_link.sh [build/bin] [shots folder]
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 201 "$@"
 start_window_manager
@@ -63,7 +63,7 @@ wait_for_title() {
 # collapse_by_keys ROW [Down]: the tree gets the focus from a click below its nodes (which
 # opens nothing), Home and Down make the node of that row current, Left collapses it.
 collapse_by_keys() {
-  click_in "$win" 30 420
+  click 30 420
   xdotool key Home
   for _ in $(seq "$1"); do xdotool key Down; done
   xdotool key Left
@@ -72,19 +72,26 @@ collapse_by_keys() {
   return 0
 }
 stop_pemo() { stop $pemo; }
+# click X Y: a click at a point of the runtime window, wherever a window manager framed it
+# (X and Y as at QT_SCALE_FACTOR=1).
+scaled() { awk -v n="$1" -v f="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d", n * f }'; }
+click() {
+  xdotool mousemove --window "$win" "$(scaled "$1")" "$(scaled "$2")" click 1
+  sleep 0.5
+}
 
 echo "| collapsed | the window before the click | opens |"
 echo "|---|---|---|"
 
 start_pemo START.FIL "Pemo ｻﾝﾌﾟﾙ"
-click_in "$win" "$(page_x 60)" "$(page_y 78)"          # "→ ｻﾌﾞﾒﾆｭｰ1 を開く"
+click "$(page_x 60)" "$(page_y 78)"  # "→ ｻﾌﾞﾒﾆｭｰ1 を開く"
 wait_for_title "ｻﾌﾞﾒﾆｭｰ1"
-click_in "$win" "$(page_x 80)" "$(page_y 86)"          # "ｻﾌﾞﾒﾆｭｰ2 へ"
+click "$(page_x 80)" "$(page_y 86)"  # "ｻﾌﾞﾒﾆｭｰ2 へ"
 wait_for_title "ｻﾌﾞﾒﾆｭｰ2"
-click_in "$win" 8 "$(page_y 10)"                       # the root node's branch mark
+click 8 "$(page_y 10)"  # the root node's branch mark
 shot "$name-samples-root-collapsed" 0.5
 before=$(title)
-click_in "$win" "$(page_x 80)" "$(page_y 214)"         # "親ﾒﾆｭｰへ戻る"
+click "$(page_x 80)" "$(page_y 214)"  # "親ﾒﾆｭｰへ戻る"
 sleep 1
 echo "| samples: root | $before | $(title) |"
 shot "$name-samples-after-parent-link" 0.5
@@ -95,13 +102,13 @@ for row in "0 root" "1 D1" "2 D2" "3 D3" "1 D1 Down"; do
   set -- $row
   start_pemo CHAIN0.FIL START
   for depth in 1 2 3 4; do
-    click_in "$win" "$(page_x 110)" "$(page_y 35)"     # "次へ"
+    click "$(page_x 110)" "$(page_y 35)"  # "次へ"
     wait_for_title "D$depth"
   done
   collapse_by_keys "$1" "${3:-}"
   shot "$name-chain-$2${3:+-down}-collapsed" 0.5
   before=$(title)
-  click_in "$win" "$(page_x 110)" "$(page_y 35)"       # D4's "親ﾒﾆｭｰへ戻る"
+  click "$(page_x 110)" "$(page_y 35)"  # D4's "親ﾒﾆｭｰへ戻る"
   sleep 1
   echo "| chain: $2${3:+, then Down} | $before | $(title) |"
   shot "$name-chain-$2${3:+-down}-after-parent-link" 0.5

@@ -12,18 +12,22 @@ namespace {
 
 using namespace runtime_messages;
 
-}  // namespace
-
-int shownMenuNode(MenuTreePort& tree, const std::string& shownMenu) {
-  const int selected = tree.selectedNode();
-  if (int shown = tree.menuNodeNear(selected, shownMenu)) return shown;
-  // A menu outside the tree (opened by a script or a favourite): the selection is all
-  // there is to go by.
-  return selected;
+// The node the shown menu's actions go from: its own, else (a menu outside the tree) the
+// selected one, which is all there is to go by.
+int actingNode(MenuTreePort& tree, const PageState& shown) {
+  const int node = shownMenuNode(tree, shown);
+  return node ? node : tree.selectedNode();
 }
 
-int parentMenuNode(MenuTreePort& tree, const std::string& shownMenu) {
-  int node = shownMenuNode(tree, shownMenu);
+}  // namespace
+
+int shownMenuNode(MenuTreePort& tree, const PageState& shown) {
+  return tree.menuNodeNear(shown.currentMenuNode ? shown.currentMenuNode : tree.selectedNode(),
+                           shown.currentMenuFile);
+}
+
+int parentMenuNode(MenuTreePort& tree, const PageState& shown) {
+  const int node = actingNode(tree, shown);
   if (node == 0) return 0;
   // A node without a menu file of its own stands for its parent's menu.
   return isMenuFileLink(tree.nodeFile(node)) ? tree.parentOf(node) : tree.parentOf(tree.parentOf(node));
@@ -51,14 +55,23 @@ void LinkActions::doLink(ObjectKind kind, int index, std::string link, int style
   }
 }
 
-bool LinkActions::changeMenu(const std::string& path) {
+bool LinkActions::changeMenu(const std::string& path, int node) {
   if (!page_.readableMenuFile(path)) {
     ui::showExclamation(path + "\r" + kCannotOpenMenu, kTitle);
     return false;
   }
   page_.closeMenu();
+  // Before the loaded event, whose script may act on the shown menu.
+  page_.state().currentMenuNode = node;
   page_.openMenuFile(path);
   page_.view().relayout();
+  return true;
+}
+
+bool LinkActions::showNodeMenu(int node) {
+  const std::string file = tree_.nodeFile(node);
+  if (file != page_.state().currentMenuFile) return changeMenu(file, node);
+  page_.state().currentMenuNode = node;
   return true;
 }
 
@@ -69,32 +82,32 @@ void LinkActions::openLink(std::string link) {
   }
   page_.state().treeSync = true;
   // The link is one of the shown menu's: the tree moves down from that menu's node.
-  const int from = shownMenuNode(tree_, page_.state().currentMenuFile);
-  bool opened = link == page_.state().currentMenuFile || changeMenu(link);
-  if (opened) syncTreeTo(from, link);
+  const int to = childHolding(actingNode(tree_, page_.state()), link);
+  if ((link == page_.state().currentMenuFile || changeMenu(link, to)) && to) {
+    page_.state().currentMenuNode = to;
+    tree_.selectAndExpand(to);
+  }
   page_.state().treeSync = false;
 }
 
-void LinkActions::syncTreeTo(int selected, const std::string& link) {
-  if (selected == 0) return;
+int LinkActions::childHolding(int node, const std::string& link) {
+  if (node == 0) return 0;
   std::string wanted = text::UCase(link);
-  for (int child : tree_.childrenOf(selected)) {
-    if (tree_.parentOf(child) != selected) break;
-    if (text::UCase(tree_.nodeFile(child)) == wanted) {
-      tree_.selectAndExpand(child);
-      return;
-    }
+  for (int child : tree_.childrenOf(node)) {
+    if (tree_.parentOf(child) != node) break;
+    if (text::UCase(tree_.nodeFile(child)) == wanted) return child;
   }
+  return 0;
 }
 
 void LinkActions::goParentMenu() {
-  int target = parentMenuNode(tree_, page_.state().currentMenuFile);
+  int target = parentMenuNode(tree_, page_.state());
   if (target == 0) {
     page_.view().closeWindow();
     return;
   }
   // The tree follows the page only once the parent menu has opened.
-  if (changeMenu(tree_.nodeFile(target))) tree_.selectAndExpand(target);
+  if (changeMenu(tree_.nodeFile(target), target)) tree_.selectAndExpand(target);
 }
 
 bool LinkActions::hasNumberedCaption(ObjectKind kind) const {

@@ -10,12 +10,14 @@
 
 namespace pemo::page {
 
-// The tree node that stands for the shown menu: its node nearest to the selection, else
-// (a menu the tree does not hold) the selected node; 0 when there is none.
-int shownMenuNode(MenuTreePort& tree, const std::string& shownMenu);
+// The tree node that holds the shown menu: the node it was shown through, else (a menu
+// opened from outside the tree) the node holding it nearest to the selection; 0 when no
+// node holds it. What the tree pane shows or selects never leads: a collapse selects the
+// collapsed node, and a key moves the selection without opening anything.
+int shownMenuNode(MenuTreePort& tree, const PageState& shown);
 // The tree node whose menu the parent-menu style opens from the shown menu; 0 when there
 // is none and the style closes the window instead.
-int parentMenuNode(MenuTreePort& tree, const std::string& shownMenu);
+int parentMenuNode(MenuTreePort& tree, const PageState& shown);
 
 class LinkActions {
  public:
@@ -36,14 +38,19 @@ class LinkActions {
 
   // Changes the menu the one way every caller does: the file is checked first (a file
   // that cannot be read keeps the page and is reported), then close, open and layout.
-  bool changeMenu(const std::string& path);
+  // `node` is the tree node the menu is shown through (0 for none).
+  bool changeMenu(const std::string& path, int node = 0);
+  // Shows the menu of a tree node: changed to unless the page shows that file already;
+  // either way the node stands for the shown menu from then on. False when the menu
+  // cannot be opened.
+  bool showNodeMenu(int node);
 
   process::ProgramPort& programs() { return programs_; }
 
  private:
   bool runSelectedLinks();
-  // Selects and expands the child of `selected` that holds the link's menu.
-  void syncTreeTo(int selected, const std::string& link);
+  // The child of `node` that holds the link's menu; 0 for none.
+  int childHolding(int node, const std::string& link);
   std::string ownLink(ObjectKind kind, int index, bool imagesToo) const;
   std::string captionOf(ObjectKind kind, int index) const;
   bool hasNumberedCaption(ObjectKind kind) const;

@@ -62,8 +62,7 @@ class MenuTreePort {
 
   // The node of the menu `file` (compared without regard to letter case) as seen from
   // `from`: `from` itself, else the nearest node above it, else the first in the tree;
-  // 0 when no node holds that menu. The selection alone does not tell the shown menu (a
-  // collapse selects the collapsed node): what acts on the shown menu's node finds it here.
+  // 0 when no node holds that menu.
   int menuNodeNear(int from, const std::string& file);
 };
 

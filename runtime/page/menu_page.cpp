@@ -134,10 +134,17 @@ bool MenuPage::openMenuFile(const std::string& path) {
   return true;
 }
 
-void MenuPage::offerMenuBytes(const std::string& path, std::string bytes, MenuLineObserver* lines) {
+MenuPage::BytesOffer MenuPage::offerMenuBytes(const std::string& path, std::optional<std::string> bytes,
+                                              MenuLineObserver* lines) {
   offeredPath_ = path;
   offeredBytes_ = std::move(bytes);
   offeredLines_ = lines;
+  return BytesOffer(*this);
+}
+
+MenuPage::BytesOffer::~BytesOffer() {
+  page_.offeredBytes_.reset();
+  page_.offeredLines_ = nullptr;
 }
 
 void MenuPage::finishMenuLayout() {

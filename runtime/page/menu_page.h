@@ -23,12 +23,26 @@ class MenuPage {
   // file could not be read to its end; the objects built so far stay, and the user has
   // been told.
   bool openMenuFile(const std::string& path);
+  // An offer of bytes lasts as long as this value, and no longer: when it ends unused (the
+  // menu change it was made for was refused) the bytes go, and its observer is never told
+  // of a later reading.
+  class [[nodiscard]] BytesOffer {
+   public:
+    explicit BytesOffer(MenuPage& page) : page_(page) {}
+    BytesOffer(const BytesOffer&) = delete;
+    BytesOffer& operator=(const BytesOffer&) = delete;
+    ~BytesOffer();
+
+   private:
+    MenuPage& page_;
+  };
   // The bytes of a menu file just read for another purpose (the start's tree scan): the
-  // next openMenuFile takes them instead of reading the file again when it opens the same
-  // path, and drops them either way. When it takes them, `lines` hears of the lines it
-  // reads and of the reading's end, before the loaded event and before a message that
-  // the file was cut short.
-  void offerMenuBytes(const std::string& path, std::string bytes, MenuLineObserver* lines = nullptr);
+  // next openMenuFile while the offer lasts takes them instead of reading the file again
+  // when it opens the same path, and drops them either way. When it takes them, `lines`
+  // hears of the lines it reads and of the reading's end, before the loaded event and
+  // before a message that the file was cut short. Nothing offered: the file is read.
+  BytesOffer offerMenuBytes(const std::string& path, std::optional<std::string> bytes,
+                            MenuLineObserver* lines = nullptr);
   // Removes every object of the open menu, then fires the unload event.
   void closeMenu();
   // Puts the objects that name a frame into it. Throws MenuReadError when a frame

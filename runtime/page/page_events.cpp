@@ -151,7 +151,7 @@ std::string PageEvents::styleHelp(int style, const std::string& link) {
     case menufile::LinkStyle::ExecuteSelectionThenLink: return kHelpExecuteSelectionThenLink;
     // The text tells where the parent-menu style will go: to a parent menu, or out.
     case menufile::LinkStyle::ParentMenu:
-      return parentMenuNode(tree_, page_.state().currentMenuFile) == 0 ? kHelpCloseMenu : kHelpParentMenu;
+      return parentMenuNode(tree_, page_.state()) == 0 ? kHelpCloseMenu : kHelpParentMenu;
     default: return link;
   }
 }

@@ -18,6 +18,7 @@ struct PendingParent {
 
 struct PageState {
   std::string currentMenuFile;  // the path last given to OpenMenuFile, as given
+  int currentMenuNode = 0;      // the tree node that menu was shown through; 0: none
   std::string menuCaption;      // the CAPTION of that file's MENU block
   bool menuOpening = false;     // the status line shows the opening message meanwhile
   PageExtent extent;

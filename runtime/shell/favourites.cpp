@@ -85,10 +85,10 @@ void Favourites::save() {
 
 std::string Favourites::captionForOpenMenu() const {
   // The tree's selection need not be the shown menu (a collapse selects the collapsed
-  // node, a favourite outside the tree leaves it where it was): the caption is that of a
-  // node holding the shown menu, the nearest to the selection.
+  // node, a favourite outside the tree leaves it where it was): the caption is that of the
+  // shown menu's node.
   const std::string& file = page_.state().currentMenuFile;
-  const page::MenuTreeNode* shown = tree_.node(tree_.menuNodeNear(tree_.selectedNode(), file));
+  const page::MenuTreeNode* shown = tree_.node(page::shownMenuNode(tree_, page_.state()));
   if (shown && !shown->caption.empty()) return shown->caption;
   if (!page_.state().menuCaption.empty()) return page_.state().menuCaption;
   // An empty caption would end the list when read back and hide the entries after it.
@@ -99,9 +99,10 @@ void Favourites::open(int entry) {
   const page::FavouriteMenu& favourite = runtime_.favouriteMenus.at(static_cast<size_t>(entry));
   if (favourite.caption.empty()) return;
   const std::string file = favourite.file;
-  if (!links_.changeMenu(file)) return;
+  const int node = tree_.menuNodeNear(0, file);
+  if (!links_.changeMenu(file, node)) return;
   page_.state().treeSync = true;
-  if (int node = tree_.menuNodeNear(0, file)) tree_.selectAndExpand(node);
+  if (node) tree_.selectAndExpand(node);
   page_.state().treeSync = false;
 }
 

@@ -18,19 +18,18 @@ bool MenuTreeEvents::refused() {
   return true;
 }
 
-void MenuTreeEvents::openNodeMenu(int node, const std::string& file) {
+void MenuTreeEvents::openNodeMenu(int node) {
   // A missing file keeps the page and is reported, as every menu change is.
-  if (file == page_.state().currentMenuFile || links_.changeMenu(file)) return;
+  if (links_.showNodeMenu(node)) return;
   // Left on the failed node, the selection would disagree with the page, and a favourite
   // added now would pair that node's caption with the shown menu's file.
-  if (int shown = tree_.menuNodeNear(node, page_.state().currentMenuFile)) tree_.select(shown);
+  if (int shown = page::shownMenuNode(tree_, page_.state())) tree_.select(shown);
 }
 
 void MenuTreeEvents::nodeClicked(int node) {
   if (!tree_.node(node) || refused()) return;
-  std::string file = tree_.nodeFile(node);
-  if (!page::isMenuFileLink(file)) file = tree_.nodeFile(tree_.parentOf(node));
-  openNodeMenu(node, file);
+  // A program node stands for its parent's menu.
+  openNodeMenu(page::isMenuFileLink(tree_.nodeFile(node)) ? node : tree_.parentOf(node));
 }
 
 void MenuTreeEvents::expanded(int node) {
@@ -39,8 +38,7 @@ void MenuTreeEvents::expanded(int node) {
   if (keyPressNode_ && *keyPressNode_ != node) return;
   if (!tree_.node(node) || refused() || page_.state().treeSync) return;
   tree_.select(node);
-  std::string file = tree_.nodeFile(node);
-  if (page::isMenuFileLink(file)) openNodeMenu(node, file);
+  if (page::isMenuFileLink(tree_.nodeFile(node))) openNodeMenu(node);
 }
 
 void MenuTreeEvents::keyPressed(int actedOn, const std::function<void()>& handleKey) {

@@ -38,9 +38,9 @@ class MenuTreeEvents {
  private:
   // True (and the user told) while a script runs.
   bool refused();
-  // Opens the menu of `file`, reached through `node`. When it cannot be opened the
-  // selection goes back to a node of the menu still shown.
-  void openNodeMenu(int node, const std::string& file);
+  // Opens the menu of `node`. When it cannot be opened the selection goes back to the
+  // node of the menu still shown.
+  void openNodeMenu(int node);
   void expandStartNode();
 
   page::MenuPage& page_;

@@ -113,8 +113,12 @@ void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileRead
       parts_.tree.setNodes(std::move(tree.nodes));
       treeEvents_.showStartMenuOpening();
     });
-    parts_.page.offerMenuBytes(startFile, std::move(*bytes), &fromPage);
-    parts_.links.changeMenu(startFile);
+    {
+      // The page tells `fromPage` of this one reading, or of none when the change is refused.
+      const auto offer = parts_.page.offerMenuBytes(startFile, std::move(bytes), &fromPage);
+      // The start menu is the tree's first node.
+      parts_.links.changeMenu(startFile, 1);
+    }
     if (!cut) {
       // The file went away before the page read it: the tree is scanned on its own.
       MenuTree tree = scanMenuTree(startFile, read);
@@ -128,12 +132,14 @@ void RuntimeShell::loadUserTree(const std::string& startFile, const MenuFileRead
   ScannedFile start;
   if (bytes) start = {true, MenuOutlineBuilder().finish(*bytes)};
   MenuTree tree = scanMenuTree(startFile, std::move(start), read);
-  if (bytes) parts_.page.offerMenuBytes(startFile, std::move(*bytes));
   parts_.tree.setNodes(std::move(tree.nodes));
-  if (parts_.tree.nodeCount() == 0)
-    parts_.links.changeMenu(startFile);
-  else
-    treeEvents_.openStartMenu();
+  {
+    const auto offer = parts_.page.offerMenuBytes(startFile, std::move(bytes));
+    if (parts_.tree.nodeCount() == 0)
+      parts_.links.changeMenu(startFile);
+    else
+      treeEvents_.openStartMenu();
+  }
   startMenuOpened(tree.cut);
 }
 

@@ -170,8 +170,10 @@ TEST(MenuPage, OfferedBytesTellEachLineOnceAndTheEndBeforeTheLoadedEventOrTheMes
   HeardLines heard;
   heard.script = &p.script;
   heard.messages = &p.messages;
-  p.page.offerMenuBytes(path, bytes, &heard);
-  ASSERT_TRUE(p.page.openMenuFile(path));
+  {
+    const auto offer = p.page.offerMenuBytes(path, bytes, &heard);
+    ASSERT_TRUE(p.page.openMenuFile(path));
+  }
   ASSERT_EQ(heard.lines.size(), 7u) << "up to the line that opens the script";
   std::size_t end = 0;
   for (size_t i = 0; i < heard.lines.size(); ++i) {
@@ -192,17 +194,31 @@ TEST(MenuPage, OfferedBytesTellEachLineOnceAndTheEndBeforeTheLoadedEventOrTheMes
   HeardLines cut;
   cut.script = &p.script;
   cut.messages = &p.messages;
-  p.page.offerMenuBytes(path, mf::encodeLines(bad), &cut);
-  EXPECT_FALSE(p.page.openMenuFile(path));
+  {
+    const auto offer = p.page.offerMenuBytes(path, mf::encodeLines(bad), &cut);
+    EXPECT_FALSE(p.page.openMenuFile(path));
+  }
   EXPECT_EQ(cut.lines.size(), 4u);
   EXPECT_EQ(cut.endings.size(), 1u);
   EXPECT_EQ(cut.messagesAtEnd + 1, p.messages.shown.size());
 
   // Bytes offered for another path are dropped, and their observer hears nothing.
   HeardLines other;
-  p.page.offerMenuBytes(path + "x", bytes, &other);
-  p.page.closeMenu();
-  ASSERT_TRUE(p.page.openMenuFile(writeMenu(dir / "plain.fil", kMenu)));
+  {
+    const auto offer = p.page.offerMenuBytes(path + "x", bytes, &other);
+    p.page.closeMenu();
+    ASSERT_TRUE(p.page.openMenuFile(writeMenu(dir / "plain.fil", kMenu)));
+  }
   EXPECT_TRUE(other.lines.empty());
   EXPECT_TRUE(other.endings.empty());
+
+  // An offer that ended unused (the change it was made for refused) leaves nothing: the
+  // next opening of its path reads the file as it is now, and the observer hears nothing.
+  HeardLines ended;
+  { const auto offer = p.page.offerMenuBytes(path, bytes, &ended); }
+  p.page.closeMenu();
+  ASSERT_TRUE(p.page.openMenuFile(writeMenu(dir / "bad.fil", {"BEGIN MENU", "CAPTION=now", "END MENU"})));
+  EXPECT_EQ(p.page.state().menuCaption, "now");
+  EXPECT_TRUE(ended.lines.empty());
+  EXPECT_TRUE(ended.endings.empty());
 }

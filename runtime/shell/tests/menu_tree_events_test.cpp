@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+
+#include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
@@ -175,4 +179,64 @@ TEST(MenuTreeEvents, TheShownMenusNodeNotTheSelectionLeadsTheParentLinkAndTheTre
   parentLink();
   EXPECT_EQ(r.page.state().currentMenuFile, r.sub);
   EXPECT_EQ(r.view.closeRequests, 0);
+
+  // START → D1 → D2 → D3 → D4, and D2 (with all below it) linked again from E: the menus
+  // shown through E at depths 2 to 4, each ancestor collapsed, then the selection left
+  // there or moved (as the Down key moves it, opening nothing) onto the same menu's node
+  // under D1. The parent links walk back the way the menu came, the status line says
+  // where they go, and the page's links, a failed node and a favourite keep to that way.
+  std::filesystem::create_directories(r.dir / "PemoUser");
+  r.runtime.appFolder = pemo::fs::toWindowsPath(r.dir.path().string()) + "\\";
+  std::map<std::string, std::string> file;
+  for (const char* name : {"START", "D1", "E", "D2", "D3", "D4"})
+    file[name] = writeMenu(r.dir / (std::string(name) + ".FIL"), {"BEGIN MENU", "CAPTION=" + std::string(name), "END MENU"});
+  const std::vector<std::string> names{"START", "D1", "D2", "D3", "D4", "E", "D2", "D3", "D4", "GONE"};
+  const std::vector<int> parents{0, 1, 2, 3, 4, 1, 6, 7, 8, 8};
+  std::vector<MenuTreeNode> nodes;
+  for (size_t i = 0; i < names.size(); ++i) {
+    const bool second = i >= 5;
+    nodes.push_back({parents[i], names[i] == "GONE" ? "GONE.FIL" : file[names[i]],
+                     names[i] + (second ? " via E" : ""), i == 0 ? MenuTreeNodeKind::Root : MenuTreeNodeKind::LinkedMenu,
+                     ""});
+  }
+  const std::vector<int> throughE{1, 6, 7, 8, 9};    // the nodes by depth
+  const std::vector<int> throughD1{1, 2, 3, 4, 5};
+  r.treeView.setNodes(nodes);
+  r.shell.favourites().startWith("START");
+  r.window.deleteDialog = [] { return std::vector<pemo::page::FavouriteMenu>{}; };
+  const std::string parentHelp = "親ﾒﾆｭｰへ移動します";
+  for (int depth = 2; depth <= 4; ++depth) {
+    for (int ancestor = 0; ancestor < depth; ++ancestor) {
+      for (bool moved : {false, true}) {
+        SCOPED_TRACE("depth " + std::to_string(depth) + ", ancestor " + std::to_string(ancestor) +
+                     (moved ? ", selection moved" : ""));
+        r.events().nodeClicked(1);
+        for (int d = 1; d <= depth; ++d) r.treeLinks.openLink(file[names[throughE[d] - 1]]);
+        ASSERT_EQ(r.treeView.selected, throughE[depth]);
+        r.events().collapsed(throughE[ancestor]);
+        if (moved) r.treeView.select(throughD1[depth]);
+        EXPECT_EQ(r.pageEvents.styleHelp(4, ""), parentHelp);
+        r.shell.favourites().clicked(kAddFavouriteItem);
+        EXPECT_EQ(r.runtime.favouriteMenus[0].caption, names[throughE[depth] - 1] + " via E");
+        r.shell.favourites().clicked(kDeleteFavouritesItem);
+        if (depth == 3) {
+          r.events().nodeClicked(10);  // the missing menu below D3: back to the shown node
+          EXPECT_EQ(r.treeView.selected, throughE[depth]);
+          r.treeLinks.openLink(file["D4"]);
+          EXPECT_EQ(r.treeView.selected, throughE[4]);
+          parentLink();
+        }
+        for (int d = depth - 1; d >= 0; --d) {
+          // Every other step through a selection run whose object has no link of its own.
+          r.treeLinks.doLink(pemo::page::ObjectKind::Button, 1, "", d % 2 ? 4 : 3);
+          EXPECT_EQ(r.page.state().currentMenuFile, file[names[throughE[d] - 1]]);
+          EXPECT_EQ(r.treeView.selected, throughE[d]);
+        }
+        EXPECT_NE(r.pageEvents.styleHelp(4, ""), parentHelp) << "the start menu's parent link closes";
+        const int closes = r.view.closeRequests;
+        parentLink();
+        EXPECT_EQ(r.view.closeRequests, closes + 1);
+      }
+    }
+  }
 }

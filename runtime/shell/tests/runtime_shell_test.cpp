@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <thread>
 #include <tuple>
 
 #include "platform/fs/current_folder.h"
@@ -40,6 +45,35 @@ struct Menus {
                                       "LINK=" + sub, "END BUTTON", "BEGIN BUTTON", "INDEX=2", "CAPTION=go",
                                       "LINK=prog.exe", "END BUTTON"});
   }
+};
+
+// A write lease on a file, held by a second thread: the next opening of the file waits
+// until the holder has run `onOpening` and let the lease go.
+class LeaseHolder {
+ public:
+  LeaseHolder(const std::filesystem::path& file, std::function<void()> onOpening) {
+    fd_ = ::open(file.c_str(), O_RDONLY);
+    leased_ = fd_ >= 0 && ::fcntl(fd_, F_SETLEASE, F_WRLCK) == 0;
+    if (!leased_) return;
+    ::fcntl(fd_, F_SETOWN, 0);  // no SIGIO: the thread looks for the opening itself
+    thread_ = std::thread([this, onOpening = std::move(onOpening)] {
+      while (!ended_ && ::fcntl(fd_, F_GETLEASE) == F_WRLCK) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      if (!ended_) onOpening();
+      ::fcntl(fd_, F_SETLEASE, F_UNLCK);
+    });
+  }
+  ~LeaseHolder() {
+    ended_ = true;
+    if (thread_.joinable()) thread_.join();
+    if (fd_ >= 0) ::close(fd_);
+  }
+  bool leased() const { return leased_; }
+
+ private:
+  int fd_ = -1;
+  bool leased_ = false;
+  std::atomic<bool> ended_{false};
+  std::thread thread_;
 };
 
 void startOn(ShellRig& r, const std::string& menuFile) {
@@ -98,6 +132,48 @@ TEST(RuntimeShell, AStartReadsItsMenuOnceForTheTreeAndThePage) {
   EXPECT_EQ(reads, 1);
   EXPECT_EQ(r.treeView.nodeCount(), 3);
   EXPECT_EQ(r.page.state().menuCaption, "top") << "the page shows the bytes the tree was scanned from";
+}
+
+TEST(RuntimeShell, AStartMenuThePageRefusesLeavesNothingToTheNextOpeningOfItsPath) {
+  Menus m;
+  const std::string bytes = pemo::testing::readFileBytes(m.top);
+  const MenuFileReader disk = fileSystemMenuReader("C:");
+  // The start's read has the bytes before the file goes.
+  const MenuFileReader read = [&](const std::string& path) { return path == m.top ? std::optional(bytes) : disk(path); };
+  auto refusedThenOpened = [&](ShellRig& r) {
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].prompt, m.top + "\rﾒﾆｭｰﾌｧｲﾙを開けません");
+    EXPECT_TRUE(r.page.state().currentMenuFile.empty());
+    EXPECT_EQ(r.treeView.nodeCount(), 3);
+    // The file is back, changed: its next opening reads it as it is now.
+    writeMenu(m.top, {"BEGIN MENU", "CAPTION=back", "END MENU"});
+    r.shell.run(ShellCommand::TopMenu);
+    EXPECT_EQ(r.page.state().currentMenuFile, m.top);
+    EXPECT_EQ(r.page.state().menuCaption, "back");
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+  };
+  Startup start;
+  start.menuFile = m.top;
+  {
+    SCOPED_TRACE("gone between the start's look at the file and the page's");
+    ShellRig r;
+    r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
+    {
+      // The start's look opens the file; a second thread takes it away meanwhile.
+      LeaseHolder lease(m.top, [&] { std::filesystem::rename(m.top, m.top + ".away"); });
+      if (!lease.leased()) GTEST_SKIP() << "this file system takes no lease";
+      r.shell.createWindow(start, read);
+    }
+    refusedThenOpened(r);
+  }
+  {
+    SCOPED_TRACE("gone before the start looks");
+    std::filesystem::remove(m.top);
+    ShellRig r;
+    r.runtime.appFolder = pemo::fs::toWindowsPath(m.dir.path().string()) + "\\";
+    r.shell.createWindow(start, read);
+    refusedThenOpened(r);
+  }
 }
 
 TEST(RuntimeShell, TheStartTreeIsTheScannedTreeWhereverThePageStopsReading) {

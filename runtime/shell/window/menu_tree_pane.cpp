@@ -1,6 +1,7 @@
 #include "runtime/shell/window/menu_tree_pane.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace pemo::shell {
@@ -65,11 +66,17 @@ int MenuTreePane::nodeOf(const QTreeWidgetItem* item) const { return item ? item
 int MenuTreePane::selectedNode() { return nodeOf(tree_->currentItem()); }
 
 void MenuTreePane::select(int node) {
-  if (QTreeWidgetItem* item = itemOf(node)) tree_->setCurrentItem(item);
+  if (QTreeWidgetItem* item = itemOf(node)) {
+    // The tree expands the collapsed nodes above the one it makes current. Those are the
+    // program's moves, not the user's expansions: told, each would open its menu.
+    const QSignalBlocker quiet(tree_);
+    tree_->setCurrentItem(item);
+  }
 }
 
 void MenuTreePane::selectAndExpand(int node) {
   if (QTreeWidgetItem* item = itemOf(node)) {
+    const QSignalBlocker quiet(tree_);
     tree_->setCurrentItem(item);
     item->setExpanded(true);
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -177,4 +178,52 @@ TEST(ShellWindow, KeypadStarExpandsTheTreeAndAFailedNodeGivesTheSelectionBack) {
   EXPECT_EQ(w.messages.shown.size(), 1u);
   EXPECT_EQ(w.window.windowTitle(), "top");
   EXPECT_EQ(tv->currentItem(), root);
+}
+
+TEST(ShellWindow, TheParentLinkOpensTheShownMenusParentWhateverTheTreeShowsOrSelects) {
+  // START → D1 → D2 → D3 → D4, each menu's first button links the next, its second is the
+  // parent link. START's third starts a program, whose node follows D1's.
+  TempDir dir;
+  std::vector<std::string> menus(5);
+  for (int depth = 4; depth >= 0; --depth) {
+    const std::string name = depth == 0 ? "START" : "D" + std::to_string(depth);
+    std::vector<std::pair<std::string, int>> links{{"", 4}};
+    if (depth < 4) links.insert(links.begin(), {menus[depth + 1], 0});
+    if (depth == 0) links.push_back({"tool.exe", 0});
+    menus[depth] = writeMenu(dir / (name + ".FIL"), buttons(name, links));
+  }
+  auto title = [](int depth) { return QString::fromStdString(depth == 0 ? "START" : "D" + std::to_string(depth)); };
+  for (int depth = 2; depth <= 4; ++depth) {
+    for (int collapsed = 0; collapsed < depth; ++collapsed) {
+      for (bool down : {false, true}) {
+        SCOPED_TRACE("shown D" + std::to_string(depth) + ", collapsed " + title(collapsed).toStdString() +
+                     (down ? ", then Down" : ""));
+        WindowFixture w;
+        w.runtime.appFolder = pemo::fs::toWindowsPath(dir.path().string()) + "\\";
+        Startup start;
+        start.menuFile = menus[0];
+        w.shell->createWindow(start);
+        if (!w.surface.treePaneShown()) w.window.toggleTreePane();
+        for (int d = 1; d <= depth; ++d)
+          QTest::mouseClick(static_cast<QAbstractButton*>(w.widget(ObjectKind::Button, 1)), Qt::LeftButton);
+        ASSERT_EQ(w.window.windowTitle(), title(depth));
+        auto* tv = static_cast<QTreeWidget*>(w.window.treeWidget());
+        QTreeWidgetItem* item = tv->topLevelItem(0);
+        for (int d = 0; d < collapsed; ++d) item = item->child(0);
+        tv->collapseItem(item);
+        if (down) {
+          // The Down key selects the next node shown without opening it.
+          QTest::keyClick(tv, Qt::Key_Down);
+          if (collapsed > 0) ASSERT_EQ(tv->currentItem(), tv->topLevelItem(0)->child(1));
+        }
+        const int parentButton = depth < 4 ? 2 : 1;
+        QTest::mouseClick(static_cast<QAbstractButton*>(w.widget(ObjectKind::Button, parentButton)), Qt::LeftButton);
+        EXPECT_EQ(w.window.windowTitle().toStdString(), title(depth - 1).toStdString());
+        QTreeWidgetItem* parentItem = tv->topLevelItem(0);
+        for (int d = 1; d < depth; ++d) parentItem = parentItem->child(0);
+        EXPECT_EQ(tv->currentItem(), parentItem) << "the tree follows the page";
+        EXPECT_TRUE(w.messages.shown.empty());
+      }
+    }
+  }
 }

@@ -10,9 +10,15 @@
 namespace pemo::fs {
 
 // The file's bytes; nullopt when it is missing, no plain file (a folder, a FIFO, a
-// device), longer than largest bytes, or cannot be read.
+// device), longer than largest bytes, or cannot be read, a read that would wait among
+// them. Nothing beyond largest is ever read or kept: a file the system says is larger
+// costs nothing, and one that says less but goes on (a procfs file) is stopped there.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file,
                                          std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
+
+// Whether readWholeFile(file, largest) would begin to read the file now: a plain file
+// that opens for reading and says it holds no more than largest bytes.
+bool canReadWholeFile(const std::filesystem::path& file, std::uintmax_t largest);
 
 enum class CreateResult { Created, AlreadyExists, Failed };
 // Creates file only when no file of that name exists, and writes bytes to it. A file

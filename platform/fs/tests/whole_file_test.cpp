@@ -1,9 +1,12 @@
 #include "platform/fs/whole_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/fs/atomic_file.h"
+#include "platform/fs/regular_file.h"
 #include "platform/testing/temp_dir.h"
 
 namespace pemo::fs {
@@ -44,6 +47,33 @@ TEST(WholeFile, ReadsAppendsAndReplacesOnlyPlainFilesAndReadsNoneBeyondItsLimit)
   writeFileBytes(dir / "ten", "0123456789");
   EXPECT_EQ(readWholeFile(dir / "ten", 10), "0123456789");
   EXPECT_EQ(readWholeFile(dir / "ten", 9), std::nullopt);
+}
+
+// Some files the kernel calls plain wait on a read for what comes next, as /proc/kmsg waits
+// for the next kernel message: such a read fails at once, named directly or through a link.
+// Reading /proc/kmsg asks for privileges; without them only the plain file's descriptor is
+// looked at.
+TEST(WholeFile, AReadThatWouldWaitFailsAtOnce) {
+  TempDir dir;
+  writeFileBytes(dir / "plain", "x");
+  const int plain = openRegularFile(dir / "plain", O_RDONLY);
+  ASSERT_GE(plain, 0);
+  EXPECT_TRUE(::fcntl(plain, F_GETFL) & O_NONBLOCK);
+  ::close(plain);
+
+  const std::filesystem::path waits = "/proc/kmsg";
+  const int probe = ::open(waits.c_str(), O_RDONLY | O_NONBLOCK);
+  if (probe < 0) GTEST_SKIP() << waits << " cannot be opened here";
+  ::close(probe);
+  std::filesystem::create_symlink(waits, dir / "link");
+  const int copy = ::open((dir / "copy").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  for (const auto& file : {waits, dir / "link"}) {
+    SCOPED_TRACE(file);
+    EXPECT_EQ(readWholeFile(file), std::nullopt);
+    EXPECT_EQ(readWholeFile(file, 1 << 20), std::nullopt);
+    EXPECT_FALSE(copyWholeFile(file, copy));
+  }
+  ::close(copy);
 }
 
 TEST(WholeFile, CreatesOnlyFilesThatAreNotThere) {

@@ -25,9 +25,11 @@ std::optional<std::string> PropertySheet::dialogAnswer(int row) {
     case row::OnCursorColor: {
       // The row as shown (a selection of different colours shows none).
       const std::string& shown = grid_.rows[row].text;
-      if (auto colour = dialogs_->chooseColour(shown.empty() ? std::nullopt : menufile::readColour(shown)))
-        return menufile::formatColour(*colour);
-      return std::nullopt;
+      const std::optional<std::uint32_t> start = shown.empty() ? std::nullopt : menufile::readColour(shown);
+      const std::optional<std::uint32_t> colour = dialogs_->chooseColour(start);
+      if (!colour) return std::nullopt;
+      // The colour left as it was keeps the row's text as it was.
+      return colour == start ? shown : menufile::formatColour(*colour);
     }
     case row::Font: {
       // The dialog starts from the font of the object shown last, even for a selection.

@@ -6,6 +6,9 @@
 #include <QLocale>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
+
+#include "platform/text/file_size_text.h"
 
 namespace pemo::ui {
 
@@ -22,9 +25,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
   if (files && role == Qt::DisplayRole && index.column() == kDateColumn)
     return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
-  // The model writes sizes in the system locale's words; a folder shows no size.
+  // The model writes sizes in the system locale's words and units; a folder shows no size.
   if (files && role == Qt::DisplayRole && index.column() == kSizeColumn && !files->isDir(mapToSource(index)))
-    return QLocale().formattedDataSize(files->size(mapToSource(index)));
+    return QString::fromStdString(text::FormatFileSize(std::max<qint64>(files->size(mapToSource(index)), 0)));
   return QSortFilterProxyModel::data(index, role);
 }
 

@@ -47,26 +47,40 @@ void Favourites::buildMenu() {
 
 void Favourites::add() {
   const page::FavouriteMenu favourite{captionForOpenMenu(), page_.state().currentMenuFile};
+  // What the file has not taken yet goes first, so that the new entry comes after it.
+  if (!store(listedFavourites(runtime_.favouriteMenus))) {
+    keepUnstored(favourite);
+    return;
+  }
   switch (addFavourite(runtime_.favouritesFile, favourite)) {
     case FavouriteAdded::Stored: load(); return;
     case FavouriteAdded::ListFull: return;
     case FavouriteAdded::NotStored: break;
   }
   tellNotStored(runtime_.favouritesFile);
-  // The menu keeps it for this session, after the ones it shows.
+  keepUnstored(favourite);
+}
+
+void Favourites::keepUnstored(const page::FavouriteMenu& favourite) {
   const size_t shown = listedFavourites(runtime_.favouriteMenus).size();
   if (shown < kFavouriteLimit) runtime_.favouriteMenus[shown] = favourite;
 }
 
-void Favourites::store(const std::vector<page::FavouriteMenu>& kept) {
-  if (const auto stored = storeKeptFavourites(runtime_.favouritesFile, stored_, kept)) {
+bool Favourites::store(const std::vector<page::FavouriteMenu>& mine) {
+  if (const auto stored = storeFavouriteChanges(runtime_.favouritesFile, stored_, mine)) {
     stored_ = *stored;
     runtime_.favouriteMenus = favouriteTable(*stored);
-    return;
+    return true;
   }
   tellNotStored(runtime_.favouritesFile);
-  // The menu shows what the user chose to keep, for this session.
-  runtime_.favouriteMenus = favouriteTable(kept);
+  // The menu shows what the next write is to store.
+  runtime_.favouriteMenus = favouriteTable(mine);
+  return false;
+}
+
+void Favourites::save() {
+  if (runtime_.favouritesFile.empty()) return;  // a test run keeps none
+  store(listedFavourites(runtime_.favouriteMenus));
 }
 
 std::string Favourites::captionForOpenMenu() const {

@@ -31,22 +31,27 @@ class Favourites {
   void clicked(int index);
 
   // The list as its file holds it now (another runtime may have changed it), with what
-  // this runtime changed and could not store.
+  // this runtime changed and could not store yet.
   void load();
   void buildMenu();
-  // The open menu as a new entry; a full list refuses it silently. A file that cannot be
-  // written is told, and the menu keeps the entry for this session.
+  // The open menu as a new entry, after the changes the file has not taken yet; a full
+  // list refuses it silently. A file that cannot be written is told, and the menu keeps
+  // the entry for the next write.
   void add();
-  // The entries the dialog DELUSER left of those the menu shows: the others leave the
-  // file, and what another runtime added meanwhile stays. As with add, a file that cannot
-  // be written is told and the menu shows the kept ones for this session, until a later
-  // write takes them.
-  void store(const std::vector<page::FavouriteMenu>& kept);
+  // The entries the menu is to hold, `mine` (what the dialog DELUSER left of those the
+  // menu shows, say): the others leave the file, and what another runtime added
+  // meanwhile stays. A file that cannot be written is told (false), and the menu shows
+  // `mine` until a later write takes it.
+  bool store(const std::vector<page::FavouriteMenu>& mine);
+  // Shutdown: the changes the file has not taken yet, told when they cannot be.
+  void save();
   // Opens entry `entry`'s menu and lets the tree follow.
   void open(int entry);
 
  private:
   std::string captionForOpenMenu() const;
+  // Keeps a favourite that the file did not take in the menu, after the ones it shows.
+  void keepUnstored(const page::FavouriteMenu& favourite);
 
   page::RuntimeState& runtime_;
   page::MenuPage& page_;

@@ -8,7 +8,7 @@
 namespace pemo::shell {
 namespace {
 
-constexpr ListFileFormat kFavouritesFormat{"よく使うﾒﾆｭｰ", "User"};
+constexpr ListFileFormat kFavouritesFormat{"よく使うﾒﾆｭｰ", "User", kFavouriteLimit, kFavouriteLimit};
 
 bool unsafeInFileName(unsigned char c) {
   return c < 0x20 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
@@ -45,40 +45,30 @@ std::string favouritesFileFor(const std::string& appFolder, const std::string& s
   return appFolder + "PemoUser\\" + name + std::string(kExtension);
 }
 
-FavouriteTable readFavourites(const std::string& file) {
-  std::vector<page::FavouriteMenu> base;
-  return currentFavourites(file, base, {});
-}
-
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite) {
   ListFileLock lock(file);
   if (!lock.mayWrite()) return FavouriteAdded::NotStored;
-  const size_t free = readListFile(file, kFavouritesFormat, kFavouriteLimit).size();
+  const size_t free = readListFile(file, kFavouritesFormat).size();
   if (free >= kFavouriteLimit) return FavouriteAdded::ListFull;
   return writeListEntry(file, kFavouritesFormat, free, {favourite.caption, favourite.file}) ? FavouriteAdded::Stored
                                                                                               : FavouriteAdded::NotStored;
 }
 
-std::optional<std::vector<page::FavouriteMenu>> storeKeptFavourites(const std::string& file,
-                                                                    const std::vector<page::FavouriteMenu>& base,
-                                                                    const std::vector<page::FavouriteMenu>& kept) {
-  std::vector<ListValue> leftOut;
-  const auto stored = updateListFile(file, kFavouritesFormat, kFavouriteLimit, [&](std::vector<ListValue> now) {
-    MergedList merged = mergedList(listValuesOf(base), listValuesOf(kept), now, kFavouriteLimit);
-    leftOut = std::move(merged.leftOut);
-    return std::move(merged.entries);
-  });
+std::optional<std::vector<page::FavouriteMenu>> storeFavouriteChanges(const std::string& file,
+                                                                      const std::vector<page::FavouriteMenu>& base,
+                                                                      const std::vector<page::FavouriteMenu>& mine) {
+  const auto stored = storeListChanges(file, kFavouritesFormat, listValuesOf(base), listValuesOf(mine));
   if (!stored) return std::nullopt;
-  if (!leftOut.empty()) tellListFull();
   return favouritesOf(*stored);
 }
 
 FavouriteTable currentFavourites(const std::string& file, std::vector<page::FavouriteMenu>& base,
                                  const FavouriteTable& shown) {
-  std::vector<ListValue> now = readListFile(file, kFavouritesFormat, kFavouriteLimit);
-  // Entries the file did not take are this session's only: they need not all fit.
+  std::vector<ListValue> now = readListFile(file, kFavouritesFormat);
   const MergedList merged =
       mergedList(listValuesOf(base), listValuesOf(listedFavourites(shown)), now, kFavouriteLimit);
+  // They would never reach the file, and the menu shows what will be stored.
+  if (!merged.leftOut.empty()) tellListFull();
   base = favouritesOf(now);
   return favouriteTable(favouritesOf(merged.entries));
 }

@@ -19,22 +19,20 @@ using FavouriteTable = std::array<page::FavouriteMenu, kFavouriteLimit>;
 // always stays in the user folder; a caption too long for a file name gives its start.
 std::string favouritesFileFor(const std::string& appFolder, const std::string& startMenuCaption);
 
-// The entries up to the first missing or empty key; the rest of the table empty.
-FavouriteTable readFavourites(const std::string& file);
 // Adds an entry under the first free key of the file as it is now, unless 20 are stored.
 enum class FavouriteAdded { Stored, ListFull, NotStored };
 FavouriteAdded addFavourite(const std::string& file, const page::FavouriteMenu& favourite);
 // The file, as another runtime may have left it, with the changes that turned `base` (the
-// list as the file last gave or took it) into `kept`, at most 20 entries (what does not
-// fit is told); an empty list removes the file. The entries stored, or nothing when it
-// could not be replaced (the old one stays).
-std::optional<std::vector<page::FavouriteMenu>> storeKeptFavourites(const std::string& file,
-                                                                    const std::vector<page::FavouriteMenu>& base,
-                                                                    const std::vector<page::FavouriteMenu>& kept);
+// list as the file last gave or took it) into `mine`, at most 20 entries (new ones that
+// do not fit are told); an empty list removes the file. The entries stored, or nothing
+// when it could not be replaced (the old one stays). Without changes nothing is written.
+std::optional<std::vector<page::FavouriteMenu>> storeFavouriteChanges(const std::string& file,
+                                                                      const std::vector<page::FavouriteMenu>& base,
+                                                                      const std::vector<page::FavouriteMenu>& mine);
 
 // The favourites as the file holds them now, with this runtime's changes to `base` (the
 // list as the file last gave or took it) that the file did not take: `shown` holds them.
-// `base` becomes what the file holds.
+// New ones that no longer fit are told and left out. `base` becomes what the file holds.
 FavouriteTable currentFavourites(const std::string& file, std::vector<page::FavouriteMenu>& base,
                                  const FavouriteTable& shown);
 

@@ -43,13 +43,13 @@ std::string storedValue(const ListValue& entry) {
 }
 
 // The file's bytes; "" for a missing file, nullopt for one that is there but cannot be
-// read (a folder, no permission, a device).
+// read (a folder, no permission, a device, more than a list's bytes).
 std::optional<std::string> fileBytes(const std::filesystem::path& file) {
   std::error_code ec;
   const auto status = std::filesystem::status(file, ec);
   if (status.type() == std::filesystem::file_type::not_found) return std::string();
   if (ec || status.type() != std::filesystem::file_type::regular) return std::nullopt;
-  return fs::readWholeFile(file);
+  return fs::readWholeFile(file, kMostListFileBytes);
 }
 
 // A list saved by a text editor as UTF-8 starts with a byte-order mark; its text is
@@ -63,13 +63,13 @@ std::string readerBytes(std::string_view bytes) {
 }
 
 // The values of a file's contents from key 0 up to the first missing or empty key.
-std::vector<ListValue> listValues(std::string_view bytes, const ListFileFormat& format, size_t limit) {
+std::vector<ListValue> listValues(std::string_view bytes, const ListFileFormat& format) {
   // Keys compare without regard to case, and the first of equal keys counts.
   std::unordered_map<std::string, std::string> values;
   for (profile::KeyValue& entry : profile::IniDocument(readerBytes(bytes)).entries(format.section))
     values.emplace(text::UCase(entry.key), std::move(entry.value));
   std::vector<ListValue> entries;
-  while (entries.size() < limit) {
+  while (entries.size() < format.mostRead) {
     const auto value = values.find(text::UCase(keyOf(format, entries.size())));
     if (value == values.end() || value->second.empty()) break;
     entries.push_back(splitListValue(value->second));
@@ -91,13 +91,15 @@ bool isListKey(std::string_view key, const ListFileFormat& format) {
 }
 
 // Whether a write loses nothing of the contents but the list itself: every line is blank,
-// the list's header or one of its keys (after a gap too, which a write always drops), and
-// every character comes back. Anything else (another section, a comment, a damaged line)
-// is something the user or another program put there.
+// the list's header or one of its keys, every key with a value is one the reader takes,
+// and every character comes back. Anything else (another section, a comment, a damaged
+// line, an entry the reader passes over) is something the user or another program put
+// there. A key without a value holds nothing to lose.
 bool onlyTheList(std::string_view bytes, const ListFileFormat& format) {
   if (!keepsEveryCharacter(bytes)) return false;
   bool inList = false;
   bool headerSeen = false;
+  size_t values = 0;
   const profile::IniDocument document(readerBytes(bytes));
   for (const std::string& line : document.lines()) {
     if (profile::isBlankLine(line)) continue;
@@ -109,8 +111,10 @@ bool onlyTheList(std::string_view bytes, const ListFileFormat& format) {
     }
     const auto entry = profile::keyValue(line);
     if (!inList || !entry || !isListKey(entry->key, format)) return false;
+    if (!entry->value.empty()) ++values;
   }
-  return true;
+  // The reader takes one line with a value for each entry it gives.
+  return values == listValues(bytes, format).size();
 }
 
 }  // namespace
@@ -128,10 +132,10 @@ bool storableText(const std::string& text) {
 
 std::string storableCaption(const std::string& caption) { return text::Replace(caption, ",", "，"); }
 
-std::vector<ListValue> readListFile(const std::string& file, const ListFileFormat& format, size_t limit) {
+std::vector<ListValue> readListFile(const std::string& file, const ListFileFormat& format) {
   const auto host = fs::toHostPath(file);
   const auto bytes = host ? fileBytes(*host) : std::nullopt;
-  return bytes ? listValues(*bytes, format, limit) : std::vector<ListValue>{};
+  return bytes ? listValues(*bytes, format) : std::vector<ListValue>{};
 }
 
 bool writeListFile(const std::string& file, const ListFileFormat& format, const std::vector<ListValue>& entries) {
@@ -142,7 +146,7 @@ bool writeListFile(const std::string& file, const ListFileFormat& format, const 
   if (!old || fs::isWriteProtected(*host)) return false;
   // A file that yields no list (another program's, or damaged) holds nothing of ours to
   // remove.
-  if (entries.empty() && listValues(*old, format, 1).empty()) return true;
+  if (entries.empty() && listValues(*old, format).empty()) return true;
   if (!onlyTheList(*old, format)) return false;
   if (entries.empty()) {
     std::error_code ec;
@@ -167,10 +171,10 @@ bool writeListEntry(const std::string& file, const ListFileFormat& format, size_
 }
 
 std::optional<std::vector<ListValue>> updateListFile(const std::string& file, const ListFileFormat& format,
-                                                     size_t limit, const ListChange& change) {
+                                                     const ListChange& change) {
   ListFileLock lock(file);
   if (!lock.mayWrite()) return std::nullopt;
-  std::vector<ListValue> entries = change(readListFile(file, format, limit));
+  std::vector<ListValue> entries = change(readListFile(file, format));
   if (!writeListFile(file, format, entries)) return std::nullopt;
   return entries;
 }

@@ -2,22 +2,23 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
+#include <span>
 
 namespace pemo::shell {
 namespace {
 
-// Which entries of `a` and of `b` are kept on both sides: a longest run of entries common
-// to both, in order, found by the shortest edit between them (Myers). It takes time and
-// room for the number of changes, not for the length of the lists, so a long list with a
-// few changes costs little. Beyond a thousand changes (no one edits a list that much
-// in one session) nothing counts as kept: the list is replaced by this runtime's.
-struct Kept {
-  std::vector<bool> ofA;
-  std::vector<bool> ofB;
-};
+using Entries = std::span<const ListValue>;
+constexpr size_t kNone = static_cast<size_t>(-1);
+
+// Beyond this many changes between two lists (no one edits a list that much in one
+// session) the shortest edit is not looked for: its time grows with their number.
 constexpr long kMostEdits = 1000;
-Kept keptEntries(const std::vector<ListValue>& a, const std::vector<ListValue>& b) {
+
+// Sets partner[i] to the entry of `b` that a[i] is kept as on the shortest edit between
+// the two (Myers), leaving the others; false, with nothing set, beyond kMostEdits. It
+// takes time and room for the number of changes, not for the length of the lists. Both
+// lists hold entries.
+bool shortestEdit(Entries a, Entries b, std::span<size_t> partner) {
   const long n = static_cast<long>(a.size());
   const long m = static_cast<long>(b.size());
   const long most = n + m;
@@ -38,9 +39,8 @@ Kept keptEntries(const std::vector<ListValue>& a, const std::vector<ListValue>& 
       done = x >= n && y >= m;
     }
     if (done) break;
-    if (edits == kMostEdits) return Kept{std::vector<bool>(a.size()), std::vector<bool>(b.size())};
+    if (edits == kMostEdits) return false;
   }
-  Kept kept{std::vector<bool>(a.size()), std::vector<bool>(b.size())};
   // Walked back from the end: each round's edit, and the common entries after it.
   long x = n;
   long y = m;
@@ -60,83 +60,48 @@ Kept keptEntries(const std::vector<ListValue>& a, const std::vector<ListValue>& 
       editX = fromAbove ? fromX : fromX + 1;  // an entry of `b` added, or one of `a` removed
       editY = editX - k;
     }
-    for (; x > editX && y > editY; --x, --y) kept.ofA[static_cast<size_t>(x - 1)] = kept.ofB[static_cast<size_t>(y - 1)] = true;
+    for (; x > editX && y > editY; --x, --y) partner[static_cast<size_t>(x - 1)] = static_cast<size_t>(y - 1);
     x = fromX;
     y = fromY;
   }
-  return kept;
+  return true;
 }
 
-// Where the entries of the base list stand in `now`, another runtime's version of it: an
-// entry is the same occurrence of its value there. Places are taken in `now` as it was
-// read, so that neither our removals nor our additions shift them.
-class Places {
- public:
-  explicit Places(const std::vector<ListValue>& now) : removed_(now.size()) {
-    for (size_t i = 0; i < now.size(); ++i) places_[now[i]].push_back(i);
+// Sets partner[i] for equal entries paired in order as they come, each with the first
+// one of `b` after the last pair: not the most pairs, but in order and in little time.
+void pairedInOrder(Entries a, Entries b, std::span<size_t> partner) {
+  std::map<ListValue, std::vector<size_t>> places;
+  for (size_t j = 0; j < b.size(); ++j) places[b[j]].push_back(j);
+  size_t after = 0;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const auto equal = places.find(a[i]);
+    if (equal == places.end()) continue;
+    const auto next = std::lower_bound(equal->second.begin(), equal->second.end(), after);
+    if (next == equal->second.end()) continue;
+    partner[i] = *next;
+    after = *next + 1;
   }
+}
 
-  // The place of the base list's next entry of this value, or of the last one of the
-  // value left when another runtime removed some of the equal entries; none for none.
-  std::optional<size_t> next(const ListValue& value) {
-    const size_t occurrence = seen_[value]++;
-    const auto places = places_.find(value);
-    if (places == places_.end()) return std::nullopt;
-    if (occurrence < places->second.size()) return places->second[occurrence];
-    return places->second.back();
-  }
-  // Takes the base list's next entry of this value out; its place, or none when another
-  // runtime removed it too.
-  std::optional<size_t> remove(const ListValue& value) {
-    std::optional<size_t> place = next(value);
-    if (place && removed_[*place]) {
-      // Its place is one left over for an entry beyond the equal ones `now` holds.
-      place.reset();
-      for (size_t p : places_[value])
-        if (!removed_[p]) place = p;
-    }
-    if (place) removed_[*place] = true;
-    return place;
-  }
-  bool removed(size_t place) const { return removed_[place]; }
-
- private:
-  std::map<ListValue, std::vector<size_t>> places_;
-  std::map<ListValue, size_t> seen_;
-  std::vector<bool> removed_;
-};
-
-// `now` with the changes from `base` to `mine`, entries kept on both sides as given.
-std::vector<ListValue> applied(const std::vector<ListValue>& base, const std::vector<ListValue>& mine,
-                               const Kept& kept, const std::vector<ListValue>& now) {
-  Places places(now);
-  // New entries by the place in `now` they go before; the last, after everything.
-  std::vector<std::vector<ListValue>> addedBefore(now.size() + 1);
-  // Both lists walked side by side: the changes lie between the entries kept.
-  size_t b = 0;
-  size_t m = 0;
-  while (b < base.size() || m < mine.size()) {
-    std::optional<size_t> firstRemoved;
-    for (; b < base.size() && !kept.ofA[b]; ++b)
-      if (const auto place = places.remove(base[b])) firstRemoved = std::min(firstRemoved.value_or(*place), *place);
-    std::vector<ListValue> added;
-    for (; m < mine.size() && !kept.ofB[m]; ++m) added.push_back(mine[m]);
-    const std::optional<size_t> nextKept = b < base.size() ? places.next(base[b]) : std::nullopt;
-    // A new entry takes the place of the ones it replaced, else goes before the entry
-    // kept after it, else to the end.
-    if (!added.empty()) {
-      auto& to = addedBefore[firstRemoved.value_or(nextKept.value_or(now.size()))];
-      to.insert(to.end(), added.begin(), added.end());
-    }
-    ++b;
-    ++m;
-  }
-  std::vector<ListValue> merged;
-  for (size_t i = 0; i <= now.size(); ++i) {
-    merged.insert(merged.end(), addedBefore[i].begin(), addedBefore[i].end());
-    if (i < now.size() && !places.removed(i)) merged.push_back(now[i]);
-  }
-  return merged;
+// For each entry of `a`, the entry of `b` it is kept as, or kNone: a longest run of
+// entries common to both, in order, so that among equal entries each is paired by the
+// entries around it. The common start and end are paired first; what lies between by
+// the shortest edit, or in order where that has too many changes.
+std::vector<size_t> partnersOf(const std::vector<ListValue>& a, const std::vector<ListValue>& b) {
+  std::vector<size_t> partner(a.size(), kNone);
+  size_t start = 0;
+  for (; start < a.size() && start < b.size() && a[start] == b[start]; ++start) partner[start] = start;
+  size_t endA = a.size();
+  size_t endB = b.size();
+  for (; endA > start && endB > start && a[endA - 1] == b[endB - 1]; --endA, --endB) partner[endA - 1] = endB - 1;
+  if (endA == start || endB == start) return partner;
+  const Entries middleA(a.data() + start, endA - start);
+  const Entries middleB(b.data() + start, endB - start);
+  std::vector<size_t> middle(middleA.size(), kNone);
+  if (!shortestEdit(middleA, middleB, middle)) pairedInOrder(middleA, middleB, middle);
+  for (size_t i = 0; i < middle.size(); ++i)
+    if (middle[i] != kNone) partner[start + i] = start + middle[i];
+  return partner;
 }
 
 }  // namespace
@@ -144,26 +109,79 @@ std::vector<ListValue> applied(const std::vector<ListValue>& base, const std::ve
 MergedList mergedList(const std::vector<ListValue>& base, const std::vector<ListValue>& mine,
                       const std::vector<ListValue>& now, size_t limit) {
   if (mine == base) return {now, {}};
-  if (now == base) return {mine, {}};
-  Kept kept = keptEntries(base, mine);
-  MergedList merged{applied(base, mine, kept, now), {}};
-  if (merged.entries.size() <= limit) return merged;
-  // Each new entry left out makes the list one shorter; the last ones go first.
-  size_t over = merged.entries.size() - limit;
-  std::vector<ListValue> fitting;
-  Kept keptOfFitting{kept.ofA, {}};
-  for (size_t i = mine.size(); i-- > 0;) {
-    if (!kept.ofB[i] && over > 0) {
-      merged.leftOut.insert(merged.leftOut.begin(), mine[i]);
-      --over;
-      continue;
+  const std::vector<size_t> inNow = partnersOf(base, now);
+  const std::vector<size_t> inMine = partnersOf(base, mine);
+  // The place in `now` of base[i], or of the first entry after it that `now` still holds.
+  std::vector<size_t> placeFrom(base.size() + 1, now.size());
+  for (size_t i = base.size(); i-- > 0;) placeFrom[i] = inNow[i] != kNone ? inNow[i] : placeFrom[i + 1];
+
+  // Both lists walked side by side: the changes lie between the entries kept.
+  struct NewEntry {
+    size_t ofMine;
+    size_t place;  // in `now`, which it goes before
+    bool grows;    // not a rename: it makes the list longer
+  };
+  std::vector<NewEntry> added;
+  std::vector<bool> removed(now.size());
+  size_t removedCount = 0;
+  for (size_t b = 0, m = 0; b <= base.size();) {
+    size_t kept = b;
+    while (kept < base.size() && inMine[kept] == kNone) ++kept;
+    const size_t keptInMine = kept < base.size() ? inMine[kept] : mine.size();
+    // A new entry takes the place of the ones it replaced, else goes before the entry
+    // kept after it. Each one that replaces an entry still in `now` is a rename.
+    size_t place = placeFrom[kept];
+    size_t renames = 0;
+    for (size_t i = b; i < kept; ++i) {
+      if (inNow[i] == kNone) continue;  // another runtime removed it too
+      removed[inNow[i]] = true;
+      ++removedCount;
+      ++renames;
+      place = std::min(place, inNow[i]);
     }
-    fitting.insert(fitting.begin(), mine[i]);
-    keptOfFitting.ofB.insert(keptOfFitting.ofB.begin(), kept.ofB[i]);
+    for (size_t j = m; j < keptInMine; ++j) added.push_back({j, place, j - m >= renames});
+    b = kept + 1;
+    m = keptInMine + 1;
   }
-  if (merged.leftOut.empty()) return merged;
-  merged.entries = applied(base, fitting, keptOfFitting, now);
+
+  // The limit stops new entries, the last first; renames and entries of `now` stay.
+  size_t length = now.size() - removedCount + added.size();
+  std::vector<bool> leftOut(added.size());
+  for (size_t k = added.size(); k-- > 0 && length > limit;) {
+    if (!added[k].grows) continue;
+    leftOut[k] = true;
+    --length;
+  }
+  MergedList merged;
+  std::vector<std::vector<const ListValue*>> addedBefore(now.size() + 1);
+  for (size_t k = 0; k < added.size(); ++k) {
+    const ListValue& entry = mine[added[k].ofMine];
+    if (leftOut[k])
+      merged.leftOut.push_back(entry);
+    else
+      addedBefore[added[k].place].push_back(&entry);
+  }
+  for (size_t i = 0; i <= now.size(); ++i) {
+    for (const ListValue* entry : addedBefore[i]) merged.entries.push_back(*entry);
+    if (i < now.size() && !removed[i]) merged.entries.push_back(now[i]);
+  }
   return merged;
+}
+
+std::optional<std::vector<ListValue>> storeListChanges(const std::string& file, const ListFileFormat& format,
+                                                       const std::vector<ListValue>& base,
+                                                       const std::vector<ListValue>& mine) {
+  // A list this runtime did not change is left as the file holds it, however it is
+  // written there.
+  if (mine == base) return mine;
+  std::vector<ListValue> leftOut;
+  const auto stored = updateListFile(file, format, [&](std::vector<ListValue> now) {
+    MergedList merged = mergedList(base, mine, now, format.mostEntries);
+    leftOut = std::move(merged.leftOut);
+    return std::move(merged.entries);
+  });
+  if (stored && !leftOut.empty()) tellListFull();
+  return stored;
 }
 
 }  // namespace pemo::shell

@@ -3,6 +3,7 @@
 #include "platform/text/strings.h"
 #include "platform/ui/message_port.h"
 #include "runtime/shell/list_file.h"
+#include "runtime/shell/run_info_file.h"
 #include "runtime/messages.h"
 
 namespace pemo::shell {
@@ -28,7 +29,7 @@ RunEditList::Registered RunEditList::registerEntry(const std::string& caption, c
     entries_[static_cast<size_t>(selected)] = std::move(entry);
     return Registered::Replaced;
   }
-  if (count() >= kLimit) {
+  if (entries_.size() >= kRunListLimit) {
     ui::showExclamation(runtime_messages::kListFull, kTitle);
     return Registered::Full;
   }

@@ -1,6 +1,6 @@
 #pragma once
 // The working copy of the run list that the registration dialog RUNREG edits: at most
-// 20 programs, handed back to the run list only when the dialog is confirmed.
+// kRunListLimit programs, handed back to the run list only when the dialog is confirmed.
 #include <string>
 #include <vector>
 
@@ -10,8 +10,6 @@ namespace pemo::shell {
 
 class RunEditList {
  public:
-  static constexpr int kLimit = 20;
-
   explicit RunEditList(const std::vector<page::RunListEntry>& runList) : entries_(runList) {}
 
   const std::vector<page::RunListEntry>& entries() const { return entries_; }
@@ -22,7 +20,7 @@ class RunEditList {
     Replaced,  // the selected entry replaced
     Refused,   // a text was blank, the caption held "," or the command line a character
                // the file cannot hold; told, the fields stay
-    Full,      // 20 entries and none selected; told
+    Full,      // kRunListLimit entries and none selected; told
   };
   // "登録": the caption and command line as typed (blanks around them are dropped),
   // replacing the entry at `selected` or, with -1, added at the end.

@@ -6,7 +6,7 @@
 namespace pemo::shell {
 namespace {
 
-constexpr ListFileFormat kRunInfoFormat{"APP", "App"};
+constexpr ListFileFormat kRunInfoFormat{"APP", "App", static_cast<size_t>(-1), kRunListLimit};
 
 std::vector<ListValue> listValuesOf(const std::vector<page::RunListEntry>& runList) {
   std::vector<ListValue> values;
@@ -28,28 +28,16 @@ std::vector<page::RunListEntry> readRunInfo(const std::string& file) {
   return runListOf(readListFile(file, kRunInfoFormat));
 }
 
-bool writeRunInfo(const std::string& file, const std::vector<page::RunListEntry>& runList) {
-  return writeListFile(file, kRunInfoFormat, listValuesOf(runList));
-}
-
 void getRunInfo(page::RuntimeState& runtime) {
   runtime.runList = readRunInfo(runInfoFile(runtime.appFolder));
   runtime.storedRunList = runtime.runList;
 }
 
 bool storeRunInfo(page::RuntimeState& runtime) {
-  std::vector<ListValue> leftOut;
-  const auto stored = updateListFile(runInfoFile(runtime.appFolder), kRunInfoFormat, static_cast<size_t>(-1),
-                                     [&](std::vector<ListValue> now) {
-                                       MergedList merged = mergedList(listValuesOf(runtime.storedRunList),
-                                                                      listValuesOf(runtime.runList), now,
-                                                                      kRunListLimit);
-                                       leftOut = std::move(merged.leftOut);
-                                       return std::move(merged.entries);
-                                     });
+  const auto stored = storeListChanges(runInfoFile(runtime.appFolder), kRunInfoFormat,
+                                       listValuesOf(runtime.storedRunList), listValuesOf(runtime.runList));
   if (!stored) return false;
   runtime.runList = runtime.storedRunList = runListOf(*stored);
-  if (!leftOut.empty()) tellListFull();
   return true;
 }
 

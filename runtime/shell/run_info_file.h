@@ -1,7 +1,7 @@
 #pragma once
 // The run list's file, "PEMORUN.DAT" in the user folder: section "APP", keys "App0",
-// "App1", ..., each value the caption, ",", the command line. Read once at start-up,
-// written back whole at shutdown and after a drop on the launcher bar.
+// "App1", ..., each value the caption, ",", the command line. Read once at start-up;
+// the run list's changes are written at shutdown and after a drop on the launcher bar.
 #include <string>
 #include <vector>
 
@@ -10,7 +10,8 @@
 namespace pemo::shell {
 
 // The most programs the run list takes from the registration dialog and the launcher
-// bar; a merge with other runtimes' additions keeps to it too.
+// bar; a merge with other runtimes' additions keeps to it too. A longer list (a
+// hand-made file) is read and kept whole.
 inline constexpr size_t kRunListLimit = 20;
 
 // The file of the program folder's user folder (Windows path).
@@ -19,18 +20,15 @@ std::string runInfoFile(const std::string& appFolder);
 // The run list the file holds, up to the first missing or empty key; empty when the file
 // is missing or unreadable.
 std::vector<page::RunListEntry> readRunInfo(const std::string& file);
-// Replaces the file by the list; an empty list removes it (see writeListFile). False
-// when the file could not be replaced, which leaves the old one.
-bool writeRunInfo(const std::string& file, const std::vector<page::RunListEntry>& runList);
 
 // The runtime's run list from its file (not used in a test run).
 void getRunInfo(page::RuntimeState& runtime);
 // Writes the run list's changes since it was last read or written into its file as the
 // file is now, keeping what other runtimes wrote meanwhile; the run list becomes what
 // was written. New entries that no longer fit the limit beside other runtimes' are told
-// and left out. False when the file could not be replaced or another runtime kept it
-// locked (the old one stays, and the run list keeps this runtime's changes for its next
-// write).
+// and left out. Without changes nothing is written. False when the file could not be
+// replaced or another runtime kept it locked (the old one stays, and the run list keeps
+// this runtime's changes for its next write).
 bool storeRunInfo(page::RuntimeState& runtime);
 
 // A change to the run list reaches its file only at shutdown. When the file could not be

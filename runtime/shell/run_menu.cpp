@@ -38,11 +38,10 @@ void RunMenu::load() {
 }
 
 bool RunMenu::save() {
-  const bool changed = runtime_.runList != runtime_.storedRunList;
-  const bool saved = storeRunInfo(runtime_);
-  // Only a change is lost when the file stays as it was.
-  if (!saved && changed) tellNotStored(runInfoFile(runtime_.appFolder));
-  return saved;
+  // Only a change is written, so only a change can be lost.
+  if (storeRunInfo(runtime_)) return true;
+  tellNotStored(runInfoFile(runtime_.appFolder));
+  return false;
 }
 
 void RunMenu::editRunList() {

@@ -177,9 +177,12 @@ void RuntimeShell::shutdownCleanup() {
     saveViewSettings(settings, [this] { parts_.window.storeWindowRect(); });
     parts_.window.clearRunProcessList();
   }
-  // After the batch: a run list that cannot be written is told in a message box, which must
+  // After the batch: a list that cannot be written is told in a message box, which must
   // not keep other programs waiting for the registry.
-  if (!parts_.runtime.testRun) runMenu_.save();
+  if (!parts_.runtime.testRun) {
+    runMenu_.save();
+    favourites_.save();
+  }
   const std::string& folder = parts_.runtime.startFolder;
   if (folder.size() >= 2 && folder[1] == ':') {
     fs::changeDrive(folder[0]);

@@ -16,7 +16,11 @@ std::optional<std::uint32_t> QtPropertyDialogs::chooseColour(std::optional<std::
   dialog.setOption(QColorDialog::DontUseNativeDialog);
   if (start) dialog.setCurrentColor(ui::colourFromBgr(*start));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return ui::bgrFromColour(dialog.selectedColor());
+  const std::uint32_t chosen = ui::bgrFromColour(dialog.selectedColor());
+  // OK on the colour the dialog opened at keeps the value it was given: a system colour
+  // stays one instead of turning into the shade the desktop gives it today.
+  if (start && chosen == ui::bgrFromColour(ui::colourFromBgr(*start))) return start;
+  return chosen;
 }
 
 FontChoice storedFont(const QFont& chosen, const FontChoice& start) {

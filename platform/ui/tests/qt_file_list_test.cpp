@@ -6,6 +6,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -42,6 +43,27 @@ QStringList listedRow(QFileDialog& dialog, const pemo::testing::TempDir& folder,
   return texts;
 }
 
+// The entries of `folder` in the dialog's list model, once `count` of them are loaded.
+struct ListedFolder {
+  ListedFolder(const pemo::testing::TempDir& folder, int count) {
+    QSignalSpy directoryLoaded(&files, &QFileSystemModel::directoryLoaded);
+    root = files.setRootPath(QString::fromStdString(folder.path().string()));
+    loaded = directoryLoaded.wait() && QTest::qWaitFor([&] { return files.rowCount(root) == count; });
+    list.setSourceModel(&files);
+  }
+  // The first letters of the listed names, in the list's order.
+  QString firstLetters() const {
+    QString order;
+    const QModelIndex listRoot = list.mapFromSource(root);
+    for (int row = 0; row < list.rowCount(listRoot); ++row) order += list.index(row, 0, listRoot).data().toString()[0];
+    return order;
+  }
+  QFileSystemModel files;
+  FileListModel list;
+  QModelIndex root;
+  bool loaded = false;
+};
+
 TEST(QtFileList, FoldersAndDatesReadInJapaneseUnderAnyLocaleAndWhole) {
   pemo::testing::TempDir folder;
   std::filesystem::create_directory(folder / "SUB");
@@ -59,7 +81,7 @@ TEST(QtFileList, FoldersAndDatesReadInJapaneseUnderAnyLocaleAndWhole) {
       if (list->header()->sectionSize(column) < list->fontMetrics().horizontalAdvance(listed.value(column))) return false;
     return true;
   }));
-  EXPECT_EQ(listed.value(1), QString::fromUtf8("1 バイト"));
+  EXPECT_EQ(listed.value(1), "1 バイト");
   if (!texts) GTEST_SKIP() << "Qt's Japanese translation is not installed: the folder's type stays in English";
   EXPECT_EQ(listedRow(dialog, folder, "SUB").value(2), QString::fromUtf8("フォルダ"));
 }
@@ -102,25 +124,46 @@ TEST(QtFileList, SizesAndDatesSortByTheirValues) {
   writeFile(folder, "A.FIL", 1500, QDateTime(QDate(2026, 2, 1), QTime(10, 0)));
   writeFile(folder, "B.FIL", 120, QDateTime(QDate(2025, 11, 10), QTime(10, 0)));
   writeFile(folder, "C.FIL", 9000, QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
-  QFileSystemModel files;
-  QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
-  const QModelIndex root = files.setRootPath(QString::fromStdString(folder.path().string()));
-  ASSERT_TRUE(loaded.wait());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return files.rowCount(root) == 3; }));
-  FileListModel list;
-  list.setSourceModel(&files);
-  auto names = [&] {
-    QString order;
-    const QModelIndex listRoot = list.mapFromSource(root);
-    for (int row = 0; row < list.rowCount(listRoot); ++row) order += list.index(row, 0, listRoot).data().toString()[0];
-    return order;
+  ListedFolder listed(folder, 3);
+  ASSERT_TRUE(listed.loaded);
+  listed.list.sort(1);
+  EXPECT_EQ(listed.firstLetters(), "BAC");
+  listed.list.sort(3);
+  EXPECT_EQ(listed.firstLetters(), "BAC");
+  listed.list.sort(3, Qt::DescendingOrder);
+  EXPECT_EQ(listed.firstLetters(), "CAB");
+}
+
+TEST(QtFileList, SizesReadInBytesKilobytesMegabytesAndGigabytesUnderEveryLocale) {
+  constexpr std::uintmax_t kOverFourGigabytes = (std::uintmax_t{4} << 30) + 1;
+  const std::pair<const char*, std::uintmax_t> sizes[] = {
+      {"EMPTY.FIL", 0}, {"ONE.FIL", 1}, {"KB.FIL", 1025}, {"MB.FIL", 3'000'000}, {"GB.FIL", kOverFourGigabytes}};
+  pemo::testing::TempDir folder;
+  // Sparse: the sizes cost no disk.
+  for (const auto& [name, bytes] : sizes) {
+    pemo::testing::writeFileBytes(folder / name, "");
+    std::filesystem::resize_file(folder / name, bytes);
+  }
+  ListedFolder listed(folder, 5);
+  ASSERT_TRUE(listed.loaded);
+  auto shownSizes = [&] {
+    QStringList texts;
+    for (const auto& [name, bytes] : sizes) {
+      const QModelIndex entry =
+          listed.list.mapFromSource(listed.files.index(QString::fromStdString((folder / name).string())));
+      texts << entry.siblingAtColumn(1).data().toString();
+    }
+    return texts.join(" | ").toStdString();
   };
-  list.sort(1);
-  EXPECT_EQ(names(), "BAC");
-  list.sort(3);
-  EXPECT_EQ(names(), "BAC");
-  list.sort(3, Qt::DescendingOrder);
-  EXPECT_EQ(names(), "CAB");
+  const std::string expected = "0 バイト | 1 バイト | 1.00 KB | 2.86 MB | 4.00 GB";
+  const QLocale before;
+  const QLocale locales[] = {QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
+                            QLocale(QLocale::Japanese, QLocale::Japan)};
+  for (const QLocale& locale : locales) {
+    QLocale::setDefault(locale);
+    EXPECT_EQ(shownSizes(), expected) << locale.name().toStdString();
+  }
+  QLocale::setDefault(before);
 }
 
 TEST(QtFileList, NamesSortFoldersFirstAndWithoutRegardToCase) {
@@ -128,18 +171,10 @@ TEST(QtFileList, NamesSortFoldersFirstAndWithoutRegardToCase) {
   std::filesystem::create_directory(folder / "zeta");
   std::filesystem::create_directory(folder / "Mid");
   for (const char* name : {"b.fil", "A.FIL", "C.FIL"}) writeFile(folder, name, 10, QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
-  QFileSystemModel files;
-  QSignalSpy loaded(&files, &QFileSystemModel::directoryLoaded);
-  const QModelIndex root = files.setRootPath(QString::fromStdString(folder.path().string()));
-  ASSERT_TRUE(loaded.wait());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return files.rowCount(root) == 5; }));
-  FileListModel list;
-  list.setSourceModel(&files);
-  list.sort(0);
-  QString order;
-  const QModelIndex listRoot = list.mapFromSource(root);
-  for (int row = 0; row < list.rowCount(listRoot); ++row) order += list.index(row, 0, listRoot).data().toString()[0];
-  EXPECT_EQ(order, "MzAbC");
+  ListedFolder listed(folder, 5);
+  ASSERT_TRUE(listed.loaded);
+  listed.list.sort(0);
+  EXPECT_EQ(listed.firstLetters(), "MzAbC");
 }
 
 }  // namespace

@@ -13,9 +13,6 @@
 
 namespace pemo::shell::launcher {
 
-// The most entries the run list takes from drops.
-inline constexpr int kMostDroppedEntries = 20;
-
 // Where the docked bar is in its hover cycle (hoverState()).
 enum class Hover { Idle = 0, Expanded = 1, Stopping = 2 };
 

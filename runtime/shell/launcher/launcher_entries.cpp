@@ -35,7 +35,7 @@ bool LauncherBar::addDroppedFile(const std::string& path) {
 }
 
 int LauncherBar::dropFiles(const std::vector<std::string>& paths) {
-  const auto full = [this] { return static_cast<int>(runtime_.runList.size()) >= kMostDroppedEntries; };
+  const auto full = [this] { return runtime_.runList.size() >= kRunListLimit; };
   if (full()) return 0;
   int added = 0;
   for (const std::string& path : paths) {

@@ -5,6 +5,10 @@
 #include "platform/fs/windows_path.h"
 #include "platform/profile/private_profile.h"
 #include "platform/text/strings.h"
+#include "platform/text/cp932.h"
+#include "runtime/shell/list_file.h"
+#include "runtime/shell/tests/list_file_shapes.h"
+#include "runtime/shell/tests/lock_held_elsewhere.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -13,6 +17,7 @@ using pemo::page::MenuTreeNodeKind;
 using pemo::page::testing::writeMenu;
 using pemo::testing::readFileBytes;
 using pemo::testing::TempDir;
+using pemo::testing::writeFileBytes;
 
 namespace {
 
@@ -40,6 +45,16 @@ struct FavouritesRig : ShellRig {
   void openMenu(const std::string& file, int node) {
     treeLinks.changeMenu(file);
     treeView.select(node);
+  }
+  std::filesystem::path hostFile() const { return dir / "PemoUser" / "top.USER"; }
+  std::string notStored() const { return runtime.favouritesFile + "\rﾌｧｲﾙを保存できませんでした"; }
+  // DELUSER with the entry at `place` removed and OK.
+  void deleteOnOk(int place) {
+    window.deleteDialog = [this, place] {
+      FavouriteDeleteList list(runtime.favouriteMenus);
+      list.remove(place);
+      return std::optional(list.entries());
+    };
   }
 };
 
@@ -176,7 +191,8 @@ TEST(Favourites, EachStartMenuHasItsOwnFileInTheUserFolder) {
   const std::string name = file.substr(file.rfind('\\') + 1);
   EXPECT_EQ(name, caption.substr(0, 195) + ".USER");
   EXPECT_EQ(addFavourite(file, {"menu", "C:\\M.FIL"}), FavouriteAdded::Stored);
-  EXPECT_EQ(readFavourites(file)[0].caption, "menu");
+  std::vector<pemo::page::FavouriteMenu> stored;
+  EXPECT_EQ(currentFavourites(file, stored, {})[0].caption, "menu");
 }
 
 TEST(Favourites, AFileThatCannotBeWrittenIsToldAndTheMenuKeepsTheChange) {
@@ -231,10 +247,11 @@ TEST(Favourites, AnEntryPairsTheShownMenusCaptionWithItsFile) {
   EXPECT_EQ(r.stored(0), "sub," + r.sub);
 
   // A menu outside the tree, opened from a favourite, keeps its own caption.
-  r.runtime.favouriteMenus[1] = {"saved", r.other};
+  ASSERT_EQ(addFavourite(r.runtime.favouritesFile, {"saved", r.other}), FavouriteAdded::Stored);
+  r.favourites().load();
   r.favourites().clicked(1);
   r.favourites().add();
-  EXPECT_EQ(r.stored(1), "other," + r.other);
+  EXPECT_EQ(r.stored(2), "other," + r.other);
 }
 
 TEST(Favourites, ADeletionKeepsWhatAnotherRuntimeAddedMeanwhile) {
@@ -274,4 +291,116 @@ TEST(Favourites, TheMenuAndTheDeleteDialogShowTheFileAsItIsWhenOpened) {
   };
   r.favourites().clicked(kDeleteFavouritesItem);
   EXPECT_EQ(listed, (std::vector<std::string>{"sub", "b", "c", "d", "e"}));
+}
+
+TEST(Favourites, ARefusedChangeIsKeptAndGoesOutWithTheNextWriteOrAtTheClose) {
+  FavouritesRig r;
+  r.openMenu(r.sub, 2);
+  r.favourites().clicked(kAddFavouriteItem);
+  {
+    // Another runtime holds the user folder for longer than a write waits.
+    LockHeldElsewhere other(r.dir / "PemoUser");
+    ASSERT_TRUE(other.held());
+    r.openMenu(r.other, 1);
+    r.favourites().clicked(kAddFavouriteItem);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].prompt, r.notStored());
+    EXPECT_EQ(r.stored(1), "");
+    EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "other"})) << "what will be stored";
+  }
+  // The next Ctrl+U stores both, in the order the menu shows them.
+  r.openMenu(r.top, 1);
+  r.favourites().clicked(kAddFavouriteItem);
+  EXPECT_EQ(r.stored(1), "other," + r.other);
+  EXPECT_EQ(r.stored(2), "top," + r.top);
+  EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"sub", "other", "top"}));
+
+  {
+    LockHeldElsewhere other(r.dir / "PemoUser");
+    r.deleteOnOk(0);
+    r.favourites().clicked(kDeleteFavouritesItem);
+    ASSERT_EQ(r.messages.shown.size(), 2u);
+    EXPECT_EQ(r.stored(0), "sub," + r.sub);
+    EXPECT_EQ(r.window.favouriteItems, (std::vector<std::string>{"other", "top"}));
+  }
+  // Another runtime adds one meanwhile; the close stores the removal and keeps theirs.
+  ASSERT_EQ(addFavourite(r.runtime.favouritesFile, {"theirs", r.sub}), FavouriteAdded::Stored);
+  EXPECT_TRUE(r.shell.closeRequested());
+  EXPECT_EQ(r.stored(0), "other," + r.other);
+  EXPECT_EQ(r.stored(1), "top," + r.top);
+  EXPECT_EQ(r.stored(2), "theirs," + r.sub);
+  EXPECT_EQ(r.stored(3), "");
+  EXPECT_EQ(r.messages.shown.size(), 2u);
+
+  // An addition refused (a write-protected file here) waits for the close as well; a
+  // close that cannot write it either is told.
+  FavouritesRig s;
+  s.openMenu(s.sub, 2);
+  s.favourites().clicked(kAddFavouriteItem);
+  std::filesystem::permissions(s.hostFile(), std::filesystem::perms::owner_read);
+  s.openMenu(s.other, 1);
+  s.favourites().clicked(kAddFavouriteItem);
+  const std::string before = readFileBytes(s.hostFile());
+  EXPECT_TRUE(s.shell.closeRequested());
+  ASSERT_EQ(s.messages.shown.size(), 2u);
+  EXPECT_EQ(s.messages.shown[1].prompt, s.notStored());
+  EXPECT_EQ(readFileBytes(s.hostFile()), before);
+  std::filesystem::permissions(s.hostFile(), std::filesystem::perms::owner_all);
+  EXPECT_TRUE(s.shell.closeRequested());
+  EXPECT_EQ(s.stored(1), "other," + s.other);
+}
+
+TEST(Favourites, AListNobodyChangedIsNotWrittenAndEntriesTheReaderPassesOverAreNeverDropped) {
+  std::vector<ListFileShape> shapes = listFileShapes("よく使うﾒﾆｭｰ", "User");
+  std::string twentyOne = "[よく使うﾒﾆｭｰ]\r\nUser0=a,A\r\nUser1=b,B\r\n";
+  for (int i = 2; i < 21; ++i) twentyOne += "User" + std::to_string(i) + "=m" + std::to_string(i) + ",M.FIL\r\n";
+  shapes.push_back({"a 21st entry", twentyOne, true});
+  for (const ListFileShape& c : shapes) {
+    SCOPED_TRACE(c.what);
+    FavouritesRig r;
+    const std::string bytes = pemo::text::utf8ToCp932(c.utf8);
+    writeFileBytes(r.hostFile(), bytes);
+    r.favourites().load();
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(r.hostFile());
+    // Opened and closed as they are: not written.
+    r.shell.run(ShellCommand::OpenFavourites);
+    r.window.deleteDialog = [] { return std::nullopt; };
+    r.favourites().clicked(kDeleteFavouritesItem);
+    EXPECT_TRUE(r.shell.closeRequested());
+    EXPECT_EQ(readFileBytes(r.hostFile()), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(r.hostFile()), written);
+    EXPECT_TRUE(r.messages.shown.empty());
+
+    // A removal: written where nothing is lost, else refused and told.
+    r.deleteOnOk(1);
+    r.favourites().clicked(kDeleteFavouritesItem);
+    if (c.passedOver) {
+      EXPECT_EQ(readFileBytes(r.hostFile()), bytes);
+      ASSERT_EQ(r.messages.shown.size(), 1u);
+      EXPECT_EQ(r.messages.shown[0].prompt, r.notStored());
+    } else {
+      EXPECT_EQ(r.stored(0), "a,A");
+      EXPECT_EQ(r.stored(1), "");
+      EXPECT_TRUE(r.messages.shown.empty());
+    }
+  }
+}
+
+TEST(Favourites, AFileFarLargerThanAListIsNeverReplaced) {
+  for (const std::uintmax_t size : {kMostListFileBytes + 1, std::uintmax_t{2} << 30, std::uintmax_t{1} << 40}) {
+    SCOPED_TRACE(size);
+    FavouritesRig r;
+    writeFileBytes(r.hostFile(), pemo::text::utf8ToCp932("[よく使うﾒﾆｭｰ]\r\nUser0=a,A.FIL\r\n"));
+    std::filesystem::resize_file(r.hostFile(), size);
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(r.hostFile());
+    r.favourites().load();
+    EXPECT_TRUE(listedFavourites(r.runtime.favouriteMenus).empty());
+    r.openMenu(r.sub, 2);
+    r.favourites().clicked(kAddFavouriteItem);
+    EXPECT_TRUE(r.shell.closeRequested());
+    ASSERT_EQ(r.messages.shown.size(), 2u) << "told at Ctrl+U and at the close";
+    EXPECT_EQ(r.messages.shown[1].prompt, r.notStored());
+    EXPECT_EQ(std::filesystem::file_size(r.hostFile()), size);
+    EXPECT_EQ(std::filesystem::last_write_time(r.hostFile()), written);
+  }
 }

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
 #include "runtime/shell/list_merge.h"
 
 using namespace pemo::shell;
+
+namespace pemo::shell {
+// An entry in a failure's message: its caption.
+void PrintTo(const ListValue& value, std::ostream* out) { *out << value.caption; }
+}  // namespace pemo::shell
 
 namespace {
 
@@ -97,4 +104,88 @@ TEST(ListMerge, ALongListWithAFewChangesMergesEntryByEntry) {
   EXPECT_EQ(replaced.front().caption, "q0");
   EXPECT_EQ(replaced[3000].caption, "p3000");
   EXPECT_EQ(replaced.back().caption, "theirs");
+
+  // As many changes with every old entry kept: the old entries are still found in order,
+  // and each new one goes before the entry it stood before.
+  const auto old = numbered(3000);
+  std::vector<ListValue> interleaved;
+  for (size_t i = 0; i < old.size(); ++i) {
+    interleaved.push_back(old[i]);
+    interleaved.push_back({"q" + std::to_string(i), "Q.EXE"});
+  }
+  auto theirs = old;
+  theirs.push_back({"theirs", "T.EXE"});
+  const auto kept = mergedList(old, interleaved, theirs, kNoLimit).entries;
+  ASSERT_EQ(kept.size(), 6001u);
+  EXPECT_EQ(kept[1].caption, "q0");
+  EXPECT_EQ(kept[5998].caption, "p2999");
+  EXPECT_EQ(kept[5999].caption, "theirs");
+  EXPECT_EQ(kept.back().caption, "q2999");
+}
+
+TEST(ListMerge, EqualEntriesArePairedByTheirNeighbours) {
+  struct Case {
+    std::vector<ListValue> base, mine, now, stored;
+  };
+  const Case cases[] = {
+      // Another runtime put one more A in front; ours are the entries around B.
+      {list({"A", "B", "A"}), list({"A", "B", "X", "A"}), list({"A", "A", "B", "A"}), list({"A", "A", "B", "X", "A"})},
+      {list({"A", "B", "A"}), list({"A", "B"}), list({"A", "A", "B", "A"}), list({"A", "A", "B"})},
+      {list({"A", "B", "A"}), list({"A", "X", "B", "A"}), list({"A", "A", "B", "A"}), list({"A", "A", "X", "B", "A"})},
+      {list({"A", "B", "A"}), list({"A", "X", "A"}), list({"A", "A", "B", "A"}), list({"A", "A", "X", "A"})},
+      // ... or one behind.
+      {list({"A", "B", "A"}), list({"A", "B", "X", "A"}), list({"A", "B", "A", "A"}), list({"A", "B", "X", "A", "A"})},
+      {list({"A", "B", "A"}), list({"B", "A"}), list({"A", "B", "A", "A"}), list({"B", "A", "A"})},
+      // Another runtime removed one of the equal entries.
+      {list({"A", "B", "A", "C"}), list({"A", "B", "A", "X", "C"}), list({"B", "A", "C"}), list({"B", "A", "X", "C"})},
+      {list({"A", "B", "A", "C"}), list({"A", "B", "C"}), list({"B", "A", "C"}), list({"B", "C"})},
+      // Nothing but equal entries: ours change the ones we hold, theirs stay.
+      {list({"A", "A"}), list({"A", "A", "A"}), list({"A", "A", "X"}), list({"A", "A", "X", "A"})},
+      {list({"A", "A", "A"}), list({"A"}), list({"A", "A", "A", "X"}), list({"A", "X"})},
+  };
+  for (const Case& c : cases) {
+    const MergedList merged = mergedList(c.base, c.mine, c.now, 20);
+    EXPECT_EQ(merged.entries, c.stored);
+    EXPECT_TRUE(merged.leftOut.empty());
+  }
+}
+
+TEST(ListMerge, TheLimitStopsNewEntriesAndNeverCutsWhatTheFileHolds) {
+  const auto renamed = [](std::vector<ListValue> values, size_t at, const std::string& name) {
+    values[at] = {name, "R.EXE"};
+    return values;
+  };
+  const auto added = [](std::vector<ListValue> values, const std::string& name) {
+    values.push_back({name, "N.EXE"});
+    return values;
+  };
+  for (const int count : {19, 20, 21}) {
+    SCOPED_TRACE(std::to_string(count) + " entries");
+    const auto base = numbered(count);
+    const size_t length = static_cast<size_t>(count);
+    // Each renames an entry: a rename takes no room, whatever the list's length.
+    MergedList merged = mergedList(base, renamed(base, 5, "mine"), renamed(base, 10, "theirs"), 20);
+    EXPECT_EQ(merged.entries, renamed(renamed(base, 5, "mine"), 10, "theirs"));
+    EXPECT_TRUE(merged.leftOut.empty());
+    // Ours adds one: it joins while the list has room.
+    merged = mergedList(base, added(base, "mine"), renamed(base, 10, "theirs"), 20);
+    EXPECT_EQ(merged.entries.size(), std::max<size_t>(length, 20));
+    EXPECT_EQ(merged.leftOut.empty(), count < 20);
+    EXPECT_EQ(merged.entries[10].caption, "theirs");
+    // Theirs adds one, ours renames: their entry is in the file and stays.
+    merged = mergedList(base, renamed(base, 5, "mine"), added(base, "theirs"), 20);
+    EXPECT_EQ(merged.entries, renamed(added(base, "theirs"), 5, "mine"));
+    EXPECT_TRUE(merged.leftOut.empty());
+    // Ours removes one and adds another elsewhere: the addition fits when the removal
+    // brings the list within the limit.
+    auto mine = added(base, "mine");
+    mine.erase(mine.begin() + 3);
+    merged = mergedList(base, mine, renamed(base, 10, "theirs"), 20);
+    EXPECT_EQ(merged.leftOut.empty(), count <= 20);
+    EXPECT_EQ(merged.entries.size(), count <= 20 ? length : 20u);
+    // Both renamed the same entry: both names are kept, the second one as new.
+    merged = mergedList(base, renamed(base, 5, "mine"), renamed(base, 5, "theirs"), 20);
+    EXPECT_EQ(merged.leftOut.empty(), count < 20);
+    EXPECT_EQ(merged.entries[5].caption, "theirs");
+  }
 }

@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/fs/windows_path.h"
@@ -15,6 +17,7 @@
 #include "runtime/shell/run_edit_list.h"
 #include "runtime/shell/run_info_file.h"
 #include "runtime/shell/run_menu.h"
+#include "runtime/shell/tests/list_file_shapes.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -42,6 +45,13 @@ struct UserFolder {
   void write(const std::string& utf8) const { writeFileBytes(hostFile, pemo::text::utf8ToCp932(utf8)); }
 };
 
+// A file's size, inode and last change: a write or a replacement changes one of them.
+std::tuple<off_t, ino_t, time_t, long> fileState(const std::filesystem::path& file) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) != 0) return {};
+  return {status.st_size, status.st_ino, status.st_mtim.tv_sec, status.st_mtim.tv_nsec};
+}
+
 std::vector<RunListEntry> entries(int count) {
   std::vector<RunListEntry> list;
   for (int i = 1; i <= count; ++i) list.push_back({"prog" + std::to_string(i), "C:\\P\\PROG" + std::to_string(i) + ".EXE"});
@@ -66,10 +76,23 @@ TEST(RunInfoFile, ReadsWhatTheWritersLeaveAndStopsAtTheFirstGap) {
   EXPECT_EQ(list[1].commandLine, "");
   EXPECT_EQ(list[2].commandLine, "y");
 
-  // Written back: "APP", keys from App0, CR LF, code page 932; the gap's entry is gone.
-  ASSERT_TRUE(writeRunInfo(u.file(), list));
+  // A change would lose the entry after the gap: it is not written.
+  pemo::page::RuntimeState runtime;
+  runtime.appFolder = u.appFolder;
+  getRunInfo(runtime);
+  const std::string withGap = readFileBytes(u.hostFile);
+  runtime.runList.push_back({"new", "NEW.EXE"});
+  EXPECT_FALSE(storeRunInfo(runtime));
+  EXPECT_EQ(readFileBytes(u.hostFile), withGap);
+
+  // Without the gap a change writes the list back: "APP", keys from App0, CR LF, code
+  // page 932.
+  u.write("[app]\r\nAPP0=メモ帳,notepad.exe C:\\a,b.txt\r\napp1=bare\r\nApp2=x,y\r\n");
+  getRunInfo(runtime);
+  runtime.runList.push_back({"new", "NEW.EXE"});
+  ASSERT_TRUE(storeRunInfo(runtime));
   EXPECT_EQ(pemo::text::cp932ToUtf8(readFileBytes(u.hostFile)),
-            "[APP]\r\nApp0=メモ帳,notepad.exe C:\\a,b.txt\r\nApp1=bare,\r\nApp2=x,y\r\n");
+            "[APP]\r\nApp0=メモ帳,notepad.exe C:\\a,b.txt\r\nApp1=bare,\r\nApp2=x,y\r\nApp3=new,NEW.EXE\r\n");
 }
 
 TEST(RunInfoFile, KeepsLongCommandLinesAndTheOldFileWhenAWriteFails) {
@@ -100,40 +123,52 @@ TEST(RunInfoFile, KeepsLongCommandLinesAndTheOldFileWhenAWriteFails) {
 
 TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
   UserFolder u;
-  // A hundred thousand keys with CR alone as the line end: read whole, written back whole.
+  pemo::page::RuntimeState runtime;
+  runtime.appFolder = u.appFolder;
+  // Forty thousand keys with CR alone as the line end, as many as a list file's bytes
+  // hold: read whole, written back whole.
   std::string many = "[APP]\r";
-  for (int i = 0; i < 100000; ++i) many += "App" + std::to_string(i) + "=p" + std::to_string(i) + ",C:\\P.EXE\r";
+  for (int i = 0; i < 40000; ++i) many += "App" + std::to_string(i) + "=p" + std::to_string(i) + ",C:\\P.EXE\r";
   writeFileBytes(u.hostFile, many);
-  auto list = readRunInfo(u.file());
-  ASSERT_EQ(list.size(), 100000u);
-  EXPECT_EQ(list.back().caption, "p99999");
-  ASSERT_TRUE(writeRunInfo(u.file(), list));
-  EXPECT_EQ(readRunInfo(u.file()).size(), 100000u);
+  getRunInfo(runtime);
+  ASSERT_EQ(runtime.runList.size(), 40000u);
+  EXPECT_EQ(runtime.runList.back().caption, "p39999");
+  runtime.runList.back().caption = "last";
+  ASSERT_TRUE(storeRunInfo(runtime));
+  EXPECT_LE(readFileBytes(u.hostFile).size(), kMostListFileBytes);
+  EXPECT_EQ(readRunInfo(u.file()).size(), 40000u);
+  EXPECT_EQ(readRunInfo(u.file()).back().caption, "last");
 
   // A file that yields no list is another program's or damaged: an empty list at
   // shutdown leaves it as it was.
   std::string garbage;
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
   writeFileBytes(u.hostFile, garbage);
-  EXPECT_TRUE(readRunInfo(u.file()).empty());
-  EXPECT_TRUE(writeRunInfo(u.file(), {}));
+  getRunInfo(runtime);
+  EXPECT_TRUE(runtime.runList.empty());
+  EXPECT_TRUE(storeRunInfo(runtime));
   EXPECT_EQ(readFileBytes(u.hostFile), garbage);
-  EXPECT_FALSE(writeRunInfo(u.file(), entries(1))) << "nor does a list replace it";
+  runtime.runList = entries(1);
+  EXPECT_FALSE(storeRunInfo(runtime)) << "nor does a list replace it";
   EXPECT_EQ(readFileBytes(u.hostFile), garbage);
 
   // A folder in the file's place is neither read, removed nor replaced.
   std::filesystem::remove(u.hostFile);
   std::filesystem::create_directory(u.hostFile);
-  EXPECT_TRUE(readRunInfo(u.file()).empty());
-  EXPECT_FALSE(writeRunInfo(u.file(), entries(1)));
-  writeRunInfo(u.file(), {});
+  getRunInfo(runtime);
+  EXPECT_TRUE(runtime.runList.empty());
+  runtime.runList = entries(1);
+  EXPECT_FALSE(storeRunInfo(runtime));
+  runtime.runList.clear();
+  EXPECT_TRUE(storeRunInfo(runtime));
   EXPECT_TRUE(std::filesystem::is_directory(u.hostFile));
   std::filesystem::remove(u.hostFile);
 
   // Values that reading would trim or unquote come back as they were stored.
   const std::vector<RunListEntry> odd = {{"\"quoted", "C:\\A B\\X.EXE\""}, {"\tlead", "X.EXE "}, {"'a", "b'"}};
-  ASSERT_TRUE(writeRunInfo(u.file(), odd));
-  list = readRunInfo(u.file());
+  runtime.runList = odd;
+  ASSERT_TRUE(storeRunInfo(runtime));
+  auto list = readRunInfo(u.file());
   ASSERT_EQ(list.size(), 3u);
   for (size_t i = 0; i < odd.size(); ++i) {
     EXPECT_EQ(list[i].caption, odd[i].caption);
@@ -143,8 +178,6 @@ TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
   // A list a text editor saved as UTF-8 with a byte-order mark is read past the mark, as
   // UTF-8; a registration keeps its entries, stored again in code page 932.
   writeFileBytes(u.hostFile, "\xEF\xBB\xBF[APP]\r\nApp0=メモ帳,a.exe\r\nApp1=b,b.exe\r\nApp2=c,c.exe\r\n");
-  pemo::page::RuntimeState runtime;
-  runtime.appFolder = u.appFolder;
   getRunInfo(runtime);
   ASSERT_EQ(runtime.runList.size(), 3u);
   EXPECT_EQ(runtime.runList[0].caption, "メモ帳");
@@ -152,6 +185,83 @@ TEST(RunInfoFile, HostileFilesAreReadInOnePassAndNeverLost) {
   ASSERT_TRUE(storeRunInfo(runtime));
   EXPECT_EQ(pemo::text::cp932ToUtf8(readFileBytes(u.hostFile)),
             "[APP]\r\nApp0=メモ帳,a.exe\r\nApp1=b,b.exe\r\nApp2=c,c.exe\r\nApp3=new,NEW.EXE\r\n");
+}
+
+TEST(RunInfoFile, AFileFarLargerThanAListIsTakenAsUnreadableAndLeftAsItWas) {
+  constexpr std::uintmax_t kMB = 1024 * 1024;
+  constexpr std::uintmax_t kGB = 1024 * kMB;
+  const std::string list = "[APP]\r\nApp0=a,A.EXE\r\n";
+  struct Size {
+    std::uintmax_t bytes;
+    bool readable;
+  };
+  const Size sizes[] = {{1000, true},        {1024, true},           {1000 * 1000, true},
+                        {kMostListFileBytes - 1, true}, {kMostListFileBytes, true}, {kMostListFileBytes + 1, false},
+                        {100 * kMB, false},  {400 * kMB, false},     {2 * kGB, false},
+                        {1024 * kGB, false}};
+  for (const Size& size : sizes) {
+    for (const bool linked : {false, true}) {
+      SCOPED_TRACE(std::to_string(size.bytes) + (linked ? " bytes through a link" : " bytes"));
+      UserFolder u;
+      const std::filesystem::path file = linked ? u.dir / "elsewhere.DAT" : u.hostFile;
+      if (linked) std::filesystem::create_symlink(file, u.hostFile);
+      // A list as long as a list file may be is filled up with blank lines; a longer file
+      // is sparse.
+      writeFileBytes(file, list + (size.readable ? std::string(size.bytes - list.size(), '\n') : ""));
+      std::filesystem::resize_file(file, size.bytes);
+      const auto before = fileState(file);
+      ShellRig r;
+      r.runtime.appFolder = u.appFolder;
+      RunMenu menu(r.runtime, r.programs, r.window, r.hooks);
+      menu.load();
+      EXPECT_EQ(r.runtime.runList.size(), size.readable ? 1u : 0u);
+      EXPECT_TRUE(menu.save()) << "nothing changed, nothing written";
+      EXPECT_EQ(fileState(file), before);
+
+      r.window.registration = [&] { r.runtime.runList.push_back({"new", "NEW.EXE"}); };
+      menu.clicked(kEditRunListItem, "");
+      EXPECT_EQ(menu.save(), size.readable);
+      if (size.readable) {
+        EXPECT_EQ(readRunInfo(u.file()), (std::vector<RunListEntry>{{"a", "A.EXE"}, {"new", "NEW.EXE"}}));
+        EXPECT_TRUE(r.messages.shown.empty());
+      } else {
+        EXPECT_EQ(fileState(file), before) << "never replaced";
+        ASSERT_EQ(r.messages.shown.size(), 2u) << "told at OK and at the close, as for a file that cannot be read";
+        EXPECT_EQ(r.messages.shown[1].prompt, u.file() + "\rﾌｧｲﾙを保存できませんでした");
+      }
+      EXPECT_EQ(std::filesystem::is_symlink(u.hostFile), linked);
+    }
+  }
+}
+
+TEST(RunMenu, AListNobodyChangedIsNotWrittenAndEntriesTheReaderPassesOverAreNeverDropped) {
+  for (const ListFileShape& c : listFileShapes("APP", "App")) {
+    SCOPED_TRACE(c.what);
+    UserFolder u;
+    u.write(c.utf8);
+    const auto before = fileState(u.hostFile);
+    ShellRig r;
+    r.runtime.appFolder = u.appFolder;
+    RunMenu menu(r.runtime, r.programs, r.window, r.hooks);
+    menu.load();
+    ASSERT_EQ(r.runtime.runList.size(), 2u);
+    EXPECT_TRUE(menu.save());
+    EXPECT_EQ(fileState(u.hostFile), before) << "closed without a change: not written";
+    EXPECT_TRUE(r.messages.shown.empty());
+
+    // A registration: a file whose write would drop an entry is not written, and the
+    // user is told when OK is pressed and at the close.
+    r.window.registration = [&] { r.runtime.runList.push_back({"new", "NEW.EXE"}); };
+    menu.clicked(kEditRunListItem, "");
+    EXPECT_EQ(menu.save(), !c.passedOver);
+    if (c.passedOver) {
+      EXPECT_EQ(readFileBytes(u.hostFile), c.utf8);
+      EXPECT_EQ(r.messages.shown.size(), 2u);
+    } else {
+      EXPECT_EQ(readRunInfo(u.file()), (std::vector<RunListEntry>{{"a", "A"}, {"b", "B"}, {"new", "NEW.EXE"}}));
+      EXPECT_TRUE(r.messages.shown.empty());
+    }
+  }
 }
 
 TEST(RunInfoFile, AWriteWaitsWhileAnotherRuntimeWritesTheUserFolder) {
@@ -185,7 +295,7 @@ TEST(RunInfoFile, AWriteWaitsWhileAnotherRuntimeWritesTheUserFolder) {
   EXPECT_GE(std::chrono::steady_clock::now() - start, kListLockWait);
   ASSERT_EQ(r.messages.shown.size(), 1u);
   EXPECT_EQ(r.messages.shown[0].prompt, u.file() + "\rﾌｧｲﾙを保存できませんでした");
-  ASSERT_TRUE(writeRunInfo(u.file(), entries(2)));  // the holder's write
+  u.write("[APP]\r\nApp0=prog1,C:\\P\\PROG1.EXE\r\nApp1=prog2,C:\\P\\PROG2.EXE\r\n");  // the holder's write
   held.reset();
   EXPECT_TRUE(menu.save());
   auto expected = entries(2);
@@ -268,8 +378,7 @@ TEST(RunMenu, RuntimesClosingInTurnKeepEachOthersChanges) {
     r->runtime.appFolder = u.appFolder;
     menus.push_back(std::make_unique<RunMenu>(r->runtime, r->programs, r->window, r->hooks));
   }
-  // A gap: what follows it goes at the first write, as always.
-  u.write("[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\nApp3=c,C.EXE\r\n");
+  u.write("[APP]\r\nApp0=a,A.EXE\r\nApp1=b,B.EXE\r\n");
   for (auto& menu : menus) menu->load();
 
   // The first deletes a and adds x; the second, closing later, still holds a but

@@ -8,15 +8,29 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "editor/property/tests/write_back_fixture.h"
 #include "editor/property/window/property_window.h"
 #include "editor/property/window/qt_property_dialogs.h"
+#include "menufile/values.h"
 #include "platform/ui/colours.h"
 #include "platform/ui/fonts.h"
 
 namespace pemo::editor::property {
 namespace {
+
+struct NoFiles : FileDialogPort {
+  std::optional<std::string> showOpen(const Request&) override { return std::nullopt; }
+  std::optional<std::string> showSave(const Request&) override { return std::nullopt; }
+};
+
+// The colour dialog, once it is open, gets `answer`.
+void answerColourDialog(std::function<void(QColorDialog&)> answer) {
+  QTimer::singleShot(0, [answer] {
+    if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) answer(*dialog);
+  });
+}
 
 class RowEditingWindowTest : public WriteBackTest {
  protected:
@@ -190,20 +204,63 @@ TEST_F(RowEditingWindowTest, ASelectionShowsNoObjectsValues) {
   EXPECT_FALSE(box(row::Picture)->isEnabled());
 }
 
+TEST_F(RowEditingWindowTest, OkOnTheColourTheDialogOpenedAtKeepsTheRowsValue) {
+  NoFiles files;
+  QtPropertyDialogs colourDialog(&window, files);
+  sheet.setDialogs(&colourDialog);
+  ObjectRef radio = add(ObjectKind::Radio);
+  ObjectRef label = add(ObjectKind::Label);
+  object(label).onCursorColor = "&H8000000F";
+  // The row's text after the dialog, answered with `answer`, on the row showing `value`.
+  auto afterDialog = [&](ObjectRef ref, int row, std::uint32_t value, std::function<void(QColorDialog&)> answer) {
+    if (row == row::BackColor) object(ref).backColor = value;
+    if (row == row::ForeColor) object(ref).foreColor = value;
+    show(ref);
+    focus(row);
+    answerColourDialog(answer);
+    QTest::mouseClick(window.dialogButton(), Qt::LeftButton);
+    return box(row)->text().toStdString();
+  };
+  auto ok = [](QColorDialog& dialog) { dialog.accept(); };
+  // The user picks `colour`, then presses OK or Cancel.
+  auto pick = [](QColor colour, bool pressOk) {
+    return [colour, pressOk](QColorDialog& dialog) {
+      dialog.setCurrentColor(colour);
+      pressOk ? dialog.accept() : dialog.reject();
+    };
+  };
+  for (std::uint32_t value : {0x8000000Fu, 0x80000005u, 0x0080FFu}) {
+    first.changed = false;
+    EXPECT_EQ(afterDialog(radio, row::BackColor, value, ok), menufile::formatColour(value));
+    EXPECT_EQ(object(radio).backColor, value);
+    EXPECT_TRUE(first.changed) << "OK is a change all the same";
+    EXPECT_EQ(afterDialog(label, row::ForeColor, value, ok), menufile::formatColour(value));
+    EXPECT_EQ(object(label).foreColor, value);
+  }
+  EXPECT_EQ(afterDialog(label, row::OnCursorColor, 0, ok), "&H8000000F") << "the text as it was written";
+
+  // A colour the user changed is stored as the dialog shows it, a system colour's shade too.
+  const QColor face = ui::colourFromBgr(0x8000000Fu);
+  EXPECT_EQ(afterDialog(radio, row::BackColor, 0x8000000Fu, pick(QColor(0x12, 0x34, 0x56), true)), "563412");
+  EXPECT_EQ(object(radio).backColor, 0x563412u);
+  EXPECT_EQ(afterDialog(radio, row::BackColor, 0x0080FFu, pick(face, true)),
+            menufile::formatColour(ui::bgrFromColour(face)));
+
+  first.changed = false;
+  EXPECT_EQ(afterDialog(radio, row::BackColor, 0x8000000Fu, pick(QColor(0x12, 0x34, 0x56), false)), "8000000F");
+  EXPECT_EQ(object(radio).backColor, 0x8000000Fu);
+  EXPECT_FALSE(first.changed);
+}
+
 TEST(QtPropertyDialogs, TheColourDialogOpensAtTheColourItIsGiven) {
-  struct NoFiles : FileDialogPort {
-    std::optional<std::string> showOpen(const Request&) override { return std::nullopt; }
-    std::optional<std::string> showSave(const Request&) override { return std::nullopt; }
-  } files;
+  NoFiles files;
   QWidget parent;
   QtPropertyDialogs dialogs(&parent, files);
   auto shownColour = [&](std::optional<std::uint32_t> start) {
     QColor shown;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      shown = dialog->currentColor();
-      dialog->reject();
+    answerColourDialog([&shown](QColorDialog& dialog) {
+      shown = dialog.currentColor();
+      dialog.reject();
     });
     EXPECT_EQ(dialogs.chooseColour(start), std::nullopt);
     return shown;

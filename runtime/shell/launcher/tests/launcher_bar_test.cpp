@@ -10,10 +10,12 @@
 #include "platform/process/tests/fake_programs.h"
 #include "platform/profile/private_profile.h"
 #include "platform/registry/registry.h"
+#include "platform/ui/message_port.h"
 #include "runtime/page/runtime_registry_key.h"
 #include "runtime/shell/launcher/launcher_entries.h"
 #include "runtime/shell/launcher/tests/launcher_fakes.h"
 #include "runtime/shell/run_info_file.h"
+#include "runtime/shell/tests/lock_held_elsewhere.h"
 
 namespace pemo::shell::launcher {
 namespace {
@@ -193,6 +195,32 @@ TEST_F(LauncherBarTest, ADropKeepsWhatAnotherRuntimeStoredAndWhatWasDeletedHere)
   EXPECT_EQ(readRunInfo(file), expected);
   EXPECT_EQ(runtime_.runList, expected) << "the bar and the menu show the file's list";
   EXPECT_EQ(bar_.buttonCount(), 5);
+}
+
+TEST_F(LauncherBarTest, ADropRefusedWhileAnotherRuntimeWritesIsStoredWithTheNextOne) {
+  ui::RecordingMessagePort messages;
+  ui::ScopedMessagePort guard(&messages);
+  const std::string file = runtime_.appFolder + "PemoUser\\PEMORUN.DAT";
+  profile::writeProfileString("APP", "App0", "Old,C:\\old.exe", file);
+  getRunInfo(runtime_);
+  bar_.load();
+  const std::string first = makeFile("first.exe");
+  {
+    shell::testing::LockHeldElsewhere other(folder_ / "PemoUser");
+    ASSERT_TRUE(other.held());
+    EXPECT_EQ(bar_.dropFiles({first}), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].prompt, file + "\rﾌｧｲﾙを保存できませんでした");
+    EXPECT_EQ(runInfo(1), "");
+    EXPECT_EQ(bar_.buttonCount(), 4) << "the bar shows what will be stored";
+  }
+  const std::string second = makeFile("second.exe");
+  EXPECT_EQ(bar_.dropFiles({second}), 1);
+  const std::vector<page::RunListEntry> expected = {
+      {"Old", "C:\\old.exe"}, {"first.exe", first}, {"second.exe", second}};
+  EXPECT_EQ(readRunInfo(file), expected);
+  EXPECT_EQ(runtime_.runList, expected);
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(LauncherBarTest, TheExplorerButtonCannotBeDeleted) {

@@ -2,7 +2,6 @@
 // Whole-file reads, exclusive creation and appends, with every failure reported.
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +12,8 @@ namespace pemo::fs {
 // device), longer than largest bytes, or cannot be read, a read that would wait among
 // them. Nothing beyond largest is ever read or kept: a file the system says is larger
 // costs nothing, and one that says less but goes on (a procfs file) is stopped there.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file,
-                                         std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
+// Every caller names the largest file of its kind; none reads without a limit.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::uintmax_t largest);
 
 // Whether readWholeFile(file, largest) would begin to read the file now: a plain file
 // that opens for reading and says it holds no more than largest bytes.

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <limits>
+
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/regular_file.h"
 #include "platform/testing/temp_dir.h"
@@ -16,16 +18,19 @@ using pemo::testing::readFileBytes;
 using pemo::testing::TempDir;
 using pemo::testing::writeFileBytes;
 
+// No limit: what is read or refused here is so for its kind, whatever its size.
+constexpr std::uintmax_t kAnySize = std::numeric_limits<std::uintmax_t>::max();
+
 TEST(WholeFile, ReadsAllBytesAndReportsWhatCannotBeRead) {
   TempDir dir;
   std::string bytes(200000, 'x');
   bytes[7] = '\0';
   writeFileBytes(dir / "big.bin", bytes);
-  EXPECT_EQ(readWholeFile(dir / "big.bin"), bytes);
+  EXPECT_EQ(readWholeFile(dir / "big.bin", kAnySize), bytes);
   writeFileBytes(dir / "empty", "");
-  EXPECT_EQ(readWholeFile(dir / "empty"), "");
-  EXPECT_EQ(readWholeFile(dir / "missing"), std::nullopt);
-  EXPECT_EQ(readWholeFile(dir.path()), std::nullopt);
+  EXPECT_EQ(readWholeFile(dir / "empty", kAnySize), "");
+  EXPECT_EQ(readWholeFile(dir / "missing", kAnySize), std::nullopt);
+  EXPECT_EQ(readWholeFile(dir.path(), kAnySize), std::nullopt);
 }
 
 // Nothing waits for a program at a FIFO's other end, reads a device without end, or puts a
@@ -35,13 +40,13 @@ TEST(WholeFile, ReadsAppendsAndReplacesOnlyPlainFilesAndReadsNoneBeyondItsLimit)
   const auto fifo = dir / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
   std::filesystem::create_symlink(fifo, dir / "link");
-  EXPECT_EQ(readWholeFile(fifo), std::nullopt);
+  EXPECT_EQ(readWholeFile(fifo, kAnySize), std::nullopt);
   EXPECT_FALSE(appendToFile(fifo, "x"));
   EXPECT_FALSE(writeFileAtomically(fifo, "x"));
   EXPECT_FALSE(writeFileAtomically(dir / "link", "x"));
   EXPECT_TRUE(std::filesystem::is_fifo(fifo));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 2);
-  EXPECT_EQ(readWholeFile("/dev/zero"), std::nullopt);
+  EXPECT_EQ(readWholeFile("/dev/zero", kAnySize), std::nullopt);
   EXPECT_FALSE(appendToFile(dir.path(), "x"));
 
   writeFileBytes(dir / "ten", "0123456789");
@@ -69,7 +74,7 @@ TEST(WholeFile, AReadThatWouldWaitFailsAtOnce) {
   const int copy = ::open((dir / "copy").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
   for (const auto& file : {waits, dir / "link"}) {
     SCOPED_TRACE(file);
-    EXPECT_EQ(readWholeFile(file), std::nullopt);
+    EXPECT_EQ(readWholeFile(file, kAnySize), std::nullopt);
     EXPECT_EQ(readWholeFile(file, 1 << 20), std::nullopt);
     EXPECT_FALSE(copyWholeFile(file, copy));
   }

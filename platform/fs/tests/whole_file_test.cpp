@@ -56,8 +56,8 @@ TEST(WholeFile, ReadsAppendsAndReplacesOnlyPlainFilesAndReadsNoneBeyondItsLimit)
 
 // Some files the kernel calls plain wait on a read for what comes next, as /proc/kmsg waits
 // for the next kernel message: such a read fails at once, named directly or through a link.
-// Reading /proc/kmsg asks for privileges; without them only the plain file's descriptor is
-// looked at.
+// Reading /proc/kmsg asks for privileges (and takes the kernel messages no one has read
+// yet); without them only the plain file's descriptor is looked at.
 TEST(WholeFile, AReadThatWouldWaitFailsAtOnce) {
   TempDir dir;
   writeFileBytes(dir / "plain", "x");

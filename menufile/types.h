@@ -1,5 +1,6 @@
 #pragma once
 // Codes shared by the menu file, the editor, the runtime page and the script interpreter.
+#include <cstdint>
 
 namespace pemo::menufile {
 
@@ -20,6 +21,11 @@ enum class ObjectKind : int {
 // Element numbers are 16-bit: the n-th block of a kind is element n, 1 to 32767. A file
 // with more blocks of one kind than that cannot be read to its end.
 inline constexpr int kLargestElement = 32767;
+
+// The largest menu file either program reads, about three times a menu of 100,000 objects.
+// A larger one is no menu a person made: it is refused as a file that cannot be read, so
+// that a huge or endless file neither exhausts memory nor keeps a page from showing.
+inline constexpr std::uintmax_t kLargestMenuFile = std::uintmax_t(64) << 20;
 
 enum class LinkStyle : int {
   ExecuteLink = 0,

@@ -1,25 +1,36 @@
 #!/usr/bin/env python3
 """Writes menu files that once crashed, hung or exhausted the runtime, opens each with
-`pemo` (offscreen, quitting after its first paint) and prints the time and the peak
-resident memory of every run.
+`pemo` (offscreen, quitting after its first paint) and prints the time, the peak
+resident memory, the exit status and the messages shown of every run.
 
     tools/hostile_menus.py [build/bin/pemo] [--keep]
 
 Each run gets its own XDG_CONFIG_HOME, so nothing touches the real settings. A run that
-takes longer than the time limit is stopped and reported as such. The files are written
-to a temporary folder, removed at the end unless --keep is given.
+takes longer than the time limit is stopped, with everything it started, and reported as
+such. The files are written to a temporary folder, removed at the end unless --keep is
+given; the huge ones are sparse and take no room on disk.
 """
 import contextlib
 import os
-import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 TIME_LIMIT = 120  # seconds before a run counts as hung
+SETTLE = 3  # seconds a run that showed a message may go on without painting a page
+MESSAGE_CLOSED = "pemo: message closed: "  # how a run tells a message it showed
 MENU = b"BEGIN MENU\r\n    CAPTION=hostile\r\nEND MENU\r\n"
+MB = 1 << 20
+MENU_LIMIT = 64 * MB  # the largest menu file the programs read (menufile::kLargestMenuFile)
+
+
+def windows(path):
+    """The Windows name of a host path on drive C:."""
+    return "C:" + os.path.abspath(path).replace("/", "\\")
 
 
 def block(kind, keys):
@@ -65,9 +76,8 @@ def bare_line_ends(path, size):
 
 def self_including(path, size, includes):
     """A menu whose script includes its own file again and again."""
-    windows = "C:" + os.path.abspath(path).replace("/", "\\")
     body = MENU + block(b"LABEL", [b"CAPTION=x"]) + b"BEGIN SCRIPT\r\n"
-    body += b"".join(b"INCLUDE %s\r\n" % windows.encode() for _ in range(includes))
+    body += b"".join(b"INCLUDE %s\r\n" % windows(path).encode() for _ in range(includes))
     body += b"SUB MENU_LOADEDMENU()\r\nEND SUB\r\n"
     filler = b"' " + b"x" * 76 + b"\r\n"
     body += filler * max(0, (size - len(body)) // len(filler))
@@ -80,6 +90,21 @@ def long_link(path, names):
     link = b"C:" + b"\\a" * names + b"\\menu.fil"
     with open(path, "wb") as f:
         f.write(MENU + block(b"BUTTON", [b"CAPTION=x", b"LINK=" + link]))
+
+
+def sparse_file(path, size, start=b""):
+    """A file of size bytes: start, then NUL bytes that take no room on disk."""
+    with open(path, "wb") as f:
+        f.write(start)
+    os.truncate(path, size)
+
+
+def linking_to_sparse_menu(path, size):
+    """A start menu whose button links to a menu of size bytes beside it."""
+    linked = os.path.join(os.path.dirname(path), "linked-" + os.path.basename(path))
+    sparse_file(linked, size, MENU)
+    with open(path, "wb") as f:
+        f.write(MENU + block(b"BUTTON", [b"CAPTION=x", b"LINK=" + windows(linked).encode()]))
 
 
 CASES = [
@@ -98,32 +123,77 @@ CASES = [
     ("2,000 INCLUDEs of its own 1.15 MB file", "include.fil", lambda p: self_including(p, 1_150_000, 2000)),
     ("a LINK of 20,000 folder names", "link20000.fil", lambda p: long_link(p, 20_000)),
     ("a LINK of 50,000 folder names", "link50000.fil", lambda p: long_link(p, 50_000)),
+    ("a start menu linking to a 1 TB menu", "linked1t.fil", lambda p: linking_to_sparse_menu(p, 1 << 40)),
+    ("a start menu linking to a 3 GB menu", "linked3g.fil", lambda p: linking_to_sparse_menu(p, 3 << 30)),
+    ("a 1 TB start menu", "start1t.fil", lambda p: sparse_file(p, 1 << 40, MENU)),
+    ("a start menu of 200 MB of NUL bytes", "nul200m.fil", lambda p: sparse_file(p, 200 * MB)),
+    ("a start menu one byte under the limit", "under.fil", lambda p: sparse_file(p, MENU_LIMIT - 1, MENU)),
+    ("a start menu one byte over the limit", "over.fil", lambda p: sparse_file(p, MENU_LIMIT + 1, MENU)),
+    ("linking to a menu one byte under the limit", "linked-under.fil",
+     lambda p: linking_to_sparse_menu(p, MENU_LIMIT - 1)),
+    ("linking to a menu one byte over the limit", "linked-over.fil",
+     lambda p: linking_to_sparse_menu(p, MENU_LIMIT + 1)),
 ]
 
 
 def run_pemo(pemo, menu, config):
-    """Runs pemo on a menu until its first paint: (seconds, peak megabytes, exit code, error
-    output), or None when the run was stopped at the time limit."""
+    """Runs pemo on a menu until its first paint: (seconds, peak megabytes, how it ended as
+    "exit <status>", error output), or None when the run was stopped at the time limit. A
+    run that shows a message and then no page (as a start menu that cannot be read does) is
+    ended SETTLE seconds after its last message: its seconds are those to that message, and
+    it ended with "no page"."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", PEMO_QUIT_AFTER_FIRST_PAINT="1",
                PEMO_POWER_DRY_RUN="1", XDG_CONFIG_HOME=config)
     start = time.monotonic()
-    try:
-        run = subprocess.run(["/usr/bin/time", "-v", pemo, menu], env=env, capture_output=True,
-                             text=True, timeout=TIME_LIMIT)
-    except subprocess.TimeoutExpired:
-        return None
-    seconds = time.monotonic() - start
-    peak = re.search(r"Maximum resident set size \(kbytes\): (\d+)", run.stderr)
-    megabytes = int(peak.group(1)) / 1024 if peak else float("nan")
-    return seconds, megabytes, run.returncode, run.stderr
+    # A group of its own, so that a stopped run takes along whatever pemo started.
+    run = subprocess.Popen([pemo, menu], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                           text=True, start_new_session=True)
+    errors, last_message = [], [None]
+
+    def read_errors():
+        for line in run.stderr:
+            errors.append(line)
+            if line.startswith(MESSAGE_CLOSED):
+                last_message[0] = time.monotonic()
+
+    reader = threading.Thread(target=read_errors)
+    reader.start()
+    ended = False
+    while True:
+        # The peak resident memory comes with the exit, as /usr/bin/time gets it.
+        pid, status, usage = os.wait4(run.pid, os.WNOHANG)
+        if pid:
+            break
+        now = time.monotonic()
+        if now - start > TIME_LIMIT:
+            os.killpg(run.pid, signal.SIGKILL)
+            os.wait4(run.pid, 0)
+            reader.join()
+            return None
+        if not ended and last_message[0] and now - last_message[0] > SETTLE:
+            os.killpg(run.pid, signal.SIGTERM)
+            ended = True
+        time.sleep(0.02)
+    run.returncode = 0  # reaped above
+    reader.join()
+    seconds = (last_message[0] if ended else time.monotonic()) - start
+    code = os.waitstatus_to_exitcode(status)
+    how = "no page" if ended else f"exit {128 - code if code < 0 else code}"  # a signal as a shell tells it
+    return seconds, usage.ru_maxrss / 1024, how, "".join(errors)
+
+
+def shown_messages(errors):
+    """The messages a run showed (and closed at once), from its error output."""
+    shown = [line[len(MESSAGE_CLOSED):] for line in errors.splitlines() if line.startswith(MESSAGE_CLOSED)]
+    return " | ".join(shown) or "nothing"
 
 
 def measure(pemo, menu, config):
     run = run_pemo(pemo, menu, config)
     if run is None:
         return f"stopped after {TIME_LIMIT} s"
-    seconds, megabytes, code, _ = run
-    return f"{seconds:6.2f} s {megabytes:8.1f} MB  exit {code}"
+    seconds, megabytes, how, errors = run
+    return f"{seconds:6.2f} s {megabytes:8.1f} MB  {how:8} shown: {shown_messages(errors)}"
 
 
 def pemo_from_arguments():

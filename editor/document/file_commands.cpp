@@ -5,6 +5,7 @@
 #include "editor/document/document_script.h"
 #include "editor/document/menu_writer.h"
 #include "editor/document/messages.h"
+#include "menufile/types.h"
 #include "platform/fs/folder_path.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
@@ -68,8 +69,10 @@ bool isOpen(const EditorState& state, const MenuDocument* document) {
   return std::find(documents.begin(), documents.end(), document) != documents.end();
 }
 
-std::string fileBytes(const std::filesystem::path& file) {
-  return fs::readWholeFile(file).value_or(std::string());
+// A script work file's bytes, to tell whether its editor changed it; one grown past what a
+// menu can hold reads as nothing, which differs from what it was.
+std::optional<std::string> workFileBytes(const std::filesystem::path& file) {
+  return fs::readWholeFile(file, menufile::kLargestMenuFile);
 }
 
 }  // namespace
@@ -134,7 +137,7 @@ void editScript(EditorState& state) {
   if (!document || document->scriptBeingEdited || !state.programs) return;
   if (!ensureScriptWorkFile(*document, state)) return;
   const std::filesystem::path workFile = document->scriptWorkFile;
-  std::string before = fileBytes(workFile);
+  std::optional<std::string> before = workFileBytes(workFile);
   const long pid = state.programs->start(inQuotes(state.scriptEditorPath) + " " + inQuotes(workFile.string())).pid;
   if (pid == 0) {
     ui::showExclamation(state.scriptEditorPath + "\r" + kCannotStartMessage, kEditorTitle);
@@ -147,7 +150,7 @@ void editScript(EditorState& state) {
     if (!isOpen(state, document)) return;
     document->scriptBeingEdited = false;
     // The edit reaches the menu file only with the next save, so the menu must ask.
-    if (fileBytes(workFile) != before) document->changed = true;
+    if (workFileBytes(workFile) != before) document->changed = true;
     if (state.mainWindow) state.mainWindow->changeMainSetting();
   });
 }

@@ -5,6 +5,7 @@
 
 #include "editor/document/document_script.h"
 #include "editor/document/object_keys.h"
+#include "menufile/types.h"
 #include "menufile/values.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
@@ -202,7 +203,7 @@ LoadState readMenuBytes(MenuDocument& document, EditorState& state, std::string_
 
 LoadState loadMenuFile(MenuDocument& document, EditorState& state, const std::string& path) {
   auto host = fs::toHostPath(path);
-  auto bytes = host ? fs::readWholeFile(*host) : std::nullopt;
+  auto bytes = host ? fs::readWholeFile(*host, menufile::kLargestMenuFile) : std::nullopt;
   if (!bytes) {
     reportLoadFailure(document, path, kCannotOpenMessage);
     return LoadState::NothingRead;

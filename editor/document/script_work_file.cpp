@@ -1,6 +1,7 @@
 #include "editor/document/script_work_file.h"
 
 #include "menufile/lines.h"
+#include "menufile/types.h"
 #include "platform/fs/whole_file.h"
 #include "platform/text/cp932.h"
 #include "platform/text/utf8.h"
@@ -47,7 +48,8 @@ std::optional<std::filesystem::path> createScriptWorkFile(
 }
 
 std::optional<std::vector<std::string>> readScriptWorkFile(const std::filesystem::path& file) {
-  auto content = fs::readWholeFile(file);
+  // The script goes back into its menu file: a work file no menu could hold is refused.
+  auto content = fs::readWholeFile(file, menufile::kLargestMenuFile);
   if (!content) return std::nullopt;
   std::string bytes = std::move(*content);
   if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);  // a byte-order mark some editors add

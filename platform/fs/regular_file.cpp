@@ -9,8 +9,9 @@
 namespace pemo::fs {
 
 int openRegularFile(const std::filesystem::path& file, int flags, mode_t mode) {
-  // Without O_NONBLOCK the open of a FIFO itself waits; O_NOCTTY keeps a terminal named
-  // as a file from becoming the program's own.
+  // Without O_NONBLOCK the open of a FIFO itself waits, and so does a read of a file that
+  // waits for what comes next; O_NOCTTY keeps a terminal named as a file from becoming the
+  // program's own.
   const int fd = ::open(file.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
   if (fd < 0) return -1;
   struct stat status {};
@@ -20,7 +21,6 @@ int openRegularFile(const std::filesystem::path& file, int flags, mode_t mode) {
     errno = refused;
     return -1;
   }
-  if (!(flags & O_NONBLOCK)) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 

@@ -22,8 +22,8 @@ bool writeAll(int fd, std::string_view bytes) {
 
 namespace {
 
-// Hands each piece of an open file to take, to the end; false when a read fails or take
-// refuses a piece.
+// Hands each piece of an open file to take, to the end; false when a read fails (one
+// that would wait among them) or take refuses a piece.
 template <typename Take>
 bool readPieces(int fd, Take take) {
   char buffer[65536];
@@ -36,23 +36,37 @@ bool readPieces(int fd, Take take) {
   }
 }
 
+// A plain file open for reading that says it holds no more than largest bytes; -1 else.
+int openWithin(const std::filesystem::path& file, std::uintmax_t largest, struct stat& status) {
+  const int fd = openRegularFile(file, O_RDONLY);
+  if (fd < 0) return -1;
+  if (::fstat(fd, &status) == 0 && std::uintmax_t(status.st_size) <= largest) return fd;
+  ::close(fd);
+  return -1;
+}
+
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::uintmax_t largest) {
-  const int fd = openRegularFile(file, O_RDONLY);
-  if (fd < 0) return std::nullopt;
+bool canReadWholeFile(const std::filesystem::path& file, std::uintmax_t largest) {
   struct stat status {};
+  const int fd = openWithin(file, largest, status);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::uintmax_t largest) {
+  struct stat status {};
+  const int fd = openWithin(file, largest, status);
+  if (fd < 0) return std::nullopt;
   std::string bytes;
-  bool read = ::fstat(fd, &status) == 0 && std::uintmax_t(status.st_size) <= largest;
-  if (read) {
-    bytes.reserve(size_t(status.st_size));
-    // A file that grows past the limit while it is read is refused as well.
-    read = readPieces(fd, [&](std::string_view piece) {
-      if (bytes.size() + piece.size() > largest) return false;
-      bytes.append(piece);
-      return true;
-    });
-  }
+  bytes.reserve(size_t(status.st_size));
+  // A file that grows past the limit while it is read is refused as well.
+  const bool read = readPieces(fd, [&](std::string_view piece) {
+    if (bytes.size() + piece.size() > largest) return false;
+    bytes.append(piece);
+    return true;
+  });
   ::close(fd);
   if (!read) return std::nullopt;
   return bytes;

@@ -2,7 +2,6 @@
 // Whole-file reads, exclusive creation and appends, with every failure reported.
 #include <cstdint>
 #include <filesystem>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,9 +9,15 @@
 namespace pemo::fs {
 
 // The file's bytes; nullopt when it is missing, no plain file (a folder, a FIFO, a
-// device), longer than largest bytes, or cannot be read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& file,
-                                         std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
+// device), longer than largest bytes, or cannot be read, a read that would wait among
+// them. Nothing beyond largest is ever read or kept: a file the system says is larger
+// costs nothing, and one that says less but goes on (a procfs file) is stopped there.
+// Every caller names the largest file of its kind; none reads without a limit.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::uintmax_t largest);
+
+// Whether readWholeFile(file, largest) would begin to read the file now: a plain file
+// that opens for reading and says it holds no more than largest bytes.
+bool canReadWholeFile(const std::filesystem::path& file, std::uintmax_t largest);
 
 enum class CreateResult { Created, AlreadyExists, Failed };
 // Creates file only when no file of that name exists, and writes bytes to it. A file

@@ -1,14 +1,14 @@
 #include "runtime/page/menu_page.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "platform/fs/lookup_scope.h"
+#include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
 #include "platform/text/strings.h"
 #include "menufile/test_run.h"
+#include "menufile/types.h"
 #include "platform/ui/message_port.h"
 #include "runtime/messages.h"
 #include "runtime/page/menu_reader.h"
@@ -19,14 +19,7 @@ namespace {
 using namespace runtime_messages;
 
 std::optional<std::string> readBytes(const std::string& hostPath) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(hostPath, ec)) return std::nullopt;
-  std::ifstream in(hostPath, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return bytes.str();
+  return fs::readWholeFile(hostPath, menufile::kLargestMenuFile);
 }
 
 bool samePath(const std::string& a, const std::string& b) {
@@ -53,8 +46,7 @@ std::optional<std::string> MenuPage::readableMenuFile(const std::string& path) c
   std::string drive;
   auto host = fs::toHostPath(workingPath(path, &drive));
   if (!host) return std::nullopt;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(*host, ec) || !std::ifstream(*host, std::ios::binary)) return std::nullopt;
+  if (!fs::canReadWholeFile(*host, menufile::kLargestMenuFile)) return std::nullopt;
   return host;
 }
 

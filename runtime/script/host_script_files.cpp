@@ -2,14 +2,16 @@
 
 #include <filesystem>
 
+#include "menufile/types.h"
 #include "platform/fs/fs.h"
 
 namespace pemo::script {
 namespace {
 
-// A menu's script or an included file is text a person wrote: one beyond this is no
-// script, and reading it whole would only exhaust memory.
-constexpr std::uintmax_t kLargestScriptFile = std::uintmax_t(32) << 20;
+// A menu's script is read from its menu file, so any menu the page reads has its script
+// read as well; an included file is no larger. One beyond this is no script, and reading
+// it whole would only exhaust memory.
+constexpr std::uintmax_t kLargestScriptFile = menufile::kLargestMenuFile;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "menufile/lines.h"
+#include "menufile/types.h"
 #include "platform/fs/lookup_scope.h"
 #include "platform/fs/whole_file.h"
 #include "platform/fs/windows_path.h"
@@ -187,7 +188,7 @@ MenuFileReader fileSystemMenuReader(std::string drive) {
       if (!host) return std::nullopt;
       std::error_code ec;
       if (!std::filesystem::is_regular_file(*host, ec)) continue;
-      if (auto bytes = fs::readWholeFile(*host)) return bytes;
+      if (auto bytes = fs::readWholeFile(*host, mf::kLargestMenuFile)) return bytes;
     }
     return std::nullopt;
   };

@@ -6,6 +6,7 @@
 #include "editor/document/menu_reader.h"
 #include "editor/document/menu_writer.h"
 #include "editor/document/script_work_file.h"
+#include "menufile/types.h"
 #include "platform/text/cp932.h"
 
 namespace pemo::editor {
@@ -164,6 +165,34 @@ TEST_F(ReaderTest, FailuresAreToldAndKeepWhatWasRead) {
   EXPECT_EQ(orphan.objects(ObjectKind::Label).at(1).left, 8);
   EXPECT_TRUE(orphan.objects(ObjectKind::Label).at(1).visible);
   EXPECT_TRUE(orphan.objects(ObjectKind::Button).at(1).visible);
+}
+
+// A file larger than any menu is refused as one that cannot be read, without a read of what
+// it holds, named directly or through a symbolic link; so is a script work file grown past
+// what a menu can hold.
+TEST_F(ReaderTest, AMenuFilePastItsLimitIsRefusedAsOneThatCannotBeRead) {
+  const std::uintmax_t limit = menufile::kLargestMenuFile;
+  for (std::uintmax_t size : {std::uintmax_t(1) << 10, limit - 1, limit, limit + 1, std::uintmax_t(3) << 30,
+                              std::uintmax_t(1) << 40}) {
+    for (bool throughLink : {false, true}) {
+      SCOPED_TRACE(std::to_string(size) + (throughLink ? " bytes through a link" : " bytes"));
+      shown.shown.clear();
+      // The NUL bytes that make up the size take no room on disk.
+      writeFileBytes(dir / "BIG.FIL", "BEGIN MENU\r\nCAPTION=big\r\nEND MENU\r\n");
+      std::filesystem::resize_file(dir / "BIG.FIL", size);
+      std::filesystem::remove(dir / "LINK.FIL");
+      if (throughLink) std::filesystem::create_symlink(dir / "BIG.FIL", dir / "LINK.FIL");
+      const std::string named = path(throughLink ? "LINK.FIL" : "BIG.FIL");
+      const bool fits = size <= limit;
+      MenuDocument document;
+      EXPECT_EQ(loadMenuFile(document, state, named), fits ? LoadState::Read : LoadState::NothingRead);
+      EXPECT_EQ(document.caption, fits ? "big" : "");
+      ASSERT_EQ(shown.shown.size(), fits ? 0u : 1u);
+      if (!fits) EXPECT_EQ(shown.shown[0].prompt, named + "\r" + kCannotOpenMessage);
+      EXPECT_EQ(std::filesystem::file_size(dir / "BIG.FIL"), size);
+      if (size > limit) EXPECT_EQ(readScriptWorkFile(named), std::nullopt);
+    }
+  }
 }
 
 TEST_F(ReaderTest, PositionsAndSizesStayWithinSixteenBitCoordinates) {

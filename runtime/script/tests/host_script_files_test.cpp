@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "menufile/types.h"
 #include "platform/fs/fs.h"
 #include "platform/testing/temp_dir.h"
 #include "runtime/script/host_script_files.h"
@@ -28,8 +29,11 @@ TEST(HostScriptFiles, ReadsAndFindsFilesByWindowsPath) {
   const std::string zero = fs::toWindowsPath("/dev/zero");
   ASSERT_FALSE(zero.empty());
   EXPECT_EQ(files.readFile(zero), std::nullopt);
+  // The menu file holds the menu's script: any menu the page reads has its script read.
   pemo::testing::writeFileBytes(dir / "HUGE.INC", "SUB B()\r\n");
-  std::filesystem::resize_file(dir / "HUGE.INC", std::uintmax_t(64) << 20);
+  std::filesystem::resize_file(dir / "HUGE.INC", menufile::kLargestMenuFile);
+  EXPECT_EQ(files.readFile(folder + "\\HUGE.INC").value_or("").size(), menufile::kLargestMenuFile);
+  std::filesystem::resize_file(dir / "HUGE.INC", menufile::kLargestMenuFile + 1);
   EXPECT_EQ(files.readFile(folder + "\\HUGE.INC"), std::nullopt);
   EXPECT_TRUE(files.anyFileMatches(folder + "\\menu.fil"));
   EXPECT_TRUE(files.anyFileMatches(folder + "\\*.FIL"));

@@ -9,10 +9,12 @@
 #include <thread>
 #include <tuple>
 
+#include "menufile/types.h"
 #include "platform/fs/current_folder.h"
 #include "platform/fs/windows_path.h"
 #include "platform/registry/registry.h"
 #include "platform/registry/tests/lock_holder.h"
+#include "runtime/messages.h"
 #include "runtime/shell/tests/shell_fakes.h"
 
 using namespace pemo::shell;
@@ -80,6 +82,14 @@ void startOn(ShellRig& r, const std::string& menuFile) {
   Startup start;
   start.menuFile = menuFile;
   r.shell.createWindow(start);
+}
+
+// A menu captioned caption, made up to size bytes by a script of NUL bytes that take no
+// room on disk (and no time: neither the page nor the tree takes a script apart).
+std::string sparseMenu(const std::filesystem::path& file, const std::string& caption, std::uintmax_t size) {
+  writeMenu(file, {"BEGIN MENU", "CAPTION=" + caption, "END MENU", "BEGIN SCRIPT"});
+  std::filesystem::resize_file(file, size);
+  return file.string();
 }
 
 }  // namespace
@@ -217,6 +227,46 @@ TEST(RuntimeShell, TheStartTreeIsTheScannedTreeWhereverThePageStopsReading) {
                 std::tie(want.parent, want.file, want.caption, want.kind, want.programTag));
     }
     if (!r.script.events.empty()) EXPECT_EQ(nodesAtLoad, static_cast<int>(c.nodes)) << "the load script sees the tree";
+  }
+}
+
+// A menu file larger than any menu is refused as one that cannot be read, without a read
+// of what it holds: as the start menu, in the tree of the menus the start links to, and
+// opened by a link, named directly or (from the limit up) through a symbolic link.
+TEST(RuntimeShell, AMenuFilePastItsLimitIsRefusedAsOneThatCannotBeRead) {
+  const std::uintmax_t limit = pemo::menufile::kLargestMenuFile;
+  for (std::uintmax_t size : {std::uintmax_t(1) << 10, limit - 1, limit, limit + 1, std::uintmax_t(3) << 30,
+                              std::uintmax_t(1) << 40}) {
+    for (bool throughLink : {false, true}) {
+      if (throughLink && size < limit) continue;
+      SCOPED_TRACE(std::to_string(size) + (throughLink ? " bytes through a link" : " bytes"));
+      TempDir dir;
+      const std::string big = sparseMenu(dir / "BIG.FIL", "big", size);
+      const std::string named = throughLink ? (dir / "LINK.FIL").string() : big;
+      if (throughLink) std::filesystem::create_symlink(big, named);
+      const bool fits = size <= limit;
+      const std::string refused = named + "\r" + pemo::runtime_messages::kCannotOpenMenu;
+
+      ShellRig start;
+      startOn(start, named);
+      EXPECT_EQ(start.page.state().currentMenuFile, fits ? named : "");
+      EXPECT_EQ(start.page.state().menuCaption, fits ? "big" : "");
+      ASSERT_EQ(start.messages.shown.size(), fits ? 0u : 1u);
+      if (!fits) EXPECT_EQ(start.messages.shown[0].prompt, refused);
+
+      const std::string top = writeMenu(dir / "TOP.FIL", {"BEGIN MENU", "CAPTION=top", "END MENU", "BEGIN BUTTON",
+                                                          "CAPTION=b", "LINK=" + named, "END BUTTON"});
+      ShellRig linked;
+      startOn(linked, top);
+      ASSERT_EQ(linked.treeView.nodeCount(), 2);
+      EXPECT_EQ(linked.treeView.node(2)->caption, fits ? "big" : kMissingMenuPrefix + named);
+      linked.treeLinks.openLink(named);
+      EXPECT_EQ(linked.page.state().currentMenuFile, fits ? named : top) << "a refused menu keeps the page";
+      EXPECT_EQ(linked.page.state().menuCaption, fits ? "big" : "top");
+      ASSERT_EQ(linked.messages.shown.size(), fits ? 0u : 1u);
+      if (!fits) EXPECT_EQ(linked.messages.shown[0].prompt, refused);
+      EXPECT_EQ(std::filesystem::file_size(big), size);
+    }
   }
 }
 

@@ -41,4 +41,11 @@ std::optional<std::vector<std::string>> documentScript(const MenuDocument& docum
   return document.scriptWithoutWorkFile;
 }
 
+bool scriptWorkFileUnreadable(const MenuDocument& document) {
+  if (document.scriptWorkFile.empty()) return false;
+  std::error_code ec;
+  if (!std::filesystem::exists(document.scriptWorkFile, ec)) return false;
+  return !readScriptWorkFile(document.scriptWorkFile);
+}
+
 }  // namespace pemo::editor

@@ -24,6 +24,10 @@ bool ensureScriptWorkFile(MenuDocument& document, const EditorState& state);
 // The document's script lines; nullopt when the menu has no script.
 std::optional<std::vector<std::string>> documentScript(const MenuDocument& document);
 
+// True when the document's work file is there but cannot be read (grown past what a
+// menu can hold, replaced by a folder, ...): a write then would lose the script.
+bool scriptWorkFileUnreadable(const MenuDocument& document);
+
 // Deletes the document's work file, as closing its window does.
 void removeScriptWorkFile(MenuDocument& document);
 

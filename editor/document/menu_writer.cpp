@@ -121,9 +121,9 @@ std::vector<std::string> menuFileLines(const MenuDocument& document, const Edito
 
 bool writeMenuFile(const std::string& path, MenuDocument& document, WriteMode mode,
                    EditorState& state) {
-  std::string bytes = menufile::encodeLines(menuFileLines(document, state));
   auto host = fs::toHostPath(path);
-  if (!host || !fs::writeFileAtomically(*host, bytes)) {
+  if (!host || scriptWorkFileUnreadable(document) ||
+      !fs::writeFileAtomically(*host, menufile::encodeLines(menuFileLines(document, state)))) {
     ui::showExclamation(path + "\r" + kCannotSaveMessage, kEditorTitle);
     return false;
   }

@@ -4,7 +4,9 @@
 #include "document_fixture.h"
 #include "editor/document/menu_reader.h"
 #include "editor/document/menu_writer.h"
+#include "editor/document/messages.h"
 #include "editor/document/script_work_file.h"
+#include "menufile/types.h"
 #include "platform/testing/file_size_limit.h"
 #include "platform/text/cp932.h"
 #include "platform/text/strings.h"
@@ -163,6 +165,48 @@ TEST_F(WriterTest, EdgeCasesOfTheFormat) {
   EXPECT_NE(written(document).find(
                 text::utf8ToCp932("Begin Script\r\n\r\n  MSG \"売上\"\r\n\r\nEnd Script\r\n")),
             std::string::npos);
+}
+
+// The script lives in its work file until the save: a work file that is there but cannot
+// be read refuses the save, or the menu file would be written without its script.
+TEST_F(WriterTest, AWorkFileThatCannotBeReadRefusesTheSaveAndKeepsTheStoredScript) {
+  MenuDocument document;
+  giveScript(document, {"SUB MENU_LOADED()", "END SUB"});
+  ASSERT_TRUE(writeMenuFile(path("Top.FIL"), document, WriteMode::Save, state));
+  const std::string stored = readFileBytes(dir / "Top.FIL");
+  ASSERT_NE(stored.find("SUB MENU_LOADED()"), std::string::npos);
+  const std::filesystem::path workFile = document.scriptWorkFile;
+  const std::filesystem::path link = dir / "link.WSC";
+  std::filesystem::create_symlink(workFile, link);
+
+  auto refused = [&](const char* what) {
+    document.changed = true;
+    shown.shown.clear();
+    EXPECT_FALSE(writeMenuFile(path("Top.FIL"), document, WriteMode::Save, state)) << what;
+    EXPECT_FALSE(writeMenuFile(path("Top.FIL"), document, WriteMode::TestRun, state)) << what;
+    ASSERT_EQ(shown.shown.size(), 2u) << what;
+    EXPECT_EQ(shown.shown[0].prompt, path("Top.FIL") + "\r" + kCannotSaveMessage) << what;
+    EXPECT_EQ(readFileBytes(dir / "Top.FIL"), stored) << what;
+    EXPECT_TRUE(document.changed) << what;
+  };
+  // Past what a menu can hold, by one byte and by far; the same through a link.
+  for (std::uintmax_t size : {menufile::kLargestMenuFile + 1, std::uintmax_t{1} << 40}) {
+    std::filesystem::resize_file(workFile, size);
+    document.scriptWorkFile = workFile;
+    refused("past the limit");
+    document.scriptWorkFile = link;
+    refused("past the limit through a link");
+  }
+  // A folder in its place.
+  std::filesystem::remove(workFile);
+  std::filesystem::create_directory(workFile);
+  document.scriptWorkFile = workFile;
+  refused("a folder");
+  std::filesystem::remove(workFile);
+
+  // A work file that is gone writes no script, as before.
+  EXPECT_TRUE(writeMenuFile(path("Top.FIL"), document, WriteMode::Save, state));
+  EXPECT_EQ(readFileBytes(dir / "Top.FIL").find("Begin Script"), std::string::npos);
 }
 
 TEST_F(WriterTest, SavingMarksUnchangedAndHeadsTheRecentList) {

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -30,6 +31,10 @@ const char* const kObjectKindItems[] = {"ﾗﾍﾞﾙ(&L)",         "ﾎﾞﾀ�
                                         "ﾗｼﾞｵﾎﾞﾀﾝ(&R)",     "ﾁｪｯｸﾎﾞｯｸｽ(&C)", "ﾌﾚｰﾑ(&F)",         "ｺﾝﾎﾞﾎﾞｯｸｽ(&M)"};
 const char* const kObjectKindTips[] = {"ﾗﾍﾞﾙ",       "ﾎﾞﾀﾝ",       "ﾋﾟｸﾁｬﾎﾞﾀﾝ", "ｲﾒｰｼﾞ",
                                        "ﾗｼﾞｵﾎﾞﾀﾝ", "ﾁｪｯｸﾎﾞｯｸｽ", "ﾌﾚｰﾑ",       "ｺﾝﾎﾞﾎﾞｯｸｽ"};
+
+QRect screenRect() {
+  return QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
+}
 
 }  // namespace
 
@@ -178,6 +183,7 @@ void MainWindow::showPropertyWindow() {
   if (!propertyWindow_) return;
   propertyWindow_->show();
   propertyWindow_->raise();
+  keepPropertyWindowClear();
 }
 
 void MainWindow::showSetEditorDialog() {
@@ -196,7 +202,7 @@ void MainWindow::closeMainWindow() { close(); }
 
 void MainWindow::restorePlacement() {
   // The default place; a stored one replaces it, and a damaged stored size keeps its size.
-  QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
+  const QRect screen = screenRect();
   ui::moveOuter(this, QPoint(0, 0));
   ui::resizeOuter(this, QSize(screen.width(), stripHeight()));
   if (settingsWereSaved()) {
@@ -218,6 +224,30 @@ void MainWindow::saveSettings() {
 
 void MainWindow::placePropertyWindowBelow() {
   if (propertyWindow_) ui::moveOuter(propertyWindow_, QPoint(0, frameGeometry().bottom() + 1));
+}
+
+void MainWindow::keepPropertyWindowClear() {
+  placePropertyWindowClear();
+  // The frames the window manager gives make both windows taller.
+  ui::whenFrameKnown(this, QStringLiteral("property window clear"), [this] { placePropertyWindowClear(); });
+  if (propertyWindow_)
+    ui::whenFrameKnown(propertyWindow_, QStringLiteral("clear of the strip"), [this] {
+      // After the place the property window itself waits to take with that frame.
+      QTimer::singleShot(0, this, [this] { placePropertyWindowClear(); });
+    });
+}
+
+void MainWindow::placePropertyWindowClear() {
+  if (!propertyWindow_ || !propertyWindow_->isVisible() || ui::maximisedOrFullScreen(this)) return;
+  const QRect strip = frameGeometry();
+  const QRect sheet = propertyWindow_->frameGeometry();
+  if (!strip.intersects(sheet)) return;
+  // Below the strip, as on a first start; above it when the screen has no room below.
+  const QRect screen = screenRect();
+  int top = strip.bottom() + 1;
+  if (top + sheet.height() > screen.bottom() + 1 && strip.top() - sheet.height() >= screen.top())
+    top = strip.top() - sheet.height();
+  ui::moveOuter(propertyWindow_, QPoint(sheet.left(), top));
 }
 
 int MainWindow::stripHeight() const { return menuBar()->sizeHint().height() + toolBar_->sizeHint().height(); }

@@ -49,9 +49,9 @@ std::optional<int32_t> pixels(const std::optional<std::string>& text) {
   return text ? storedPixels(*text) : 0;
 }
 
-// Restores the size stored after where the walk stands; false when it is beyond what a
-// size can be.
-bool restoreSize(ui::WindowPort& windows, int32_t wnd, ValueWalk& walk) {
+// The size stored after where the walk stands, in `size` when it is one to give the
+// window; false when it is beyond what a size can be.
+bool storedSize(ui::WindowPort& windows, ValueWalk& walk, std::optional<PixelSize>& size) {
   std::optional<std::string> widthText, heightText;
   std::string name, text;
   while (walk.next(name, text)) {
@@ -66,7 +66,7 @@ bool restoreSize(ui::WindowPort& windows, int32_t wnd, ValueWalk& walk) {
   if (!usableSize(*width, *height)) return true;
   // A damaged size would ask for a window larger than any screen can show.
   const ui::ScreenSize available = windows.availableSize();
-  windows.resizeWindow(wnd, withinExtent(*width, available.width), withinExtent(*height, available.height));
+  size = PixelSize{withinExtent(*width, available.width), withinExtent(*height, available.height)};
   return true;
 }
 
@@ -84,9 +84,11 @@ bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const
   auto top = pixels(walk.find("TOP"));
   if (!left || !top) return false;
   windows.moveWindow(wnd, *left, *top);
-  const bool sized = RestoreSize.isMissing() || restoreSize(windows, wnd, walk);
-  // After the size: how much of the window shows depends on it.
-  if (KeepOnScreen) keepOnScreen(windows, wnd, *left, *top);
+  std::optional<PixelSize> size;
+  const bool sized = RestoreSize.isMissing() || storedSize(windows, walk, size);
+  // The correction counts the size the window is given after it.
+  if (KeepOnScreen) keepOnScreen(windows, wnd, *left, *top, size);
+  if (size) windows.resizeWindow(wnd, size->width, size->height);
   return sized;
 }
 

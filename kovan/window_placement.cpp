@@ -23,12 +23,14 @@ int32_t onScreen(int32_t position, int32_t length, int32_t usable, int32_t exten
 
 }  // namespace
 
-bool keepOnScreen(ui::WindowPort& windows, ui::WindowHandle wnd, int32_t left, int32_t top) {
+bool keepOnScreen(ui::WindowPort& windows, ui::WindowHandle wnd, int32_t left, int32_t top,
+                  std::optional<PixelSize> size) {
   ui::WindowRect rect;
   if (!windows.windowRect(wnd, rect)) return false;
+  if (!size) size = PixelSize{rect.width(), rect.height()};
   const ui::ScreenSize screen = windows.screenSize();
-  return windows.moveWindow(wnd, onScreen(left, rect.width(), kUsableWidth, screen.width),
-                            onScreen(top, rect.height(), kUsableHeight, screen.height));
+  return windows.moveWindow(wnd, onScreen(left, size->width, kUsableWidth, screen.width),
+                            onScreen(top, size->height, kUsableHeight, screen.height));
 }
 
 bool usableSize(int32_t width, int32_t height) { return width >= kUsableWidth && height >= kUsableHeight; }

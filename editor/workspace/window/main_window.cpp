@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -228,19 +227,14 @@ void MainWindow::placePropertyWindowBelow() {
 
 void MainWindow::keepPropertyWindowClear() {
   placePropertyWindowClear();
-  // The frames the window manager gives make both windows taller.
+  // The strip's frame, once the window manager gives it, makes the strip taller.
   ui::whenFrameKnown(this, QStringLiteral("property window clear"), [this] { placePropertyWindowClear(); });
-  if (propertyWindow_)
-    ui::whenFrameKnown(propertyWindow_, QStringLiteral("clear of the strip"), [this] {
-      // After the place the property window itself waits to take with that frame.
-      QTimer::singleShot(0, this, [this] { placePropertyWindowClear(); });
-    });
 }
 
 void MainWindow::placePropertyWindowClear() {
   if (!propertyWindow_ || !propertyWindow_->isVisible() || ui::maximisedOrFullScreen(this)) return;
-  const QRect strip = frameGeometry();
-  const QRect sheet = propertyWindow_->frameGeometry();
+  const QRect strip = ui::outerPlace(this);
+  const QRect sheet = ui::outerPlace(propertyWindow_);
   if (!strip.intersects(sheet)) return;
   // Below the strip, as on a first start; above it when the screen has no room below.
   const QRect screen = screenRect();

@@ -236,7 +236,6 @@ void MainWindow::placePropertyWindowClear() {
   const QRect strip = ui::outerPlace(this);
   const QRect sheet = ui::outerPlace(propertyWindow_);
   if (!strip.intersects(sheet)) return;
-  // Below the strip, as on a first start; above it when the screen has no room below.
   const QRect screen = screenRect();
   int top = strip.bottom() + 1;
   if (top + sheet.height() > screen.bottom() + 1 && strip.top() - sheet.height() >= screen.top())

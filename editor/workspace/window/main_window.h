@@ -40,7 +40,8 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   // What the program stores when it ends.
   void saveSettings();
   // The property window, shown at its stored place, never covers the strip nor is covered
-  // by it: where the two would meet, it goes below the strip.
+  // by it: where the two would meet, it goes below the strip, or above it where the screen
+  // has no room below.
   void keepPropertyWindowClear();
 
   QToolBar* toolBar() const { return toolBar_; }

@@ -49,6 +49,27 @@ std::optional<int32_t> pixels(const std::optional<std::string>& text) {
   return text ? storedPixels(*text) : 0;
 }
 
+// The size stored after where the walk stands, in `size` when it is one to give the
+// window; false when it is beyond what a size can be.
+bool storedSize(ui::WindowPort& windows, ValueWalk& walk, std::optional<PixelSize>& size) {
+  std::optional<std::string> widthText, heightText;
+  std::string name, text;
+  while (walk.next(name, text)) {
+    if (name == "WIDTH") widthText = text;
+    if (name == "HEIGHT") heightText = text;
+  }
+  auto width = pixels(widthText);
+  auto height = pixels(heightText);
+  if (!width || !height) return false;
+  // A size below the usable one (a damaged or missing value) would give a window nobody
+  // can work with: the window keeps the size it has, its default one.
+  if (!usableSize(*width, *height)) return true;
+  // A damaged size would ask for a window larger than any screen can show.
+  const ui::ScreenSize available = windows.availableSize();
+  size = PixelSize{withinExtent(*width, available.width), withinExtent(*height, available.height)};
+  return true;
+}
+
 }  // namespace
 
 bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const bool& KeepOnScreen,
@@ -63,28 +84,12 @@ bool KOVAN::GetWindowPositionReg(const int32_t& wnd, const String& RegKey, const
   auto top = pixels(walk.find("TOP"));
   if (!left || !top) return false;
   windows.moveWindow(wnd, *left, *top);
-  if (KeepOnScreen) {
-    ui::ScreenSize screen = windows.screenSize();
-    windows.moveWindow(wnd, onScreen(*left, screen.width), onScreen(*top, screen.height));
-  }
-  if (!RestoreSize.isMissing()) {
-    std::optional<std::string> widthText, heightText;
-    std::string name, text;
-    while (walk.next(name, text)) {
-      if (name == "WIDTH") widthText = text;
-      if (name == "HEIGHT") heightText = text;
-    }
-    auto width = pixels(widthText);
-    auto height = pixels(heightText);
-    if (!width || !height) return false;
-    // A size of nothing or less (a damaged or missing value) would give a window nobody
-    // can see: the window keeps the size it has, its default one.
-    if (*width <= 0 || *height <= 0) return true;
-    // A damaged size would ask for a window larger than any screen can show.
-    const ui::ScreenSize available = windows.availableSize();
-    windows.resizeWindow(wnd, withinExtent(*width, available.width), withinExtent(*height, available.height));
-  }
-  return true;
+  std::optional<PixelSize> size;
+  const bool sized = RestoreSize.isMissing() || storedSize(windows, walk, size);
+  // The correction counts the size the window is given after it.
+  if (KeepOnScreen) keepOnScreen(windows, wnd, *left, *top, size);
+  if (size) windows.resizeWindow(wnd, size->width, size->height);
+  return sized;
 }
 
 bool KOVAN::SetWindowPositionReg(const int32_t& wnd, const String& RegKey) {

@@ -43,12 +43,7 @@ bool KOVAN::GetWindowPosition(const int32_t& wnd, const String& AppName, const S
     const auto height = storedPixels(GetRegData(AppName, WindowName, "Height"));
     if (!width || !height || !windows.resizeWindow(wnd, *width, *height)) return false;
   }
-  if (KeepOnScreen) {
-    const ui::ScreenSize screen = windows.screenSize();
-    if (!windows.moveWindow(wnd, onScreen(*left, screen.width), onScreen(*top, screen.height)))
-      return false;
-  }
-  return true;
+  return !KeepOnScreen || keepOnScreen(windows, wnd, *left, *top);
 }
 
 }  // namespace pemo::kovan

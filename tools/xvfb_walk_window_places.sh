@@ -7,8 +7,11 @@
 # come up at the screen's available area and close at once, and, under a window manager,
 # pemo closed maximised must start maximised again and keep its normal place (maximised
 # and made normal with wmctrl). Places at the screen's right and bottom edges must come back
-# onto it, and sizes of 0, -5 or no number must bring both editor windows up at their default
-# size (shown again with Ctrl+P), which the close stores. Under a window manager the strip
+# onto it, and so must places a pixel from those edges (1279,1023), a window coming back
+# just far enough to show whole; places showing 100 by 50 pixels (1180,974) must stay. The
+# two editor windows brought back must not cover each other. Sizes of 0, -5, 1 or no number
+# must bring both editor windows up at their default size (shown again with Ctrl+P), which
+# the close stores, and pemo at its own. Under a window manager the strip
 # closed maximised must keep its normal place, and pemo maximised with its splitter dragged
 # to x=1000 must keep the page in reach once made normal after the next start. Screenshots
 # go to the folder given (default ./walk-shots).
@@ -182,12 +185,34 @@ if [ -n "${WM:-}" ]; then
   expect_place Pemo "$normal"
 fi
 
-# shown_windows PID: each visible window of the program, its title and outer place.
+# outer_rect WINDOW: the window's place and size with the frame a window manager gives it,
+# as "X Y WIDTH HEIGHT".
+outer_rect() {
+  local info left=0 right=0 top=0 bottom=0 extents
+  info=$(xwininfo -id "$1")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+  [ -z "$extents" ] || IFS=, read -r left right top bottom <<<"$extents"
+  field() { sed -n "s/^ *$1: *//p" <<<"$info"; }
+  echo "$(($(field "Absolute upper-left X") - left)) $(($(field "Absolute upper-left Y") - top))" \
+    "$(($(field Width) + left + right)) $(($(field Height) + top + bottom))"
+}
+# shown_windows PID: each visible window of the program, its title and outer place, and
+# whether any two of them cover each other.
 shown_windows() {
-  local id
+  local id rects=() a b X Y WIDTH HEIGHT
   for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    echo "  shown: \"$(xdotool getwindowname "$id")\" at $X,$Y ${WIDTH}x$HEIGHT"
+    rects+=("$(outer_rect "$id")")
+    read -r X Y WIDTH HEIGHT <<<"${rects[-1]}"
+    echo "  shown: \"$(xdotool getwindowname "$id")\" at $X,$Y ${WIDTH}x$HEIGHT (frame and all)"
+  done
+  for ((a = 0; a < ${#rects[@]}; a++)); do
+    for ((b = a + 1; b < ${#rects[@]}; b++)); do
+      read -r ax ay aw ah <<<"${rects[a]}"
+      read -r bx by bw bh <<<"${rects[b]}"
+      if ((ax < bx + bw && bx < ax + aw && ay < by + bh && by < ay + ah)); then
+        echo "  COVERING: ${rects[a]} and ${rects[b]}"
+      fi
+    done
   done
 }
 # Both editor windows as they come up, then Ctrl+P from the strip.
@@ -198,17 +223,45 @@ editor_windows_shown() {
   shown_windows "$(xdotool getwindowpid "$1")"
 }
 
+# started_at X Y NAME: pemo, then both editor windows, started from places stored at X,Y and
+# closed; screenshots named after NAME.
+started_at() {
+  local x="$1" y="$2" name="$3"
+  set_place Pemo LEFT="$x" TOP="$y" WIDTH=722 HEIGHT=565
+  SHOT="places-$label-pemo-$name" run_and_close "pemo at $x,$y" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+    grep -E "on screen|closed|STILL|NO WINDOW|stored: Pemo "
+  set_place Setting LEFT="$x" TOP="$y" WIDTH=1000
+  set_place "Property Window" LEFT="$x" TOP="$y"
+  SHOT="places-$label-pemoedit-$name" WHILE_SHOWN=editor_windows_shown run_and_close \
+    "strip and property window at $x,$y" pemoedit "PemoEdit" alt+f | grep -Ev "stored: Pemo "
+}
 echo "places at the screen's right and bottom edges ($label) come back onto it:"
-set_place Pemo LEFT=1280 TOP=1024 WIDTH=722 HEIGHT=565
-SHOT="places-$label-pemo-at-the-edge" run_and_close "pemo at 1280,1024" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
-  grep -E "on screen|closed|STILL|NO WINDOW|stored: Pemo "
-set_place Setting LEFT=1280 TOP=1024 WIDTH=1000
-set_place "Property Window" LEFT=1280 TOP=1024
-SHOT="places-$label-pemoedit-at-the-edge" WHILE_SHOWN=editor_windows_shown run_and_close \
-  "strip and property window at 1280,1024" pemoedit "PemoEdit" alt+f | grep -Ev "stored: Pemo "
+started_at 1280 1024 at-the-edge
+echo "places a pixel from the screen's right and bottom edges ($label) come back just far enough to show whole:"
+started_at 1279 1023 a-pixel-from-the-edge
 
-echo "sizes of nothing, less or no number ($label) come up at the default size, and the close stores it:"
-for size in 0 -5 abc; do
+echo "places showing 100 by 50 pixels of themselves ($label) stay where they were left:"
+set_place Pemo LEFT=1180 TOP=974 WIDTH=722 HEIGHT=565
+pemo_place=$(place_of Pemo)
+SHOT="places-$label-pemo-at-1180-974" run_and_close "pemo at 1180,974" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+  grep -E "on screen|closed|STILL|NO WINDOW"
+expect_place Pemo "$pemo_place"
+set_place Setting LEFT=1180 TOP=974 WIDTH=1000
+set_place "Property Window" LEFT=1180 TOP=500
+strip=$(place_of Setting)
+property=$(place_of "Property Window")
+SHOT="places-$label-pemoedit-at-1180-974" WHILE_SHOWN=editor_windows_shown run_and_close \
+  "strip at 1180,974, property window at 1180,500" pemoedit "PemoEdit" alt+f | grep -E "on screen|shown|COVER|closed|STILL"
+expect_place Setting "$strip"
+expect_place "Property Window" "$property"
+
+echo "pemo with a size of 1 ($label) comes up at its own size, and the close stores it:"
+set_place Pemo LEFT=100 TOP=80 WIDTH=1 HEIGHT=1
+SHOT="places-$label-pemo-size-1" run_and_close "pemo at 1x1" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL |
+  grep -E "on screen|closed|STILL|NO WINDOW|stored: Pemo "
+
+echo "sizes of nothing, less, 1 or no number ($label) come up at the default size, and the close stores it:"
+for size in 0 -5 1 abc; do
   set_place Setting LEFT=30 TOP=200 WIDTH=$size HEIGHT=$size
   set_place "Property Window" LEFT=50 TOP=300 WIDTH=$size HEIGHT=$size
   SHOT="places-$label-pemoedit-size-$size" WHILE_SHOWN=editor_windows_shown run_and_close \

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "kovan/kovan.h"
+#include "kovan/tests/edge_places.h"
 #include "kovan/tests/fake_windows.h"
 #include "kovan/tests/stored_window_place.h"
 #include "platform/process/child_processes.h"
@@ -41,10 +42,12 @@ TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   k.RegSetValue(opened, "Top", 1, "768");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
   expectRect(windows.rects[5], 0, 0, 300, 200);
+  // One pixel from them it shows too little to be used: it comes back just far enough to
+  // show whole.
   k.RegSetValue(opened, "Left", 1, "1023");
   k.RegSetValue(opened, "Top", 1, "767");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
-  expectRect(windows.rects[5], 1023, 767, 300, 200);
+  expectRect(windows.rects[5], 724, 568, 300, 200);
   k.RegSetValue(opened, "Left", 1, "12.5");
   k.RegSetValue(opened, "Top", 1, "13.5");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
@@ -54,22 +57,26 @@ TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   k.RegSetValue(opened, "Height", 1, "2147483647");
   EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
   expectRect(windows.rects[5], 12, 14, 1024, 768);
-  // One of nothing or less keeps the window's own size.
+  // One below the usable size, 100 by 50, keeps the window's own size.
   windows.rects[5] = {0, 0, 300, 200};
-  for (const char* damaged : {"0", "-5", "abc"}) {
-    k.RegSetValue(opened, "Width", 1, damaged);
-    k.RegSetValue(opened, "Height", 1, "100");
+  const auto restoredSize = [&](const char* width, const char* height) {
+    k.RegSetValue(opened, "Width", 1, width);
+    k.RegSetValue(opened, "Height", 1, height);
     EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
-    expectRect(windows.rects[5], 12, 14, 300, 200);
-    k.RegSetValue(opened, "Width", 1, "100");
-    k.RegSetValue(opened, "Height", 1, damaged);
-    EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
-    expectRect(windows.rects[5], 12, 14, 300, 200);
-  }
-  k.RegSetValue(opened, "Width", 1, "1024");
-  k.RegSetValue(opened, "Height", 1, "768");
-  EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
-  expectRect(windows.rects[5], 12, 14, 1024, 768);
+    const ui::WindowRect rect = windows.rects[5];
+    EXPECT_EQ(rect.left, 12);
+    EXPECT_EQ(rect.top, 14);
+    return std::pair{rect.width(), rect.height()};
+  };
+  for (const char* below : {"0", "-5", "abc", "1", "99"})
+    EXPECT_EQ(restoredSize(below, "100"), std::pair(300, 200)) << below;
+  for (const char* below : {"0", "-5", "abc", "1", "49"})
+    EXPECT_EQ(restoredSize("100", below), std::pair(300, 200)) << below;
+  EXPECT_EQ(restoredSize("1", "1"), std::pair(300, 200));
+  EXPECT_EQ(restoredSize("100", "50"), std::pair(100, 50));
+  EXPECT_EQ(restoredSize("101", "51"), std::pair(101, 51));
+  EXPECT_EQ(restoredSize("100", "99"), std::pair(100, 99));
+  EXPECT_EQ(restoredSize("1024", "768"), std::pair(1024, 768));
   k.RegCloseKey(opened);
 
   // A key that does not exist leaves the window where it is.
@@ -79,6 +86,30 @@ TEST(WindowPositionReg, SavesAndRestoresTheRectangle) {
   // A window that no longer exists: True, and nothing is written.
   EXPECT_TRUE(k.SetWindowPositionReg(99, "Gone"));
   EXPECT_EQ(k.RegOpenKey(kUsers, "Gone"), -1);
+}
+
+// Whatever shows less than its usable part comes back onto the screen, counting the size it
+// is restored with; whatever shows that much stays.
+TEST(WindowPositionReg, AWindowComesBackWhereItShowsTooLittleToBeUsed) {
+  FakeWindows windows;
+  KOVAN& k = KovanObject();
+  const std::string key = "Edge";
+  for (const testing::EdgePlace& place : testing::kEdgePlaces) {
+    SCOPED_TRACE("stored at " + place.left + "," + place.top);
+    testing::storePlace(key, {0, 0, place.width, place.height});
+    int32_t opened = k.RegOpenKey(kUsers, key);
+    k.RegSetValue(opened, "Left", 1, place.left);
+    k.RegSetValue(opened, "Top", 1, place.top);
+    k.RegCloseKey(opened);
+    windows.rects[5] = {0, 0, place.width, place.height};
+    EXPECT_TRUE(k.GetWindowPositionReg(5, key, true));
+    expectRect(windows.rects[5], place.comesToLeft, place.comesToTop, place.width, place.height);
+    if (place.width < 100) continue;  // a size no window is given
+    // Another size until the stored one is restored: the check counts the stored one.
+    windows.rects[5] = {0, 0, 500, 400};
+    EXPECT_TRUE(k.GetWindowPositionReg(5, key, true, Variant(true)));
+    expectRect(windows.rects[5], place.comesToLeft, place.comesToTop, place.width, place.height);
+  }
 }
 
 TEST(WindowPositionReg, ReadsValuesInTheirStoredOrder) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "kovan/kovan.h"
+#include "kovan/tests/edge_places.h"
 #include "kovan/tests/fake_windows.h"
 
 namespace pemo::kovan {
@@ -62,6 +63,26 @@ TEST(WindowMethods, RectangleInTheApplicationSettings) {
   EXPECT_FALSE(k.GetWindowPosition(99, "PemoTest", "Main", true));
   ASSERT_TRUE(k.SetRegData("PemoTest", "Huge", "Left", "1e12"));
   EXPECT_FALSE(k.GetWindowPosition(5, "PemoTest", "Huge", false));
+}
+
+// The settings twin of the registry's screen check: the same places come back alike.
+TEST(WindowMethods, AWindowComesBackWhereItShowsTooLittleToBeUsed) {
+  FakeWindows windows;
+  KOVAN& k = KovanObject();
+  for (const testing::EdgePlace& place : testing::kEdgePlaces) {
+    SCOPED_TRACE("stored at " + place.left + "," + place.top);
+    ASSERT_TRUE(k.SetRegData("PemoTest", "Edge", "Left", place.left));
+    ASSERT_TRUE(k.SetRegData("PemoTest", "Edge", "Top", place.top));
+    ASSERT_TRUE(k.SetRegData("PemoTest", "Edge", "Width", std::to_string(place.width)));
+    ASSERT_TRUE(k.SetRegData("PemoTest", "Edge", "Height", std::to_string(place.height)));
+    windows.rects[5] = {0, 0, place.width, place.height};
+    ASSERT_TRUE(k.GetWindowPosition(5, "PemoTest", "Edge", true));
+    expectRect(windows.rects[5], place.comesToLeft, place.comesToTop, place.width, place.height);
+    // Another size until the stored one is restored: the check counts the stored one.
+    windows.rects[5] = {0, 0, 500, 400};
+    ASSERT_TRUE(k.GetWindowPosition(5, "PemoTest", "Edge", true, Variant(true)));
+    expectRect(windows.rects[5], place.comesToLeft, place.comesToTop, place.width, place.height);
+  }
 }
 
 TEST(KeyMethods, KeyStrokesWithModifiers) {

@@ -59,4 +59,10 @@ void resizeOuter(QWidget* window, QSize size) {
   waitForFrame(window, kWaitingSize, size);
 }
 
+QRect outerPlace(const QWidget* window) {
+  const QVariant topLeft = window->property(kWaitingTopLeft);
+  const QRect frame = window->frameGeometry();
+  return QRect(topLeft.isValid() ? topLeft.toPoint() : frame.topLeft(), frame.size());
+}
+
 }  // namespace pemo::ui

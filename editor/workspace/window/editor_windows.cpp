@@ -46,6 +46,7 @@ void EditorWindows::start() {
   propertyWindow.show();
   workspace.changeMainSetting();
   mainWindow.show();
+  mainWindow.keepPropertyWindowClear();
   // Menu windows open beside the property window, below the strip.
   menuWindows.setFirstPlace(
       [this] { return QPoint(propertyWindow.frameGeometry().right() + 1, mainWindow.frameGeometry().bottom() + 1); });

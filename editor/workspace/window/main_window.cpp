@@ -31,6 +31,10 @@ const char* const kObjectKindItems[] = {"ﾗﾍﾞﾙ(&L)",         "ﾎﾞﾀ�
 const char* const kObjectKindTips[] = {"ﾗﾍﾞﾙ",       "ﾎﾞﾀﾝ",       "ﾋﾟｸﾁｬﾎﾞﾀﾝ", "ｲﾒｰｼﾞ",
                                        "ﾗｼﾞｵﾎﾞﾀﾝ", "ﾁｪｯｸﾎﾞｯｸｽ", "ﾌﾚｰﾑ",       "ｺﾝﾎﾞﾎﾞｯｸｽ"};
 
+QRect screenRect() {
+  return QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(EditorState& state) : state_(state) {
@@ -178,6 +182,7 @@ void MainWindow::showPropertyWindow() {
   if (!propertyWindow_) return;
   propertyWindow_->show();
   propertyWindow_->raise();
+  keepPropertyWindowClear();
 }
 
 void MainWindow::showSetEditorDialog() {
@@ -196,7 +201,7 @@ void MainWindow::closeMainWindow() { close(); }
 
 void MainWindow::restorePlacement() {
   // The default place; a stored one replaces it, and a damaged stored size keeps its size.
-  QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
+  const QRect screen = screenRect();
   ui::moveOuter(this, QPoint(0, 0));
   ui::resizeOuter(this, QSize(screen.width(), stripHeight()));
   if (settingsWereSaved()) {
@@ -218,6 +223,24 @@ void MainWindow::saveSettings() {
 
 void MainWindow::placePropertyWindowBelow() {
   if (propertyWindow_) ui::moveOuter(propertyWindow_, QPoint(0, frameGeometry().bottom() + 1));
+}
+
+void MainWindow::keepPropertyWindowClear() {
+  placePropertyWindowClear();
+  // The strip's frame, once the window manager gives it, makes the strip taller.
+  ui::whenFrameKnown(this, QStringLiteral("property window clear"), [this] { placePropertyWindowClear(); });
+}
+
+void MainWindow::placePropertyWindowClear() {
+  if (!propertyWindow_ || !propertyWindow_->isVisible() || ui::maximisedOrFullScreen(this)) return;
+  const QRect strip = ui::outerPlace(this);
+  const QRect sheet = ui::outerPlace(propertyWindow_);
+  if (!strip.intersects(sheet)) return;
+  const QRect screen = screenRect();
+  int top = strip.bottom() + 1;
+  if (top + sheet.height() > screen.bottom() + 1 && strip.top() - sheet.height() >= screen.top())
+    top = strip.top() - sheet.height();
+  ui::moveOuter(propertyWindow_, QPoint(sheet.left(), top));
 }
 
 int MainWindow::stripHeight() const { return menuBar()->sizeHint().height() + toolBar_->sizeHint().height(); }

@@ -39,6 +39,10 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   void restorePlacement();
   // What the program stores when it ends.
   void saveSettings();
+  // The property window, shown at its stored place, never covers the strip nor is covered
+  // by it: where the two would meet, it goes below the strip, or above it where the screen
+  // has no room below.
+  void keepPropertyWindowClear();
 
   QToolBar* toolBar() const { return toolBar_; }
   // The toolbar's buttons by their number, 1 to 24 (separators included).
@@ -61,6 +65,7 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   void run(EditorCommand command, CommandSource source, int argument = 0);
   int stripHeight() const;
   void placePropertyWindowBelow();
+  void placePropertyWindowClear();
 
   EditorState& state_;
   EditorWorkspace* workspace_ = nullptr;

@@ -11,6 +11,7 @@
 #include "platform/testing/temp_dir.h"
 
 #include "platform/ui/qt_frame_watch.h"
+#include "platform/ui/qt_outer_place.h"
 #include "platform/ui/qt_window_port.h"
 #include "platform/ui/window_table.h"
 
@@ -97,6 +98,7 @@ TEST(WindowTable, AnOuterPlaceGivenBeforeTheFrameIsKnownHoldsOnceItIs) {
   WindowHandle w = registerWindow(&window);
   EXPECT_TRUE(port.moveWindow(w, 100, 80));
   EXPECT_TRUE(port.resizeWindow(w, 500, 400));
+  EXPECT_EQ(outerPlace(&window), QRect(100, 80, 500, 400)) << "the place it takes once framed";
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QApplication::processEvents();
@@ -107,6 +109,7 @@ TEST(WindowTable, AnOuterPlaceGivenBeforeTheFrameIsKnownHoldsOnceItIs) {
   EXPECT_EQ(rect.top, 80);
   EXPECT_EQ(rect.width(), 500);
   EXPECT_EQ(rect.height(), 400);
+  EXPECT_EQ(outerPlace(&window), QRect(100, 80, 500, 400));
 }
 
 }  // namespace

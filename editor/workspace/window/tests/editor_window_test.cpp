@@ -158,26 +158,64 @@ TEST_F(EditorStartsTest, PlacesAtTheEdgesOrOfNoSizeComeUpSeenAndAMaximisedStripK
   });
   const QSize screen = QApplication::primaryScreen()->size();
 
-  // At the screen's right and bottom edges: back at its left and top.
+  // Showing nothing at the screen's right and bottom edges, both come back to its left and
+  // top, the property window below the strip as on a first start: neither covers the other.
+  const auto framedBelow = [](const QRect& upper) { return QPoint(0, upper.bottom() + 1); };
   storePlace(setting, {screen.width(), screen.height(), strip.width() - 100, strip.height()});
   storePlace(propertyKey, {screen.width(), screen.height(), sheet.width(), sheet.height()});
   startAndClose([&](MainWindow& main, QWidget& property) {
     EXPECT_EQ(main.frameGeometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(property.frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(property.frameGeometry().topLeft(), framedBelow(main.frameGeometry()));
   });
   EXPECT_EQ(storedPlace(setting), (StoredPlace{0, 0, strip.width() - 100, strip.height()}));
+  EXPECT_EQ(storedPlace(propertyKey), (StoredPlace{0, strip.height(), sheet.width(), sheet.height()}));
 
-  // A size of nothing or less: the window's default size, and the close stores it.
-  for (const int damaged : {0, -5}) {
-    storePlace(setting, {30, 200, damaged, damaged});
-    storePlace(propertyKey, {50, 300, damaged, strip.height()});
+  // Showing a pixel there, both come back just far enough to show whole, the property
+  // window above the strip where there is no room below it.
+  const int w = screen.width(), h = screen.height();
+  storePlace(setting, {w - 1, h - 1, strip.width() - 100, strip.height()});
+  storePlace(propertyKey, {w - 1, h - 1, sheet.width(), sheet.height()});
+  startAndClose([&](MainWindow& main, QWidget& property) {
+    EXPECT_EQ(main.frameGeometry(), QRect(w - strip.width() + 100, h - strip.height(), strip.width() - 100, strip.height()));
+    EXPECT_EQ(property.frameGeometry(), QRect(w - sheet.width(), h - strip.height() - sheet.height(), sheet.width(), sheet.height()));
+  });
+  // Showing 100 by 50 of themselves, both stay where they were left.
+  const StoredPlace usableStrip{w - 100, h - 50, strip.width() - 100, strip.height()};
+  const StoredPlace usableSheet{w - 100, 0, sheet.width(), sheet.height()};
+  storePlace(setting, usableStrip);
+  storePlace(propertyKey, usableSheet);
+  startAndClose([](MainWindow&, QWidget&) {});
+  EXPECT_EQ(storedPlace(setting), usableStrip);
+  EXPECT_EQ(storedPlace(propertyKey), usableSheet);
+  // The property window shown again (Ctrl+P) where it would cover the strip goes below it.
+  storePlace(setting, {30, 200, strip.width() - 100, strip.height()});
+  startAndClose([&](MainWindow& main, QWidget& property) {
+    property.close();
+    storePlace(propertyKey, {60, 210, sheet.width(), sheet.height()});
+    main.showPropertyWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(property.frameGeometry().topLeft(), QPoint(60, main.frameGeometry().bottom() + 1));
+  });
+
+  // A size below 100 by 50: the window's default size, and the close stores it.
+  for (const auto& [width, height] : {std::pair{0, 0}, {-5, -5}, {1, 1}, {99, 400}, {400, 49}}) {
+    storePlace(setting, {30, 200, width, height});
+    storePlace(propertyKey, {50, 300, width, height});
     startAndClose([&](MainWindow& main, QWidget& property) {
-      EXPECT_EQ(main.frameGeometry(), QRect(QPoint(30, 200), strip.size())) << damaged;
+      EXPECT_EQ(main.frameGeometry(), QRect(QPoint(30, 200), strip.size())) << width << "x" << height;
       EXPECT_TRUE(property.isVisible());
-      EXPECT_EQ(property.frameGeometry(), QRect(QPoint(50, 300), sheet.size())) << damaged;
+      EXPECT_EQ(property.frameGeometry(), QRect(QPoint(50, 300), sheet.size())) << width << "x" << height;
     });
-    EXPECT_EQ(storedPlace(setting), (StoredPlace{30, 200, strip.width(), strip.height()})) << damaged;
-    EXPECT_EQ(storedPlace(propertyKey), (StoredPlace{50, 300, sheet.width(), sheet.height()})) << damaged;
+    EXPECT_EQ(storedPlace(setting), (StoredPlace{30, 200, strip.width(), strip.height()})) << width << "x" << height;
+    EXPECT_EQ(storedPlace(propertyKey), (StoredPlace{50, 300, sheet.width(), sheet.height()})) << width << "x" << height;
+  }
+  // At the bound it is given: the strip keeps its own height.
+  for (const auto& [width, height] : {std::pair{100, 50}, {101, 51}}) {
+    storePlace(setting, {30, 200, width, height});
+    storePlace(propertyKey, {50, 300, width, height});
+    startAndClose([](MainWindow&, QWidget&) {});
+    EXPECT_EQ(storedPlace(setting), (StoredPlace{30, 200, width, strip.height()})) << width << "x" << height;
+    EXPECT_EQ(storedPlace(propertyKey), (StoredPlace{50, 300, width, height})) << width << "x" << height;
   }
 
   // Closed maximised, the strip keeps the place of its last normal close and comes back there.

@@ -216,16 +216,53 @@ TEST(RuntimeWindow, AStoredPlaceComesBackExactlyStartAfterStartPartlyOffScreenMa
   EXPECT_EQ(loadViewSettings().windowState, WindowShowState::Normal);
   EXPECT_EQ(storedPlace(kRuntimeRegistryKey), place);
 
-  // Partly beyond the right and bottom edges, it stays where the user left it; beyond them,
-  // it comes back onto the screen.
+  // Showing at least 100 by 50 pixels past the right and bottom edges, it stays where the
+  // user left it. Showing less, it comes back just far enough to show whole; showing
+  // nothing or its title bar above the top, it comes back to the screen's left or top.
   const QSize screen = QApplication::primaryScreen()->size();
-  const StoredPlace partly{screen.width() - 40, screen.height() - 30, 500, 400};
-  storePlace(kRuntimeRegistryKey, partly);
+  const int w = screen.width(), h = screen.height();
+  storePlace(kRuntimeRegistryKey, {100, 80, 0, 0});
   startAndClose();
-  EXPECT_EQ(storedPlace(kRuntimeRegistryKey), partly);
-  storePlace(kRuntimeRegistryKey, {screen.width() + 10, -20, 500, 400});
+  const StoredPlace own = storedPlace(kRuntimeRegistryKey);  // the window's own size, frame and all
+  const std::pair<StoredPlace, StoredPlace> places[] = {
+      {{w - 100, h - 100, 500, 400}, {w - 100, h - 100, 500, 400}},
+      {{w - 100, h - 50, 500, 400}, {w - 100, h - 50, 500, 400}},
+      {{w - 99, h - 49, 500, 400}, {w - 500, h - 400, 500, 400}},
+      {{w - 1, h - 1, 500, 400}, {w - 500, h - 400, 500, 400}},
+      {{w, h, 500, 400}, {0, 0, 500, 400}},
+      {{w + 10, -20, 500, 400}, {0, 0, 500, 400}},
+      {{-501, -1, 500, 400}, {0, 0, 500, 400}},
+  };
+  for (const auto& [stored, comesTo] : places) {
+    storePlace(kRuntimeRegistryKey, stored);
+    startAndClose();
+    EXPECT_EQ(storedPlace(kRuntimeRegistryKey), comesTo) << "stored at " << stored;
+  }
+  // A size too small to be used keeps the window's own, which the check then counts (as it
+  // is before the frame comes, which the window manager may add).
+  storePlace(kRuntimeRegistryKey, {w - 1, h - 1, 1, 1});
   startAndClose();
-  EXPECT_EQ(storedPlace(kRuntimeRegistryKey), (StoredPlace{0, 0, 500, 400}));
+  const StoredPlace back = storedPlace(kRuntimeRegistryKey);
+  EXPECT_EQ(QSize(back.width, back.height), QSize(own.width, own.height));
+  EXPECT_TRUE(back.left >= w - own.width && back.left <= w - 100) << back;
+  EXPECT_TRUE(back.top >= h - own.height && back.top <= h - 50) << back;
+
+  // A size below 100 by 50 keeps the window's own; one at that bound is given (and then
+  // grows to the window's least).
+  for (const auto& [width, height] : {std::pair{1, 1}, {99, 400}, {500, 49}, {-5, 400}}) {
+    storePlace(kRuntimeRegistryKey, {100, 80, width, height});
+    startAndClose();
+    EXPECT_EQ(storedPlace(kRuntimeRegistryKey), own) << width << "x" << height;
+  }
+  storePlace(kRuntimeRegistryKey, {100, 80, 150, 150});
+  startAndClose();
+  const StoredPlace least = storedPlace(kRuntimeRegistryKey);  // the window's least, frame and all
+  for (const auto& [width, height] : {std::pair{100, 50}, {101, 51}, {500, 50}}) {
+    storePlace(kRuntimeRegistryKey, {100, 80, width, height});
+    startAndClose();
+    EXPECT_EQ(storedPlace(kRuntimeRegistryKey), (StoredPlace{100, 80, std::max(width, least.width), least.height}))
+        << width << "x" << height;
+  }
 
   // A damaged size comes back at the screen's available area.
   const QSize available = QApplication::primaryScreen()->availableSize();

@@ -16,9 +16,10 @@
 # to x=1000 must keep the page in reach once made normal after the next start. Screenshots
 # go to the folder given (default ./walk-shots).
 # pemo runs from a copy of the program folder, so that what it writes there stays out of
-# the build.
+# the build. STARTS=N starts each program N times instead of four and counts the starts that
+# stored places other than the start before; with STARTS_ONLY=1 the walk ends there.
 #
-#     [WM=openbox] tools/xvfb_walk_window_places.sh [build/bin] [shots folder]
+#     [WM=openbox] [STARTS=20 [STARTS_ONLY=1]] tools/xvfb_walk_window_places.sh [build/bin] [shots folder]
 set -euo pipefail
 source "$(dirname "$0")/xvfb_lib.sh" 84 "$@"
 
@@ -101,29 +102,29 @@ run_and_close() {
   stored_places | sed "s/^/  $name, stored: /"
 }
 
-# compare PROGRAM: the places stored after the first start against those of the last.
-compare_starts() {
-  local first="$1" last="$2"
-  if [ "$first" = "$last" ]; then echo "  UNCHANGED over four starts"; else echo "  CREPT: $first -> $last"; fi
+# started_again NAME PROGRAM TITLE MENU_KEY [ARGUMENT]: starts and closes the program STARTS times
+# (four by default): every start after the first must store what the first stored. Prints
+# how many starts stored places other than the start before them; screenshots of the first
+# and last starts are named after NAME.
+started_again() {
+  local name="$1" program="$2" title="$3" menu_key="$4" argument="${5:-}" starts="${STARTS:-4}" n first="" last=""
+  local places crept=0
+  for n in $(seq "$starts"); do
+    SHOT=$([ "$name" != "" ] && [ $n = 1 -o $n = "$starts" ] && echo "places-$label-$name-start-$n") \
+      run_and_close "start $n" "$program" "$title" "$menu_key" "$argument"
+    places=$(stored_places)
+    [ -z "$first" ] && first="$places" || { [ "$places" = "$last" ] || crept=$((crept + 1)); }
+    last="$places"
+  done
+  if [ "$first" = "$places" ]; then echo "  UNCHANGED over $starts starts"; else echo "  CREPT: $first -> $places"; fi
+  echo "  $crept of $((starts - 1)) starts after the first stored other places than the start before"
 }
 
 echo "pemo ($label):"
-first=""
-for n in 1 2 3 4; do
-  run_and_close "start $n" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL
-  places=$(stored_places)
-  [ -n "$first" ] || first="$places"
-done
-compare_starts "$first" "$places"
-
+started_again "" pemo "Pemo ｻﾝﾌﾟﾙ" alt+m START.FIL
 echo "pemoedit ($label):"
-first=""
-for n in 1 2 3 4; do
-  SHOT=$([ $n = 1 -o $n = 4 ] && echo "places-$label-pemoedit-start-$n") run_and_close "start $n" pemoedit "PemoEdit" alt+f
-  places=$(stored_places)
-  [ -n "$first" ] || first="$places"
-done
-compare_starts "$first" "$places"
+started_again pemoedit pemoedit "PemoEdit" alt+f
+[ "${STARTS_ONLY:-0}" != 1 ] || exit 0
 
 echo "a new menu window ($label) opens below the strip, beside the property window:"
 "$bin/pemoedit" >>"$work/pemoedit.log" 2>&1 &

@@ -226,21 +226,26 @@ void MainWindow::placePropertyWindowBelow() {
 }
 
 void MainWindow::keepPropertyWindowClear() {
-  placePropertyWindowClear();
-  // The strip's frame, once the window manager gives it, makes the strip taller.
-  ui::whenFrameKnown(this, QStringLiteral("property window clear"), [this] { placePropertyWindowClear(); });
+  if (!propertyWindow_) return;
+  const QRect sheet = placePropertyWindowClear(ui::outerPlace(propertyWindow_));
+  // The strip's frame, once the window manager gives it, makes the strip taller. The
+  // property window is judged by the place it was given: while the window manager frames
+  // it, its own rectangle passes through places it never keeps, and a move made from one
+  // of those would be stored at the close.
+  ui::whenFrameKnown(this, QStringLiteral("property window clear"), [this, sheet] { placePropertyWindowClear(sheet); });
 }
 
-void MainWindow::placePropertyWindowClear() {
-  if (!propertyWindow_ || !propertyWindow_->isVisible() || ui::maximisedOrFullScreen(this)) return;
+QRect MainWindow::placePropertyWindowClear(QRect sheet) {
+  if (!propertyWindow_ || !propertyWindow_->isVisible() || ui::maximisedOrFullScreen(this)) return sheet;
   const QRect strip = ui::outerPlace(this);
-  const QRect sheet = ui::outerPlace(propertyWindow_);
-  if (!strip.intersects(sheet)) return;
+  if (!strip.intersects(sheet)) return sheet;
   const QRect screen = screenRect();
   int top = strip.bottom() + 1;
   if (top + sheet.height() > screen.bottom() + 1 && strip.top() - sheet.height() >= screen.top())
     top = strip.top() - sheet.height();
-  ui::moveOuter(propertyWindow_, QPoint(sheet.left(), top));
+  sheet.moveTop(top);
+  ui::moveOuter(propertyWindow_, sheet.topLeft());
+  return sheet;
 }
 
 int MainWindow::stripHeight() const { return menuBar()->sizeHint().height() + toolBar_->sizeHint().height(); }

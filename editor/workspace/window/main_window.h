@@ -65,7 +65,9 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   void run(EditorCommand command, CommandSource source, int argument = 0);
   int stripHeight() const;
   void placePropertyWindowBelow();
-  void placePropertyWindowClear();
+  // Moves the property window, given at sheet (its outer place), clear of the strip where
+  // the two meet; the place it then has.
+  QRect placePropertyWindowClear(QRect sheet);
 
   EditorState& state_;
   EditorWorkspace* workspace_ = nullptr;

@@ -227,12 +227,17 @@ void MainWindow::placePropertyWindowBelow() {
 
 void MainWindow::keepPropertyWindowClear() {
   if (!propertyWindow_) return;
-  const QRect sheet = placePropertyWindowClear(ui::outerPlace(propertyWindow_));
-  // The strip's frame, once the window manager gives it, makes the strip taller. The
-  // property window is judged by the place it was given: while the window manager frames
-  // it, its own rectangle passes through places it never keeps, and a move made from one
-  // of those would be stored at the close.
-  ui::whenFrameKnown(this, QStringLiteral("property window clear"), [this, sheet] { placePropertyWindowClear(sheet); });
+  propertyPlaceGiven_ = placePropertyWindowClear(ui::outerPlace(propertyWindow_)).topLeft();
+  // Each frame, once the window manager gives it, makes its window taller: the two are
+  // judged again then. The property window is judged at the place it was given, in its
+  // size of the moment: while the window manager frames it, it passes through places it
+  // never keeps, and a move made from one of those would be stored at the close.
+  auto judgeAgain = [this] {
+    const QRect sheet(propertyPlaceGiven_, ui::outerPlace(propertyWindow_).size());
+    propertyPlaceGiven_ = placePropertyWindowClear(sheet).topLeft();
+  };
+  ui::whenFrameKnown(this, QStringLiteral("property window clear"), judgeAgain);
+  ui::whenFrameKnown(propertyWindow_, QStringLiteral("clear of the strip"), judgeAgain);
 }
 
 QRect MainWindow::placePropertyWindowClear(QRect sheet) {

@@ -72,6 +72,8 @@ class MainWindow : public QMainWindow, public MainWindowView, public WorkspaceWi
   EditorState& state_;
   EditorWorkspace* workspace_ = nullptr;
   QWidget* propertyWindow_ = nullptr;
+  // Where keepPropertyWindowClear last placed the property window (its outer place).
+  QPoint propertyPlaceGiven_;
   QToolBar* toolBar_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
